@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+class Messenger;
+
+// The error trap of a handler that does work for the user. The handler is
+// written as its numbered steps, each run through step(). A step that fails
+// (throws) shows the error report with the handler's location and the
+// step's line number; the handler then goes on with its next step, so a
+// failure never ends a handler early and is never retried.
+//
+// The rest of the resume rules follow from plain C++ around the steps: a
+// loop keeps running its iterations, a failing test() enters its
+// conditional, and a procedure without a trap of its own simply throws,
+// which abandons it and reports the line of the caller's step.
+class ErrorTrap
+{
+public:
+    ErrorTrap(Messenger &messenger, QString location);
+
+    // Runs one numbered step.
+    void step(int line, const std::function<void()> &body);
+
+    // The test of a conditional step; a failing test counts as passed.
+    bool test(int line, const std::function<bool()> &condition);
+
+    // How many reports this trap has shown.
+    int reportCount() const { return m_reportCount; }
+
+private:
+    Messenger &m_messenger;
+    QString m_location;
+    int m_reportCount = 0;
+};

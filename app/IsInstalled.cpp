@@ -1,0 +1,44 @@
+#include "IsInstalled.h"
+
+#include <QStringList>
+
+#include <memory>
+
+#include "Messenger.h"
+#include "WordAutomation.h"
+
+QString officeMissingMessage()
+{
+    const QString paragraphBreak = QStringLiteral("\r\n\r\n");
+    const QStringList parts = {
+        QStringLiteral("Error 842001. A normal instance of Word could not be created."),
+        QStringLiteral("1. Please make sure Word is installed on this computer."),
+        QStringLiteral("2. Please open Word normally and make sure a blank document opens immediately "
+                       "without any interrupting window (such as an Word file recovery window)."),
+        QStringLiteral("3. Please make sure that when you double-click on a DOC or DOCX file that Word "
+                       "opens normally without any interrupting messages."),
+        QStringLiteral("4. All versions of Word are supported by this software except for the rare "
+                       "Word Starter and Student editions."),
+    };
+    return parts.join(paragraphBreak);
+}
+
+bool CheckWordInstalled(word::Automation &automation, Messenger &messenger)
+{
+    std::shared_ptr<word::Application> application;
+    try {
+        application = automation.createApplication();
+    } catch (...) {
+        // No instance: the reference stays empty.
+    }
+    if (!application) {
+        messenger.showMessage(officeMissingMessage(), QString(), Messenger::Icon::None);
+        return false;
+    }
+    try {
+        application->quit();
+    } catch (...) {
+        // A failing quit leaves the check passed.
+    }
+    return true;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+
+#include <QString>
+
+// The thirteen letter fields Text1(0..12). Each carries the placeholder it
+// replaces in the template; field 12 holds the letter's date and is never
+// shown.
+struct LetterField
+{
+    int index;
+    const char *placeholder;
+    const char *sampleValue; // nullptr for the date field
+};
+
+inline constexpr int FieldCount = 13;
+inline constexpr int VisibleFieldCount = 12;
+inline constexpr int DateFieldIndex = 12;
+
+inline constexpr std::array<LetterField, FieldCount> LetterFields = {{
+    {0, "[YourName]", "Dorian Vell"},
+    {1, "[City]", "Boise"},
+    {2, "[ZIPCode2]", "90250"},
+    {3, "[ST2]", "CA"},
+    {4, "[StreetAddress2]", "123 Garage St"},
+    {5, "[City2]", "Hawthorne"},
+    {6, "[StreetAddress]", "1234 East Main Street"},
+    {7, "[RecipientName]", "Vore Vurud"},
+    {8, "[ST]", "ID"},
+    {9, "[ZIPCode]", "91002"},
+    {10, "[Title]", "Contractor"},
+    {11, "[CompanyName]", "Vuvodud Arudaziz Inc."},
+    {12, "[CurrentDate]", nullptr},
+}};
+
+// "Load Sample/Example Data" fills the fields in reading order: the sender's
+// name, street, city, state and zip, then the recipient's name, title,
+// company, street, city, state and zip.
+inline constexpr std::array<int, VisibleFieldCount> SampleOrder = {0, 6, 1, 8, 9, 7, 10, 11, 4, 5, 3, 2};
+
+// The settings key of a field: "Text1_" and its index.
+QString settingsKey(int index);
+
+// Where the fields' texts live between runs.
+class FieldStore
+{
+public:
+    virtual ~FieldStore() = default;
+    // The stored text of a field; a missing key reads as empty.
+    virtual QString read(int index) const = 0;
+    // Stores a field's whole text at once. Throws Failure when it cannot.
+    virtual void write(int index, const QString &text) = 0;
+};
+
+// The per-user settings store: an INI file named after the company
+// ("Marrowfen.conf" in the user's configuration folder), group "Tessaline".
+// Every write is flushed to disk at once, so that a value survives any way
+// the program ends.
+class SettingsStore : public FieldStore
+{
+public:
+    SettingsStore();
+    QString read(int index) const override;
+    void write(int index, const QString &text) override;
+    QString fileName() const;
+};

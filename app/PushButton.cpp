@@ -1,0 +1,31 @@
+#include "PushButton.h"
+
+#include <QMouseEvent>
+
+PushButton::PushButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
+{
+    setMouseTracking(true);
+}
+
+void PushButton::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved();
+    QPushButton::mouseMoveEvent(event);
+}
+
+void PushButton::enterEvent(QEnterEvent *event)
+{
+    emit mouseMoved();
+    QPushButton::enterEvent(event);
+}
+
+Frame::Frame(const QString &caption, QWidget *parent) : QGroupBox(caption, parent)
+{
+    setMouseTracking(true);
+}
+
+void Frame::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved();
+    event->accept();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QPushButton>
+
+// A push button that reports the pointer moving over it, for the hover
+// pointer rule.
+class PushButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    explicit PushButton(const QString &caption, QWidget *parent = nullptr);
+
+signals:
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+};
+
+// A group box (frame) that reports the pointer moving over it.
+class Frame : public QGroupBox
+{
+    Q_OBJECT
+public:
+    explicit Frame(const QString &caption, QWidget *parent = nullptr);
+
+signals:
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+};

@@ -1,0 +1,28 @@
+#include <QApplication>
+
+#include "AppTitle.h"
+#include "Form1.h"
+#include "LetterFields.h"
+#include "LibreOfficeAutomation.h"
+#include "Main.h"
+#include "MessageBoxMessenger.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QString::fromLatin1(CompanyName));
+    QCoreApplication::setApplicationName(QString::fromLatin1(ProductName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(VersionText));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tessaline"));
+
+    MessageBoxMessenger messenger;
+    SettingsStore store;
+    LibreOfficeAutomation automation;
+    SystemClipboardSource clipboard;
+
+    Form1 form1({messenger, store, automation, clipboard});
+    if (form1.Form_Load() == Form1::LoadResult::EndProgram)
+        return 1;
+    form1.show();
+    return app.exec();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Small file and clipboard helpers shared by the commands. None of them has
+// an error trap of its own.
+
+// True exactly when the modification time of the path can be read; false
+// for a missing, bad or empty path. Never reports anything.
+bool FileExists(const QString &path);
+
+// Deletes the file; every failure is ignored and reported nowhere.
+void DeleteFileQuietly(const QString &path);
+
+// Lets pending window events run first; then, unless the path exists,
+// writes the bytes there exactly as they are (the file readable by its owner
+// only). Throws Failure when the file cannot be written.
+void SaveBytesToFile(const QByteArray &bytes, const QString &path);
+
+// Where GetClipboardPicture reads from: the system clipboard, or a test's
+// stand-in. A read that yields no picture throws or returns nullopt.
+class ClipboardSource
+{
+public:
+    virtual ~ClipboardSource() = default;
+    virtual std::optional<QImage> readPicture(int format) = 0;
+};
+
+// The system clipboard. Format 0 takes whatever picture it holds; the
+// platform's clipboard converts every picture format to an image, so every
+// code reads the same picture.
+class SystemClipboardSource : public ClipboardSource
+{
+public:
+    std::optional<QImage> readPicture(int format) override;
+};
+
+inline constexpr int ClipboardReadAttempts = 1000;
+
+// Reads the clipboard's picture, up to 1000 times back to back until a read
+// succeeds. Every failure is swallowed; returns nullopt when all fail.
+std::optional<QImage> GetClipboardPicture(ClipboardSource &clipboard, int format);

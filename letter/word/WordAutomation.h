@@ -1,0 +1,169 @@
+#pragma once
+
+// The word processor's automation interface, as a small C++ object model
+// with exactly the operations the program uses, in the shape in which it
+// uses them: an application with its documents, a document's story ranges,
+// shapes and main range, a range's Find with its replacement, save, close,
+// copy-as-picture and quit.
+//
+// Every call may fail; a failing call throws Failure with the office's own
+// message (or a clear one of ours), which the caller's error trap reports.
+// Objects are owned by std::shared_ptr and stay valid (but fail) after their
+// application has quit.
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QString>
+
+namespace word {
+
+// Values of Find.Execute's "Replace" argument.
+enum class WdReplace { None = 0, One = 1, All = 2 };
+// Values of Find's "Wrap": stop at the range's end, or go on from its start.
+enum class WdFindWrap { Stop = 0, Continue = 1, Ask = 2 };
+// Values of Close's "SaveChanges".
+enum class WdSaveOptions { DoNotSaveChanges = 0, SaveChanges = -1, PromptToSaveChanges = -2 };
+
+// What a Find object searches for and replaces with. The settings stay on
+// their Find object between calls.
+struct FindSettings
+{
+    QString text;
+    QString replacementText;
+    bool forward = true;
+    WdFindWrap wrap = WdFindWrap::Stop;
+    bool format = false;
+    bool matchCase = false;
+    bool matchWholeWord = false;
+    bool matchWildcards = false;
+    bool matchSoundsLike = false;
+    bool matchAllWordForms = false;
+};
+
+// Find.Execute's arguments in their positional order; an empty optional is
+// an omitted argument, which leaves the Find object's own setting in force.
+struct FindExecuteArgs
+{
+    std::optional<QString> findText;
+    std::optional<bool> matchCase;
+    std::optional<bool> matchWholeWord;
+    std::optional<bool> matchWildcards;
+    std::optional<bool> matchSoundsLike;
+    std::optional<bool> matchAllWordForms;
+    std::optional<bool> forward;
+    std::optional<WdFindWrap> wrap;
+    std::optional<bool> format;
+    std::optional<QString> replaceWith;
+    std::optional<WdReplace> replace;
+};
+
+// A Find's "Replacement" object.
+class Replacement
+{
+public:
+    virtual ~Replacement() = default;
+    virtual void clearFormatting() = 0;
+    virtual void setText(const QString &text) = 0;
+};
+
+// A range's "Find" object.
+class Find
+{
+public:
+    virtual ~Find() = default;
+    virtual void clearFormatting() = 0;
+    virtual Replacement &replacement() = 0;
+    virtual void setText(const QString &text) = 0;
+    virtual void setForward(bool forward) = 0;
+    virtual void setWrap(WdFindWrap wrap) = 0;
+    virtual void setFormat(bool format) = 0;
+    virtual void setMatchCase(bool on) = 0;
+    virtual void setMatchWholeWord(bool on) = 0;
+    virtual void setMatchWildcards(bool on) = 0;
+    virtual void setMatchSoundsLike(bool on) = 0;
+    virtual void setMatchAllWordForms(bool on) = 0;
+    // Searches this Find's range; with Replace = All, every occurrence in
+    // the range (and nowhere else) becomes the replacement text, inserted
+    // literally. Returns whether anything was found.
+    virtual bool execute(const FindExecuteArgs &args) = 0;
+};
+
+// A range of one story: main text, a header or footer, the footnotes, the
+// endnotes, or a shape's text.
+class Range
+{
+public:
+    virtual ~Range() = default;
+    virtual Find &find() = 0;
+    // Puts a picture of the range on the system clipboard.
+    virtual void copyAsPicture() = 0;
+};
+
+class TextFrame
+{
+public:
+    virtual ~TextFrame() = default;
+    virtual bool hasText() = 0;
+    virtual std::shared_ptr<Range> textRange() = 0;
+};
+
+class Shape
+{
+public:
+    virtual ~Shape() = default;
+    virtual TextFrame &textFrame() = 0;
+};
+
+class Document
+{
+public:
+    virtual ~Document() = default;
+    // One range per story present: main text, headers and footers,
+    // footnotes, endnotes.
+    virtual std::vector<std::shared_ptr<Range>> storyRanges() = 0;
+    virtual std::vector<std::shared_ptr<Shape>> shapes() = 0;
+    // Writes the document in Word 97-2003 format; the document then lives
+    // at that path.
+    virtual void saveAs(const QString &path) = 0;
+    virtual void close(std::optional<WdSaveOptions> saveChanges = {}) = 0;
+    // The whole main text.
+    virtual std::shared_ptr<Range> range() = 0;
+};
+
+struct OpenOptions
+{
+    std::optional<bool> readOnly;
+};
+
+class Documents
+{
+public:
+    virtual ~Documents() = default;
+    // Opens the file itself as a document (hidden, macros never run).
+    virtual std::shared_ptr<Document> open(const QString &path, const OpenOptions &options = {}) = 0;
+};
+
+class Application
+{
+public:
+    virtual ~Application() = default;
+    virtual Documents &documents() = 0;
+    virtual void setDisplayAlerts(bool on) = 0;
+    virtual std::shared_ptr<Document> activeDocument() = 0;
+    // Ends the instance; it is gone when quit returns.
+    virtual void quit() = 0;
+};
+
+// Creates instances: "Word.Application".
+class Automation
+{
+public:
+    virtual ~Automation() = default;
+    // A new, invisible instance of its own. Throws Failure when none can be
+    // created.
+    virtual std::shared_ptr<Application> createApplication() = 0;
+};
+
+} // namespace word
