@@ -25,13 +25,13 @@ SettingsStore::SettingsStore() = default;
 
 QString SettingsStore::read(int index) const
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(CompanyName));
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(CompanyName));
     return settings.value(sectionKey(index)).toString();
 }
 
 void SettingsStore::write(int index, const QString &text)
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(CompanyName));
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(CompanyName));
     settings.setValue(sectionKey(index), text);
     settings.sync();
     if (settings.status() != QSettings::NoError) {
@@ -42,6 +42,6 @@ void SettingsStore::write(int index, const QString &text)
 
 QString SettingsStore::fileName() const
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(CompanyName));
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(CompanyName));
     return settings.fileName();
 }

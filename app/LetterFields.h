@@ -53,8 +53,9 @@ public:
     virtual void write(int index, const QString &text) = 0;
 };
 
-// The per-user settings store: an INI file named after the company
-// ("Marrowfen.conf" in the user's configuration folder), group "Tessaline".
+// The per-user settings store in the platform's native form (on Linux an
+// INI file named after the company, "Marrowfen.conf" in the user's
+// configuration folder), group "Tessaline".
 // Every write is flushed to disk at once, so that a value survives any way
 // the program ends.
 class SettingsStore : public FieldStore

@@ -11,6 +11,8 @@ void PushButton::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved();
     QPushButton::mouseMoveEvent(event);
+    // The window behind the button must not see this move as its own.
+    event->accept();
 }
 
 void PushButton::enterEvent(QEnterEvent *event)

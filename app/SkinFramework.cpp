@@ -25,7 +25,10 @@ QVariant SkinFramework::invoke(int member, const QVariantList &arguments)
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
             throw Failure(QObject::tr("Cannot load the skin %1: %2").arg(path, file.errorString()));
-        m_styleSheet = QString::fromUtf8(file.readAll());
+        const QByteArray content = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            throw Failure(QObject::tr("Cannot load the skin %1: %2").arg(path, file.errorString()));
+        m_styleSheet = QString::fromUtf8(content);
         return true;
     }
     case ApplyWindow: {

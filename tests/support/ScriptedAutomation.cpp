@@ -1,0 +1,258 @@
+#include "ScriptedAutomation.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+
+#include "Failure.h"
+
+void ScriptedAutomation::enter(const QString &call)
+{
+    calls << call;
+    const int use = ++m_uses[call];
+    const auto it = failures.find(call);
+    if (it != failures.end() && (it->second.empty() || it->second.count(use)))
+        throw Failure(QStringLiteral("Scripted failure of %1").arg(call));
+}
+
+namespace {
+
+using Data = ScriptedAutomation::DocumentData;
+
+
+class ScriptedReplacement : public word::Replacement
+{
+public:
+    ScriptedReplacement(ScriptedAutomation &s, word::FindSettings &f) : m_s(s), m_f(f) { }
+    void clearFormatting() override { m_s.enter(QStringLiteral("Replacement.ClearFormatting")); }
+    void setText(const QString &t) override
+    {
+        m_s.enter(QStringLiteral("Replacement.Text"));
+        m_f.replacementText = t;
+    }
+
+private:
+    ScriptedAutomation &m_s;
+    word::FindSettings &m_f;
+};
+
+class ScriptedFind : public word::Find
+{
+public:
+    ScriptedFind(ScriptedAutomation &s, QString *text) : m_s(s), m_text(text), m_replacement(s, m_f) { }
+    void clearFormatting() override { m_s.enter(QStringLiteral("Find.ClearFormatting")); }
+    word::Replacement &replacement() override
+    {
+        m_s.enter(QStringLiteral("Find.Replacement"));
+        return m_replacement;
+    }
+    void setText(const QString &t) override { set("Find.Text", m_f.text, t); }
+    void setForward(bool v) override { set("Find.Forward", m_f.forward, v); }
+    void setWrap(word::WdFindWrap v) override { set("Find.Wrap", m_f.wrap, v); }
+    void setFormat(bool v) override { set("Find.Format", m_f.format, v); }
+    void setMatchCase(bool v) override { set("Find.MatchCase", m_f.matchCase, v); }
+    void setMatchWholeWord(bool v) override { set("Find.MatchWholeWord", m_f.matchWholeWord, v); }
+    void setMatchWildcards(bool v) override { set("Find.MatchWildcards", m_f.matchWildcards, v); }
+    void setMatchSoundsLike(bool v) override { set("Find.MatchSoundsLike", m_f.matchSoundsLike, v); }
+    void setMatchAllWordForms(bool v) override { set("Find.MatchAllWordForms", m_f.matchAllWordForms, v); }
+
+    bool execute(const word::FindExecuteArgs &args) override
+    {
+        m_s.enter(QStringLiteral("Find.Execute"));
+        if (args.findText)
+            m_f.text = *args.findText;
+        if (args.replaceWith)
+            m_f.replacementText = *args.replaceWith;
+        if (args.matchCase)
+            m_f.matchCase = *args.matchCase;
+        if (m_f.text.isEmpty() || args.replace.value_or(word::WdReplace::None) != word::WdReplace::All)
+            return false;
+        const Qt::CaseSensitivity cs = m_f.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+        // Replace all, left to right, never searching inside inserted text.
+        QString result;
+        qsizetype from = 0;
+        bool found = false;
+        for (qsizetype at = m_text->indexOf(m_f.text, 0, cs); at >= 0;
+             at = m_text->indexOf(m_f.text, from, cs)) {
+            result += m_text->mid(from, at - from) + m_f.replacementText;
+            from = at + m_f.text.size();
+            found = true;
+        }
+        result += m_text->mid(from);
+        *m_text = result;
+        return found;
+    }
+
+private:
+    template <typename T, typename V>
+    void set(const char *call, T &field, const V &value)
+    {
+        m_s.enter(QString::fromLatin1(call));
+        field = value;
+    }
+
+    ScriptedAutomation &m_s;
+    QString *m_text;
+    word::FindSettings m_f;
+    ScriptedReplacement m_replacement;
+};
+
+class ScriptedRange : public word::Range
+{
+public:
+    ScriptedRange(ScriptedAutomation &s, QString *text, bool main) : m_s(s), m_main(main), m_find(s, text) { }
+    word::Find &find() override
+    {
+        m_s.enter(QStringLiteral("Range.Find"));
+        return m_find;
+    }
+    void copyAsPicture() override
+    {
+        m_s.enter(QStringLiteral("Range.CopyAsPicture"));
+        if (!m_main)
+            throw Failure(QStringLiteral("CopyAsPicture is available for the main text only"));
+        QGuiApplication::clipboard()->setImage(m_s.picture);
+    }
+
+private:
+    ScriptedAutomation &m_s;
+    bool m_main;
+    ScriptedFind m_find;
+};
+
+class ScriptedTextFrame : public word::TextFrame
+{
+public:
+    ScriptedTextFrame(ScriptedAutomation &s, QString *text) : m_s(s), m_text(text) { }
+    bool hasText() override
+    {
+        m_s.enter(QStringLiteral("TextFrame.HasText"));
+        return !m_text->isEmpty();
+    }
+    std::shared_ptr<word::Range> textRange() override
+    {
+        m_s.enter(QStringLiteral("TextFrame.TextRange"));
+        return std::make_shared<ScriptedRange>(m_s, m_text, false);
+    }
+
+private:
+    ScriptedAutomation &m_s;
+    QString *m_text;
+};
+
+class ScriptedShape : public word::Shape
+{
+public:
+    ScriptedShape(ScriptedAutomation &s, QString *text) : m_s(s), m_frame(s, text) { }
+    word::TextFrame &textFrame() override
+    {
+        m_s.enter(QStringLiteral("Shape.TextFrame"));
+        return m_frame;
+    }
+
+private:
+    ScriptedAutomation &m_s;
+    ScriptedTextFrame m_frame;
+};
+
+class ScriptedDocument : public word::Document
+{
+public:
+    ScriptedDocument(ScriptedAutomation &s, Data data) : m_s(s), m_data(std::move(data)) { }
+
+    std::vector<std::shared_ptr<word::Range>> storyRanges() override
+    {
+        m_s.enter(QStringLiteral("Document.StoryRanges"));
+        std::vector<std::shared_ptr<word::Range>> result;
+        for (size_t i = 0; i < m_data.stories.size(); ++i)
+            result.push_back(std::make_shared<ScriptedRange>(m_s, &m_data.stories[i].second, i == 0));
+        return result;
+    }
+    std::vector<std::shared_ptr<word::Shape>> shapes() override
+    {
+        m_s.enter(QStringLiteral("Document.Shapes"));
+        std::vector<std::shared_ptr<word::Shape>> result;
+        for (QString &text : m_data.shapes)
+            result.push_back(std::make_shared<ScriptedShape>(m_s, &text));
+        return result;
+    }
+    void saveAs(const QString &path) override
+    {
+        m_s.enter(QStringLiteral("Document.SaveAs"));
+        m_s.files[path] = m_data;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            throw Failure(QStringLiteral("Cannot save %1").arg(path));
+        for (const auto &story : m_data.stories)
+            file.write(story.second.toUtf8() + '\n');
+    }
+    void close(std::optional<word::WdSaveOptions>) override { m_s.enter(QStringLiteral("Document.Close")); }
+    std::shared_ptr<word::Range> range() override
+    {
+        m_s.enter(QStringLiteral("Document.Range"));
+        return std::make_shared<ScriptedRange>(m_s, &m_data.stories.front().second, true);
+    }
+
+private:
+    ScriptedAutomation &m_s;
+    Data m_data;
+};
+
+class ScriptedDocuments : public word::Documents
+{
+public:
+    ScriptedDocuments(ScriptedAutomation &s, std::shared_ptr<word::Document> &active) : m_s(s), m_active(active) { }
+    std::shared_ptr<word::Document> open(const QString &path, const word::OpenOptions &) override
+    {
+        m_s.enter(QStringLiteral("Documents.Open"));
+        const auto it = m_s.files.find(path);
+        if (it == m_s.files.end())
+            throw Failure(QStringLiteral("Cannot open %1: no such file").arg(path));
+        m_active = std::make_shared<ScriptedDocument>(m_s, it->second);
+        return m_active;
+    }
+
+private:
+    ScriptedAutomation &m_s;
+    std::shared_ptr<word::Document> &m_active;
+};
+
+class ScriptedApplication : public word::Application
+{
+public:
+    explicit ScriptedApplication(ScriptedAutomation &s) : m_s(s), m_documents(s, m_active) { }
+    word::Documents &documents() override
+    {
+        m_s.enter(QStringLiteral("Application.Documents"));
+        return m_documents;
+    }
+    void setDisplayAlerts(bool) override { m_s.enter(QStringLiteral("Application.DisplayAlerts")); }
+    std::shared_ptr<word::Document> activeDocument() override
+    {
+        m_s.enter(QStringLiteral("Application.ActiveDocument"));
+        if (!m_active)
+            throw Failure(QStringLiteral("No document is open"));
+        return m_active;
+    }
+    void quit() override
+    {
+        m_s.enter(QStringLiteral("Application.Quit"));
+        ++m_s.quits;
+    }
+
+private:
+    ScriptedAutomation &m_s;
+    std::shared_ptr<word::Document> m_active;
+    ScriptedDocuments m_documents;
+};
+
+} // namespace
+
+std::shared_ptr<word::Application> ScriptedAutomation::createApplication()
+{
+    enter(QStringLiteral("Automation.Create"));
+    if (!canCreate)
+        throw Failure(QStringLiteral("No office could be started"));
+    ++created;
+    return std::make_shared<ScriptedApplication>(*this);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <set>
+
+#include <QImage>
+#include <QStringList>
+
+#include "WordAutomation.h"
+
+// A scripted stand-in for the office, for unit tests that need a failure on
+// demand. Documents are held in memory: named stories of plain text and
+// shapes with text. Every member call is recorded by name ("Documents.Open",
+// "Find.Execute", ...), and a call can be made to fail at its n-th use.
+class ScriptedAutomation : public word::Automation
+{
+public:
+    struct DocumentData
+    {
+        std::vector<std::pair<QString, QString>> stories; // story name, text
+        std::vector<QString> shapes;                      // text of each shape
+    };
+
+    // The files the scripted office can open, by path.
+    std::map<QString, DocumentData> files;
+    // Every call made, in order.
+    QStringList calls;
+    // Calls that fail: name -> the 1-based uses that fail (empty set: every use).
+    std::map<QString, std::set<int>> failures;
+    // "create" fails when false.
+    bool canCreate = true;
+    // What CopyAsPicture puts on the clipboard.
+    QImage picture;
+    // Applications created and how many have quit.
+    int created = 0;
+    int quits = 0;
+
+    void failAt(const QString &call, int use = 0)
+    {
+        auto &uses = failures[call];
+        if (use > 0)
+            uses.insert(use);
+    }
+
+    // Records a call and throws Failure when it is scripted to fail.
+    void enter(const QString &call);
+
+    std::shared_ptr<word::Application> createApplication() override;
+
+private:
+    std::map<QString, int> m_uses;
+};
