@@ -43,7 +43,7 @@
 #include <com/sun/star/util/XSearchDescriptor.hpp>
 
 #include "Failure.h"
-#include "OfficeProcess.h"
+#include "OfficeConnection.h"
 #include "PageSnapshotSize.h"
 
 namespace uno = com::sun::star::uno;
@@ -61,25 +61,6 @@ using uno::UNO_QUERY;
 using uno::UNO_QUERY_THROW;
 
 namespace {
-
-OUString toOUString(const QString &s)
-{
-    return OUString(reinterpret_cast<const sal_Unicode *>(s.utf16()), sal_Int32(s.size()));
-}
-
-QString toQString(const OUString &s)
-{
-    return QString(reinterpret_cast<const QChar *>(s.getStr()), s.getLength());
-}
-
-OUString fileUrl(const QString &path)
-{
-    OUString url;
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (osl::FileBase::getFileURLFromSystemPath(toOUString(absolute), url) != osl::FileBase::E_None)
-        throw Failure(QObject::tr("%1 is not a valid path").arg(path));
-    return url;
-}
 
 beans::PropertyValue property(const char *name, const uno::Any &value)
 {
@@ -110,20 +91,6 @@ auto officeCall(const QString &what, Call &&call) -> decltype(call())
     }
 }
 
-// The local UNO context, bootstrapped once per program. It needs the
-// office's bootstrap file, or the first remote call crashes.
-Reference<uno::XComponentContext> localContext()
-{
-    static Reference<uno::XComponentContext> context = [] {
-        const QString programDir = QFileInfo(OfficeProcess::officeProgram()).absolutePath();
-        const QString bootstrap = QStringLiteral("vnd.sun.star.pathname:") + programDir
-                + QStringLiteral("/fundamentalrc");
-        qputenv("URE_BOOTSTRAP", bootstrap.toLocal8Bit());
-        return cppu::defaultBootstrap_InitialComponentContext();
-    }();
-    return context;
-}
-
 bool sameObject(const Reference<uno::XInterface> &a, const Reference<uno::XInterface> &b)
 {
     return a.is() && b.is() && a == b;
@@ -143,9 +110,7 @@ struct StoryTexts
 // Shared by every object of one application instance.
 struct Instance
 {
-    OfficeProcess process;
-    Reference<uno::XComponentContext> context;
-    Reference<frame::XDesktop2> desktop;
+    std::unique_ptr<OfficeConnection> office;
     bool hasQuit = false;
 
     void ensureAlive(const QString &what) const
@@ -638,15 +603,8 @@ private:
     void endInstance()
     {
         m_instance->hasQuit = true;
-        try {
-            if (m_instance->desktop.is())
-                m_instance->desktop->terminate();
-        } catch (const uno::Exception &) {
-            // The connection goes down as the office ends; that is the goal.
-        }
-        m_instance->desktop.clear();
-        m_instance->context.clear();
-        m_instance->process.waitForEnd(LibreOfficeAutomation::QuitTimeoutMs);
+        if (m_instance->office)
+            m_instance->office->terminate(LibreOfficeAutomation::QuitTimeoutMs);
     }
 
     std::shared_ptr<Instance> m_instance;
@@ -670,7 +628,7 @@ std::shared_ptr<word::Document> DocumentsImpl::open(const QString &path, const w
         };
         if (options.readOnly)
             props.push_back(property("ReadOnly", uno::Any(*options.readOnly)));
-        Reference<lang::XComponent> model = instance->desktop->loadComponentFromURL(
+        Reference<lang::XComponent> model = instance->office->desktop()->loadComponentFromURL(
                 url, "_blank", 0, uno::Sequence<beans::PropertyValue>(props.data(), sal_Int32(props.size())));
         if (!model.is())
             throw Failure(QObject::tr("Cannot open %1: the office cannot read it").arg(path));
@@ -686,7 +644,7 @@ std::shared_ptr<word::Document> DocumentsImpl::open(const QString &path, const w
 
 void copyPageAsPicture(Instance &instance, const Reference<lang::XComponent> &model)
 {
-    const QString pngPath = instance.process.profileFolder() + QStringLiteral("/page.png");
+    const QString pngPath = instance.office->process().profileFolder() + QStringLiteral("/page.png");
     PageGeometry page;
     officeCall(QObject::tr("CopyAsPicture"), [&] {
         Reference<beans::XPropertySet> style = pageStyle(model, firstPageStyleName(model));
@@ -699,6 +657,8 @@ void copyPageAsPicture(Instance &instance, const Reference<lang::XComponent> &mo
         page.right = length("RightMargin");
         page.top = length("TopMargin");
         page.bottom = length("BottomMargin");
+        // The text area starts below the header and its spacing (which the
+        // header's height includes).
         if (boolProperty(style, "HeaderIsOn", false))
             page.top += length("HeaderHeight");
         if (boolProperty(style, "FooterIsOn", false))
@@ -730,36 +690,6 @@ void copyPageAsPicture(Instance &instance, const Reference<lang::XComponent> &mo
 std::shared_ptr<word::Application> LibreOfficeAutomation::createApplication()
 {
     auto instance = std::make_shared<Instance>();
-    instance->process.start();
-    // From here on the application owns the process: any failure below
-    // ends it through the application's destructor.
-    auto application = std::make_shared<ApplicationImpl>(instance);
-
-    Reference<uno::XComponentContext> local = officeCall(QObject::tr("Starting the office"), [] {
-        return localContext();
-    });
-    const OUString connect = "uno:pipe,name=" + toOUString(instance->process.pipeName())
-            + ";urp;StarOffice.ComponentContext";
-    const QDeadlineTimer deadline(ConnectTimeoutMs);
-    while (!instance->context.is()) {
-        try {
-            Reference<com::sun::star::bridge::XUnoUrlResolver> resolver =
-                    com::sun::star::bridge::UnoUrlResolver::create(local);
-            instance->context.set(resolver->resolve(connect), UNO_QUERY_THROW);
-        } catch (const com::sun::star::connection::NoConnectException &) {
-            if (!instance->process.isRunning() && !instance->process.restartIfRequested())
-                throw Failure(QObject::tr("The office could not be started: %1")
-                                      .arg(instance->process.exitDescription()));
-            if (deadline.hasExpired())
-                throw Failure(QObject::tr("The office did not answer within %1 seconds")
-                                      .arg(ConnectTimeoutMs / 1000));
-            QThread::msleep(20);
-        } catch (const uno::Exception &e) {
-            throw Failure(QObject::tr("Cannot connect to the office: %1").arg(toQString(e.Message)));
-        }
-    }
-    instance->desktop = officeCall(QObject::tr("Starting the office"), [&] {
-        return frame::Desktop::create(instance->context);
-    });
-    return application;
+    instance->office = OfficeConnection::start(ConnectTimeoutMs);
+    return std::make_shared<ApplicationImpl>(instance);
 }

@@ -46,17 +46,17 @@ struct FindSettings
 // an omitted argument, which leaves the Find object's own setting in force.
 struct FindExecuteArgs
 {
-    std::optional<QString> findText;
-    std::optional<bool> matchCase;
-    std::optional<bool> matchWholeWord;
-    std::optional<bool> matchWildcards;
-    std::optional<bool> matchSoundsLike;
-    std::optional<bool> matchAllWordForms;
-    std::optional<bool> forward;
-    std::optional<WdFindWrap> wrap;
-    std::optional<bool> format;
-    std::optional<QString> replaceWith;
-    std::optional<WdReplace> replace;
+    std::optional<QString> findText{};
+    std::optional<bool> matchCase{};
+    std::optional<bool> matchWholeWord{};
+    std::optional<bool> matchWildcards{};
+    std::optional<bool> matchSoundsLike{};
+    std::optional<bool> matchAllWordForms{};
+    std::optional<bool> forward{};
+    std::optional<WdFindWrap> wrap{};
+    std::optional<bool> format{};
+    std::optional<QString> replaceWith{};
+    std::optional<WdReplace> replace{};
 };
 
 // A Find's "Replacement" object.
@@ -134,7 +134,7 @@ public:
 
 struct OpenOptions
 {
-    std::optional<bool> readOnly;
+    std::optional<bool> readOnly{};
 };
 
 class Documents

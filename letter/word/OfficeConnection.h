@@ -1,0 +1,46 @@
+#pragma once
+
+// A connected private office: the process and its UNO desktop. Internal to
+// the LibreOffice backend (and the tests that read documents back through
+// the office); nothing outside letter/word sees UNO types.
+
+#include <memory>
+
+#include <QString>
+
+#include <rtl/ustring.hxx>
+#include <com/sun/star/frame/XDesktop2.hpp>
+#include <com/sun/star/uno/XComponentContext.hpp>
+
+#include "OfficeProcess.h"
+
+class OfficeConnection
+{
+public:
+    // Starts a private office and connects to it within timeoutMs. Throws
+    // Failure when it cannot; the process is gone again by then.
+    static std::unique_ptr<OfficeConnection> start(int timeoutMs);
+
+    ~OfficeConnection();
+
+    // Asks the office to end, waits up to timeoutMs, then kills it.
+    void terminate(int timeoutMs);
+
+    OfficeProcess &process() { return m_process; }
+    com::sun::star::uno::Reference<com::sun::star::frame::XDesktop2> desktop() const { return m_desktop; }
+    bool isTerminated() const { return m_terminated; }
+
+private:
+    OfficeConnection() = default;
+
+    OfficeProcess m_process;
+    com::sun::star::uno::Reference<com::sun::star::uno::XComponentContext> m_context;
+    com::sun::star::uno::Reference<com::sun::star::frame::XDesktop2> m_desktop;
+    bool m_terminated = false;
+};
+
+// Conversions between Qt's and the office's strings and paths.
+rtl::OUString toOUString(const QString &s);
+QString toQString(const rtl::OUString &s);
+// The file URL of a path, made by the office's own conversion.
+rtl::OUString fileUrl(const QString &path);

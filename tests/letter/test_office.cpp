@@ -1,0 +1,282 @@
+#include <csignal>
+
+#include <QClipboard>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "Failure.h"
+#include "IsInstalled.h"
+#include "LibreOfficeAutomation.h"
+#include "OfficeInspector.h"
+#include "PageSnapshotSize.h"
+#include "RecordingMessenger.h"
+#include "ScratchFiles.h"
+
+namespace {
+
+// The replacement settings the generation uses, then replace-all.
+void replaceAll(word::Find &find, const QString &text, const QString &replacement)
+{
+    find.clearFormatting();
+    find.replacement().clearFormatting();
+    find.setText(text);
+    find.replacement().setText(replacement);
+    find.setForward(true);
+    find.setWrap(word::WdFindWrap::Continue);
+    find.setFormat(false);
+    find.setMatchCase(false);
+    find.setMatchWholeWord(false);
+    find.setMatchWildcards(false);
+    find.setMatchSoundsLike(false);
+    find.setMatchAllWordForms(false);
+    find.execute({.replace = word::WdReplace::All});
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int officeChildren(qint64 parent)
+{
+    return int(childProcesses(parent, QStringLiteral("soffice.bin")).size());
+}
+
+} // namespace
+
+class TestOffice : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    LibreOfficeAutomation m_automation;
+    std::shared_ptr<word::Application> m_office;
+    std::unique_ptr<OfficeInspector> m_inspector;
+    QString m_template;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_template = path(QStringLiteral("template.doc"));
+        QFile copy(m_template);
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.write(templateBytes());
+        copy.close();
+        m_office = m_automation.createApplication();
+        m_inspector = std::make_unique<OfficeInspector>();
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_office)
+            m_office->quit();
+    }
+
+    void readOnlyOpenLeavesTheFileAsItWas()
+    {
+        const QByteArray before = readAll(m_template);
+        auto document = m_office->documents().open(m_template, {.readOnly = true});
+        replaceAll(document->storyRanges().front()->find(), QStringLiteral("[YourName]"), QStringLiteral("Changed"));
+        document->saveAs(path(QStringLiteral("elsewhere.doc")));
+        document->close();
+        QCOMPARE(readAll(m_template), before);
+    }
+
+    void saveAsWritesWord97ThatTheOfficeReadsBack()
+    {
+        auto document = m_office->documents().open(m_template, {.readOnly = true});
+        replaceAll(document->storyRanges().front()->find(), QStringLiteral("[City]"), QStringLiteral("Boise"));
+        const QString saved = path(QStringLiteral("saved.doc"));
+        document->saveAs(saved);
+        document->close();
+        // An OLE2 compound file ...
+        QCOMPARE(readAll(saved).left(8), QByteArray::fromHex("d0cf11e0a1b11ae1"));
+        // ... that the office detects as Word 97-2003, with the new text.
+        const OfficeInspector::Document read = m_inspector->read(saved);
+        QCOMPARE(read.filterName, QStringLiteral("MS Word 97"));
+        QCOMPARE(read.paragraphs.at(2).text, QStringLiteral("Boise, [ST]  [ZIPCode]"));
+    }
+
+    void replacingInOneStoryLeavesTheOthersUntouched()
+    {
+        auto document = m_office->documents().open(QFINDTESTDATA("data/stories.fodt"), {.readOnly = true});
+        auto stories = document->storyRanges();
+        QVERIFY(stories.size() >= 4); // main text, header, footer, footnotes
+        replaceAll(stories.front()->find(), QStringLiteral("[name]"), QStringLiteral("Main"));
+        const QString first = path(QStringLiteral("main-only.doc"));
+        document->saveAs(first);
+
+        OfficeInspector::Document read = m_inspector->read(first);
+        QVERIFY2(read.paragraphs.at(0).text.startsWith(QStringLiteral("Body Main and Main")), qPrintable(read.paragraphs.at(0).text));
+        QCOMPARE(read.primaryHeader, QStringLiteral("Header [Name]"));
+        QCOMPARE(read.primaryFooter, QStringLiteral("Footer [Name]"));
+        QCOMPARE(read.footnoteTexts, QStringList{QStringLiteral("Note [Name]")});
+        QStringList shapeTexts = read.frameTexts + read.shapeTexts;
+        shapeTexts.sort();
+        QCOMPARE(shapeTexts, (QStringList{QStringLiteral("Frame [Name]"), QStringLiteral("Shape [Name]")}));
+
+        // Now every other story, each by itself, and every shape's text.
+        for (size_t i = 1; i < stories.size(); ++i)
+            replaceAll(stories[i]->find(), QStringLiteral("[NAME]"), QStringLiteral("S%1").arg(i));
+        int shapesWithText = 0;
+        for (auto &shape : document->shapes()) {
+            if (!shape->textFrame().hasText())
+                continue;
+            ++shapesWithText;
+            shape->textFrame().textRange()->find().execute(
+                    {.findText = QStringLiteral("[name]"), .replaceWith = QStringLiteral("Shaped"),
+                     .replace = word::WdReplace::All});
+        }
+        QCOMPARE(shapesWithText, 2);
+        const QString second = path(QStringLiteral("all.doc"));
+        document->saveAs(second);
+        document->close();
+
+        read = m_inspector->read(second);
+        QVERIFY(read.primaryHeader.startsWith(QStringLiteral("Header S")));
+        QVERIFY(read.primaryFooter.startsWith(QStringLiteral("Footer S")));
+        QVERIFY(read.primaryHeader != read.primaryFooter.replace(QStringLiteral("Footer"), QStringLiteral("Header")));
+        QCOMPARE(read.footnoteTexts.size(), 1);
+        QVERIFY(read.footnoteTexts.front().startsWith(QStringLiteral("Note S")));
+        shapeTexts = read.frameTexts + read.shapeTexts;
+        shapeTexts.sort();
+        QCOMPARE(shapeTexts, (QStringList{QStringLiteral("Frame Shaped"), QStringLiteral("Shape Shaped")}));
+    }
+
+    void replacementTextIsTakenLiterally_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("regular-expression characters") << QStringLiteral(".*+?^$()[]{}|");
+        QTest::newRow("ampersand") << QStringLiteral("Smith & Sons &");
+        QTest::newRow("group reference") << QStringLiteral("$1 $0 \\1");
+        QTest::newRow("backslashes") << QStringLiteral("C:\\path\\n\\t\\\\");
+        QTest::newRow("tab") << QStringLiteral("before\tafter");
+        QTest::newRow("1000 characters") << QString(1000, QLatin1Char('x'));
+        QTest::newRow("accented") << QStringLiteral("Ærøskøbing Crème brûlée Łódź");
+        QTest::newRow("non-Latin") << QStringLiteral("Привет 你好 مرحبا");
+        QTest::newRow("emoji") << QStringLiteral("📄✉️ done");
+        QTest::newRow("the placeholder itself") << QStringLiteral("[YourName] twice [YOURNAME]");
+    }
+
+    void replacementTextIsTakenLiterally()
+    {
+        QFETCH(QString, text);
+        auto document = m_office->documents().open(m_template, {.readOnly = true});
+        // Letter case of the search text does not matter.
+        replaceAll(document->storyRanges().front()->find(), QStringLiteral("[yourname]"), text);
+        const QString saved = path(QStringLiteral("literal.doc"));
+        document->saveAs(saved);
+        document->close();
+        const OfficeInspector::Document read = m_inspector->read(saved);
+        QCOMPARE(read.paragraphs.at(0).text, text);
+        QCOMPARE(read.paragraphs.at(17).text, text);
+    }
+
+    void copyAsPictureLeavesThePageOnTheClipboard()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        auto document = m_office->documents().open(m_template);
+        document->range()->copyAsPicture();
+        document->close(word::WdSaveOptions::DoNotSaveChanges);
+        const QImage picture = QGuiApplication::clipboard()->image();
+        QVERIFY(!picture.isNull());
+
+        QVERIFY(qAbs(picture.height() - SnapshotPixelHeight) <= 2);
+        QVERIFY(qAbs(picture.width() - 1120) <= 2); // 6 by 9 inches of text area
+        QVERIFY(qAbs(picture.dotsPerMeterX() - 11339) <= 1);
+        // Text near the top left (the sender's name), white paper elsewhere.
+        int dark = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 200; ++x)
+                dark += qGray(picture.pixel(x, y)) < 100;
+        QVERIFY(dark > 50);
+        QCOMPARE(qGray(picture.pixel(picture.width() - 5, picture.height() - 5)), 255);
+    }
+
+    void failuresCarryAClearMessage()
+    {
+        try {
+            m_office->documents().open(path(QStringLiteral("missing.doc")));
+            QFAIL("opening a missing file succeeded");
+        } catch (const Failure &f) {
+            QVERIFY(f.description().contains(QStringLiteral("missing.doc")));
+        }
+        auto document = m_office->documents().open(m_template, {.readOnly = true});
+        try {
+            document->saveAs(m_template + QStringLiteral("/x.doc"));
+            QFAIL("saving below a file succeeded");
+        } catch (const Failure &f) {
+            QVERIFY(f.description().startsWith(QStringLiteral("SaveAs")));
+        }
+        try {
+            document->storyRanges().at(1)->copyAsPicture();
+            QFAIL("a header range gave a picture");
+        } catch (const Failure &) {
+        }
+        document->close();
+        QVERIFY_THROWS_EXCEPTION(Failure, document->range());
+    }
+
+    void quitEndsTheOfficeProcess()
+    {
+        const int before = officeChildren(QCoreApplication::applicationPid());
+        auto office = m_automation.createApplication();
+        QCOMPARE(officeChildren(QCoreApplication::applicationPid()), before + 1);
+        office->quit();
+        QCOMPARE(officeChildren(QCoreApplication::applicationPid()), before);
+        QVERIFY_THROWS_EXCEPTION(Failure, office->documents().open(m_template));
+    }
+
+    void anOperationCutShortStillEndsItsOffice()
+    {
+        const int before = officeChildren(QCoreApplication::applicationPid());
+        try {
+            auto office = m_automation.createApplication();
+            office->documents().open(path(QStringLiteral("missing.doc")));
+        } catch (const Failure &) {
+        }
+        QCOMPARE(officeChildren(QCoreApplication::applicationPid()), before);
+    }
+
+    void theOfficeDiesWithAProgramKilledBySigkill()
+    {
+        QProcess child;
+        child.start(QStringLiteral(OFFICE_CHILD_PROGRAM), {});
+        QVERIFY(child.waitForReadyRead(60000));
+        QCOMPARE(child.readLine().trimmed(), QByteArray("ready"));
+        const auto offices = childProcesses(child.processId(), QStringLiteral("soffice.bin"));
+        QCOMPARE(offices.size(), size_t(1));
+        ::kill(pid_t(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(!processIsAlive(offices.front()), 10000);
+    }
+
+    void withNoOfficeThereIsNoInstanceAndTheCheckSaysSo()
+    {
+        qputenv("TESSALINE_OFFICE_PROGRAM", "/nonexistent/soffice.bin");
+        QVERIFY_THROWS_EXCEPTION(Failure, m_automation.createApplication());
+        RecordingMessenger messenger;
+        QVERIFY(!CheckWordInstalled(m_automation, messenger));
+        qunsetenv("TESSALINE_OFFICE_PROGRAM");
+        QCOMPARE(messenger.messages.size(), size_t(1));
+        QCOMPARE(messenger.messages[0].text, officeMissingMessage());
+    }
+
+    void theStartUpCheckPassesWithTheRealOffice()
+    {
+        const int before = officeChildren(QCoreApplication::applicationPid());
+        RecordingMessenger messenger;
+        QVERIFY(CheckWordInstalled(m_automation, messenger));
+        QVERIFY(messenger.messages.empty());
+        QCOMPARE(officeChildren(QCoreApplication::applicationPid()), before);
+    }
+};
+
+QTEST_MAIN(TestOffice)
+#include "test_office.moc"

@@ -1,0 +1,240 @@
+#include "OfficeInspector.h"
+
+#include <cmath>
+#include <csignal>
+
+#include <QDir>
+#include <QFile>
+
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/beans/XPropertySetInfo.hpp>
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNameAccess.hpp>
+#include <com/sun/star/document/MacroExecMode.hpp>
+#include <com/sun/star/drawing/XDrawPageSupplier.hpp>
+#include <com/sun/star/drawing/XShape.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
+#include <com/sun/star/lang/XServiceInfo.hpp>
+#include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
+#include <com/sun/star/text/XEndnotesSupplier.hpp>
+#include <com/sun/star/text/XFootnotesSupplier.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextCursor.hpp>
+#include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/text/XTextField.hpp>
+#include <com/sun/star/text/XTextFrame.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+
+#include "Failure.h"
+#include "OfficeConnection.h"
+
+namespace css = com::sun::star;
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+using rtl::OUString;
+
+namespace {
+int twips(sal_Int32 hundredthMm)
+{
+    return int(std::lround(hundredthMm * 1440.0 / 2540.0));
+}
+
+template <typename T>
+T prop(const Reference<css::beans::XPropertySet> &p, const char *name)
+{
+    return p->getPropertyValue(OUString::createFromAscii(name)).get<T>();
+}
+
+bool has(const Reference<css::beans::XPropertySet> &p, const char *name)
+{
+    return p->getPropertySetInfo()->hasPropertyByName(OUString::createFromAscii(name));
+}
+
+QString textOf(const Reference<css::beans::XPropertySet> &p, const char *name)
+{
+    if (!has(p, name))
+        return {};
+    Reference<css::text::XText> t(p->getPropertyValue(OUString::createFromAscii(name)), UNO_QUERY);
+    return t.is() ? toQString(t->getString()) : QString();
+}
+} // namespace
+
+QString OfficeInspector::Document::bodyText() const
+{
+    QStringList lines;
+    for (const Paragraph &p : paragraphs)
+        lines << p.text;
+    return lines.join(QLatin1Char('\n'));
+}
+
+OfficeInspector::OfficeInspector() : m_office(OfficeConnection::start(60000)) { }
+
+OfficeInspector::~OfficeInspector() = default;
+
+qint64 OfficeInspector::officeProcessId() const
+{
+    return m_office->process().processId();
+}
+
+OfficeInspector::Document OfficeInspector::read(const QString &path)
+{
+    Document result;
+    try {
+        css::beans::PropertyValue hidden;
+        hidden.Name = "Hidden";
+        hidden.Value <<= true;
+        css::beans::PropertyValue macros;
+        macros.Name = "MacroExecutionMode";
+        macros.Value <<= sal_Int16(css::document::MacroExecMode::NEVER_EXECUTE);
+        css::beans::PropertyValue readOnly;
+        readOnly.Name = "ReadOnly";
+        readOnly.Value <<= true;
+        css::beans::PropertyValue args[] = {hidden, macros, readOnly};
+        Reference<css::lang::XComponent> component = m_office->desktop()->loadComponentFromURL(
+                fileUrl(path), "_blank", 0, css::uno::Sequence<css::beans::PropertyValue>(args, 3));
+        if (!component.is())
+            throw Failure(QStringLiteral("The office cannot read %1").arg(path));
+
+        Reference<css::frame::XModel> model(component, UNO_QUERY_THROW);
+        for (const auto &arg : model->getArgs()) {
+            if (arg.Name == "FilterName")
+                result.filterName = toQString(arg.Value.get<OUString>());
+        }
+
+        Reference<css::text::XTextDocument> document(component, UNO_QUERY_THROW);
+        Reference<css::container::XEnumerationAccess> body(document->getText(), UNO_QUERY_THROW);
+        Reference<css::container::XEnumeration> it = body->createEnumeration();
+        while (it->hasMoreElements()) {
+            Reference<css::lang::XServiceInfo> info(it->nextElement(), UNO_QUERY_THROW);
+            if (!info->supportsService("com.sun.star.text.Paragraph"))
+                continue;
+            Reference<css::text::XTextRange> range(info, UNO_QUERY_THROW);
+            Reference<css::beans::XPropertySet> props(info, UNO_QUERY_THROW);
+            Paragraph p;
+            p.text = toQString(range->getString());
+            p.style = toQString(prop<OUString>(props, "ParaStyleName"));
+            p.inList = has(props, "NumberingIsNumber") && props->getPropertyValue("NumberingIsNumber").hasValue()
+                    && prop<bool>(props, "NumberingIsNumber");
+            result.paragraphs.push_back(p);
+        }
+
+        Reference<css::style::XStyleFamiliesSupplier> families(component, UNO_QUERY_THROW);
+        Reference<css::container::XNameAccess> pageStyles(
+                families->getStyleFamilies()->getByName("PageStyles"), UNO_QUERY_THROW);
+        Reference<css::container::XNameAccess> paraStyles(
+                families->getStyleFamilies()->getByName("ParagraphStyles"), UNO_QUERY_THROW);
+        for (const OUString &name : paraStyles->getElementNames()) {
+            Reference<css::beans::XPropertySet> s(paraStyles->getByName(name), UNO_QUERY_THROW);
+            result.paragraphStyles << toQString(name) << toQString(prop<OUString>(s, "DisplayName"));
+        }
+
+        Reference<css::text::XTextCursor> cursor = document->getText()->createTextCursor();
+        const OUString firstName = prop<OUString>(Reference<css::beans::XPropertySet>(cursor, UNO_QUERY_THROW), "PageStyleName");
+        result.firstPageStyle = toQString(firstName);
+        Reference<css::beans::XPropertySet> first(pageStyles->getByName(firstName), UNO_QUERY_THROW);
+        const OUString followName = prop<OUString>(first, "FollowStyle");
+        result.firstPageHasOwnStyle = followName != firstName;
+        Reference<css::beans::XPropertySet> primary(pageStyles->getByName(followName), UNO_QUERY_THROW);
+        if (result.firstPageHasOwnStyle) {
+            result.firstPageHeader = prop<bool>(first, "HeaderIsOn") ? textOf(first, "HeaderText") : QString();
+        } else if (has(first, "FirstIsShared") && !prop<bool>(first, "FirstIsShared")) {
+            result.firstPageHeader = textOf(first, "HeaderTextFirst");
+        }
+        result.primaryHeader = prop<bool>(primary, "HeaderIsOn") ? textOf(primary, "HeaderText") : QString();
+        result.primaryFooter = prop<bool>(primary, "FooterIsOn") ? textOf(primary, "FooterText") : QString();
+        if (prop<bool>(primary, "HeaderIsOn")) {
+            Reference<css::container::XEnumerationAccess> header(primary->getPropertyValue("HeaderText"), UNO_QUERY_THROW);
+            Reference<css::container::XEnumeration> paras = header->createEnumeration();
+            while (paras->hasMoreElements()) {
+                Reference<css::container::XEnumerationAccess> portions(paras->nextElement(), UNO_QUERY);
+                if (!portions.is())
+                    continue;
+                Reference<css::container::XEnumeration> pit = portions->createEnumeration();
+                while (pit->hasMoreElements()) {
+                    Reference<css::beans::XPropertySet> portion(pit->nextElement(), UNO_QUERY_THROW);
+                    if (prop<OUString>(portion, "TextPortionType") != "TextField")
+                        continue;
+                    Reference<css::text::XTextField> field(portion->getPropertyValue("TextField"), UNO_QUERY_THROW);
+                    Reference<css::lang::XServiceInfo> fieldInfo(field, UNO_QUERY_THROW);
+                    const auto names = fieldInfo->getSupportedServiceNames();
+                    result.headerFields << (names.getLength() ? toQString(names[names.getLength() - 1]) : QString());
+                    result.headerFieldCommands << toQString(field->getPresentation(true));
+                }
+            }
+        }
+        result.pageWidth = twips(prop<sal_Int32>(first, "Width"));
+        result.pageHeight = twips(prop<sal_Int32>(first, "Height"));
+        result.leftMargin = twips(prop<sal_Int32>(first, "LeftMargin"));
+        result.rightMargin = twips(prop<sal_Int32>(first, "RightMargin"));
+        sal_Int32 top = prop<sal_Int32>(first, "TopMargin");
+        if (prop<bool>(first, "HeaderIsOn"))
+            top += prop<sal_Int32>(first, "HeaderHeight"); // includes the body distance
+        result.bodyTop = twips(top);
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+        Reference<css::container::XIndexAccess> page(
+                Reference<css::drawing::XDrawPageSupplier>(component, UNO_QUERY_THROW)->getDrawPage(), UNO_QUERY_THROW);
+#pragma GCC diagnostic pop
+        result.shapeCount = page->getCount();
+        for (sal_Int32 i = 0; i < page->getCount(); ++i) {
+            Reference<css::text::XText> text(page->getByIndex(i), UNO_QUERY);
+            const QString content = text.is() ? toQString(text->getString()) : QString();
+            if (Reference<css::text::XTextFrame>(page->getByIndex(i), UNO_QUERY).is())
+                result.frameTexts << content;
+            else
+                result.shapeTexts << content;
+        }
+        Reference<css::container::XIndexAccess> notes =
+                Reference<css::text::XFootnotesSupplier>(component, UNO_QUERY_THROW)->getFootnotes();
+        for (sal_Int32 i = 0; i < notes->getCount(); ++i)
+            result.footnoteTexts << toQString(Reference<css::text::XText>(notes->getByIndex(i), UNO_QUERY_THROW)->getString());
+        result.endnoteCount = Reference<css::text::XEndnotesSupplier>(component, UNO_QUERY_THROW)->getEndnotes()->getCount();
+
+        Reference<css::util::XCloseable>(component, UNO_QUERY_THROW)->close(true);
+    } catch (const css::uno::Exception &e) {
+        throw Failure(QStringLiteral("Reading %1 failed: %2").arg(path, toQString(e.Message)));
+    }
+    return result;
+}
+
+std::vector<qint64> childProcesses(qint64 parent, const QString &programName)
+{
+    std::vector<qint64> result;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        bool numeric = false;
+        const qint64 pid = entry.toLongLong(&numeric);
+        if (!numeric)
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        // pid (comm) state ppid ...
+        const int close = line.lastIndexOf(')');
+        const QByteArray comm = line.mid(line.indexOf('(') + 1, close - line.indexOf('(') - 1);
+        const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+        if (fields.size() < 2 || fields[0] == "Z")
+            continue;
+        if (fields[1].toLongLong() == parent && QString::fromLocal8Bit(comm).startsWith(programName.left(15)))
+            result.push_back(pid);
+    }
+    return result;
+}
+
+bool processIsAlive(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const int close = line.lastIndexOf(')');
+    return line.mid(close + 2, 1) != "Z";
+}

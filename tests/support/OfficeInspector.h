@@ -1,0 +1,59 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+class OfficeConnection;
+
+// Reads documents back through a private LibreOffice of its own, so that
+// tests check what was really written, not what the program remembers.
+class OfficeInspector
+{
+public:
+    struct Paragraph
+    {
+        QString text;
+        QString style;
+        bool inList = false;
+    };
+
+    struct Document
+    {
+        QString filterName;             // the format the office detected
+        std::vector<Paragraph> paragraphs;
+        QString firstPageStyle;
+        bool firstPageHasOwnStyle = false;
+        QString firstPageHeader;        // text of the first page's header
+        QString primaryHeader;          // text of the following pages' header
+        QString primaryFooter;
+        QStringList headerFields;       // service names of the primary header's fields
+        QStringList headerFieldCommands; // their presentation ("MACROBUTTON ..." etc.)
+        QStringList frameTexts;
+        QStringList shapeTexts;
+        int shapeCount = 0;
+        QStringList footnoteTexts;
+        int endnoteCount = 0;
+        // Page of the first page's style, in twips.
+        int pageWidth = 0, pageHeight = 0, leftMargin = 0, rightMargin = 0;
+        int bodyTop = 0;                // page edge to the body text
+        QStringList paragraphStyles;    // every paragraph style defined
+
+        QString bodyText() const;
+    };
+
+    OfficeInspector();
+    ~OfficeInspector();
+
+    Document read(const QString &path);
+    qint64 officeProcessId() const;
+
+private:
+    std::unique_ptr<OfficeConnection> m_office;
+};
+
+// Processes whose parent is the given process, by their program names.
+std::vector<qint64> childProcesses(qint64 parent, const QString &programName);
+bool processIsAlive(qint64 pid);
