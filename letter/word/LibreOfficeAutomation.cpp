@@ -623,6 +623,8 @@ std::shared_ptr<word::Document> DocumentsImpl::open(const QString &path, const w
     auto document = officeCall(QObject::tr("Open %1").arg(path), [&] {
         std::vector<beans::PropertyValue> props = {
             property("Hidden", uno::Any(true)),
+            // The file itself is the document, even under a template's name.
+            property("AsTemplate", uno::Any(false)),
             property("MacroExecutionMode",
                      uno::Any(sal_Int16(com::sun::star::document::MacroExecMode::NEVER_EXECUTE))),
         };

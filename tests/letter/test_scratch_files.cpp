@@ -1,0 +1,207 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "Failure.h"
+#include "Main.h"
+#include "ScratchFiles.h"
+
+namespace {
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// A clipboard whose first reads fail.
+class FlakyClipboard : public ClipboardSource
+{
+public:
+    explicit FlakyClipboard(int failingReads, bool throws) : m_failing(failingReads), m_throws(throws) { }
+    std::optional<QImage> readPicture(int format) override
+    {
+        ++reads;
+        lastFormat = format;
+        if (reads <= m_failing) {
+            if (m_throws)
+                throw Failure(QStringLiteral("clipboard is held by another program"));
+            return std::nullopt;
+        }
+        QImage image(3, 3, QImage::Format_RGB32);
+        image.fill(QColor(reads, 0, 0));
+        return image;
+    }
+    int reads = 0;
+    int lastFormat = -1;
+
+private:
+    int m_failing;
+    bool m_throws;
+};
+} // namespace
+
+class TestScratchFiles : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void cleanup()
+    {
+        for (const char *name : {"temp", "TEMP", "TMPDIR"})
+            qunsetenv(name);
+    }
+
+    void fileExistsIsTrueExactlyWhenThePathCanBeStated()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("a.txt"));
+        QVERIFY(!FileExists(file));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QVERIFY(FileExists(file));
+        QVERIFY(FileExists(m_dir.path())); // a folder has a modification time too
+        QVERIFY(!FileExists(QString()));
+        QVERIFY(!FileExists(file + QStringLiteral("/below-a-file")));
+        DeleteFileQuietly(file);
+        QVERIFY(!FileExists(file));
+    }
+
+    void deleteFileQuietlyIgnoresEveryFailure()
+    {
+        DeleteFileQuietly(m_dir.filePath(QStringLiteral("never-there")));
+        DeleteFileQuietly(QString());
+        DeleteFileQuietly(m_dir.path()); // a folder is not a file: left alone
+        QVERIFY(FileExists(m_dir.path()));
+    }
+
+    void saveBytesWritesExactlyAndOnlyWhenThePathIsFree()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("bytes.bin"));
+        QByteArray bytes("\0\1\2binary\r\n\xff", 12);
+        SaveBytesToFile(bytes, path);
+        QCOMPARE(contents(path), bytes);
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 0777, 0600u); // the owner's alone
+
+        SaveBytesToFile(QByteArray("other"), path);
+        QCOMPARE(contents(path), bytes);
+    }
+
+    void saveBytesLetsPendingEventsRunFirst()
+    {
+        bool ran = false;
+        QTimer::singleShot(0, this, [&] { ran = true; });
+        SaveBytesToFile(QByteArray("x"), m_dir.filePath(QStringLiteral("events.bin")));
+        QVERIFY(ran);
+    }
+
+    void saveBytesFailsIntoAMissingFolder()
+    {
+        QVERIFY_THROWS_EXCEPTION(Failure, SaveBytesToFile(QByteArray("x"), m_dir.filePath(QStringLiteral("no/such/file"))));
+    }
+
+    void theTemporaryFolderIsTakenUnchangedFromTheEnvironment_data()
+    {
+        QTest::addColumn<QByteArray>("variable");
+        QTest::newRow("temp") << QByteArray("temp");
+        QTest::newRow("TEMP") << QByteArray("TEMP");
+        QTest::newRow("TMPDIR") << QByteArray("TMPDIR");
+    }
+
+    void theTemporaryFolderIsTakenUnchangedFromTheEnvironment()
+    {
+        QFETCH(QByteArray, variable);
+        qputenv(variable.constData(), "/some/where/");
+        QCOMPARE(ScratchFiles::temporaryFolder(), QStringLiteral("/some/where/"));
+        QCOMPARE(ScratchFiles::templateCopyPath(QStringLiteral("/t")), QStringLiteral("/t/template.dot"));
+        QCOMPARE(ScratchFiles::snapshotPath(QStringLiteral("/t")), QStringLiteral("/t/temp.bmp"));
+    }
+
+    void theFirstVariableSetWins()
+    {
+        qputenv("TMPDIR", "/c");
+        qputenv("TEMP", "/b");
+        QCOMPARE(ScratchFiles::temporaryFolder(), QStringLiteral("/b"));
+        qputenv("temp", "/a");
+        QCOMPARE(ScratchFiles::temporaryFolder(), QStringLiteral("/a"));
+    }
+
+    void withNoVariableAPrivateFolderIsMade()
+    {
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("cache"))));
+        const QString folder = ScratchFiles::temporaryFolder();
+        QCOMPARE(folder, m_dir.filePath(QStringLiteral("cache/tessaline-scratch")));
+        struct stat info {};
+        QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+        QVERIFY(S_ISDIR(info.st_mode));
+        QCOMPARE(info.st_mode & 0777, 0700u);
+        QCOMPARE(ScratchFiles::temporaryFolder(), folder); // and used again
+    }
+
+    void anUnsafeFallbackFolderIsRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("symbolic link") << QStringLiteral("link");
+        QTest::newRow("open to others") << QStringLiteral("open");
+        QTest::newRow("a file") << QStringLiteral("file");
+        QTest::newRow("someone else's") << QStringLiteral("foreign");
+    }
+
+    void anUnsafeFallbackFolderIsRefused()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir cache;
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+        const QString folder = cache.filePath(QStringLiteral("tessaline-scratch"));
+        const QByteArray f = QFile::encodeName(folder);
+        if (kind == QLatin1String("link")) {
+            QVERIFY(QFile::link(m_dir.path(), folder));
+        } else if (kind == QLatin1String("open")) {
+            QCOMPARE(::mkdir(f.constData(), 0700), 0);
+            QCOMPARE(::chmod(f.constData(), 0777), 0);
+        } else if (kind == QLatin1String("file")) {
+            QFile file(folder);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else {
+            QCOMPARE(::mkdir(f.constData(), 0700), 0);
+            if (::getuid() != 0)
+                QSKIP("only root can give a folder to another user");
+            QCOMPARE(::chown(f.constData(), 65534, 65534), 0);
+        }
+        QVERIFY_THROWS_EXCEPTION(Failure, ScratchFiles::temporaryFolder());
+    }
+
+    void theClipboardIsReadOnceWhenThePictureIsThere()
+    {
+        FlakyClipboard clipboard(0, false);
+        QVERIFY(GetClipboardPicture(clipboard, 0).has_value());
+        QCOMPARE(clipboard.reads, 1);
+        QCOMPARE(clipboard.lastFormat, 0);
+    }
+
+    void aClipboardThatNeverAnswersIsReadExactlyAThousandTimes()
+    {
+        FlakyClipboard clipboard(1000000, true);
+        QVERIFY(!GetClipboardPicture(clipboard, 0).has_value());
+        QCOMPARE(clipboard.reads, 1000);
+    }
+
+    void twoFailedReadsThenTheThirdPictureIsTaken()
+    {
+        FlakyClipboard clipboard(2, true);
+        const std::optional<QImage> picture = GetClipboardPicture(clipboard, 0);
+        QVERIFY(picture.has_value());
+        QCOMPARE(clipboard.reads, 3);
+        QCOMPARE(QColor(picture->pixel(0, 0)).red(), 3);
+    }
+};
+
+QTEST_MAIN(TestScratchFiles)
+#include "test_scratch_files.moc"
