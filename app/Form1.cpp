@@ -50,15 +50,6 @@ constexpr std::array<Row, 12> Rows = {{
     {2, 2, "Zip Code:", 5880, 780, 2, 6720, 2100, 855},
 }};
 
-QIcon applicationIcon()
-{
-    QIcon icon;
-    for (int size : {32, 48, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/tessaline-%1.png").arg(size), QSize(size, size));
-    if (icon.isNull())
-        throw Failure(QObject::tr("The application icon is missing from the program"));
-    return icon;
-}
 } // namespace
 
 LetterFieldEdit::LetterFieldEdit(QWidget *parent) : QLineEdit(parent)

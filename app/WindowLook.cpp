@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QWidget>
 
+#include "Failure.h"
+
 QFont controlFont()
 {
     QFont font(QStringLiteral("Arial"));
@@ -48,4 +50,14 @@ void ApplyButtonFaceColors(QWidget *window)
             || qobject_cast<QCheckBox *>(child) || qobject_cast<QRadioButton *>(child))
             setBackground(child, face);
     }
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {32, 48, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tessaline-%1.png").arg(size), QSize(size, size));
+    if (icon.availableSizes().isEmpty())
+        throw Failure(QObject::tr("The application icon is missing from the program"));
+    return icon;
 }

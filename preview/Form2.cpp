@@ -1,0 +1,315 @@
+#include "Form2.h"
+
+#include <cmath>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "AppTitle.h"
+#include "CommonDialog.h"
+#include "ErrorReport.h"
+#include "ErrorTrap.h"
+#include "Main.h"
+#include "PictureBox.h"
+#include "PushButton.h"
+#include "SaveLetter.h"
+#include "Twips.h"
+#include "WindowLook.h"
+
+namespace {
+constexpr int ClientWidth = 9840, ClientHeight = 9390; // twips
+const QColor ViewportBackground(0x9a, 0xa3, 0xab);     // a desk behind the page
+
+QString location(const char *text)
+{
+    return QString::fromLatin1(text);
+}
+} // namespace
+
+Form2::Form2(Messenger &messenger, std::function<void()> showMainWindow, std::function<void()> endProgram,
+             QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_messenger(messenger), m_showMainWindow(std::move(showMainWindow)), m_endProgram(std::move(endProgram)),
+      CommonDialog1(std::make_unique<FileDialogCommonDialog>(this)), m_pointer(this),
+      m_viewport(int(std::lround(twipsPerPixel(this)))),
+      m_programFolder(QCoreApplication::applicationDirPath())
+{
+    setWindowTitle(QStringLiteral("Form2"));
+    setMouseTracking(true);
+    setFont(controlFont());
+    createControls();
+    setFixedSize(twipsToPixels(ClientWidth, this), twipsToPixels(ClientHeight, this));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+Form2::~Form2() = default;
+
+void Form2::setCommonDialog(std::unique_ptr<CommonDialog> dialog)
+{
+    CommonDialog1 = std::move(dialog);
+}
+
+void Form2::createControls()
+{
+    auto place = [this](QWidget *w, int l, int t, int wd, int h) { w->setGeometry(twipsRect(l, t, wd, h, this)); };
+
+    Picture2 = new QFrame(this);
+    Picture2->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Picture2->setLineWidth(1);
+    setBackground(Picture2, ViewportBackground);
+    Picture2->setAttribute(Qt::WA_NoMousePropagation);
+    place(Picture2, 120, 120, Viewport::ViewportOuterWidth, Viewport::ViewportOuterHeight);
+    // The surface moves inside the viewport's inner area, clipped by it.
+    m_clip = new QWidget(Picture2);
+    m_clip->setGeometry(Picture2->contentsRect());
+
+    Picture1 = new PictureBox(m_clip);
+    place(Picture1, 0, 0, 2340, 3435);
+    Picture1->move(0, 0);
+    connect(Picture1, &PictureBox::mousePressed, this, &Form2::picture1_MouseDown);
+    connect(Picture1, &PictureBox::mouseMoved, this, &Form2::picture1_MouseMove);
+    connect(Picture1, &PictureBox::mouseReleased, this, &Form2::Picture1_MouseUp);
+
+    VScroll1 = new QScrollBar(Qt::Vertical, this);
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    place(VScroll1, 9450, 120, 255, 7425);
+    place(HScroll1, 120, 7545, 9330, 255);
+    for (QScrollBar *bar : {HScroll1, VScroll1}) {
+        bar->setRange(0, 0);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+        bar->setTracking(false); // the thumb takes effect on release
+        bar->setEnabled(false);
+        bar->setAttribute(Qt::WA_NoMousePropagation);
+    }
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this](int value) {
+        if (m_syncing)
+            return;
+        m_viewport.setHScrollValue(value);
+        syncFromViewport();
+    });
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this](int value) {
+        if (m_syncing)
+            return;
+        m_viewport.setVScrollValue(value);
+        syncFromViewport();
+    });
+
+    Frame1 = new Frame(tr("Zoom:"), this);
+    place(Frame1, 120, 7860, 9600, 855);
+    connect(Frame1, &Frame::mouseMoved, this, [this] { m_pointer.overBackground(); });
+    PushButton1 = new PushButton(tr("Zoom In"), Frame1);
+    PushButton2 = new PushButton(tr("Zoom Out"), Frame1);
+    place(PushButton1, 240, 300, 4440, 405);
+    place(PushButton2, 4800, 300, 4560, 405);
+    PushButton8 = new PushButton(tr("< Back"), this);
+    PushButton6 = new PushButton(tr("Save Results To Word File"), this);
+    place(PushButton8, 120, 8850, 4680, 405);
+    place(PushButton6, 4920, 8850, 4800, 405);
+    for (PushButton *button : {PushButton1, PushButton2, PushButton6, PushButton8}) {
+        button->setFont(buttonFont());
+        connect(button, &PushButton::mouseMoved, this, [this] { m_pointer.overButton(); });
+    }
+    connect(PushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
+    connect(PushButton2, &QPushButton::clicked, this, &Form2::PushButton2_Click);
+    connect(PushButton6, &QPushButton::clicked, this, &Form2::PushButton6_Click);
+    connect(PushButton8, &QPushButton::clicked, this, &Form2::PushButton8_Click);
+
+    // Right of the client area: never seen.
+    Zoom_Ori = new PictureBox(this);
+    place(Zoom_Ori, 10320, 480, 735, 375);
+
+    setTabOrder(HScroll1, VScroll1);
+    setTabOrder(VScroll1, PushButton1);
+    setTabOrder(PushButton1, PushButton2);
+    setTabOrder(PushButton2, PushButton6);
+    setTabOrder(PushButton6, PushButton8);
+}
+
+void Form2::Form_Load()
+{
+    ErrorTrap trap(m_messenger, location(ReportLocation::Form2_Form_Load));
+    trap.step(100, [&] { mFirstActivate = true; });
+    trap.step(102, [&] { ApplyButtonFaceColors(this); });
+    trap.step(104, [&] { setWindowTitle(QString::fromLatin1(ProductName)); });
+    trap.step(106, [&] { setWindowIcon(applicationIcon()); });
+    const QString cursorPath = m_programFolder + QStringLiteral("/HAND-M.CUR");
+    if (trap.test(108, [&] { return FileExists(cursorPath); }))
+        trap.step(110, [&] { m_pointer.setMouseIcon(loadCursorFile(cursorPath)); });
+}
+
+void Form2::setPicture(const QImage &picture)
+{
+    Picture1->setAutoSize(true);
+    Picture1->setPicture(picture);
+    const QSizeF twips = PictureBox::logicalSizeTwips(picture);
+    m_viewport.assignPicture(Viewport::nearest(twips.width()), Viewport::nearest(twips.height()));
+    // A new letter is set up afresh at the next activation.
+    mFirstActivate = true;
+}
+
+void Form2::showPreview()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form2::Form_Activate()
+{
+    ErrorTrap trap(m_messenger, location(ReportLocation::Form2_Form_Activate));
+    ErrorTrap redrawTrap(m_messenger, location(ReportLocation::Form2_RedrawImage));
+    if (trap.test(100, [&] { return mFirstActivate; })) {
+        trap.step(102, [&] {
+            Picture1->setAutoSize(true);
+            Zoom_Ori->setVisible(false);
+            Zoom_Ori->setPicture(Picture1->picture());
+        });
+        m_viewport.setUp(trap, redrawTrap, *this);
+        syncFromViewport();
+    }
+    trap.step(114, [&] { mFirstActivate = false; });
+}
+
+bool Form2::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void Form2::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Without a window manager a shown window may never be activated; the
+    // letter must be set up all the same once the window is on screen.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && mFirstActivate)
+            Form_Activate();
+    });
+}
+
+void Form2::syncFromViewport()
+{
+    m_syncing = true;
+    const Viewport::Box &s = m_viewport.surface();
+    Picture1->setGeometry(twipsToPixels(s.left, this), twipsToPixels(s.top, this),
+                          twipsToPixels(s.outerWidth, this), twipsToPixels(s.outerHeight, this));
+    auto mirror = [](QScrollBar *bar, const Viewport::ScrollBar &state) {
+        bar->setRange(0, state.maximum);
+        bar->setValue(state.value);
+        bar->setEnabled(state.enabled);
+    };
+    mirror(HScroll1, m_viewport.hScroll());
+    mirror(VScroll1, m_viewport.vScroll());
+    m_syncing = false;
+}
+
+void Form2::clearPicture()
+{
+    Picture1->clearPicture();
+}
+
+void Form2::drawStretched(int sourceWidth, int sourceHeight, int width, int height)
+{
+    syncFromViewport(); // the surface has its new size before it is drawn on
+    const QImage &source = Zoom_Ori->picture();
+    const QSizeF logical = PictureBox::logicalSizeTwips(source);
+    const double pxPerTwipX = logical.width() > 0 ? source.width() / logical.width() : 0.0;
+    const double pxPerTwipY = logical.height() > 0 ? source.height() / logical.height() : 0.0;
+    const double tpp = twipsPerPixel(this);
+    Picture1->drawStretched(source, QRectF(0, 0, sourceWidth * pxPerTwipX, sourceHeight * pxPerTwipY),
+                            QRectF(0, 0, width / tpp, height / tpp));
+}
+
+void Form2::resetPointer()
+{
+    m_pointer.setCode(WindowPointer::Default);
+}
+
+void Form2::PushButton1_Click()
+{
+    ErrorTrap trap(m_messenger, location(ReportLocation::Form2_PushButton1_Click));
+    ErrorTrap redrawTrap(m_messenger, location(ReportLocation::Form2_RedrawImage));
+    trap.step(100, [&] { m_viewport.ZoomStep(0, redrawTrap, *this); });
+    syncFromViewport();
+}
+
+void Form2::PushButton2_Click()
+{
+    ErrorTrap trap(m_messenger, location(ReportLocation::Form2_PushButton2_Click));
+    ErrorTrap redrawTrap(m_messenger, location(ReportLocation::Form2_RedrawImage));
+    trap.step(100, [&] { m_viewport.ZoomStep(1, redrawTrap, *this); });
+    syncFromViewport();
+}
+
+QPointF Form2::toTwips(QPointF innerPixels) const
+{
+    return innerPixels * twipsPerPixel(this);
+}
+
+void Form2::picture1_MouseDown(Qt::MouseButtons, QPointF innerPixels)
+{
+    ErrorTrap trap(m_messenger, location(ReportLocation::Form2_picture1_MouseDown));
+    const QPointF p = toTwips(innerPixels);
+    trap.step(100, [&] { m_viewport.mouseDown(float(p.x()), float(p.y())); });
+}
+
+void Form2::picture1_MouseMove(Qt::MouseButtons buttons, QPointF innerPixels)
+{
+    ErrorTrap trap(m_messenger, location(ReportLocation::Form2_picture1_MouseMove));
+    const QPointF p = toTwips(innerPixels);
+    trap.step(100, [&] { m_viewport.mouseMove(int(buttons), float(p.x()), float(p.y())); });
+    trap.step(102, [&] { syncFromViewport(); });
+}
+
+void Form2::Picture1_MouseUp(Qt::MouseButtons, QPointF)
+{
+    ErrorTrap trap(m_messenger, location(ReportLocation::Form2_Picture1_MouseUp));
+    int hp = 0, vp = 0;
+    trap.step(100, [&] { hp = m_viewport.releasePercentH(); });
+    trap.step(102, [&] { vp = m_viewport.releasePercentV(); });
+    trap.step(104, [&] { m_viewport.SetHScrollbarByPercent(hp); });
+    trap.step(106, [&] { m_viewport.SetVScrollbarByPercent(vp); });
+    syncFromViewport();
+}
+
+void Form2::PushButton6_Click()
+{
+    SaveLetter(*CommonDialog1, m_messenger, mWordFile);
+}
+
+void Form2::PushButton8_Click()
+{
+    ErrorTrap trap(m_messenger, location(ReportLocation::Form2_PushButton8_Click));
+    trap.step(102, [&] { DeleteFileQuietly(mWordFile); });
+    trap.step(104, [&] { m_showMainWindow(); });
+    trap.step(106, [&] { hide(); });
+}
+
+void Form2::Form_QueryUnload()
+{
+    ErrorTrap trap(m_messenger, location(ReportLocation::Form2_Form_QueryUnload));
+    trap.step(100, [&] { DeleteFileQuietly(mWordFile); });
+    trap.step(102, [&] { QCoreApplication::processEvents(); });
+    trap.step(104, [&] { QCoreApplication::processEvents(); });
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    Form_QueryUnload();
+    // A close is never refused, and it ends the whole program.
+    event->accept();
+    m_endProgram();
+}
+
+void Form2::mouseMoveEvent(QMouseEvent *event)
+{
+    m_pointer.overBackground();
+    QWidget::mouseMoveEvent(event);
+}

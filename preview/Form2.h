@@ -1,0 +1,104 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QImage>
+#include <QWidget>
+
+#include "Viewport.h"
+#include "WindowPointer.h"
+
+class CommonDialog;
+class Frame;
+class Messenger;
+class PictureBox;
+class PushButton;
+class QFrame;
+class QScrollBar;
+
+// The preview window: the filled letter's page picture in a viewport that
+// zooms in quarter steps, scrolls and can be dragged, with "Save Results To
+// Word File" and "< Back".
+class Form2 : public QWidget, private Viewport::SurfacePainter
+{
+    Q_OBJECT
+public:
+    // showMainWindow brings the main window back ("< Back"); endProgram
+    // ends the program (closing this window).
+    Form2(Messenger &messenger, std::function<void()> showMainWindow, std::function<void()> endProgram,
+          QWidget *parent = nullptr);
+    ~Form2() override;
+
+    // The load steps: colours, caption, icon, hand cursor.
+    void Form_Load();
+    // The activation steps: the viewer set-up once per new picture.
+    void Form_Activate();
+
+    // Hands over a new page picture. The viewer is set up again for it at
+    // the next activation, so an earlier letter never comes back on zoom.
+    void setPicture(const QImage &picture);
+    // Shows the window and brings it to the front.
+    void showPreview();
+
+    // The full path of the filled scratch document.
+    QString mWordFile;
+
+    void setProgramFolder(const QString &folder) { m_programFolder = folder; }
+    // The save dialog; the real file dialog unless a test sets its own.
+    void setCommonDialog(std::unique_ptr<CommonDialog> dialog);
+
+    // Commands and handlers.
+    void PushButton1_Click();   // "Zoom In"
+    void PushButton2_Click();   // "Zoom Out"
+    void PushButton6_Click();   // "Save Results To Word File"
+    void PushButton8_Click();   // "< Back"
+    void picture1_MouseDown(Qt::MouseButtons buttons, QPointF innerPixels);
+    void picture1_MouseMove(Qt::MouseButtons buttons, QPointF innerPixels);
+    void Picture1_MouseUp(Qt::MouseButtons buttons, QPointF innerPixels);
+    // The close request: deletes the scratch document and never refuses.
+    void Form_QueryUnload();
+
+    const Viewport &viewport() const { return m_viewport; }
+    WindowPointer &pointer() { return m_pointer; }
+    bool isFirstActivationPending() const { return mFirstActivate; }
+
+    QFrame *Picture2 = nullptr;     // the viewport box
+    PictureBox *Picture1 = nullptr; // the surface
+    PictureBox *Zoom_Ori = nullptr; // the holder, never visible
+    QScrollBar *HScroll1 = nullptr;
+    QScrollBar *VScroll1 = nullptr;
+    Frame *Frame1 = nullptr;
+    PushButton *PushButton1 = nullptr;
+    PushButton *PushButton2 = nullptr;
+    PushButton *PushButton6 = nullptr;
+    PushButton *PushButton8 = nullptr;
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void createControls();
+    // Mirrors the viewer's state into the surface and the bars.
+    void syncFromViewport();
+    QPointF toTwips(QPointF innerPixels) const;
+
+    // Viewport::SurfacePainter
+    void clearPicture() override;
+    void drawStretched(int sourceWidth, int sourceHeight, int width, int height) override;
+    void resetPointer() override;
+
+    Messenger &m_messenger;
+    std::function<void()> m_showMainWindow;
+    std::function<void()> m_endProgram;
+    std::unique_ptr<CommonDialog> CommonDialog1;
+    WindowPointer m_pointer;
+    Viewport m_viewport;
+    QWidget *m_clip = nullptr;
+    QString m_programFolder;
+    bool mFirstActivate = true;
+    bool m_syncing = false;
+};

@@ -1,0 +1,108 @@
+#include "PictureBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "Twips.h"
+
+PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+    resizeBuffer();
+}
+
+QSizeF PictureBox::logicalSizeTwips(const QImage &picture)
+{
+    constexpr double MetresPerInch = 0.0254;
+    const double dpiX = picture.dotsPerMeterX() > 0 ? picture.dotsPerMeterX() * MetresPerInch : 96.0;
+    const double dpiY = picture.dotsPerMeterY() > 0 ? picture.dotsPerMeterY() * MetresPerInch : 96.0;
+    return QSizeF(picture.width() * TwipsPerInch / dpiX, picture.height() * TwipsPerInch / dpiY);
+}
+
+void PictureBox::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    const QSizeF twips = logicalSizeTwips(picture);
+    const QSize inner(twipsToPixels(twips.width(), this), twipsToPixels(twips.height(), this));
+    if (m_autoSize)
+        resize(inner + QSize(2 * frameWidth(), 2 * frameWidth()));
+    resizeBuffer();
+    m_buffer.fill(Qt::white);
+    QPainter painter(&m_buffer);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(inner)), picture);
+    update();
+}
+
+void PictureBox::clearPicture()
+{
+    m_picture = QImage();
+    m_buffer.fill(Qt::white);
+    update();
+}
+
+void PictureBox::drawStretched(const QImage &source, const QRectF &sourcePixels, const QRectF &target)
+{
+    QPainter painter(&m_buffer);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, source, sourcePixels);
+    update();
+}
+
+void PictureBox::resizeBuffer()
+{
+    const QSize inner = contentsRect().size().expandedTo(QSize(1, 1));
+    const qreal ratio = devicePixelRatioF();
+    if (m_buffer.size() == inner * ratio)
+        return;
+    // The buffer keeps what was drawn as far as it still fits.
+    QPixmap resized(inner * ratio);
+    resized.setDevicePixelRatio(ratio);
+    resized.fill(Qt::white);
+    if (!m_buffer.isNull()) {
+        QPainter painter(&resized);
+        painter.drawPixmap(0, 0, m_buffer);
+    }
+    m_buffer = resized;
+}
+
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    resizeBuffer();
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawPixmap(contentsRect().topLeft(), m_buffer);
+}
+
+QPointF PictureBox::innerPos(const QMouseEvent *event) const
+{
+    return event->position() - QPointF(contentsRect().topLeft());
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    emit mousePressed(event->buttons() | event->button(), innerPos(event));
+    event->accept();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved(event->buttons(), innerPos(event));
+    event->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit mouseReleased(event->button(), innerPos(event));
+    event->accept();
+}

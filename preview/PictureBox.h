@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <QPixmap>
+
+// A picture box: a single border, a white background, a persistent drawing
+// buffer that always has the box's inner size, and auto-size (the box fits
+// the picture assigned to it, at the picture's logical size).
+class PictureBox : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    // Assigns a picture: the buffer shows it at its logical size and, with
+    // auto-size on, the box fits it.
+    void setPicture(const QImage &picture);
+    const QImage &picture() const { return m_picture; }
+    void setAutoSize(bool on) { m_autoSize = on; }
+
+    // Blanks the buffer in the background colour and forgets the picture.
+    void clearPicture();
+    // Draws source (in the picture's pixels) stretched to target (in this
+    // box's inner pixels), smoothly.
+    void drawStretched(const QImage &source, const QRectF &sourcePixels, const QRectF &target);
+
+    // The box's inner pixels: what the buffer holds.
+    const QPixmap &buffer() const { return m_buffer; }
+
+    // A picture's logical size in twips, from its dots per metre (96 dpi
+    // when it declares none).
+    static QSizeF logicalSizeTwips(const QImage &picture);
+
+signals:
+    void mousePressed(Qt::MouseButtons buttons, QPointF innerPos);
+    void mouseMoved(Qt::MouseButtons buttons, QPointF innerPos);
+    void mouseReleased(Qt::MouseButtons buttons, QPointF innerPos);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPointF innerPos(const QMouseEvent *event) const;
+    void resizeBuffer();
+
+    QImage m_picture;
+    QPixmap m_buffer;
+    bool m_autoSize = false;
+};

@@ -1,0 +1,58 @@
+#include "SaveLetter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include "CommonDialog.h"
+#include "ErrorReport.h"
+#include "ErrorTrap.h"
+#include "Failure.h"
+#include "Main.h"
+#include "Messenger.h"
+
+void copyFileReplacing(const QString &source, const QString &target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        throw Failure(QObject::tr("Cannot read the letter %1: %2")
+                              .arg(QDir::toNativeSeparators(source), in.errorString()));
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), out.errorString()));
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size() || !out.commit()) {
+        const QString reason = in.error() != QFileDevice::NoError ? in.errorString() : out.errorString();
+        out.cancelWriting();
+        throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), reason));
+    }
+}
+
+void SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordFile)
+{
+    ErrorTrap trap(messenger, QString::fromLatin1(ReportLocation::Form2_PushButton6_Click));
+    constexpr int Yes = int(Messenger::Answer::Yes);
+    int answer = 0;
+    QString target;
+
+    trap.step(106, [&] { dialog.FileName = QString(); });
+    trap.step(108, [&] { dialog.DialogTitle = QStringLiteral("Save File"); });
+    trap.step(110, [&] { dialog.Filter = QStringLiteral("Word Files (*.doc)|*.doc"); });
+    trap.step(112, [&] { dialog.ShowSave(); });
+    trap.step(114, [&] { target = dialog.FileName; });
+    if (!trap.test(116, [&] { return target.isEmpty(); })) {
+        if (trap.test(118, [&] { return FileExists(target); })) {
+            trap.step(120, [&] {
+                answer = int(messenger.askYesNo(QStringLiteral("Are you sure you wish to overwrite ")
+                                                + target + QStringLiteral(" ?")));
+            });
+            // A Yes does not delete the old file first: the copy's final
+            // move replaces it, so a failed copy keeps it.
+        } else {
+            trap.step(126, [&] { answer = Yes; });
+        }
+        if (trap.test(128, [&] { return answer == Yes; }))
+            trap.step(130, [&] { copyFileReplacing(wordFile, target); });
+    }
+    trap.step(132, [&] { messenger.showMessage(QStringLiteral("Done."), QString(), Messenger::Icon::None); });
+}

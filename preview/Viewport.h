@@ -1,0 +1,132 @@
+#pragma once
+
+#include <cstdint>
+
+class ErrorTrap;
+
+// The zoom, scroll and drag model of the preview, in twips (1/1440 inch).
+//
+// Three boxes take part: the viewport (Picture2, fixed, with a single
+// border), the surface inside it (Picture1, on which the picture is drawn
+// at the current zoom; panning moves it) and the holder (Zoom_Ori, which
+// keeps the picture as loaded and is the source of every redraw). The
+// surface's left and top are measured from the viewport's inner top-left
+// corner; panning uses offsets of 0 or less. "Outer" sizes include a box's
+// border, "inner" sizes do not.
+//
+// The model holds no widget. Drawing is delegated to a SurfacePainter, and
+// the preview window mirrors the state into its widgets after each call.
+class Viewport
+{
+public:
+    static constexpr float InitialZoom = 1.0f;
+    static constexpr float ZoomStepSize = 0.25f;
+    static constexpr float SmallestZoom = 0.25f;
+    static constexpr float LargestZoom = 4.0f;
+    static constexpr int DrawWidthLimit = 8500;   // drawn only when below
+    static constexpr int DrawHeightLimit = 10700; // drawn only when below
+    static constexpr int SourceTrim = 2;          // off the holder's inner size
+    static constexpr int FineCoarseThreshold = 100;
+    static constexpr int CoarseDivisor = 10;
+    static constexpr int ViewportOuterWidth = 9330;
+    static constexpr int ViewportOuterHeight = 7425;
+
+    // What the viewer draws with: the preview window's surface.
+    class SurfacePainter
+    {
+    public:
+        virtual ~SurfacePainter() = default;
+        // Blanks the surface in its background colour.
+        virtual void clearPicture() = 0;
+        // Draws the holder's region (0, 0, sourceWidth, sourceHeight)
+        // stretched to (0, 0, width, height) of the surface, all in twips.
+        virtual void drawStretched(int sourceWidth, int sourceHeight, int width, int height) = 0;
+        // Sets the window's pointer to the default arrow.
+        virtual void resetPointer() = 0;
+    };
+
+    struct Box
+    {
+        int left = 0;
+        int top = 0;
+        int outerWidth = 0;
+        int outerHeight = 0;
+    };
+
+    struct ScrollBar
+    {
+        int value = 0;   // 0 .. maximum
+        int maximum = 0;
+        bool enabled = false;
+    };
+
+    // borderTwips: the width of a picture box's single border.
+    explicit Viewport(int borderTwips = 15);
+
+    // A picture of the given size (twips) is assigned to the surface; with
+    // auto-size on, the surface's outer size fits it at once.
+    void assignPicture(int pictureWidth, int pictureHeight);
+
+    // The viewer set-up, run on the first activation after a new picture:
+    // holder, zoom 1.0, source extents, first draw, scroll bars. Its steps
+    // are steps of the activation handler (lines 104 to 112) and run
+    // through that handler's trap.
+    void setUp(ErrorTrap &trap, ErrorTrap &redrawTrap, SurfacePainter &painter);
+
+    // Zoom in (direction 0) or out (any other value) by a quarter.
+    void ZoomStep(int direction, ErrorTrap &redrawTrap, SurfacePainter &painter);
+    // Takes a factor from 0.25 to 4.0 and redraws; refuses others silently.
+    void ApplyZoom(float factor, ErrorTrap &redrawTrap, SurfacePainter &painter);
+    // Draws at the current zoom when the drawing stays below the limits;
+    // otherwise keeps what is shown and falls back to zoom 1.0. Reports its
+    // own failures through redrawTrap.
+    void RedrawImage(ErrorTrap &redrawTrap, SurfacePainter &painter);
+    // Ranges and steps of both bars from the surface's current size.
+    void SetupScrollbars();
+
+    // A bar's value changes (by the user or the program): its change
+    // handler moves the surface. Setting the value it has runs nothing.
+    void setHScrollValue(int value);
+    void setVScrollValue(int value);
+
+    // Dragging the surface; x and y are in the surface's own coordinates.
+    void mouseDown(float x, float y);
+    void mouseMove(int buttons, float x, float y);
+    void mouseUp();
+
+    // Set a bar to a percentage of its maximum; outside 0..100 nothing.
+    void SetHScrollbarByPercent(int percent);
+    void SetVScrollbarByPercent(int percent);
+
+    // The percentages a release gives for the current offsets. With equal
+    // outer sizes the percentage is 0.
+    int releasePercentH() const;
+    int releasePercentV() const;
+
+    // State.
+    float mZoom = InitialZoom;
+    int32_t mOrigWidth = 0, mOrigHeight = 0;
+    int32_t mDrawWidth = 0, mDrawHeight = 0;
+    int mHStep = 0, mVStep = 0; // twips per bar unit: 0, 1 or 10
+    float mDragStartX = 0, mDragStartY = 0;
+
+    const Box &surface() const { return m_surface; }
+    const Box &holder() const { return m_holder; }
+    const ScrollBar &hScroll() const { return m_h; }
+    const ScrollBar &vScroll() const { return m_v; }
+    int viewportInnerWidth() const { return ViewportOuterWidth - 2 * m_border; }
+    int viewportInnerHeight() const { return ViewportOuterHeight - 2 * m_border; }
+    int border() const { return m_border; }
+
+    // The integer nearest to x, ties to even.
+    static int32_t nearest(double x);
+
+private:
+    void takeExtentsFromHolder();
+    void updateEnabledBars();
+
+    int m_border;
+    Box m_surface;
+    Box m_holder;
+    ScrollBar m_h, m_v;
+};
