@@ -8,6 +8,9 @@
 #include <QScreen>
 
 #include "AppTitle.h"
+#include "Form2.h"
+#include "PageSnapshot.h"
+#include "ScratchFiles.h"
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
 #include "Failure.h"
@@ -67,6 +70,7 @@ void LetterFieldEdit::focusInEvent(QFocusEvent *event)
 Form1::Form1(const Form1Services &services, QWidget *parent)
     : QWidget(parent), m_services(services), m_pointer(this),
       SkinFramework1(std::make_unique<SkinFramework>()),
+      m_endProgram([] { QCoreApplication::quit(); }),
       m_programFolder(QCoreApplication::applicationDirPath())
 {
     setWindowTitle(QStringLiteral("Form1"));
@@ -141,6 +145,7 @@ void Form1::createControls()
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
+    connect(PushButton6, &QPushButton::clicked, this, &Form1::PushButton6_Click);
     connect(PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
     connect(PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
 }
@@ -218,6 +223,73 @@ void Form1::PushButton4_Click()
             Text1[size_t(index)]->setText(QString::fromUtf8(LetterFields[size_t(index)].sampleValue));
         });
     }
+}
+
+void Form1::PushButton6_Click()
+{
+    GenerateLetter(*this, m_services.automation, m_services.messenger, mBusy);
+}
+
+void Form1::SaveDocAsJPG(const QString &inFile)
+{
+    ::SaveDocAsJPG(m_services.automation, m_services.clipboard, m_services.messenger, inFile,
+                   ScratchFiles::temporaryFolder());
+}
+
+Form2 &Form1::form2()
+{
+    if (!m_form2) {
+        m_form2 = std::make_unique<Form2>(
+                m_services.messenger, [this] { show(); raise(); activateWindow(); },
+                [this] { m_endProgram(); });
+        m_form2->setProgramFolder(m_programFolder);
+        m_form2->Form_Load();
+    }
+    return *m_form2;
+}
+
+QString Form1::fieldText(int index) const
+{
+    return Text1[size_t(index)]->text();
+}
+
+void Form1::setFieldText(int index, const QString &text)
+{
+    Text1[size_t(index)]->setText(text);
+}
+
+void Form1::setBusyPointer(bool busy)
+{
+    m_pointer.setCode(busy ? WindowPointer::Busy : WindowPointer::Default);
+}
+
+void Form1::saveDocAsJpg(const QString &document)
+{
+    SaveDocAsJPG(document);
+}
+
+void Form1::loadPreviewPicture(const QString &bitmapPath)
+{
+    Form2 &preview = form2();
+    const QImage picture(bitmapPath);
+    if (picture.isNull())
+        throw Failure(tr("Cannot load the page picture %1").arg(QDir::toNativeSeparators(bitmapPath)));
+    preview.setPicture(picture);
+}
+
+void Form1::setPreviewWordFile(const QString &path)
+{
+    form2().mWordFile = path;
+}
+
+void Form1::showPreview()
+{
+    form2().showPreview();
+}
+
+void Form1::hideMainWindow()
+{
+    hide();
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)

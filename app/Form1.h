@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include <QLineEdit>
 #include <QWidget>
 
+#include "GenerateLetter.h"
 #include "WindowPointer.h"
 
 class ClipboardSource;
@@ -43,7 +45,7 @@ protected:
 // The main window: the twelve visible letter fields (and the hidden date
 // field) with the commands "Start Creating Template", "Clear/Reset Data"
 // and "Load Sample/Example Data".
-class Form1 : public QWidget
+class Form1 : public QWidget, private GenerationHost
 {
     Q_OBJECT
 public:
@@ -68,6 +70,16 @@ public:
     // Commands.
     void PushButton3_Click();   // "Clear/Reset Data"
     void PushButton4_Click();   // "Load Sample/Example Data"
+    void PushButton6_Click();   // "Start Creating Template"
+
+    // Renders the document's first page into the snapshot bitmap.
+    void SaveDocAsJPG(const QString &inFile);
+
+    // The preview window, loaded on first use.
+    Form2 &form2();
+    bool hasForm2() const { return m_form2 != nullptr; }
+    // How the program ends when the preview window closes.
+    void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
 
     WindowPointer &pointer() { return m_pointer; }
     bool isBusy() const { return mBusy; }
@@ -89,9 +101,21 @@ private:
     void createControls();
     void storeField(int index);
 
+    // GenerationHost
+    QString fieldText(int index) const override;
+    void setFieldText(int index, const QString &text) override;
+    void setBusyPointer(bool busy) override;
+    void saveDocAsJpg(const QString &document) override;
+    void loadPreviewPicture(const QString &bitmapPath) override;
+    void setPreviewWordFile(const QString &path) override;
+    void showPreview() override;
+    void hideMainWindow() override;
+
     Form1Services m_services;
     WindowPointer m_pointer;
     std::unique_ptr<SkinFramework> SkinFramework1;
+    std::unique_ptr<Form2> m_form2;
+    std::function<void()> m_endProgram;
     QString m_programFolder;
     bool mBusy = false;
     bool m_storeFailureShown = false;

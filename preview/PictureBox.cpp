@@ -33,10 +33,7 @@ void PictureBox::setPicture(const QImage &picture)
         resize(inner + QSize(2 * frameWidth(), 2 * frameWidth()));
     resizeBuffer();
     m_buffer.fill(Qt::white);
-    QPainter painter(&m_buffer);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(inner)), picture);
-    update();
+    drawStretched(picture, QRectF(picture.rect()), QRectF(QPointF(0, 0), QSizeF(inner)));
 }
 
 void PictureBox::clearPicture()
@@ -46,11 +43,25 @@ void PictureBox::clearPicture()
     update();
 }
 
+namespace {
+// Scales with an area filter: the page is rendered denser than the screen,
+// and a plain bilinear shrink would break up its text.
+QImage resampled(const QImage &source, const QRectF &sourcePixels, QSize targetPixels)
+{
+    const QImage region = source.copy(sourcePixels.toAlignedRect());
+    if (region.isNull() || targetPixels.isEmpty())
+        return {};
+    return region.scaled(targetPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+} // namespace
+
 void PictureBox::drawStretched(const QImage &source, const QRectF &sourcePixels, const QRectF &target)
 {
+    const qreal ratio = m_buffer.devicePixelRatio();
+    QImage scaled = resampled(source, sourcePixels, (target.size() * ratio).toSize());
+    scaled.setDevicePixelRatio(ratio);
     QPainter painter(&m_buffer);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, source, sourcePixels);
+    painter.drawImage(target.topLeft(), scaled);
     update();
 }
 
