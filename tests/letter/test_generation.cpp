@@ -1,0 +1,311 @@
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ErrorReport.h"
+#include "Failure.h"
+#include "GenerateLetter.h"
+#include "LetterFields.h"
+#include "LibreOfficeAutomation.h"
+#include "Main.h"
+#include "OfficeInspector.h"
+#include "PageSnapshot.h"
+#include "RecordingMessenger.h"
+#include "ScratchFiles.h"
+#include "ScriptedAutomation.h"
+
+namespace {
+
+// The windows' side of the generation, recorded.
+class RecordingHost : public GenerationHost
+{
+public:
+    RecordingHost(word::Automation &automation, ClipboardSource &clipboard, Messenger &messenger)
+        : m_automation(automation), m_clipboard(clipboard), m_messenger(messenger)
+    {
+    }
+
+    QString fields[FieldCount];
+    QStringList events;
+    QImage previewPicture;
+    QString wordFile;
+
+    QString fieldText(int index) const override { return fields[index]; }
+    void setFieldText(int index, const QString &text) override { fields[index] = text; }
+    void setBusyPointer(bool busy) override { events << (busy ? "busy" : "arrow"); }
+    void saveDocAsJpg(const QString &document) override
+    {
+        events << "snapshot";
+        SaveDocAsJPG(m_automation, m_clipboard, m_messenger, document, ScratchFiles::temporaryFolder());
+    }
+    void loadPreviewPicture(const QString &bitmapPath) override
+    {
+        events << "picture";
+        previewPicture = QImage(bitmapPath);
+        if (previewPicture.isNull())
+            throw Failure(QStringLiteral("no picture at %1").arg(bitmapPath));
+    }
+    void setPreviewWordFile(const QString &path) override { wordFile = path; }
+    void showPreview() override { events << "show preview"; }
+    void hideMainWindow() override { events << "hide main"; }
+
+    void fillSample()
+    {
+        for (int i = 0; i < VisibleFieldCount; ++i)
+            fields[i] = QString::fromUtf8(LetterFields[size_t(i)].sampleValue);
+    }
+
+private:
+    word::Automation &m_automation;
+    ClipboardSource &m_clipboard;
+    Messenger &m_messenger;
+};
+
+// A clipboard that never answers.
+class DeadClipboard : public ClipboardSource
+{
+public:
+    int reads = 0;
+    std::optional<QImage> readPicture(int) override
+    {
+        ++reads;
+        throw Failure(QStringLiteral("held open by another program"));
+    }
+};
+
+QStringList scratchFiles(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files);
+}
+
+} // namespace
+
+class TestGeneration : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_temp;
+    LibreOfficeAutomation m_office;
+    SystemClipboardSource m_clipboard;
+    std::unique_ptr<OfficeInspector> m_inspector;
+
+    QString temp() const { return m_temp->path(); }
+
+    // Generates with the real office and reads the letter back.
+    OfficeInspector::Document generate(RecordingHost &host, RecordingMessenger &messenger)
+    {
+        bool busy = false;
+        GenerateLetter(host, m_office, messenger, busy);
+        [&] {
+            QVERIFY2(messenger.messages.empty(), qPrintable(messenger.texts().join(QLatin1Char('\n'))));
+            QVERIFY(!busy);
+            QVERIFY(FileExists(host.wordFile));
+        }();
+        return m_inspector->read(host.wordFile);
+    }
+
+private slots:
+    void initTestCase() { m_inspector = std::make_unique<OfficeInspector>(); }
+
+    void init()
+    {
+        m_temp = std::make_unique<QTemporaryDir>();
+        qputenv("temp", QFile::encodeName(m_temp->path()));
+    }
+
+    void cleanup() { qunsetenv("temp"); }
+
+    void theSampleLetterIsFilledEverywhereAndShown()
+    {
+        RecordingMessenger messenger;
+        RecordingHost host(m_office, m_clipboard, messenger);
+        host.fillSample();
+        host.fields[DateFieldIndex] = QStringLiteral("an old date");
+        const OfficeInspector::Document letter = generate(host, messenger);
+
+        QCOMPARE(host.fields[DateFieldIndex], letterDate());
+        QCOMPARE(letter.paragraphs.at(0).text, QStringLiteral("Dorian Vell"));
+        QCOMPARE(letter.paragraphs.at(1).text, QStringLiteral("1234 East Main Street"));
+        QCOMPARE(letter.paragraphs.at(2).text, QStringLiteral("Boise, ID  91002"));
+        QCOMPARE(letter.paragraphs.at(3).text, letterDate());
+        QCOMPARE(letter.paragraphs.at(4).text, QStringLiteral("Vore Vurud"));
+        QCOMPARE(letter.paragraphs.at(5).text, QStringLiteral("Contractor"));
+        QCOMPARE(letter.paragraphs.at(6).text, QStringLiteral("Vuvodud Arudaziz Inc."));
+        QCOMPARE(letter.paragraphs.at(7).text, QStringLiteral("123 Garage St"));
+        QCOMPARE(letter.paragraphs.at(8).text, QStringLiteral("Hawthorne, CA  90250"));
+        QCOMPARE(letter.paragraphs.at(9).text, QStringLiteral("Dear Vore Vurud:"));
+        QCOMPARE(letter.paragraphs.at(17).text, QStringLiteral("Dorian Vell"));
+        QVERIFY(!letter.bodyText().contains(QLatin1Char('[')));
+        QVERIFY(letter.primaryHeader.contains(QStringLiteral("[Recipient Name]")));
+        QCOMPARE(letter.filterName, QStringLiteral("MS Word 97"));
+
+        // The scratch document, and nothing else, is left in the folder.
+        QVERIFY(QRegularExpression(QStringLiteral("^qrenta[1-9]{8}\\.doc$"))
+                        .match(QFileInfo(host.wordFile).fileName()).hasMatch());
+        QCOMPARE(QFileInfo(host.wordFile).absolutePath(), QFileInfo(temp()).absoluteFilePath());
+        QCOMPARE(scratchFiles(temp()), QStringList{QFileInfo(host.wordFile).fileName()});
+
+        QCOMPARE(host.events, (QStringList{"busy", "snapshot", "arrow", "picture", "show preview", "hide main"}));
+        QVERIFY(!host.previewPicture.isNull());
+        QVERIFY(host.previewPicture.dotsPerMeterX() > 5000); // denser than the screen
+    }
+
+    void emptyFieldsLeaveTheirPunctuation()
+    {
+        RecordingMessenger messenger;
+        RecordingHost host(m_office, m_clipboard, messenger);
+        const OfficeInspector::Document letter = generate(host, messenger);
+        QCOMPARE(letter.paragraphs.at(2).text, QStringLiteral(",   "));
+        QCOMPARE(letter.paragraphs.at(8).text, QStringLiteral(",   "));
+        QCOMPARE(letter.paragraphs.at(9).text, QStringLiteral("Dear :"));
+    }
+
+    void aFieldHoldingAPlaceholderIsFilledOnlyByLaterFields()
+    {
+        RecordingMessenger messenger;
+        RecordingHost host(m_office, m_clipboard, messenger);
+        host.fillSample();
+        host.fields[0] = QStringLiteral("From [CITY2] with love"); // City2 (field 5) comes later
+        host.fields[6] = QStringLiteral("[yourname] Street");      // YourName (field 0) came before
+        const OfficeInspector::Document letter = generate(host, messenger);
+        QCOMPARE(letter.paragraphs.at(0).text, QStringLiteral("From Hawthorne with love"));
+        QCOMPARE(letter.paragraphs.at(1).text, QStringLiteral("[yourname] Street"));
+    }
+
+    void aStaleTemplateCopyIsUsedAndRemoved()
+    {
+        // Leave a different letter where the template copy goes.
+        {
+            auto office = m_office.createApplication();
+            const QString source = m_temp->filePath(QStringLiteral("source.doc"));
+            SaveBytesToFile(templateBytes(), source);
+            auto document = office->documents().open(source);
+            document->storyRanges().front()->find().execute(
+                    {.findText = QStringLiteral("Enclosure"), .replaceWith = QStringLiteral("Stale"),
+                     .replace = word::WdReplace::All});
+            document->saveAs(ScratchFiles::templateCopyPath(temp()));
+            document->close();
+            office->quit();
+            QFile::remove(source);
+        }
+        RecordingMessenger messenger;
+        RecordingHost host(m_office, m_clipboard, messenger);
+        const OfficeInspector::Document letter = generate(host, messenger);
+        QCOMPARE(letter.paragraphs.back().text, QStringLiteral("Stale"));
+        QVERIFY(!FileExists(ScratchFiles::templateCopyPath(temp())));
+        QVERIFY(!FileExists(ScratchFiles::snapshotPath(temp())));
+    }
+
+    void theSnapshotLeavesTheDocumentAndTheUsersClipboardAsTheyWere()
+    {
+        const QString document = m_temp->filePath(QStringLiteral("letter.doc"));
+        SaveBytesToFile(templateBytes(), document);
+        QGuiApplication::clipboard()->setText(QStringLiteral("the user's own text"));
+        RecordingMessenger messenger;
+        SaveDocAsJPG(m_office, m_clipboard, messenger, document, temp());
+        QVERIFY(messenger.messages.empty());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the user's own text"));
+        QFile file(document);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), templateBytes());
+        const QImage bitmap(ScratchFiles::snapshotPath(temp()));
+        QVERIFY(!bitmap.isNull());
+        QVERIFY(qAbs(bitmap.height() - 1680) <= 2);
+    }
+
+    void aClickWhileBusyDoesNothing()
+    {
+        ScriptedAutomation office;
+        RecordingMessenger messenger;
+        RecordingHost host(office, m_clipboard, messenger);
+        bool busy = true;
+        GenerateLetter(host, office, messenger, busy);
+        QVERIFY(busy);
+        QVERIFY(office.calls.isEmpty());
+        QVERIFY(host.events.isEmpty());
+        QVERIFY(messenger.messages.empty());
+    }
+
+    void withoutAnOfficeOneReportAndNoPreview()
+    {
+        ScriptedAutomation office;
+        office.canCreate = false;
+        RecordingMessenger messenger;
+        RecordingHost host(office, m_clipboard, messenger);
+        bool busy = false;
+        GenerateLetter(host, office, messenger, busy);
+        QCOMPARE(messenger.messages.size(), size_t(1));
+        QVERIFY(messenger.messages[0].text.contains(QLatin1String(ReportLocation::Form1_PushButton6_Click)
+                                                    + QStringLiteral("at line 110\r\r")));
+        QCOMPARE(host.events, (QStringList{"busy", "arrow"}));
+        QVERIFY(!busy);
+        QVERIFY(scratchFiles(temp()).isEmpty());
+    }
+
+    void aTemplateThatCannotBeOpenedIsReportedOnceAndTheOfficeQuits()
+    {
+        ScriptedAutomation office;
+        office.failAt(QStringLiteral("Documents.Open"));
+        RecordingMessenger messenger;
+        RecordingHost host(office, m_clipboard, messenger);
+        bool busy = false;
+        GenerateLetter(host, office, messenger, busy);
+        QCOMPARE(messenger.messages.size(), size_t(1));
+        QVERIFY(messenger.messages[0].text.contains(QStringLiteral("at line 114\r\r")));
+        QCOMPARE(office.quits, 1);
+        QCOMPARE(host.events, (QStringList{"busy", "arrow"}));
+        QVERIFY(scratchFiles(temp()).isEmpty());
+        QVERIFY(!busy);
+    }
+
+    void aRefusedSearchTextIsReportedAndTheOtherFieldsAreFilled()
+    {
+        ScriptedAutomation office;
+        office.files[ScratchFiles::templateCopyPath(temp())] = {{{"main", "[YourName] [City] [ZIPCode2]"}}, {}};
+        office.failAt(QStringLiteral("Find.Text"), 2); // the second field's search text
+        office.picture = QImage(30, 40, QImage::Format_RGB32);
+        RecordingMessenger messenger;
+        RecordingHost host(office, m_clipboard, messenger);
+        host.fillSample();
+        bool busy = false;
+        GenerateLetter(host, office, messenger, busy);
+        QCOMPARE(messenger.messages.size(), size_t(1));
+        QVERIFY(messenger.messages[0].text.contains(QStringLiteral("at line 130\r\r")));
+        // Field 1's Execute ran with the first field's search text still set.
+        QCOMPARE(office.files[host.wordFile].stories.front().second, QStringLiteral("Dorian Vell [City] 90250"));
+        QVERIFY(host.events.contains(QStringLiteral("show preview")));
+    }
+
+    void theClipboardIsReadAThousandTimesThenTheWriteIsReported()
+    {
+        ScriptedAutomation office;
+        office.files[QStringLiteral("letter.doc")] = {{{"main", "text"}}, {}};
+        DeadClipboard clipboard;
+        RecordingMessenger messenger;
+        SaveDocAsJPG(office, clipboard, messenger, QStringLiteral("letter.doc"), temp());
+        QCOMPARE(clipboard.reads, ClipboardReadAttempts);
+        QCOMPARE(messenger.messages.size(), size_t(1));
+        QVERIFY(messenger.messages[0].text.contains(QLatin1String(ReportLocation::Form1_SaveDocAsJPG)
+                                                    + QStringLiteral("at line 122\r\r")));
+        QVERIFY(!FileExists(ScratchFiles::snapshotPath(temp())));
+        QCOMPARE(office.quits, 1);
+    }
+
+    void scratchNamesHaveEightDigitsFromOneToNine()
+    {
+        const QRegularExpression pattern(QStringLiteral("/qrenta[1-9]{8}\\.doc$"));
+        QSet<QString> names;
+        for (int i = 0; i < 200; ++i) {
+            const QString path = newScratchDocumentPath(temp());
+            QVERIFY(pattern.match(path).hasMatch());
+            names.insert(path);
+        }
+        QVERIFY(names.size() > 190); // not re-seeded from the clock for every digit
+    }
+};
+
+QTEST_MAIN(TestGeneration)
+#include "test_generation.moc"
