@@ -1,0 +1,300 @@
+#include <QFile>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "CommonDialog.h"
+#include "ErrorReport.h"
+#include "Form2.h"
+#include "PictureBox.h"
+#include "PushButton.h"
+#include "RecordingMessenger.h"
+
+namespace {
+// A page picture like the snapshot: 288 pixels per logical inch.
+QImage pagePicture(QColor ink, int width = 1120, int height = 1680)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, width / 2, height / 4, ink);
+    painter.end();
+    image.setDotsPerMeterX(11339);
+    image.setDotsPerMeterY(11339);
+    return image;
+}
+
+// A save dialog that answers with a scripted name and remembers what it
+// was shown.
+class ScriptedDialog : public CommonDialog
+{
+public:
+    QString answer;
+    QStringList namesShown, titles, filters;
+    void ShowSave() override
+    {
+        namesShown << FileName;
+        titles << DialogTitle;
+        filters << Filter;
+        FileName = answer;
+    }
+};
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+class TestForm2 : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    RecordingMessenger m_messenger;
+    bool m_mainShown = false;
+    bool m_ended = false;
+    ScriptedDialog *m_dialog = nullptr;
+    QString m_scratch;
+
+    std::unique_ptr<Form2> makeForm(bool withHand = true)
+    {
+        if (withHand)
+            QFile::copy(QStringLiteral(TESSALINE_SOURCE_DIR "/resources/HAND-M.CUR"),
+                        m_dir->filePath(QStringLiteral("HAND-M.CUR")));
+        auto form = std::make_unique<Form2>(m_messenger, [this] { m_mainShown = true; }, [this] { m_ended = true; });
+        auto dialog = std::make_unique<ScriptedDialog>();
+        m_dialog = dialog.get();
+        form->setCommonDialog(std::move(dialog));
+        form->setProgramFolder(m_dir->path());
+        form->Form_Load();
+        m_scratch = m_dir->filePath(QStringLiteral("qrenta12345678.doc"));
+        writeFile(m_scratch, QByteArray("the filled letter\0\1\2", 20));
+        form->mWordFile = m_scratch;
+        return form;
+    }
+
+    void showWith(Form2 &form, const QImage &picture)
+    {
+        form.setPicture(picture);
+        form.showPreview();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(!form.isFirstActivationPending());
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_messenger = RecordingMessenger();
+        m_mainShown = m_ended = false;
+    }
+
+    void theFirstActivationShowsZoomOneAtTheOrigin()
+    {
+        auto form = makeForm();
+        showWith(*form, pagePicture(Qt::blue));
+        QCOMPARE(form->viewport().mZoom, 1.0f);
+        QCOMPARE(form->Picture1->pos(), QPoint(0, 0));
+        QCOMPARE(form->HScroll1->value(), 0);
+        QCOMPARE(form->VScroll1->value(), 0);
+        // 5600 by 8400 twips at 15 twips a pixel, less the source trim.
+        QVERIFY(qAbs(form->Picture1->width() - 373) <= 1);
+        QVERIFY(qAbs(form->Picture1->height() - 560) <= 1);
+        QVERIFY(form->VScroll1->isEnabled()); // taller than the viewport
+        QVERIFY(!form->HScroll1->isEnabled());
+        QVERIFY(!form->Zoom_Ori->isVisible());
+        QCOMPARE(form->windowTitle(), QStringLiteral("Tessaline"));
+        QVERIFY(m_messenger.messages.empty());
+    }
+
+    void aLaterActivationChangesNothing()
+    {
+        auto form = makeForm();
+        showWith(*form, pagePicture(Qt::blue));
+        form->PushButton1_Click();
+        QCOMPARE(form->viewport().mZoom, 1.25f);
+        form->VScroll1->setValue(3);
+        const QPoint scrolled = form->Picture1->pos();
+        QVERIFY(scrolled.y() < 0);
+        form->Form_Activate();
+        QCOMPARE(form->viewport().mZoom, 1.25f);
+        QCOMPARE(form->Picture1->pos(), scrolled);
+    }
+
+    void aSecondPictureSetsTheViewerUpAgain()
+    {
+        auto form = makeForm();
+        showWith(*form, pagePicture(Qt::blue));
+        form->PushButton1_Click();
+        form->hide();
+        showWith(*form, pagePicture(Qt::red));
+        QCOMPARE(form->viewport().mZoom, 1.0f);
+        form->PushButton2_Click(); // zooming redraws the new letter, never the old
+        const QImage shown = form->Picture1->buffer().toImage();
+        QCOMPARE(QColor(shown.pixel(5, 5)), QColor(Qt::red));
+        QCOMPARE(QColor(form->Zoom_Ori->picture().pixel(5, 5)), QColor(Qt::red));
+    }
+
+    void zoomButtonsRedrawAndSetTheArrowARefusedStepLeavesTheHand()
+    {
+        auto form = makeForm();
+        showWith(*form, pagePicture(Qt::blue));
+        QVERIFY(form->pointer().hasMouseIcon());
+        QTest::mouseMove(form.get(), QPoint(1, 1));
+        QTest::mouseMove(form->PushButton1);
+        QCOMPARE(form->pointer().code(), WindowPointer::Custom);
+        form->PushButton1_Click(); // 1.25 draws
+        QCOMPARE(form->pointer().code(), WindowPointer::Default);
+        QVERIFY(qAbs(form->Picture1->height() - 700) <= 1);
+        QTest::mouseMove(form.get(), QPoint(1, 1));
+        QTest::mouseMove(form->PushButton1);
+        form->PushButton1_Click(); // 1.5 would be 12600 twips high: refused
+        QCOMPARE(form->pointer().code(), WindowPointer::Custom);
+        QCOMPARE(form->viewport().mZoom, 1.0f);
+        QVERIFY(qAbs(form->Picture1->height() - 700) <= 1); // keeps what it shows
+        QVERIFY(m_messenger.messages.empty());
+    }
+
+    void theArrowReturnsOverTheZoomFrameAndTheBackground()
+    {
+        auto form = makeForm();
+        showWith(*form, pagePicture(Qt::blue));
+        QTest::mouseMove(form.get(), QPoint(1, 1));
+        QTest::mouseMove(form->PushButton6);
+        QCOMPARE(form->pointer().code(), WindowPointer::Custom);
+        QTest::mouseMove(form->Frame1, QPoint(3, 3));
+        QCOMPARE(form->pointer().code(), WindowPointer::Default);
+        QTest::mouseMove(form->PushButton8);
+        QCOMPARE(form->pointer().code(), WindowPointer::Custom);
+        QTest::mouseMove(form->Picture1); // the page changes nothing
+        QCOMPARE(form->pointer().code(), WindowPointer::Custom);
+        QTest::mouseMove(form.get(), QPoint(form->width() - 2, form->height() - 2));
+        QCOMPARE(form->pointer().code(), WindowPointer::Default);
+    }
+
+    void withoutTheHandCursorTheWindowLoadsQuietly()
+    {
+        auto form = makeForm(false);
+        showWith(*form, pagePicture(Qt::blue));
+        QVERIFY(m_messenger.messages.empty());
+        QVERIFY(!form->pointer().hasMouseIcon());
+        QTest::mouseMove(form.get(), QPoint(1, 1));
+        QTest::mouseMove(form->PushButton1);
+        QCOMPARE(form->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void draggingThePagePansItAndReleaseSetsTheBar()
+    {
+        auto form = makeForm();
+        showWith(*form, pagePicture(Qt::blue));
+        const QPoint start(100, 300);
+        QTest::mousePress(form->Picture1, Qt::LeftButton, {}, start);
+        QMouseEvent move(QEvent::MouseMove, QPointF(start + QPoint(0, -40)), form->Picture1->mapToGlobal(QPointF(start + QPoint(0, -40))),
+                         Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(form->Picture1, &move);
+        QCOMPARE(form->Picture1->y(), -40);
+        QTest::mouseRelease(form->Picture1, Qt::LeftButton, {}, start + QPoint(0, -40));
+        QVERIFY(form->VScroll1->value() > 0);
+        QCOMPARE(form->Picture1->y() * 15, -10 * form->VScroll1->value());
+        QVERIFY(m_messenger.messages.empty());
+    }
+
+    void cancellingTheSaveWritesNothingAndSaysDone()
+    {
+        auto form = makeForm();
+        m_dialog->answer = QString();
+        form->PushButton6_Click();
+        QCOMPARE(m_messenger.texts(), QStringList{QStringLiteral("Done.")});
+        QVERIFY(m_messenger.questions.isEmpty());
+        QCOMPARE(m_dialog->titles, QStringList{QStringLiteral("Save File")});
+        QCOMPARE(m_dialog->filters, QStringList{QStringLiteral("Word Files (*.doc)|*.doc")});
+        QCOMPARE(FileDialogCommonDialog::qtNameFilter(m_dialog->filters.front()), QStringLiteral("Word Files (*.doc)"));
+    }
+
+    void aNewNameIsWrittenAtOnceAndASecondSaveAsks()
+    {
+        auto form = makeForm();
+        const QString target = m_dir->filePath(QStringLiteral("My Letter.doc"));
+        m_dialog->answer = target;
+        form->PushButton6_Click();
+        QVERIFY(m_messenger.questions.isEmpty());
+        QCOMPARE(readAll(target), readAll(m_scratch));
+        m_messenger.answers.push_back(Messenger::Answer::Yes);
+        form->PushButton6_Click();
+        QCOMPARE(m_messenger.questions,
+                 QStringList{QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?")});
+        QCOMPARE(m_messenger.texts(), (QStringList{QStringLiteral("Done."), QStringLiteral("Done.")}));
+        // The name field was empty both times.
+        QCOMPARE(m_dialog->namesShown, (QStringList{QString(), QString()}));
+    }
+
+    void answeringNoLeavesTheFileYesReplacesIt()
+    {
+        auto form = makeForm();
+        const QString target = m_dir->filePath(QStringLiteral("existing.doc"));
+        writeFile(target, "old letter");
+        m_dialog->answer = target;
+        m_messenger.answers = {Messenger::Answer::No, Messenger::Answer::Yes};
+        form->PushButton6_Click();
+        QCOMPARE(readAll(target), QByteArray("old letter"));
+        form->PushButton6_Click();
+        QCOMPARE(readAll(target), readAll(m_scratch));
+        QCOMPARE(m_messenger.texts(), (QStringList{QStringLiteral("Done."), QStringLiteral("Done.")}));
+    }
+
+    void aVanishedScratchDocumentIsReportedAndTheOldFileKept()
+    {
+        auto form = makeForm();
+        const QString target = m_dir->filePath(QStringLiteral("existing.doc"));
+        writeFile(target, "old letter");
+        QFile::remove(m_scratch);
+        m_dialog->answer = target;
+        m_messenger.answers = {Messenger::Answer::Yes};
+        form->PushButton6_Click();
+        QCOMPARE(m_messenger.messages.size(), size_t(2));
+        QVERIFY(m_messenger.messages[0].text.contains(QLatin1String(ReportLocation::Form2_PushButton6_Click)
+                                                      + QStringLiteral("at line 130\r\r")));
+        QCOMPARE(m_messenger.messages[1].text, QStringLiteral("Done."));
+        QCOMPARE(readAll(target), QByteArray("old letter"));
+        QCOMPARE(QDir(m_dir->path()).entryList({QStringLiteral("existing*")}, QDir::Files),
+                 QStringList{QStringLiteral("existing.doc")}); // nothing half-written beside it
+    }
+
+    void backDeletesTheScratchDocumentAndShowsTheMainWindow()
+    {
+        auto form = makeForm();
+        showWith(*form, pagePicture(Qt::blue));
+        form->PushButton8_Click();
+        QVERIFY(!QFile::exists(m_scratch));
+        QVERIFY(m_mainShown);
+        QVERIFY(!form->isVisible());
+        QVERIFY(!m_ended);
+        // Again, with the scratch document already gone: nothing to report.
+        form->show();
+        form->PushButton8_Click();
+        QVERIFY(m_messenger.messages.empty());
+    }
+
+    void closingThePreviewDeletesTheLetterAndEndsTheProgram()
+    {
+        auto form = makeForm();
+        showWith(*form, pagePicture(Qt::blue));
+        QVERIFY(form->close()); // never refused
+        QVERIFY(!QFile::exists(m_scratch));
+        QVERIFY(m_ended);
+        QVERIFY(!m_mainShown);
+    }
+};
+
+QTEST_MAIN(TestForm2)
+#include "test_form2.moc"
