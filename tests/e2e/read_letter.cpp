@@ -1,0 +1,30 @@
+// Prints what the office reads from a saved letter: its format on the first
+// line, then one line a paragraph.
+#include <cstdio>
+
+#include <QCoreApplication>
+
+#include "Failure.h"
+#include "OfficeInspector.h"
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: read_letter FILE...\n");
+        return 2;
+    }
+    try {
+        OfficeInspector inspector;
+        for (int i = 1; i < argc; ++i) {
+            const OfficeInspector::Document letter = inspector.read(QString::fromLocal8Bit(argv[i]));
+            std::printf("FORMAT: %s\n", qPrintable(letter.filterName));
+            for (const auto &p : letter.paragraphs)
+                std::printf("%s\n", p.text.toUtf8().constData());
+        }
+    } catch (const Failure &failure) {
+        std::fprintf(stderr, "%s\n", failure.what());
+        return 1;
+    }
+    return 0;
+}

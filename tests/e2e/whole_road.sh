@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# The whole road, as a user goes it, in a real X server: type the fields,
+# generate, zoom, drag, save, save again over the same file, go back,
+# change a field, generate and save a second letter, close the preview.
+# Then: the program has ended, no office is left, no scratch file is left,
+# and both saved files are Word 97-2003 letters with the typed text that
+# differ only by the changed field.
+#
+# Usage: whole_road.sh TESSALINE READ_LETTER CLOSE_WINDOW OUTPUT_FOLDER
+set -euo pipefail
+
+program=$1 read_letter=$2 close_window=$3 out=$4
+rm -rf "$out" && mkdir -p "$out"
+work=$(mktemp -d)
+trap 'if [[ -n ${app:-} ]]; then kill -9 "$app" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
+
+# A user of our own: empty settings, a scratch folder we can watch.
+export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/runtime
+unset temp TEMP
+mkdir -p "$TMPDIR"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+
+fail() { echo "FAIL: $*" >&2; import -window root "$out/failure.png" 2>/dev/null || true; exit 1; }
+step() { echo "--- $*"; }
+
+# Polls a command for up to $1 seconds.
+wait_until() {
+  local timeout=$1; shift
+  local end=$((SECONDS + timeout))
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < end)) || return 1
+    sleep 0.2
+  done
+}
+
+visible_windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null || true; }
+size_of() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
+# The visible window of the given size (main 536x378, preview 656x626).
+window_of_size() {
+  local w
+  for w in $(visible_windows); do
+    [[ $(size_of "$w") == "$1" ]] && { echo "$w"; return 0; }
+  done
+  return 1
+}
+has_window_of_size() { window_of_size "$1" >/dev/null; }
+has_window_named() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+no_window_named() { ! has_window_named "$1"; }
+
+click() { # window x y
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.3
+}
+
+# Answers the message box in front (a window other than the preview) with
+# Return, then waits until that box is gone.
+other_window() { visible_windows | grep -vx "$preview" | tail -1 | grep .; }
+is_visible() { visible_windows | grep -qx "$1"; }
+answer_box() {
+  wait_until 30 other_window || fail "no message box appeared"
+  local box
+  box=$(other_window)
+  import -window "$box" "$out/message-$((++boxes)).png" || true
+  xdotool mousemove --window "$box" 10 10
+  xdotool windowfocus --sync "$box" key Return
+  wait_until 30 bash -c "! xdotool search --onlyvisible --pid $app | grep -qx $box" || fail "the message box stayed"
+}
+boxes=0
+
+# Types a path into the Save dialog and accepts it.
+save_as() {
+  wait_until 30 has_window_named "Save File" || fail "no Save dialog"
+  local dialog
+  dialog=$(xdotool search --onlyvisible --name "^Save File\$" | head -1)
+  xdotool mousemove --window "$dialog" 20 20
+  xdotool windowfocus --sync "$dialog"
+  sleep 0.3
+  xdotool key --window "$dialog" ctrl+a
+  xdotool type --delay 5 "$1"
+  xdotool key Return
+  wait_until 30 no_window_named "Save File" || fail "the Save dialog stayed"
+}
+
+step "start with empty settings"
+"$program" & app=$!
+wait_until 60 has_window_of_size 536x378 || fail "the main window did not appear"
+main=$(window_of_size 536x378)
+
+step "type the twelve fields"
+values=("Ada Quill" "77 Harbour Road" "Portland" "OR" "97201"
+        "Mira Stone" "Head of Hiring" "Northwind Studio" "5 Market Square" "Salem" "MA" "01970")
+click "$main" 300 105   # "Your Name:"; Tab runs through the rest in reading order
+xdotool windowfocus --sync "$main"
+for v in "${values[@]}"; do
+  xdotool key ctrl+a
+  xdotool type --delay 5 "$v"
+  xdotool key Tab
+done
+sleep 0.3
+import -window "$main" "$out/main-window.png"
+grep -q "Text1_0=Ada Quill" "$XDG_CONFIG_HOME/Marrowfen.conf" || fail "the fields were not stored"
+
+step "generate the first letter"
+click "$main" 268 21
+wait_until 120 has_window_of_size 656x626 || fail "the preview did not appear"
+preview=$(window_of_size 656x626)
+has_window_of_size 536x378 && fail "the main window is still shown"
+sleep 0.5
+import -window "$preview" "$out/preview-window.png"
+
+step "zoom out, zoom in, drag the page"
+click "$preview" 480 557
+click "$preview" 172 557
+xdotool mousemove --window "$preview" 150 300 mousedown 1
+xdotool mousemove --window "$preview" 140 250
+xdotool mousemove --window "$preview" 130 200 mouseup 1
+sleep 0.3
+import -window "$preview" "$out/preview-dragged.png"
+
+first=$work/letters/first.doc
+mkdir -p "$work/letters"
+step "save to a new name"
+click "$preview" 488 603
+save_as "$first"
+answer_box   # "Done."
+[[ -f $first ]] || fail "the first letter was not saved"
+
+step "save again to the same name, answering Yes"
+click "$preview" 488 603
+save_as "$first"
+answer_box   # the overwrite question
+answer_box   # "Done."
+
+step "back to the fields, change the title"
+click "$preview" 164 603
+wait_until 30 has_window_of_size 536x378 || fail "the main window did not come back"
+main=$(window_of_size 536x378)
+ls "$TMPDIR"/qrenta*.doc >/dev/null 2>&1 && fail "the scratch document is still there after Back"
+click "$main" 300 255   # "Title:"
+xdotool windowfocus --sync "$main"
+xdotool key ctrl+a
+xdotool type --delay 5 "Director of Design"
+
+step "generate and save the second letter"
+click "$main" 268 21
+wait_until 120 has_window_of_size 656x626 || fail "the preview did not appear again"
+preview=$(window_of_size 656x626)
+second=$work/letters/second.doc
+click "$preview" 488 603
+save_as "$second"
+answer_box
+
+step "close the preview"
+"$close_window" "$preview"
+wait_until 30 bash -c "! kill -0 $app" || fail "the program did not end"
+wait "$app" || true
+app=
+
+step "check what is left"
+if pgrep -f "$TMPDIR" >/dev/null; then fail "an office process outlived the program"; fi
+left=$(find "$TMPDIR" -mindepth 1 | head -5)
+[[ -z $left ]] || fail "scratch files were left: $left"
+
+"$read_letter" "$first" > "$out/first.txt"
+"$read_letter" "$second" > "$out/second.txt"
+head -1 "$out/first.txt" | grep -qx "FORMAT: MS Word 97" || fail "the first letter is not Word 97-2003"
+head -1 "$out/second.txt" | grep -qx "FORMAT: MS Word 97" || fail "the second letter is not Word 97-2003"
+for expected in "Ada Quill" "77 Harbour Road" "Portland, OR  97201" "Mira Stone" "Head of Hiring" \
+                "Northwind Studio" "5 Market Square" "Salem, MA  01970" "Dear Mira Stone:"; do
+  grep -qxF "$expected" "$out/first.txt" || fail "the first letter lacks '$expected'"
+done
+grep -qxF "$(LC_TIME=C date '+%B %-d, %Y')" "$out/first.txt" || fail "the first letter lacks today's date"
+diff "$out/first.txt" "$out/second.txt" > "$out/difference.txt" || true
+[[ $(grep -c '^[<>]' "$out/difference.txt") == 2 ]] || fail "the letters differ by more than the title: $(cat "$out/difference.txt")"
+grep -qxF "> Director of Design" "$out/difference.txt" || fail "the second letter lacks the new title"
+
+echo "PASS: the whole road"
