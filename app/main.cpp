@@ -17,7 +17,9 @@ int main(int argc, char *argv[])
 
     MessageBoxMessenger messenger;
     SettingsStore store;
-    LibreOfficeAutomation automation;
+    LibreOfficeAutomation automation(LibreOfficeAutomation::ProgramSpares);
+    // The spares start beside the start-up check, which takes the first.
+    automation.startSpares();
     SystemClipboardSource clipboard;
 
     Form1 form1({messenger, store, automation, clipboard});

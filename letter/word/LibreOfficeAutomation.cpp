@@ -44,6 +44,7 @@
 
 #include "Failure.h"
 #include "OfficeConnection.h"
+#include "OfficeSpares.h"
 #include "PageSnapshotSize.h"
 
 namespace uno = com::sun::star::uno;
@@ -91,11 +92,6 @@ auto officeCall(const QString &what, Call &&call) -> decltype(call())
     }
 }
 
-bool sameObject(const Reference<uno::XInterface> &a, const Reference<uno::XInterface> &b)
-{
-    return a.is() && b.is() && a == b;
-}
-
 struct Instance;
 
 // What one story range covers: the texts of one story (one text, or every
@@ -107,11 +103,38 @@ struct StoryTexts
     bool isDrawingShape = false;
 };
 
+// The last search of a document, kept so that replacing one field story by
+// story searches the document once rather than once a story. The hits of
+// a story stay valid while other stories change; the cache is dropped as
+// soon as anything else changes the document, or a story is searched again.
+struct SearchCache
+{
+    Reference<uno::XInterface> model;
+    QString text;
+    bool matchCase = false;
+    bool matchWholeWord = false;
+    struct Hit
+    {
+        Reference<uno::XInterface> owner; // the text the hit lies in
+        Reference<text::XTextRange> range;
+    };
+    std::vector<Hit> hits;
+    std::vector<Reference<uno::XInterface>> searchedStories;
+
+    bool matches(const Reference<uno::XInterface> &m, const word::FindSettings &s) const
+    {
+        return model.is() && model == m && text == s.text && matchCase == s.matchCase
+                && matchWholeWord == s.matchWholeWord;
+    }
+    void clear() { *this = SearchCache(); }
+};
+
 // Shared by every object of one application instance.
 struct Instance
 {
     std::unique_ptr<OfficeConnection> office;
     bool hasQuit = false;
+    SearchCache search;
 
     void ensureAlive(const QString &what) const
     {
@@ -146,6 +169,7 @@ int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
 
     return officeCall(QObject::tr("Find"), [&]() -> int {
         if (story.isDrawingShape) {
+            instance.search.clear(); // the document changes outside the search
             // Drawing shapes are outside the document's search: replace
             // through a cursor over the shape's own text, last match first
             // so that earlier positions stay valid.
@@ -169,34 +193,51 @@ int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
             return int(positions.size());
         }
 
-        Reference<util::XReplaceable> replaceable(model, UNO_QUERY_THROW);
-        Reference<util::XSearchDescriptor> descriptor = replaceable->createSearchDescriptor();
-        descriptor->setSearchString(toOUString(settings.text));
-        Reference<beans::XPropertySet> options(descriptor, UNO_QUERY_THROW);
-        options->setPropertyValue("SearchCaseSensitive", uno::Any(settings.matchCase));
-        options->setPropertyValue("SearchWords", uno::Any(settings.matchWholeWord));
-        options->setPropertyValue("SearchRegularExpression", uno::Any(false));
-        options->setPropertyValue("SearchSimilarity", uno::Any(false));
-        options->setPropertyValue("SearchStyles", uno::Any(false));
-
-        // The document's search reaches the body, headers, footers and
-        // frames at once: keep what lies in this story's texts only.
-        Reference<container::XIndexAccess> found = replaceable->findAll(descriptor);
-        std::vector<Reference<text::XTextRange>> inStory;
-        for (sal_Int32 i = 0; found.is() && i < found->getCount(); ++i) {
-            Reference<text::XTextRange> range(found->getByIndex(i), UNO_QUERY);
-            if (!range.is())
-                continue;
-            const Reference<uno::XInterface> owner(range->getText(), UNO_QUERY);
-            for (const auto &storyText : story.texts) {
-                if (sameObject(owner, Reference<uno::XInterface>(storyText, UNO_QUERY))) {
-                    inStory.push_back(range);
-                    break;
-                }
+        const Reference<uno::XInterface> modelId(model, UNO_QUERY);
+        std::vector<Reference<uno::XInterface>> storyIds;
+        for (const auto &storyText : story.texts)
+            storyIds.emplace_back(storyText, UNO_QUERY);
+        SearchCache &cache = instance.search;
+        const bool searchedBefore = std::any_of(storyIds.begin(), storyIds.end(), [&](const auto &id) {
+            return std::find(cache.searchedStories.begin(), cache.searchedStories.end(), id)
+                    != cache.searchedStories.end();
+        });
+        if (!cache.matches(modelId, settings) || searchedBefore) {
+            cache.clear();
+            Reference<util::XReplaceable> replaceable(model, UNO_QUERY_THROW);
+            Reference<util::XSearchDescriptor> descriptor = replaceable->createSearchDescriptor();
+            descriptor->setSearchString(toOUString(settings.text));
+            Reference<beans::XPropertySet> options(descriptor, UNO_QUERY_THROW);
+            options->setPropertyValue("SearchCaseSensitive", uno::Any(settings.matchCase));
+            options->setPropertyValue("SearchWords", uno::Any(settings.matchWholeWord));
+            options->setPropertyValue("SearchRegularExpression", uno::Any(false));
+            options->setPropertyValue("SearchSimilarity", uno::Any(false));
+            options->setPropertyValue("SearchStyles", uno::Any(false));
+            // The document's search reaches the body, headers, footers and
+            // frames at once: each hit is kept with the text it lies in.
+            Reference<container::XIndexAccess> found = replaceable->findAll(descriptor);
+            for (sal_Int32 i = 0; found.is() && i < found->getCount(); ++i) {
+                Reference<text::XTextRange> range(found->getByIndex(i), UNO_QUERY);
+                if (range.is())
+                    cache.hits.push_back({Reference<uno::XInterface>(range->getText(), UNO_QUERY), range});
             }
-            if (!all && !inStory.empty())
-                break;
+            cache.model = modelId;
+            cache.text = settings.text;
+            cache.matchCase = settings.matchCase;
+            cache.matchWholeWord = settings.matchWholeWord;
         }
+
+        // Replace the hits in this story's texts and nowhere else.
+        std::vector<Reference<text::XTextRange>> inStory;
+        for (auto it = cache.hits.begin(); it != cache.hits.end() && (all || inStory.empty());) {
+            if (std::find(storyIds.begin(), storyIds.end(), it->owner) != storyIds.end()) {
+                inStory.push_back(it->range);
+                it = cache.hits.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        cache.searchedStories.insert(cache.searchedStories.end(), storyIds.begin(), storyIds.end());
         const OUString replacement = toOUString(settings.replacementText);
         for (const auto &range : inStory)
             range->setString(replacement);
@@ -464,6 +505,7 @@ public:
             Reference<util::XCloseable> closeable(m_model, UNO_QUERY_THROW);
             closeable->close(true);
         });
+        m_instance->search.clear();
         m_closed = true;
     }
 
@@ -646,7 +688,11 @@ std::shared_ptr<word::Document> DocumentsImpl::open(const QString &path, const w
 
 void copyPageAsPicture(Instance &instance, const Reference<lang::XComponent> &model)
 {
-    const QString pngPath = instance.office->process().profileFolder() + QStringLiteral("/page.png");
+    // JPEG renders faster than PNG at this size (a third less time in the
+    // office and half in decoding); at this quality text on white shows no
+    // artefacts once scaled to the screen.
+    constexpr sal_Int32 JpegQuality = 95;
+    const QString pngPath = instance.office->process().profileFolder() + QStringLiteral("/page.jpg");
     PageGeometry page;
     officeCall(QObject::tr("CopyAsPicture"), [&] {
         Reference<beans::XPropertySet> style = pageStyle(model, firstPageStyleName(model));
@@ -670,10 +716,11 @@ void copyPageAsPicture(Instance &instance, const Reference<lang::XComponent> &mo
         const uno::Sequence<beans::PropertyValue> filterData = properties({
             property("PixelWidth", uno::Any(sal_Int32(pixels.width()))),
             property("PixelHeight", uno::Any(sal_Int32(pixels.height()))),
+            property("Quality", uno::Any(sal_Int32(JpegQuality))),
         });
         Reference<frame::XStorable> storable(model, UNO_QUERY_THROW);
         storable->storeToURL(fileUrl(pngPath),
-                             properties({property("FilterName", uno::Any(OUString("writer_png_Export"))),
+                             properties({property("FilterName", uno::Any(OUString("writer_jpg_Export"))),
                                          property("FilterData", uno::Any(filterData))}));
     });
     QImage rendered(pngPath);
@@ -689,9 +736,38 @@ void copyPageAsPicture(Instance &instance, const Reference<lang::XComponent> &mo
 
 } // namespace
 
+LibreOfficeAutomation::LibreOfficeAutomation(int spareCount)
+    : m_spares(spareCount > 0 ? std::make_unique<OfficeSpares>(spareCount) : nullptr)
+{
+}
+
+LibreOfficeAutomation::~LibreOfficeAutomation() = default;
+
+void LibreOfficeAutomation::startSpares()
+{
+    if (m_spares)
+        m_spares->replenish();
+}
+
+std::vector<qint64> LibreOfficeAutomation::spareProcessIds() const
+{
+    return m_spares ? m_spares->processIds() : std::vector<qint64>{};
+}
+
+int LibreOfficeAutomation::readySpares() const
+{
+    return m_spares ? m_spares->readyCount() : 0;
+}
+
 std::shared_ptr<word::Application> LibreOfficeAutomation::createApplication()
 {
     auto instance = std::make_shared<Instance>();
-    instance->office = OfficeConnection::start(ConnectTimeoutMs);
+    if (m_spares) {
+        instance->office = m_spares->take(ConnectTimeoutMs);
+        m_spares->replenish(); // the replacement starts at once
+    }
+    if (!instance->office)
+        instance->office = OfficeConnection::start(ConnectTimeoutMs);
+    m_lastProcessId = instance->office->process().processId();
     return std::make_shared<ApplicationImpl>(instance);
 }

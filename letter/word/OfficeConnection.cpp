@@ -51,37 +51,51 @@ uno::Reference<uno::XComponentContext> localContext()
 }
 } // namespace
 
-std::unique_ptr<OfficeConnection> OfficeConnection::start(int timeoutMs)
+std::unique_ptr<OfficeConnection> OfficeConnection::launch()
 {
     std::unique_ptr<OfficeConnection> connection(new OfficeConnection);
-    OfficeProcess &process = connection->m_process;
-    process.start();
+    connection->m_process.start();
+    return connection;
+}
 
+std::unique_ptr<OfficeConnection> OfficeConnection::start(int timeoutMs)
+{
+    std::unique_ptr<OfficeConnection> connection = launch();
+    connection->connectWithin(timeoutMs);
+    return connection;
+}
+
+bool OfficeConnection::tryConnect()
+{
+    if (isConnected())
+        return true;
     try {
-        const uno::Reference<uno::XComponentContext> local = localContext();
-        const OUString connect = "uno:pipe,name=" + toOUString(process.pipeName())
-                + ";urp;StarOffice.ComponentContext";
-        const QDeadlineTimer deadline(timeoutMs);
-        while (!connection->m_context.is()) {
-            try {
-                uno::Reference<com::sun::star::bridge::XUnoUrlResolver> resolver =
-                        com::sun::star::bridge::UnoUrlResolver::create(local);
-                connection->m_context.set(resolver->resolve(connect), uno::UNO_QUERY_THROW);
-            } catch (const com::sun::star::connection::NoConnectException &) {
-                if (!process.isRunning() && !process.restartIfRequested())
-                    throw Failure(QObject::tr("The office could not be started: %1")
-                                          .arg(process.exitDescription()));
-                if (deadline.hasExpired())
-                    throw Failure(QObject::tr("The office did not answer within %1 seconds")
-                                          .arg(timeoutMs / 1000));
-                QThread::msleep(20);
-            }
+        try {
+            uno::Reference<com::sun::star::bridge::XUnoUrlResolver> resolver =
+                    com::sun::star::bridge::UnoUrlResolver::create(localContext());
+            const OUString connect = "uno:pipe,name=" + toOUString(m_process.pipeName())
+                    + ";urp;StarOffice.ComponentContext";
+            m_context.set(resolver->resolve(connect), uno::UNO_QUERY_THROW);
+        } catch (const com::sun::star::connection::NoConnectException &) {
+            if (!m_process.isRunning() && !m_process.restartIfRequested())
+                throw Failure(QObject::tr("The office could not be started: %1").arg(m_process.exitDescription()));
+            return false;
         }
-        connection->m_desktop = com::sun::star::frame::Desktop::create(connection->m_context);
+        m_desktop = com::sun::star::frame::Desktop::create(m_context);
     } catch (const uno::Exception &e) {
         throw Failure(QObject::tr("Cannot connect to the office: %1").arg(toQString(e.Message)));
     }
-    return connection;
+    return true;
+}
+
+void OfficeConnection::connectWithin(int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!tryConnect()) {
+        if (deadline.hasExpired())
+            throw Failure(QObject::tr("The office did not answer within %1 seconds").arg(timeoutMs / 1000));
+        QThread::msleep(20);
+    }
 }
 
 OfficeConnection::~OfficeConnection()
@@ -93,6 +107,10 @@ OfficeConnection::~OfficeConnection()
 void OfficeConnection::terminate(int timeoutMs)
 {
     m_terminated = true;
+    if (!isConnected()) {
+        m_process.waitForEnd(0); // nobody to ask: end it now
+        return;
+    }
     try {
         if (m_desktop.is())
             m_desktop->terminate();

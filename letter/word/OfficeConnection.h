@@ -21,6 +21,16 @@ public:
     // Failure when it cannot; the process is gone again by then.
     static std::unique_ptr<OfficeConnection> start(int timeoutMs);
 
+    // Starts a private office without waiting for it. Throws Failure when
+    // the process cannot be started.
+    static std::unique_ptr<OfficeConnection> launch();
+    // One attempt to connect to a launched office, which does not wait:
+    // true once connected. Throws Failure when the office has ended.
+    bool tryConnect();
+    // Connects to a launched office, waiting up to timeoutMs.
+    void connectWithin(int timeoutMs);
+    bool isConnected() const { return m_desktop.is(); }
+
     ~OfficeConnection();
 
     // Asks the office to end, waits up to timeoutMs, then kills it.

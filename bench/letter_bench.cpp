@@ -1,0 +1,231 @@
+// The time from a click on "Start Creating Template" to the preview shown,
+// side by side in one run:
+//   (a) the program as it ships, with spare offices started ahead of need;
+//   (b) the same with the spares disabled;
+//   (c) the plain route a user would script instead: the filled template
+//       converted by "soffice --headless --convert-to" to .doc, then to .png.
+// Also: the two office instances' start times within a letter, launch to
+// main window shown with and without spares, and peak memory.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "BenchSupport.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "LetterFields.h"
+#include "LibreOfficeAutomation.h"
+#include "Main.h"
+#include "Messenger.h"
+
+namespace {
+constexpr int Runs = 10;
+
+class PrintingMessenger : public Messenger
+{
+public:
+    void showMessage(const QString &text, const QString &, Icon) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    Answer askYesNo(const QString &) override { return Answer::No; }
+};
+
+// Times each "create" and records the peak memory of each office just
+// before it quits.
+class MeasuringAutomation : public word::Automation
+{
+public:
+    explicit MeasuringAutomation(LibreOfficeAutomation &real) : m_real(real) { }
+
+    std::vector<double> createMs;
+    long peakOfficeKb = 0;
+
+    std::shared_ptr<word::Application> createApplication() override
+    {
+        QElapsedTimer timer;
+        timer.start();
+        auto application = m_real.createApplication();
+        createMs.push_back(timer.nsecsElapsed() / 1e6);
+        return std::make_shared<Measured>(application, m_real.lastInstanceProcessId(), peakOfficeKb);
+    }
+
+private:
+    class Measured : public word::Application
+    {
+    public:
+        Measured(std::shared_ptr<word::Application> inner, qint64 pid, long &peak)
+            : m_inner(std::move(inner)), m_pid(pid), m_peak(peak) { }
+        word::Documents &documents() override { return m_inner->documents(); }
+        void setDisplayAlerts(bool on) override { m_inner->setDisplayAlerts(on); }
+        std::shared_ptr<word::Document> activeDocument() override { return m_inner->activeDocument(); }
+        void quit() override
+        {
+            m_peak = std::max(m_peak, procStatusKb(m_pid, "VmHWM"));
+            m_inner->quit();
+        }
+
+    private:
+        std::shared_ptr<word::Application> m_inner;
+        qint64 m_pid;
+        long &m_peak;
+    };
+
+    LibreOfficeAutomation &m_real;
+};
+
+bool waitFor(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+struct Generation
+{
+    std::vector<double> clickToPreview, firstStart, secondStart;
+    long peakOfficeKb = 0;
+    long idleSpareKb = 0;
+};
+
+Generation measureGeneration(int spares)
+{
+    Generation result;
+    PrintingMessenger messenger;
+    SettingsStore store;
+    LibreOfficeAutomation automation(spares);
+    automation.startSpares();
+    MeasuringAutomation measuring(automation);
+    SystemClipboardSource clipboard;
+    Form1 form({messenger, store, measuring, clipboard});
+    form.Form_Load();
+    form.show();
+    form.PushButton4_Click();
+
+    for (int run = -1; run < Runs; ++run) { // run -1 warms up
+        // A user reads the preview before the next letter: the spares come up.
+        waitFor([&] { return automation.readySpares() == spares; }, 30000);
+        if (spares > 0 && run == 0) {
+            for (qint64 pid : automation.spareProcessIds())
+                result.idleSpareKb = std::max(result.idleSpareKb, procStatusKb(pid, "VmRSS"));
+        }
+        measuring.createMs.clear();
+        QElapsedTimer timer;
+        timer.start();
+        form.PushButton6_Click();
+        waitFor([&] { return form.form2().isVisible() && !form.form2().isFirstActivationPending(); }, 30000);
+        const double ms = timer.nsecsElapsed() / 1e6;
+        if (run >= 0 && measuring.createMs.size() == 2) {
+            result.clickToPreview.push_back(ms);
+            result.firstStart.push_back(measuring.createMs[0]);
+            result.secondStart.push_back(measuring.createMs[1]);
+        }
+        form.form2().PushButton8_Click();
+    }
+    result.peakOfficeKb = measuring.peakOfficeKb;
+    return result;
+}
+
+// The plain route: fill the template's source text, convert it twice.
+std::vector<double> measurePlainRoute(const QString &work)
+{
+    QFile source(QStringLiteral(TESSALINE_TEMPLATE_SOURCE));
+    source.open(QIODevice::ReadOnly);
+    QString text = QString::fromUtf8(source.readAll());
+    for (const LetterField &field : LetterFields)
+        text.replace(QString::fromLatin1(field.placeholder),
+                     field.sampleValue ? QString::fromUtf8(field.sampleValue) : QStringLiteral("December 7, 2026"));
+    QFile filled(work + QStringLiteral("/letter.fodt"));
+    filled.open(QIODevice::WriteOnly);
+    filled.write(text.toUtf8());
+    filled.close();
+
+    const QString profile = QStringLiteral("-env:UserInstallation=file://") + work + QStringLiteral("/profile");
+    auto convert = [&](const QString &to, const QString &file) {
+        QProcess soffice;
+        soffice.start(QStringLiteral("soffice"), {profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                                                   to, QStringLiteral("--outdir"), work, file});
+        soffice.waitForFinished(120000);
+    };
+    std::vector<double> times;
+    for (int run = -1; run < Runs; ++run) { // run -1 makes the profile
+        QElapsedTimer timer;
+        timer.start();
+        convert(QStringLiteral("doc:MS Word 97"), work + QStringLiteral("/letter.fodt"));
+        convert(QStringLiteral("png"), work + QStringLiteral("/letter.doc"));
+        if (run >= 0)
+            times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    return times;
+}
+
+// Launch to main window shown, in this process: the office layer, the
+// main window's load sequence (with its office check) and the first show.
+std::vector<double> measureStartUp(int spares)
+{
+    std::vector<double> times;
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        PrintingMessenger messenger;
+        SettingsStore store;
+        LibreOfficeAutomation automation(spares);
+        automation.startSpares();
+        SystemClipboardSource clipboard;
+        Form1 form({messenger, store, automation, clipboard});
+        form.Form_Load();
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            std::fprintf(stderr, "the main window was not shown\n");
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    return times;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir work;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.filePath(QStringLiteral("config")));
+    qputenv("temp", QFile::encodeName(work.path()));
+
+    std::printf("Letter generation, %d runs each, sample letter, this machine (%d cores)\n", Runs,
+                QThread::idealThreadCount());
+    const Generation withSpares = measureGeneration(LibreOfficeAutomation::ProgramSpares);
+    const Generation withoutSpares = measureGeneration(0);
+    const std::vector<double> plain = measurePlainRoute(work.path());
+
+    printStats("(a) click to preview, with spare offices", withSpares.clickToPreview);
+    printStats("    first office ready (filling)", withSpares.firstStart);
+    printStats("    second office ready (page picture)", withSpares.secondStart);
+    printStats("(b) click to preview, spares disabled", withoutSpares.clickToPreview);
+    printStats("    first office ready (filling)", withoutSpares.firstStart);
+    printStats("    second office ready (page picture)", withoutSpares.secondStart);
+    printStats("(c) soffice --convert-to .doc, then .png", plain);
+    const double a = statsOf(withSpares.clickToPreview).median;
+    std::printf("%-46s %8.2f\n", "ratio a/b (median)", a / statsOf(withoutSpares.clickToPreview).median);
+    std::printf("%-46s %8.2f  (c is %.1f times slower)\n", "ratio a/c (median)", a / statsOf(plain).median,
+                statsOf(plain).median / a);
+
+    const std::vector<double> startWith = measureStartUp(LibreOfficeAutomation::ProgramSpares);
+    const std::vector<double> startWithout = measureStartUp(0);
+    printStats("launch to main window shown, with spares", startWith);
+    printStats("launch to main window shown, without spares", startWithout);
+
+    std::printf("%-46s %8.1f MB\n", "peak memory of the program", procStatusKb(QCoreApplication::applicationPid(), "VmHWM") / 1024.0);
+    std::printf("%-46s %8.1f MB\n", "peak memory of an office at work", std::max(withSpares.peakOfficeKb, withoutSpares.peakOfficeKb) / 1024.0);
+    std::printf("%-46s %8.1f MB each, %d kept\n", "memory of an idle spare office", withSpares.idleSpareKb / 1024.0,
+                LibreOfficeAutomation::ProgramSpares);
+    return 0;
+}

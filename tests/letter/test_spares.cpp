@@ -1,0 +1,119 @@
+#include <csignal>
+
+#include <QProcess>
+#include <QtTest>
+
+#include "Failure.h"
+#include "LibreOfficeAutomation.h"
+#include "OfficeInspector.h"
+
+namespace {
+constexpr int Spares = LibreOfficeAutomation::ProgramSpares;
+
+qint64 self()
+{
+    return QCoreApplication::applicationPid();
+}
+
+std::vector<qint64> offices(qint64 parent)
+{
+    return childProcesses(parent, QStringLiteral("soffice.bin"));
+}
+
+bool contains(const std::vector<qint64> &v, qint64 x)
+{
+    return std::find(v.begin(), v.end(), x) != v.end();
+}
+
+void waitUntilReady(LibreOfficeAutomation &automation)
+{
+    QTRY_COMPARE_WITH_TIMEOUT(automation.readySpares(), Spares, 60000);
+}
+} // namespace
+
+// Spare offices: started ahead of need, each handed out once, replaced at
+// once, and never outliving the program.
+class TestSpares : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void eachCreateTakesAFreshSpareAndReplacesIt()
+    {
+        LibreOfficeAutomation automation(Spares);
+        automation.startSpares();
+        waitUntilReady(automation);
+        const std::vector<qint64> before = automation.spareProcessIds();
+        QCOMPARE(int(before.size()), Spares);
+
+        auto first = automation.createApplication();
+        const qint64 firstPid = automation.lastInstanceProcessId();
+        QVERIFY(contains(before, firstPid)); // a spare, already running
+        std::vector<qint64> now = automation.spareProcessIds();
+        QCOMPARE(int(now.size()), Spares);    // replaced at once
+        QVERIFY(!contains(now, firstPid));
+        first->quit();
+        QVERIFY(!processIsAlive(firstPid));
+
+        auto second = automation.createApplication();
+        const qint64 secondPid = automation.lastInstanceProcessId();
+        QVERIFY(secondPid != firstPid);       // never a used one
+        QVERIFY(contains(before, secondPid));
+        second->quit();
+        QCOMPARE(int(automation.spareProcessIds().size()), Spares);
+    }
+
+    void aSpareDoesTheWorkOfAnInstance()
+    {
+        LibreOfficeAutomation automation(Spares);
+        automation.startSpares();
+        waitUntilReady(automation);
+        auto office = automation.createApplication();
+        QTemporaryDir dir;
+        const QString source = QFINDTESTDATA("data/stories.fodt");
+        auto document = office->documents().open(source, {.readOnly = true});
+        document->saveAs(dir.filePath(QStringLiteral("out.doc")));
+        document->close();
+        office->quit();
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("out.doc"))));
+    }
+
+    void sparesEndWithTheProgram()
+    {
+        const size_t before = offices(self()).size();
+        {
+            LibreOfficeAutomation automation(Spares);
+            automation.startSpares();
+            QCOMPARE(offices(self()).size(), before + Spares);
+            // Half started or ready, they all go.
+        }
+        QCOMPARE(offices(self()).size(), before);
+    }
+
+    void sparesDieWithAProgramKilledBySigkill()
+    {
+        QProcess child;
+        child.start(QStringLiteral(OFFICE_CHILD_PROGRAM), {QStringLiteral("--spares")});
+        QVERIFY(child.waitForReadyRead(90000));
+        QCOMPARE(child.readLine().trimmed(), QByteArray("ready"));
+        const auto spares = offices(child.processId());
+        QCOMPARE(int(spares.size()), Spares);
+        ::kill(pid_t(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished(5000));
+        for (qint64 pid : spares)
+            QTRY_VERIFY_WITH_TIMEOUT(!processIsAlive(pid), 10000);
+    }
+
+    void withoutAnOfficeThereAreNoSparesAndCreateFails()
+    {
+        qputenv("TESSALINE_OFFICE_PROGRAM", "/nonexistent/soffice.bin");
+        LibreOfficeAutomation automation(Spares);
+        automation.startSpares();
+        QVERIFY(automation.spareProcessIds().empty());
+        QVERIFY_THROWS_EXCEPTION(Failure, automation.createApplication());
+        qunsetenv("TESSALINE_OFFICE_PROGRAM");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSpares)
+#include "test_spares.moc"
