@@ -179,7 +179,7 @@ std::vector<double> measureStartUp(int spares)
         PrintingMessenger messenger;
         SettingsStore store;
         LibreOfficeAutomation automation(spares);
-        automation.startSpares();
+        automation.startSpares(1); // as the program starts
         SystemClipboardSource clipboard;
         Form1 form({messenger, store, automation, clipboard});
         form.Form_Load();

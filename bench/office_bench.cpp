@@ -12,6 +12,7 @@
 
 int main(int argc, char *argv[])
 {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     constexpr int Runs = 7;
     QTemporaryDir dir;

@@ -743,10 +743,10 @@ LibreOfficeAutomation::LibreOfficeAutomation(int spareCount)
 
 LibreOfficeAutomation::~LibreOfficeAutomation() = default;
 
-void LibreOfficeAutomation::startSpares()
+void LibreOfficeAutomation::startSpares(int now)
 {
     if (m_spares)
-        m_spares->replenish();
+        m_spares->replenish(now);
 }
 
 std::vector<qint64> LibreOfficeAutomation::spareProcessIds() const

@@ -25,8 +25,9 @@ public:
     explicit LibreOfficeAutomation(int spareCount = 0);
     ~LibreOfficeAutomation() override;
 
-    // Starts the spares (from the GUI thread, whose life they share).
-    void startSpares();
+    // Starts spares now, at most `now` of them (from the GUI thread, whose
+    // life they share); the rest follow when the first is taken.
+    void startSpares(int now = ProgramSpares);
     // The spares' processes, and the process of the last instance created.
     std::vector<qint64> spareProcessIds() const;
     int readySpares() const;

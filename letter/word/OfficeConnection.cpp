@@ -54,7 +54,7 @@ uno::Reference<uno::XComponentContext> localContext()
 std::unique_ptr<OfficeConnection> OfficeConnection::launch()
 {
     std::unique_ptr<OfficeConnection> connection(new OfficeConnection);
-    connection->m_process.start();
+    connection->m_process.start(OfficeProcess::Wait::No);
     return connection;
 }
 

@@ -22,7 +22,7 @@ public:
     static std::unique_ptr<OfficeConnection> start(int timeoutMs);
 
     // Starts a private office without waiting for it. Throws Failure when
-    // the process cannot be started.
+    // no office is installed.
     static std::unique_ptr<OfficeConnection> launch();
     // One attempt to connect to a launched office, which does not wait:
     // true once connected. Throws Failure when the office has ended.

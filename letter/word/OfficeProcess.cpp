@@ -72,7 +72,7 @@ QString OfficeProcess::officeProgram()
     return QFileInfo(program).isExecutable() ? program : QString();
 }
 
-void OfficeProcess::start()
+void OfficeProcess::start(Wait wait)
 {
     const QString program = officeProgram();
     if (program.isEmpty())
@@ -93,7 +93,7 @@ void OfficeProcess::start()
         QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipeName),
     };
     m_process.start(program, arguments);
-    if (!m_process.waitForStarted(10000))
+    if (wait == Wait::UntilStarted && !m_process.waitForStarted(10000))
         throw Failure(QObject::tr("Cannot start %1: %2").arg(program, m_process.errorString()));
 }
 
@@ -123,6 +123,8 @@ qint64 OfficeProcess::processId() const
 
 QString OfficeProcess::exitDescription() const
 {
+    if (m_process.error() == QProcess::FailedToStart)
+        return QObject::tr("the office program could not be run: %1").arg(m_process.errorString());
     if (m_process.exitStatus() == QProcess::CrashExit)
         return QObject::tr("the office process crashed");
     return QObject::tr("the office process ended with code %1").arg(m_process.exitCode());

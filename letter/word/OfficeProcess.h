@@ -22,8 +22,10 @@ public:
     // empty string when none is installed.
     static QString officeProgram();
 
-    // Starts the process. Throws Failure when it cannot be started.
-    void start();
+    enum class Wait { UntilStarted, No };
+    // Starts the process. Throws Failure when it cannot be started; with
+    // Wait::No a program that fails to run shows as a process that ended.
+    void start(Wait wait = Wait::UntilStarted);
 
     // Called when the process has ended on its own: a first start with a
     // fresh profile ends with a request to be started again, which this

@@ -17,9 +17,10 @@ OfficeSpares::OfficeSpares(int count, QObject *parent) : QObject(parent), m_coun
 
 OfficeSpares::~OfficeSpares() = default;
 
-void OfficeSpares::replenish()
+void OfficeSpares::replenish(int upTo)
 {
-    while (!m_officeMissing && int(m_spares.size()) < m_count) {
+    const int target = upTo >= 0 ? std::min(upTo, m_count) : m_count;
+    while (!m_officeMissing && int(m_spares.size()) < target) {
         try {
             m_spares.push_back(OfficeConnection::launch());
         } catch (const Failure &) {

@@ -24,9 +24,9 @@ public:
     explicit OfficeSpares(int count, QObject *parent = nullptr);
     ~OfficeSpares() override;
 
-    // Starts spares until `count` are on their way. Without an office to
-    // start, it stops trying.
-    void replenish();
+    // Starts spares until `count` (or `upTo`, when smaller) are on their
+    // way. Without an office to start, it stops trying.
+    void replenish(int upTo = -1);
 
     // The readiest spare, connected (waiting for it up to timeoutMs), or
     // nullptr when there is none that works.
