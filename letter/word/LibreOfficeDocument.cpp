@@ -1,0 +1,337 @@
+#include "LibreOfficeInstance.h"
+
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/drawing/XDrawPageSupplier.hpp>
+#include <com/sun/star/drawing/XShape.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/text/XEndnotesSupplier.hpp>
+#include <com/sun/star/text/XFootnotesSupplier.hpp>
+#include <com/sun/star/text/XTextFrame.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+
+namespace libreoffice {
+
+namespace {
+
+class ReplacementImpl : public word::Replacement
+{
+public:
+    explicit ReplacementImpl(word::FindSettings &settings) : m_settings(settings) { }
+    void clearFormatting() override { }
+    void setText(const QString &text) override { m_settings.replacementText = text; }
+
+private:
+    word::FindSettings &m_settings;
+};
+
+class FindImpl : public word::Find
+{
+public:
+    FindImpl(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model, StoryTexts story)
+        : m_instance(std::move(instance)), m_model(std::move(model)), m_story(std::move(story)),
+          m_replacement(m_settings)
+    {
+    }
+
+    void clearFormatting() override { }
+    word::Replacement &replacement() override { return m_replacement; }
+    void setText(const QString &text) override { m_settings.text = text; }
+    void setForward(bool on) override { m_settings.forward = on; }
+    void setWrap(word::WdFindWrap wrap) override { m_settings.wrap = wrap; }
+    void setFormat(bool on) override { m_settings.format = on; }
+    void setMatchCase(bool on) override { m_settings.matchCase = on; }
+    void setMatchWholeWord(bool on) override { m_settings.matchWholeWord = on; }
+    void setMatchWildcards(bool on) override { m_settings.matchWildcards = on; }
+    void setMatchSoundsLike(bool on) override { m_settings.matchSoundsLike = on; }
+    void setMatchAllWordForms(bool on) override { m_settings.matchAllWordForms = on; }
+
+    bool execute(const word::FindExecuteArgs &args) override
+    {
+        // Given arguments become the Find object's settings, as they do in
+        // the word processor; omitted ones leave the settings as they are.
+        auto take = [](auto &setting, const auto &arg) {
+            if (arg)
+                setting = *arg;
+        };
+        take(m_settings.text, args.findText);
+        take(m_settings.matchCase, args.matchCase);
+        take(m_settings.matchWholeWord, args.matchWholeWord);
+        take(m_settings.matchWildcards, args.matchWildcards);
+        take(m_settings.matchSoundsLike, args.matchSoundsLike);
+        take(m_settings.matchAllWordForms, args.matchAllWordForms);
+        take(m_settings.forward, args.forward);
+        take(m_settings.wrap, args.wrap);
+        take(m_settings.format, args.format);
+        take(m_settings.replacementText, args.replaceWith);
+        const word::WdReplace replace = args.replace.value_or(word::WdReplace::None);
+        if (replace == word::WdReplace::None)
+            return countMatches() > 0; // a search alone changes nothing
+        return replaceInStory(*m_instance, m_model, m_story, m_settings,
+                              replace == word::WdReplace::All) > 0;
+    }
+
+private:
+    int countMatches()
+    {
+        m_instance->ensureAlive(QObject::tr("Find"));
+        return officeCall(QObject::tr("Find"), [&]() -> int {
+            int count = 0;
+            const Qt::CaseSensitivity cs = m_settings.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+            for (const auto &t : m_story.texts)
+                count += int(toQString(t->getString()).count(m_settings.text, cs));
+            return count;
+        });
+    }
+
+    std::shared_ptr<Instance> m_instance;
+    Reference<lang::XComponent> m_model;
+    StoryTexts m_story;
+    word::FindSettings m_settings;
+    ReplacementImpl m_replacement;
+};
+
+class RangeImpl : public word::Range
+{
+public:
+    RangeImpl(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model, StoryTexts story)
+        : m_instance(instance), m_model(model), m_isMainText(story.isMainText),
+          m_find(std::move(instance), std::move(model), std::move(story))
+    {
+    }
+
+    word::Find &find() override { return m_find; }
+
+    void copyAsPicture() override
+    {
+        m_instance->ensureAlive(QObject::tr("CopyAsPicture"));
+        if (!m_isMainText)
+            throw Failure(QObject::tr("CopyAsPicture is available for the main text only"));
+        copyPageAsPicture(*m_instance, m_model);
+    }
+
+private:
+    std::shared_ptr<Instance> m_instance;
+    Reference<lang::XComponent> m_model;
+    bool m_isMainText;
+    FindImpl m_find;
+};
+
+class TextFrameImpl : public word::TextFrame
+{
+public:
+    TextFrameImpl(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model,
+                  Reference<drawing::XShape> shape)
+        : m_instance(std::move(instance)), m_model(std::move(model)), m_shape(std::move(shape))
+    {
+    }
+
+    bool hasText() override
+    {
+        m_instance->ensureAlive(QObject::tr("HasText"));
+        return officeCall(QObject::tr("HasText"), [&] {
+            Reference<text::XText> text(m_shape, UNO_QUERY);
+            return text.is() && !text->getString().isEmpty();
+        });
+    }
+
+    std::shared_ptr<word::Range> textRange() override
+    {
+        m_instance->ensureAlive(QObject::tr("TextRange"));
+        return officeCall(QObject::tr("TextRange"), [&] {
+            Reference<text::XText> text(m_shape, UNO_QUERY);
+            if (!text.is())
+                throw Failure(QObject::tr("TextRange failed: the shape holds no text"));
+            StoryTexts story;
+            story.texts.push_back(text);
+            // Writer's own text frames are part of the document's search;
+            // drawing shapes keep their text to themselves.
+            story.isDrawingShape = !Reference<text::XTextFrame>(m_shape, UNO_QUERY).is();
+            return std::make_shared<RangeImpl>(m_instance, m_model, std::move(story));
+        });
+    }
+
+private:
+    std::shared_ptr<Instance> m_instance;
+    Reference<lang::XComponent> m_model;
+    Reference<drawing::XShape> m_shape;
+};
+
+class ShapeImpl : public word::Shape
+{
+public:
+    ShapeImpl(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model,
+              Reference<drawing::XShape> shape)
+        : m_frame(std::move(instance), std::move(model), std::move(shape))
+    {
+    }
+    word::TextFrame &textFrame() override { return m_frame; }
+
+private:
+    TextFrameImpl m_frame;
+};
+
+class DocumentImpl : public BackendDocument
+{
+public:
+    DocumentImpl(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model)
+        : m_instance(std::move(instance)), m_model(std::move(model))
+    {
+    }
+
+    ~DocumentImpl() override = default;
+
+    std::vector<std::shared_ptr<word::Range>> storyRanges() override
+    {
+        ensureOpen(QObject::tr("StoryRanges"));
+        return officeCall(QObject::tr("StoryRanges"), [&] {
+            std::vector<StoryTexts> stories;
+            auto addStory = [&](std::vector<Reference<text::XText>> texts, bool isMain = false) {
+                std::erase_if(texts, [](const auto &t) { return !t.is(); });
+                if (!texts.empty())
+                    stories.push_back({std::move(texts), isMain, false});
+            };
+            Reference<text::XTextDocument> document(m_model, UNO_QUERY_THROW);
+            addStory({document->getText()}, true);
+            addHeaderFooterStories(addStory, "Header");
+            addHeaderFooterStories(addStory, "Footer");
+            addNoteStory(addStory, Reference<text::XFootnotesSupplier>(m_model, UNO_QUERY));
+            addEndnoteStory(addStory, Reference<text::XEndnotesSupplier>(m_model, UNO_QUERY));
+
+            std::vector<std::shared_ptr<word::Range>> ranges;
+            for (auto &story : stories)
+                ranges.push_back(std::make_shared<RangeImpl>(m_instance, m_model, std::move(story)));
+            return ranges;
+        });
+    }
+
+    std::vector<std::shared_ptr<word::Shape>> shapes() override
+    {
+        ensureOpen(QObject::tr("Shapes"));
+        return officeCall(QObject::tr("Shapes"), [&] {
+            std::vector<std::shared_ptr<word::Shape>> result;
+            Reference<drawing::XDrawPageSupplier> supplier(m_model, UNO_QUERY_THROW);
+            // Writer keeps all its shapes on its one draw page.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+            Reference<container::XIndexAccess> page(supplier->getDrawPage(), UNO_QUERY_THROW);
+#pragma GCC diagnostic pop
+            for (sal_Int32 i = 0; i < page->getCount(); ++i) {
+                Reference<drawing::XShape> shape(page->getByIndex(i), UNO_QUERY);
+                if (shape.is())
+                    result.push_back(std::make_shared<ShapeImpl>(m_instance, m_model, shape));
+            }
+            return result;
+        });
+    }
+
+    void saveAs(const QString &path) override
+    {
+        ensureOpen(QObject::tr("SaveAs"));
+        const OUString url = fileUrl(path);
+        officeCall(QObject::tr("SaveAs %1").arg(path), [&] {
+            Reference<frame::XStorable> storable(m_model, UNO_QUERY_THROW);
+            storable->storeAsURL(url, properties({property("FilterName", uno::Any(OUString("MS Word 97"))),
+                                                  property("Overwrite", uno::Any(true))}));
+        });
+    }
+
+    void close(std::optional<word::WdSaveOptions> saveChanges) override
+    {
+        ensureOpen(QObject::tr("Close"));
+        officeCall(QObject::tr("Close"), [&] {
+            if (saveChanges == word::WdSaveOptions::SaveChanges) {
+                Reference<frame::XStorable> storable(m_model, UNO_QUERY_THROW);
+                storable->store();
+            }
+            Reference<util::XCloseable> closeable(m_model, UNO_QUERY_THROW);
+            closeable->close(true);
+        });
+        m_instance->search.clear();
+        m_closed = true;
+    }
+
+    std::shared_ptr<word::Range> range() override
+    {
+        ensureOpen(QObject::tr("Range"));
+        return officeCall(QObject::tr("Range"), [&] {
+            Reference<text::XTextDocument> document(m_model, UNO_QUERY_THROW);
+            StoryTexts main{{document->getText()}, true, false};
+            return std::make_shared<RangeImpl>(m_instance, m_model, std::move(main));
+        });
+    }
+
+    bool isClosed() const override { return m_closed; }
+
+private:
+    void ensureOpen(const QString &what) const
+    {
+        m_instance->ensureAlive(what);
+        if (m_closed)
+            throw Failure(QObject::tr("%1 failed: the document is closed").arg(what));
+    }
+
+    // Headers or footers: the first page's own, the primary one and the
+    // even pages' one, each taken from the page style that shows it.
+    template <typename Add>
+    void addHeaderFooterStories(Add &&addStory, const char *kind)
+    {
+        const QByteArray k(kind);
+        const OUString firstName = firstPageStyleName(m_model);
+        Reference<beans::XPropertySet> first = pageStyle(m_model, firstName);
+        const OUString followName = first->getPropertyValue("FollowStyle").get<OUString>();
+        const bool firstHasOwnStyle = !followName.isEmpty() && followName != firstName;
+        Reference<beans::XPropertySet> primary = firstHasOwnStyle ? pageStyle(m_model, followName) : first;
+
+        auto isOn = [&](const Reference<beans::XPropertySet> &s) {
+            return boolProperty(s, (k + "IsOn").constData(), false);
+        };
+        // First page.
+        if (firstHasOwnStyle && isOn(first)) {
+            addStory({textProperty(first, (k + "Text").constData())});
+        } else if (isOn(primary) && !boolProperty(primary, "FirstIsShared", true)) {
+            addStory({textProperty(primary, (k + "TextFirst").constData())});
+        }
+        if (!isOn(primary))
+            return;
+        const bool shared = boolProperty(primary, (k + "IsShared").constData(), true);
+        addStory({textProperty(primary, (k + (shared ? "Text" : "TextRight")).constData())});
+        if (!shared)
+            addStory({textProperty(primary, (k + "TextLeft").constData())});
+    }
+
+    template <typename Add>
+    void addNotes(Add &&addStory, const Reference<container::XIndexAccess> &notes)
+    {
+        std::vector<Reference<text::XText>> texts;
+        for (sal_Int32 i = 0; notes.is() && i < notes->getCount(); ++i)
+            texts.emplace_back(notes->getByIndex(i), UNO_QUERY);
+        addStory(std::move(texts));
+    }
+
+    template <typename Add>
+    void addNoteStory(Add &&addStory, const Reference<text::XFootnotesSupplier> &supplier)
+    {
+        if (supplier.is())
+            addNotes(addStory, supplier->getFootnotes());
+    }
+
+    template <typename Add>
+    void addEndnoteStory(Add &&addStory, const Reference<text::XEndnotesSupplier> &supplier)
+    {
+        if (supplier.is())
+            addNotes(addStory, supplier->getEndnotes());
+    }
+
+    std::shared_ptr<Instance> m_instance;
+    Reference<lang::XComponent> m_model;
+    bool m_closed = false;
+};
+
+} // namespace
+
+std::shared_ptr<BackendDocument> makeDocument(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model)
+{
+    return std::make_shared<DocumentImpl>(std::move(instance), std::move(model));
+}
+
+} // namespace libreoffice

@@ -1,0 +1,84 @@
+#pragma once
+
+// The state shared by every object of one office instance of the
+// LibreOffice backend. Internal to letter/word.
+
+#include <memory>
+#include <vector>
+
+#include <com/sun/star/text/XTextRange.hpp>
+
+#include "UnoHelpers.h"
+#include "WordAutomation.h"
+
+namespace libreoffice {
+
+// What one story range covers: the texts of one story (one text, or every
+// footnote of the footnotes story), or the text of one drawing shape.
+struct StoryTexts
+{
+    std::vector<Reference<text::XText>> texts;
+    bool isMainText = false;
+    bool isDrawingShape = false;
+};
+
+// The last search of a document, kept so that replacing one field story by
+// story searches the document once rather than once a story. The hits of
+// a story stay valid while other stories change; the cache is dropped as
+// soon as anything else changes the document, or a story is searched again.
+struct SearchCache
+{
+    Reference<uno::XInterface> model;
+    QString text;
+    bool matchCase = false;
+    bool matchWholeWord = false;
+    struct Hit
+    {
+        Reference<uno::XInterface> owner; // the text the hit lies in
+        Reference<text::XTextRange> range;
+    };
+    std::vector<Hit> hits;
+    std::vector<Reference<uno::XInterface>> searchedStories;
+
+    bool matches(const Reference<uno::XInterface> &m, const word::FindSettings &s) const
+    {
+        return model.is() && model == m && text == s.text && matchCase == s.matchCase
+                && matchWholeWord == s.matchWholeWord;
+    }
+    void clear() { *this = SearchCache(); }
+};
+
+// Shared by every object of one application instance.
+struct Instance
+{
+    std::unique_ptr<OfficeConnection> office;
+    bool hasQuit = false;
+    SearchCache search;
+
+    void ensureAlive(const QString &what) const
+    {
+        if (hasQuit)
+            throw Failure(QObject::tr("%1 failed: the office instance has quit").arg(what));
+    }
+};
+
+// Case-insensitive (unless asked otherwise), literal replacement in exactly
+// the texts of one story. Returns how many occurrences were replaced.
+int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
+                   const StoryTexts &story, const word::FindSettings &settings, bool all);
+
+// Renders the first page and puts the picture of its text area on the
+// clipboard (see PageSnapshotSize.h for its size and resolution).
+void copyPageAsPicture(Instance &instance, const Reference<lang::XComponent> &model);
+
+// A document of the backend, which also knows whether it has been closed.
+class BackendDocument : public word::Document
+{
+public:
+    virtual bool isClosed() const = 0;
+};
+
+std::shared_ptr<BackendDocument> makeDocument(std::shared_ptr<Instance> instance,
+                                              Reference<lang::XComponent> model);
+
+} // namespace libreoffice

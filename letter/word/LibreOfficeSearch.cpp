@@ -1,0 +1,98 @@
+#include "LibreOfficeInstance.h"
+
+#include <algorithm>
+
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/util/XReplaceable.hpp>
+#include <com/sun/star/util/XSearchDescriptor.hpp>
+
+namespace libreoffice {
+
+int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
+                   const StoryTexts &story, const word::FindSettings &settings, bool all)
+{
+    instance.ensureAlive(QObject::tr("Find"));
+    if (settings.matchWildcards || settings.matchSoundsLike || settings.matchAllWordForms)
+        throw Failure(QObject::tr("Find failed: wildcards, sounds-like and word-form matching are not available"));
+    if (settings.text.isEmpty())
+        return 0;
+
+    return officeCall(QObject::tr("Find"), [&]() -> int {
+        if (story.isDrawingShape) {
+            instance.search.clear(); // the document changes outside the search
+            // Drawing shapes are outside the document's search: replace
+            // through a cursor over the shape's own text, last match first
+            // so that earlier positions stay valid.
+            const Reference<text::XText> &shapeText = story.texts.front();
+            const QString content = toQString(shapeText->getString());
+            const Qt::CaseSensitivity cs = settings.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+            std::vector<qsizetype> positions;
+            for (qsizetype at = content.indexOf(settings.text, 0, cs); at >= 0;
+                 at = content.indexOf(settings.text, at + settings.text.size(), cs)) {
+                positions.push_back(at);
+                if (!all)
+                    break;
+            }
+            for (auto it = positions.rbegin(); it != positions.rend(); ++it) {
+                Reference<text::XTextCursor> cursor = shapeText->createTextCursor();
+                cursor->gotoStart(false);
+                cursor->goRight(sal_Int16(*it), false);
+                cursor->goRight(sal_Int16(settings.text.size()), true);
+                cursor->setString(toOUString(settings.replacementText));
+            }
+            return int(positions.size());
+        }
+
+        const Reference<uno::XInterface> modelId(model, UNO_QUERY);
+        std::vector<Reference<uno::XInterface>> storyIds;
+        for (const auto &storyText : story.texts)
+            storyIds.emplace_back(storyText, UNO_QUERY);
+        SearchCache &cache = instance.search;
+        const bool searchedBefore = std::any_of(storyIds.begin(), storyIds.end(), [&](const auto &id) {
+            return std::find(cache.searchedStories.begin(), cache.searchedStories.end(), id)
+                    != cache.searchedStories.end();
+        });
+        if (!cache.matches(modelId, settings) || searchedBefore) {
+            cache.clear();
+            Reference<util::XReplaceable> replaceable(model, UNO_QUERY_THROW);
+            Reference<util::XSearchDescriptor> descriptor = replaceable->createSearchDescriptor();
+            descriptor->setSearchString(toOUString(settings.text));
+            Reference<beans::XPropertySet> options(descriptor, UNO_QUERY_THROW);
+            options->setPropertyValue("SearchCaseSensitive", uno::Any(settings.matchCase));
+            options->setPropertyValue("SearchWords", uno::Any(settings.matchWholeWord));
+            options->setPropertyValue("SearchRegularExpression", uno::Any(false));
+            options->setPropertyValue("SearchSimilarity", uno::Any(false));
+            options->setPropertyValue("SearchStyles", uno::Any(false));
+            // The document's search reaches the body, headers, footers and
+            // frames at once: each hit is kept with the text it lies in.
+            Reference<container::XIndexAccess> found = replaceable->findAll(descriptor);
+            for (sal_Int32 i = 0; found.is() && i < found->getCount(); ++i) {
+                Reference<text::XTextRange> range(found->getByIndex(i), UNO_QUERY);
+                if (range.is())
+                    cache.hits.push_back({Reference<uno::XInterface>(range->getText(), UNO_QUERY), range});
+            }
+            cache.model = modelId;
+            cache.text = settings.text;
+            cache.matchCase = settings.matchCase;
+            cache.matchWholeWord = settings.matchWholeWord;
+        }
+
+        // Replace the hits in this story's texts and nowhere else.
+        std::vector<Reference<text::XTextRange>> inStory;
+        for (auto it = cache.hits.begin(); it != cache.hits.end() && (all || inStory.empty());) {
+            if (std::find(storyIds.begin(), storyIds.end(), it->owner) != storyIds.end()) {
+                inStory.push_back(it->range);
+                it = cache.hits.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        cache.searchedStories.insert(cache.searchedStories.end(), storyIds.begin(), storyIds.end());
+        const OUString replacement = toOUString(settings.replacementText);
+        for (const auto &range : inStory)
+            range->setString(replacement);
+        return int(inStory.size());
+    });
+}
+
+} // namespace libreoffice

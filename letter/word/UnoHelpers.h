@@ -1,0 +1,109 @@
+#pragma once
+
+// Small helpers of the LibreOffice backend: property lists, page styles,
+// and the boundary where UNO exceptions become Failures with the office's
+// own message. Internal to letter/word.
+
+#include <initializer_list>
+
+#include <QObject>
+#include <QString>
+
+#include <rtl/ustring.hxx>
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/beans/XPropertySetInfo.hpp>
+#include <com/sun/star/container/XNameAccess.hpp>
+#include <com/sun/star/drawing/XShape.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/lang/DisposedException.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
+#include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextCursor.hpp>
+#include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+
+#include "Failure.h"
+#include "OfficeConnection.h"
+
+namespace libreoffice {
+
+namespace uno = com::sun::star::uno;
+namespace beans = com::sun::star::beans;
+namespace container = com::sun::star::container;
+namespace frame = com::sun::star::frame;
+namespace lang = com::sun::star::lang;
+namespace text = com::sun::star::text;
+namespace util = com::sun::star::util;
+namespace drawing = com::sun::star::drawing;
+namespace style = com::sun::star::style;
+using rtl::OUString;
+using uno::Reference;
+using uno::UNO_QUERY;
+using uno::UNO_QUERY_THROW;
+
+inline beans::PropertyValue property(const char *name, const uno::Any &value)
+{
+    beans::PropertyValue p;
+    p.Name = OUString::createFromAscii(name);
+    p.Value = value;
+    return p;
+}
+
+inline uno::Sequence<beans::PropertyValue> properties(std::initializer_list<beans::PropertyValue> list)
+{
+    return uno::Sequence<beans::PropertyValue>(list.begin(), sal_Int32(list.size()));
+}
+
+// Runs one call into the office and turns a UNO exception into a Failure
+// that carries the office's own message.
+template <typename Call>
+auto officeCall(const QString &what, Call &&call) -> decltype(call())
+{
+    try {
+        return call();
+    } catch (const lang::DisposedException &) {
+        throw Failure(QObject::tr("%1 failed: the office instance is no longer there").arg(what));
+    } catch (const uno::Exception &e) {
+        const QString reason = e.Message.isEmpty() ? QObject::tr("the office gave no reason")
+                                                   : toQString(e.Message);
+        throw Failure(QObject::tr("%1 failed: %2").arg(what, reason));
+    }
+}
+
+inline Reference<beans::XPropertySet> pageStyle(const Reference<lang::XComponent> &model, const OUString &name)
+{
+    Reference<style::XStyleFamiliesSupplier> families(model, UNO_QUERY_THROW);
+    Reference<container::XNameAccess> pageStyles(
+            families->getStyleFamilies()->getByName("PageStyles"), UNO_QUERY_THROW);
+    return Reference<beans::XPropertySet>(pageStyles->getByName(name), UNO_QUERY_THROW);
+}
+
+// The page style that the document's first page uses.
+inline OUString firstPageStyleName(const Reference<lang::XComponent> &model)
+{
+    Reference<text::XTextDocument> document(model, UNO_QUERY_THROW);
+    Reference<text::XTextCursor> cursor = document->getText()->createTextCursor();
+    cursor->gotoStart(false);
+    Reference<beans::XPropertySet> props(cursor, UNO_QUERY_THROW);
+    return props->getPropertyValue("PageStyleName").get<OUString>();
+}
+
+inline bool boolProperty(const Reference<beans::XPropertySet> &props, const char *name, bool fallback)
+{
+    const OUString key = OUString::createFromAscii(name);
+    if (!props->getPropertySetInfo()->hasPropertyByName(key))
+        return fallback;
+    return props->getPropertyValue(key).get<bool>();
+}
+
+inline Reference<text::XText> textProperty(const Reference<beans::XPropertySet> &props, const char *name)
+{
+    const OUString key = OUString::createFromAscii(name);
+    if (!props->getPropertySetInfo()->hasPropertyByName(key))
+        return {};
+    return Reference<text::XText>(props->getPropertyValue(key), UNO_QUERY);
+}
+
+} // namespace libreoffice
