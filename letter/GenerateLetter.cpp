@@ -1,5 +1,6 @@
 #include "GenerateLetter.h"
 
+#include <functional>
 #include <memory>
 
 #include <QDate>
@@ -62,48 +63,33 @@ void GenerateLetter(GenerationHost &host, word::Automation &automation, Messenge
 
     trap.step(102, [&] { busy = true; });
     trap.step(104, [&] { host.setBusyPointer(true); });
-    trap.step(106, [&] {
-        try {
-            temp = ScratchFiles::temporaryFolder();
-            templateData = templateBytes();
-        } catch (...) {
-            letterPossible = false; // never fall back to the filesystem root
-            throw;
-        }
-    });
-    trap.step(108, [&] {
+    // A step the letter cannot do without: when it fails (and is reported
+    // as usual), no letter is made and the steps that need one are skipped.
+    auto essentialStep = [&](int line, const std::function<void()> &body) {
         if (!letterPossible)
             return;
-        templateCopy = ScratchFiles::templateCopyPath(temp);
-        try {
-            if (!FileExists(templateCopy))
-                SaveBytesToFile(templateData, templateCopy);
-        } catch (...) {
-            letterPossible = false;
-            throw;
-        }
+        bool done = false;
+        trap.step(line, [&] {
+            body();
+            done = true;
+        });
+        letterPossible = done;
+    };
+
+    // With no temporary folder the scratch files never fall back to the root.
+    essentialStep(106, [&] {
+        temp = ScratchFiles::temporaryFolder();
+        templateData = templateBytes();
     });
-    if (letterPossible) {
-        trap.step(110, [&] {
-            try {
-                office = automation.createApplication();
-            } catch (...) {
-                letterPossible = false;
-                throw;
-            }
-        });
+    essentialStep(108, [&] {
+        templateCopy = ScratchFiles::templateCopyPath(temp);
+        if (!FileExists(templateCopy))
+            SaveBytesToFile(templateData, templateCopy);
+    });
+    essentialStep(110, [&] { office = automation.createApplication(); });
+    if (letterPossible)
         trap.step(112, [&] { templateCopy = ScratchFiles::templateCopyPath(temp); });
-    }
-    if (letterPossible) {
-        trap.step(114, [&] {
-            try {
-                document = office->documents().open(templateCopy, {.readOnly = true});
-            } catch (...) {
-                letterPossible = false;
-                throw;
-            }
-        });
-    }
+    essentialStep(114, [&] { document = office->documents().open(templateCopy, {.readOnly = true}); });
     trap.step(116, [&] { host.setFieldText(DateFieldIndex, letterDate()); });
 
     if (letterPossible) {

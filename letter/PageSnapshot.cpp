@@ -48,6 +48,13 @@ public:
 private:
     std::unique_ptr<QMimeData> m_saved;
 };
+template <typename T>
+T &required(const std::shared_ptr<T> &object, const QString &what)
+{
+    if (!object)
+        throw Failure(QObject::tr("%1 failed: there is no office instance or letter").arg(what));
+    return *object;
+}
 } // namespace
 
 void SaveDocAsJPG(word::Automation &automation, ClipboardSource &clipboard, Messenger &messenger,
@@ -59,16 +66,10 @@ void SaveDocAsJPG(word::Automation &automation, ClipboardSource &clipboard, Mess
     ClipboardKeeper keeper;
 
     trap.step(116, [&] { office = automation.createApplication(); });
-    trap.step(118, [&] {
-        if (!office)
-            throw Failure(QObject::tr("Open failed: there is no office instance"));
-        document = office->documents().open(inFile);
-    });
+    trap.step(118, [&] { document = required(office, QStringLiteral("Open")).documents().open(inFile); });
     trap.step(120, [&] {
         keeper.save();
-        if (!document)
-            throw Failure(QObject::tr("CopyAsPicture failed: the letter is not open"));
-        document->range()->copyAsPicture();
+        required(document, QStringLiteral("CopyAsPicture")).range()->copyAsPicture();
     });
     trap.step(122, [&] {
         const std::optional<QImage> picture = GetClipboardPicture(clipboard, 0);
@@ -81,13 +82,7 @@ void SaveDocAsJPG(word::Automation &automation, ClipboardSource &clipboard, Mess
             throw Failure(QObject::tr("Cannot write %1").arg(QDir::toNativeSeparators(path)));
     });
     trap.step(124, [&] {
-        if (!office)
-            throw Failure(QObject::tr("ActiveDocument failed: there is no office instance"));
-        office->activeDocument()->close(word::WdSaveOptions::DoNotSaveChanges);
+        required(office, QStringLiteral("ActiveDocument")).activeDocument()->close(word::WdSaveOptions::DoNotSaveChanges);
     });
-    trap.step(126, [&] {
-        if (!office)
-            throw Failure(QObject::tr("quit failed: there is no office instance"));
-        office->quit();
-    });
+    trap.step(126, [&] { required(office, QStringLiteral("quit")).quit(); });
 }
