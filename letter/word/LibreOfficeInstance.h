@@ -36,6 +36,7 @@ struct SearchCache
     {
         Reference<uno::XInterface> owner; // the text the hit lies in
         Reference<text::XTextRange> range;
+        Reference<text::XTextRange> tableAnchor; // set for a hit in a table
     };
     std::vector<Hit> hits;
     std::vector<Reference<uno::XInterface>> searchedStories;

@@ -3,10 +3,53 @@
 #include <algorithm>
 
 #include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/lang/IllegalArgumentException.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/text/XTextRangeCompare.hpp>
 #include <com/sun/star/util/XReplaceable.hpp>
 #include <com/sun/star/util/XSearchDescriptor.hpp>
 
 namespace libreoffice {
+
+namespace {
+// Where a hit lies, for telling which story it belongs to: the text it is
+// in, and for a hit in a table cell the table's anchor in the text that
+// holds the table (tables may nest). A cell's text is a text of its own.
+SearchCache::Hit locate(const Reference<text::XTextRange> &hit)
+{
+    constexpr int MaxTableNesting = 32;
+    Reference<text::XTextRange> place = hit;
+    Reference<text::XTextRange> tableAnchor;
+    for (int depth = 0; depth < MaxTableNesting; ++depth) {
+        Reference<beans::XPropertySet> props(place, UNO_QUERY);
+        if (!props.is() || !props->getPropertySetInfo()->hasPropertyByName("TextTable"))
+            break;
+        Reference<text::XTextContent> table(props->getPropertyValue("TextTable"), UNO_QUERY);
+        if (!table.is())
+            break;
+        place = tableAnchor = table->getAnchor();
+    }
+    return {Reference<uno::XInterface>(hit->getText(), UNO_QUERY), hit, tableAnchor};
+}
+
+// Whether a place lies in one of the story's texts. The office's own range
+// comparison refuses ranges of another text.
+bool liesIn(const Reference<text::XTextRange> &place, const StoryTexts &story)
+{
+    for (const auto &storyText : story.texts) {
+        Reference<text::XTextRangeCompare> compare(storyText, UNO_QUERY);
+        if (!compare.is())
+            continue;
+        try {
+            compare->compareRegionStarts(storyText->getStart(), place);
+            return true;
+        } catch (const lang::IllegalArgumentException &) {
+            // Not in this text.
+        }
+    }
+    return false;
+}
+} // namespace
 
 int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
                    const StoryTexts &story, const word::FindSettings &settings, bool all)
@@ -69,7 +112,7 @@ int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
             for (sal_Int32 i = 0; found.is() && i < found->getCount(); ++i) {
                 Reference<text::XTextRange> range(found->getByIndex(i), UNO_QUERY);
                 if (range.is())
-                    cache.hits.push_back({Reference<uno::XInterface>(range->getText(), UNO_QUERY), range});
+                    cache.hits.push_back(locate(range));
             }
             cache.model = modelId;
             cache.text = settings.text;
@@ -80,7 +123,10 @@ int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
         // Replace the hits in this story's texts and nowhere else.
         std::vector<Reference<text::XTextRange>> inStory;
         for (auto it = cache.hits.begin(); it != cache.hits.end() && (all || inStory.empty());) {
-            if (std::find(storyIds.begin(), storyIds.end(), it->owner) != storyIds.end()) {
+            const bool inThisStory = it->tableAnchor.is()
+                    ? liesIn(it->tableAnchor, story)
+                    : std::find(storyIds.begin(), storyIds.end(), it->owner) != storyIds.end();
+            if (inThisStory) {
                 inStory.push_back(it->range);
                 it = cache.hits.erase(it);
             } else {

@@ -114,6 +114,8 @@ private slots:
 
         OfficeInspector::Document read = m_inspector->read(first);
         QVERIFY2(read.paragraphs.at(0).text.startsWith(QStringLiteral("Body Main and Main")), qPrintable(read.paragraphs.at(0).text));
+        // A table in the body is part of the main text.
+        QCOMPARE(read.tableCellTexts, (QStringList{QStringLiteral("Cell Main"), QStringLiteral("plain")}));
         QCOMPARE(read.primaryHeader, QStringLiteral("Header [Name]"));
         QCOMPARE(read.primaryFooter, QStringLiteral("Footer [Name]"));
         QCOMPARE(read.footnoteTexts, QStringList{QStringLiteral("Note [Name]")});

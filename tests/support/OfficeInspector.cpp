@@ -28,6 +28,7 @@
 #include <com/sun/star/text/XTextField.hpp>
 #include <com/sun/star/text/XTextFrame.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
+#include <com/sun/star/text/XTextTable.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 
 #include "Failure.h"
@@ -112,6 +113,12 @@ OfficeInspector::Document OfficeInspector::read(const QString &path)
         Reference<css::container::XEnumeration> it = body->createEnumeration();
         while (it->hasMoreElements()) {
             Reference<css::lang::XServiceInfo> info(it->nextElement(), UNO_QUERY_THROW);
+            if (Reference<css::text::XTextTable> table{info, UNO_QUERY}; table.is()) {
+                for (const OUString &cell : table->getCellNames())
+                    result.tableCellTexts << toQString(
+                            Reference<css::text::XText>(table->getCellByName(cell), UNO_QUERY_THROW)->getString());
+                continue;
+            }
             if (!info->supportsService("com.sun.star.text.Paragraph"))
                 continue;
             Reference<css::text::XTextRange> range(info, UNO_QUERY_THROW);

@@ -24,6 +24,7 @@ public:
     {
         QString filterName;             // the format the office detected
         std::vector<Paragraph> paragraphs;
+        QStringList tableCellTexts;     // cells of the body's tables, row by row
         QString firstPageStyle;
         bool firstPageHasOwnStyle = false;
         QString firstPageHeader;        // text of the first page's header
