@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/lang/IllegalArgumentException.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
@@ -49,6 +51,50 @@ bool liesIn(const Reference<text::XTextRange> &place, const StoryTexts &story)
     }
     return false;
 }
+// Where the text occurs in one paragraph, in the settings' letter case and
+// word rules.
+std::vector<qsizetype> occurrences(const QString &paragraph, const word::FindSettings &settings)
+{
+    const Qt::CaseSensitivity cs = settings.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    auto isWordChar = [&](qsizetype i) {
+        return i >= 0 && i < paragraph.size() && (paragraph[i].isLetterOrNumber() || paragraph[i] == u'_');
+    };
+    std::vector<qsizetype> result;
+    for (qsizetype at = paragraph.indexOf(settings.text, 0, cs); at >= 0;
+         at = paragraph.indexOf(settings.text, at + settings.text.size(), cs)) {
+        if (settings.matchWholeWord && (isWordChar(at - 1) || isWordChar(at + settings.text.size())))
+            continue;
+        result.push_back(at);
+    }
+    return result;
+}
+
+// A drawing shape's text is outside the document's search: it is replaced
+// paragraph by paragraph through cursors, last match first so that earlier
+// positions stay valid.
+int replaceInShapeText(const Reference<text::XText> &shapeText, const word::FindSettings &settings, bool all)
+{
+    Reference<container::XEnumerationAccess> paragraphs(shapeText, UNO_QUERY_THROW);
+    Reference<container::XEnumeration> it = paragraphs->createEnumeration();
+    int replaced = 0;
+    const OUString replacement = toOUString(settings.replacementText);
+    while (it->hasMoreElements() && (all || replaced == 0)) {
+        Reference<text::XTextRange> paragraph(it->nextElement(), UNO_QUERY);
+        if (!paragraph.is())
+            continue;
+        std::vector<qsizetype> found = occurrences(toQString(paragraph->getString()), settings);
+        if (!all && found.size() > 1)
+            found.resize(1);
+        for (auto at = found.rbegin(); at != found.rend(); ++at) {
+            Reference<text::XTextCursor> cursor = shapeText->createTextCursorByRange(paragraph->getStart());
+            cursor->goRight(sal_Int16(*at), false);
+            cursor->goRight(sal_Int16(settings.text.size()), true);
+            cursor->setString(replacement);
+            ++replaced;
+        }
+    }
+    return replaced;
+}
 } // namespace
 
 int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
@@ -63,27 +109,7 @@ int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
     return officeCall(QObject::tr("Find"), [&]() -> int {
         if (story.isDrawingShape) {
             instance.search.clear(); // the document changes outside the search
-            // Drawing shapes are outside the document's search: replace
-            // through a cursor over the shape's own text, last match first
-            // so that earlier positions stay valid.
-            const Reference<text::XText> &shapeText = story.texts.front();
-            const QString content = toQString(shapeText->getString());
-            const Qt::CaseSensitivity cs = settings.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-            std::vector<qsizetype> positions;
-            for (qsizetype at = content.indexOf(settings.text, 0, cs); at >= 0;
-                 at = content.indexOf(settings.text, at + settings.text.size(), cs)) {
-                positions.push_back(at);
-                if (!all)
-                    break;
-            }
-            for (auto it = positions.rbegin(); it != positions.rend(); ++it) {
-                Reference<text::XTextCursor> cursor = shapeText->createTextCursor();
-                cursor->gotoStart(false);
-                cursor->goRight(sal_Int16(*it), false);
-                cursor->goRight(sal_Int16(settings.text.size()), true);
-                cursor->setString(toOUString(settings.replacementText));
-            }
-            return int(positions.size());
+            return replaceInShapeText(story.texts.front(), settings, all);
         }
 
         const Reference<uno::XInterface> modelId(model, UNO_QUERY);

@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(read.footnoteTexts, QStringList{QStringLiteral("Note [Name]")});
         QStringList shapeTexts = read.frameTexts + read.shapeTexts;
         shapeTexts.sort();
-        QCOMPARE(shapeTexts, (QStringList{QStringLiteral("Frame [Name]"), QStringLiteral("Shape [Name]")}));
+        QCOMPARE(shapeTexts, (QStringList{QStringLiteral("Frame [Name]"), QStringLiteral("Shape [Name]\nSecond [name] paragraph")}));
 
         // Now every other story, each by itself, and every shape's text.
         for (size_t i = 1; i < stories.size(); ++i)
@@ -148,7 +148,7 @@ private slots:
         QVERIFY(read.footnoteTexts.front().startsWith(QStringLiteral("Note S")));
         shapeTexts = read.frameTexts + read.shapeTexts;
         shapeTexts.sort();
-        QCOMPARE(shapeTexts, (QStringList{QStringLiteral("Frame Shaped"), QStringLiteral("Shape Shaped")}));
+        QCOMPARE(shapeTexts, (QStringList{QStringLiteral("Frame Shaped"), QStringLiteral("Shape Shaped\nSecond Shaped paragraph")}));
     }
 
     void replacementTextIsTakenLiterally_data()
