@@ -1,6 +1,8 @@
 #include "OfficeProcess.h"
 
 #include <atomic>
+#include <cerrno>
+#include <mutex>
 #include <csignal>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -19,6 +21,10 @@ namespace {
 // after creating a fresh user profile.
 constexpr int RestartRequestedExitCode = 81;
 
+// Profile folders are named after the program's process, so that a later
+// run can tell which ones a killed program left behind.
+constexpr char ProfilePrefix[] = "tessaline-office-";
+
 QString uniquePipeName()
 {
     static std::atomic<int> counter{0};
@@ -30,7 +36,8 @@ QString uniquePipeName()
 } // namespace
 
 OfficeProcess::OfficeProcess()
-    : m_profile(QDir::tempPath() + QStringLiteral("/tessaline-office-XXXXXX"))
+    : m_profile(QDir::tempPath() + QStringLiteral("/") + QLatin1String(ProfilePrefix)
+                + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("-XXXXXX"))
 {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.setStandardOutputFile(QProcess::nullDevice());
@@ -72,8 +79,28 @@ QString OfficeProcess::officeProgram()
     return QFileInfo(program).isExecutable() ? program : QString();
 }
 
+void OfficeProcess::removeStaleProfiles()
+{
+    const QDir temp(QDir::tempPath());
+    const QStringList folders = temp.entryList({QLatin1String(ProfilePrefix) + QStringLiteral("*-*")},
+                                               QDir::Dirs | QDir::NoSymLinks | QDir::Hidden);
+    for (const QString &name : folders) {
+        bool numeric = false;
+        const qint64 pid = name.mid(qsizetype(sizeof ProfilePrefix) - 1).section(QLatin1Char('-'), 0, 0).toLongLong(&numeric);
+        if (!numeric || pid <= 0)
+            continue;
+        const bool running = ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+        const QFileInfo info(temp.filePath(name));
+        if (!running && info.ownerId() == ::getuid())
+            QDir(info.filePath()).removeRecursively();
+    }
+}
+
 void OfficeProcess::start(Wait wait)
 {
+    static std::once_flag cleaned;
+    std::call_once(cleaned, &OfficeProcess::removeStaleProfiles);
+
     const QString program = officeProgram();
     if (program.isEmpty())
         throw Failure(QObject::tr("No LibreOffice installation was found."));

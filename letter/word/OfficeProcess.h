@@ -41,6 +41,11 @@ public:
     // Waits up to timeoutMs for the process to end, then kills it.
     void waitForEnd(int timeoutMs);
 
+    // Removes the profile folders that offices of programs which were killed
+    // left behind (theirs alone: a folder of a running program is kept).
+    // Runs once per program, before its first office starts.
+    static void removeStaleProfiles();
+
 private:
     QProcess m_process;
     QTemporaryDir m_profile;

@@ -10,6 +10,7 @@
 #include "IsInstalled.h"
 #include "LibreOfficeAutomation.h"
 #include "OfficeInspector.h"
+#include "OfficeProcess.h"
 #include "PageSnapshotSize.h"
 #include "RecordingMessenger.h"
 #include "ScratchFiles.h"
@@ -254,9 +255,20 @@ private slots:
         QCOMPARE(child.readLine().trimmed(), QByteArray("ready"));
         const auto offices = childProcesses(child.processId(), QStringLiteral("soffice.bin"));
         QCOMPARE(offices.size(), size_t(1));
-        ::kill(pid_t(child.processId()), SIGKILL);
+        const qint64 childPid = child.processId();
+        ::kill(pid_t(childPid), SIGKILL);
         QVERIFY(child.waitForFinished(5000));
         QTRY_VERIFY_WITH_TIMEOUT(!processIsAlive(offices.front()), 10000);
+
+        // Its profile folder stays behind until a later run removes it;
+        // the folders of running programs, this one's included, are kept.
+        const QString pattern = QStringLiteral("tessaline-office-%1-*");
+        const QDir temp(QDir::tempPath());
+        QCOMPARE(temp.entryList({pattern.arg(childPid)}, QDir::Dirs).size(), 1);
+        QTemporaryDir ours(QDir::tempPath() + QStringLiteral("/tessaline-office-%1-XXXXXX").arg(QCoreApplication::applicationPid()));
+        OfficeProcess::removeStaleProfiles();
+        QVERIFY(temp.entryList({pattern.arg(childPid)}, QDir::Dirs).isEmpty());
+        QVERIFY(QFileInfo::exists(ours.path()));
     }
 
     void withNoOfficeThereIsNoInstanceAndTheCheckSaysSo()
