@@ -191,12 +191,9 @@ void Form1::ApplySkin()
     if (!QFileInfo(skinPath).isFile())
         return; // no skin: the window keeps its white design
 
-    const QColor face = buttonFaceColour();
-    setBackground(this, face);
-    for (QWidget *child : findChildren<QWidget *>()) {
-        if (qobject_cast<QGroupBox *>(child) || qobject_cast<QLabel *>(child))
-            setBackground(child, face);
-    }
+    // The window, its frames and labels take the button face (it has no
+    // picture boxes, the one kind the skin recolours beyond these).
+    ApplyButtonFaceColors(this);
 
     SkinFramework &skin = *SkinFramework1;
     skin.invoke(SkinFramework::LoadSkin, {skinPath, QString()});

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 
 #include "Failure.h"
-#include "OfficeInspector.h"
+#include "DocumentReader.h"
 
 int main(int argc, char *argv[])
 {
@@ -15,9 +15,9 @@ int main(int argc, char *argv[])
         return 2;
     }
     try {
-        OfficeInspector inspector;
+        DocumentReader reader;
         for (int i = 1; i < argc; ++i) {
-            const OfficeInspector::Document letter = inspector.read(QString::fromLocal8Bit(argv[i]));
+            const DocumentReader::Document letter = reader.read(QString::fromLocal8Bit(argv[i]));
             std::printf("FORMAT: %s\n", qPrintable(letter.filterName));
             for (const auto &p : letter.paragraphs)
                 std::printf("%s\n", p.text.toUtf8().constData());

@@ -11,7 +11,7 @@
 #include "LetterFields.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
-#include "OfficeInspector.h"
+#include "DocumentReader.h"
 #include "PageSnapshot.h"
 #include "RecordingMessenger.h"
 #include "ScratchFiles.h"
@@ -90,12 +90,12 @@ class TestGeneration : public QObject
     std::unique_ptr<QTemporaryDir> m_temp;
     LibreOfficeAutomation m_office;
     SystemClipboardSource m_clipboard;
-    std::unique_ptr<OfficeInspector> m_inspector;
+    std::unique_ptr<DocumentReader> m_reader;
 
     QString temp() const { return m_temp->path(); }
 
     // Generates with the real office and reads the letter back.
-    OfficeInspector::Document generate(RecordingHost &host, RecordingMessenger &messenger)
+    DocumentReader::Document generate(RecordingHost &host, RecordingMessenger &messenger)
     {
         bool busy = false;
         GenerateLetter(host, m_office, messenger, busy);
@@ -104,11 +104,11 @@ class TestGeneration : public QObject
             QVERIFY(!busy);
             QVERIFY(FileExists(host.wordFile));
         }();
-        return m_inspector->read(host.wordFile);
+        return m_reader->read(host.wordFile);
     }
 
 private slots:
-    void initTestCase() { m_inspector = std::make_unique<OfficeInspector>(); }
+    void initTestCase() { m_reader = std::make_unique<DocumentReader>(); }
 
     void init()
     {
@@ -124,7 +124,7 @@ private slots:
         RecordingHost host(m_office, m_clipboard, messenger);
         host.fillSample();
         host.fields[DateFieldIndex] = QStringLiteral("an old date");
-        const OfficeInspector::Document letter = generate(host, messenger);
+        const DocumentReader::Document letter = generate(host, messenger);
 
         QCOMPARE(host.fields[DateFieldIndex], letterDate());
         QCOMPARE(letter.paragraphs.at(0).text, QStringLiteral("Dorian Vell"));
@@ -157,7 +157,7 @@ private slots:
     {
         RecordingMessenger messenger;
         RecordingHost host(m_office, m_clipboard, messenger);
-        const OfficeInspector::Document letter = generate(host, messenger);
+        const DocumentReader::Document letter = generate(host, messenger);
         QCOMPARE(letter.paragraphs.at(2).text, QStringLiteral(",   "));
         QCOMPARE(letter.paragraphs.at(8).text, QStringLiteral(",   "));
         QCOMPARE(letter.paragraphs.at(9).text, QStringLiteral("Dear :"));
@@ -170,7 +170,7 @@ private slots:
         host.fillSample();
         host.fields[0] = QStringLiteral("From [CITY2] with love"); // City2 (field 5) comes later
         host.fields[6] = QStringLiteral("[yourname] Street");      // YourName (field 0) came before
-        const OfficeInspector::Document letter = generate(host, messenger);
+        const DocumentReader::Document letter = generate(host, messenger);
         QCOMPARE(letter.paragraphs.at(0).text, QStringLiteral("From Hawthorne with love"));
         QCOMPARE(letter.paragraphs.at(1).text, QStringLiteral("[yourname] Street"));
     }
@@ -193,7 +193,7 @@ private slots:
         }
         RecordingMessenger messenger;
         RecordingHost host(m_office, m_clipboard, messenger);
-        const OfficeInspector::Document letter = generate(host, messenger);
+        const DocumentReader::Document letter = generate(host, messenger);
         QCOMPARE(letter.paragraphs.back().text, QStringLiteral("Stale"));
         QVERIFY(!FileExists(ScratchFiles::templateCopyPath(temp())));
         QVERIFY(!FileExists(ScratchFiles::snapshotPath(temp())));

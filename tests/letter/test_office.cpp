@@ -9,7 +9,7 @@
 #include "Failure.h"
 #include "IsInstalled.h"
 #include "LibreOfficeAutomation.h"
-#include "OfficeInspector.h"
+#include "DocumentReader.h"
 #include "OfficeProcess.h"
 #include "PageSnapshotSize.h"
 #include "RecordingMessenger.h"
@@ -55,7 +55,7 @@ class TestOffice : public QObject
     QTemporaryDir m_dir;
     LibreOfficeAutomation m_automation;
     std::shared_ptr<word::Application> m_office;
-    std::unique_ptr<OfficeInspector> m_inspector;
+    std::unique_ptr<DocumentReader> m_reader;
     QString m_template;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -70,7 +70,7 @@ private slots:
         copy.write(templateBytes());
         copy.close();
         m_office = m_automation.createApplication();
-        m_inspector = std::make_unique<OfficeInspector>();
+        m_reader = std::make_unique<DocumentReader>();
     }
 
     void cleanupTestCase()
@@ -99,7 +99,7 @@ private slots:
         // An OLE2 compound file ...
         QCOMPARE(readAll(saved).left(8), QByteArray::fromHex("d0cf11e0a1b11ae1"));
         // ... that the office detects as Word 97-2003, with the new text.
-        const OfficeInspector::Document read = m_inspector->read(saved);
+        const DocumentReader::Document read = m_reader->read(saved);
         QCOMPARE(read.filterName, QStringLiteral("MS Word 97"));
         QCOMPARE(read.paragraphs.at(2).text, QStringLiteral("Boise, [ST]  [ZIPCode]"));
     }
@@ -113,7 +113,7 @@ private slots:
         const QString first = path(QStringLiteral("main-only.doc"));
         document->saveAs(first);
 
-        OfficeInspector::Document read = m_inspector->read(first);
+        DocumentReader::Document read = m_reader->read(first);
         QVERIFY2(read.paragraphs.at(0).text.startsWith(QStringLiteral("Body Main and Main")), qPrintable(read.paragraphs.at(0).text));
         // A table in the body is part of the main text.
         QCOMPARE(read.tableCellTexts, (QStringList{QStringLiteral("Cell Main"), QStringLiteral("plain")}));
@@ -141,7 +141,7 @@ private slots:
         document->saveAs(second);
         document->close();
 
-        read = m_inspector->read(second);
+        read = m_reader->read(second);
         QVERIFY(read.primaryHeader.startsWith(QStringLiteral("Header S")));
         QVERIFY(read.primaryFooter.startsWith(QStringLiteral("Footer S")));
         QVERIFY(read.primaryHeader != read.primaryFooter.replace(QStringLiteral("Footer"), QStringLiteral("Header")));
@@ -176,7 +176,7 @@ private slots:
         const QString saved = path(QStringLiteral("literal.doc"));
         document->saveAs(saved);
         document->close();
-        const OfficeInspector::Document read = m_inspector->read(saved);
+        const DocumentReader::Document read = m_reader->read(saved);
         QCOMPARE(read.paragraphs.at(0).text, text);
         QCOMPARE(read.paragraphs.at(17).text, text);
     }

@@ -5,7 +5,7 @@
 
 #include "Failure.h"
 #include "LibreOfficeAutomation.h"
-#include "OfficeInspector.h"
+#include "DocumentReader.h"
 
 namespace {
 constexpr int Spares = LibreOfficeAutomation::ProgramSpares;

@@ -5,7 +5,7 @@
 
 #include "LetterFields.h"
 #include "Main.h"
-#include "OfficeInspector.h"
+#include "DocumentReader.h"
 #include "ScratchFiles.h"
 
 // The built-in template, read back through the real office.
@@ -14,8 +14,8 @@ class TestTemplate : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    std::unique_ptr<OfficeInspector> m_inspector;
-    OfficeInspector::Document m_template;
+    std::unique_ptr<DocumentReader> m_reader;
+    DocumentReader::Document m_template;
     QString m_copy;
 
 private slots:
@@ -23,8 +23,8 @@ private slots:
     {
         m_copy = m_dir.filePath(QStringLiteral("template.dot"));
         SaveBytesToFile(templateBytes(), m_copy);
-        m_inspector = std::make_unique<OfficeInspector>();
-        m_template = m_inspector->read(m_copy);
+        m_reader = std::make_unique<DocumentReader>();
+        m_template = m_reader->read(m_copy);
     }
 
     void theWrittenCopyIsTheResourceByteForByte()
@@ -40,7 +40,7 @@ private slots:
         // a document's name it is Word 97-2003, not the template kind.
         const QString asDocument = m_dir.filePath(QStringLiteral("letter.doc"));
         QVERIFY(QFile::copy(m_copy, asDocument));
-        QCOMPARE(m_inspector->read(asDocument).filterName, QStringLiteral("MS Word 97"));
+        QCOMPARE(m_reader->read(asDocument).filterName, QStringLiteral("MS Word 97"));
     }
 
     void nineteenParagraphsWithTheirStylesAndTexts_data()
@@ -69,7 +69,7 @@ private slots:
         QFETCH(QString, style);
         QFETCH(QString, text);
         QCOMPARE(int(m_template.paragraphs.size()), 19);
-        const OfficeInspector::Paragraph &p = m_template.paragraphs.at(size_t(index));
+        const DocumentReader::Paragraph &p = m_template.paragraphs.at(size_t(index));
         // The office shows Word's "Body Text" under its own name for it.
         const QString expected = style == QLatin1String("Body Text") ? QStringLiteral("Text body") : style;
         QVERIFY2(p.style == expected || p.style == style, qPrintable(p.style));

@@ -1,4 +1,4 @@
-#include "OfficeInspector.h"
+#include "DocumentReader.h"
 
 #include <cmath>
 #include <csignal>
@@ -66,7 +66,7 @@ QString textOf(const Reference<css::beans::XPropertySet> &p, const char *name)
 }
 } // namespace
 
-QString OfficeInspector::Document::bodyText() const
+QString DocumentReader::Document::bodyText() const
 {
     QStringList lines;
     for (const Paragraph &p : paragraphs)
@@ -74,16 +74,16 @@ QString OfficeInspector::Document::bodyText() const
     return lines.join(QLatin1Char('\n'));
 }
 
-OfficeInspector::OfficeInspector() : m_office(OfficeConnection::start(60000)) { }
+DocumentReader::DocumentReader() : m_office(OfficeConnection::start(60000)) { }
 
-OfficeInspector::~OfficeInspector() = default;
+DocumentReader::~DocumentReader() = default;
 
-qint64 OfficeInspector::officeProcessId() const
+qint64 DocumentReader::officeProcessId() const
 {
     return m_office->process().processId();
 }
 
-OfficeInspector::Document OfficeInspector::read(const QString &path)
+DocumentReader::Document DocumentReader::read(const QString &path)
 {
     Document result;
     try {

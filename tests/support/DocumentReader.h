@@ -10,7 +10,7 @@ class OfficeConnection;
 
 // Reads documents back through a private LibreOffice of its own, so that
 // tests check what was really written, not what the program remembers.
-class OfficeInspector
+class DocumentReader
 {
 public:
     struct Paragraph
@@ -45,8 +45,8 @@ public:
         QString bodyText() const;
     };
 
-    OfficeInspector();
-    ~OfficeInspector();
+    DocumentReader();
+    ~DocumentReader();
 
     Document read(const QString &path);
     qint64 officeProcessId() const;
