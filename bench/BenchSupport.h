@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <vector>
 
-#include <QDir>
 #include <QFile>
 #include <QString>
 
@@ -49,26 +48,4 @@ inline long procStatusKb(qint64 pid, const char *field)
             return line.mid(key.size()).trimmed().split(' ').value(0).toLong();
     }
     return 0;
-}
-
-// The office processes started by the given process.
-inline std::vector<qint64> officeChildren(qint64 parent)
-{
-    std::vector<qint64> result;
-    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool numeric = false;
-        const qint64 pid = entry.toLongLong(&numeric);
-        if (!numeric)
-            continue;
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        const int close = line.lastIndexOf(')');
-        const QList<QByteArray> fields = line.mid(close + 2).split(' ');
-        if (fields.size() > 1 && fields[0] != "Z" && fields[1].toLongLong() == parent
-            && line.contains("(soffice.bin)"))
-            result.push_back(pid);
-    }
-    return result;
 }
