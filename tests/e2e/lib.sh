@@ -1,0 +1,65 @@
+# Shared helpers of the end-to-end scripts: waiting, finding the program's
+# windows, clicking, answering message boxes and the Save dialog.
+# Sourced by a script that sets $app (the program's process id), $out (the
+# output folder) and, once the preview is shown, $preview.
+
+fail() { echo "FAIL: $*" >&2; import -window root "$out/failure.png" 2>/dev/null || true; exit 1; }
+step() { echo "--- $*"; }
+
+# Polls a command for up to $1 seconds.
+wait_until() {
+  local timeout=$1; shift
+  local end=$((SECONDS + timeout))
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < end)) || return 1
+    sleep 0.2
+  done
+}
+
+visible_windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null || true; }
+size_of() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
+# The visible window of the given size (main 536x378, preview 656x626).
+window_of_size() {
+  local w
+  for w in $(visible_windows); do
+    [[ $(size_of "$w") == "$1" ]] && { echo "$w"; return 0; }
+  done
+  return 1
+}
+has_window_of_size() { window_of_size "$1" >/dev/null; }
+has_window_named() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+no_window_named() { ! has_window_named "$1"; }
+
+click() { # window x y
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.3
+}
+
+# Answers the message box in front (a window other than the preview) with
+# Return, then waits until that box is gone.
+other_window() { visible_windows | grep -vx "$preview" | tail -1 | grep .; }
+is_visible() { visible_windows | grep -qx "$1"; }
+answer_box() {
+  wait_until 30 other_window || fail "no message box appeared"
+  local box
+  box=$(other_window)
+  import -window "$box" "$out/message-$((++boxes)).png" || true
+  xdotool mousemove --window "$box" 10 10
+  xdotool windowfocus --sync "$box" key Return
+  wait_until 30 bash -c "! xdotool search --onlyvisible --pid $app | grep -qx $box" || fail "the message box stayed"
+}
+boxes=0
+
+# Types a path into the Save dialog and accepts it.
+save_as() {
+  wait_until 30 has_window_named "Save File" || fail "no Save dialog"
+  local dialog
+  dialog=$(xdotool search --onlyvisible --name "^Save File\$" | head -1)
+  xdotool mousemove --window "$dialog" 20 20
+  xdotool windowfocus --sync "$dialog"
+  sleep 0.3
+  xdotool key --window "$dialog" ctrl+a
+  xdotool type --delay 5 "$1"
+  xdotool key Return
+  wait_until 30 no_window_named "Save File" || fail "the Save dialog stayed"
+}
