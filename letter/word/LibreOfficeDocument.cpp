@@ -235,6 +235,27 @@ public:
         });
     }
 
+    void exportCopy(const QString &path, word::LetterFormat format) override
+    {
+        ensureOpen(QObject::tr("Export"));
+        const word::LetterFormatInfo &info = word::letterFormatInfo(format);
+        const OUString url = fileUrl(path);
+        officeCall(QObject::tr("Export %1").arg(path), [&] {
+            std::vector<beans::PropertyValue> args{
+                property("FilterName", uno::Any(OUString::createFromAscii(info.filterName))),
+                property("Overwrite", uno::Any(true))};
+            if (format == word::LetterFormat::Pdf) {
+                // Text stays text, and the reader needs none of our fonts.
+                args.push_back(property("FilterData", uno::Any(properties({
+                    property("EmbedStandardFonts", uno::Any(true)),
+                    property("ExportFormFields", uno::Any(false)),
+                }))));
+            }
+            Reference<frame::XStorable> storable(m_model, UNO_QUERY_THROW);
+            storable->storeToURL(url, uno::Sequence<beans::PropertyValue>(args.data(), sal_Int32(args.size())));
+        });
+    }
+
     void close(std::optional<word::WdSaveOptions> saveChanges) override
     {
         ensureOpen(QObject::tr("Close"));

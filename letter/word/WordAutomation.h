@@ -17,6 +17,8 @@
 
 #include <QString>
 
+#include "LetterFormat.h"
+
 namespace word {
 
 // Values of Find.Execute's "Replace" argument.
@@ -127,6 +129,10 @@ public:
     // Writes the document in Word 97-2003 format; the document then lives
     // at that path.
     virtual void saveAs(const QString &path) = 0;
+    // Writes a copy of the document at that path in the given format,
+    // through the office's own export filter (a PDF with selectable text
+    // and its fonts embedded). The document itself stays where it is.
+    virtual void exportCopy(const QString &path, LetterFormat format) = 0;
     virtual void close(std::optional<WdSaveOptions> saveChanges = {}) = 0;
     // The whole main text.
     virtual std::shared_ptr<Range> range() = 0;

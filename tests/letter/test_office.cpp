@@ -104,6 +104,35 @@ private slots:
         QCOMPARE(read.paragraphs.at(2).text, QStringLiteral("Boise, [ST]  [ZIPCode]"));
     }
 
+    void exportWritesEachFormatWithTheFilledText_data()
+    {
+        QTest::addColumn<word::LetterFormat>("format");
+        QTest::addColumn<QString>("detectedAs"); // empty: not a text document
+        QTest::addColumn<QByteArray>("magic");
+        QTest::newRow("doc") << word::LetterFormat::Word97 << "MS Word 97" << QByteArray::fromHex("d0cf11e0a1b11ae1");
+        QTest::newRow("docx") << word::LetterFormat::WordXml << "MS Word 2007 XML" << QByteArray("PK\x03\x04");
+        QTest::newRow("odt") << word::LetterFormat::OpenDocument << "writer8" << QByteArray("PK\x03\x04");
+        QTest::newRow("pdf") << word::LetterFormat::Pdf << "" << QByteArray("%PDF-");
+    }
+
+    void exportWritesEachFormatWithTheFilledText()
+    {
+        QFETCH(word::LetterFormat, format);
+        QFETCH(QString, detectedAs);
+        QFETCH(QByteArray, magic);
+        auto document = m_office->documents().open(m_template, {.readOnly = true});
+        replaceAll(document->storyRanges().front()->find(), QStringLiteral("[City]"), QStringLiteral("Boise"));
+        const QString exported = path(QStringLiteral("exported.") + QLatin1String(word::letterFormatInfo(format).suffix));
+        document->exportCopy(exported, format);
+        document->close();
+        QVERIFY(readAll(exported).startsWith(magic));
+        if (detectedAs.isEmpty())
+            return;
+        const DocumentReader::Document read = m_reader->read(exported);
+        QCOMPARE(read.filterName, detectedAs);
+        QCOMPARE(read.paragraphs.at(2).text, QStringLiteral("Boise, [ST]  [ZIPCode]"));
+    }
+
     void replacingInOneStoryLeavesTheOthersUntouched()
     {
         auto document = m_office->documents().open(QFINDTESTDATA("data/stories.fodt"), {.readOnly = true});

@@ -186,6 +186,16 @@ public:
         for (const auto &story : m_data.stories)
             file.write(story.second.toUtf8() + '\n');
     }
+    void exportCopy(const QString &path, word::LetterFormat format) override
+    {
+        m_s.enter(QStringLiteral("Document.Export"));
+        m_s.exports.push_back({path, format});
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            throw Failure(QStringLiteral("Cannot export %1").arg(path));
+        for (const auto &story : m_data.stories)
+            file.write(story.second.toUtf8() + '\n');
+    }
     void close(std::optional<word::WdSaveOptions>) override { m_s.enter(QStringLiteral("Document.Close")); }
     std::shared_ptr<word::Range> range() override
     {

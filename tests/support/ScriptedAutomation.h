@@ -28,6 +28,8 @@ public:
     QStringList calls;
     // Calls that fail: name -> the 1-based uses that fail (empty set: every use).
     std::map<QString, std::set<int>> failures;
+    // Every copy written through exportCopy: path and format.
+    std::vector<std::pair<QString, word::LetterFormat>> exports;
     // "create" fails when false.
     bool canCreate = true;
     // What CopyAsPicture puts on the clipboard.
