@@ -2,11 +2,13 @@
 
 #include <cmath>
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "AppTitle.h"
 #include "CommonDialog.h"
@@ -42,6 +44,7 @@ Form2::Form2(Messenger &messenger, std::function<void()> showMainWindow, std::fu
     setMouseTracking(true);
     setFont(controlFont());
     createControls();
+    createActions();
     setFixedSize(twipsToPixels(ClientWidth, this), twipsToPixels(ClientHeight, this));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -63,6 +66,7 @@ void Form2::createControls()
     Picture2->setLineWidth(1);
     setBackground(Picture2, ViewportBackground);
     Picture2->setAttribute(Qt::WA_NoMousePropagation);
+    Picture2->installEventFilter(this); // the wheel over the page
     place(Picture2, 120, 120, Viewport::ViewportOuterWidth, Viewport::ViewportOuterHeight);
     // The surface moves inside the viewport's inner area, clipped by it.
     m_clip = new QWidget(Picture2);
@@ -81,8 +85,6 @@ void Form2::createControls()
     place(HScroll1, 120, 7545, 9330, 255);
     for (QScrollBar *bar : {HScroll1, VScroll1}) {
         bar->setRange(0, 0);
-        bar->setSingleStep(1);
-        bar->setPageStep(1);
         bar->setTracking(false); // the thumb takes effect on release
         bar->setEnabled(false);
         bar->setAttribute(Qt::WA_NoMousePropagation);
@@ -202,6 +204,8 @@ void Form2::syncFromViewport()
                           twipsToPixels(s.outerWidth, this), twipsToPixels(s.outerHeight, this));
     auto mirror = [](QScrollBar *bar, const Viewport::ScrollBar &state) {
         bar->setRange(0, state.maximum);
+        bar->setSingleStep(state.singleStep);
+        bar->setPageStep(state.pageStep);
         bar->setValue(state.value);
         bar->setEnabled(state.enabled);
     };
@@ -248,6 +252,81 @@ void Form2::PushButton2_Click()
     syncFromViewport();
 }
 
+void Form2::createActions()
+{
+    zoomInAction = new QAction(tr("Zoom &In"), this);
+    zoomInAction->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(zoomInAction, &QAction::triggered, this, &Form2::PushButton1_Click);
+    zoomOutAction = new QAction(tr("Zoom &Out"), this);
+    zoomOutAction->setShortcuts(QKeySequence::ZoomOut);
+    connect(zoomOutAction, &QAction::triggered, this, &Form2::PushButton2_Click);
+    addActions({zoomInAction, zoomOutAction});
+
+    // Scroll keys work wherever the focus is in this window: a focused push
+    // button would otherwise take the arrows to move the focus.
+    using Axis = Viewport::Axis;
+    using Move = Viewport::ScrollMove;
+    struct ScrollKey
+    {
+        Qt::Key key;
+        Axis axis;
+        Move move;
+    };
+    constexpr ScrollKey scrollKeys[] = {
+        {Qt::Key_Up, Axis::Vertical, Move::LineBack},       {Qt::Key_Down, Axis::Vertical, Move::LineForward},
+        {Qt::Key_Left, Axis::Horizontal, Move::LineBack},   {Qt::Key_Right, Axis::Horizontal, Move::LineForward},
+        {Qt::Key_PageUp, Axis::Vertical, Move::PageBack},   {Qt::Key_PageDown, Axis::Vertical, Move::PageForward},
+        {Qt::Key_Home, Axis::Vertical, Move::ToStart},      {Qt::Key_End, Axis::Vertical, Move::ToEnd},
+    };
+    for (const ScrollKey &k : scrollKeys) {
+        auto *action = new QAction(this);
+        action->setShortcut(QKeySequence(k.key));
+        connect(action, &QAction::triggered, this, [this, k] { scrollBy(k.axis, k.move); });
+        addAction(action);
+    }
+}
+
+void Form2::scrollBy(Viewport::Axis axis, Viewport::ScrollMove move)
+{
+    m_viewport.scroll(axis, move);
+    syncFromViewport();
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Picture2 && event->type() == QEvent::Wheel) {
+        viewportWheel(static_cast<QWheelEvent *>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form2::viewportWheel(QWheelEvent *event)
+{
+    constexpr int Notch = QWheelEvent::DefaultDeltasPerStep; // one click of a wheel
+    const QPoint angle = event->angleDelta();
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Through the zoom commands, a step per whole notch: the limits and
+        // the refused step stay theirs.
+        m_zoomWheelDelta += angle.y() != 0 ? angle.y() : angle.x();
+        for (; m_zoomWheelDelta >= Notch; m_zoomWheelDelta -= Notch)
+            PushButton1_Click();
+        for (; m_zoomWheelDelta <= -Notch; m_zoomWheelDelta += Notch)
+            PushButton2_Click();
+        return;
+    }
+    // Turning the wheel away from the user scrolls towards the top.
+    const double linesPerNotch = QApplication::wheelScrollLines();
+    auto lines = [&](int delta) { return -double(delta) / Notch * linesPerNotch; };
+    if (event->modifiers() & Qt::ShiftModifier) {
+        m_viewport.scrollLines(Viewport::Axis::Horizontal, lines(angle.y() != 0 ? angle.y() : angle.x()));
+    } else {
+        m_viewport.scrollLines(Viewport::Axis::Vertical, lines(angle.y()));
+        m_viewport.scrollLines(Viewport::Axis::Horizontal, lines(angle.x()));
+    }
+    syncFromViewport();
+}
+
 QPointF Form2::toTwips(QPointF innerPixels) const
 {
     return innerPixels * twipsPerPixel(this);
@@ -258,6 +337,8 @@ void Form2::picture1_MouseDown(Qt::MouseButtons, QPointF innerPixels)
     ErrorTrap trap(m_messenger, location(ReportLocation::Form2_picture1_MouseDown));
     const QPointF p = toTwips(innerPixels);
     trap.step(100, [&] { m_viewport.mouseDown(float(p.x()), float(p.y())); });
+    // The page is held while the button is down.
+    Picture1->setCursor(Qt::ClosedHandCursor);
 }
 
 void Form2::picture1_MouseMove(Qt::MouseButtons buttons, QPointF innerPixels)
@@ -271,11 +352,12 @@ void Form2::picture1_MouseMove(Qt::MouseButtons buttons, QPointF innerPixels)
 void Form2::Picture1_MouseUp(Qt::MouseButtons, QPointF)
 {
     ErrorTrap trap(m_messenger, location(ReportLocation::Form2_Picture1_MouseUp));
-    int hp = 0, vp = 0;
-    trap.step(100, [&] { hp = m_viewport.releasePercentH(); });
-    trap.step(102, [&] { vp = m_viewport.releasePercentV(); });
-    trap.step(104, [&] { m_viewport.SetHScrollbarByPercent(hp); });
-    trap.step(106, [&] { m_viewport.SetVScrollbarByPercent(vp); });
+    Picture1->unsetCursor();
+    int h = 0, v = 0;
+    trap.step(100, [&] { h = m_viewport.releaseValue(Viewport::Axis::Horizontal); });
+    trap.step(102, [&] { v = m_viewport.releaseValue(Viewport::Axis::Vertical); });
+    trap.step(104, [&] { m_viewport.setHScrollValue(h); });
+    trap.step(106, [&] { m_viewport.setVScrollValue(v); });
     syncFromViewport();
 }
 

@@ -14,8 +14,10 @@ class Frame;
 class Messenger;
 class PictureBox;
 class PushButton;
+class QAction;
 class QFrame;
 class QScrollBar;
+class QWheelEvent;
 
 // The preview window: the filled letter's page picture in a viewport that
 // zooms in quarter steps, scrolls and can be dragged, with "Save Results To
@@ -74,14 +76,24 @@ public:
     PushButton *PushButton6 = nullptr;
     PushButton *PushButton8 = nullptr;
 
+    // "Zoom In" (Ctrl+plus, Ctrl+=) and "Zoom Out" (Ctrl+minus): the
+    // commands of the zoom buttons, for menus and the keyboard.
+    QAction *zoomInAction = nullptr;
+    QAction *zoomOutAction = nullptr;
+
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     void createControls();
+    void createActions();
+    // The wheel over the page: scrolls (Shift: sideways); with Ctrl, zooms.
+    void viewportWheel(QWheelEvent *event);
+    void scrollBy(Viewport::Axis axis, Viewport::ScrollMove move);
     // Mirrors the viewer's state into the surface and the bars.
     void syncFromViewport();
     QPointF toTwips(QPointF innerPixels) const;
@@ -101,4 +113,5 @@ private:
     QString m_programFolder;
     bool mFirstActivate = true;
     bool m_syncing = false;
+    int m_zoomWheelDelta = 0; // Ctrl+wheel turned but not yet a whole notch
 };

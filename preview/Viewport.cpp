@@ -1,6 +1,6 @@
 #include "Viewport.h"
 
-#include <cfenv>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -8,25 +8,10 @@
 
 namespace {
 constexpr int16_t Int16Max = std::numeric_limits<int16_t>::max();
-constexpr int16_t Int16Min = std::numeric_limits<int16_t>::min();
 
 int clampToInt16(int64_t v)
 {
-    return int(std::clamp<int64_t>(v, Int16Min, Int16Max));
-}
-
-// The release percentage of one axis: |offset| / (surface − viewport) as a
-// percentage. Equal sizes give 0; a result beyond 16 bits is out of 0..100
-// anyway and is kept out of range rather than overflowing.
-int releasePercent(int offset, int surfaceOuter, int viewportOuter)
-{
-    const int difference = surfaceOuter - viewportOuter;
-    if (difference == 0)
-        return 0;
-    const double percent = std::abs(double(offset)) / difference * 100.0;
-    if (!std::isfinite(percent))
-        return 0;
-    return clampToInt16(Viewport::nearest(std::clamp(percent, -1e9, 1e9)));
+    return int(std::clamp<int64_t>(v, 0, Int16Max));
 }
 } // namespace
 
@@ -37,6 +22,18 @@ int32_t Viewport::nearest(double x)
 }
 
 Viewport::Viewport(int borderTwips) : m_border(borderTwips) { }
+
+Viewport::AxisState Viewport::axis(Axis which)
+{
+    if (which == Axis::Horizontal)
+        return {m_h, mHStep, m_surface.left, m_surface.outerWidth, viewportInnerWidth()};
+    return {m_v, mVStep, m_surface.top, m_surface.outerHeight, viewportInnerHeight()};
+}
+
+int Viewport::AxisState::overflow() const
+{
+    return std::max(0, surfaceOuter - viewportInner);
+}
 
 void Viewport::assignPicture(int pictureWidth, int pictureHeight)
 {
@@ -88,9 +85,10 @@ void Viewport::RedrawImage(ErrorTrap &trap, SurfacePainter &painter)
         trap.step(106, [&] { m_surface.outerWidth = mDrawWidth; m_surface.outerHeight = mDrawHeight; });
         trap.step(108, [&] { painter.drawStretched(mOrigWidth, mOrigHeight, mDrawWidth, mDrawHeight); });
         trap.step(110, [&] { painter.resetPointer(); });
-        trap.step(112, [&] { setHScrollValue(0); });
-        trap.step(114, [&] { setVScrollValue(0); });
-        trap.step(116, [&] { updateEnabledBars(); });
+        // A new size needs new ranges: bars set up once would stop short of
+        // a larger drawing, and an offset kept from before could leave a
+        // smaller one outside the viewport.
+        trap.step(112, [&] { SetupScrollbars(); });
     } else {
         // Too large to draw: keep what is shown and start again from 1.0.
         trap.step(118, [&] { mZoom = InitialZoom; });
@@ -98,52 +96,81 @@ void Viewport::RedrawImage(ErrorTrap &trap, SurfacePainter &painter)
     }
 }
 
-void Viewport::updateEnabledBars()
-{
-    m_h.enabled = viewportInnerWidth() < mDrawWidth;
-    m_v.enabled = viewportInnerHeight() < mDrawHeight;
-}
-
 void Viewport::SetupScrollbars()
 {
     m_surface.top = 0;
     m_surface.left = 0;
-    auto setUpAxis = [](int surfaceOuter, int viewportOuter, ScrollBar &bar, int &step) {
-        const float d = float(surfaceOuter) - float(viewportOuter);
-        if (surfaceOuter <= viewportOuter) {
-            bar.enabled = false;
-            step = 0;
-        } else if (d <= FineCoarseThreshold) {
-            bar.enabled = true;
-            bar.maximum = clampToInt16(nearest(d));
-            step = 1;
-            bar.value = 0;
-        } else {
-            bar.enabled = true;
-            bar.maximum = clampToInt16(nearest(d / CoarseDivisor));
-            step = CoarseDivisor;
-            bar.value = 0;
-        }
-    };
-    setUpAxis(m_surface.outerWidth, ViewportOuterWidth, m_h, mHStep);
-    setUpAxis(m_surface.outerHeight, ViewportOuterHeight, m_v, mVStep);
+    setUpBar(axis(Axis::Horizontal));
+    setUpBar(axis(Axis::Vertical));
+}
+
+void Viewport::setUpBar(AxisState a)
+{
+    // Measured against the inner size, so that the last row and column of
+    // the drawing can be scrolled into view; the maximum is rounded up for
+    // the same reason, and the offset is held at the far edge.
+    const int overflow = a.overflow();
+    a.bar.value = 0;
+    if (overflow == 0) {
+        a.bar.enabled = false;
+        a.bar.maximum = 0;
+        a.step = 0;
+        a.bar.singleStep = a.bar.pageStep = 1;
+        return;
+    }
+    a.bar.enabled = true;
+    a.step = overflow <= FineCoarseThreshold ? 1 : CoarseDivisor;
+    a.bar.maximum = clampToInt16((int64_t(overflow) + a.step - 1) / a.step);
+    a.bar.singleStep = std::max(1, LineTwips / a.step);
+    a.bar.pageStep = std::max(1, a.viewportInner / a.step);
+}
+
+int Viewport::clampedOffset(AxisState a, double offset)
+{
+    return nearest(std::clamp(offset, -double(a.overflow()), 0.0));
+}
+
+void Viewport::setScrollValue(AxisState a, int value)
+{
+    if (value == a.bar.value)
+        return;
+    a.bar.value = value;
+    // Computed in full width: a coarse step times a large value overflows
+    // 16 bits. The last unit may reach past the far edge; the surface stops
+    // there.
+    a.offset = clampedOffset(a, -double(a.step) * a.bar.value);
 }
 
 void Viewport::setHScrollValue(int value)
 {
-    if (value == m_h.value)
-        return;
-    m_h.value = value;
-    // Computed in full width: a coarse step times a large value overflows 16 bits.
-    m_surface.left = -(mHStep * m_h.value);
+    setScrollValue(axis(Axis::Horizontal), value);
 }
 
 void Viewport::setVScrollValue(int value)
 {
-    if (value == m_v.value)
-        return;
-    m_v.value = value;
-    m_surface.top = -(mVStep * m_v.value);
+    setScrollValue(axis(Axis::Vertical), value);
+}
+
+void Viewport::scroll(Axis which, ScrollMove move)
+{
+    const AxisState a = axis(which);
+    int value = a.bar.value;
+    switch (move) {
+    case ScrollMove::LineBack: value -= a.bar.singleStep; break;
+    case ScrollMove::LineForward: value += a.bar.singleStep; break;
+    case ScrollMove::PageBack: value -= a.bar.pageStep; break;
+    case ScrollMove::PageForward: value += a.bar.pageStep; break;
+    case ScrollMove::ToStart: value = 0; break;
+    case ScrollMove::ToEnd: value = a.bar.maximum; break;
+    }
+    setScrollValue(a, std::clamp(value, 0, a.bar.maximum));
+}
+
+void Viewport::scrollLines(Axis which, double lines)
+{
+    const AxisState a = axis(which);
+    const int units = nearest(lines * a.bar.singleStep);
+    setScrollValue(a, int(std::clamp<int64_t>(int64_t(a.bar.value) + units, 0, a.bar.maximum)));
 }
 
 void Viewport::mouseDown(float x, float y)
@@ -156,48 +183,28 @@ void Viewport::mouseMove(int buttons, float x, float y)
 {
     if (buttons == 0)
         return;
-    float newLeft = float(m_surface.left) - mDragStartX + x;
-    if (newLeft > 0)
-        newLeft = 0;
-    else if (float(viewportInnerWidth() - m_surface.outerWidth) > newLeft)
-        newLeft = float(viewportInnerWidth() - m_surface.outerWidth);
-    float newTop = float(m_surface.top) - mDragStartY + y;
-    if (newTop > 0)
-        newTop = 0;
-    else if (float(viewportInnerHeight() - m_surface.outerHeight) > newTop)
-        newTop = float(viewportInnerHeight() - m_surface.outerHeight);
-    m_surface.left = nearest(newLeft);
-    m_surface.top = nearest(newTop);
+    // On an axis where the surface fits it stays at 0; elsewhere it stops
+    // at either edge.
+    const AxisState h = axis(Axis::Horizontal);
+    const AxisState v = axis(Axis::Vertical);
+    const int newLeft = clampedOffset(h, double(m_surface.left) - mDragStartX + x);
+    const int newTop = clampedOffset(v, double(m_surface.top) - mDragStartY + y);
+    m_surface.left = newLeft;
+    m_surface.top = newTop;
 }
 
-int Viewport::releasePercentH() const
+int Viewport::releaseValue(Axis which) const
 {
-    return releasePercent(m_surface.left, m_surface.outerWidth, ViewportOuterWidth);
-}
-
-int Viewport::releasePercentV() const
-{
-    return releasePercent(m_surface.top, m_surface.outerHeight, ViewportOuterHeight);
+    const ScrollBar &bar = which == Axis::Horizontal ? m_h : m_v;
+    const int step = which == Axis::Horizontal ? mHStep : mVStep;
+    const int offset = which == Axis::Horizontal ? m_surface.left : m_surface.top;
+    if (step == 0)
+        return 0;
+    return std::clamp(nearest(-double(offset) / step), 0, bar.maximum);
 }
 
 void Viewport::mouseUp()
 {
-    const int hp = releasePercentH();
-    const int vp = releasePercentV();
-    SetHScrollbarByPercent(hp);
-    SetVScrollbarByPercent(vp);
-}
-
-void Viewport::SetHScrollbarByPercent(int percent)
-{
-    if (percent < 0 || percent > 100)
-        return;
-    setHScrollValue(clampToInt16(nearest(percent / 100.0 * m_h.maximum)));
-}
-
-void Viewport::SetVScrollbarByPercent(int percent)
-{
-    if (percent < 0 || percent > 100)
-        return;
-    setVScrollValue(clampToInt16(nearest(percent / 100.0 * m_v.maximum)));
+    setHScrollValue(releaseValue(Axis::Horizontal));
+    setVScrollValue(releaseValue(Axis::Vertical));
 }

@@ -14,6 +14,12 @@ class ErrorTrap;
 // corner; panning uses offsets of 0 or less. "Outer" sizes include a box's
 // border, "inner" sizes do not.
 //
+// Invariants after every call: on an axis where the surface fits inside the
+// viewport's inner area its offset is 0 and that bar is disabled; on an axis
+// where it does not, the offset lies between (inner size − surface size) and
+// 0, and the bar's maximum reaches the surface's far edge. So the page can
+// never be lost from view.
+//
 // The model holds no widget. Drawing is delegated to a SurfacePainter, and
 // the preview window mirrors the state into its widgets after each call.
 class Viewport
@@ -30,6 +36,13 @@ public:
     static constexpr int CoarseDivisor = 10;
     static constexpr int ViewportOuterWidth = 9330;
     static constexpr int ViewportOuterHeight = 7425;
+    // An arrow click, an arrow key or a wheel line: about one line of the
+    // letter's text (twelve points), in twips.
+    static constexpr int LineTwips = 240;
+
+    enum class Axis { Horizontal, Vertical };
+    // What an arrow click, a click in the track or a key asks of a bar.
+    enum class ScrollMove { LineBack, LineForward, PageBack, PageForward, ToStart, ToEnd };
 
     // What the viewer draws with: the preview window's surface.
     class SurfacePainter
@@ -53,11 +66,15 @@ public:
         int outerHeight = 0;
     };
 
+    // A scroll bar, in its own units (one unit moves the surface by the
+    // axis' step: mHStep or mVStep twips).
     struct ScrollBar
     {
         int value = 0;   // 0 .. maximum
         int maximum = 0;
         bool enabled = false;
+        int singleStep = 1; // units per arrow click: about one line
+        int pageStep = 1;   // units per click in the track: one viewport
     };
 
     // borderTwips: the width of a picture box's single border.
@@ -77,31 +94,34 @@ public:
     void ZoomStep(int direction, ErrorTrap &redrawTrap, SurfacePainter &painter);
     // Takes a factor from 0.25 to 4.0 and redraws; refuses others silently.
     void ApplyZoom(float factor, ErrorTrap &redrawTrap, SurfacePainter &painter);
-    // Draws at the current zoom when the drawing stays below the limits;
+    // Draws at the current zoom when the drawing stays below the limits,
+    // puts it at the origin and sets the bars up for its new size;
     // otherwise keeps what is shown and falls back to zoom 1.0. Reports its
     // own failures through redrawTrap.
     void RedrawImage(ErrorTrap &redrawTrap, SurfacePainter &painter);
-    // Ranges and steps of both bars from the surface's current size.
+    // Puts the surface at the origin and sets both bars up for its current
+    // size: enabled, range, step and values 0.
     void SetupScrollbars();
 
     // A bar's value changes (by the user or the program): its change
     // handler moves the surface. Setting the value it has runs nothing.
     void setHScrollValue(int value);
     void setVScrollValue(int value);
+    // Arrow keys, Page Up/Down, Home/End: the bar moves as an arrow click,
+    // a click in the track or a jump to an end would move it.
+    void scroll(Axis axis, ScrollMove move);
+    // The wheel: a number of lines, fractions from fine-grained wheels too;
+    // positive scrolls towards the end.
+    void scrollLines(Axis axis, double lines);
 
     // Dragging the surface; x and y are in the surface's own coordinates.
     void mouseDown(float x, float y);
     void mouseMove(int buttons, float x, float y);
+    // On release the bars take the values of the surface's offsets, so the
+    // page stays where it was dropped (within half a bar unit).
     void mouseUp();
-
-    // Set a bar to a percentage of its maximum; outside 0..100 nothing.
-    void SetHScrollbarByPercent(int percent);
-    void SetVScrollbarByPercent(int percent);
-
-    // The percentages a release gives for the current offsets. With equal
-    // outer sizes the percentage is 0.
-    int releasePercentH() const;
-    int releasePercentV() const;
+    // The bar value that matches the surface's current offset on an axis.
+    int releaseValue(Axis axis) const;
 
     // State.
     float mZoom = InitialZoom;
@@ -122,8 +142,24 @@ public:
     static int32_t nearest(double x);
 
 private:
+    // One axis of the model, by reference into its state.
+    struct AxisState
+    {
+        ScrollBar &bar;
+        int &step;
+        int &offset;        // the surface's left or top
+        int surfaceOuter;   // the surface's outer width or height
+        int viewportInner;  // the viewport's inner width or height
+
+        // How far the surface reaches past the viewport: 0 when it fits.
+        int overflow() const;
+    };
+    AxisState axis(Axis which);
+
     void takeExtentsFromHolder();
-    void updateEnabledBars();
+    static void setUpBar(AxisState a);
+    static void setScrollValue(AxisState a, int value);
+    static int clampedOffset(AxisState a, double offset);
 
     int m_border;
     Box m_surface;

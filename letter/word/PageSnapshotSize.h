@@ -20,6 +20,14 @@ inline constexpr int SnapshotLogicalHeightTwips = 8400;
 inline constexpr int SnapshotPixelsPerLogicalInch = 288;
 inline constexpr int SnapshotPixelHeight = SnapshotLogicalHeightTwips * SnapshotPixelsPerLogicalInch / 1440;
 
+// The built-in template's text area, and the logical width that its
+// snapshot carries (5600 twips beside the 8400 of its height).
+inline constexpr int TemplateTextAreaWidthTwips = 8640;   // 6 inches
+inline constexpr int TemplateTextAreaHeightTwips = 12960; // 9 inches
+inline constexpr int SnapshotLogicalWidthTwips =
+        TemplateTextAreaWidthTwips * SnapshotLogicalHeightTwips / TemplateTextAreaHeightTwips;
+inline constexpr int SnapshotPixelWidth = SnapshotLogicalWidthTwips * SnapshotPixelsPerLogicalInch / 1440;
+
 // A page and its text area, in 1/100 mm as the office measures them.
 struct PageGeometry
 {

@@ -220,7 +220,7 @@ private slots:
         QVERIFY(!picture.isNull());
 
         QVERIFY(qAbs(picture.height() - SnapshotPixelHeight) <= 2);
-        QVERIFY(qAbs(picture.width() - 1120) <= 2); // 6 by 9 inches of text area
+        QVERIFY(qAbs(picture.width() - SnapshotPixelWidth) <= 2); // 6 by 9 inches of text area
         QVERIFY(qAbs(picture.dotsPerMeterX() - 11339) <= 1);
         // Text near the top left (the sender's name), white paper elsewhere.
         int dark = 0;

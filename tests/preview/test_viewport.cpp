@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "ErrorTrap.h"
+#include "PageSnapshotSize.h"
 #include "RecordingMessenger.h"
 #include "Viewport.h"
 
@@ -35,8 +36,19 @@ struct Viewer
         viewport.assignPicture(pictureWidth, pictureHeight);
         viewport.setUp(trap, redraw, painter);
     }
+    // The letter's page as the office layer renders it.
+    static Viewer letter() { return Viewer(SnapshotLogicalWidthTwips, SnapshotLogicalHeightTwips); }
+
     void zoomIn() { viewport.ZoomStep(0, redraw, painter); }
     void zoomOut() { viewport.ZoomStep(1, redraw, painter); }
+    // Zoom steps from the current factor: positive in, negative out.
+    void zoomBy(int steps)
+    {
+        for (; steps > 0; --steps)
+            zoomIn();
+        for (; steps < 0; ++steps)
+            zoomOut();
+    }
     void drag(float dx, float dy)
     {
         viewport.mouseDown(100, 100);
@@ -133,7 +145,7 @@ private slots:
         QCOMPARE(v.painter.draws, drawn ? 1 : 0);
         QCOMPARE(v.viewport.surface().outerWidth, drawn ? width : width + 2 + 30);
         // The bars are set up from the surface either way.
-        QCOMPARE(v.viewport.hScroll().enabled, v.viewport.surface().outerWidth > Viewport::ViewportOuterWidth);
+        QCOMPARE(v.viewport.hScroll().enabled, v.viewport.surface().outerWidth > v.viewport.viewportInnerWidth());
     }
 
     void scrollSetUp_data()
@@ -142,11 +154,13 @@ private slots:
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<int>("step");
         QTest::addColumn<int>("maximum");
+        // Overflow: how far the surface reaches past the viewport's inner
+        // width. The maximum is rounded up, so the last column is reached.
         QTest::newRow("as wide") << 0 << false << 0 << 0;
         QTest::newRow("100 wider") << 100 << true << 1 << 100;
-        QTest::newRow("101 wider") << 101 << true << 10 << 10;
-        QTest::newRow("125 wider") << 125 << true << 10 << 12; // 12.5 to even
-        QTest::newRow("135 wider") << 135 << true << 10 << 14; // 13.5 to even
+        QTest::newRow("101 wider") << 101 << true << 10 << 11;
+        QTest::newRow("125 wider") << 125 << true << 10 << 13;
+        QTest::newRow("130 wider") << 130 << true << 10 << 13;
     }
 
     void scrollSetUp()
@@ -156,8 +170,8 @@ private slots:
         QFETCH(int, step);
         QFETCH(int, maximum);
         // Over the drawing limit: the surface keeps its loaded outer size.
-        Viewer v(Viewport::ViewportOuterWidth - 30 + overflow, 1000);
-        QCOMPARE(v.viewport.surface().outerWidth, Viewport::ViewportOuterWidth + overflow);
+        Viewer v(Viewport::ViewportOuterWidth - 60 + overflow, 1000);
+        QCOMPARE(v.viewport.surface().outerWidth, v.viewport.viewportInnerWidth() + overflow);
         QCOMPARE(v.viewport.hScroll().enabled, enabled);
         QCOMPARE(v.viewport.mHStep, step);
         QCOMPARE(v.viewport.hScroll().maximum, maximum);
@@ -187,19 +201,6 @@ private slots:
         QCOMPARE(v.viewport.surface().top, innerH - 10598 + 50);
     }
 
-    void aSurfaceNarrowerThanTheViewportGoesRightOrLeft()
-    {
-        Viewer v(8400, 1000); // drawn 8398 wide, the viewport's inner width is 9300
-        // A new offset of 0 or less puts it right-aligned ...
-        v.drag(-10, 0);
-        QCOMPARE(v.viewport.surface().left, 9300 - 8398);
-        // ... a positive one at 0.
-        v.drag(-10, 0);
-        QCOMPARE(v.viewport.surface().left, 0);
-        v.drag(0, 0);
-        QCOMPARE(v.viewport.surface().left, 902);
-    }
-
     void aMoveWithoutAButtonDoesNothing()
     {
         Viewer v(19300, 1000);
@@ -208,71 +209,163 @@ private slots:
         QCOMPARE(v.viewport.surface().left, 0);
     }
 
-    void releaseSetsTheBarsByPercentage()
+    void zoomSteps_data()
     {
-        Viewer v(19300, 1000); // outer 19330: 10000 wider than the viewport
-        QCOMPARE(v.viewport.hScroll().maximum, 1000);
-        v.drag(-5000, 0);
-        QCOMPARE(v.viewport.surface().left, -5000);
-        QCOMPARE(v.viewport.releasePercentH(), 50);
+        QTest::addColumn<int>("steps"); // from 1.0: positive in, negative out
+        QTest::newRow("0.25") << -3;
+        QTest::newRow("0.5") << -2;
+        QTest::newRow("0.75") << -1;
+        QTest::newRow("1.0") << 0;
+        QTest::newRow("1.25") << 1;
+    }
+
+    // Every zoom at which the letter's page is drawn.
+    void verticalDragsNeverMoveTheNarrowPageSideways_data() { zoomSteps_data(); }
+    void verticalDragsNeverMoveTheNarrowPageSideways()
+    {
+        QFETCH(int, steps);
+        Viewer v = Viewer::letter();
+        v.zoomBy(steps);
+        QVERIFY(v.viewport.surface().outerWidth < v.viewport.viewportInnerWidth());
+        for (float dy : {-40.0f, -40.0f, 25.0f, -1.0f, 0.0f, 300.0f, -100000.0f}) {
+            v.drag(0, dy);
+            QCOMPARE(v.viewport.surface().left, 0);
+            v.viewport.mouseUp();
+            QCOMPARE(v.viewport.surface().left, 0);
+        }
+        // Zooming in afterwards shows the page from its left edge.
+        v.zoomIn();
+        QCOMPARE(v.viewport.surface().left, 0);
+        QVERIFY(!v.viewport.hScroll().enabled);
+    }
+
+    void zoomingOutAfterADragKeepsThePageInView()
+    {
+        Viewer v = Viewer::letter();
+        v.zoomIn(); // 1.25
+        v.drag(-100000, -100000); // to the bottom
         v.viewport.mouseUp();
-        QCOMPARE(v.viewport.hScroll().value, 500);
-        QCOMPARE(v.viewport.surface().left, -5000);
+        QVERIFY(v.viewport.surface().top < 0);
+        for (int i = 0; i < 3; ++i) {
+            v.zoomOut();
+            const Viewport::Box &s = v.viewport.surface();
+            QVERIFY2(s.left <= 0 && s.left + s.outerWidth >= qMin(s.outerWidth, v.viewport.viewportInnerWidth()),
+                     "the page left the viewport sideways");
+            QVERIFY2(s.top <= 0 && s.top + s.outerHeight >= qMin(s.outerHeight, v.viewport.viewportInnerHeight()),
+                     "the page left the viewport upwards");
+        }
+        QCOMPARE(v.viewport.mZoom, 0.5f);
+        // At 0.5 the whole drawing fits: it sits at the origin, both bars off.
+        QCOMPARE(v.viewport.surface().left, 0);
+        QCOMPARE(v.viewport.surface().top, 0);
+        QVERIFY(!v.viewport.hScroll().enabled);
+        QVERIFY(!v.viewport.vScroll().enabled);
     }
 
-    void releasePercentages_data()
+    void theBarsReachTheLastRowAndColumn_data()
     {
-        QTest::addColumn<int>("pictureWidth");
-        QTest::addColumn<float>("dragX");
-        QTest::addColumn<int>("percent");
-        QTest::addColumn<int>("barValue");
-        // 200 wider: the far edge is 230 away, 115 percent: bar unchanged.
-        QTest::newRow("above 100") << 9500 << -100000.0f << 115 << 0;
-        // Narrower and right-aligned: a negative percentage, bar unchanged.
-        QTest::newRow("negative") << 5000 << -10.0f << -100 << 0;
-        // Equal outer sizes: 0 percent rather than a division by zero.
-        QTest::newRow("equal sizes") << 9300 << -10.0f << 0 << 0;
+        QTest::addColumn<int>("pictureWidth"); // 0: the letter's page
+        QTest::addColumn<int>("pictureHeight");
+        QTest::addColumn<int>("steps");
+        for (int steps = -3; steps <= 1; ++steps)
+            QTest::addRow("letter at %g", 1.0 + 0.25 * steps) << 0 << 0 << steps;
+        // Too large to draw: the surface keeps its loaded size.
+        QTest::newRow("100 past, fine steps") << 9370 << 7465 << 0;
+        QTest::newRow("125 past, coarse steps") << 9395 << 7490 << 0;
+        QTest::newRow("long page") << 12000 << 40000 << 0;
     }
 
-    void releasePercentages()
+    void theBarsReachTheLastRowAndColumn()
     {
         QFETCH(int, pictureWidth);
+        QFETCH(int, pictureHeight);
+        QFETCH(int, steps);
+        Viewer v = pictureWidth ? Viewer(pictureWidth, pictureHeight) : Viewer::letter();
+        v.zoomBy(steps);
+        const Viewport::Box &s = v.viewport.surface();
+        const int innerW = v.viewport.viewportInnerWidth();
+        const int innerH = v.viewport.viewportInnerHeight();
+        QCOMPARE(v.viewport.hScroll().enabled, s.outerWidth > innerW);
+        QCOMPARE(v.viewport.vScroll().enabled, s.outerHeight > innerH);
+        v.viewport.setHScrollValue(v.viewport.hScroll().maximum);
+        v.viewport.setVScrollValue(v.viewport.vScroll().maximum);
+        // The far edges sit exactly at the viewport's far edges.
+        QCOMPARE(s.left, qMin(0, innerW - s.outerWidth));
+        QCOMPARE(s.top, qMin(0, innerH - s.outerHeight));
+    }
+
+    void releaseLeavesThePageWhereItWasDropped_data()
+    {
+        QTest::addColumn<int>("pictureWidth"); // 0: the letter's page at 1.25
+        QTest::addColumn<int>("pictureHeight");
+        QTest::addColumn<float>("dragX");
+        QTest::addColumn<float>("dragY");
+        QTest::newRow("a little down") << 0 << 0 << 0.0f << -37.0f;
+        QTest::newRow("half way") << 0 << 0 << 0.0f << -1551.0f;
+        QTest::newRow("to the bottom") << 0 << 0 << 0.0f << -100000.0f;
+        QTest::newRow("wide, sideways") << 19300 << 1000 << -5003.0f << 0.0f;
+        QTest::newRow("wide, to the right end") << 19300 << 1000 << -100000.0f << 0.0f;
+        QTest::newRow("fine steps, to the end") << 9370 << 7465 << -100000.0f << -100000.0f;
+        QTest::newRow("a click without moving") << 0 << 0 << 0.0f << 0.0f;
+    }
+
+    void releaseLeavesThePageWhereItWasDropped()
+    {
+        QFETCH(int, pictureWidth);
+        QFETCH(int, pictureHeight);
         QFETCH(float, dragX);
-        QFETCH(int, percent);
-        QFETCH(int, barValue);
-        Viewer v(pictureWidth, 1000);
-        v.drag(dragX, 0);
-        if (QByteArray(QTest::currentDataTag()) == "negative")
-            QVERIFY(v.viewport.releasePercentH() < 0);
-        else
-            QCOMPARE(v.viewport.releasePercentH(), percent);
-        const int left = v.viewport.surface().left;
+        QFETCH(float, dragY);
+        Viewer v = pictureWidth ? Viewer(pictureWidth, pictureHeight) : Viewer::letter();
+        if (!pictureWidth)
+            v.zoomIn();
+        v.drag(dragX, dragY);
+        const Viewport::Box dropped = v.viewport.surface();
         v.viewport.mouseUp();
-        QCOMPARE(v.viewport.hScroll().value, barValue);
-        QCOMPARE(v.viewport.surface().left, left);
+        const Viewport::Box &s = v.viewport.surface();
+        // Within half a bar unit, and the bars say where the page is.
+        QVERIFY(qAbs(s.left - dropped.left) * 2 <= v.viewport.mHStep);
+        QVERIFY(qAbs(s.top - dropped.top) * 2 <= v.viewport.mVStep);
+        QVERIFY(qAbs(v.viewport.hScroll().value * v.viewport.mHStep + s.left) < qMax(1, v.viewport.mHStep));
+        QVERIFY(qAbs(v.viewport.vScroll().value * v.viewport.mVStep + s.top) < qMax(1, v.viewport.mVStep));
         QVERIFY(v.messenger.messages.empty());
     }
 
-    void setByPercent_data()
+    void barClicksMoveALineOrAViewport()
     {
-        QTest::addColumn<int>("percent");
-        QTest::addColumn<int>("value");
-        QTest::newRow("-1") << -1 << 7;
-        QTest::newRow("0") << 0 << 0;
-        QTest::newRow("50") << 50 << 500;
-        QTest::newRow("100") << 100 << 1000;
-        QTest::newRow("101") << 101 << 7;
+        Viewer v = Viewer::letter();
+        v.zoomIn(); // 1.25: 10497 twips high, 3102 past the viewport
+        const Viewport::ScrollBar &bar = v.viewport.vScroll();
+        QCOMPARE(bar.singleStep * v.viewport.mVStep, Viewport::LineTwips);
+        QCOMPARE(bar.pageStep * v.viewport.mVStep, v.viewport.viewportInnerHeight() / 10 * 10);
+        v.viewport.scroll(Viewport::Axis::Vertical, Viewport::ScrollMove::LineForward);
+        QCOMPARE(v.viewport.surface().top, -Viewport::LineTwips);
+        v.viewport.scroll(Viewport::Axis::Vertical, Viewport::ScrollMove::PageForward);
+        QCOMPARE(v.viewport.surface().top, v.viewport.viewportInnerHeight() - 10497); // stops at the end
+        v.viewport.scroll(Viewport::Axis::Vertical, Viewport::ScrollMove::LineBack);
+        QCOMPARE(v.viewport.surface().top, -(bar.maximum - bar.singleStep) * 10);
+        v.viewport.scroll(Viewport::Axis::Vertical, Viewport::ScrollMove::ToStart);
+        QCOMPARE(v.viewport.surface().top, 0);
+        v.viewport.scroll(Viewport::Axis::Vertical, Viewport::ScrollMove::PageBack);
+        QCOMPARE(v.viewport.surface().top, 0);
+        v.viewport.scroll(Viewport::Axis::Vertical, Viewport::ScrollMove::ToEnd);
+        QCOMPARE(v.viewport.surface().top, v.viewport.viewportInnerHeight() - 10497);
+        // The page fits sideways: nothing moves it there.
+        v.viewport.scroll(Viewport::Axis::Horizontal, Viewport::ScrollMove::PageForward);
+        v.viewport.scrollLines(Viewport::Axis::Horizontal, 3);
+        QCOMPARE(v.viewport.surface().left, 0);
     }
 
-    void setByPercent()
+    void wheelLinesScrollAndStopAtTheEnds()
     {
-        QFETCH(int, percent);
-        QFETCH(int, value);
-        Viewer v(19300, 1000);
-        v.viewport.setHScrollValue(7);
-        v.viewport.SetHScrollbarByPercent(percent);
-        QCOMPARE(v.viewport.hScroll().value, value);
-        QCOMPARE(v.viewport.surface().left, -10 * value);
+        Viewer v = Viewer::letter(); // 8398 high at 1.0: 1003 past the viewport
+        v.viewport.scrollLines(Viewport::Axis::Vertical, 3);
+        QCOMPARE(v.viewport.surface().top, -3 * Viewport::LineTwips);
+        v.viewport.scrollLines(Viewport::Axis::Vertical, 0.5); // a fine-grained wheel
+        QCOMPARE(v.viewport.surface().top, -3 * Viewport::LineTwips - Viewport::LineTwips / 2);
+        v.viewport.scrollLines(Viewport::Axis::Vertical, 30);
+        QCOMPARE(v.viewport.surface().top, v.viewport.viewportInnerHeight() - 8398);
+        v.viewport.scrollLines(Viewport::Axis::Vertical, -30);
+        QCOMPARE(v.viewport.surface().top, 0);
     }
 
     void aRedrawResetsTheBarsAndTheirEnabledState()
