@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QScreen>
 
 #include "AppTitle.h"
 #include "Form2.h"
@@ -22,6 +21,7 @@
 #include "SkinFramework.h"
 #include "Twips.h"
 #include "WindowLook.h"
+#include "WindowPlacement.h"
 
 namespace {
 constexpr int ClientWidth = 8040, ClientHeight = 5670; // twips
@@ -78,8 +78,7 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     setBackground(this, Qt::white);
     createControls();
     setFixedSize(twipsToPixels(ClientWidth, this), twipsToPixels(ClientHeight, this));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    placeInsideScreen(this);
 }
 
 Form1::~Form1() = default;

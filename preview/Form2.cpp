@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -20,6 +19,7 @@
 #include "SaveLetter.h"
 #include "Twips.h"
 #include "WindowLook.h"
+#include "WindowPlacement.h"
 
 namespace {
 constexpr int ClientWidth = 9840, ClientHeight = 9390; // twips
@@ -46,8 +46,7 @@ Form2::Form2(Messenger &messenger, std::function<void()> showMainWindow, std::fu
     createControls();
     createActions();
     setFixedSize(twipsToPixels(ClientWidth, this), twipsToPixels(ClientHeight, this));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    placeInsideScreen(this);
 }
 
 Form2::~Form2() = default;
@@ -66,7 +65,7 @@ void Form2::createControls()
     Picture2->setLineWidth(1);
     setBackground(Picture2, ViewportBackground);
     Picture2->setAttribute(Qt::WA_NoMousePropagation);
-    Picture2->installEventFilter(this); // the wheel over the page
+    Picture2->installEventFilter(this); // the wheel beside the page
     place(Picture2, 120, 120, Viewport::ViewportOuterWidth, Viewport::ViewportOuterHeight);
     // The surface moves inside the viewport's inner area, clipped by it.
     m_clip = new QWidget(Picture2);
@@ -75,6 +74,7 @@ void Form2::createControls()
     Picture1 = new PictureBox(m_clip);
     place(Picture1, 0, 0, 2340, 3435);
     Picture1->move(0, 0);
+    Picture1->installEventFilter(this); // the wheel over the page
     connect(Picture1, &PictureBox::mousePressed, this, &Form2::picture1_MouseDown);
     connect(Picture1, &PictureBox::mouseMoved, this, &Form2::picture1_MouseMove);
     connect(Picture1, &PictureBox::mouseReleased, this, &Form2::Picture1_MouseUp);
@@ -294,7 +294,7 @@ void Form2::scrollBy(Viewport::Axis axis, Viewport::ScrollMove move)
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Picture2 && event->type() == QEvent::Wheel) {
+    if ((watched == Picture1 || watched == Picture2) && event->type() == QEvent::Wheel) {
         viewportWheel(static_cast<QWheelEvent *>(event));
         return true;
     }

@@ -199,13 +199,83 @@ private slots:
         showWith(*form, pagePicture(Qt::blue));
         const QPoint start(100, 300);
         QTest::mousePress(form->Picture1, Qt::LeftButton, {}, start);
+        QCOMPARE(form->Picture1->cursor().shape(), Qt::ClosedHandCursor); // the page is held
         QMouseEvent move(QEvent::MouseMove, QPointF(start + QPoint(0, -40)), form->Picture1->mapToGlobal(QPointF(start + QPoint(0, -40))),
                          Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(form->Picture1, &move);
         QCOMPARE(form->Picture1->y(), -40);
         QTest::mouseRelease(form->Picture1, Qt::LeftButton, {}, start + QPoint(0, -40));
+        QVERIFY(!form->Picture1->testAttribute(Qt::WA_SetCursor)); // the window's pointer again
         QVERIFY(form->VScroll1->value() > 0);
         QCOMPARE(form->Picture1->y() * 15, -10 * form->VScroll1->value());
+        QVERIFY(m_messenger.messages.empty());
+    }
+
+    void wheelAndKeysScrollAndZoom_data()
+    {
+        QTest::addColumn<bool>("wide");      // a page too wide to draw, else the letter's
+        QTest::addColumn<int>("key");        // 0: the wheel instead
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("wheelY");     // the wheel's angle, eighths of a degree
+        QTest::addColumn<float>("zoom");
+        QTest::addColumn<int>("left");       // the page's offset afterwards, twips
+        QTest::addColumn<int>("top");
+        const Qt::KeyboardModifiers none;
+        const int line = Viewport::LineTwips;
+        const int letterEnd = 7395 - 8398;   // 1.0: the page's foot at the viewport's foot
+        QTest::newRow("wheel down") << false << 0 << none << -120 << 1.0f << 0 << -3 * line;
+        QTest::newRow("wheel up at the top") << false << 0 << none << 120 << 1.0f << 0 << 0;
+        QTest::newRow("Shift+wheel") << true << 0 << Qt::KeyboardModifiers(Qt::ShiftModifier) << -120 << 1.0f
+                                     << -3 * line << 0;
+        QTest::newRow("Ctrl+wheel up") << false << 0 << Qt::KeyboardModifiers(Qt::ControlModifier) << 120 << 1.25f
+                                       << 0 << 0;
+        QTest::newRow("Ctrl+wheel down") << false << 0 << Qt::KeyboardModifiers(Qt::ControlModifier) << -120
+                                         << 0.75f << 0 << 0;
+        QTest::newRow("Ctrl+half a notch") << false << 0 << Qt::KeyboardModifiers(Qt::ControlModifier) << 60 << 1.0f
+                                           << 0 << 0;
+        QTest::newRow("Down") << false << int(Qt::Key_Down) << none << 0 << 1.0f << 0 << -line;
+        QTest::newRow("Page Down") << false << int(Qt::Key_PageDown) << none << 0 << 1.0f << 0 << letterEnd;
+        QTest::newRow("End") << false << int(Qt::Key_End) << none << 0 << 1.0f << 0 << letterEnd;
+        QTest::newRow("Right") << true << int(Qt::Key_Right) << none << 0 << 1.0f << -line << 0;
+        QTest::newRow("Left at the start") << true << int(Qt::Key_Left) << none << 0 << 1.0f << 0 << 0;
+        QTest::newRow("Ctrl+plus") << false << int(Qt::Key_Plus) << Qt::KeyboardModifiers(Qt::ControlModifier) << 0
+                                   << 1.25f << 0 << 0;
+        QTest::newRow("Ctrl+=") << false << int(Qt::Key_Equal) << Qt::KeyboardModifiers(Qt::ControlModifier) << 0
+                                << 1.25f << 0 << 0;
+        QTest::newRow("Ctrl+minus") << false << int(Qt::Key_Minus) << Qt::KeyboardModifiers(Qt::ControlModifier) << 0
+                                    << 0.75f << 0 << 0;
+    }
+
+    void wheelAndKeysScrollAndZoom()
+    {
+        QFETCH(bool, wide);
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, wheelY);
+        QFETCH(float, zoom);
+        QFETCH(int, left);
+        QFETCH(int, top);
+        QApplication::setWheelScrollLines(3);
+        auto form = makeForm();
+        showWith(*form, wide ? pagePicture(Qt::blue, 3000, 1000) : pagePicture(Qt::blue));
+        QTRY_VERIFY(form->isActiveWindow());
+        // The focus on a push button, as after a click on one.
+        form->PushButton6->setFocus();
+        if (key) {
+            QTest::keyClick(form.get(), Qt::Key(key), modifiers);
+        } else {
+            const QPointF at(50, 50);
+            QWheelEvent wheel(at, form->Picture1->mapToGlobal(at), QPoint(), QPoint(0, wheelY), Qt::NoButton,
+                              modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(form->Picture1, &wheel);
+        }
+        QCOMPARE(form->viewport().mZoom, zoom);
+        QCOMPARE(form->viewport().surface().left, left);
+        QCOMPARE(form->viewport().surface().top, top);
+        // The page and the bars show it.
+        QCOMPARE(form->Picture1->pos(), QPoint(qRound(left / 15.0), qRound(top / 15.0)));
+        QCOMPARE(form->VScroll1->value(), form->viewport().vScroll().value);
+        QCOMPARE(form->HScroll1->value(), form->viewport().hScroll().value);
         QVERIFY(m_messenger.messages.empty());
     }
 

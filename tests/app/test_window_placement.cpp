@@ -1,0 +1,54 @@
+#include <QtTest>
+
+#include "Form2.h"
+#include "PushButton.h"
+#include "RecordingMessenger.h"
+#include "WindowPlacement.h"
+
+class TestWindowPlacement : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aWindowStaysInsideTheAvailableArea_data()
+    {
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("place");
+        // A screen of 1280 by 1024 with a 32-pixel panel at the top.
+        const QRect desk(0, 32, 1280, 992);
+        QTest::newRow("fits: centred") << QSize(656, 626) << desk << QPoint(312, 215);
+        QTest::newRow("just fits") << QSize(1280, 992) << desk << QPoint(0, 32);
+        // Twice the scale on a 1920 by 1200 screen: 960 by 600 to place in.
+        QTest::newRow("too tall: at the top") << QSize(656, 626) << QRect(0, 0, 960, 600) << QPoint(152, 0);
+        QTest::newRow("too wide: at the left") << QSize(700, 300) << QRect(0, 0, 640, 480) << QPoint(0, 90);
+        QTest::newRow("too large, second screen") << QSize(2000, 1300) << QRect(1920, 16, 1280, 1008)
+                                                  << QPoint(1920, 16);
+    }
+
+    void aWindowStaysInsideTheAvailableArea()
+    {
+        QFETCH(QSize, frame);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, place);
+        QCOMPARE(placementInside(frame, available), place);
+    }
+
+    // This test runs on a screen of 960 by 600 (tests/support/small-screen.json),
+    // lower than the preview: centred, its top would be above the screen.
+    void thePreviewOpensWithItsTitleAndButtonsOnTheScreen()
+    {
+        RecordingMessenger messenger;
+        Form2 form(messenger, [] {}, [] {});
+        const QRect available = form.screen()->availableGeometry();
+        QVERIFY(form.height() > available.height());
+        QCOMPARE(form.frameGeometry().top(), available.top());
+        QVERIFY(available.contains(form.frameGeometry().topLeft()));
+        QVERIFY(available.contains(form.frameGeometry().topRight()));
+        const QPoint back = form.PushButton8->mapTo(&form, QPoint(0, 0)) + form.geometry().topLeft();
+        QVERIFY(available.contains(back));
+    }
+};
+
+QTEST_MAIN(TestWindowPlacement)
+#include "test_window_placement.moc"
