@@ -119,6 +119,12 @@ void OfficeProcess::start(Wait wait)
         QStringLiteral("--nolockcheck"),
         QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipeName),
     };
+    // The office's own temporary files go into its profile folder, which is
+    // removed with it: a spare office killed when the program ends would
+    // otherwise leave them in the user's temporary folder.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), m_profile.path());
+    m_process.setProcessEnvironment(environment);
     m_process.start(program, arguments);
     if (wait == Wait::UntilStarted && !m_process.waitForStarted(10000))
         throw Failure(QObject::tr("Cannot start %1: %2").arg(program, m_process.errorString()));
