@@ -63,3 +63,28 @@ save_as() {
   xdotool key Return
   wait_until 30 no_window_named "Save File" || fail "the Save dialog stayed"
 }
+
+# What a screenshot shows in a small square (6 by 6 pixels) at x y: "paper"
+# (the page's white), "desk" (the viewport's grey beside the page) or the
+# mean colour as R,G,B.
+area_at() { # png x y
+  local rgb
+  rgb=$(convert "$1" -crop "6x6+$2+$3" +repage -resize 1x1\! -depth 8 \
+        -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]' info:)
+  local r g b
+  IFS=, read -r r g b <<<"$rgb"
+  if ((r >= 245 && g >= 245 && b >= 245)); then echo paper
+  elif ((r >= 144 && r <= 164 && g >= 153 && g <= 173 && b >= 161 && b <= 181)); then echo desk
+  else echo "$rgb"; fi
+}
+# Fails unless the screenshot shows what is expected at each place:
+# expect_areas PNG WHAT "x y" "x y" ...
+expect_areas() {
+  local png=$1 what=$2 place
+  shift 2
+  for place in "$@"; do
+    local seen
+    seen=$(area_at "$png" $place)
+    [[ $seen == "$what" ]] || fail "$(basename "$png"): $what expected at $place, $seen seen"
+  done
+}

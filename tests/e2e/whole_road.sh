@@ -49,14 +49,33 @@ has_window_of_size 536x378 && fail "the main window is still shown"
 sleep 0.5
 import -window "$preview" "$out/preview-window.png"
 
-step "zoom out, zoom in, drag the page"
+# The viewport's inner area spans 9..628 by 9..501 in the window. At zoom
+# 1.0 the page is 373 by 560 pixels: it fits sideways, not upwards.
+drag_page() { # from-y to-y, straight up or down
+  xdotool mousemove --window "$preview" 150 "$1" mousedown 1
+  xdotool mousemove --window "$preview" 150 $((($1 + $2) / 2))
+  xdotool mousemove --window "$preview" 150 "$2" mouseup 1
+  sleep 0.3
+}
+step "zoom out, zoom in, drag the page up"
 click "$preview" 480 557
 click "$preview" 172 557
-xdotool mousemove --window "$preview" 150 300 mousedown 1
-xdotool mousemove --window "$preview" 140 250
-xdotool mousemove --window "$preview" 130 200 mouseup 1
-sleep 0.3
+drag_page 300 100
 import -window "$preview" "$out/preview-dragged.png"
+# The page stays against the left edge, its blank foot shows at the bottom
+# of the viewport, and the desk beside it.
+expect_areas "$out/preview-dragged.png" paper "12 480" "200 480" "200 12"
+expect_areas "$out/preview-dragged.png" desk "400 250" "600 480"
+
+step "zoom in, drag to the bottom, zoom out three times"
+click "$preview" 172 557
+drag_page 450 20
+drag_page 450 20
+for _ in 1 2 3; do click "$preview" 480 557; done
+import -window "$preview" "$out/preview-zoomed-out.png"
+# At 0.5 the whole page (187 by 280 pixels) sits at the top left.
+expect_areas "$out/preview-zoomed-out.png" paper "12 265" "170 265" "170 20"
+expect_areas "$out/preview-zoomed-out.png" desk "250 100" "100 320" "600 480"
 
 first=$work/letters/first.doc
 mkdir -p "$work/letters"
