@@ -255,7 +255,12 @@ void Form2::PushButton2_Click()
 void Form2::createActions()
 {
     zoomInAction = new QAction(tr("Zoom &In"), this);
-    zoomInAction->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    // Ctrl+= too, for keyboards whose plus needs Shift; once only, as a
+    // sequence bound twice would be ambiguous.
+    QList<QKeySequence> zoomInKeys = QKeySequence::keyBindings(QKeySequence::ZoomIn);
+    if (const QKeySequence ctrlEquals(Qt::CTRL | Qt::Key_Equal); !zoomInKeys.contains(ctrlEquals))
+        zoomInKeys << ctrlEquals;
+    zoomInAction->setShortcuts(zoomInKeys);
     connect(zoomInAction, &QAction::triggered, this, &Form2::PushButton1_Click);
     zoomOutAction = new QAction(tr("Zoom &Out"), this);
     zoomOutAction->setShortcuts(QKeySequence::ZoomOut);
