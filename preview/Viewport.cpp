@@ -7,12 +7,9 @@
 #include "ErrorTrap.h"
 
 namespace {
-constexpr int16_t Int16Max = std::numeric_limits<int16_t>::max();
-
-int clampToInt16(int64_t v)
-{
-    return int(std::clamp<int64_t>(v, 0, Int16Max));
-}
+// A bar's range is a 16-bit value; a longer page scrolls in coarse steps
+// up to it.
+constexpr int BarMaximumLimit = std::numeric_limits<int16_t>::max();
 } // namespace
 
 int32_t Viewport::nearest(double x)
@@ -120,7 +117,7 @@ void Viewport::setUpBar(AxisState a)
     }
     a.bar.enabled = true;
     a.step = overflow <= FineCoarseThreshold ? 1 : CoarseDivisor;
-    a.bar.maximum = clampToInt16((int64_t(overflow) + a.step - 1) / a.step);
+    a.bar.maximum = std::min((overflow + a.step - 1) / a.step, BarMaximumLimit);
     a.bar.singleStep = std::max(1, LineTwips / a.step);
     a.bar.pageStep = std::max(1, a.viewportInner / a.step);
 }
