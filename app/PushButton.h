@@ -4,7 +4,8 @@
 #include <QPushButton>
 
 // A push button that reports the pointer moving over it, for the hover
-// pointer rule.
+// pointer rule, and that Return and keypad Enter click when it has the
+// focus, as Space does.
 class PushButton : public QPushButton
 {
     Q_OBJECT
@@ -17,6 +18,7 @@ signals:
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // A group box (frame) that reports the pointer moving over it.
