@@ -1,10 +1,15 @@
 #include "Form1.h"
 
+#include <limits>
+
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QToolTip>
 
 #include "AppTitle.h"
 #include "Form2.h"
@@ -31,27 +36,41 @@ struct Row
 {
     int frame;       // 1 or 2
     int label;       // index into Label2
-    const char *caption;
+    const char *caption; // with its mnemonic, unique in the window
     int labelLeft, labelWidth;
     int field;       // index into Text1
     int fieldLeft, fieldTop, fieldWidth;
+    const char *accessibleName; // what a screen reader announces for the field
+    const char *description;
 };
 
 // The rows of both frames, in tab order.
 constexpr std::array<Row, 12> Rows = {{
-    {1, 0, "Your Name:", 240, 975, 0, 1680, 300, 5895},
-    {1, 1, "Street Address:", 240, 1335, 6, 1680, 750, 5895},
-    {1, 4, "City:", 240, 360, 1, 1680, 1200, 2895},
-    {1, 8, "State:", 4680, 495, 8, 5280, 1200, 495},
-    {1, 9, "Zip Code:", 5880, 780, 9, 6720, 1200, 855},
-    {2, 7, "Recipient Name:", 240, 1380, 7, 1680, 300, 5895},
-    {2, 10, "Title:", 240, 405, 10, 1680, 750, 5895},
-    {2, 11, "Company Name:", 240, 1380, 11, 1680, 1200, 5895},
-    {2, 5, "Street Address:", 240, 1335, 4, 1680, 1650, 5895},
-    {2, 6, "City:", 240, 360, 5, 1680, 2100, 2895},
-    {2, 3, "State:", 4680, 495, 3, 5280, 2100, 495},
-    {2, 2, "Zip Code:", 5880, 780, 2, 6720, 2100, 855},
+    {1, 0, "Yo&ur Name:", 240, 975, 0, 1680, 300, 5895, "Your Name",
+     "Your full name: it heads the letter and signs it"},
+    {1, 1, "St&reet Address:", 240, 1335, 6, 1680, 750, 5895, "Your Street Address",
+     "Your street and house number, under your name"},
+    {1, 4, "C&ity:", 240, 360, 1, 1680, 1200, 2895, "Your City", "Your city, in your address"},
+    {1, 8, "Stat&e:", 4680, 495, 8, 5280, 1200, 495, "Your State", "Your state, after your city"},
+    {1, 9, "Zi&p Code:", 5880, 780, 9, 6720, 1200, 855, "Your Zip Code", "Your zip code, after your state"},
+    {2, 7, "Recipient &Name:", 240, 1380, 7, 1680, 300, 5895, "Recipient Name",
+     "Whom you write to: heads the inside address and the greeting"},
+    {2, 10, "&Title:", 240, 405, 10, 1680, 750, 5895, "Recipient Title", "The recipient's job title"},
+    {2, 11, "Co&mpany Name:", 240, 1380, 11, 1680, 1200, 5895, "Recipient Company Name",
+     "The recipient's company"},
+    {2, 5, "Street A&ddress:", 240, 1335, 4, 1680, 1650, 5895, "Recipient Street Address",
+     "The recipient's street and number"},
+    {2, 6, "Cit&y:", 240, 360, 5, 1680, 2100, 2895, "Recipient City", "The recipient's city"},
+    {2, 3, "St&ate:", 4680, 495, 3, 5280, 2100, 495, "Recipient State", "The recipient's state"},
+    {2, 2, "&Zip Code:", 5880, 780, 2, 6720, 2100, 855, "Recipient Zip Code", "The recipient's zip code"},
 }};
+
+// What the three commands do, for their tooltips and screen readers.
+constexpr char StartTip[] = "Fills the letter template with these fields and today's date and shows the letter";
+constexpr char ClearTip[] = "Empties the twelve fields (Ctrl+Z brings them back)";
+constexpr char SampleTip[] = "Fills the twelve fields with an example letter";
+// Shown at "Clear/Reset Data" once the fields are emptied.
+constexpr char UndoClearHint[] = "Cleared. Ctrl+Z to undo.";
 
 } // namespace
 
@@ -59,24 +78,42 @@ LetterFieldEdit::LetterFieldEdit(QWidget *parent) : QLineEdit(parent)
 {
     // Pointer movement over a field changes no pointer.
     setAttribute(Qt::WA_NoMousePropagation);
+    // A field's text may be of any length; the line edit's own limit would
+    // cut a long stored text on restore and store the cut text back.
+    setMaxLength(std::numeric_limits<int>::max());
+}
+
+bool LetterFieldEdit::event(QEvent *event)
+{
+    // With nothing of its own to undo, the field leaves Ctrl+Z to the
+    // window, whose "Undo Clear" it then reaches.
+    if (event->type() == QEvent::ShortcutOverride && !isUndoAvailable()
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo)) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
 }
 
 void LetterFieldEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    selectAll();
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
+        selectAll();
 }
 
 Form1::Form1(const Form1Services &services, QWidget *parent)
     : QWidget(parent), m_services(services), m_pointer(this),
       SkinFramework1(std::make_unique<SkinFramework>()),
       m_endProgram([] { QCoreApplication::quit(); }),
-      m_programFolder(QCoreApplication::applicationDirPath())
+      m_programFolder(QCoreApplication::applicationDirPath()), m_inputBlock(this)
 {
     setWindowTitle(QStringLiteral("Form1"));
     setMouseTracking(true);
-    setBackground(this, Qt::white);
+    setColours(this, Qt::white, DesignText);
     createControls();
+    describeControls();
     setFixedSize(twipsToPixels(ClientWidth, this), twipsToPixels(ClientHeight, this));
     placeInsideScreen(this);
 }
@@ -87,9 +124,9 @@ void Form1::createControls()
 {
     auto place = [this](QWidget *w, int l, int t, int wd, int h) { w->setGeometry(twipsRect(l, t, wd, h, this)); };
 
-    PushButton6 = new PushButton(tr("Start Creating Template"), this);
-    PushButton3 = new PushButton(tr("Clear/Reset Data"), this);
-    PushButton4 = new PushButton(tr("Load Sample/Example Data"), this);
+    PushButton6 = new PushButton(tr("&Start Creating Template"), this);
+    PushButton3 = new PushButton(tr("&Clear/Reset Data"), this);
+    PushButton4 = new PushButton(tr("L&oad Sample/Example Data"), this);
     place(PushButton6, 120, 120, 7800, 405);
     place(PushButton3, 120, 630, 3840, 405);
     place(PushButton4, 4080, 630, 3840, 405);
@@ -105,7 +142,7 @@ void Form1::createControls()
     }
     for (Frame *frame : {Frame1, Frame2}) {
         frame->setFont(controlFont());
-        setBackground(frame, Qt::white);
+        setColours(frame, Qt::white, DesignText);
         connect(frame, &Frame::mouseMoved, this, [this] { m_pointer.overBackground(); });
     }
 
@@ -114,7 +151,7 @@ void Form1::createControls()
         auto *label = new QLabel(tr(row.caption), container);
         label->setFont(controlFont());
         label->setAttribute(Qt::WA_NoMousePropagation);
-        setBackground(label, Qt::white);
+        setColours(label, Qt::white, DesignText);
         place(label, row.labelLeft, row.fieldTop + LabelDrop, row.labelWidth, LabelHeight);
         // Bold Liberation Sans runs a little wider than the design's font:
         // let a caption reach to its full width rather than clip it.
@@ -124,29 +161,75 @@ void Form1::createControls()
         auto *field = new LetterFieldEdit(container);
         place(field, row.fieldLeft, row.fieldTop, row.fieldWidth, FieldHeight);
         Text1[size_t(row.field)] = field;
+        label->setBuddy(field);
     }
-    // The date field lies below the client area, out of sight.
+    // The date field lies below the client area, out of sight; it takes no
+    // keyboard focus (below), so nothing can edit it unseen.
     Text1[DateFieldIndex] = new LetterFieldEdit(this);
     place(Text1[DateFieldIndex], 120, 7320, 1335, 345);
 
     for (int i = 0; i < FieldCount; ++i) {
         Text1[size_t(i)]->setFont(controlFont());
         Text1[size_t(i)]->setProperty("placeholderTag", QString::fromLatin1(LetterFields[size_t(i)].placeholder));
-        connect(Text1[size_t(i)], &QLineEdit::textChanged, this, [this, i] { storeField(i); });
+        connect(Text1[size_t(i)], &QLineEdit::textChanged, this, [this, i] { fieldChanged(i); });
     }
 
     // Tab order: the five sender fields, the seven recipient fields, the
-    // three commands, the date field.
+    // three commands, the date field (which Tab passes over).
     QList<QWidget *> order;
     for (const Row &row : Rows)
         order << Text1[size_t(row.field)];
     order << PushButton6 << PushButton3 << PushButton4 << Text1[DateFieldIndex];
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+    // Only now: Qt leaves a widget that takes no focus out of the order.
+    Text1[DateFieldIndex]->setFocusPolicy(Qt::NoFocus);
 
     connect(PushButton6, &QPushButton::clicked, this, &Form1::PushButton6_Click);
     connect(PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
     connect(PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
+
+    undoClearAction = new QAction(tr("&Undo Clear"), this);
+    undoClearAction->setShortcut(QKeySequence::Undo);
+    undoClearAction->setEnabled(false);
+    addAction(undoClearAction);
+    connect(undoClearAction, &QAction::triggered, this, &Form1::undoClear);
+}
+
+void Form1::describeControls()
+{
+    for (const Row &row : Rows) {
+        LetterFieldEdit *field = Text1[size_t(row.field)];
+        field->setAccessibleName(tr(row.accessibleName));
+        field->setAccessibleDescription(tr(row.description));
+    }
+    Text1[DateFieldIndex]->setAccessibleName(tr("Letter Date"));
+    Text1[DateFieldIndex]->setAccessibleDescription(tr("Set to today's date whenever a letter is made"));
+
+    const std::array<std::pair<PushButton *, const char *>, 3> commands = {
+            {{PushButton6, StartTip}, {PushButton3, ClearTip}, {PushButton4, SampleTip}}};
+    for (const auto &[button, tip] : commands) {
+        button->setToolTip(tr(tip));
+        button->setAccessibleDescription(tr(tip));
+    }
+}
+
+void Form1::fieldChanged(int index)
+{
+    storeField(index);
+    // Anything else that changes a visible field ends the offer to undo a
+    // clear: the undo must not overwrite it.
+    if (index != DateFieldIndex && !m_settingAllFields && m_clearUndo.canUndo()) {
+        m_clearUndo.forget();
+        updateUndoClear();
+    }
+}
+
+void Form1::updateUndoClear()
+{
+    undoClearAction->setEnabled(m_clearUndo.canUndo() && !isInputBlocked());
+    if (!m_clearUndo.canUndo() && QToolTip::text() == tr(UndoClearHint))
+        QToolTip::hideText();
 }
 
 void Form1::storeField(int index)
@@ -205,8 +288,31 @@ void Form1::ApplySkin()
 void Form1::PushButton3_Click()
 {
     ErrorTrap trap(m_services.messenger, QString::fromLatin1(ReportLocation::Form1_PushButton3_Click));
+    ClearUndo::Values before;
+    for (int i = 0; i < VisibleFieldCount; ++i)
+        before[size_t(i)] = Text1[size_t(i)]->text();
+    m_settingAllFields = true;
     for (int i = 0; i < VisibleFieldCount; ++i)
         trap.step(102, [&] { Text1[size_t(i)]->setText(QString()); });
+    m_settingAllFields = false;
+
+    m_clearUndo.cleared(before);
+    updateUndoClear();
+    if (m_clearUndo.canUndo() && isVisible())
+        QToolTip::showText(PushButton3->mapToGlobal(QPoint(0, PushButton3->height())), tr(UndoClearHint),
+                           PushButton3);
+}
+
+void Form1::undoClear()
+{
+    if (!m_clearUndo.canUndo() || isInputBlocked())
+        return;
+    const ClearUndo::Values values = m_clearUndo.take();
+    m_settingAllFields = true;
+    for (int i = 0; i < VisibleFieldCount; ++i)
+        Text1[size_t(i)]->setText(values[size_t(i)]); // stored through the change handling
+    m_settingAllFields = false;
+    updateUndoClear();
 }
 
 void Form1::PushButton4_Click()
@@ -224,6 +330,10 @@ void Form1::PushButton4_Click()
 void Form1::PushButton6_Click()
 {
     GenerateLetter(*this, m_services.automation, m_services.messenger, mBusy);
+    // Whatever road the generation took, the window takes input again once
+    // it is over (unless this click came inside a run still going on).
+    if (!mBusy && isInputBlocked())
+        setBusyPointer(false);
 }
 
 void Form1::SaveDocAsJPG(const QString &inFile)
@@ -236,7 +346,7 @@ Form2 &Form1::form2()
 {
     if (!m_form2) {
         m_form2 = std::make_unique<Form2>(
-                m_services.messenger, [this] { show(); raise(); activateWindow(); },
+                m_services.messenger, [this] { comeBack(); },
                 [this] { m_endProgram(); });
         m_form2->setProgramFolder(m_programFolder);
         m_form2->Form_Load();
@@ -256,7 +366,11 @@ void Form1::setFieldText(int index, const QString &text)
 
 void Form1::setBusyPointer(bool busy)
 {
+    // While a letter is made, nothing in the window may act or change a
+    // field: it takes no input and shows the busy pointer all over.
     m_pointer.setCode(busy ? WindowPointer::Busy : WindowPointer::Default);
+    m_inputBlock.setBlocked(busy);
+    updateUndoClear();
 }
 
 void Form1::saveDocAsJpg(const QString &document)
@@ -286,6 +400,15 @@ void Form1::showPreview()
 void Form1::hideMainWindow()
 {
     hide();
+}
+
+void Form1::comeBack()
+{
+    show();
+    raise();
+    activateWindow();
+    // Back from the preview, the user goes on with the fields.
+    Text1[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)

@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "ClearUndo.h"
 #include "GenerateLetter.h"
+#include "InputBlock.h"
 #include "WindowPointer.h"
 
 class ClipboardSource;
@@ -16,6 +18,7 @@ class Form2;
 class Frame;
 class Messenger;
 class PushButton;
+class QAction;
 class QLabel;
 class SkinFramework;
 namespace word { class Automation; }
@@ -30,8 +33,10 @@ struct Form1Services
     ClipboardSource &clipboard;
 };
 
-// A letter field: a single-line text box that selects all its text when it
-// receives the focus.
+// A letter field: a single-line text box of any length that selects all its
+// text when the keyboard brings the focus to it (Tab, Backtab, a label's
+// mnemonic), so that typing replaces it; a click, a closed menu or a return
+// from another window leaves caret and selection where they were.
 class LetterFieldEdit : public QLineEdit
 {
     Q_OBJECT
@@ -39,6 +44,7 @@ public:
     explicit LetterFieldEdit(QWidget *parent = nullptr);
 
 protected:
+    bool event(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
 };
 
@@ -71,6 +77,9 @@ public:
     void PushButton3_Click();   // "Clear/Reset Data"
     void PushButton4_Click();   // "Load Sample/Example Data"
     void PushButton6_Click();   // "Start Creating Template"
+    // Brings back the twelve values that the last "Clear/Reset Data"
+    // emptied, and stores them again.
+    void undoClear();
 
     // Renders the document's first page into the snapshot bitmap.
     void SaveDocAsJPG(const QString &inFile);
@@ -83,6 +92,8 @@ public:
 
     WindowPointer &pointer() { return m_pointer; }
     bool isBusy() const { return mBusy; }
+    // True while a letter is being made: the window takes no input.
+    bool isInputBlocked() const { return m_inputBlock.isBlocked(); }
     SkinFramework &skinFramework() { return *SkinFramework1; }
 
     std::array<LetterFieldEdit *, 13> Text1{};
@@ -92,6 +103,8 @@ public:
     PushButton *PushButton4 = nullptr;
     Frame *Frame1 = nullptr;
     Frame *Frame2 = nullptr;
+    // "Undo Clear" (Ctrl+Z): enabled only while a clear can be undone.
+    QAction *undoClearAction = nullptr;
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -99,7 +112,12 @@ protected:
 
 private:
     void createControls();
+    void describeControls();
+    void fieldChanged(int index);
     void storeField(int index);
+    void updateUndoClear();
+    // Shows the main window again after the preview, the first field ready.
+    void comeBack();
 
     // GenerationHost
     QString fieldText(int index) const override;
@@ -117,6 +135,11 @@ private:
     std::unique_ptr<Form2> m_form2;
     std::function<void()> m_endProgram;
     QString m_programFolder;
+    InputBlock m_inputBlock;
+    ClearUndo m_clearUndo;
+    // Set while a command sets the fields as a whole (clear and its undo),
+    // whose own changes do not end the undo offer.
+    bool m_settingAllFields = false;
     bool mBusy = false;
     bool m_storeFailureShown = false;
 };

@@ -27,10 +27,17 @@ QFont buttonFont()
     return font;
 }
 
-void setBackground(QWidget *widget, const QColor &colour)
+void setColours(QWidget *widget, const QColor &background, const QColor &text)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window, background);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::WindowText, text);
+    // Disabled text stays readable, halfway to the background.
+    const QColor disabled = QColor::fromRgbF((text.redF() + background.redF()) / 2,
+                                             (text.greenF() + background.greenF()) / 2,
+                                             (text.blueF() + background.blueF()) / 2);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -43,12 +50,13 @@ QColor buttonFaceColour()
 void ApplyButtonFaceColors(QWidget *window)
 {
     const QColor face = buttonFaceColour();
-    setBackground(window, face);
+    const QColor text = QApplication::palette().color(QPalette::ButtonText);
+    setColours(window, face, text);
     const auto children = window->findChildren<QWidget *>();
     for (QWidget *child : children) {
         if (qobject_cast<QGroupBox *>(child) || qobject_cast<QLabel *>(child)
             || qobject_cast<QCheckBox *>(child) || qobject_cast<QRadioButton *>(child))
-            setBackground(child, face);
+            setColours(child, face, text);
     }
 }
 

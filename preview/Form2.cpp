@@ -1,6 +1,8 @@
 #include "Form2.h"
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
@@ -63,7 +65,7 @@ void Form2::createControls()
     Picture2 = new QFrame(this);
     Picture2->setFrameStyle(QFrame::Box | QFrame::Plain);
     Picture2->setLineWidth(1);
-    setBackground(Picture2, ViewportBackground);
+    setColours(Picture2, ViewportBackground, DesignText);
     Picture2->setAttribute(Qt::WA_NoMousePropagation);
     Picture2->installEventFilter(this); // the wheel beside the page
     place(Picture2, 120, 120, Viewport::ViewportOuterWidth, Viewport::ViewportOuterHeight);
@@ -105,12 +107,12 @@ void Form2::createControls()
     Frame1 = new Frame(tr("Zoom:"), this);
     place(Frame1, 120, 7860, 9600, 855);
     connect(Frame1, &Frame::mouseMoved, this, [this] { m_pointer.overBackground(); });
-    PushButton1 = new PushButton(tr("Zoom In"), Frame1);
-    PushButton2 = new PushButton(tr("Zoom Out"), Frame1);
+    PushButton1 = new PushButton(tr("Zoom &In"), Frame1);
+    PushButton2 = new PushButton(tr("Zoom &Out"), Frame1);
     place(PushButton1, 240, 300, 4440, 405);
     place(PushButton2, 4800, 300, 4560, 405);
-    PushButton8 = new PushButton(tr("< Back"), this);
-    PushButton6 = new PushButton(tr("Save Results To Word File"), this);
+    PushButton8 = new PushButton(tr("< &Back"), this);
+    PushButton6 = new PushButton(tr("&Save Results To Word File"), this);
     place(PushButton8, 120, 8850, 4680, 405);
     place(PushButton6, 4920, 8850, 4800, 405);
     for (PushButton *button : {PushButton1, PushButton2, PushButton6, PushButton8}) {
@@ -131,6 +133,29 @@ void Form2::createControls()
     setTabOrder(PushButton1, PushButton2);
     setTabOrder(PushButton2, PushButton6);
     setTabOrder(PushButton6, PushButton8);
+    describeControls();
+}
+
+void Form2::describeControls()
+{
+    Picture2->setAccessibleName(tr("Page View"));
+    Picture2->setAccessibleDescription(tr("Shows the letter's page at the chosen zoom"));
+    Picture1->setAccessibleName(tr("Letter Page"));
+    Picture1->setAccessibleDescription(tr("The filled letter's first page; drag it to move it in the view"));
+    HScroll1->setAccessibleName(tr("Horizontal Scroll"));
+    HScroll1->setAccessibleDescription(tr("Moves the page left and right"));
+    VScroll1->setAccessibleName(tr("Vertical Scroll"));
+    VScroll1->setAccessibleDescription(tr("Moves the page up and down"));
+    const std::array<std::pair<PushButton *, QString>, 4> commands = {{
+            {PushButton1, tr("Shows the page a quarter step larger")},
+            {PushButton2, tr("Shows the page a quarter step smaller")},
+            {PushButton6, tr("Saves the letter as a Word 97-2003 document under a name you choose")},
+            {PushButton8, tr("Returns to the fields, to change them and make another letter")},
+    }};
+    for (const auto &[button, tip] : commands) {
+        button->setToolTip(tip);
+        button->setAccessibleDescription(tip);
+    }
 }
 
 void Form2::Form_Load()
@@ -138,7 +163,7 @@ void Form2::Form_Load()
     ErrorTrap trap(m_messenger, location(ReportLocation::Form2_Form_Load));
     trap.step(100, [&] { mFirstActivate = true; });
     trap.step(102, [&] { ApplyButtonFaceColors(this); });
-    trap.step(104, [&] { setWindowTitle(QString::fromLatin1(ProductName)); });
+    trap.step(104, [&] { setWindowTitle(tr("%1 — Preview").arg(QString::fromLatin1(ProductName))); });
     trap.step(106, [&] { setWindowIcon(applicationIcon()); });
     const QString cursorPath = m_programFolder + QStringLiteral("/HAND-M.CUR");
     if (trap.test(108, [&] { return FileExists(cursorPath); }))

@@ -94,6 +94,8 @@ private:
     // The wheel over the page: scrolls (Shift: sideways); with Ctrl, zooms.
     void viewportWheel(QWheelEvent *event);
     void scrollBy(Viewport::Axis axis, Viewport::ScrollMove move);
+    // Accessible names, descriptions and tooltips.
+    void describeControls();
     // Mirrors the viewer's state into the surface and the bars.
     void syncFromViewport();
     QPointF toTwips(QPointF innerPixels) const;
