@@ -1,19 +1,28 @@
+#include <functional>
+
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QSettings>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
+#include "AccessibleNames.h"
 #include "AppTitle.h"
 #include "ErrorReport.h"
 #include "Failure.h"
 #include "Form1.h"
+#include "Form2.h"
 #include "IsInstalled.h"
 #include "LetterFields.h"
 #include "Main.h"
 #include "PushButton.h"
 #include "RecordingMessenger.h"
+#include "ScratchFiles.h"
 #include "ScriptedAutomation.h"
 #include "SkinFramework.h"
 #include "WindowLook.h"
@@ -39,6 +48,80 @@ QString sourceFile(const char *relative)
 {
     return QStringLiteral(TESSALINE_SOURCE_DIR "/") + QLatin1String(relative);
 }
+
+// A scripted office whose start gives the test a moment inside a running
+// generation, as an impatient user gets it.
+class OfficeWithAMoment : public ScriptedAutomation
+{
+public:
+    std::function<void()> whileStarting;
+    std::shared_ptr<word::Application> createApplication() override
+    {
+        if (whileStarting)
+            std::exchange(whileStarting, nullptr)();
+        return ScriptedAutomation::createApplication();
+    }
+};
+
+// How the keyboard focus comes back to a field.
+enum class FocusArrival { Tab, Backtab, Mnemonic, Click, WindowActivation, ClosedContextMenu };
+
+// A dark colour scheme: light text on dark backgrounds.
+QPalette darkPalette()
+{
+    QPalette dark;
+    const QColor window(0x2d, 0x2d, 0x2d), text(0xee, 0xee, 0xee), base(0x1e, 0x1e, 0x1e);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        dark.setColor(group, QPalette::Window, window);
+        dark.setColor(group, QPalette::WindowText, text);
+        dark.setColor(group, QPalette::Base, base);
+        dark.setColor(group, QPalette::AlternateBase, window);
+        dark.setColor(group, QPalette::Text, text);
+        dark.setColor(group, QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
+        dark.setColor(group, QPalette::ButtonText, text);
+        dark.setColor(group, QPalette::Light, QColor(0x50, 0x50, 0x50));
+        dark.setColor(group, QPalette::Midlight, QColor(0x44, 0x44, 0x44));
+        dark.setColor(group, QPalette::Mid, QColor(0x30, 0x30, 0x30));
+        dark.setColor(group, QPalette::Dark, QColor(0x20, 0x20, 0x20));
+        dark.setColor(group, QPalette::Shadow, Qt::black);
+    }
+    return dark;
+}
+
+double luminance(QRgb rgb)
+{
+    auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+}
+
+// The contrast of the text drawn in a picture against its background: the
+// background is the picture's commonest colour, the text its pixel of most
+// different lightness (1 when nothing can be seen, 21 for black on white).
+double textContrast(const QImage &picture)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ++counts[picture.pixel(x, y)];
+    QRgb background = 0;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            background = it.key();
+        }
+    }
+    const double lb = luminance(background);
+    double best = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        const double li = luminance(it.key());
+        best = std::max(best, (std::max(li, lb) + 0.05) / (std::min(li, lb) + 0.05));
+    }
+    return best;
+}
 } // namespace
 
 class TestForm1 : public QObject
@@ -48,9 +131,10 @@ class TestForm1 : public QObject
 private:
     std::unique_ptr<QTemporaryDir> m_config;
     std::unique_ptr<QTemporaryDir> m_programFolder;
+    std::unique_ptr<QTemporaryDir> m_temp;
     RecordingMessenger m_messenger;
     SettingsStore m_store;
-    ScriptedAutomation m_office;
+    OfficeWithAMoment m_office;
     SystemClipboardSource m_clipboard;
 
     std::unique_ptr<Form1> makeForm(FieldStore *store = nullptr)
@@ -60,14 +144,40 @@ private:
         return form;
     }
 
+    // Lets the scripted office fill a template and render a page.
+    void scriptALetter()
+    {
+        m_office.files[ScratchFiles::templateCopyPath(m_temp->path())] = {{{"main", "[YourName]"}}, {}};
+        m_office.picture = QImage(300, 400, QImage::Format_RGB32);
+        m_office.picture.fill(Qt::white);
+    }
+
+    std::unique_ptr<Form1> shownForm()
+    {
+        auto form = makeForm();
+        form->Form_Load();
+        form->show();
+        if (!QTest::qWaitForWindowActive(form.get()))
+            qWarning("the main window did not become active");
+        return form;
+    }
+
 private slots:
     void init()
     {
         m_config = std::make_unique<QTemporaryDir>();
         m_programFolder = std::make_unique<QTemporaryDir>();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config->path());
+        m_temp = std::make_unique<QTemporaryDir>();
+        qputenv("temp", QFile::encodeName(m_temp->path()));
         m_messenger = RecordingMessenger();
-        m_office = ScriptedAutomation();
+        m_office = OfficeWithAMoment();
+    }
+
+    void cleanup()
+    {
+        qunsetenv("temp");
+        QApplication::setPalette(QApplication::style()->standardPalette());
     }
 
     void firstStartShowsEmptyFieldsAndQuitsTheCheckedOffice()
@@ -175,36 +285,121 @@ private slots:
         QVERIFY(m_messenger.messages.empty());
     }
 
-    void tabRunsThroughSenderRecipientCommandsThenTheDate()
+    void tabRunsThroughSenderRecipientAndCommandsAndNeverIntoTheDate()
     {
-        auto form = makeForm();
-        form->Form_Load();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto form = shownForm();
         form->Text1[0]->setFocus();
-        QList<QWidget *> expected = {form->Text1[6], form->Text1[1], form->Text1[8], form->Text1[9],
-                                     form->Text1[7], form->Text1[10], form->Text1[11], form->Text1[4],
-                                     form->Text1[5], form->Text1[3], form->Text1[2], form->PushButton6,
-                                     form->PushButton3, form->PushButton4, form->Text1[12]};
+        const QList<QWidget *> expected = {form->Text1[6], form->Text1[1], form->Text1[8], form->Text1[9],
+                                           form->Text1[7], form->Text1[10], form->Text1[11], form->Text1[4],
+                                           form->Text1[5], form->Text1[3], form->Text1[2], form->PushButton6,
+                                           form->PushButton3, form->PushButton4, form->Text1[0]};
         for (QWidget *next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
+        QTest::keyClick(form->Text1[0], Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), form->PushButton4);
+        // The date field keeps the last place in the order, for anything
+        // that walks it, but typing can never reach it.
+        QCOMPARE(form->PushButton4->nextInFocusChain(), form->Text1[DateFieldIndex]);
+        QTest::keyClicks(form->PushButton4, QStringLiteral("x"));
+        QVERIFY(form->Text1[DateFieldIndex]->text().isEmpty());
     }
 
-    void tabbingIntoAFieldSelectsAllItsText()
+    void returnAndEnterOnAFocusedButtonClickIt_data()
     {
-        auto form = makeForm();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        form->Text1[6]->setText(QStringLiteral("1234 East Main Street"));
-        form->Text1[0]->setFocus();
-        QTest::keyClick(form->Text1[0], Qt::Key_Tab);
-        QCOMPARE(form->Text1[6]->selectedText(), QStringLiteral("1234 East Main Street"));
-        QTest::keyClicks(form->Text1[6], QStringLiteral("9 Oak"));
-        QCOMPARE(form->Text1[6]->text(), QStringLiteral("9 Oak"));
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
+        QTest::newRow("Space") << int(Qt::Key_Space) << Qt::KeyboardModifiers();
     }
 
+    void returnAndEnterOnAFocusedButtonClickIt()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        auto form = shownForm();
+        form->PushButton4->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(form->PushButton4, Qt::Key(key), modifiers);
+        QCOMPARE(form->Text1[0]->text(), QStringLiteral("Dorian Vell"));
+        QCOMPARE(m_store.read(2), QStringLiteral("90250"));
+        form->PushButton3->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(form->PushButton3, Qt::Key(key), modifiers);
+        QVERIFY(form->Text1[0]->text().isEmpty());
+    }
+
+    void aFieldIsSelectedWholeOnlyWhenTheKeyboardBringsTheFocus_data()
+    {
+        QTest::addColumn<FocusArrival>("arrival");
+        QTest::addColumn<bool>("selectsAll");
+        QTest::newRow("Tab") << FocusArrival::Tab << true;
+        QTest::newRow("Backtab") << FocusArrival::Backtab << true;
+        QTest::newRow("the label's mnemonic") << FocusArrival::Mnemonic << true;
+        QTest::newRow("a click") << FocusArrival::Click << false;
+        QTest::newRow("back from another window") << FocusArrival::WindowActivation << false;
+        QTest::newRow("a closed context menu") << FocusArrival::ClosedContextMenu << false;
+    }
+
+    void aFieldIsSelectedWholeOnlyWhenTheKeyboardBringsTheFocus()
+    {
+        QFETCH(FocusArrival, arrival);
+        QFETCH(bool, selectsAll);
+        auto form = shownForm();
+        LetterFieldEdit *field = form->Text1[7]; // "Recipient Name:", after "Zip Code:" of the sender
+        field->setText(QStringLiteral("Mira Stone"));
+        QWidget *before = form->Text1[9];
+        QWidget *after = form->Text1[10];
+
+        switch (arrival) {
+        case FocusArrival::Tab:
+            before->setFocus();
+            QTest::keyClick(before, Qt::Key_Tab);
+            break;
+        case FocusArrival::Backtab:
+            after->setFocus();
+            QTest::keyClick(after, Qt::Key_Backtab);
+            break;
+        case FocusArrival::Mnemonic:
+            before->setFocus();
+            QTest::keyClick(before, Qt::Key_N, Qt::AltModifier);
+            break;
+        case FocusArrival::Click:
+            before->setFocus();
+            QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 4, field->height() / 2));
+            break;
+        case FocusArrival::WindowActivation: {
+            field->setFocus();
+            field->setCursorPosition(field->text().size());
+            QWidget other;
+            other.resize(100, 100);
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+            break;
+        }
+        case FocusArrival::ClosedContextMenu: {
+            field->setFocus();
+            field->setCursorPosition(field->text().size());
+            QMenu menu;
+            menu.addAction(QStringLiteral("Paste"));
+            menu.popup(field->mapToGlobal(QPoint(4, 4)));
+            QVERIFY(QTest::qWaitForWindowExposed(&menu));
+            menu.close();
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(field));
+            break;
+        }
+        }
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(field));
+        QCOMPARE(field->hasSelectedText(), selectsAll);
+        // The next keystroke replaces the text only when it was selected;
+        // otherwise it lands at the caret (the end here) and nothing is lost.
+        QTest::keyClicks(field, QStringLiteral("!"));
+        QCOMPARE(field->text(), selectsAll ? QStringLiteral("!") : QStringLiteral("Mira Stone!"));
+        QCOMPARE(m_store.read(7), field->text());
+    }
     void theDateFieldIsNeverOnScreen()
     {
         auto form = makeForm();
@@ -307,6 +502,195 @@ private slots:
                                                       + QStringLiteral("at line 100")));
         QCOMPARE(form->windowTitle(), QStringLiteral("Tessaline"));
         QVERIFY(form->styleSheet().isEmpty());
+    }
+
+    void whileALetterIsMadeTheWindowTakesNoInput_data()
+    {
+        QTest::addColumn<bool>("letterPossible");
+        QTest::newRow("the letter is shown") << true;
+        QTest::newRow("the template cannot be opened") << false;
+    }
+
+    void whileALetterIsMadeTheWindowTakesNoInput()
+    {
+        QFETCH(bool, letterPossible);
+        auto form = shownForm();
+        form->Text1[0]->setText(QStringLiteral("Ada Quill"));
+        form->Text1[7]->setText(QStringLiteral("Mira Stone"));
+        if (letterPossible)
+            scriptALetter();
+        form->Text1[7]->setFocus(Qt::TabFocusReason);
+
+        bool sawBusy = false;
+        m_office.whileStarting = [&] {
+            sawBusy = form->isInputBlocked();
+            QCOMPARE(form->pointer().code(), WindowPointer::Busy);
+            QCOMPARE(form->Text1[7]->cursor().shape(), Qt::WaitCursor);
+            QTest::mouseClick(form->PushButton3, Qt::LeftButton);              // "Clear/Reset Data"
+            QTest::keyClick(form->Text1[7], Qt::Key_C, Qt::AltModifier);       // its mnemonic
+            QTest::keyClicks(form->Text1[7], QStringLiteral("xyz"));           // typing
+            QTest::keyClick(form->Text1[7], Qt::Key_Delete);
+            form->PushButton4->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(form->PushButton4, Qt::Key_Return);                // "Load Sample/Example Data"
+            QTest::keyClick(form->PushButton4, Qt::Key_Space);
+        };
+        form->PushButton6_Click();
+
+        QVERIFY(sawBusy);
+        QCOMPARE(form->Text1[0]->text(), QStringLiteral("Ada Quill"));
+        QCOMPARE(form->Text1[7]->text(), QStringLiteral("Mira Stone"));
+        QCOMPARE(m_store.read(7), QStringLiteral("Mira Stone"));
+        QVERIFY(!form->undoClearAction->isEnabled());
+        QCOMPARE(m_messenger.messages.size(), size_t(letterPossible ? 0 : 1));
+        QCOMPARE(form->hasForm2() && form->form2().isVisible(), letterPossible);
+
+        // Everything is back once the road is over.
+        QVERIFY(!form->isInputBlocked());
+        QCOMPARE(form->pointer().code(), WindowPointer::Default);
+        QCOMPARE(form->Text1[7]->cursor().shape(), Qt::IBeamCursor);
+        QTest::keyClicks(form->Text1[0], QStringLiteral("!"));
+        QCOMPARE(m_store.read(0), form->Text1[0]->text());
+        QVERIFY(form->Text1[0]->text().endsWith(QLatin1Char('!')));
+        QTest::keyClick(form->PushButton4, Qt::Key_Return);
+        QCOMPARE(form->Text1[7]->text(), QStringLiteral("Vore Vurud"));
+    }
+
+    void backFromThePreviewPutsTheFocusInTheFirstField()
+    {
+        auto form = shownForm();
+        scriptALetter();
+        form->PushButton6->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(form->PushButton6, Qt::Key_Return);
+        QVERIFY(form->hasForm2());
+        QTRY_VERIFY(form->form2().isVisible());
+        QVERIFY(!form->isVisible());
+        form->form2().PushButton8_Click();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form->Text1[0]));
+    }
+
+    void labelsAndCaptionsCanBeReadInADarkColourScheme_data()
+    {
+        QTest::addColumn<bool>("skin");
+        QTest::newRow("white design") << false;
+        QTest::newRow("skinned") << true;
+    }
+
+    void labelsAndCaptionsCanBeReadInADarkColourScheme()
+    {
+        QFETCH(bool, skin);
+        if (skin) {
+            QDir(m_programFolder->path()).mkpath(QStringLiteral("x"));
+            QFile file(m_programFolder->filePath(QStringLiteral("x/o.cjs")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QApplication::setPalette(darkPalette());
+        auto form = shownForm();
+        QVERIFY(m_messenger.messages.empty());
+        // WCAG's level for normal text; a vanished caption scores about 1.
+        constexpr double Readable = 4.5;
+        for (QLabel *label : form->Label2) {
+            const double contrast = textContrast(label->grab().toImage());
+            QVERIFY2(contrast >= Readable, qPrintable(QStringLiteral("%1: %2").arg(label->text()).arg(contrast)));
+        }
+        for (Frame *frame : {form->Frame1, form->Frame2}) {
+            const QRect caption(0, 0, frame->width(), frame->fontMetrics().height());
+            const double contrast = textContrast(frame->grab(caption).toImage());
+            QVERIFY2(contrast >= Readable, qPrintable(QStringLiteral("%1: %2").arg(frame->title()).arg(contrast)));
+        }
+    }
+
+    void undoBringsBackWhatClearEmptiedAndStoresItAgain_data()
+    {
+        QTest::addColumn<bool>("fromAField");
+        QTest::newRow("Ctrl+Z in a field") << true;
+        QTest::newRow("Ctrl+Z on the button") << false;
+    }
+
+    void undoBringsBackWhatClearEmptiedAndStoresItAgain()
+    {
+        QFETCH(bool, fromAField);
+        auto form = shownForm();
+        form->PushButton4_Click();
+        form->Text1[DateFieldIndex]->setText(QStringLiteral("March 3, 2026"));
+        QVERIFY(!form->undoClearAction->isEnabled());
+
+        QTest::mouseClick(form->PushButton3, Qt::LeftButton);
+        QVERIFY(m_store.read(0).isEmpty());
+        QVERIFY(form->undoClearAction->isEnabled());
+        QCOMPARE(form->undoClearAction->text(), QStringLiteral("&Undo Clear"));
+        QCOMPARE(QToolTip::text(), QStringLiteral("Cleared. Ctrl+Z to undo."));
+        if (fromAField)
+            QTest::mouseClick(form->Text1[10], Qt::LeftButton);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        for (int i = 0; i < VisibleFieldCount; ++i) {
+            const QString sample = QString::fromUtf8(LetterFields[size_t(i)].sampleValue);
+            QCOMPARE(form->Text1[size_t(i)]->text(), sample);
+            QCOMPARE(m_store.read(i), sample);
+        }
+        QCOMPARE(m_store.read(DateFieldIndex), QStringLiteral("March 3, 2026"));
+        QVERIFY(!form->undoClearAction->isEnabled());
+    }
+
+    void anEntryAfterClearEndsTheOfferSoUndoOverwritesNothing()
+    {
+        auto form = shownForm();
+        form->PushButton4_Click();
+        form->PushButton3_Click();
+        QTest::keyClicks(form->Text1[0], QStringLiteral("Ada"));
+        QVERIFY(!form->undoClearAction->isEnabled());
+        // Ctrl+Z now undoes the typing in the field, never the clear.
+        QTest::keyClick(form->Text1[0], Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(form->Text1[0], Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(form->Text1[1]->text().isEmpty());
+        QVERIFY(m_store.read(1).isEmpty());
+
+        // A second clear of empty fields keeps the first one's offer.
+        form->PushButton4_Click();
+        form->PushButton3_Click();
+        form->PushButton3_Click();
+        form->undoClearAction->trigger();
+        QCOMPARE(m_store.read(1), QStringLiteral("Boise"));
+    }
+
+    void aFieldLongerThanTheLineEditsDefaultLimitSurvivesARestart()
+    {
+        const QString longText = QString(40000, QLatin1Char('a')) + QStringLiteral("end");
+        m_store.write(11, longText);
+        for (int run = 0; run < 2; ++run) {
+            auto form = makeForm();
+            form->Form_Load();
+            QCOMPARE(form->Text1[11]->text().size(), longText.size());
+            QCOMPARE(m_store.read(11), longText);
+        }
+    }
+
+    void everyControlHasANameAndDescriptionForScreenReaders()
+    {
+        auto form = shownForm();
+        QCOMPARE(widgetsScreenReadersCannotName(form.get()), QStringList());
+        QAccessibleInterface *field = QAccessible::queryAccessibleInterface(form->Text1[7]);
+        QCOMPARE(field->text(QAccessible::Name), QStringLiteral("Recipient Name"));
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(form->PushButton6);
+        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Start Creating Template"));
+        for (PushButton *command : {form->PushButton6, form->PushButton3, form->PushButton4})
+            QVERIFY(!command->toolTip().isEmpty());
+        // Every label leads to its field, and no two mnemonics clash.
+        QSet<QChar> mnemonics;
+        QStringList captions;
+        for (QLabel *label : form->Label2) {
+            QVERIFY(label->buddy());
+            captions << label->text();
+        }
+        for (PushButton *command : {form->PushButton6, form->PushButton3, form->PushButton4})
+            captions << command->text();
+        for (const QString &caption : captions) {
+            const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+            QVERIFY2(amp >= 0, qPrintable(caption));
+            mnemonics.insert(caption.at(amp + 1).toLower());
+        }
+        QCOMPARE(mnemonics.size(), captions.size());
     }
 };
 

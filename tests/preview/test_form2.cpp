@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "AccessibleNames.h"
 #include "CommonDialog.h"
 #include "ErrorReport.h"
 #include "Form2.h"
@@ -113,8 +114,23 @@ private slots:
         QVERIFY(form->VScroll1->isEnabled()); // taller than the viewport
         QVERIFY(!form->HScroll1->isEnabled());
         QVERIFY(!form->Zoom_Ori->isVisible());
-        QCOMPARE(form->windowTitle(), QStringLiteral("Tessaline"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Tessaline — Preview"));
+        QVERIFY(!form->windowIcon().isNull());
         QVERIFY(m_messenger.messages.empty());
+    }
+
+    void everyControlAndThePageHaveNamesForScreenReaders()
+    {
+        auto form = makeForm();
+        showWith(*form, pagePicture(Qt::blue));
+        QCOMPARE(widgetsScreenReadersCannotName(form.get()), QStringList());
+        for (QWidget *widget : std::initializer_list<QWidget *>{form->Picture1, form->Picture2}) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(!accessible->text(QAccessible::Name).isEmpty());
+            QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->PushButton8)->text(QAccessible::Name),
+                 QStringLiteral("< Back"));
     }
 
     void aLaterActivationChangesNothing()
