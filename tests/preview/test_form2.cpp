@@ -1,10 +1,12 @@
 #include <QFile>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "AccessibleNames.h"
+#include "ColourContrast.h"
 #include "CommonDialog.h"
 #include "ErrorReport.h"
 #include "Form2.h"
@@ -117,6 +119,16 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("Tessaline — Preview"));
         QVERIFY(!form->windowIcon().isNull());
         QVERIFY(m_messenger.messages.empty());
+    }
+
+    void theZoomCaptionCanBeReadInADarkColourScheme()
+    {
+        QApplication::setPalette(darkPalette());
+        auto form = makeForm();
+        showWith(*form, pagePicture(Qt::blue));
+        const double contrast = captionContrast(form->Frame1);
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        QVERIFY2(contrast >= ReadableContrast, qPrintable(QString::number(contrast)));
     }
 
     void everyControlAndThePageHaveNamesForScreenReaders()
