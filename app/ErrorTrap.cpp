@@ -3,6 +3,8 @@
 #include <exception>
 
 #include "ErrorReport.h"
+#include "Failure.h"
+#include "Messenger.h"
 
 ErrorTrap::ErrorTrap(Messenger &messenger, QString location)
     : m_messenger(messenger), m_location(std::move(location))
@@ -14,6 +16,10 @@ void ErrorTrap::step(int line, const std::function<void()> &body)
     QString description;
     try {
         body();
+        return;
+    } catch (const FileProblem &problem) {
+        ++m_reportCount;
+        m_messenger.showMessage(problem.description(), QString(), Messenger::Icon::Warning);
         return;
     } catch (const std::exception &e) {
         description = QString::fromUtf8(e.what());

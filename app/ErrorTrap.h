@@ -16,6 +16,10 @@ class Messenger;
 // loop keeps running its iterations, a failing test() enters its
 // conditional, and a procedure without a trap of its own simply throws,
 // which abandons it and reports the line of the caller's step.
+//
+// A FileProblem (a file of the user's that they can put right) is told in
+// its own plain words instead of the error report; the handler goes on
+// all the same.
 class ErrorTrap
 {
 public:
@@ -27,7 +31,7 @@ public:
     // The test of a conditional step; a failing test counts as passed.
     bool test(int line, const std::function<bool()> &condition);
 
-    // How many reports this trap has shown.
+    // How many reports (and file problems) this trap has shown.
     int reportCount() const { return m_reportCount; }
 
 private:

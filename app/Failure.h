@@ -17,3 +17,13 @@ public:
 
     QString description() const { return QString::fromUtf8(what()); }
 };
+
+// A failure the user can put right: a file of theirs that is gone,
+// unreadable or unusable. The error trap tells it in plain words in a
+// message box of its own (warning icon, the application title) rather than
+// in the error report.
+class FileProblem : public Failure
+{
+public:
+    using Failure::Failure;
+};

@@ -9,10 +9,14 @@
 namespace {
 constexpr char SettingsSection[] = "Tessaline";
 
-
-QString sectionKey(int index)
+QString sectionKey(const QString &key)
 {
-    return QString::fromLatin1(SettingsSection) + QLatin1Char('/') + settingsKey(index);
+    return QString::fromLatin1(SettingsSection) + QLatin1Char('/') + key;
+}
+
+QSettings openSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(CompanyName));
 }
 } // namespace
 
@@ -21,18 +25,15 @@ QString settingsKey(int index)
     return QStringLiteral("Text1_") + QString::number(index);
 }
 
-SettingsStore::SettingsStore() = default;
-
-QString SettingsStore::read(int index) const
+QString readSetting(const QString &key)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(CompanyName));
-    return settings.value(sectionKey(index)).toString();
+    return openSettings().value(sectionKey(key)).toString();
 }
 
-void SettingsStore::write(int index, const QString &text)
+void writeSetting(const QString &key, const QString &value)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(CompanyName));
-    settings.setValue(sectionKey(index), text);
+    QSettings settings = openSettings();
+    settings.setValue(sectionKey(key), value);
     settings.sync();
     if (settings.status() != QSettings::NoError) {
         throw Failure(QObject::tr("Cannot save your entries to %1: the file cannot be written.")
@@ -40,8 +41,24 @@ void SettingsStore::write(int index, const QString &text)
     }
 }
 
+QString settingsFileName()
+{
+    return openSettings().fileName();
+}
+
+SettingsStore::SettingsStore() = default;
+
+QString SettingsStore::read(int index) const
+{
+    return readSetting(settingsKey(index));
+}
+
+void SettingsStore::write(int index, const QString &text)
+{
+    writeSetting(settingsKey(index), text);
+}
+
 QString SettingsStore::fileName() const
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(CompanyName));
-    return settings.fileName();
+    return settingsFileName();
 }

@@ -42,6 +42,14 @@ inline constexpr std::array<int, VisibleFieldCount> SampleOrder = {0, 6, 1, 8, 9
 // The settings key of a field: "Text1_" and its index.
 QString settingsKey(int index);
 
+// One value of the settings group "Tessaline" in the per-user settings
+// file; a missing key reads as empty. Every write is flushed at once and
+// throws Failure when the file cannot be written.
+QString readSetting(const QString &key);
+void writeSetting(const QString &key, const QString &value);
+// The settings file's path.
+QString settingsFileName();
+
 // Where the fields' texts live between runs.
 class FieldStore
 {

@@ -11,12 +11,14 @@
 #include "ErrorTrap.h"
 #include "Failure.h"
 #include "LetterFields.h"
+#include "LetterTemplate.h"
 #include "Main.h"
 #include "ScratchFiles.h"
 #include "WordAutomation.h"
 
 namespace {
 constexpr int ScratchDigits = 8;
+constexpr int SenderNameField = 0, RecipientNameField = 7, CompanyNameField = 11;
 
 template <typename T>
 T &required(const std::shared_ptr<T> &object, const char *what)
@@ -26,6 +28,17 @@ T &required(const std::shared_ptr<T> &object, const char *what)
     return *object;
 }
 } // namespace
+
+word::DocumentProperties letterProperties(const GenerationHost &host, const QDateTime &now)
+{
+    QString addressee = host.fieldText(CompanyNameField).trimmed();
+    if (addressee.isEmpty())
+        addressee = host.fieldText(RecipientNameField).trimmed();
+    return {.author = host.fieldText(SenderNameField).trimmed(),
+            .title = addressee.isEmpty() ? QObject::tr("Letter") : QObject::tr("Letter to %1").arg(addressee),
+            .created = now,
+            .modified = now};
+}
 
 QString letterDate()
 {
@@ -52,6 +65,7 @@ void GenerateLetter(GenerationHost &host, word::Automation &automation, Messenge
     if (busy)
         return;
     QString temp;
+    const QString chosenTemplate = host.templateFile();
     QByteArray templateData;
     QString templateCopy;
     QString scratchDocument;
@@ -60,6 +74,7 @@ void GenerateLetter(GenerationHost &host, word::Automation &automation, Messenge
     // False once the letter cannot be made at all: no office, or no
     // template to open. That failure is reported once.
     bool letterPossible = true;
+    bool placeholderFound = false;
 
     trap.step(102, [&] { busy = true; });
     trap.step(104, [&] { host.setBusyPointer(true); });
@@ -79,20 +94,17 @@ void GenerateLetter(GenerationHost &host, word::Automation &automation, Messenge
     // With no temporary folder the scratch files never fall back to the root.
     essentialStep(106, [&] {
         temp = ScratchFiles::temporaryFolder();
-        templateData = templateBytes();
+        templateData = LetterTemplate::readChosen(chosenTemplate);
     });
-    essentialStep(108, [&] {
-        templateCopy = ScratchFiles::templateCopyPath(temp);
-        if (!FileExists(templateCopy))
-            SaveBytesToFile(templateData, templateCopy);
-    });
+    // Afresh for every letter: a copy an earlier one left is never used.
+    essentialStep(108, [&] { templateCopy = LetterTemplate::writeCopy(templateData, temp); });
     essentialStep(110, [&] { office = automation.createApplication(); });
     if (letterPossible)
         trap.step(112, [&] { templateCopy = ScratchFiles::templateCopyPath(temp); });
-    essentialStep(114, [&] { document = office->documents().open(templateCopy, {.readOnly = true}); });
-    trap.step(116, [&] { host.setFieldText(DateFieldIndex, letterDate()); });
+    essentialStep(114, [&] { document = LetterTemplate::openCopy(*office, templateCopy, chosenTemplate); });
 
     if (letterPossible) {
+        trap.step(116, [&] { host.setFieldText(DateFieldIndex, letterDate()); });
         for (int i = 0; i < FieldCount; ++i) { // [118]
             const QString placeholder = QString::fromLatin1(LetterFields[size_t(i)].placeholder);
             std::vector<std::shared_ptr<word::Range>> stories;
@@ -114,7 +126,7 @@ void GenerateLetter(GenerationHost &host, word::Automation &automation, Messenge
                 trap.step(144, [&] { find->setMatchWildcards(false); });
                 trap.step(146, [&] { find->setMatchSoundsLike(false); });
                 trap.step(148, [&] { find->setMatchAllWordForms(false); });
-                trap.step(150, [&] { find->execute({.replace = word::WdReplace::All}); });
+                trap.step(150, [&] { placeholderFound |= find->execute({.replace = word::WdReplace::All}); });
             }
         }
 
@@ -126,7 +138,7 @@ void GenerateLetter(GenerationHost &host, word::Automation &automation, Messenge
             for (int i = 0; i < FieldCount; ++i) {
                 trap.step(162, [&] {
                     // Search text, eight omitted arguments, replacement, replace all.
-                    shape->textFrame().textRange()->find().execute(
+                    placeholderFound |= shape->textFrame().textRange()->find().execute(
                             {.findText = QString::fromLatin1(LetterFields[size_t(i)].placeholder),
                              .replaceWith = host.fieldText(i),
                              .replace = word::WdReplace::All});
@@ -135,6 +147,10 @@ void GenerateLetter(GenerationHost &host, word::Automation &automation, Messenge
         }
 
         trap.step(168, [&] { scratchDocument = newScratchDocumentPath(temp); });
+        trap.step(182, [&] {
+            required(document, "BuiltInDocumentProperties")
+                    .setBuiltInProperties(letterProperties(host, QDateTime::currentDateTime()));
+        });
         trap.step(184, [&] { required(document, "SaveAs").saveAs(scratchDocument); });
         trap.step(186, [&] { required(office, "DisplayAlerts").setDisplayAlerts(false); });
         trap.step(188, [&] { required(document, "Close").close(); });
@@ -148,6 +164,8 @@ void GenerateLetter(GenerationHost &host, word::Automation &automation, Messenge
     if (letterPossible)
         trap.step(198, [&] { host.saveDocAsJpg(scratchDocument); });
     trap.step(200, [&] { host.setBusyPointer(false); });
+    if (letterPossible && !chosenTemplate.isEmpty() && !placeholderFound)
+        trap.step(200, [&] { throw FileProblem(LetterTemplate::noPlaceholdersMessage(chosenTemplate)); });
     if (letterPossible) {
         trap.step(202, [&] { host.loadPreviewPicture(ScratchFiles::snapshotPath(temp)); });
         trap.step(204, [&] { host.setPreviewWordFile(scratchDocument); });

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 class Messenger;
-namespace word { class Automation; }
+namespace word { class Automation; struct DocumentProperties; }
 
 // What the letter generation needs of the windows: the main window's
 // fields and pointer, the page snapshot, and the preview window.
@@ -22,18 +23,31 @@ public:
     virtual void setPreviewWordFile(const QString &path) = 0;
     virtual void showPreview() = 0;
     virtual void hideMainWindow() = 0;
+    // The template the letter is made from: a user's file by its path, or
+    // empty for the built-in one.
+    virtual QString templateFile() const { return {}; }
 };
 
-// "Start Creating Template": fills the built-in template with the fields
-// and today's date in a new office instance, saves it as a fresh scratch
-// document, has its page rendered, and shows it in the preview window.
-// Does nothing while busy is set; sets it for the run and clears it after.
+// "Start Creating Template": copies the chosen template (the built-in one
+// or the user's file, afresh for every letter) to the temporary folder,
+// fills it with the fields and today's date in a new office instance,
+// describes the letter in its document properties, saves it as a fresh
+// scratch document, has its page rendered, and shows it in the preview
+// window. Does nothing while busy is set; sets it for the run and clears it
+// after.
 //
-// When no office instance can be had or the template cannot be written or
-// opened, that one failure is reported and no preview is shown; the
-// closing steps (quit, deleting the template copy, the pointer, busy)
-// still run.
+// When no office instance can be had or the template cannot be read,
+// written or opened, that one failure is reported and no preview is shown;
+// the fields stay as they are, and the closing steps (quit, deleting the
+// template copy, the pointer, busy) still run. A user's template is told
+// about in plain words rather than the error report; one that holds none
+// of the placeholders still makes its letter, with a word about it.
 void GenerateLetter(GenerationHost &host, word::Automation &automation, Messenger &messenger, bool &busy);
+
+// What the saved letter says about itself: written by the sender (field
+// 0), "Letter to " the company (field 11, else the recipient, field 7),
+// created and modified now.
+word::DocumentProperties letterProperties(const GenerationHost &host, const QDateTime &now);
 
 // Today's date as the letter shows it: the month's full name in the
 // system's language, the day without a leading zero, the year ("March 3,

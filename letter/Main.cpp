@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QSaveFile>
 
 #include "Failure.h"
 
@@ -39,6 +40,23 @@ void SaveBytesToFile(const QByteArray &bytes, const QString &path)
         file.close();
         QFile::remove(path);
         throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason));
+    }
+}
+
+void copyFileReplacing(const QString &source, const QString &target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        throw Failure(QObject::tr("Cannot read the letter %1: %2")
+                              .arg(QDir::toNativeSeparators(source), in.errorString()));
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), out.errorString()));
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size() || !out.commit()) {
+        const QString reason = in.error() != QFileDevice::NoError ? in.errorString() : out.errorString();
+        out.cancelWriting();
+        throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), reason));
     }
 }
 

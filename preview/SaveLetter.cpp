@@ -1,32 +1,11 @@
 #include "SaveLetter.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
-
 #include "CommonDialog.h"
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
 #include "Failure.h"
 #include "Main.h"
 #include "Messenger.h"
-
-void copyFileReplacing(const QString &source, const QString &target)
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        throw Failure(QObject::tr("Cannot read the letter %1: %2")
-                              .arg(QDir::toNativeSeparators(source), in.errorString()));
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), out.errorString()));
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size() || !out.commit()) {
-        const QString reason = in.error() != QFileDevice::NoError ? in.errorString() : out.errorString();
-        out.cancelWriting();
-        throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), reason));
-    }
-}
 
 void SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordFile)
 {

@@ -13,7 +13,3 @@ class Messenger;
 // Replacing never loses the old file: the letter is written beside the
 // target and moved into place, so a failed copy leaves it as it was.
 void SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordFile);
-
-// Copies source to target through a file beside the target that is moved
-// into place at the end. Throws Failure with the reason when it cannot.
-void copyFileReplacing(const QString &source, const QString &target);

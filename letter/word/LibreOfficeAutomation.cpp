@@ -1,17 +1,60 @@
 #include "LibreOfficeAutomation.h"
 
+#include <atomic>
+
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 
+#include <cppuhelper/implbase1.hxx>
+#include <rtl/ref.hxx>
 #include <com/sun/star/document/MacroExecMode.hpp>
+#include <com/sun/star/io/IOException.hpp>
+#include <com/sun/star/task/PasswordRequest.hpp>
+#include <com/sun/star/task/XInteractionAbort.hpp>
+#include <com/sun/star/task/XInteractionHandler.hpp>
+#include <com/sun/star/task/XInteractionRequest.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 
 #include "LibreOfficeInstance.h"
+#include "OfficeProcess.h"
 #include "OfficeSpares.h"
 
 using namespace libreoffice;
 
 namespace {
+
+namespace io = com::sun::star::io;
+namespace task = com::sun::star::task;
+
+// How long the office program may take to tell its version.
+constexpr int VersionTimeoutMs = 10000;
+
+// Answers every question the office asks while loading with "abort", as
+// if there were nobody to ask, and notes whether it asked for a password,
+// so that a protected file can be told from a broken one. The office calls
+// it from its bridge's thread.
+class LoadQuestions : public cppu::WeakImplHelper1<task::XInteractionHandler>
+{
+public:
+    void SAL_CALL handle(const Reference<task::XInteractionRequest> &request) override
+    {
+        if (request->getRequest().isExtractableTo(cppu::UnoType<task::PasswordRequest>::get()))
+            m_passwordAsked = true;
+        const uno::Sequence<Reference<task::XInteractionContinuation>> answers = request->getContinuations();
+        for (const auto &answer : answers) {
+            if (Reference<task::XInteractionAbort> abort{answer, UNO_QUERY}; abort.is()) {
+                abort->select();
+                return;
+            }
+        }
+    }
+
+    bool passwordAsked() const { return m_passwordAsked; }
+
+private:
+    std::atomic<bool> m_passwordAsked{false};
+};
 
 class ApplicationImpl;
 
@@ -89,6 +132,15 @@ std::shared_ptr<word::Document> DocumentsImpl::open(const QString &path, const w
     if (!QFileInfo(path).isFile())
         throw Failure(QObject::tr("Cannot open %1: no such file").arg(QDir::toNativeSeparators(path)));
     const OUString url = fileUrl(path);
+    const rtl::Reference<LoadQuestions> questions = new LoadQuestions;
+    // The file, not the office, is the problem: say which way.
+    auto unreadable = [&] {
+        return questions->passwordAsked()
+                ? word::OpenFailure(word::OpenProblem::PasswordProtected,
+                                    QObject::tr("Cannot open %1: it is protected by a password").arg(path))
+                : word::OpenFailure(word::OpenProblem::NotADocument,
+                                    QObject::tr("Cannot open %1: the office cannot read it").arg(path));
+    };
     auto document = officeCall(QObject::tr("Open %1").arg(path), [&] {
         std::vector<beans::PropertyValue> props = {
             property("Hidden", uno::Any(true)),
@@ -96,16 +148,26 @@ std::shared_ptr<word::Document> DocumentsImpl::open(const QString &path, const w
             property("AsTemplate", uno::Any(false)),
             property("MacroExecutionMode",
                      uno::Any(sal_Int16(com::sun::star::document::MacroExecMode::NEVER_EXECUTE))),
+            property("InteractionHandler",
+                     uno::Any(Reference<task::XInteractionHandler>(questions.get()))),
         };
         if (options.readOnly)
             props.push_back(property("ReadOnly", uno::Any(*options.readOnly)));
-        Reference<lang::XComponent> model = instance->office->desktop()->loadComponentFromURL(
-                url, "_blank", 0, uno::Sequence<beans::PropertyValue>(props.data(), sal_Int32(props.size())));
+        Reference<lang::XComponent> model;
+        try {
+            model = instance->office->desktop()->loadComponentFromURL(
+                    url, "_blank", 0, uno::Sequence<beans::PropertyValue>(props.data(), sal_Int32(props.size())));
+        } catch (const io::IOException &) {
+            throw unreadable();
+        } catch (const lang::IllegalArgumentException &) {
+            throw unreadable();
+        }
         if (!model.is())
-            throw Failure(QObject::tr("Cannot open %1: the office cannot read it").arg(path));
+            throw unreadable();
         if (!Reference<text::XTextDocument>(model, UNO_QUERY).is()) {
             Reference<util::XCloseable>(model, UNO_QUERY_THROW)->close(true);
-            throw Failure(QObject::tr("Cannot open %1: it is not a text document").arg(path));
+            throw word::OpenFailure(word::OpenProblem::NotADocument,
+                                    QObject::tr("Cannot open %1: it is not a text document").arg(path));
         }
         return makeDocument(instance, model);
     });
@@ -136,6 +198,24 @@ std::vector<qint64> LibreOfficeAutomation::spareProcessIds() const
 int LibreOfficeAutomation::readySpares() const
 {
     return m_spares ? m_spares->readyCount() : 0;
+}
+
+QString LibreOfficeAutomation::officeVersion()
+{
+    const QString program = OfficeProcess::officeProgram();
+    if (program.isEmpty())
+        return {};
+    QProcess process;
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.start(program, {QStringLiteral("--version")});
+    if (!process.waitForFinished(VersionTimeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    // "LibreOffice 7.4.7.2 40(Build:2)": the name and the version.
+    const QStringList words = QString::fromLocal8Bit(process.readAllStandardOutput()).simplified().split(u' ');
+    return words.size() >= 2 ? words[0] + u' ' + words[1] : QString();
 }
 
 std::shared_ptr<word::Application> LibreOfficeAutomation::createApplication()

@@ -40,6 +40,8 @@ public:
     static constexpr int QuitTimeoutMs = 10000;
 
     std::shared_ptr<word::Application> createApplication() override;
+    // Asks the installed office program for its version.
+    QString officeVersion() override;
 
 private:
     std::unique_ptr<OfficeSpares> m_spares;

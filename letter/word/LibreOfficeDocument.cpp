@@ -1,6 +1,8 @@
 #include "LibreOfficeInstance.h"
 
 #include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/document/XDocumentProperties.hpp>
+#include <com/sun/star/document/XDocumentPropertiesSupplier.hpp>
 #include <com/sun/star/drawing/XDrawPageSupplier.hpp>
 #include <com/sun/star/drawing/XShape.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
@@ -12,6 +14,16 @@
 namespace libreoffice {
 
 namespace {
+
+util::DateTime unoDateTime(const QDateTime &when)
+{
+    const QDateTime local = when.toLocalTime();
+    const QDate d = local.date();
+    const QTime t = local.time();
+    return util::DateTime(sal_uInt32(t.msec()) * 1000000, sal_uInt16(t.second()), sal_uInt16(t.minute()),
+                          sal_uInt16(t.hour()), sal_uInt16(d.day()), sal_uInt16(d.month()),
+                          sal_Int16(d.year()), false);
+}
 
 class ReplacementImpl : public word::Replacement
 {
@@ -269,6 +281,21 @@ public:
         });
         m_instance->search.clear();
         m_closed = true;
+    }
+
+    void setBuiltInProperties(const word::DocumentProperties &wanted) override
+    {
+        ensureOpen(QObject::tr("BuiltInDocumentProperties"));
+        officeCall(QObject::tr("BuiltInDocumentProperties"), [&] {
+            Reference<com::sun::star::document::XDocumentPropertiesSupplier> supplier(m_model, UNO_QUERY_THROW);
+            Reference<com::sun::star::document::XDocumentProperties> props = supplier->getDocumentProperties();
+            // The writer of the letter is its author and its last editor.
+            props->setAuthor(toOUString(wanted.author));
+            props->setModifiedBy(toOUString(wanted.author));
+            props->setTitle(toOUString(wanted.title));
+            props->setCreationDate(unoDateTime(wanted.created));
+            props->setModificationDate(unoDateTime(wanted.modified));
+        });
     }
 
     std::shared_ptr<word::Range> range() override

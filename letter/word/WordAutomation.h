@@ -15,8 +15,10 @@
 #include <optional>
 #include <vector>
 
+#include <QDateTime>
 #include <QString>
 
+#include "Failure.h"
 #include "LetterFormat.h"
 
 namespace word {
@@ -59,6 +61,37 @@ struct FindExecuteArgs
     std::optional<bool> format{};
     std::optional<QString> replaceWith{};
     std::optional<WdReplace> replace{};
+};
+
+// The built-in document properties that say who wrote a document, what it
+// is and when it was written.
+struct DocumentProperties
+{
+    QString author;
+    QString title;
+    QDateTime created;
+    QDateTime modified;
+};
+
+// Why a file could not be opened as a document.
+enum class OpenProblem {
+    NotADocument,       // the office cannot read it as a text document
+    PasswordProtected,  // it asks for a password
+};
+
+// Thrown by Documents::open when the file itself is the problem (not the
+// office): it carries the reason along with the office's message.
+class OpenFailure : public Failure
+{
+public:
+    OpenFailure(OpenProblem problem, const QString &description)
+        : Failure(description), m_problem(problem)
+    {
+    }
+    OpenProblem problem() const { return m_problem; }
+
+private:
+    OpenProblem m_problem;
 };
 
 // A Find's "Replacement" object.
@@ -134,6 +167,8 @@ public:
     // and its fonts embedded). The document itself stays where it is.
     virtual void exportCopy(const QString &path, LetterFormat format) = 0;
     virtual void close(std::optional<WdSaveOptions> saveChanges = {}) = 0;
+    // Sets the built-in properties; the next save writes them.
+    virtual void setBuiltInProperties(const DocumentProperties &properties) = 0;
     // The whole main text.
     virtual std::shared_ptr<Range> range() = 0;
 };
@@ -147,7 +182,9 @@ class Documents
 {
 public:
     virtual ~Documents() = default;
-    // Opens the file itself as a document (hidden, macros never run).
+    // Opens the file itself as a document (hidden, macros never run, no
+    // question asked). Throws OpenFailure when the file is not a text
+    // document or is protected by a password.
     virtual std::shared_ptr<Document> open(const QString &path, const OpenOptions &options = {}) = 0;
 };
 
@@ -170,6 +207,9 @@ public:
     // A new, invisible instance of its own. Throws Failure when none can be
     // created.
     virtual std::shared_ptr<Application> createApplication() = 0;
+    // The name and version of the office in use ("LibreOffice 7.4.7.2"), as
+    // its installation tells it; empty when it cannot be told.
+    virtual QString officeVersion() { return {}; }
 };
 
 } // namespace word

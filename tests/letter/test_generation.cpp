@@ -13,56 +13,12 @@
 #include "Main.h"
 #include "DocumentReader.h"
 #include "PageSnapshot.h"
+#include "RecordingHost.h"
 #include "RecordingMessenger.h"
 #include "ScratchFiles.h"
 #include "ScriptedAutomation.h"
 
 namespace {
-
-// The windows' side of the generation, recorded.
-class RecordingHost : public GenerationHost
-{
-public:
-    RecordingHost(word::Automation &automation, ClipboardSource &clipboard, Messenger &messenger)
-        : m_automation(automation), m_clipboard(clipboard), m_messenger(messenger)
-    {
-    }
-
-    QString fields[FieldCount];
-    QStringList events;
-    QImage previewPicture;
-    QString wordFile;
-
-    QString fieldText(int index) const override { return fields[index]; }
-    void setFieldText(int index, const QString &text) override { fields[index] = text; }
-    void setBusyPointer(bool busy) override { events << (busy ? "busy" : "arrow"); }
-    void saveDocAsJpg(const QString &document) override
-    {
-        events << "snapshot";
-        SaveDocAsJPG(m_automation, m_clipboard, m_messenger, document, ScratchFiles::temporaryFolder());
-    }
-    void loadPreviewPicture(const QString &bitmapPath) override
-    {
-        events << "picture";
-        previewPicture = QImage(bitmapPath);
-        if (previewPicture.isNull())
-            throw Failure(QStringLiteral("no picture at %1").arg(bitmapPath));
-    }
-    void setPreviewWordFile(const QString &path) override { wordFile = path; }
-    void showPreview() override { events << "show preview"; }
-    void hideMainWindow() override { events << "hide main"; }
-
-    void fillSample()
-    {
-        for (int i = 0; i < VisibleFieldCount; ++i)
-            fields[i] = QString::fromUtf8(LetterFields[size_t(i)].sampleValue);
-    }
-
-private:
-    word::Automation &m_automation;
-    ClipboardSource &m_clipboard;
-    Messenger &m_messenger;
-};
 
 // A clipboard that never answers.
 class DeadClipboard : public ClipboardSource
@@ -97,14 +53,7 @@ class TestGeneration : public QObject
     // Generates with the real office and reads the letter back.
     DocumentReader::Document generate(RecordingHost &host, RecordingMessenger &messenger)
     {
-        bool busy = false;
-        GenerateLetter(host, m_office, messenger, busy);
-        [&] {
-            QVERIFY2(messenger.messages.empty(), qPrintable(messenger.texts().join(QLatin1Char('\n'))));
-            QVERIFY(!busy);
-            QVERIFY(FileExists(host.wordFile));
-        }();
-        return m_reader->read(host.wordFile);
+        return generateAndRead(host, m_office, messenger, *m_reader);
     }
 
 private slots:
@@ -175,9 +124,10 @@ private slots:
         QCOMPARE(letter.paragraphs.at(1).text, QStringLiteral("[yourname] Street"));
     }
 
-    void aStaleTemplateCopyIsUsedAndRemoved()
+    void aStaleTemplateCopyIsReplacedAndRemoved()
     {
-        // Leave a different letter where the template copy goes.
+        // Leave a different letter where the template copy goes: an earlier
+        // letter's template, which must not stand in for today's.
         {
             auto office = m_office.createApplication();
             const QString source = m_temp->filePath(QStringLiteral("source.doc"));
@@ -194,7 +144,7 @@ private slots:
         RecordingMessenger messenger;
         RecordingHost host(m_office, m_clipboard, messenger);
         const DocumentReader::Document letter = generate(host, messenger);
-        QCOMPARE(letter.paragraphs.back().text, QStringLiteral("Stale"));
+        QCOMPARE(letter.paragraphs.back().text, QStringLiteral("Enclosure"));
         QVERIFY(!FileExists(ScratchFiles::templateCopyPath(temp())));
         QVERIFY(!FileExists(ScratchFiles::snapshotPath(temp())));
     }

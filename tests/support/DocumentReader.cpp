@@ -14,9 +14,12 @@
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNameAccess.hpp>
 #include <com/sun/star/document/MacroExecMode.hpp>
+#include <com/sun/star/document/XDocumentProperties.hpp>
+#include <com/sun/star/document/XDocumentPropertiesSupplier.hpp>
 #include <com/sun/star/drawing/XDrawPageSupplier.hpp>
 #include <com/sun/star/drawing/XShape.hpp>
 #include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/lang/XServiceInfo.hpp>
 #include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
@@ -57,6 +60,15 @@ bool has(const Reference<css::beans::XPropertySet> &p, const char *name)
     return p->getPropertySetInfo()->hasPropertyByName(OUString::createFromAscii(name));
 }
 
+// A flag that may be missing or void (as in documents imported from RTF).
+bool flag(const Reference<css::beans::XPropertySet> &p, const char *name)
+{
+    if (!has(p, name))
+        return false;
+    const css::uno::Any value = p->getPropertyValue(OUString::createFromAscii(name));
+    return value.hasValue() && value.get<bool>();
+}
+
 QString textOf(const Reference<css::beans::XPropertySet> &p, const char *name)
 {
     if (!has(p, name))
@@ -64,7 +76,27 @@ QString textOf(const Reference<css::beans::XPropertySet> &p, const char *name)
     Reference<css::text::XText> t(p->getPropertyValue(OUString::createFromAscii(name)), UNO_QUERY);
     return t.is() ? toQString(t->getString()) : QString();
 }
+QDateTime dateTime(const css::util::DateTime &d)
+{
+    return QDateTime(QDate(d.Year, d.Month, d.Day), QTime(d.Hours, d.Minutes, d.Seconds),
+                     d.IsUTC ? Qt::UTC : Qt::LocalTime);
+}
+
+css::beans::PropertyValue value(const char *name, const css::uno::Any &v)
+{
+    css::beans::PropertyValue p;
+    p.Name = OUString::createFromAscii(name);
+    p.Value = v;
+    return p;
+}
 } // namespace
+
+QString DocumentReader::Document::everyText() const
+{
+    QStringList texts{bodyText()};
+    texts << tableCellTexts << firstPageHeader << primaryHeader << primaryFooter << frameTexts << shapeTexts;
+    return texts.join(QLatin1Char('\n'));
+}
 
 QString DocumentReader::Document::bodyText() const
 {
@@ -108,6 +140,14 @@ DocumentReader::Document DocumentReader::read(const QString &path)
                 result.filterName = toQString(arg.Value.get<OUString>());
         }
 
+        Reference<css::document::XDocumentProperties> properties =
+                Reference<css::document::XDocumentPropertiesSupplier>(component, UNO_QUERY_THROW)->getDocumentProperties();
+        result.author = toQString(properties->getAuthor());
+        result.modifiedBy = toQString(properties->getModifiedBy());
+        result.title = toQString(properties->getTitle());
+        result.created = dateTime(properties->getCreationDate());
+        result.modified = dateTime(properties->getModificationDate());
+
         Reference<css::text::XTextDocument> document(component, UNO_QUERY_THROW);
         Reference<css::container::XEnumerationAccess> body(document->getText(), UNO_QUERY_THROW);
         Reference<css::container::XEnumeration> it = body->createEnumeration();
@@ -126,8 +166,7 @@ DocumentReader::Document DocumentReader::read(const QString &path)
             Paragraph p;
             p.text = toQString(range->getString());
             p.style = toQString(prop<OUString>(props, "ParaStyleName"));
-            p.inList = has(props, "NumberingIsNumber") && props->getPropertyValue("NumberingIsNumber").hasValue()
-                    && prop<bool>(props, "NumberingIsNumber");
+            p.inList = flag(props, "NumberingIsNumber");
             result.paragraphs.push_back(p);
         }
 
@@ -149,13 +188,13 @@ DocumentReader::Document DocumentReader::read(const QString &path)
         result.firstPageHasOwnStyle = followName != firstName;
         Reference<css::beans::XPropertySet> primary(pageStyles->getByName(followName), UNO_QUERY_THROW);
         if (result.firstPageHasOwnStyle) {
-            result.firstPageHeader = prop<bool>(first, "HeaderIsOn") ? textOf(first, "HeaderText") : QString();
-        } else if (has(first, "FirstIsShared") && !prop<bool>(first, "FirstIsShared")) {
+            result.firstPageHeader = flag(first, "HeaderIsOn") ? textOf(first, "HeaderText") : QString();
+        } else if (has(first, "FirstIsShared") && !flag(first, "FirstIsShared")) {
             result.firstPageHeader = textOf(first, "HeaderTextFirst");
         }
-        result.primaryHeader = prop<bool>(primary, "HeaderIsOn") ? textOf(primary, "HeaderText") : QString();
-        result.primaryFooter = prop<bool>(primary, "FooterIsOn") ? textOf(primary, "FooterText") : QString();
-        if (prop<bool>(primary, "HeaderIsOn")) {
+        result.primaryHeader = flag(primary, "HeaderIsOn") ? textOf(primary, "HeaderText") : QString();
+        result.primaryFooter = flag(primary, "FooterIsOn") ? textOf(primary, "FooterText") : QString();
+        if (flag(primary, "HeaderIsOn")) {
             Reference<css::container::XEnumerationAccess> header(primary->getPropertyValue("HeaderText"), UNO_QUERY_THROW);
             Reference<css::container::XEnumeration> paras = header->createEnumeration();
             while (paras->hasMoreElements()) {
@@ -180,7 +219,7 @@ DocumentReader::Document DocumentReader::read(const QString &path)
         result.leftMargin = twips(prop<sal_Int32>(first, "LeftMargin"));
         result.rightMargin = twips(prop<sal_Int32>(first, "RightMargin"));
         sal_Int32 top = prop<sal_Int32>(first, "TopMargin");
-        if (prop<bool>(first, "HeaderIsOn"))
+        if (flag(first, "HeaderIsOn"))
             top += prop<sal_Int32>(first, "HeaderHeight"); // includes the body distance
         result.bodyTop = twips(top);
 
@@ -209,6 +248,26 @@ DocumentReader::Document DocumentReader::read(const QString &path)
         throw Failure(QStringLiteral("Reading %1 failed: %2").arg(path, toQString(e.Message)));
     }
     return result;
+}
+
+void DocumentReader::writeProtectedCopy(const QString &source, const QString &target,
+                                        const QString &filterName, const QString &password)
+{
+    try {
+        css::beans::PropertyValue args[] = {value("Hidden", css::uno::Any(true))};
+        Reference<css::lang::XComponent> component = m_office->desktop()->loadComponentFromURL(
+                fileUrl(source), "_blank", 0, css::uno::Sequence<css::beans::PropertyValue>(args, 1));
+        if (!component.is())
+            throw Failure(QStringLiteral("The office cannot read %1").arg(source));
+        css::beans::PropertyValue store[] = {value("FilterName", css::uno::Any(toOUString(filterName))),
+                                             value("Password", css::uno::Any(toOUString(password))),
+                                             value("Overwrite", css::uno::Any(true))};
+        Reference<css::frame::XStorable>(component, UNO_QUERY_THROW)
+                ->storeToURL(fileUrl(target), css::uno::Sequence<css::beans::PropertyValue>(store, 3));
+        Reference<css::util::XCloseable>(component, UNO_QUERY_THROW)->close(true);
+    } catch (const css::uno::Exception &e) {
+        throw Failure(QStringLiteral("Protecting %1 failed: %2").arg(source, toQString(e.Message)));
+    }
 }
 
 std::vector<qint64> childProcesses(qint64 parent, const QString &programName)

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -41,14 +42,24 @@ public:
         int pageWidth = 0, pageHeight = 0, leftMargin = 0, rightMargin = 0;
         int bodyTop = 0;                // page edge to the body text
         QStringList paragraphStyles;    // every paragraph style defined
+        // The built-in document properties.
+        QString author, modifiedBy, title;
+        QDateTime created, modified;
 
         QString bodyText() const;
+        // Every text of the letter: body, table cells, headers, footers,
+        // frames and shapes, one per line.
+        QString everyText() const;
     };
 
     DocumentReader();
     ~DocumentReader();
 
     Document read(const QString &path);
+    // Writes a copy of a document, in the given export filter's format,
+    // that opens only with the password.
+    void writeProtectedCopy(const QString &source, const QString &target, const QString &filterName,
+                            const QString &password);
     qint64 officeProcessId() const;
 
 private:

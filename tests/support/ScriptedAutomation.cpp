@@ -180,6 +180,7 @@ public:
     {
         m_s.enter(QStringLiteral("Document.SaveAs"));
         m_s.files[path] = m_data;
+        m_s.savedProperties[path] = m_properties;
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             throw Failure(QStringLiteral("Cannot save %1").arg(path));
@@ -197,6 +198,11 @@ public:
             file.write(story.second.toUtf8() + '\n');
     }
     void close(std::optional<word::WdSaveOptions>) override { m_s.enter(QStringLiteral("Document.Close")); }
+    void setBuiltInProperties(const word::DocumentProperties &properties) override
+    {
+        m_s.enter(QStringLiteral("Document.BuiltInDocumentProperties"));
+        m_properties = properties;
+    }
     std::shared_ptr<word::Range> range() override
     {
         m_s.enter(QStringLiteral("Document.Range"));
@@ -206,6 +212,7 @@ public:
 private:
     ScriptedAutomation &m_s;
     Data m_data;
+    word::DocumentProperties m_properties;
 };
 
 class ScriptedDocuments : public word::Documents

@@ -30,6 +30,8 @@ public:
     std::map<QString, std::set<int>> failures;
     // Every copy written through exportCopy: path and format.
     std::vector<std::pair<QString, word::LetterFormat>> exports;
+    // The document properties each saved file was written with, by path.
+    std::map<QString, word::DocumentProperties> savedProperties;
     // "create" fails when false.
     bool canCreate = true;
     // What CopyAsPicture puts on the clipboard.

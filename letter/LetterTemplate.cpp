@@ -1,0 +1,108 @@
+#include "LetterTemplate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "Failure.h"
+#include "LetterFields.h"
+#include "Main.h"
+#include "ScratchFiles.h"
+#include "WordAutomation.h"
+
+namespace LetterTemplate {
+
+namespace {
+// What the user can do about a template the letter cannot be made from.
+QString whatToDo()
+{
+    return QObject::tr("No letter was made. Put the file right, choose another one with "
+                       "Letter > Use My Own Template…, or go back to Letter > Built-in Letter.");
+}
+
+FileProblem problem(const QString &path, const QString &whatIsWrong)
+{
+    return FileProblem(QObject::tr("Your letter template %1 %2\n\n%3")
+                               .arg(QDir::toNativeSeparators(path), whatIsWrong, whatToDo()));
+}
+} // namespace
+
+QString storedChoice()
+{
+    return readSetting(QString::fromLatin1(SettingsKey));
+}
+
+void storeChoice(const QString &path)
+{
+    writeSetting(QString::fromLatin1(SettingsKey), path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath());
+}
+
+QString displayName(const QString &path)
+{
+    return path.isEmpty() ? QString() : QFileInfo(path).fileName();
+}
+
+QStringList dialogFilters()
+{
+    return {
+        QObject::tr("Letter templates (*.doc *.docx *.dot *.dotx *.odt *.ott *.rtf)"),
+        QObject::tr("Word documents and templates (*.doc *.docx *.dot *.dotx)"),
+        QObject::tr("OpenDocument texts and templates (*.odt *.ott)"),
+        QObject::tr("Rich Text Format (*.rtf)"),
+    };
+}
+
+QByteArray readChosen(const QString &path)
+{
+    if (path.isEmpty())
+        return templateBytes();
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw problem(path, QObject::tr("is gone: it may have been moved, renamed or deleted."));
+    if (info.isDir())
+        throw problem(path, QObject::tr("is a folder, not a document."));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw problem(path, QObject::tr("cannot be read: %1.").arg(file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw problem(path, QObject::tr("cannot be read: %1.").arg(file.errorString()));
+    return bytes;
+}
+
+QString writeCopy(const QByteArray &bytes, const QString &temp)
+{
+    const QString copy = ScratchFiles::templateCopyPath(temp);
+    // A copy an earlier letter left behind may be another template.
+    DeleteFileQuietly(copy);
+    if (FileExists(copy))
+        throw Failure(QObject::tr("Cannot replace the old template copy %1").arg(QDir::toNativeSeparators(copy)));
+    SaveBytesToFile(bytes, copy);
+    return copy;
+}
+
+std::shared_ptr<word::Document> openCopy(word::Application &office, const QString &copy, const QString &chosen)
+{
+    if (chosen.isEmpty())
+        return office.documents().open(copy, {.readOnly = true});
+    try {
+        return office.documents().open(copy, {.readOnly = true});
+    } catch (const word::OpenFailure &failure) {
+        if (failure.problem() == word::OpenProblem::PasswordProtected)
+            throw problem(chosen, QObject::tr("is protected by a password. Save a copy of it "
+                                              "without the password and choose that one."));
+        throw problem(chosen, QObject::tr("is not a document the word processor can open. Letter "
+                                          "templates are Word (.doc, .docx, .dot, .dotx), "
+                                          "OpenDocument (.odt, .ott) or RTF files."));
+    }
+}
+
+QString noPlaceholdersMessage(const QString &path)
+{
+    return QObject::tr("Your letter template %1 holds none of the placeholders, such as "
+                       "[YourName] or [CompanyName], so none of your entries are in the letter. "
+                       "It was made all the same.\n\nHelp > Placeholders… lists them all.")
+            .arg(QDir::toNativeSeparators(path));
+}
+
+} // namespace LetterTemplate

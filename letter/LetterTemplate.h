@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace word { class Application; class Document; }
+
+// The template a letter is made from: the built-in one, or a file of the
+// user's own, named by its absolute path. An empty path is the built-in
+// template.
+//
+// The choice lives in the settings group under the key "Template"; a
+// settings file without it (as every earlier version wrote) means the
+// built-in template.
+namespace LetterTemplate {
+
+inline constexpr char SettingsKey[] = "Template";
+
+// The chosen template's path, empty for the built-in one.
+QString storedChoice();
+// Remembers the choice (an empty path: the built-in template). Throws
+// Failure when the settings file cannot be written.
+void storeChoice(const QString &path);
+
+// "my-letter.docx" for a user's template; empty for the built-in one.
+QString displayName(const QString &path);
+
+// The file kinds a user's template may be, as a file dialog's filters:
+// Word, OpenDocument and RTF, then all of them together first.
+QStringList dialogFilters();
+
+// The bytes of the chosen template: the built-in resource, or the user's
+// file exactly as it is (read only, never locked). Throws FileProblem,
+// naming the file in plain words, when the user's file is gone or cannot
+// be read.
+QByteArray readChosen(const QString &path);
+
+// Writes the template copy for one letter into the temporary folder: a
+// copy left there by an earlier letter is replaced, never used. Goes
+// through SaveBytesToFile, so the copy is created new and the user's own.
+// Returns the copy's path.
+QString writeCopy(const QByteArray &bytes, const QString &temp);
+
+// Opens the template copy read-only. For a user's template, a copy the
+// office cannot open throws FileProblem naming the user's file (not the
+// copy) and what is wrong with it.
+std::shared_ptr<word::Document> openCopy(word::Application &office, const QString &copy, const QString &chosen);
+
+// Told (as a FileProblem) when a user's template holds none of the
+// placeholders; the letter is made all the same.
+QString noPlaceholdersMessage(const QString &path);
+
+} // namespace LetterTemplate

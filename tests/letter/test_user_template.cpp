@@ -1,0 +1,290 @@
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "DocumentReader.h"
+#include "ErrorReport.h"
+#include "GenerateLetter.h"
+#include "LetterFields.h"
+#include "LetterTemplate.h"
+#include "LibreOfficeAutomation.h"
+#include "Main.h"
+#include "RecordingHost.h"
+#include "RecordingMessenger.h"
+#include "SaveBuiltInLetter.h"
+#include "ScratchFiles.h"
+
+// Letters from a template of the user's own, through the real office: the
+// user's template filled everywhere and left as it was, the templates a
+// letter cannot be made from, the built-in letter saved as a starting
+// point, and what the saved letter says about itself.
+class TestUserTemplate : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_temp;   // the scratch folder
+    std::unique_ptr<QTemporaryDir> m_files;  // the user's own files
+    LibreOfficeAutomation m_office;
+    SystemClipboardSource m_clipboard;
+    std::unique_ptr<DocumentReader> m_reader;
+
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // A fixture copied among the user's files, where it can be changed.
+    QString userCopy(const QString &fixture)
+    {
+        const QString path = m_files->filePath(QFileInfo(fixture).fileName());
+        QFile::remove(path);
+        if (!QFile::copy(QFINDTESTDATA(fixture), path))
+            return {};
+        return path;
+    }
+
+    // Makes a letter with the real office; the scratch document is kept
+    // as host.wordFile.
+    void generate(RecordingHost &host, RecordingMessenger &messenger)
+    {
+        bool busy = false;
+        GenerateLetter(host, m_office, messenger, busy);
+        QVERIFY(!busy);
+    }
+
+    DocumentReader::Document generateAndRead(const QString &templateFile)
+    {
+        RecordingMessenger messenger;
+        RecordingHost host(m_office, m_clipboard, messenger);
+        host.fillSample();
+        host.chosenTemplate = templateFile;
+        return ::generateAndRead(host, m_office, messenger, *m_reader);
+    }
+
+private slots:
+    void initTestCase() { m_reader = std::make_unique<DocumentReader>(); }
+
+    void init()
+    {
+        m_temp = std::make_unique<QTemporaryDir>();
+        m_files = std::make_unique<QTemporaryDir>();
+        qputenv("temp", QFile::encodeName(m_temp->path()));
+    }
+
+    void cleanup() { qunsetenv("temp"); }
+
+    void everyPlaceholderIsFilledAndTheTemplateStaysAsItWas_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        QTest::newRow("Word 2007-365") << QStringLiteral("data/user-template/my-letter.docx");
+        QTest::newRow("OpenDocument") << QStringLiteral("data/user-template/my-letter.odt");
+    }
+
+    void everyPlaceholderIsFilledAndTheTemplateStaysAsItWas()
+    {
+        QFETCH(QString, fixture);
+        const QString mine = userCopy(fixture);
+        QVERIFY(!mine.isEmpty());
+        const QByteArray before = contents(mine);
+        const QDateTime modifiedBefore = QFileInfo(mine).lastModified();
+
+        const DocumentReader::Document letter = generateAndRead(mine);
+
+        // Body, a split and bold placeholder, the header, the table and the
+        // text box, whatever the letter case of the placeholder.
+        QCOMPARE(letter.filterName, QStringLiteral("MS Word 97"));
+        const QString text = letter.everyText();
+        QVERIFY2(!text.contains(QLatin1Char('[')), qPrintable(text));
+        QVERIFY(letter.bodyText().contains(QStringLiteral("Dear Vore Vurud,")));
+        QVERIFY(letter.bodyText().contains(QStringLiteral("joinery to Vuvodud Arudaziz Inc., and")));
+        QVERIFY(letter.bodyText().contains(letterDate()));
+        QVERIFY2((letter.firstPageHeader + letter.primaryHeader)
+                         .contains(QStringLiteral("Dorian Vell · 1234 East Main Street · Boise, ID 91002")),
+                 qPrintable(letter.primaryHeader));
+        QVERIFY(letter.tableCellTexts.contains(QStringLiteral("Vore Vurud")));
+        QVERIFY(letter.tableCellTexts.contains(QStringLiteral("Vuvodud Arudaziz Inc.")));
+        QVERIFY(letter.tableCellTexts.contains(QStringLiteral("123 Garage St")));
+        QVERIFY(letter.tableCellTexts.contains(QStringLiteral("Hawthorne, CA 90250")));
+        QVERIFY2((letter.frameTexts + letter.shapeTexts).contains(QStringLiteral("Contractor")), qPrintable(text));
+
+        // The user's file is exactly as it was, and nothing of the letter
+        // is left in the scratch folder but the letter itself.
+        QCOMPARE(contents(mine), before);
+        QCOMPARE(QFileInfo(mine).lastModified(), modifiedBefore);
+        QCOMPARE(QDir(m_files->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(mine).fileName()});
+        QCOMPARE(QDir(m_temp->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void aBadTemplateIsToldPlainlyAndNothingIsLost_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("gone") << "gone" << "is gone";
+        QTest::newRow("unreadable") << "unreadable" << "cannot be read";
+        QTest::newRow("a folder") << "folder" << "is a folder";
+        QTest::newRow("not a document") << "garbage" << "is not a document the word processor can open";
+        QTest::newRow("an image") << "image" << "is not a document the word processor can open";
+        QTest::newRow("password, Word 97") << "password-doc" << "is protected by a password";
+        QTest::newRow("password, OpenDocument") << "password-odt" << "is protected by a password";
+    }
+
+    void aBadTemplateIsToldPlainlyAndNothingIsLost()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, expected);
+        QString mine = m_files->filePath(QStringLiteral("my-letter.docx"));
+        if (kind == u"unreadable") {
+            // Opens, but every read fails (even for the superuser).
+            QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), mine));
+        } else if (kind == u"folder") {
+            QVERIFY(QDir().mkpath(mine));
+        } else if (kind == u"garbage") {
+            QFile file(mine);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray("PK\x03\x04 this zip is cut short \x00\x01\x02\xff", 33));
+        } else if (kind == u"image") {
+            mine = m_files->filePath(QStringLiteral("photo.odt"));
+            QImage(40, 30, QImage::Format_RGB32).save(mine, "PNG");
+        } else if (kind.startsWith(u"password")) {
+            const bool word = kind.endsWith(u"doc");
+            mine = m_files->filePath(word ? QStringLiteral("secret.doc") : QStringLiteral("secret.odt"));
+            m_reader->writeProtectedCopy(QFINDTESTDATA("data/user-template/my-letter.fodt"), mine,
+                                         word ? QStringLiteral("MS Word 97") : QStringLiteral("writer8"),
+                                         QStringLiteral("open sesame"));
+        }
+
+        RecordingMessenger messenger;
+        RecordingHost host(m_office, m_clipboard, messenger);
+        host.fillSample();
+        host.fields[DateFieldIndex] = QStringLiteral("March 3, 2026");
+        host.chosenTemplate = mine;
+        generate(host, messenger);
+
+        // One plain message that names the file and says what is wrong.
+        QCOMPARE(messenger.messages.size(), size_t(1));
+        const QString message = messenger.messages[0].text;
+        QVERIFY2(message.contains(QDir::toNativeSeparators(mine)), qPrintable(message));
+        QVERIFY2(message.contains(expected), qPrintable(message));
+        QVERIFY(!message.contains(QLatin1String(ErrorReportCaption)));
+        QVERIFY(!message.contains(QStringLiteral("at line")));
+        QCOMPARE(messenger.messages[0].icon, Messenger::Icon::Warning);
+
+        // No letter, the fields as they were, nothing left behind.
+        QCOMPARE(host.events, (QStringList{"busy", "arrow"}));
+        for (int i = 0; i < VisibleFieldCount; ++i)
+            QCOMPARE(host.fields[i], QString::fromUtf8(LetterFields[size_t(i)].sampleValue));
+        QCOMPARE(host.fields[DateFieldIndex], QStringLiteral("March 3, 2026"));
+        QVERIFY(QDir(m_temp->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    void aTemplateWithoutPlaceholdersIsToldAndStillMakesTheLetter()
+    {
+        const QString mine = m_files->filePath(QStringLiteral("plain.rtf"));
+        {
+            QFile file(mine);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Liberation Serif;}}\\f0 To whom it may concern.\\par}");
+        }
+        RecordingMessenger messenger;
+        RecordingHost host(m_office, m_clipboard, messenger);
+        host.fillSample();
+        host.chosenTemplate = mine;
+        generate(host, messenger);
+
+        QCOMPARE(messenger.messages.size(), size_t(1));
+        QVERIFY(messenger.messages[0].text.contains(QDir::toNativeSeparators(mine)));
+        QVERIFY(messenger.messages[0].text.contains(QStringLiteral("none of the placeholders")));
+        QVERIFY(host.events.contains(QStringLiteral("show preview")));
+        QCOMPARE(m_reader->read(host.wordFile).bodyText(), QStringLiteral("To whom it may concern."));
+    }
+
+    void theBuiltInLetterSavedInEachFormatMakesTheSameLetter_data()
+    {
+        QTest::addColumn<word::LetterFormat>("format");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("docx") << word::LetterFormat::WordXml << "MS Word 2007 XML";
+        QTest::newRow("odt") << word::LetterFormat::OpenDocument << "writer8";
+        QTest::newRow("doc") << word::LetterFormat::Word97 << "MS Word 97";
+    }
+
+    void theBuiltInLetterSavedInEachFormatMakesTheSameLetter()
+    {
+        QFETCH(word::LetterFormat, format);
+        QFETCH(QString, filter);
+        const QString saved = m_files->filePath(QStringLiteral("my-letter.")
+                                                + QLatin1String(word::letterFormatInfo(format).suffix));
+        // A file already there is replaced.
+        {
+            QFile old(saved);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("an older file");
+        }
+        saveBuiltInLetter(m_office, saved, format);
+        QCOMPARE(m_reader->read(saved).filterName, filter);
+        QVERIFY(QDir(m_temp->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QCOMPARE(QDir(m_files->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+        const QString builtIn = generateAndRead(QString()).bodyText();
+        const QString fromSaved = generateAndRead(saved).bodyText();
+        QCOMPARE(fromSaved, builtIn);
+        QVERIFY(fromSaved.contains(QStringLiteral("Dear Vore Vurud:")));
+    }
+
+    void aNameIsSavedInTheFormatItsSuffixNames_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<word::LetterFormat>("inDialog");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<word::LetterFormat>("format");
+        QTest::newRow("no suffix") << "/d/my" << word::LetterFormat::WordXml << "/d/my.docx" << word::LetterFormat::WordXml;
+        QTest::newRow("typed .odt") << "/d/my.ODT" << word::LetterFormat::WordXml << "/d/my.ODT" << word::LetterFormat::OpenDocument;
+        QTest::newRow("typed .doc") << "/d/my.doc" << word::LetterFormat::OpenDocument << "/d/my.doc" << word::LetterFormat::Word97;
+        QTest::newRow("other dot") << "/d/v1.2" << word::LetterFormat::Word97 << "/d/v1.2.doc" << word::LetterFormat::Word97;
+        QTest::newRow("pdf is no template") << "/d/my.pdf" << word::LetterFormat::WordXml << "/d/my.pdf.docx" << word::LetterFormat::WordXml;
+    }
+
+    void aNameIsSavedInTheFormatItsSuffixNames()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(word::LetterFormat, inDialog);
+        QFETCH(QString, path);
+        QFETCH(word::LetterFormat, format);
+        const SaveTarget target = saveTargetFor(chosen, inDialog);
+        QCOMPARE(target.path, path);
+        QCOMPARE(target.format, format);
+    }
+
+    void theSavedLetterDescribesTheLetterNotTheProgram_data()
+    {
+        QTest::addColumn<QString>("company");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("to a company") << "Vuvodud Arudaziz Inc." << "Letter to Vuvodud Arudaziz Inc.";
+        QTest::newRow("to a person") << "" << "Letter to Vore Vurud";
+    }
+
+    void theSavedLetterDescribesTheLetterNotTheProgram()
+    {
+        QFETCH(QString, company);
+        QFETCH(QString, title);
+        RecordingMessenger messenger;
+        RecordingHost host(m_office, m_clipboard, messenger);
+        host.fillSample();
+        host.fields[11] = company;
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-2);
+        generate(host, messenger);
+        QVERIFY(messenger.messages.empty());
+        const QDateTime after = QDateTime::currentDateTime().addSecs(2);
+
+        const DocumentReader::Document letter = m_reader->read(host.wordFile);
+        QCOMPARE(letter.author, QStringLiteral("Dorian Vell"));
+        QCOMPARE(letter.title, title);
+        QVERIFY2(letter.created >= before && letter.created <= after, qPrintable(letter.created.toString(Qt::ISODate)));
+        QVERIFY2(letter.modified >= before && letter.modified <= after, qPrintable(letter.modified.toString(Qt::ISODate)));
+    }
+};
+
+QTEST_MAIN(TestUserTemplate)
+#include "test_user_template.moc"
