@@ -10,6 +10,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QToolTip>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStandardPaths>
+#include <QToolButton>
 
 #include "AppTitle.h"
 #include "Form2.h"
@@ -18,15 +22,20 @@
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
 #include "Failure.h"
+#include "FileChooser.h"
+#include "HelpTexts.h"
 #include "IsInstalled.h"
 #include "LetterFields.h"
+#include "LetterTemplate.h"
 #include "Main.h"
 #include "Messenger.h"
 #include "PushButton.h"
+#include "SaveBuiltInLetter.h"
 #include "SkinFramework.h"
 #include "Twips.h"
 #include "WindowLook.h"
 #include "WindowPlacement.h"
+#include "WordAutomation.h"
 
 namespace {
 constexpr int ClientWidth = 8040, ClientHeight = 5670; // twips
@@ -107,18 +116,77 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     : QWidget(parent), m_services(services), m_pointer(this),
       SkinFramework1(std::make_unique<SkinFramework>()),
       m_endProgram([] { QCoreApplication::quit(); }),
-      m_programFolder(QCoreApplication::applicationDirPath()), m_inputBlock(this)
+      m_programFolder(QCoreApplication::applicationDirPath()), m_inputBlock(this),
+      m_ownFileChooser(std::make_unique<FileDialogChooser>(this)), m_fileChooser(m_ownFileChooser.get())
 {
     setWindowTitle(QStringLiteral("Form1"));
     setMouseTracking(true);
     setColours(this, Qt::white, DesignText);
     createControls();
     describeControls();
-    setFixedSize(twipsToPixels(ClientWidth, this), twipsToPixels(ClientHeight, this));
+    createMenus();
+    setFixedSize(twipsToPixels(ClientWidth, this), clientTop() + twipsToPixels(ClientHeight, this));
     placeInsideScreen(this);
 }
 
 Form1::~Form1() = default;
+
+int Form1::clientTop() const
+{
+    return menuBar->height();
+}
+
+void Form1::createMenus()
+{
+    menuBar = new QMenuBar(this);
+    // Part of the window on every desktop, so that the client area below
+    // it keeps its size and place.
+    menuBar->setNativeMenuBar(false);
+    menuBar->setAutoFillBackground(true);
+    menuBar->setAccessibleName(tr("Menu bar"));
+    menuBar->setAccessibleDescription(tr("The Letter, Edit and Help menus"));
+
+    letterMenu = menuBar->addMenu(tr("&Letter"));
+    letterMenu->setAccessibleDescription(tr("The letter's template, and Quit"));
+    builtInLetterAction = letterMenu->addAction(tr("&Built-in Letter"), this, &Form1::BuiltInLetter_Click);
+    builtInLetterAction->setCheckable(true);
+    builtInLetterAction->setChecked(true);
+    builtInLetterAction->setStatusTip(tr("Make letters from the built-in template"));
+    useMyOwnTemplateAction = letterMenu->addAction(tr("&Use My Own Template…"), this, &Form1::UseMyOwnTemplate_Click);
+    useMyOwnTemplateAction->setStatusTip(tr("Make letters from a document of your own that holds the placeholders"));
+    saveBuiltInLetterAsAction = letterMenu->addAction(tr("&Save Built-in Letter As…"), this,
+                                                      &Form1::SaveBuiltInLetterAs_Click);
+    saveBuiltInLetterAsAction->setStatusTip(tr("Save the built-in letter to write your own text around its placeholders"));
+    letterMenu->addSeparator();
+    quitAction = letterMenu->addAction(tr("&Quit"), this, &Form1::close);
+    quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quitAction->setShortcutContext(Qt::ApplicationShortcut);
+
+    editMenu = menuBar->addMenu(tr("&Edit"));
+    editMenu->setAccessibleDescription(tr("Undo Clear"));
+    editMenu->addAction(undoClearAction);
+
+    helpMenu = menuBar->addMenu(tr("&Help"));
+    helpMenu->setAccessibleDescription(tr("The placeholders, and about Tessaline"));
+    placeholdersAction = helpMenu->addAction(tr("&Placeholders…"), this, &Form1::Placeholders_Click);
+    aboutAction = helpMenu->addAction(tr("&About Tessaline"), this, &Form1::About_Click);
+
+    // The bar's button for menus that do not fit (never needed at this width).
+    const QList<QToolButton *> barButtons = menuBar->findChildren<QToolButton *>();
+    for (QToolButton *button : barButtons) {
+        button->setAccessibleName(tr("More menus"));
+        button->setAccessibleDescription(tr("The menus that do not fit on the menu bar"));
+    }
+    menuBar->adjustSize();
+    menuBar->setGeometry(0, 0, twipsToPixels(ClientWidth, this), menuBar->sizeHint().height());
+    // The client area, with every control at its place, begins below the
+    // menu bar.
+    const QList<QWidget *> onTheWindow = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *child : onTheWindow) {
+        if (child != menuBar && !child->isWindow())
+            child->move(child->x(), child->y() + clientTop());
+    }
+}
 
 void Form1::createControls()
 {
@@ -254,7 +322,10 @@ Form1::LoadResult Form1::Form_Load()
     bool officeAvailable = true;
 
     trap.step(100, [&] { ApplySkin(); });
-    trap.step(102, [&] { setWindowTitle(QString::fromLatin1(ProductName)); });
+    trap.step(102, [&] {
+        m_templateFile = LetterTemplate::storedChoice();
+        showTemplateChoice();
+    });
     trap.step(104, [&] { setWindowIcon(applicationIcon()); });
     trap.step(106, [&] { SetAppTitle(); });
     const QString cursorPath = m_programFolder + QStringLiteral("/HAND-M.CUR");
@@ -334,6 +405,108 @@ void Form1::PushButton6_Click()
     // it is over (unless this click came inside a run still going on).
     if (!mBusy && isInputBlocked())
         setBusyPointer(false);
+}
+
+void Form1::setFileChooser(FileChooser *chooser)
+{
+    m_fileChooser = chooser ? chooser : m_ownFileChooser.get();
+}
+
+void Form1::showTemplateChoice()
+{
+    const QString name = LetterTemplate::displayName(m_templateFile);
+    setWindowTitle(name.isEmpty() ? QString::fromLatin1(ProductName)
+                                  : QString::fromLatin1(ProductName) + QStringLiteral(" \u2014 ") + name);
+    builtInLetterAction->setChecked(m_templateFile.isEmpty());
+}
+
+void Form1::BuiltInLetter_Click()
+{
+    ErrorTrap trap(m_services.messenger, QString::fromLatin1(ReportLocation::Form1_BuiltInLetter_Click));
+    trap.step(100, [&] { LetterTemplate::storeChoice(QString()); });
+    trap.step(102, [&] { m_templateFile.clear(); });
+    trap.step(104, [&] { showTemplateChoice(); });
+}
+
+void Form1::UseMyOwnTemplate_Click()
+{
+    ErrorTrap trap(m_services.messenger, QString::fromLatin1(ReportLocation::Form1_UseMyOwnTemplate_Click));
+    QString chosen;
+    // The dialog opens where the template in use lives, else in Documents.
+    const QString startFolder = m_templateFile.isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+            : QFileInfo(m_templateFile).absolutePath();
+    trap.step(100, [&] { chosen = m_fileChooser->openTemplate(startFolder, LetterTemplate::dialogFilters()); });
+    if (chosen.isEmpty()) {
+        showTemplateChoice(); // a cancelled choice changes nothing
+        return;
+    }
+    bool stored = false;
+    trap.step(102, [&] {
+        LetterTemplate::storeChoice(chosen);
+        stored = true;
+    });
+    if (stored)
+        trap.step(104, [&] { m_templateFile = QFileInfo(chosen).absoluteFilePath(); });
+    trap.step(106, [&] { showTemplateChoice(); });
+}
+
+void Form1::SaveBuiltInLetterAs_Click()
+{
+    ErrorTrap trap(m_services.messenger, QString::fromLatin1(ReportLocation::Form1_SaveBuiltInLetterAs_Click));
+    if (mBusy)
+        return;
+    std::optional<FileChooser::SaveChoice> choice;
+    const QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+            + QStringLiteral("/my-letter.") + QLatin1String(word::letterFormatInfo(BuiltInLetterFormats[0]).suffix);
+    trap.step(100, [&] {
+        choice = m_fileChooser->saveLetter(suggested, {std::begin(BuiltInLetterFormats), std::end(BuiltInLetterFormats)});
+    });
+    if (!choice)
+        return;
+    const SaveTarget target = saveTargetFor(choice->path, choice->format);
+    if (trap.test(102, [&] { return FileExists(target.path); })) {
+        const auto answer = m_services.messenger.askYesNo(
+                tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(target.path)));
+        if (answer != Messenger::Answer::Yes)
+            return;
+    }
+    bool saved = false;
+    mBusy = true;
+    trap.step(104, [&] { setBusyPointer(true); });
+    trap.step(106, [&] {
+        saveBuiltInLetter(m_services.automation, target.path, target.format);
+        saved = true;
+    });
+    trap.step(108, [&] { setBusyPointer(false); });
+    mBusy = false;
+    if (saved) {
+        trap.step(110, [&] {
+            m_services.messenger.showMessage(
+                    tr("The built-in letter is saved as %1.\n\nOpen it in your word processor, write your "
+                       "own text around the placeholders, save it, and choose it with "
+                       "Letter > Use My Own Template….").arg(QDir::toNativeSeparators(target.path)),
+                    QString(), Messenger::Icon::None);
+        });
+    }
+}
+
+void Form1::Placeholders_Click()
+{
+    m_services.messenger.showMessage(placeholdersHelp(), tr("Placeholders"), Messenger::Icon::None);
+}
+
+void Form1::About_Click()
+{
+    QString scratchFolder;
+    try {
+        scratchFolder = ScratchFiles::temporaryFolder();
+    } catch (const std::exception &e) {
+        scratchFolder = QString::fromUtf8(e.what());
+    }
+    m_services.messenger.showMessage(
+            aboutText(m_services.automation.officeVersion(), settingsFileName(), scratchFolder),
+            tr("About %1").arg(QString::fromLatin1(ProductName)), Messenger::Icon::None);
 }
 
 void Form1::SaveDocAsJPG(const QString &inFile)

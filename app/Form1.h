@@ -14,12 +14,15 @@
 
 class ClipboardSource;
 class FieldStore;
+class FileChooser;
 class Form2;
 class Frame;
 class Messenger;
 class PushButton;
 class QAction;
 class QLabel;
+class QMenu;
+class QMenuBar;
 class SkinFramework;
 namespace word { class Automation; }
 
@@ -50,7 +53,8 @@ protected:
 
 // The main window: the twelve visible letter fields (and the hidden date
 // field) with the commands "Start Creating Template", "Clear/Reset Data"
-// and "Load Sample/Example Data".
+// and "Load Sample/Example Data", and a menu bar above its client area
+// with the letter's template and help.
 class Form1 : public QWidget, private GenerationHost
 {
     Q_OBJECT
@@ -80,6 +84,32 @@ public:
     // Brings back the twelve values that the last "Clear/Reset Data"
     // emptied, and stores them again.
     void undoClear();
+    void BuiltInLetter_Click();        // "Built-in Letter"
+    void UseMyOwnTemplate_Click();     // "Use My Own Template…"
+    void SaveBuiltInLetterAs_Click();  // "Save Built-in Letter As…"
+    void Placeholders_Click();         // "Placeholders…"
+    void About_Click();                // "About Tessaline"
+
+    // The template letters are made from: a user's file, or empty for the
+    // built-in one. Read from the settings at load.
+    QString templateFile() const override { return m_templateFile; }
+    // The file dialogs; the real ones unless set.
+    void setFileChooser(FileChooser *chooser);
+
+    // The menu bar above the client area (every control keeps its place
+    // within the client area, below it), its menus and their commands.
+    QMenuBar *menuBar = nullptr;
+    QMenu *letterMenu = nullptr;
+    QMenu *editMenu = nullptr;  // "Undo Clear"
+    QMenu *helpMenu = nullptr;
+    QAction *builtInLetterAction = nullptr;
+    QAction *useMyOwnTemplateAction = nullptr;
+    QAction *saveBuiltInLetterAsAction = nullptr;
+    QAction *quitAction = nullptr;
+    QAction *placeholdersAction = nullptr;
+    QAction *aboutAction = nullptr;
+    // Where the client area begins: the menu bar's height, in pixels.
+    int clientTop() const;
 
     // Renders the document's first page into the snapshot bitmap.
     void SaveDocAsJPG(const QString &inFile);
@@ -118,6 +148,9 @@ private:
     void updateUndoClear();
     // Shows the main window again after the preview, the first field ready.
     void comeBack();
+    void createMenus();
+    // Makes the choice the one in use: caption, menu check, settings.
+    void showTemplateChoice();
 
     // GenerationHost
     QString fieldText(int index) const override;
@@ -140,6 +173,9 @@ private:
     // Set while a command sets the fields as a whole (clear and its undo),
     // whose own changes do not end the undo offer.
     bool m_settingAllFields = false;
+    QString m_templateFile;
+    std::unique_ptr<FileChooser> m_ownFileChooser;
+    FileChooser *m_fileChooser = nullptr;
     bool mBusy = false;
     bool m_storeFailureShown = false;
 };

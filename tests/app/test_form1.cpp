@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -16,16 +17,19 @@
 #include "AppTitle.h"
 #include "ErrorReport.h"
 #include "Failure.h"
+#include "FileChooser.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "IsInstalled.h"
 #include "LetterFields.h"
+#include "LetterTemplate.h"
 #include "Main.h"
 #include "PushButton.h"
 #include "RecordingMessenger.h"
 #include "ScratchFiles.h"
 #include "ScriptedAutomation.h"
 #include "SkinFramework.h"
+#include "Twips.h"
 #include "WindowLook.h"
 
 namespace {
@@ -43,6 +47,26 @@ public:
 
 private:
     int m_failing;
+};
+
+// File dialogs answered by the test: what the user picks, and what the
+// dialogs were asked.
+class ScriptedFileChooser : public FileChooser
+{
+public:
+    QString templateToPick;
+    std::optional<SaveChoice> saveToPick;
+    QStringList startFolders;
+
+    QString openTemplate(const QString &startFolder, const QStringList &) override
+    {
+        startFolders << startFolder;
+        return templateToPick;
+    }
+    std::optional<SaveChoice> saveLetter(const QString &, const std::vector<word::LetterFormat> &) override
+    {
+        return saveToPick;
+    }
 };
 
 QString sourceFile(const char *relative)
@@ -81,11 +105,13 @@ private:
     SettingsStore m_store;
     OfficeWithAMoment m_office;
     SystemClipboardSource m_clipboard;
+    ScriptedFileChooser m_files;
 
     std::unique_ptr<Form1> makeForm(FieldStore *store = nullptr)
     {
         auto form = std::make_unique<Form1>(Form1Services{m_messenger, store ? *store : m_store, m_office, m_clipboard});
         form->setProgramFolder(m_programFolder->path());
+        form->setFileChooser(&m_files);
         return form;
     }
 
@@ -107,6 +133,14 @@ private:
         return form;
     }
 
+    // A user's template file among the test's files.
+    QString userTemplate(const QString &name)
+    {
+        const QString path = m_programFolder->filePath(name);
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write("a letter of my own") > 0 ? path : QString();
+    }
+
 private slots:
     void init()
     {
@@ -117,6 +151,7 @@ private slots:
         qputenv("temp", QFile::encodeName(m_temp->path()));
         m_messenger = RecordingMessenger();
         m_office = OfficeWithAMoment();
+        m_files = ScriptedFileChooser();
     }
 
     void cleanup()
@@ -132,6 +167,7 @@ private slots:
         for (auto *field : form->Text1)
             QVERIFY(field->text().isEmpty());
         QCOMPARE(form->windowTitle(), QStringLiteral("Tessaline"));
+        QVERIFY(form->builtInLetterAction->isChecked()); // no Template key: the built-in letter
         QVERIFY(!form->windowIcon().isNull());
         QCOMPARE(m_office.created, 1);
         QCOMPARE(m_office.quits, 1);
@@ -176,6 +212,177 @@ private slots:
         for (int i = 0; i < VisibleFieldCount; ++i)
             QCOMPARE(restarted->Text1[size_t(i)]->text(), QString::fromUtf8(LetterFields[size_t(i)].sampleValue));
         QVERIFY(restarted->Text1[DateFieldIndex]->text().isEmpty());
+    }
+
+    void theMenusHoldTheirCommandsEachWithAMnemonic()
+    {
+        auto form = makeForm();
+        const QList<QAction *> menus = form->menuBar->actions();
+        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus[0]->text(), QStringLiteral("&Letter"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("&Edit"));
+        QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
+        QCOMPARE(form->editMenu->actions(), QList<QAction *>{form->undoClearAction});
+        QStringList letter, help;
+        for (QAction *action : form->letterMenu->actions())
+            letter << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        for (QAction *action : form->helpMenu->actions())
+            help << action->text();
+        QCOMPARE(letter, (QStringList{"&Built-in Letter", "&Use My Own Template…", "&Save Built-in Letter As…", "-", "&Quit"}));
+        QCOMPARE(help, (QStringList{"&Placeholders…", "&About Tessaline"}));
+        QCOMPARE(form->quitAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+        QVERIFY(form->builtInLetterAction->isCheckable());
+        // No two items of a menu share a mnemonic.
+        for (const QStringList &items : {letter, help, QStringList{"&Letter", "&Edit", "&Help"}}) {
+            QSet<QChar> keys;
+            for (const QString &item : items) {
+                if (item == u"-")
+                    continue;
+                QVERIFY2(item.indexOf(u'&') >= 0, qPrintable(item));
+                keys.insert(item.at(item.indexOf(u'&') + 1).toLower());
+            }
+            QCOMPARE(keys.size(), items.size() - items.count(QStringLiteral("-")));
+        }
+    }
+
+    void theControlsKeepTheirPlacesBelowTheMenuBar()
+    {
+        auto form = makeForm();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const int top = form->clientTop();
+        QVERIFY(top > 0);
+        QCOMPARE(form->menuBar->geometry().bottom(), top - 1);
+        QCOMPARE(form->size(), QSize(twipsToPixels(8040, form.get()), top + twipsToPixels(5670, form.get())));
+        QCOMPARE(form->PushButton6->geometry(), twipsRect(120, 120, 7800, 405, form.get()).translated(0, top));
+        QCOMPARE(form->PushButton4->geometry(), twipsRect(4080, 630, 3840, 405, form.get()).translated(0, top));
+        QCOMPARE(form->Frame2->geometry(), twipsRect(120, 2910, 7800, 2625, form.get()).translated(0, top));
+        // Inside a frame, places are the frame's own.
+        QCOMPARE(form->Text1[7]->geometry(), twipsRect(1680, 300, 5895, 345, form.get()));
+    }
+
+    void theChosenTemplateNamesTheWindowAndSurvivesARestart()
+    {
+        const QString mine = userTemplate(QStringLiteral("my-letter.docx"));
+        {
+            auto form = makeForm();
+            form->Form_Load();
+            m_files.templateToPick = mine;
+            form->useMyOwnTemplateAction->trigger();
+            QCOMPARE(form->templateFile(), mine);
+            QCOMPARE(form->windowTitle(), QStringLiteral("Tessaline — my-letter.docx"));
+            QVERIFY(!form->builtInLetterAction->isChecked());
+        }
+        QSettings reader(m_store.fileName(), QSettings::IniFormat);
+        QCOMPARE(reader.value(QStringLiteral("Tessaline/Template")).toString(), mine);
+
+        auto restarted = makeForm();
+        restarted->Form_Load();
+        QCOMPARE(restarted->templateFile(), mine);
+        QCOMPARE(restarted->windowTitle(), QStringLiteral("Tessaline — my-letter.docx"));
+        QVERIFY(!restarted->builtInLetterAction->isChecked());
+
+        // A cancelled dialog, opened where the template lives, changes nothing.
+        m_files.templateToPick.clear();
+        restarted->useMyOwnTemplateAction->trigger();
+        QCOMPARE(m_files.startFolders.last(), m_programFolder->path());
+        QCOMPARE(restarted->templateFile(), mine);
+
+        // Back to the built-in letter, for this run and the next.
+        restarted->builtInLetterAction->trigger();
+        QVERIFY(restarted->builtInLetterAction->isChecked());
+        QCOMPARE(restarted->windowTitle(), QStringLiteral("Tessaline"));
+        QVERIFY(LetterTemplate::storedChoice().isEmpty());
+        QVERIFY(m_messenger.messages.empty());
+    }
+
+    void aTemplateThatIsGoneIsToldAndNothingChanges()
+    {
+        const QString mine = userTemplate(QStringLiteral("gone.docx"));
+        auto form = makeForm();
+        form->Form_Load();
+        m_files.templateToPick = mine;
+        form->useMyOwnTemplateAction->trigger();
+        QVERIFY(QFile::remove(mine));
+        form->PushButton4_Click();
+        form->show();
+        m_messenger.messages.clear();
+
+        form->PushButton6_Click();
+        QCOMPARE(m_messenger.messages.size(), size_t(1));
+        QVERIFY(m_messenger.messages[0].text.contains(QDir::toNativeSeparators(mine)));
+        QVERIFY(m_messenger.messages[0].text.contains(QStringLiteral("is gone")));
+        QVERIFY(!m_messenger.messages[0].text.contains(QStringLiteral("at line")));
+        QVERIFY(form->isVisible());
+        QVERIFY(!form->hasForm2());
+        QVERIFY(!form->isBusy());
+        QCOMPARE(form->Text1[0]->text(), QStringLiteral("Dorian Vell"));
+        QVERIFY(form->Text1[DateFieldIndex]->text().isEmpty());
+        QCOMPARE(form->windowTitle(), QStringLiteral("Tessaline — gone.docx"));
+        QCOMPARE(LetterTemplate::storedChoice(), mine);
+        QCOMPARE(m_office.created, 1); // the start-up check's alone
+    }
+
+    void savingTheBuiltInLetterAsksBeforeReplacingAFile_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<Messenger::Answer>("answer");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("new file") << false << Messenger::Answer::No << true;
+        QTest::newRow("replace: yes") << true << Messenger::Answer::Yes << true;
+        QTest::newRow("replace: no") << true << Messenger::Answer::No << false;
+    }
+
+    void savingTheBuiltInLetterAsksBeforeReplacingAFile()
+    {
+        QFETCH(bool, exists);
+        QFETCH(Messenger::Answer, answer);
+        QFETCH(bool, saved);
+        QTemporaryDir scratch;
+        qputenv("temp", QFile::encodeName(scratch.path()));
+        m_office.files[ScratchFiles::templateCopyPath(scratch.path())] = {{{"main", "Dear [RecipientName]:"}}, {}};
+        const QString target = m_programFolder->filePath(QStringLiteral("start.odt"));
+        if (exists)
+            QVERIFY(!userTemplate(QStringLiteral("start.odt")).isEmpty());
+        auto form = makeForm();
+        m_files.saveToPick = FileChooser::SaveChoice{m_programFolder->filePath(QStringLiteral("start")),
+                                                     word::LetterFormat::OpenDocument};
+        m_messenger.answers.push_back(answer);
+        form->saveBuiltInLetterAsAction->trigger();
+        qunsetenv("temp");
+
+        QCOMPARE(m_messenger.questions.size(), exists ? 1 : 0);
+        if (exists)
+            QVERIFY(m_messenger.questions[0].contains(QDir::toNativeSeparators(target)));
+        QCOMPARE(m_office.exports.size(), saved ? size_t(1) : size_t(0));
+        QFile file(target);
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() != "a letter of my own" : false, saved);
+        if (saved) {
+            QCOMPARE(m_office.exports[0].second, word::LetterFormat::OpenDocument);
+            QCOMPARE(m_messenger.messages.size(), size_t(1));
+            QVERIFY(m_messenger.messages[0].text.contains(QStringLiteral("Use My Own Template")));
+        }
+        QVERIFY(QDir(scratch.path()).isEmpty());
+        QCOMPARE(m_office.quits, m_office.created);
+    }
+
+    void theHelpNamesThePlaceholdersAndTheAboutBoxTheVersions()
+    {
+        auto form = makeForm();
+        form->placeholdersAction->trigger();
+        form->aboutAction->trigger();
+        QCOMPARE(m_messenger.messages.size(), size_t(2));
+        const QString help = m_messenger.messages[0].text;
+        for (const LetterField &field : LetterFields)
+            QVERIFY2(help.contains(QLatin1String(field.placeholder)), field.placeholder);
+        QVERIFY(help.contains(QStringLiteral("any letter case")));
+        QVERIFY(help.contains(QStringLiteral("text boxes")));
+        const QString about = m_messenger.messages[1].text;
+        QCOMPARE(m_messenger.messages[1].caption, QStringLiteral("About Tessaline"));
+        QVERIFY(about.contains(QStringLiteral("7.00")));
+        QVERIFY(about.contains(QStringLiteral("Scripted Office 1.0")));
+        QVERIFY(about.contains(QDir::toNativeSeparators(m_store.fileName())));
+        QVERIFY(about.contains(QStringLiteral("Scratch files: ")));
     }
 
     void aFieldThatCannotBeRestoredIsReportedAndTheOthersAreRestored()

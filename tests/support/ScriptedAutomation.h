@@ -51,6 +51,8 @@ public:
     void enter(const QString &call);
 
     std::shared_ptr<word::Application> createApplication() override;
+    QString officeVersion() override { return version; }
+    QString version = QStringLiteral("Scripted Office 1.0");
 
 private:
     std::map<QString, int> m_uses;

@@ -1,0 +1,64 @@
+#include "HelpTexts.h"
+
+#include <array>
+
+#include <QDir>
+#include <QObject>
+
+#include "AppTitle.h"
+#include "LetterFields.h"
+
+namespace {
+// What fills each field's placeholder, by field index.
+constexpr std::array<const char *, FieldCount> FilledWith = {
+    "Your Name",
+    "your City",
+    "the recipient's Zip Code",
+    "the recipient's State",
+    "the recipient's Street Address",
+    "the recipient's City",
+    "your Street Address",
+    "the Recipient Name",
+    "your State",
+    "your Zip Code",
+    "the recipient's Title",
+    "the Company Name",
+    "the date of the letter, such as \"March 3, 2026\"",
+};
+} // namespace
+
+QString placeholdersHelp()
+{
+    QString list;
+    // Reading order: the fields as the window shows them, then the date.
+    auto add = [&](int index) {
+        list += QStringLiteral("%1\t%2\n")
+                        .arg(QLatin1String(LetterFields[size_t(index)].placeholder), QObject::tr(FilledWith[size_t(index)]));
+    };
+    for (int index : SampleOrder)
+        add(index);
+    add(DateFieldIndex);
+
+    return QObject::tr("A letter template holds placeholders, which are filled with your entries:\n\n")
+            + list
+            + QObject::tr("\nA placeholder is the name in square brackets, as above, in any letter case: "
+                          "[yourname] and [YOURNAME] are filled too. It is filled wherever it stands: in "
+                          "the body, headers, footers, tables and text boxes, even when part of it is "
+                          "formatted differently. Each placeholder ends with its bracket, so [City] never "
+                          "matches inside [City2]. An empty field leaves its placeholder empty; text "
+                          "around it stays as you wrote it.\n\n"
+                          "To write a letter in your own words, choose Letter > Save Built-in Letter As…, "
+                          "change the text around the placeholders in your word processor, and choose the "
+                          "file with Letter > Use My Own Template….");
+}
+
+QString aboutText(const QString &officeVersion, const QString &settingsFile, const QString &scratchFolder)
+{
+    return QObject::tr("%1 %2\nCover letters from twelve short fields.\n\n"
+                       "Word processor: %3\n"
+                       "Settings: %4\n"
+                       "Scratch files: %5")
+            .arg(QLatin1String(ProductName), QLatin1String(VersionText),
+                 officeVersion.isEmpty() ? QObject::tr("none found") : officeVersion,
+                 QDir::toNativeSeparators(settingsFile), QDir::toNativeSeparators(scratchFolder));
+}
