@@ -16,9 +16,13 @@ wait_until() {
   done
 }
 
+# The windows' sizes, by which the scripts find them, and where the main
+# window's client area begins: below its menu bar.
+main_size=536x397 preview_size=656x626 main_top=19
+
 visible_windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null || true; }
 size_of() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
-# The visible window of the given size (main 536x378, preview 656x626).
+# The visible window of the given size ($main_size or $preview_size).
 window_of_size() {
   local w
   for w in $(visible_windows); do
@@ -50,18 +54,24 @@ answer_box() {
 }
 boxes=0
 
+# Clicks a point of the main window's client area (below the menu bar).
+click_main() { click "$main" "$1" $(($2 + main_top)); }
+
 # Types a path into the Save dialog and accepts it.
-save_as() {
-  wait_until 30 has_window_named "Save File" || fail "no Save dialog"
+save_as() { file_dialog "Save File" "$1"; }
+
+# Types a path into the file dialog of the given title and accepts it.
+file_dialog() {
+  wait_until 30 has_window_named "$1" || fail "no '$1' dialog"
   local dialog
-  dialog=$(xdotool search --onlyvisible --name "^Save File\$" | head -1)
+  dialog=$(xdotool search --onlyvisible --name "^$1\$" | head -1)
   xdotool mousemove --window "$dialog" 20 20
   xdotool windowfocus --sync "$dialog"
   sleep 0.3
   xdotool key --window "$dialog" ctrl+a
-  xdotool type --delay 5 "$1"
+  xdotool type --delay 5 "$2"
   xdotool key Return
-  wait_until 30 no_window_named "Save File" || fail "the Save dialog stayed"
+  wait_until 30 no_window_named "$1" || fail "the '$1' dialog stayed"
 }
 
 # What a screenshot shows in a small square (6 by 6 pixels) at x y: "paper"

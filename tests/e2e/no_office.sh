@@ -11,6 +11,7 @@ export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
 export TESSALINE_OFFICE_PROGRAM=/nonexistent/soffice.bin
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+main_size=$(source "$(dirname "$0")/lib.sh"; echo "$main_size")
 
 "$program" & app=$!
 for _ in $(seq 150); do
@@ -22,7 +23,7 @@ done
 box=$(echo "$windows" | head -1)
 [[ $(xdotool getwindowname "$box") == Tessaline ]] || fail "the message has the wrong caption"
 size=$(xdotool getwindowgeometry "$box" | awk '/Geometry/ {print $2}')
-[[ $size != 536x378 ]] || fail "the main window was shown"
+[[ $size != "$main_size" ]] || fail "the main window was shown"
 import -window "$box" "$out/office-missing.png" || true
 xdotool mousemove --window "$box" 10 10
 xdotool windowfocus --sync "$box" key Return

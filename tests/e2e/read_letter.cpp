@@ -1,5 +1,6 @@
 // Prints what the office reads from a saved letter: its format on the first
-// line, then one line a paragraph.
+// line, then one line a paragraph of the body, then the texts of its table
+// cells, headers and text boxes, each line marked with where it stands.
 #include <cstdio>
 
 #include <QCoreApplication>
@@ -21,6 +22,14 @@ int main(int argc, char *argv[])
             std::printf("FORMAT: %s\n", qPrintable(letter.filterName));
             for (const auto &p : letter.paragraphs)
                 std::printf("%s\n", p.text.toUtf8().constData());
+            auto print = [](const char *where, const QStringList &texts) {
+                for (const QString &text : texts)
+                    if (!text.isEmpty())
+                        std::printf("%s: %s\n", where, text.toUtf8().constData());
+            };
+            print("CELL", letter.tableCellTexts);
+            print("HEADER", {letter.firstPageHeader, letter.primaryHeader});
+            print("BOX", letter.frameTexts + letter.shapeTexts);
         }
     } catch (const Failure &failure) {
         std::fprintf(stderr, "%s\n", failure.what());

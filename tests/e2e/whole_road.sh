@@ -24,13 +24,13 @@ source "$(dirname "$0")/lib.sh"
 
 step "start with empty settings"
 "$program" & app=$!
-wait_until 60 has_window_of_size 536x378 || fail "the main window did not appear"
-main=$(window_of_size 536x378)
+wait_until 60 has_window_of_size $main_size || fail "the main window did not appear"
+main=$(window_of_size $main_size)
 
 step "type the twelve fields"
 values=("Ada Quill" "77 Harbour Road" "Portland" "OR" "97201"
         "Mira Stone" "Head of Hiring" "Northwind Studio" "5 Market Square" "Salem" "MA" "01970")
-click "$main" 300 105   # "Your Name:"; Tab runs through the rest in reading order
+click_main 300 105   # "Your Name:"; Tab runs through the rest in reading order
 xdotool windowfocus --sync "$main"
 for v in "${values[@]}"; do
   xdotool key ctrl+a
@@ -42,10 +42,10 @@ import -window "$main" "$out/main-window.png"
 grep -q "Text1_0=Ada Quill" "$XDG_CONFIG_HOME/Marrowfen.conf" || fail "the fields were not stored"
 
 step "generate the first letter"
-click "$main" 268 21
-wait_until 120 has_window_of_size 656x626 || fail "the preview did not appear"
-preview=$(window_of_size 656x626)
-has_window_of_size 536x378 && fail "the main window is still shown"
+click_main 268 21
+wait_until 120 has_window_of_size $preview_size || fail "the preview did not appear"
+preview=$(window_of_size $preview_size)
+has_window_of_size $main_size && fail "the main window is still shown"
 sleep 0.5
 import -window "$preview" "$out/preview-window.png"
 
@@ -93,18 +93,18 @@ answer_box   # "Done."
 
 step "back to the fields, change the title"
 click "$preview" 164 603
-wait_until 30 has_window_of_size 536x378 || fail "the main window did not come back"
-main=$(window_of_size 536x378)
+wait_until 30 has_window_of_size $main_size || fail "the main window did not come back"
+main=$(window_of_size $main_size)
 ls "$TMPDIR"/qrenta*.doc >/dev/null 2>&1 && fail "the scratch document is still there after Back"
-click "$main" 300 255   # "Title:"
+click_main 300 255   # "Title:"
 xdotool windowfocus --sync "$main"
 xdotool key ctrl+a
 xdotool type --delay 5 "Director of Design"
 
 step "generate and save the second letter"
-click "$main" 268 21
-wait_until 120 has_window_of_size 656x626 || fail "the preview did not appear again"
-preview=$(window_of_size 656x626)
+click_main 268 21
+wait_until 120 has_window_of_size $preview_size || fail "the preview did not appear again"
+preview=$(window_of_size $preview_size)
 second=$work/letters/second.doc
 click "$preview" 488 603
 save_as "$second"
