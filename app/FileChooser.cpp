@@ -1,6 +1,7 @@
 #include "FileChooser.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 QString FileDialogChooser::openTemplate(const QString &startFolder, const QStringList &filters)
 {
@@ -24,7 +25,23 @@ std::optional<FileChooser::SaveChoice> FileDialogChooser::saveLetter(const QStri
     for (word::LetterFormat format : formats)
         filters << QString::fromLatin1(word::letterFormatInfo(format).dialogFilter);
     dialog.setNameFilters(filters);
-    dialog.selectFile(suggestedPath);
+    dialog.setDirectory(QFileInfo(suggestedPath).absolutePath());
+    dialog.selectFile(QFileInfo(suggestedPath).fileName());
+    // Choosing another kind of file changes the name's suffix to match.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+        const qsizetype index = filters.indexOf(filter);
+        const QStringList typed = dialog.selectedFiles();
+        if (index < 0 || typed.isEmpty())
+            return;
+        const QString suffix = QLatin1String(word::letterFormatInfo(formats[size_t(index)]).suffix);
+        const QFileInfo name(typed.constFirst());
+        for (word::LetterFormat format : formats) {
+            if (name.suffix().compare(QLatin1String(word::letterFormatInfo(format).suffix), Qt::CaseInsensitive) == 0) {
+                dialog.selectFile(name.completeBaseName() + u'.' + suffix);
+                break;
+            }
+        }
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());

@@ -80,6 +80,13 @@ constexpr char ClearTip[] = "Empties the twelve fields (Ctrl+Z brings them back)
 constexpr char SampleTip[] = "Fills the twelve fields with an example letter";
 // Shown at "Clear/Reset Data" once the fields are emptied.
 constexpr char UndoClearHint[] = "Cleared. Ctrl+Z to undo.";
+// Where the file dialogs open first: the user's Documents folder, or the
+// home folder where there is none.
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
 
 } // namespace
 
@@ -433,9 +440,8 @@ void Form1::UseMyOwnTemplate_Click()
     ErrorTrap trap(m_services.messenger, QString::fromLatin1(ReportLocation::Form1_UseMyOwnTemplate_Click));
     QString chosen;
     // The dialog opens where the template in use lives, else in Documents.
-    const QString startFolder = m_templateFile.isEmpty()
-            ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-            : QFileInfo(m_templateFile).absolutePath();
+    const QString startFolder = m_templateFile.isEmpty() ? documentsFolder()
+                                                         : QFileInfo(m_templateFile).absolutePath();
     trap.step(100, [&] { chosen = m_fileChooser->openTemplate(startFolder, LetterTemplate::dialogFilters()); });
     if (chosen.isEmpty()) {
         showTemplateChoice(); // a cancelled choice changes nothing
@@ -457,8 +463,7 @@ void Form1::SaveBuiltInLetterAs_Click()
     if (mBusy)
         return;
     std::optional<FileChooser::SaveChoice> choice;
-    const QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-            + QStringLiteral("/my-letter.") + QLatin1String(word::letterFormatInfo(BuiltInLetterFormats[0]).suffix);
+    const QString suggested = documentsFolder() + QStringLiteral("/my-letter.") + QLatin1String(word::letterFormatInfo(BuiltInLetterFormats[0]).suffix);
     trap.step(100, [&] {
         choice = m_fileChooser->saveLetter(suggested, {std::begin(BuiltInLetterFormats), std::end(BuiltInLetterFormats)});
     });

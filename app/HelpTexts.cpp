@@ -29,27 +29,29 @@ constexpr std::array<const char *, FieldCount> FilledWith = {
 
 QString placeholdersHelp()
 {
-    QString list;
-    // Reading order: the fields as the window shows them, then the date.
+    // A table, so that the placeholders and what fills them line up.
+    QString rows;
     auto add = [&](int index) {
-        list += QStringLiteral("%1\t%2\n")
-                        .arg(QLatin1String(LetterFields[size_t(index)].placeholder), QObject::tr(FilledWith[size_t(index)]));
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                        .arg(QLatin1String(LetterFields[size_t(index)].placeholder),
+                             QObject::tr(FilledWith[size_t(index)]).toHtmlEscaped());
     };
+    // Reading order: the fields as the window shows them, then the date.
     for (int index : SampleOrder)
         add(index);
     add(DateFieldIndex);
 
-    return QObject::tr("A letter template holds placeholders, which are filled with your entries:\n\n")
-            + list
-            + QObject::tr("\nA placeholder is the name in square brackets, as above, in any letter case: "
+    return QObject::tr("<p>A letter template holds placeholders, which are filled with your entries:</p>")
+            + QStringLiteral("<table cellspacing=\"2\" cellpadding=\"2\">") + rows + QStringLiteral("</table>")
+            + QObject::tr("<p>A placeholder is the name in square brackets, as above, in any letter case: "
                           "[yourname] and [YOURNAME] are filled too. It is filled wherever it stands: in "
                           "the body, headers, footers, tables and text boxes, even when part of it is "
                           "formatted differently. Each placeholder ends with its bracket, so [City] never "
                           "matches inside [City2]. An empty field leaves its placeholder empty; text "
-                          "around it stays as you wrote it.\n\n"
-                          "To write a letter in your own words, choose Letter > Save Built-in Letter As…, "
-                          "change the text around the placeholders in your word processor, and choose the "
-                          "file with Letter > Use My Own Template….");
+                          "around it stays as you wrote it.</p>"
+                          "<p>To write a letter in your own words, choose Letter &gt; Save Built-in Letter "
+                          "As…, change the text around the placeholders in your word processor, and "
+                          "choose the file with Letter &gt; Use My Own Template….</p>");
 }
 
 QString aboutText(const QString &officeVersion, const QString &settingsFile, const QString &scratchFolder)
