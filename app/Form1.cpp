@@ -430,6 +430,10 @@ void Form1::showTemplateChoice()
 void Form1::BuiltInLetter_Click()
 {
     ErrorTrap trap(m_services.messenger, QString::fromLatin1(ReportLocation::Form1_BuiltInLetter_Click));
+    if (mBusy) {
+        showTemplateChoice(); // the letter being made keeps its template
+        return;
+    }
     trap.step(100, [&] { LetterTemplate::storeChoice(QString()); });
     trap.step(102, [&] { m_templateFile.clear(); });
     trap.step(104, [&] { showTemplateChoice(); });
@@ -438,6 +442,8 @@ void Form1::BuiltInLetter_Click()
 void Form1::UseMyOwnTemplate_Click()
 {
     ErrorTrap trap(m_services.messenger, QString::fromLatin1(ReportLocation::Form1_UseMyOwnTemplate_Click));
+    if (mBusy)
+        return; // a letter is being made from the template in use
     QString chosen;
     // The dialog opens where the template in use lives, else in Documents.
     const QString startFolder = m_templateFile.isEmpty() ? documentsFolder()
@@ -447,13 +453,9 @@ void Form1::UseMyOwnTemplate_Click()
         showTemplateChoice(); // a cancelled choice changes nothing
         return;
     }
-    bool stored = false;
-    trap.step(102, [&] {
-        LetterTemplate::storeChoice(chosen);
-        stored = true;
-    });
-    if (stored)
-        trap.step(104, [&] { m_templateFile = QFileInfo(chosen).absoluteFilePath(); });
+    // A choice that cannot be remembered is reported, and holds for this run.
+    trap.step(102, [&] { LetterTemplate::storeChoice(chosen); });
+    trap.step(104, [&] { m_templateFile = QFileInfo(chosen).absoluteFilePath(); });
     trap.step(106, [&] { showTemplateChoice(); });
 }
 

@@ -53,6 +53,20 @@ TEST(ErrorTrap, EachFailingStepReportsItsLineAndTheNextStepRuns)
     EXPECT_EQ(trap.reportCount(), 3);
 }
 
+TEST(ErrorTrap, AProblemWithTheUsersFileIsToldInItsOwnWordsAndTheNextStepRuns)
+{
+    RecordingMessenger messenger;
+    ErrorTrap trap(messenger, ClearLocation);
+    bool nextRan = false;
+    trap.step(100, [&] { throw FileProblem(QStringLiteral("Your letter template /x.docx is gone.")); });
+    trap.step(102, [&] { nextRan = true; });
+    EXPECT_TRUE(nextRan);
+    ASSERT_EQ(messenger.messages.size(), 1u);
+    EXPECT_EQ(messenger.messages[0].text, QStringLiteral("Your letter template /x.docx is gone."));
+    EXPECT_TRUE(messenger.messages[0].caption.isEmpty()); // the application title
+    EXPECT_EQ(messenger.messages[0].icon, Messenger::Icon::Warning);
+}
+
 TEST(ErrorTrap, LoopsRunAllIterationsAfterAFailure)
 {
     RecordingMessenger messenger;
