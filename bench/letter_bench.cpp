@@ -18,6 +18,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "LetterFields.h"
+#include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "Messenger.h"
@@ -97,8 +98,10 @@ struct Generation
     long idleSpareKb = 0;
 };
 
-Generation measureGeneration(int spares)
+// Letters from the given template (empty: the built-in one).
+Generation measureGeneration(int spares, const QString &templateFile = QString())
 {
+    LetterTemplate::storeChoice(templateFile);
     Generation result;
     PrintingMessenger messenger;
     SettingsStore store;
@@ -204,6 +207,8 @@ int main(int argc, char *argv[])
                 QThread::idealThreadCount());
     const Generation withSpares = measureGeneration(LibreOfficeAutomation::ProgramSpares);
     const Generation withoutSpares = measureGeneration(0);
+    const Generation ownTemplate = measureGeneration(LibreOfficeAutomation::ProgramSpares,
+                                                     QStringLiteral(TESSALINE_USER_TEMPLATE));
     const std::vector<double> plain = measurePlainRoute(work.path());
 
     printStats("(a) click to preview, with spare offices", withSpares.clickToPreview);
@@ -213,6 +218,7 @@ int main(int argc, char *argv[])
     printStats("    first office ready (filling)", withoutSpares.firstStart);
     printStats("    second office ready (page picture)", withoutSpares.secondStart);
     printStats("(c) soffice --convert-to .doc, then .png", plain);
+    printStats("(d) as (a), from the user's own .docx template", ownTemplate.clickToPreview);
     const double a = statsOf(withSpares.clickToPreview).median;
     std::printf("%-46s %8.2f\n", "ratio a/b (median)", a / statsOf(withoutSpares.clickToPreview).median);
     std::printf("%-46s %8.2f  (c is %.1f times slower)\n", "ratio a/c (median)", a / statsOf(plain).median,
