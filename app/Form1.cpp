@@ -151,7 +151,7 @@ void Form1::createMenus()
     menuBar->setNativeMenuBar(false);
     menuBar->setAutoFillBackground(true);
     menuBar->setAccessibleName(tr("Menu bar"));
-    menuBar->setAccessibleDescription(tr("The Letter, Edit and Help menus"));
+    menuBar->setAccessibleDescription(tr("The Letter and Help menus"));
 
     letterMenu = menuBar->addMenu(tr("&Letter"));
     letterMenu->setAccessibleDescription(tr("The letter's template, and Quit"));
@@ -168,10 +168,6 @@ void Form1::createMenus()
     quitAction = letterMenu->addAction(tr("&Quit"), this, &Form1::close);
     quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quitAction->setShortcutContext(Qt::ApplicationShortcut);
-
-    editMenu = menuBar->addMenu(tr("&Edit"));
-    editMenu->setAccessibleDescription(tr("Undo Clear"));
-    editMenu->addAction(undoClearAction);
 
     helpMenu = menuBar->addMenu(tr("&Help"));
     helpMenu->setAccessibleDescription(tr("The placeholders, and about Tessaline"));

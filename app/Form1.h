@@ -100,7 +100,6 @@ public:
     // within the client area, below it), its menus and their commands.
     QMenuBar *menuBar = nullptr;
     QMenu *letterMenu = nullptr;
-    QMenu *editMenu = nullptr;  // "Undo Clear"
     QMenu *helpMenu = nullptr;
     QAction *builtInLetterAction = nullptr;
     QAction *useMyOwnTemplateAction = nullptr;
