@@ -69,6 +69,7 @@ private:
             m_peak = std::max(m_peak, procStatusKb(m_pid, "VmHWM"));
             m_inner->quit();
         }
+        void kill() override { m_inner->kill(); }
 
     private:
         std::shared_ptr<word::Application> m_inner;

@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include "Failure.h"
+#include "ReplacingFile.h"
 
 bool FileExists(const QString &path)
 {
@@ -49,15 +49,18 @@ void copyFileReplacing(const QString &source, const QString &target)
     if (!in.open(QIODevice::ReadOnly))
         throw Failure(QObject::tr("Cannot read the letter %1: %2")
                               .arg(QDir::toNativeSeparators(source), in.errorString()));
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), out.errorString()));
     const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size() || !out.commit()) {
-        const QString reason = in.error() != QFileDevice::NoError ? in.errorString() : out.errorString();
-        out.cancelWriting();
-        throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), reason));
+    if (in.error() != QFileDevice::NoError)
+        throw Failure(QObject::tr("Cannot read the letter %1: %2")
+                              .arg(QDir::toNativeSeparators(source), in.errorString()));
+    ReplacingFile out(target);
+    QFile beside(out.besidePath());
+    if (!beside.open(QIODevice::WriteOnly | QIODevice::Truncate) || beside.write(bytes) != bytes.size()
+        || !beside.flush()) {
+        throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), beside.errorString()));
     }
+    beside.close();
+    out.commit();
 }
 
 std::optional<QImage> SystemClipboardSource::readPicture(int)

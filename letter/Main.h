@@ -21,9 +21,10 @@ void DeleteFileQuietly(const QString &path);
 // only). Throws Failure when the file cannot be written.
 void SaveBytesToFile(const QByteArray &bytes, const QString &path);
 
-// Copies source to target through a file beside the target that is moved
-// into place at the end, so an existing target is replaced whole or not at
-// all. Throws Failure with the reason when it cannot.
+// Copies source to target through a file beside the target that is synced
+// and moved into place at the end (see ReplacingFile), so an existing
+// target is replaced whole or not at all, and one marked read-only never.
+// Throws Failure with the reason when it cannot.
 void copyFileReplacing(const QString &source, const QString &target);
 
 // Where GetClipboardPicture reads from: the system clipboard, or a test's

@@ -108,6 +108,15 @@ public:
         endInstance();
     }
 
+    void kill() override
+    {
+        // Only the process is touched: another thread may be inside a call
+        // on the connection, which fails as soon as the office is gone.
+        m_instance->hasQuit = true;
+        if (m_instance->office)
+            m_instance->office->process().kill();
+    }
+
     std::shared_ptr<Instance> instance() const { return m_instance; }
     void opened(std::shared_ptr<BackendDocument> document) { m_opened.push_back(std::move(document)); }
 

@@ -10,6 +10,7 @@
 #include <com/sun/star/text/XFootnotesSupplier.hpp>
 #include <com/sun/star/text/XTextFrame.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
+#include <com/sun/star/view/XPrintable.hpp>
 
 namespace libreoffice {
 
@@ -265,6 +266,25 @@ public:
             }
             Reference<frame::XStorable> storable(m_model, UNO_QUERY_THROW);
             storable->storeToURL(url, uno::Sequence<beans::PropertyValue>(args.data(), sal_Int32(args.size())));
+        });
+    }
+
+    void print(const word::PrintSettings &settings) override
+    {
+        ensureOpen(QObject::tr("Print"));
+        officeCall(QObject::tr("Print"), [&] {
+            Reference<com::sun::star::view::XPrintable> printable(m_model, UNO_QUERY_THROW);
+            if (!settings.printerName.isEmpty())
+                printable->setPrinter(properties({property("Name", uno::Any(toOUString(settings.printerName)))}));
+            std::vector<beans::PropertyValue> args{
+                property("CopyCount", uno::Any(sal_Int16(std::max(1, settings.copies)))),
+                property("Collate", uno::Any(true)),
+                // The document closes after this call: the job must be
+                // handed on first.
+                property("Wait", uno::Any(true))};
+            if (!settings.pages.isEmpty())
+                args.push_back(property("Pages", uno::Any(toOUString(settings.pages))));
+            printable->print(uno::Sequence<beans::PropertyValue>(args.data(), sal_Int32(args.size())));
         });
     }
 

@@ -3,6 +3,7 @@
 // The state shared by every object of one office instance of the
 // LibreOffice backend. Internal to letter/word.
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -53,7 +54,7 @@ struct SearchCache
 struct Instance
 {
     std::unique_ptr<OfficeConnection> office;
-    bool hasQuit = false;
+    std::atomic<bool> hasQuit = false; // set from the creating thread, read by a worker
     SearchCache search;
 
     void ensureAlive(const QString &what) const

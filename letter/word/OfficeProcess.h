@@ -40,6 +40,8 @@ public:
 
     // Waits up to timeoutMs for the process to end, then kills it.
     void waitForEnd(int timeoutMs);
+    // Kills the process now and waits for it to be gone.
+    void kill() { waitForEnd(0); }
 
     // Removes the profile folders that offices of programs which were killed
     // left behind (theirs alone: a folder of a running program is kept).

@@ -30,6 +30,16 @@ enum class WdFindWrap { Stop = 0, Continue = 1, Ask = 2 };
 // Values of Close's "SaveChanges".
 enum class WdSaveOptions { DoNotSaveChanges = 0, SaveChanges = -1, PromptToSaveChanges = -2 };
 
+// What a print job asks of the office: the printer by its system name
+// (empty: the office's default printer), how many copies, and which pages
+// ("1-2", "1,3"; empty: every page).
+struct PrintSettings
+{
+    QString printerName;
+    int copies = 1;
+    QString pages;
+};
+
 // What a Find object searches for and replaces with. The settings stay on
 // their Find object between calls.
 struct FindSettings
@@ -166,6 +176,9 @@ public:
     // through the office's own export filter (a PDF with selectable text
     // and its fonts embedded). The document itself stays where it is.
     virtual void exportCopy(const QString &path, LetterFormat format) = 0;
+    // Prints the document through the office's own print interface, as
+    // text, and returns once the office has handed the job on.
+    virtual void print(const PrintSettings &settings) = 0;
     virtual void close(std::optional<WdSaveOptions> saveChanges = {}) = 0;
     // Sets the built-in properties; the next save writes them.
     virtual void setBuiltInProperties(const DocumentProperties &properties) = 0;
@@ -197,6 +210,10 @@ public:
     virtual std::shared_ptr<Document> activeDocument() = 0;
     // Ends the instance; it is gone when quit returns.
     virtual void quit() = 0;
+    // Ends the instance at once, whatever it is doing: a call that another
+    // thread has in progress then fails. For a user's Cancel; call it from
+    // the thread that created the instance.
+    virtual void kill() = 0;
 };
 
 // Creates instances: "Word.Application".

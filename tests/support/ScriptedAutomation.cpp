@@ -8,11 +8,27 @@
 
 void ScriptedAutomation::enter(const QString &call)
 {
+    std::unique_lock lock(m_gate->mutex);
     calls << call;
     const int use = ++m_uses[call];
+    if (hangs.count(call)) {
+        const int killsBefore = kills;
+        m_gate->killed.wait(lock, [&] { return kills > killsBefore; });
+        throw Failure(QStringLiteral("%1 failed: the office instance was killed").arg(call));
+    }
     const auto it = failures.find(call);
     if (it != failures.end() && (it->second.empty() || it->second.count(use)))
         throw Failure(QStringLiteral("Scripted failure of %1").arg(call));
+}
+
+void ScriptedAutomation::kill()
+{
+    {
+        std::lock_guard lock(m_gate->mutex);
+        calls << QStringLiteral("Application.Kill");
+        ++kills;
+    }
+    m_gate->killed.notify_all();
 }
 
 namespace {
@@ -197,6 +213,11 @@ public:
         for (const auto &story : m_data.stories)
             file.write(story.second.toUtf8() + '\n');
     }
+    void print(const word::PrintSettings &settings) override
+    {
+        m_s.enter(QStringLiteral("Document.Print"));
+        m_s.printed.push_back(settings);
+    }
     void close(std::optional<word::WdSaveOptions>) override { m_s.enter(QStringLiteral("Document.Close")); }
     void setBuiltInProperties(const word::DocumentProperties &properties) override
     {
@@ -256,6 +277,7 @@ public:
         m_s.enter(QStringLiteral("Application.Quit"));
         ++m_s.quits;
     }
+    void kill() override { m_s.kill(); }
 
 private:
     ScriptedAutomation &m_s;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <condition_variable>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <set>
 
 #include <QImage>
@@ -32,6 +34,12 @@ public:
     std::vector<std::pair<QString, word::LetterFormat>> exports;
     // The document properties each saved file was written with, by path.
     std::map<QString, word::DocumentProperties> savedProperties;
+    // Calls that hang, as a hung office does, until an application is
+    // killed; then they fail.
+    std::set<QString> hangs;
+    // Every print job: its settings.
+    std::vector<word::PrintSettings> printed;
+    int kills = 0;
     // "create" fails when false.
     bool canCreate = true;
     // What CopyAsPicture puts on the clipboard.
@@ -47,8 +55,10 @@ public:
             uses.insert(use);
     }
 
-    // Records a call and throws Failure when it is scripted to fail.
+    // Records a call and throws Failure when it is scripted to fail; a call
+    // scripted to hang waits for kill() first.
     void enter(const QString &call);
+    void kill();
 
     std::shared_ptr<word::Application> createApplication() override;
     QString officeVersion() override { return version; }
@@ -56,4 +66,11 @@ public:
 
 private:
     std::map<QString, int> m_uses;
+    // Held apart so that the automation stays assignable.
+    struct Gate
+    {
+        std::mutex mutex;
+        std::condition_variable killed;
+    };
+    std::shared_ptr<Gate> m_gate = std::make_shared<Gate>();
 };
