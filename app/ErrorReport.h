@@ -25,6 +25,8 @@ inline constexpr char Form2_picture1_MouseMove[] = "in Quillcrest2021/08/31.Form
 inline constexpr char Form2_Picture1_MouseUp[] = "in Quillcrest2021/08/31.Form2.Picture1_MouseUp ";
 inline constexpr char Form2_PushButton6_Click[] = "in Quillcrest2021/08/31.Form2.PushButton6_Click ";
 inline constexpr char Form2_PushButton8_Click[] = "in Quillcrest2021/08/31.Form2.PushButton8_Click ";
+inline constexpr char Form2_ExportLetter[] = "in Quillcrest2021/08/31.Form2.ExportLetter ";
+inline constexpr char Form2_PrintLetter[] = "in Quillcrest2021/08/31.Form2.PrintLetter ";
 inline constexpr char Form2_Form_QueryUnload[] = "in Quillcrest2021/08/31.Form2.Form_QueryUnload ";
 } // namespace ReportLocation
 

@@ -525,6 +525,7 @@ Form2 &Form1::form2()
                 m_services.messenger, [this] { comeBack(); },
                 [this] { m_endProgram(); });
         m_form2->setProgramFolder(m_programFolder);
+        m_form2->setOffice(m_services.automation);
         m_form2->Form_Load();
     }
     return *m_form2;

@@ -1,6 +1,15 @@
 #include "CommonDialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "LetterFields.h"
+
+namespace {
+constexpr char SaveFolderKey[] = "SaveFolder";
+}
 
 QString FileDialogCommonDialog::qtNameFilter(const QString &filter)
 {
@@ -11,6 +20,15 @@ QString FileDialogCommonDialog::qtNameFilter(const QString &filter)
     return names.join(QStringLiteral(";;"));
 }
 
+QString FileDialogCommonDialog::rememberedFolder()
+{
+    const QString remembered = readSetting(QString::fromLatin1(SaveFolderKey));
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 void FileDialogCommonDialog::ShowSave()
 {
     QFileDialog dialog(m_owner, DialogTitle);
@@ -18,8 +36,18 @@ void FileDialogCommonDialog::ShowSave()
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(qtNameFilter(Filter));
+    dialog.setDefaultSuffix(DefaultExt);
+    dialog.setDirectory(InitDir.isEmpty() ? rememberedFolder() : InitDir);
     dialog.selectFile(FileName);
     FileName = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
             ? dialog.selectedFiles().constFirst()
             : QString();
+    if (FileName.isEmpty())
+        return;
+    try {
+        writeSetting(QString::fromLatin1(SaveFolderKey), QFileInfo(FileName).absolutePath());
+    } catch (const std::exception &) {
+        // A folder that cannot be remembered only means the next dialog
+        // opens in Documents; the file chosen is what counts now.
+    }
 }

@@ -5,7 +5,8 @@
 class QWidget;
 
 // The file dialog of the preview window, in its save form: a title, a
-// filter ("Description (*.ext)|*.ext"), and the file name, which is the
+// filter ("Description (*.ext)|*.ext"), the extension added to a name typed
+// without one, the folder it opens in, and the file name, which is the
 // chosen path after ShowSave, or empty when the user cancelled.
 class CommonDialog
 {
@@ -15,13 +16,17 @@ public:
     QString FileName;
     QString DialogTitle;
     QString Filter;
+    QString DefaultExt; // without the dot; empty: nothing is added
+    QString InitDir;    // empty: the folder the dialog remembers
 
     // Shows the dialog and waits; sets FileName.
     virtual void ShowSave() = 0;
 };
 
 // The real dialog: QFileDialog, with its own overwrite question switched
-// off (the save command asks its own).
+// off (the commands ask their own). Unless told a folder, it opens in the
+// folder of the last file chosen in it (kept in the settings under
+// "SaveFolder", so it survives a restart), else in the user's Documents.
 class FileDialogCommonDialog : public CommonDialog
 {
 public:
@@ -30,6 +35,8 @@ public:
 
     // "Word Files (*.doc)|*.doc" as a Qt name filter: "Word Files (*.doc)".
     static QString qtNameFilter(const QString &filter);
+    // Where the dialog opens when told no folder.
+    static QString rememberedFolder();
 
 private:
     QWidget *m_owner;

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -15,8 +16,12 @@
 #include "CommonDialog.h"
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
+#include "Messenger.h"
+#include "JobProgress.h"
+#include "LetterOutput.h"
 #include "Main.h"
 #include "PictureBox.h"
+#include "PrintDialog.h"
 #include "PushButton.h"
 #include "SaveLetter.h"
 #include "Twips.h"
@@ -38,16 +43,20 @@ Form2::Form2(Messenger &messenger, std::function<void()> showMainWindow, std::fu
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_messenger(messenger), m_showMainWindow(std::move(showMainWindow)), m_endProgram(std::move(endProgram)),
-      CommonDialog1(std::make_unique<FileDialogCommonDialog>(this)), m_pointer(this),
+      CommonDialog1(std::make_unique<FileDialogCommonDialog>(this)),
+      m_printDialog(std::make_unique<QtPrintDialog>(this)), m_pointer(this),
       m_viewport(int(std::lround(twipsPerPixel(this)))),
       m_programFolder(QCoreApplication::applicationDirPath())
 {
     setWindowTitle(QStringLiteral("Form2"));
     setMouseTracking(true);
     setFont(controlFont());
-    createControls();
+    m_progress = std::make_unique<JobProgress>(this, m_pointer);
     createActions();
-    setFixedSize(twipsToPixels(ClientWidth, this), twipsToPixels(ClientHeight, this));
+    createMenus();
+    createControls();
+    // The menu bar sits above the client area, which keeps its size.
+    setFixedSize(twipsToPixels(ClientWidth, this), clientTop() + twipsToPixels(ClientHeight, this));
     placeInsideScreen(this);
 }
 
@@ -58,9 +67,57 @@ void Form2::setCommonDialog(std::unique_ptr<CommonDialog> dialog)
     CommonDialog1 = std::move(dialog);
 }
 
+void Form2::setPrintDialog(std::unique_ptr<PrintDialog> dialog)
+{
+    m_printDialog = std::move(dialog);
+}
+
+int Form2::clientTop() const
+{
+    return menuBar->sizeHint().height();
+}
+
+void Form2::createMenus()
+{
+    auto action = [this](const QString &text, const QKeySequence &keys, auto handler) {
+        auto *a = new QAction(text, this);
+        a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, handler);
+        addAction(a);
+        return a;
+    };
+    saveAction = action(tr("&Save Results To Word File…"), QKeySequence::Save, &Form2::PushButton6_Click);
+    exportPdfAction = action(tr("&Export as PDF…"), QKeySequence(Qt::CTRL | Qt::Key_E),
+                             [this] { exportLetter(word::LetterFormat::Pdf); });
+    exportDocxAction = action(tr("Export as &Word 2007-365 (.docx)…"), QKeySequence(),
+                              [this] { exportLetter(word::LetterFormat::WordXml); });
+    exportOdtAction = action(tr("Export as &OpenDocument (.odt)…"), QKeySequence(),
+                             [this] { exportLetter(word::LetterFormat::OpenDocument); });
+    printAction = action(tr("&Print…"), QKeySequence::Print, &Form2::printLetter);
+    backAction = action(tr("< &Back"), QKeySequence(Qt::Key_Escape), &Form2::PushButton8_Click);
+    // Quitting is closing the window: the same steps, the same end.
+    quitAction = action(tr("&Quit"), QKeySequence::Quit, [this] { close(); });
+
+    menuBar = new QMenuBar(this);
+    QMenu *file = menuBar->addMenu(tr("&File"));
+    file->addActions({saveAction, exportPdfAction, exportDocxAction, exportOdtAction, printAction});
+    file->addSeparator();
+    file->addActions({backAction, quitAction});
+    QMenu *view = menuBar->addMenu(tr("&View"));
+    view->addActions({zoomInAction, zoomOutAction});
+    menuBar->setGeometry(0, 0, twipsToPixels(ClientWidth, this), menuBar->sizeHint().height());
+    menuBar->setMouseTracking(true);
+    menuBar->installEventFilter(this);
+}
+
 void Form2::createControls()
 {
-    auto place = [this](QWidget *w, int l, int t, int wd, int h) { w->setGeometry(twipsRect(l, t, wd, h, this)); };
+    // Controls of the window itself sit in the client area, below the menu
+    // bar; those inside a frame or the viewport at their own places.
+    auto place = [this](QWidget *w, int l, int t, int wd, int h) {
+        const QRect r = twipsRect(l, t, wd, h, this);
+        w->setGeometry(w->parentWidget() == this ? r.translated(0, clientTop()) : r);
+    };
 
     Picture2 = new QFrame(this);
     Picture2->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -119,10 +176,10 @@ void Form2::createControls()
         button->setFont(buttonFont());
         connect(button, &PushButton::mouseMoved, this, [this] { m_pointer.overButton(); });
     }
-    connect(PushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
-    connect(PushButton2, &QPushButton::clicked, this, &Form2::PushButton2_Click);
-    connect(PushButton6, &QPushButton::clicked, this, &Form2::PushButton6_Click);
-    connect(PushButton8, &QPushButton::clicked, this, &Form2::PushButton8_Click);
+    connect(PushButton1, &QPushButton::clicked, zoomInAction, &QAction::trigger);
+    connect(PushButton2, &QPushButton::clicked, zoomOutAction, &QAction::trigger);
+    connect(PushButton6, &QPushButton::clicked, saveAction, &QAction::trigger);
+    connect(PushButton8, &QPushButton::clicked, backAction, &QAction::trigger);
 
     // Right of the client area: never seen.
     Zoom_Ori = new PictureBox(this);
@@ -328,6 +385,9 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
         viewportWheel(static_cast<QWheelEvent *>(event));
         return true;
     }
+    // The menu bar counts as the window's background for the pointer.
+    if (watched == menuBar && event->type() == QEvent::MouseMove)
+        m_pointer.overBackground();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -393,11 +453,35 @@ void Form2::Picture1_MouseUp(Qt::MouseButtons, QPointF)
 
 void Form2::PushButton6_Click()
 {
+    if (m_progress->isRunning())
+        return; // one piece of work on the letter at a time
     SaveLetter(*CommonDialog1, m_messenger, mWordFile);
+}
+
+void Form2::exportLetter(word::LetterFormat format)
+{
+    if (m_progress->isRunning())
+        return;
+    if (!m_automation)
+        return m_messenger.showMessage(tr("No office is there to export the letter."), QString(),
+                                       Messenger::Icon::Warning);
+    ExportLetter({m_messenger, *m_automation, *CommonDialog1, *m_printDialog, *m_progress}, mWordFile, format);
+}
+
+void Form2::printLetter()
+{
+    if (m_progress->isRunning())
+        return;
+    if (!m_automation)
+        return m_messenger.showMessage(tr("No office is there to print the letter."), QString(),
+                                       Messenger::Icon::Warning);
+    PrintLetter({m_messenger, *m_automation, *CommonDialog1, *m_printDialog, *m_progress}, mWordFile);
 }
 
 void Form2::PushButton8_Click()
 {
+    if (m_progress->isRunning())
+        return; // the letter stays while the office works on it
     ErrorTrap trap(m_messenger, location(ReportLocation::Form2_PushButton8_Click));
     trap.step(102, [&] { DeleteFileQuietly(mWordFile); });
     trap.step(104, [&] { m_showMainWindow(); });

@@ -6,22 +6,28 @@
 #include <QImage>
 #include <QWidget>
 
+#include "LetterFormat.h"
 #include "Viewport.h"
 #include "WindowPointer.h"
 
 class CommonDialog;
 class Frame;
+class JobProgress;
 class Messenger;
 class PictureBox;
+class PrintDialog;
 class PushButton;
 class QAction;
 class QFrame;
+class QMenuBar;
 class QScrollBar;
 class QWheelEvent;
+namespace word { class Automation; }
 
 // The preview window: the filled letter's page picture in a viewport that
 // zooms in quarter steps, scrolls and can be dragged, with "Save Results To
-// Word File" and "< Back".
+// Word File" and "< Back". A menu bar above the client area carries every
+// command, and the exports and print that go through the office.
 class Form2 : public QWidget, private Viewport::SurfacePainter
 {
     Q_OBJECT
@@ -49,12 +55,30 @@ public:
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
     // The save dialog; the real file dialog unless a test sets its own.
     void setCommonDialog(std::unique_ptr<CommonDialog> dialog);
+    // The print dialog; the platform's unless a test sets its own.
+    void setPrintDialog(std::unique_ptr<PrintDialog> dialog);
+    // The office that exports and prints the letter; without one those
+    // commands report that no office is there.
+    void setOffice(word::Automation &automation) { m_automation = &automation; }
+    JobProgress &progress() { return *m_progress; }
+
+    // One action per command, shared by the menu bar and the buttons.
+    QAction *saveAction = nullptr;
+    QAction *exportPdfAction = nullptr;
+    QAction *exportDocxAction = nullptr;
+    QAction *exportOdtAction = nullptr;
+    QAction *printAction = nullptr;
+    QAction *backAction = nullptr;
+    QAction *quitAction = nullptr;
+    QMenuBar *menuBar = nullptr;
 
     // Commands and handlers.
     void PushButton1_Click();   // "Zoom In"
     void PushButton2_Click();   // "Zoom Out"
     void PushButton6_Click();   // "Save Results To Word File"
     void PushButton8_Click();   // "< Back"
+    void exportLetter(word::LetterFormat format); // "Export as …"
+    void printLetter();         // "Print…"
     void picture1_MouseDown(Qt::MouseButtons buttons, QPointF innerPixels);
     void picture1_MouseMove(Qt::MouseButtons buttons, QPointF innerPixels);
     void Picture1_MouseUp(Qt::MouseButtons buttons, QPointF innerPixels);
@@ -96,6 +120,9 @@ private:
     void scrollBy(Viewport::Axis axis, Viewport::ScrollMove move);
     // Accessible names, descriptions and tooltips.
     void describeControls();
+    void createMenus();
+    // Where the client area begins, below the menu bar (pixels).
+    int clientTop() const;
     // Mirrors the viewer's state into the surface and the bars.
     void syncFromViewport();
     QPointF toTwips(QPointF innerPixels) const;
@@ -109,6 +136,9 @@ private:
     std::function<void()> m_showMainWindow;
     std::function<void()> m_endProgram;
     std::unique_ptr<CommonDialog> CommonDialog1;
+    std::unique_ptr<PrintDialog> m_printDialog;
+    std::unique_ptr<JobProgress> m_progress;
+    word::Automation *m_automation = nullptr;
     WindowPointer m_pointer;
     Viewport m_viewport;
     QWidget *m_clip = nullptr;

@@ -16,7 +16,11 @@ void SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordF
 
     trap.step(106, [&] { dialog.FileName = QString(); });
     trap.step(108, [&] { dialog.DialogTitle = QStringLiteral("Save File"); });
-    trap.step(110, [&] { dialog.Filter = QStringLiteral("Word Files (*.doc)|*.doc"); });
+    trap.step(110, [&] {
+        dialog.Filter = QStringLiteral("Word Files (*.doc)|*.doc");
+        // A name typed without an extension becomes a ".doc" file.
+        dialog.DefaultExt = QStringLiteral("doc");
+    });
     trap.step(112, [&] { dialog.ShowSave(); });
     trap.step(114, [&] { target = dialog.FileName; });
     if (!trap.test(116, [&] { return target.isEmpty(); })) {

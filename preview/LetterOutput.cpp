@@ -1,0 +1,109 @@
+#include "LetterOutput.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QObject>
+
+#include "CommonDialog.h"
+#include "ErrorReport.h"
+#include "ErrorTrap.h"
+#include "Failure.h"
+#include "JobProgress.h"
+#include "Main.h"
+#include "Messenger.h"
+#include "OfficeJob.h"
+#include "PrintDialog.h"
+
+namespace {
+
+// The name as chosen, with the format's extension when it has none.
+QString withExtension(const QString &name, const char *suffix)
+{
+    if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
+        return name;
+    return name + QLatin1Char('.') + QLatin1String(suffix);
+}
+
+enum class Written { Yes, No };
+
+// Runs the job with progress; a failure becomes a plain message that starts
+// with `failed` (which names the target).
+Written runJob(const LetterOutputContext &context, const std::function<std::unique_ptr<OfficeJob>()> &makeJob,
+               const QString &label, const QString &failed)
+{
+    try {
+        std::unique_ptr<OfficeJob> job = makeJob();
+        return context.progress.run(*job, label) == JobProgress::Outcome::Completed ? Written::Yes : Written::No;
+    } catch (const std::exception &e) {
+        context.messenger.showMessage(failed + QStringLiteral("\n\n") + QString::fromUtf8(e.what()), QString(),
+                                      Messenger::Icon::Warning);
+        return Written::No;
+    }
+}
+
+} // namespace
+
+QString exportTitle(word::LetterFormat format)
+{
+    switch (format) {
+    case word::LetterFormat::Word97:
+        return QObject::tr("Export as Word 97-2003 (.doc)");
+    case word::LetterFormat::WordXml:
+        return QObject::tr("Export as Word 2007-365 (.docx)");
+    case word::LetterFormat::OpenDocument:
+        return QObject::tr("Export as OpenDocument (.odt)");
+    case word::LetterFormat::Pdf:
+        return QObject::tr("Export as PDF");
+    }
+    return {};
+}
+
+void ExportLetter(const LetterOutputContext &context, const QString &wordFile, word::LetterFormat format)
+{
+    const word::LetterFormatInfo &info = word::letterFormatInfo(format);
+    ErrorTrap trap(context.messenger, QString::fromLatin1(ReportLocation::Form2_ExportLetter));
+    CommonDialog &dialog = context.saveDialog;
+    QString target;
+
+    trap.step(100, [&] { dialog.FileName = QString(); });
+    trap.step(102, [&] { dialog.DialogTitle = exportTitle(format); });
+    trap.step(104, [&] {
+        dialog.Filter = QLatin1String(info.dialogFilter) + QStringLiteral("|*.") + QLatin1String(info.suffix);
+        dialog.DefaultExt = QLatin1String(info.suffix);
+    });
+    trap.step(106, [&] { dialog.ShowSave(); });
+    trap.step(108, [&] { target = withExtension(dialog.FileName, info.suffix); });
+    if (target.isEmpty())
+        return; // cancelled: nothing to do, nothing to say
+    if (FileExists(target)
+        && context.messenger.askYesNo(QStringLiteral("Are you sure you wish to overwrite ") + target
+                                      + QStringLiteral(" ?")) != Messenger::Answer::Yes)
+        return;
+    const QString shown = QDir::toNativeSeparators(target);
+    const Written written = runJob(
+            context, [&] { return OfficeJob::exportLetter(context.automation, wordFile, target, format); },
+            QObject::tr("Exporting the letter to %1…").arg(shown),
+            QObject::tr("The letter could not be exported to %1.").arg(shown));
+    if (written == Written::Yes)
+        trap.step(110, [&] { context.messenger.showMessage(QStringLiteral("Done."), QString(), Messenger::Icon::None); });
+}
+
+void PrintLetter(const LetterOutputContext &context, const QString &wordFile)
+{
+    ErrorTrap trap(context.messenger, QString::fromLatin1(ReportLocation::Form2_PrintLetter));
+    std::optional<PrintChoice> choice;
+    trap.step(100, [&] { choice = context.printDialog.ask(); });
+    if (!choice)
+        return;
+    if (choice->toFile.isEmpty()) {
+        runJob(context, [&] { return OfficeJob::printLetter(context.automation, wordFile, choice->settings); },
+               QObject::tr("Printing the letter…"), QObject::tr("The letter could not be printed."));
+        return;
+    }
+    const QString file = withExtension(choice->toFile, word::letterFormatInfo(word::LetterFormat::Pdf).suffix);
+    const QString shown = QDir::toNativeSeparators(file);
+    runJob(context,
+           [&] { return OfficeJob::exportLetter(context.automation, wordFile, file, word::LetterFormat::Pdf); },
+           QObject::tr("Printing the letter to %1…").arg(shown),
+           QObject::tr("The letter could not be printed to %1.").arg(shown));
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include "LetterFormat.h"
+
+class CommonDialog;
+class JobProgress;
+class Messenger;
+class PrintDialog;
+namespace word { class Automation; }
+
+// What the export and print commands of the preview work with.
+struct LetterOutputContext
+{
+    Messenger &messenger;
+    word::Automation &automation;
+    CommonDialog &saveDialog;
+    PrintDialog &printDialog;
+    JobProgress &progress;
+};
+
+// "Export as …": lets the user choose a name for the format (its extension
+// proposed, and added to a name typed without one), asks before replacing
+// an existing file, and has an office instance write the filled letter
+// (the scratch document at wordFile) there through the office's own export
+// filter. Ends with "Done." after an export; a failure says so in a plain
+// message naming the target, which is then as it was.
+void ExportLetter(const LetterOutputContext &context, const QString &wordFile, word::LetterFormat format);
+
+// "Print…": the print dialog, then the letter printed through the office
+// (as text, by the office's print interface), or, with "Print to File",
+// exported as a PDF file to the name chosen there.
+void PrintLetter(const LetterOutputContext &context, const QString &wordFile);
+
+// The dialog's title for an export to the format: "Export as PDF".
+QString exportTitle(word::LetterFormat format);

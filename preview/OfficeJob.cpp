@@ -1,0 +1,121 @@
+#include "OfficeJob.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "Failure.h"
+#include "ReplacingFile.h"
+
+bool hasFormatSignature(const QByteArray &head, word::LetterFormat format)
+{
+    switch (format) {
+    case word::LetterFormat::Word97:
+        return head.startsWith(QByteArray::fromHex("d0cf11e0a1b11ae1")); // a compound file
+    case word::LetterFormat::WordXml:
+    case word::LetterFormat::OpenDocument:
+        return head.startsWith("PK\x03\x04"); // a zip package
+    case word::LetterFormat::Pdf:
+        return head.startsWith("%PDF-");
+    }
+    return false;
+}
+
+OfficeJob::OfficeJob(word::Automation &automation, QString letter, Work work)
+    : m_automation(automation), m_letter(std::move(letter)), m_work(std::move(work))
+{
+}
+
+std::unique_ptr<OfficeJob> OfficeJob::exportLetter(word::Automation &automation, const QString &letter,
+                                                   const QString &target, word::LetterFormat format)
+{
+    auto output = std::make_unique<ReplacingFile>(target);
+    const QString beside = output->besidePath();
+    std::unique_ptr<OfficeJob> job(new OfficeJob(automation, letter, [beside, format](word::Document &document) {
+        document.exportCopy(beside, format);
+    }));
+    job->m_output = std::move(output);
+    job->m_format = format;
+    return job;
+}
+
+std::unique_ptr<OfficeJob> OfficeJob::printLetter(word::Automation &automation, const QString &letter,
+                                                  const word::PrintSettings &settings)
+{
+    return std::unique_ptr<OfficeJob>(new OfficeJob(automation, letter, [settings](word::Document &document) {
+        document.print(settings);
+    }));
+}
+
+OfficeJob::~OfficeJob()
+{
+    if (m_worker.joinable() || m_application)
+        cancel();
+}
+
+void OfficeJob::start()
+{
+    m_application = m_automation.createApplication();
+    m_worker = std::thread([this] { run(); });
+}
+
+void OfficeJob::run()
+{
+    try {
+        std::shared_ptr<word::Document> document = m_application->documents().open(m_letter, {.readOnly = true});
+        m_work(*document);
+        document->close(word::WdSaveOptions::DoNotSaveChanges);
+    } catch (const std::exception &e) {
+        m_failure = QString::fromUtf8(e.what());
+    }
+    m_workDone = true;
+    QMetaObject::invokeMethod(this, &OfficeJob::finished, Qt::QueuedConnection);
+}
+
+void OfficeJob::waitForWorker()
+{
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+void OfficeJob::cancel()
+{
+    if (m_application && !m_workDone)
+        m_application->kill(); // the worker's call fails at once
+    waitForWorker();
+    m_application.reset();
+    if (m_output)
+        m_output->discard();
+}
+
+void OfficeJob::endInstance()
+{
+    if (!m_application)
+        return;
+    try {
+        m_application->quit();
+    } catch (const std::exception &) {
+        // The instance is ended all the same when its last owner lets go.
+    }
+    m_application.reset();
+}
+
+void OfficeJob::complete()
+{
+    waitForWorker();
+    endInstance();
+    if (!m_failure.isEmpty()) {
+        if (m_output)
+            m_output->discard();
+        throw Failure(m_failure);
+    }
+    if (!m_output)
+        return;
+    QFile written(m_output->besidePath());
+    const QByteArray head = written.open(QIODevice::ReadOnly) ? written.read(8) : QByteArray();
+    if (!hasFormatSignature(head, *m_format)) {
+        m_output->discard();
+        throw Failure(QObject::tr("The office wrote no complete %1 file")
+                              .arg(QString::fromLatin1(word::letterFormatInfo(*m_format).name)));
+    }
+    m_output->commit();
+}
