@@ -11,6 +11,13 @@ namespace {
 constexpr char SaveFolderKey[] = "SaveFolder";
 }
 
+QString withDefaultSuffix(const QString &name, const QString &suffix)
+{
+    if (name.isEmpty() || suffix.isEmpty() || !QFileInfo(name).suffix().isEmpty())
+        return name;
+    return name + QLatin1Char('.') + suffix;
+}
+
 QString FileDialogCommonDialog::qtNameFilter(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -39,8 +46,10 @@ void FileDialogCommonDialog::ShowSave()
     dialog.setDefaultSuffix(DefaultExt);
     dialog.setDirectory(InitDir.isEmpty() ? rememberedFolder() : InitDir);
     dialog.selectFile(FileName);
+    // Qt adds the suffix to a name typed in the field, not always to one
+    // chosen otherwise; the dialog's promise holds either way.
     FileName = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-            ? dialog.selectedFiles().constFirst()
+            ? withDefaultSuffix(dialog.selectedFiles().constFirst(), DefaultExt)
             : QString();
     if (FileName.isEmpty())
         return;

@@ -23,6 +23,10 @@ public:
     virtual void ShowSave() = 0;
 };
 
+// The name with ".suffix" added when it has no extension of its own (an
+// empty name or suffix: the name as it is).
+QString withDefaultSuffix(const QString &name, const QString &suffix);
+
 // The real dialog: QFileDialog, with its own overwrite question switched
 // off (the commands ask their own). Unless told a folder, it opens in the
 // folder of the last file chosen in it (kept in the settings under

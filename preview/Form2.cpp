@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -95,8 +96,9 @@ void Form2::createMenus()
                              [this] { exportLetter(word::LetterFormat::OpenDocument); });
     printAction = action(tr("&Print…"), QKeySequence::Print, &Form2::printLetter);
     backAction = action(tr("< &Back"), QKeySequence(Qt::Key_Escape), &Form2::PushButton8_Click);
-    // Quitting is closing the window: the same steps, the same end.
-    quitAction = action(tr("&Quit"), QKeySequence::Quit, [this] { close(); });
+    // Quitting is closing the window: the same steps, the same end. Ctrl+Q
+    // on every desktop (some platforms define no standard Quit key).
+    quitAction = action(tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
     menuBar = new QMenuBar(this);
     QMenu *file = menuBar->addMenu(tr("&File"));
@@ -106,6 +108,13 @@ void Form2::createMenus()
     QMenu *view = menuBar->addMenu(tr("&View"));
     view->addActions({zoomInAction, zoomOutAction});
     menuBar->setGeometry(0, 0, twipsToPixels(ClientWidth, this), menuBar->sizeHint().height());
+    menuBar->setAccessibleName(tr("Menu Bar"));
+    menuBar->setAccessibleDescription(tr("Save, export or print the letter, go back, quit, and zoom"));
+    // The bar's own button for menus that do not fit, hidden while they do.
+    if (auto *more = menuBar->findChild<QToolButton *>()) {
+        more->setAccessibleName(tr("More Menus"));
+        more->setAccessibleDescription(tr("Shows the menus that do not fit on the menu bar"));
+    }
     menuBar->setMouseTracking(true);
     menuBar->installEventFilter(this);
 }

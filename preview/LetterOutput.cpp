@@ -16,14 +16,6 @@
 
 namespace {
 
-// The name as chosen, with the format's extension when it has none.
-QString withExtension(const QString &name, const char *suffix)
-{
-    if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
-        return name;
-    return name + QLatin1Char('.') + QLatin1String(suffix);
-}
-
 enum class Written { Yes, No };
 
 // Runs the job with progress; a failure becomes a plain message that starts
@@ -72,7 +64,7 @@ void ExportLetter(const LetterOutputContext &context, const QString &wordFile, w
         dialog.DefaultExt = QLatin1String(info.suffix);
     });
     trap.step(106, [&] { dialog.ShowSave(); });
-    trap.step(108, [&] { target = withExtension(dialog.FileName, info.suffix); });
+    trap.step(108, [&] { target = withDefaultSuffix(dialog.FileName, QLatin1String(info.suffix)); });
     if (target.isEmpty())
         return; // cancelled: nothing to do, nothing to say
     if (FileExists(target)
@@ -100,7 +92,8 @@ void PrintLetter(const LetterOutputContext &context, const QString &wordFile)
                QObject::tr("Printing the letter…"), QObject::tr("The letter could not be printed."));
         return;
     }
-    const QString file = withExtension(choice->toFile, word::letterFormatInfo(word::LetterFormat::Pdf).suffix);
+    const QString file = withDefaultSuffix(choice->toFile,
+                                          QLatin1String(word::letterFormatInfo(word::LetterFormat::Pdf).suffix));
     const QString shown = QDir::toNativeSeparators(file);
     runJob(context,
            [&] { return OfficeJob::exportLetter(context.automation, wordFile, file, word::LetterFormat::Pdf); },

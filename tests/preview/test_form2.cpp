@@ -1,4 +1,7 @@
+#include <QAction>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
@@ -13,6 +16,7 @@
 #include "PictureBox.h"
 #include "PushButton.h"
 #include "RecordingMessenger.h"
+#include "TestFiles.h"
 
 namespace {
 // A page picture like the snapshot: 288 pixels per logical inch.
@@ -34,28 +38,17 @@ class ScriptedDialog : public CommonDialog
 {
 public:
     QString answer;
-    QStringList namesShown, titles, filters;
+    QStringList namesShown, titles, filters, extensions;
     void ShowSave() override
     {
         namesShown << FileName;
+        extensions << DefaultExt;
         titles << DialogTitle;
         filters << Filter;
         FileName = answer;
     }
 };
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 } // namespace
 
 class TestForm2 : public QObject
@@ -316,6 +309,7 @@ private slots:
         QVERIFY(m_messenger.questions.isEmpty());
         QCOMPARE(m_dialog->titles, QStringList{QStringLiteral("Save File")});
         QCOMPARE(m_dialog->filters, QStringList{QStringLiteral("Word Files (*.doc)|*.doc")});
+        QCOMPARE(m_dialog->extensions, QStringList{QStringLiteral("doc")}); // a name without one gets ".doc"
         QCOMPARE(FileDialogCommonDialog::qtNameFilter(m_dialog->filters.front()), QStringLiteral("Word Files (*.doc)"));
     }
 
@@ -381,6 +375,80 @@ private slots:
         form->show();
         form->PushButton8_Click();
         QVERIFY(m_messenger.messages.empty());
+    }
+
+    void theMenusCarryEveryCommandWithItsKeys_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QKeySequence>("keys");
+        auto row = [](const char *menu, const char *text, QKeySequence keys) {
+            QTest::newRow(text) << QString::fromUtf8(menu) << QString::fromUtf8(text) << keys;
+        };
+        row("&File", "&Save Results To Word File…", QKeySequence(QStringLiteral("Ctrl+S")));
+        row("&File", "&Export as PDF…", QKeySequence(QStringLiteral("Ctrl+E")));
+        row("&File", "Export as &Word 2007-365 (.docx)…", QKeySequence());
+        row("&File", "Export as &OpenDocument (.odt)…", QKeySequence());
+        row("&File", "&Print…", QKeySequence(QStringLiteral("Ctrl+P")));
+        row("&File", "< &Back", QKeySequence(QStringLiteral("Esc")));
+        row("&File", "&Quit", QKeySequence(QStringLiteral("Ctrl+Q")));
+        row("&View", "Zoom &In", QKeySequence(QStringLiteral("Ctrl++")));
+        row("&View", "Zoom &Out", QKeySequence(QStringLiteral("Ctrl+-")));
+    }
+
+    void theMenusCarryEveryCommandWithItsKeys()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, text);
+        QFETCH(QKeySequence, keys);
+        auto form = makeForm();
+        QAction *found = nullptr;
+        for (QAction *top : form->menuBar->actions()) {
+            if (top->text() != menu)
+                continue;
+            for (QAction *a : top->menu()->actions())
+                if (a->text() == text)
+                    found = a;
+        }
+        QVERIFY2(found, qPrintable(menu + QStringLiteral(" lacks ") + text));
+        QCOMPARE(found->shortcut(), keys);
+    }
+
+    void theClientAreaKeepsItsPlacesBelowTheMenuBar()
+    {
+        auto form = makeForm();
+        const int top = form->menuBar->height();
+        QVERIFY(top > 0);
+        QCOMPARE(form->menuBar->geometry().top(), 0);
+        // 15 twips a pixel: "Save Results To Word File" at 4920, 8850.
+        QCOMPARE(form->PushButton6->pos(), QPoint(328, top + 590));
+        QCOMPARE(form->Picture2->pos(), QPoint(8, top + 8));
+        QCOMPARE(form->PushButton1->pos(), QPoint(16, 20)); // inside "Zoom:"
+        QCOMPARE(form->size(), QSize(656, top + 626));
+    }
+
+    void theMenuAndTheButtonRunOneCommand()
+    {
+        auto form = makeForm();
+        showWith(*form, pagePicture(Qt::blue));
+        m_dialog->answer = QString();
+        form->saveAction->trigger();
+        QTest::mouseClick(form->PushButton6, Qt::LeftButton);
+        QCOMPARE(m_dialog->titles, (QStringList{QStringLiteral("Save File"), QStringLiteral("Save File")}));
+        form->zoomInAction->trigger();
+        QCOMPARE(form->viewport().mZoom, 1.25f);
+        QTest::keyClick(form.get(), Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(form->viewport().mZoom, 1.0f);
+    }
+
+    void quitEndsTheProgramAsClosingDoes()
+    {
+        auto form = makeForm();
+        showWith(*form, pagePicture(Qt::blue));
+        form->quitAction->trigger();
+        QVERIFY(!QFile::exists(m_scratch));
+        QVERIFY(m_ended);
+        QVERIFY(!form->isVisible());
     }
 
     void closingThePreviewDeletesTheLetterAndEndsTheProgram()

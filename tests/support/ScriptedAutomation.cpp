@@ -12,8 +12,7 @@ void ScriptedAutomation::enter(const QString &call)
     calls << call;
     const int use = ++m_uses[call];
     if (hangs.count(call)) {
-        const int killsBefore = kills;
-        m_gate->killed.wait(lock, [&] { return kills > killsBefore; });
+        m_gate->killed.wait(lock, [&] { return kills > 0; });
         throw Failure(QStringLiteral("%1 failed: the office instance was killed").arg(call));
     }
     const auto it = failures.find(call);

@@ -1,0 +1,387 @@
+// The letter in other formats and on paper, from the preview, through the
+// real office: export to PDF, .docx and .odt, the overwrite question, a
+// read-only target, a name without extension, Cancel, print to a PDF file,
+// and the save dialog's remembered folder.
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "CommonDialog.h"
+#include "DocumentReader.h"
+#include "Form2.h"
+#include "JobProgress.h"
+#include "LetterFields.h"
+#include "LibreOfficeAutomation.h"
+#include "Main.h"
+#include "OfficeJob.h"
+#include "PrintDialog.h"
+#include "RecordingHost.h"
+#include "RecordingMessenger.h"
+#include "TestFiles.h"
+#include "ScriptedAutomation.h"
+
+namespace {
+
+class ScriptedDialog : public CommonDialog
+{
+public:
+    QString answer;
+    QStringList titles, filters, extensions;
+    void ShowSave() override
+    {
+        titles << DialogTitle;
+        filters << Filter;
+        extensions << DefaultExt;
+        FileName = answer;
+    }
+};
+
+class ScriptedPrintDialog : public PrintDialog
+{
+public:
+    std::optional<PrintChoice> answer;
+    std::optional<PrintChoice> ask() override { return answer; }
+};
+
+
+// What a tool of the distribution prints about a file.
+QString toolOutput(const QString &tool, const QStringList &args)
+{
+    QProcess p;
+    p.start(tool, args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString pdfText(const QString &path)
+{
+    return toolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+}
+
+// Every font that pdffonts lists, and whether each is embedded.
+QStringList fontsNotEmbedded(const QString &path, int *fontCount)
+{
+    const QStringList lines = toolOutput(QStringLiteral("pdffonts"), {path}).split(QLatin1Char('\n'));
+    QStringList missing;
+    *fontCount = 0;
+    // Two header lines; then one line a font, "emb" the fourth column from
+    // the right: emb sub uni object ID.
+    for (const QString &line : lines.mid(2)) {
+        const QStringList cols = line.simplified().split(QLatin1Char(' '));
+        if (cols.size() < 7)
+            continue;
+        ++*fontCount;
+        if (cols.at(cols.size() - 5) != QLatin1String("yes"))
+            missing << cols.front();
+    }
+    return missing;
+}
+
+QStringList typedFields()
+{
+    QStringList values;
+    for (int i = 0; i < VisibleFieldCount; ++i)
+        values << QString::fromUtf8(LetterFields[size_t(i)].sampleValue);
+    return values;
+}
+
+QStringList filesBeside(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class TestLetterOutput : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_scratchFolder;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    LibreOfficeAutomation m_office{1};
+    std::unique_ptr<DocumentReader> m_reader;
+    QString m_letter;
+    RecordingMessenger m_messenger;
+    ScriptedDialog *m_dialog = nullptr;
+    ScriptedPrintDialog *m_printDialog = nullptr;
+
+    std::unique_ptr<Form2> makeForm(word::Automation &office)
+    {
+        auto form = std::make_unique<Form2>(m_messenger, [] {}, [] {});
+        auto dialog = std::make_unique<ScriptedDialog>();
+        m_dialog = dialog.get();
+        form->setCommonDialog(std::move(dialog));
+        auto print = std::make_unique<ScriptedPrintDialog>();
+        m_printDialog = print.get();
+        form->setPrintDialog(std::move(print));
+        form->setOffice(office);
+        form->Form_Load();
+        form->mWordFile = m_letter;
+        return form;
+    }
+
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        // The sample letter, generated as the main window does.
+        qputenv("temp", QFile::encodeName(m_scratchFolder.path()));
+        m_office.startSpares(1);
+        SystemClipboardSource clipboard;
+        RecordingMessenger messenger;
+        RecordingHost host(m_office, clipboard, messenger);
+        host.fillSample();
+        bool busy = false;
+        GenerateLetter(host, m_office, messenger, busy);
+        QVERIFY2(messenger.messages.empty(), qPrintable(messenger.texts().join(QLatin1Char('\n'))));
+        m_letter = host.wordFile;
+        QVERIFY(FileExists(m_letter));
+        m_reader = std::make_unique<DocumentReader>();
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_messenger = RecordingMessenger();
+    }
+
+    void everyFormatHoldsTheTypedLetter_data()
+    {
+        QTest::addColumn<word::LetterFormat>("format");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("pdf") << word::LetterFormat::Pdf << "letter.pdf" << "Export as PDF"
+                             << "PDF Documents (*.pdf)|*.pdf";
+        QTest::newRow("docx") << word::LetterFormat::WordXml << "letter.docx" << "Export as Word 2007-365 (.docx)"
+                              << "Word 2007-365 Documents (*.docx)|*.docx";
+        QTest::newRow("odt") << word::LetterFormat::OpenDocument << "letter.odt" << "Export as OpenDocument (.odt)"
+                             << "OpenDocument Text (*.odt)|*.odt";
+    }
+
+    void everyFormatHoldsTheTypedLetter()
+    {
+        QFETCH(word::LetterFormat, format);
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        QFETCH(QString, filter);
+        auto form = makeForm(m_office);
+        const QString target = path(name);
+        m_dialog->answer = target;
+        form->exportLetter(format);
+        QCOMPARE(m_messenger.texts(), QStringList{QStringLiteral("Done.")});
+        QCOMPARE(m_dialog->titles, QStringList{title});
+        QCOMPARE(m_dialog->filters, QStringList{filter});
+        QCOMPARE(m_dialog->extensions, QStringList{QFileInfo(name).suffix()});
+        QCOMPARE(filesBeside(m_dir->path()), QStringList{name}); // nothing left beside it
+
+        const QByteArray bytes = readAll(target);
+        QString text;
+        if (format == word::LetterFormat::Pdf) {
+            QVERIFY(bytes.startsWith("%PDF-"));
+            text = pdfText(target);
+            int fonts = 0;
+            QCOMPARE(fontsNotEmbedded(target, &fonts), QStringList());
+            QVERIFY(fonts > 0); // text, not a picture of it
+        } else {
+            const DocumentReader::Document read = m_reader->read(target);
+            text = read.bodyText();
+            QVERIFY(bytes.startsWith("PK\x03\x04"));
+            if (format == word::LetterFormat::WordXml) {
+                QCOMPARE(read.filterName, QStringLiteral("MS Word 2007 XML"));
+                QVERIFY(bytes.contains("[Content_Types].xml"));
+                QVERIFY(bytes.contains("word/document.xml"));
+            } else {
+                QCOMPARE(read.filterName, QStringLiteral("writer8"));
+                // The package's first entry is its mimetype, stored as is.
+                QCOMPARE(bytes.mid(30, 8), QByteArray("mimetype"));
+                QCOMPARE(bytes.mid(38, 39), QByteArray("application/vnd.oasis.opendocument.text"));
+            }
+        }
+        for (const QString &field : typedFields())
+            QVERIFY2(text.contains(field), qPrintable(field + QStringLiteral(" missing from:\n") + text));
+    }
+
+    void anExistingFileIsAskedAboutNoKeepsItYesReplacesIt()
+    {
+        auto form = makeForm(m_office);
+        const QString target = path(QStringLiteral("existing.pdf"));
+        writeFile(target, "old letter");
+        m_dialog->answer = target;
+        m_messenger.answers = {Messenger::Answer::No, Messenger::Answer::Yes};
+        form->exportLetter(word::LetterFormat::Pdf);
+        QCOMPARE(readAll(target), QByteArray("old letter"));
+        QVERIFY(m_messenger.messages.empty());
+        form->exportLetter(word::LetterFormat::Pdf);
+        QVERIFY(readAll(target).startsWith("%PDF-"));
+        const QString question = QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?");
+        QCOMPARE(m_messenger.questions, (QStringList{question, question}));
+        QCOMPARE(m_messenger.texts(), QStringList{QStringLiteral("Done.")});
+    }
+
+    void aReadOnlyTargetIsKeptAndTheMessageNamesIt()
+    {
+        auto form = makeForm(m_office);
+        const QString target = path(QStringLiteral("kept.docx"));
+        writeFile(target, "old letter");
+        QVERIFY(::chmod(QFile::encodeName(target).constData(), 0444) == 0);
+        m_dialog->answer = target;
+        m_messenger.answers = {Messenger::Answer::Yes};
+        form->exportLetter(word::LetterFormat::WordXml);
+        QCOMPARE(m_messenger.messages.size(), size_t(1));
+        QVERIFY2(m_messenger.messages[0].text.contains(target), qPrintable(m_messenger.messages[0].text));
+        QCOMPARE(m_messenger.messages[0].icon, Messenger::Icon::Warning);
+        QCOMPARE(readAll(target), QByteArray("old letter"));
+        QCOMPARE(filesBeside(m_dir->path()), QStringList{QStringLiteral("kept.docx")});
+    }
+
+    void aFailedExportKeepsTheOldFile()
+    {
+        auto form = makeForm(m_office);
+        form->mWordFile = path(QStringLiteral("gone.doc")); // removed behind the program's back
+        const QString target = path(QStringLiteral("kept.odt"));
+        writeFile(target, "old letter");
+        m_dialog->answer = target;
+        m_messenger.answers = {Messenger::Answer::Yes};
+        form->exportLetter(word::LetterFormat::OpenDocument);
+        QCOMPARE(m_messenger.messages.size(), size_t(1));
+        QVERIFY(m_messenger.messages[0].text.startsWith(QStringLiteral("The letter could not be exported to ")
+                                                        + target));
+        QCOMPARE(readAll(target), QByteArray("old letter"));
+        QCOMPARE(filesBeside(m_dir->path()), QStringList{QStringLiteral("kept.odt")});
+    }
+
+    void aNameWithoutExtensionGetsTheFormats()
+    {
+        auto form = makeForm(m_office);
+        m_dialog->answer = path(QStringLiteral("My Letter"));
+        form->exportLetter(word::LetterFormat::OpenDocument);
+        QCOMPARE(filesBeside(m_dir->path()), QStringList{QStringLiteral("My Letter.odt")});
+    }
+
+    void cancellingTheDialogWritesAndSaysNothing()
+    {
+        auto form = makeForm(m_office);
+        m_dialog->answer = QString();
+        form->exportLetter(word::LetterFormat::Pdf);
+        QVERIFY(m_messenger.messages.empty());
+        QVERIFY(filesBeside(m_dir->path()).isEmpty());
+    }
+
+    void cancellingTheExportEndsTheOfficeAndLeavesNoFile()
+    {
+        const QString target = path(QStringLiteral("cancelled.pdf"));
+        writeFile(target, "old letter");
+        auto job = OfficeJob::exportLetter(m_office, m_letter, target, word::LetterFormat::Pdf);
+        job->start();
+        const qint64 office = m_office.lastInstanceProcessId();
+        job->cancel();
+        QVERIFY(!job->isRunning());
+        QVERIFY(!processIsAlive(office));
+        QCOMPARE(readAll(target), QByteArray("old letter"));
+        QCOMPARE(filesBeside(m_dir->path()), QStringList{QStringLiteral("cancelled.pdf")});
+    }
+
+    void aHungOfficeShowsProgressAndCancelLeavesNoFile()
+    {
+        // The office hangs in the export until it is killed.
+        ScriptedAutomation hung;
+        hung.files[m_letter] = {{{QStringLiteral("main"), QStringLiteral("the letter")}}, {}};
+        hung.hangs.insert(QStringLiteral("Document.Export"));
+        auto form = makeForm(hung);
+        form->progress().setDelays(0, 0);
+        form->show();
+        const QString target = path(QStringLiteral("never.pdf"));
+        m_dialog->answer = target;
+        WindowPointer::Code pointerWhileWorking = WindowPointer::Default;
+        bool dialogShown = false;
+        // Cancel as the user would, once the dialog shows.
+        QTimer cancel;
+        connect(&cancel, &QTimer::timeout, this, [&] {
+            auto *dialog = form->findChild<QProgressDialog *>();
+            if (!dialog || !dialog->isVisible())
+                return;
+            dialogShown = true;
+            pointerWhileWorking = form->pointer().code();
+            dialog->findChild<QPushButton *>()->click();
+        });
+        cancel.start(10);
+        form->exportLetter(word::LetterFormat::Pdf);
+        QVERIFY(dialogShown);
+        QCOMPARE(pointerWhileWorking, WindowPointer::Busy);
+        QCOMPARE(form->pointer().code(), WindowPointer::Default);
+        QVERIFY(hung.calls.contains(QStringLiteral("Application.Kill")));
+        QVERIFY(m_messenger.messages.empty());
+        QVERIFY(filesBeside(m_dir->path()).isEmpty());
+    }
+
+    void printingToAFileWritesTheLetterAsPdf()
+    {
+        auto form = makeForm(m_office);
+        PrintChoice choice;
+        choice.toFile = path(QStringLiteral("printed"));
+        m_printDialog->answer = choice;
+        form->printLetter();
+        QVERIFY2(m_messenger.messages.empty(), qPrintable(m_messenger.texts().join(QLatin1Char('\n'))));
+        const QString printed = path(QStringLiteral("printed.pdf"));
+        QVERIFY(readAll(printed).startsWith("%PDF-"));
+        const QString text = pdfText(printed);
+        for (const QString &field : typedFields())
+            QVERIFY2(text.contains(field), qPrintable(field));
+    }
+
+    void theSaveDialogOpensInDocumentsThenInTheLastFolderAfterARestart()
+    {
+        // A user of our own: settings and Documents in a fresh folder.
+        const QString config = path(QStringLiteral("config"));
+        const QString documents = path(QStringLiteral("Documents"));
+        const QString chosen = path(QStringLiteral("letters"));
+        QVERIFY(QDir().mkpath(config) && QDir().mkpath(documents) && QDir().mkpath(chosen));
+        writeFile(config + QStringLiteral("/user-dirs.dirs"),
+                  "XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(documents) + "\"\n");
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+
+        // Answers the real file dialog with a name typed without extension.
+        QStringList opened;
+        auto answerWith = [&](const QString &name) {
+            QTimer::singleShot(0, this, [&opened, name] {
+                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                opened << dialog->directory().absolutePath();
+                auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                QVERIFY(field);
+                field->setText(name); // as typed
+                static_cast<QDialog *>(dialog)->accept(); // as the Save button does
+            });
+        };
+        {
+            FileDialogCommonDialog dialog(nullptr);
+            dialog.DefaultExt = QStringLiteral("doc");
+            answerWith(chosen + QStringLiteral("/letter"));
+            dialog.ShowSave();
+            QCOMPARE(dialog.FileName, chosen + QStringLiteral("/letter.doc"));
+        }
+        {
+            FileDialogCommonDialog restarted(nullptr); // as after a restart
+            answerWith(chosen + QStringLiteral("/second.doc"));
+            restarted.ShowSave();
+        }
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+        QCOMPARE(opened, (QStringList{documents, chosen}));
+        QVERIFY(readAll(config + QStringLiteral("/Marrowfen.conf")).contains("SaveFolder="));
+    }
+};
+
+QTEST_MAIN(TestLetterOutput)
+#include "test_letter_output.moc"
