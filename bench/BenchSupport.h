@@ -5,10 +5,19 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "Messenger.h"
 
 struct Stats
 {
@@ -48,4 +57,56 @@ inline long procStatusKb(qint64 pid, const char *field)
             return line.mid(key.size()).trimmed().split(' ').value(0).toLong();
     }
     return 0;
+}
+
+// Lets events run until the condition holds, up to timeoutMs; false when
+// it never did.
+inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+// Messages go to stderr, where a benchmark's reader sees what went wrong;
+// every question is answered No.
+class PrintingMessenger : public Messenger
+{
+public:
+    void showMessage(const QString &text, const QString &, Icon) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    Answer askYesNo(const QString &) override { return Answer::No; }
+};
+
+// A benchmark's own world: its settings file and scratch folder live in a
+// temporary folder that goes when it ends.
+struct BenchFolder
+{
+    QTemporaryDir work;
+    BenchFolder()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.filePath(QStringLiteral("config")));
+        qputenv("temp", QFile::encodeName(work.path()));
+    }
+    QString path() const { return work.path(); }
+};
+
+// "soffice --headless --convert-to" as a user would script it, with a
+// profile of its own in profileFolder.
+inline void convertWithSoffice(const QString &profileFolder, const QString &to, const QString &outdir,
+                               const QString &file)
+{
+    QProcess soffice;
+    soffice.start(QStringLiteral("soffice"),
+                  {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profileFolder).toString(),
+                   QStringLiteral("--headless"), QStringLiteral("--convert-to"), to, QStringLiteral("--outdir"),
+                   outdir, file});
+    soffice.waitForFinished(120000);
 }

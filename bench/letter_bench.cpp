@@ -26,16 +26,6 @@
 namespace {
 constexpr int Runs = 10;
 
-class PrintingMessenger : public Messenger
-{
-public:
-    void showMessage(const QString &text, const QString &, Icon) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    Answer askYesNo(const QString &) override { return Answer::No; }
-};
-
 // Times each "create" and records the peak memory of each office just
 // before it quits.
 class MeasuringAutomation : public word::Automation
@@ -79,18 +69,6 @@ private:
 
     LibreOfficeAutomation &m_real;
 };
-
-bool waitFor(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 struct Generation
 {
@@ -153,12 +131,8 @@ std::vector<double> measurePlainRoute(const QString &work)
     filled.write(text.toUtf8());
     filled.close();
 
-    const QString profile = QStringLiteral("-env:UserInstallation=file://") + work + QStringLiteral("/profile");
     auto convert = [&](const QString &to, const QString &file) {
-        QProcess soffice;
-        soffice.start(QStringLiteral("soffice"), {profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                                                   to, QStringLiteral("--outdir"), work, file});
-        soffice.waitForFinished(120000);
+        convertWithSoffice(work + QStringLiteral("/profile"), to, work, file);
     };
     std::vector<double> times;
     for (int run = -1; run < Runs; ++run) { // run -1 makes the profile
@@ -200,9 +174,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir work;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.filePath(QStringLiteral("config")));
-    qputenv("temp", QFile::encodeName(work.path()));
+    BenchFolder work;
 
     std::printf("Letter generation, %d runs each, sample letter, this machine (%d cores)\n", Runs,
                 QThread::idealThreadCount());

@@ -1,7 +1,8 @@
 #include "OfficeJob.h"
 
-#include <QDir>
+#include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
 
 #include "Failure.h"
 #include "ReplacingFile.h"
@@ -99,23 +100,43 @@ void OfficeJob::endInstance()
     m_application.reset();
 }
 
+void OfficeJob::endInstanceSoon()
+{
+    // The letter is in place and the user told before the office has
+    // finished ending: its quit runs as soon as the GUI thread is free.
+    QTimer::singleShot(0, QCoreApplication::instance(), [application = std::move(m_application)] {
+        try {
+            application->quit();
+        } catch (const std::exception &) {
+            // Ended all the same when this last owner lets go.
+        }
+    });
+}
+
 void OfficeJob::complete()
 {
     waitForWorker();
-    endInstance();
     if (!m_failure.isEmpty()) {
+        endInstance();
         if (m_output)
             m_output->discard();
         throw Failure(m_failure);
     }
-    if (!m_output)
-        return;
-    QFile written(m_output->besidePath());
-    const QByteArray head = written.open(QIODevice::ReadOnly) ? written.read(8) : QByteArray();
-    if (!hasFormatSignature(head, *m_format)) {
-        m_output->discard();
-        throw Failure(QObject::tr("The office wrote no complete %1 file")
-                              .arg(QString::fromLatin1(word::letterFormatInfo(*m_format).name)));
+    if (m_output) {
+        QFile written(m_output->besidePath());
+        const QByteArray head = written.open(QIODevice::ReadOnly) ? written.read(8) : QByteArray();
+        if (!hasFormatSignature(head, *m_format)) {
+            endInstance();
+            m_output->discard();
+            throw Failure(QObject::tr("The office wrote no complete %1 file")
+                                  .arg(QString::fromLatin1(word::letterFormatInfo(*m_format).name)));
+        }
+        try {
+            m_output->commit();
+        } catch (...) {
+            endInstance();
+            throw;
+        }
     }
-    m_output->commit();
+    endInstanceSoon();
 }

@@ -49,9 +49,10 @@ public:
     // Ends the instance at once and waits for the worker; nothing is
     // written, an existing target stays as it was.
     void cancel();
-    // After the worker is done: ends the instance, checks the written file
-    // and moves it into place. Throws Failure with the office's reason when
-    // the work failed.
+    // After the worker is done: checks the written file and moves it into
+    // place, then ends the instance (at the next turn of the event loop
+    // when all went well). Throws Failure with the office's reason when the
+    // work failed.
     void complete();
 
 signals:
@@ -63,6 +64,7 @@ private:
     OfficeJob(word::Automation &automation, QString letter, Work work);
     void run();
     void endInstance();
+    void endInstanceSoon();
 
     word::Automation &m_automation;
     QString m_letter;

@@ -256,7 +256,11 @@ public:
         officeCall(QObject::tr("Export %1").arg(path), [&] {
             std::vector<beans::PropertyValue> args{
                 property("FilterName", uno::Any(OUString::createFromAscii(info.filterName))),
-                property("Overwrite", uno::Any(true))};
+                property("Overwrite", uno::Any(true)),
+                // Rendering a page preview into the package would cost an
+                // OpenDocument export nine tenths of its time; readers do
+                // not need it.
+                property("NoThumbnail", uno::Any(true))};
             if (format == word::LetterFormat::Pdf) {
                 // Text stays text, and the reader needs none of our fonts.
                 args.push_back(property("FilterData", uno::Any(properties({
