@@ -16,9 +16,9 @@ wait_until() {
   done
 }
 
-# The windows' sizes, by which the scripts find them, and where the main
+# The windows' sizes, by which the scripts find them, and where each
 # window's client area begins: below its menu bar.
-main_size=536x397 preview_size=656x626 main_top=19
+main_size=536x397 preview_size=656x645 main_top=19 preview_top=19
 
 visible_windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null || true; }
 size_of() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
@@ -56,6 +56,13 @@ boxes=0
 
 # Clicks a point of the main window's client area (below the menu bar).
 click_main() { click "$main" "$1" $(($2 + main_top)); }
+# Clicks a point of the preview's client area (below the menu bar).
+click_preview() { click "$preview" "$1" $(($2 + preview_top)); }
+# A screenshot of the preview's client area alone, whose points are those
+# that click_preview takes.
+snap_preview_client() { # png
+  import -window "$preview" -crop "${preview_size%x*}x$((${preview_size#*x} - preview_top))+0+$preview_top" +repage "$1"
+}
 
 # Types a path into the Save dialog and accepts it.
 save_as() { file_dialog "Save File" "$1"; }

@@ -57,7 +57,7 @@ import -window "$preview" "$out/own-template-preview.png"
 
 letter=$work/documents/to-vuvodud.doc
 step "save the letter"
-click "$preview" 488 603
+click_preview 488 603
 save_as "$letter"
 answer_box   # "Done."
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The whole road, as a user goes it, in a real X server: type the fields,
-# generate, zoom, drag, save, save again over the same file, go back,
+# generate, zoom, drag, save, save again over the same file, open the File
+# menu and export a PDF, go back,
 # change a field, generate and save a second letter, close the preview.
 # Then: the program has ended, no office is left, no scratch file is left,
 # and both saved files are Word 97-2003 letters with the typed text that
@@ -51,28 +52,29 @@ import -window "$preview" "$out/preview-window.png"
 
 # The viewport's inner area spans 9..628 by 9..501 in the window. At zoom
 # 1.0 the page is 373 by 560 pixels: it fits sideways, not upwards.
+# (Points in the client area, below the menu bar.)
 drag_page() { # from-y to-y, straight up or down
-  xdotool mousemove --window "$preview" 150 "$1" mousedown 1
-  xdotool mousemove --window "$preview" 150 $((($1 + $2) / 2))
-  xdotool mousemove --window "$preview" 150 "$2" mouseup 1
+  xdotool mousemove --window "$preview" 150 $(($1 + preview_top)) mousedown 1
+  xdotool mousemove --window "$preview" 150 $((($1 + $2) / 2 + preview_top))
+  xdotool mousemove --window "$preview" 150 $(($2 + preview_top)) mouseup 1
   sleep 0.3
 }
 step "zoom out, zoom in, drag the page up"
-click "$preview" 480 557
-click "$preview" 172 557
+click_preview 480 557
+click_preview 172 557
 drag_page 300 100
-import -window "$preview" "$out/preview-dragged.png"
+snap_preview_client "$out/preview-dragged.png"
 # The page stays against the left edge, its blank foot shows at the bottom
 # of the viewport, and the desk beside it.
 expect_areas "$out/preview-dragged.png" paper "12 480" "200 480" "200 12"
 expect_areas "$out/preview-dragged.png" desk "400 250" "600 480"
 
 step "zoom in, drag to the bottom, zoom out three times"
-click "$preview" 172 557
+click_preview 172 557
 drag_page 450 20
 drag_page 450 20
-for _ in 1 2 3; do click "$preview" 480 557; done
-import -window "$preview" "$out/preview-zoomed-out.png"
+for _ in 1 2 3; do click_preview 480 557; done
+snap_preview_client "$out/preview-zoomed-out.png"
 # At 0.5 the whole page (187 by 280 pixels) sits at the top left.
 expect_areas "$out/preview-zoomed-out.png" paper "12 265" "170 265" "170 20"
 expect_areas "$out/preview-zoomed-out.png" desk "250 100" "100 320" "600 480"
@@ -80,19 +82,31 @@ expect_areas "$out/preview-zoomed-out.png" desk "250 100" "100 320" "600 480"
 first=$work/letters/first.doc
 mkdir -p "$work/letters"
 step "save to a new name"
-click "$preview" 488 603
+click_preview 488 603
 save_as "$first"
 answer_box   # "Done."
 [[ -f $first ]] || fail "the first letter was not saved"
 
 step "save again to the same name, answering Yes"
-click "$preview" 488 603
+click_preview 488 603
 save_as "$first"
 answer_box   # the overwrite question
 answer_box   # "Done."
 
+step "the File menu; export the letter as PDF with Ctrl+E"
+click_preview 172 557; click_preview 172 557   # back to the normal size
+click "$preview" 15 9   # "File" on the menu bar
+eval "$(xdotool getwindowgeometry --shell "$preview")"   # the open menu is a window of its own
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/preview-file-menu.png"
+xdotool key Escape
+sleep 0.3
+xdotool windowfocus --sync "$preview" key ctrl+e
+file_dialog "Export as PDF" "$work/letters/first"   # no extension typed
+answer_box   # "Done."
+[[ -f $work/letters/first.pdf ]] || fail "the PDF was not written with its extension"
+
 step "back to the fields, change the title"
-click "$preview" 164 603
+click_preview 164 603
 wait_until 30 has_window_of_size $main_size || fail "the main window did not come back"
 main=$(window_of_size $main_size)
 ls "$TMPDIR"/qrenta*.doc >/dev/null 2>&1 && fail "the scratch document is still there after Back"
@@ -106,7 +120,7 @@ click_main 268 21
 wait_until 120 has_window_of_size $preview_size || fail "the preview did not appear again"
 preview=$(window_of_size $preview_size)
 second=$work/letters/second.doc
-click "$preview" 488 603
+click_preview 488 603
 save_as "$second"
 answer_box
 
@@ -133,5 +147,12 @@ grep -qxF "$(LC_TIME=C date '+%B %-d, %Y')" "$out/first.txt" || fail "the first 
 diff "$out/first.txt" "$out/second.txt" > "$out/difference.txt" || true
 [[ $(grep -c '^[<>]' "$out/difference.txt") == 2 ]] || fail "the letters differ by more than the title: $(cat "$out/difference.txt")"
 grep -qxF "> Director of Design" "$out/difference.txt" || fail "the second letter lacks the new title"
+
+pdftotext "$work/letters/first.pdf" "$out/first-pdf.txt"
+for expected in "Ada Quill" "77 Harbour Road" "Mira Stone" "Head of Hiring" "Northwind Studio" "Dear Mira Stone:"; do
+  grep -qF "$expected" "$out/first-pdf.txt" || fail "the PDF lacks '$expected'"
+done
+pdffonts "$work/letters/first.pdf" | awk 'NR > 2 && $(NF-4) != "yes" {bad = 1} END {exit bad}' \
+  || fail "the PDF has fonts that are not embedded"
 
 echo "PASS: the whole road"
