@@ -1,5 +1,7 @@
 #include "OfficeConnection.h"
 
+#include <csignal>
+
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QThread>
@@ -45,6 +47,10 @@ uno::Reference<uno::XComponentContext> localContext()
         const QString bootstrap = QStringLiteral("vnd.sun.star.pathname:") + programDir
                 + QStringLiteral("/fundamentalrc");
         qputenv("URE_BOOTSTRAP", bootstrap.toLocal8Bit());
+        // A call on its way to an office that has just been ended (Cancel,
+        // a hung office killed) writes into a closed pipe: that must fail
+        // the call, not end the program with SIGPIPE.
+        std::signal(SIGPIPE, SIG_IGN);
         return cppu::defaultBootstrap_InitialComponentContext();
     }();
     return context;
