@@ -414,6 +414,33 @@ private slots:
         QCOMPARE(found->shortcut(), keys);
     }
 
+    void noTwoCommandsShareAnAltKey()
+    {
+        auto form = makeForm();
+        // The menus' own keys are the window's, beside the buttons'; the
+        // items' keys are their menu's.
+        QList<QStringList> groups{{form->PushButton1->text(), form->PushButton2->text(), form->PushButton6->text(),
+                                   form->PushButton8->text()}};
+        for (QAction *menu : form->menuBar->actions()) {
+            groups.front() << menu->text();
+            QStringList items;
+            for (QAction *item : menu->menu()->actions())
+                if (!item->isSeparator())
+                    items << item->text();
+            groups << items;
+        }
+        for (const QStringList &texts : groups) {
+            QSet<QChar> keys;
+            for (const QString &text : texts) {
+                const qsizetype at = text.indexOf(QLatin1Char('&'));
+                QVERIFY2(at >= 0 && at + 1 < text.size(), qPrintable(text + QStringLiteral(" has no Alt key")));
+                const QChar key = text.at(at + 1).toLower();
+                QVERIFY2(!keys.contains(key), qPrintable(text + QStringLiteral(" repeats an Alt key")));
+                keys.insert(key);
+            }
+        }
+    }
+
     void theClientAreaKeepsItsPlacesBelowTheMenuBar()
     {
         auto form = makeForm();
