@@ -60,7 +60,7 @@ constexpr std::array<Row, 12> Rows = {{
     {1, 1, "St&reet Address:", 240, 1335, 6, 1680, 750, 5895, "Your Street Address",
      "Your street and house number, under your name"},
     {1, 4, "C&ity:", 240, 360, 1, 1680, 1200, 2895, "Your City", "Your city, in your address"},
-    {1, 8, "Stat&e:", 4680, 495, 8, 5280, 1200, 495, "Your State", "Your state, after your city"},
+    {1, 8, "&State:", 4680, 495, 8, 5280, 1200, 495, "Your State", "Your state, after your city"},
     {1, 9, "Zi&p Code:", 5880, 780, 9, 6720, 1200, 855, "Your Zip Code", "Your zip code, after your state"},
     {2, 7, "Recipient &Name:", 240, 1380, 7, 1680, 300, 5895, "Recipient Name",
      "Whom you write to: heads the inside address and the greeting"},
@@ -151,7 +151,7 @@ void Form1::createMenus()
     menuBar->setNativeMenuBar(false);
     menuBar->setAutoFillBackground(true);
     menuBar->setAccessibleName(tr("Menu bar"));
-    menuBar->setAccessibleDescription(tr("The Letter and Help menus"));
+    menuBar->setAccessibleDescription(tr("The Letter, Edit and Help menus"));
 
     letterMenu = menuBar->addMenu(tr("&Letter"));
     letterMenu->setAccessibleDescription(tr("The letter's template, and Quit"));
@@ -168,6 +168,11 @@ void Form1::createMenus()
     quitAction = letterMenu->addAction(tr("&Quit"), this, &Form1::close);
     quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quitAction->setShortcutContext(Qt::ApplicationShortcut);
+
+    // Alt+E is the menu's: the letters of "Edit" are no field's keys.
+    editMenu = menuBar->addMenu(tr("&Edit"));
+    editMenu->setAccessibleDescription(tr("Undo of Clear/Reset Data"));
+    editMenu->addAction(undoClearAction);
 
     helpMenu = menuBar->addMenu(tr("&Help"));
     helpMenu->setAccessibleDescription(tr("The placeholders, and about Tessaline"));
@@ -195,7 +200,7 @@ void Form1::createControls()
 {
     auto place = [this](QWidget *w, int l, int t, int wd, int h) { w->setGeometry(twipsRect(l, t, wd, h, this)); };
 
-    PushButton6 = new PushButton(tr("&Start Creating Template"), this);
+    PushButton6 = new PushButton(tr("Start Creatin&g Template"), this);
     PushButton3 = new PushButton(tr("&Clear/Reset Data"), this);
     PushButton4 = new PushButton(tr("L&oad Sample/Example Data"), this);
     place(PushButton6, 120, 120, 7800, 405);

@@ -100,6 +100,7 @@ public:
     // within the client area, below it), its menus and their commands.
     QMenuBar *menuBar = nullptr;
     QMenu *letterMenu = nullptr;
+    QMenu *editMenu = nullptr;
     QMenu *helpMenu = nullptr;
     QAction *builtInLetterAction = nullptr;
     QAction *useMyOwnTemplateAction = nullptr;

@@ -218,9 +218,11 @@ private slots:
     {
         auto form = makeForm();
         const QList<QAction *> menus = form->menuBar->actions();
-        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus.size(), 3);
         QCOMPARE(menus[0]->text(), QStringLiteral("&Letter"));
-        QCOMPARE(menus[1]->text(), QStringLiteral("&Help"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("&Edit"));
+        QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
+        QCOMPARE(form->editMenu->actions(), QList<QAction *>{form->undoClearAction});
         QStringList letter, help;
         for (QAction *action : form->letterMenu->actions())
             letter << (action->isSeparator() ? QStringLiteral("-") : action->text());
