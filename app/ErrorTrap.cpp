@@ -7,7 +7,16 @@
 #include "Messenger.h"
 
 ErrorTrap::ErrorTrap(Messenger &messenger, QString location)
-    : m_messenger(messenger), m_location(std::move(location))
+    : m_report([&messenger, location = std::move(location)](const QString &description, int line) {
+          ShowErrorReport(messenger, description, location, line);
+      }),
+      m_tell([&messenger](const QString &description, int) {
+          messenger.showMessage(description, QString(), Messenger::Icon::Warning);
+      })
+{
+}
+
+ErrorTrap::ErrorTrap(Reporter report) : m_report(report), m_tell(std::move(report))
 {
 }
 
@@ -19,7 +28,7 @@ void ErrorTrap::step(int line, const std::function<void()> &body)
         return;
     } catch (const FileProblem &problem) {
         ++m_reportCount;
-        m_messenger.showMessage(problem.description(), QString(), Messenger::Icon::Warning);
+        m_tell(problem.description(), line);
         return;
     } catch (const std::exception &e) {
         description = QString::fromUtf8(e.what());
@@ -27,7 +36,7 @@ void ErrorTrap::step(int line, const std::function<void()> &body)
         description = QStringLiteral("Unknown failure");
     }
     ++m_reportCount;
-    ShowErrorReport(m_messenger, description, m_location, line);
+    m_report(description, line);
 }
 
 bool ErrorTrap::test(int line, const std::function<bool()> &condition)

@@ -24,6 +24,10 @@ class ErrorTrap
 {
 public:
     ErrorTrap(Messenger &messenger, QString location);
+    // Hands each failure to `report` rather than showing the error report:
+    // the command line prints it beside the row it belongs to.
+    using Reporter = std::function<void(const QString &description, int line)>;
+    explicit ErrorTrap(Reporter report);
 
     // Runs one numbered step.
     void step(int line, const std::function<void()> &body);
@@ -35,7 +39,7 @@ public:
     int reportCount() const { return m_reportCount; }
 
 private:
-    Messenger &m_messenger;
-    QString m_location;
+    Reporter m_report;
+    Reporter m_tell; // a file problem, in its own words
     int m_reportCount = 0;
 };

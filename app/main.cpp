@@ -1,23 +1,59 @@
+#include <unistd.h>
+
 #include <QApplication>
 
 #include "AppTitle.h"
+#include "BatchOptions.h"
 #include "Form1.h"
+#include "LetterBatch.h"
 #include "LetterFields.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "MessageBoxMessenger.h"
+#include "ScratchFiles.h"
 
-int main(int argc, char *argv[])
+namespace {
+void setApplicationIdentity()
 {
-    QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QString::fromLatin1(CompanyName));
     QCoreApplication::setApplicationName(QString::fromLatin1(ProductName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(VersionText));
+}
+
+// "tessaline --batch ...": no window and no display needed.
+int runCommandLine(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    setApplicationIdentity();
+    const BatchCommandLine commandLine = parseBatchCommandLine(QCoreApplication::arguments());
+    if (!commandLine.options) {
+        std::FILE *stream = commandLine.exitStatus == ExitAllWritten ? stdout : stderr;
+        std::fprintf(stream, "%s\n", qPrintable(commandLine.message.trimmed()));
+        return commandLine.exitStatus;
+    }
+    return runBatch(*commandLine.options,
+                    ::isatty(STDERR_FILENO) ? BatchProgress::Output::Terminal : BatchProgress::Output::Plain);
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (wantsCommandLine(arguments))
+        return runCommandLine(argc, argv);
+
+    QApplication app(argc, argv);
+    setApplicationIdentity();
     QGuiApplication::setDesktopFileName(QStringLiteral("tessaline"));
 
     MessageBoxMessenger messenger;
     SettingsStore store;
     LibreOfficeAutomation automation(LibreOfficeAutomation::ProgramSpares);
+    // Spares open the letter template once before they count as ready, so
+    // that the first letter finds Writer and its filters loaded.
+    automation.warmSparesWith(templateBytes());
     // One spare starts now and serves the start-up check; taking it starts
     // the others, which come up while the main window shows, so the start
     // is no slower than without them.

@@ -22,6 +22,7 @@
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "Messenger.h"
+#include "ScratchFiles.h"
 
 namespace {
 constexpr int Runs = 10;
@@ -85,6 +86,7 @@ Generation measureGeneration(int spares, const QString &templateFile = QString()
     PrintingMessenger messenger;
     SettingsStore store;
     LibreOfficeAutomation automation(spares);
+    automation.warmSparesWith(templateBytes()); // as the program does
     automation.startSpares();
     MeasuringAutomation measuring(automation);
     SystemClipboardSource clipboard;
@@ -157,6 +159,7 @@ std::vector<double> measureStartUp(int spares)
         PrintingMessenger messenger;
         SettingsStore store;
         LibreOfficeAutomation automation(spares);
+        automation.warmSparesWith(templateBytes());
         automation.startSpares(1); // as the program starts
         SystemClipboardSource clipboard;
         Form1 form({messenger, store, automation, clipboard});

@@ -18,6 +18,7 @@
 
 #include "LibreOfficeInstance.h"
 #include "OfficeProcess.h"
+#include "OfficeReaper.h"
 #include "OfficeSpares.h"
 
 using namespace libreoffice;
@@ -71,8 +72,8 @@ private:
 class ApplicationImpl : public word::Application
 {
 public:
-    explicit ApplicationImpl(std::shared_ptr<Instance> instance)
-        : m_instance(std::move(instance)), m_documents(*this)
+    ApplicationImpl(std::shared_ptr<Instance> instance, std::shared_ptr<OfficeReaper> reaper)
+        : m_instance(std::move(instance)), m_reaper(std::move(reaper)), m_documents(*this)
     {
     }
 
@@ -121,14 +122,17 @@ public:
     void opened(std::shared_ptr<BackendDocument> document) { m_opened.push_back(std::move(document)); }
 
 private:
+    // The office is told to end; its process ends on its own time, which
+    // nobody waits for (the reaper makes sure it does end).
     void endInstance()
     {
         m_instance->hasQuit = true;
         if (m_instance->office)
-            m_instance->office->terminate(LibreOfficeAutomation::QuitTimeoutMs);
+            m_reaper->take(std::move(m_instance->office));
     }
 
     std::shared_ptr<Instance> m_instance;
+    std::shared_ptr<OfficeReaper> m_reaper;
     DocumentsImpl m_documents;
     std::vector<std::shared_ptr<BackendDocument>> m_opened;
     bool m_displayAlerts = true;
@@ -186,12 +190,19 @@ std::shared_ptr<word::Document> DocumentsImpl::open(const QString &path, const w
 
 } // namespace
 
-LibreOfficeAutomation::LibreOfficeAutomation(int spareCount)
-    : m_spares(spareCount > 0 ? std::make_unique<OfficeSpares>(spareCount) : nullptr)
+LibreOfficeAutomation::LibreOfficeAutomation(int spareCount, Refill refill)
+    : m_spares(spareCount > 0 ? std::make_unique<OfficeSpares>(spareCount) : nullptr), m_refill(refill),
+      m_reaper(std::make_shared<OfficeReaper>(QuitTimeoutMs))
 {
 }
 
 LibreOfficeAutomation::~LibreOfficeAutomation() = default;
+
+void LibreOfficeAutomation::warmSparesWith(const QByteArray &document)
+{
+    if (m_spares)
+        m_spares->setWarmUpDocument(document);
+}
 
 void LibreOfficeAutomation::startSpares(int now)
 {
@@ -232,10 +243,11 @@ std::shared_ptr<word::Application> LibreOfficeAutomation::createApplication()
     auto instance = std::make_shared<Instance>();
     if (m_spares) {
         instance->office = m_spares->take(ConnectTimeoutMs);
-        m_spares->replenish(); // the replacement starts at once
+        if (m_refill == Refill::OnTake)
+            m_spares->replenish(); // the replacement starts at once
     }
     if (!instance->office)
         instance->office = OfficeConnection::start(ConnectTimeoutMs);
     m_lastProcessId = instance->office->process().processId();
-    return std::make_shared<ApplicationImpl>(instance);
+    return std::make_shared<ApplicationImpl>(instance, m_reaper);
 }

@@ -3,10 +3,12 @@
 #include <memory>
 #include <vector>
 
+#include <QByteArray>
 #include <QtGlobal>
 
 #include "WordAutomation.h"
 
+class OfficeReaper;
 class OfficeSpares;
 
 // The real backend of the automation interface: each application is a
@@ -22,9 +24,17 @@ public:
     // the other, so two spares mean it never waits for an office to start.
     static constexpr int ProgramSpares = 2;
 
-    explicit LibreOfficeAutomation(int spareCount = 0);
+    // Whether taking a spare starts its replacement (the window, which
+    // always wants the next letter ready) or not (the batch, which starts
+    // all its offices at once and keeps them).
+    enum class Refill { OnTake, Never };
+
+    explicit LibreOfficeAutomation(int spareCount = 0, Refill refill = Refill::OnTake);
     ~LibreOfficeAutomation() override;
 
+    // Spares open this document once, write it and its page picture, and
+    // close it before they count as ready (see OfficeSpares).
+    void warmSparesWith(const QByteArray &document);
     // Starts spares now, at most `now` of them (from the GUI thread, whose
     // life they share); the rest follow when the first is taken.
     void startSpares(int now = ProgramSpares);
@@ -36,7 +46,8 @@ public:
     // How long "create" waits for a started office to accept the
     // connection before it counts as no instance.
     static constexpr int ConnectTimeoutMs = 30000;
-    // How long "quit" waits for the office to end before killing it.
+    // How long an office that was told to quit may take to end before it
+    // is killed. "quit" itself does not wait.
     static constexpr int QuitTimeoutMs = 10000;
 
     std::shared_ptr<word::Application> createApplication() override;
@@ -45,5 +56,7 @@ public:
 
 private:
     std::unique_ptr<OfficeSpares> m_spares;
+    Refill m_refill;
+    std::shared_ptr<OfficeReaper> m_reaper;
     qint64 m_lastProcessId = 0;
 };

@@ -3,6 +3,8 @@
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/document/XDocumentProperties.hpp>
 #include <com/sun/star/document/XDocumentPropertiesSupplier.hpp>
+#include <com/sun/star/document/XUndoManager.hpp>
+#include <com/sun/star/document/XUndoManagerSupplier.hpp>
 #include <com/sun/star/drawing/XDrawPageSupplier.hpp>
 #include <com/sun/star/drawing/XShape.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
@@ -197,22 +199,14 @@ public:
     {
         ensureOpen(QObject::tr("StoryRanges"));
         return officeCall(QObject::tr("StoryRanges"), [&] {
-            std::vector<StoryTexts> stories;
-            auto addStory = [&](std::vector<Reference<text::XText>> texts, bool isMain = false) {
-                std::erase_if(texts, [](const auto &t) { return !t.is(); });
-                if (!texts.empty())
-                    stories.push_back({std::move(texts), isMain, false});
-            };
-            Reference<text::XTextDocument> document(m_model, UNO_QUERY_THROW);
-            addStory({document->getText()}, true);
-            addHeaderFooterStories(addStory, "Header");
-            addHeaderFooterStories(addStory, "Footer");
-            addNoteStory(addStory, Reference<text::XFootnotesSupplier>(m_model, UNO_QUERY));
-            addEndnoteStory(addStory, Reference<text::XEndnotesSupplier>(m_model, UNO_QUERY));
-
+            // Replacing text adds or removes no story: the list is looked
+            // up once (it takes dozens of calls into the office) and kept
+            // until an undo, which may bring back other objects.
+            if (m_stories.empty())
+                m_stories = lookUpStories();
             std::vector<std::shared_ptr<word::Range>> ranges;
-            for (auto &story : stories)
-                ranges.push_back(std::make_shared<RangeImpl>(m_instance, m_model, std::move(story)));
+            for (const StoryTexts &story : m_stories)
+                ranges.push_back(std::make_shared<RangeImpl>(m_instance, m_model, story));
             return ranges;
         });
     }
@@ -222,12 +216,7 @@ public:
         ensureOpen(QObject::tr("Shapes"));
         return officeCall(QObject::tr("Shapes"), [&] {
             std::vector<std::shared_ptr<word::Shape>> result;
-            Reference<drawing::XDrawPageSupplier> supplier(m_model, UNO_QUERY_THROW);
-            // Writer keeps all its shapes on its one draw page.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-            Reference<container::XIndexAccess> page(supplier->getDrawPage(), UNO_QUERY_THROW);
-#pragma GCC diagnostic pop
+            const Reference<container::XIndexAccess> page = drawPage(m_model);
             for (sal_Int32 i = 0; i < page->getCount(); ++i) {
                 Reference<drawing::XShape> shape(page->getByIndex(i), UNO_QUERY);
                 if (shape.is())
@@ -321,6 +310,34 @@ public:
             props->setModificationDate(unoDateTime(wanted.modified));
         });
     }
+    void replaceEverywhere(const std::vector<std::pair<QString, QString>> &replacements) override
+    {
+        ensureOpen(QObject::tr("Replace"));
+        libreoffice::replaceEverywhere(*m_instance, m_model, replacements);
+    }
+
+    void startUndoRecord(const QString &name) override
+    {
+        ensureOpen(QObject::tr("StartCustomRecord"));
+        officeCall(QObject::tr("StartCustomRecord"), [&] { undoManager()->enterUndoContext(toOUString(name)); });
+        m_instance->shapeTextEdits.clear();
+    }
+
+    void endUndoRecord() override
+    {
+        ensureOpen(QObject::tr("EndCustomRecord"));
+        officeCall(QObject::tr("EndCustomRecord"), [&] { undoManager()->leaveUndoContext(); });
+    }
+
+    void undo() override
+    {
+        ensureOpen(QObject::tr("Undo"));
+        officeCall(QObject::tr("Undo"), [&] { undoManager()->undo(); });
+        // Drawing shapes keep their text outside the document's undo.
+        undoShapeTextEdits(*m_instance);
+        // The hits of earlier searches no longer exist.
+        m_instance->search.clear();
+    }
 
     std::shared_ptr<word::Range> range() override
     {
@@ -335,6 +352,29 @@ public:
     bool isClosed() const override { return m_closed; }
 
 private:
+    std::vector<StoryTexts> lookUpStories()
+    {
+        std::vector<StoryTexts> stories;
+        auto addStory = [&](std::vector<Reference<text::XText>> texts, bool isMain = false) {
+            std::erase_if(texts, [](const auto &t) { return !t.is(); });
+            if (!texts.empty())
+                stories.push_back({std::move(texts), isMain, false});
+        };
+        Reference<text::XTextDocument> document(m_model, UNO_QUERY_THROW);
+        addStory({document->getText()}, true);
+        addHeaderFooterStories(addStory, "Header");
+        addHeaderFooterStories(addStory, "Footer");
+        addNoteStory(addStory, Reference<text::XFootnotesSupplier>(m_model, UNO_QUERY));
+        addEndnoteStory(addStory, Reference<text::XEndnotesSupplier>(m_model, UNO_QUERY));
+        return stories;
+    }
+
+    Reference<com::sun::star::document::XUndoManager> undoManager() const
+    {
+        Reference<com::sun::star::document::XUndoManagerSupplier> supplier(m_model, UNO_QUERY_THROW);
+        return supplier->getUndoManager();
+    }
+
     void ensureOpen(const QString &what) const
     {
         m_instance->ensureAlive(what);
@@ -397,6 +437,7 @@ private:
     std::shared_ptr<Instance> m_instance;
     Reference<lang::XComponent> m_model;
     bool m_closed = false;
+    std::vector<StoryTexts> m_stories;
 };
 
 } // namespace

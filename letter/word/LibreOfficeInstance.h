@@ -5,9 +5,12 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <com/sun/star/text/XTextRange.hpp>
+#include <com/sun/star/util/XReplaceDescriptor.hpp>
+#include <com/sun/star/util/XSearchDescriptor.hpp>
 
 #include "UnoHelpers.h"
 #include "WordAutomation.h"
@@ -50,12 +53,42 @@ struct SearchCache
     void clear() { *this = SearchCache(); }
 };
 
+// What every search of one document reuses, since each call into the
+// office counts when letter after letter is filled: the search descriptor
+// with the settings last given, and whether the document has tables at all
+// (replacing text makes none).
+struct SearchTools
+{
+    Reference<uno::XInterface> model;
+    Reference<util::XSearchDescriptor> descriptor;
+    Reference<util::XReplaceDescriptor> replaceDescriptor;
+    // The texts of drawing shapes, which the document's search passes by.
+    std::optional<std::vector<Reference<text::XText>>> drawingShapeTexts;
+    bool matchCase = false;
+    bool matchWholeWord = false;
+    bool hasTables = true;
+};
+
+// One replacement made in a drawing shape's text, which the document's undo
+// does not record: enough to take it back.
+struct ShapeTextEdit
+{
+    Reference<text::XText> text;
+    int paragraph = 0;
+    qsizetype at = 0;
+    qsizetype length = 0; // of the replacement
+    QString original;
+};
+
 // Shared by every object of one application instance.
 struct Instance
 {
     std::unique_ptr<OfficeConnection> office;
     std::atomic<bool> hasQuit = false; // set from the creating thread, read by a worker
     SearchCache search;
+    SearchTools searchTools;
+    // Since the current undo record started.
+    std::vector<ShapeTextEdit> shapeTextEdits;
 
     void ensureAlive(const QString &what) const
     {
@@ -68,6 +101,15 @@ struct Instance
 // the texts of one story. Returns how many occurrences were replaced.
 int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
                    const StoryTexts &story, const word::FindSettings &settings, bool all);
+
+// Every placeholder's replacement in one pass over the document (see
+// word::Document::replaceEverywhere).
+void replaceEverywhere(Instance &instance, const Reference<lang::XComponent> &model,
+                       const std::vector<std::pair<QString, QString>> &replacements);
+
+// Takes back the replacements in drawing shapes since the undo record
+// started, last first.
+void undoShapeTextEdits(Instance &instance);
 
 // Renders the first page and puts the picture of its text area on the
 // clipboard (see PageSnapshotSize.h for its size and resolution).

@@ -8,6 +8,10 @@
 #include <com/sun/star/lang/IllegalArgumentException.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
 #include <com/sun/star/text/XTextRangeCompare.hpp>
+#include <com/sun/star/text/XTextTablesSupplier.hpp>
+#include <com/sun/star/drawing/XDrawPageSupplier.hpp>
+#include <com/sun/star/text/XTextFrame.hpp>
+#include <com/sun/star/util/XReplaceDescriptor.hpp>
 #include <com/sun/star/util/XReplaceable.hpp>
 #include <com/sun/star/util/XSearchDescriptor.hpp>
 
@@ -17,12 +21,12 @@ namespace {
 // Where a hit lies, for telling which story it belongs to: the text it is
 // in, and for a hit in a table cell the table's anchor in the text that
 // holds the table (tables may nest). A cell's text is a text of its own.
-SearchCache::Hit locate(const Reference<text::XTextRange> &hit)
+SearchCache::Hit locate(const Reference<text::XTextRange> &hit, bool documentHasTables)
 {
     constexpr int MaxTableNesting = 32;
     Reference<text::XTextRange> place = hit;
     Reference<text::XTextRange> tableAnchor;
-    for (int depth = 0; depth < MaxTableNesting; ++depth) {
+    for (int depth = 0; documentHasTables && depth < MaxTableNesting; ++depth) {
         Reference<beans::XPropertySet> props(place, UNO_QUERY);
         if (!props.is() || !props->getPropertySetInfo()->hasPropertyByName("TextTable"))
             break;
@@ -69,33 +73,130 @@ std::vector<qsizetype> occurrences(const QString &paragraph, const word::FindSet
     return result;
 }
 
+// A cursor over `length` characters from `at` in a paragraph of a text.
+Reference<text::XTextCursor> cursorIn(const Reference<text::XText> &text, const Reference<text::XTextRange> &paragraph,
+                                      qsizetype at, qsizetype length)
+{
+    Reference<text::XTextCursor> cursor = text->createTextCursorByRange(paragraph->getStart());
+    cursor->goRight(sal_Int16(at), false);
+    cursor->goRight(sal_Int16(length), true);
+    return cursor;
+}
+
 // A drawing shape's text is outside the document's search: it is replaced
 // paragraph by paragraph through cursors, last match first so that earlier
-// positions stay valid.
-int replaceInShapeText(const Reference<text::XText> &shapeText, const word::FindSettings &settings, bool all)
+// positions stay valid. With `record`, each replacement is noted there.
+int replaceInShapeText(const Reference<text::XText> &shapeText, const word::FindSettings &settings, bool all,
+                       std::vector<ShapeTextEdit> *record = nullptr)
 {
     Reference<container::XEnumerationAccess> paragraphs(shapeText, UNO_QUERY_THROW);
     Reference<container::XEnumeration> it = paragraphs->createEnumeration();
     int replaced = 0;
+    int index = -1;
     const OUString replacement = toOUString(settings.replacementText);
     while (it->hasMoreElements() && (all || replaced == 0)) {
         Reference<text::XTextRange> paragraph(it->nextElement(), UNO_QUERY);
+        ++index;
         if (!paragraph.is())
             continue;
         std::vector<qsizetype> found = occurrences(toQString(paragraph->getString()), settings);
         if (!all && found.size() > 1)
             found.resize(1);
         for (auto at = found.rbegin(); at != found.rend(); ++at) {
-            Reference<text::XTextCursor> cursor = shapeText->createTextCursorByRange(paragraph->getStart());
-            cursor->goRight(sal_Int16(*at), false);
-            cursor->goRight(sal_Int16(settings.text.size()), true);
+            Reference<text::XTextCursor> cursor = cursorIn(shapeText, paragraph, *at, settings.text.size());
+            if (record)
+                record->push_back({shapeText, index, *at, settings.replacementText.size(), toQString(cursor->getString())});
             cursor->setString(replacement);
             ++replaced;
         }
     }
     return replaced;
 }
+// The search tools of this document, made afresh for another document.
+SearchTools &toolsFor(Instance &instance, const Reference<lang::XComponent> &model,
+                      const word::FindSettings &settings)
+{
+    SearchTools &tools = instance.searchTools;
+    const Reference<uno::XInterface> modelId(model, UNO_QUERY);
+    if (tools.model == modelId)
+        return tools;
+    tools = SearchTools();
+    tools.model = modelId;
+    Reference<util::XReplaceable> replaceable(model, UNO_QUERY_THROW);
+    tools.descriptor = replaceable->createSearchDescriptor();
+    Reference<beans::XPropertySet> options(tools.descriptor, UNO_QUERY_THROW);
+    options->setPropertyValue("SearchCaseSensitive", uno::Any(settings.matchCase));
+    options->setPropertyValue("SearchWords", uno::Any(settings.matchWholeWord));
+    options->setPropertyValue("SearchRegularExpression", uno::Any(false));
+    options->setPropertyValue("SearchSimilarity", uno::Any(false));
+    options->setPropertyValue("SearchStyles", uno::Any(false));
+    tools.matchCase = settings.matchCase;
+    tools.matchWholeWord = settings.matchWholeWord;
+    Reference<text::XTextTablesSupplier> tables(model, UNO_QUERY);
+    tools.hasTables = !tables.is() || tables->getTextTables()->hasElements();
+    return tools;
+}
 } // namespace
+
+void replaceEverywhere(Instance &instance, const Reference<lang::XComponent> &model,
+                       const std::vector<std::pair<QString, QString>> &replacements)
+{
+    instance.ensureAlive(QObject::tr("Replace"));
+    officeCall(QObject::tr("Replace"), [&] {
+        SearchTools &tools = toolsFor(instance, model, {});
+        Reference<util::XReplaceable> replaceable(model, UNO_QUERY_THROW);
+        if (!tools.replaceDescriptor.is()) {
+            tools.replaceDescriptor = replaceable->createReplaceDescriptor();
+            Reference<beans::XPropertySet> options(tools.replaceDescriptor, UNO_QUERY_THROW);
+            // Literal, in any letter case: with regular expressions off the
+            // replacement has no special characters either.
+            options->setPropertyValue("SearchCaseSensitive", uno::Any(false));
+            options->setPropertyValue("SearchWords", uno::Any(false));
+            options->setPropertyValue("SearchRegularExpression", uno::Any(false));
+            options->setPropertyValue("SearchSimilarity", uno::Any(false));
+            options->setPropertyValue("SearchStyles", uno::Any(false));
+        }
+        if (!tools.drawingShapeTexts) {
+            tools.drawingShapeTexts.emplace();
+            const Reference<container::XIndexAccess> page = drawPage(model);
+            for (sal_Int32 i = 0; i < page->getCount(); ++i) {
+                Reference<text::XText> text(page->getByIndex(i), UNO_QUERY);
+                if (text.is() && !Reference<text::XTextFrame>(text, UNO_QUERY).is())
+                    tools.drawingShapeTexts->push_back(text);
+            }
+        }
+        for (const auto &[text, replacement] : replacements) {
+            if (text.isEmpty())
+                continue;
+            tools.replaceDescriptor->setSearchString(toOUString(text));
+            tools.replaceDescriptor->setReplaceString(toOUString(replacement));
+            replaceable->replaceAll(Reference<util::XSearchDescriptor>(tools.replaceDescriptor, UNO_QUERY_THROW));
+            word::FindSettings settings;
+            settings.text = text;
+            settings.replacementText = replacement;
+            for (const auto &shapeText : *tools.drawingShapeTexts)
+                replaceInShapeText(shapeText, settings, true, &instance.shapeTextEdits);
+        }
+    });
+    instance.search.clear();
+}
+
+void undoShapeTextEdits(Instance &instance)
+{
+    std::vector<ShapeTextEdit> edits = std::move(instance.shapeTextEdits);
+    instance.shapeTextEdits.clear();
+    officeCall(QObject::tr("Undo"), [&] {
+        for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) {
+            Reference<container::XEnumerationAccess> paragraphs(edit->text, UNO_QUERY_THROW);
+            Reference<container::XEnumeration> it = paragraphs->createEnumeration();
+            Reference<text::XTextRange> paragraph;
+            for (int i = 0; i <= edit->paragraph && it->hasMoreElements(); ++i)
+                paragraph.set(it->nextElement(), UNO_QUERY);
+            if (paragraph.is())
+                cursorIn(edit->text, paragraph, edit->at, edit->length)->setString(toOUString(edit->original));
+        }
+    });
+}
 
 int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
                    const StoryTexts &story, const word::FindSettings &settings, bool all)
@@ -124,21 +225,24 @@ int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
         if (!cache.matches(modelId, settings) || searchedBefore) {
             cache.clear();
             Reference<util::XReplaceable> replaceable(model, UNO_QUERY_THROW);
-            Reference<util::XSearchDescriptor> descriptor = replaceable->createSearchDescriptor();
-            descriptor->setSearchString(toOUString(settings.text));
-            Reference<beans::XPropertySet> options(descriptor, UNO_QUERY_THROW);
-            options->setPropertyValue("SearchCaseSensitive", uno::Any(settings.matchCase));
-            options->setPropertyValue("SearchWords", uno::Any(settings.matchWholeWord));
-            options->setPropertyValue("SearchRegularExpression", uno::Any(false));
-            options->setPropertyValue("SearchSimilarity", uno::Any(false));
-            options->setPropertyValue("SearchStyles", uno::Any(false));
+            SearchTools &tools = toolsFor(instance, model, settings);
+            Reference<beans::XPropertySet> options(tools.descriptor, UNO_QUERY_THROW);
+            if (tools.matchCase != settings.matchCase) {
+                options->setPropertyValue("SearchCaseSensitive", uno::Any(settings.matchCase));
+                tools.matchCase = settings.matchCase;
+            }
+            if (tools.matchWholeWord != settings.matchWholeWord) {
+                options->setPropertyValue("SearchWords", uno::Any(settings.matchWholeWord));
+                tools.matchWholeWord = settings.matchWholeWord;
+            }
+            tools.descriptor->setSearchString(toOUString(settings.text));
             // The document's search reaches the body, headers, footers and
             // frames at once: each hit is kept with the text it lies in.
-            Reference<container::XIndexAccess> found = replaceable->findAll(descriptor);
+            Reference<container::XIndexAccess> found = replaceable->findAll(tools.descriptor);
             for (sal_Int32 i = 0; found.is() && i < found->getCount(); ++i) {
                 Reference<text::XTextRange> range(found->getByIndex(i), UNO_QUERY);
                 if (range.is())
-                    cache.hits.push_back(locate(range));
+                    cache.hits.push_back(locate(range, tools.hasTables));
             }
             cache.model = modelId;
             cache.text = settings.text;

@@ -112,18 +112,24 @@ OfficeConnection::~OfficeConnection()
 
 void OfficeConnection::terminate(int timeoutMs)
 {
+    const bool wasConnected = isConnected();
+    requestEnd();
+    if (wasConnected)
+        m_process.waitForEnd(timeoutMs);
+}
+
+void OfficeConnection::requestEnd()
+{
     m_terminated = true;
     if (!isConnected()) {
         m_process.waitForEnd(0); // nobody to ask: end it now
         return;
     }
     try {
-        if (m_desktop.is())
-            m_desktop->terminate();
+        m_desktop->terminate();
     } catch (const uno::Exception &) {
         // The connection goes down as the office ends; that is the goal.
     }
     m_desktop.clear();
     m_context.clear();
-    m_process.waitForEnd(timeoutMs);
 }

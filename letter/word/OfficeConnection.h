@@ -35,9 +35,14 @@ public:
 
     // Asks the office to end, waits up to timeoutMs, then kills it.
     void terminate(int timeoutMs);
+    // Asks the office to end and returns without waiting for its process
+    // (see OfficeReaper); one that is not connected is killed at once.
+    void requestEnd();
 
     OfficeProcess &process() { return m_process; }
     com::sun::star::uno::Reference<com::sun::star::frame::XDesktop2> desktop() const { return m_desktop; }
+    // The office's own component context, for creating its services.
+    com::sun::star::uno::Reference<com::sun::star::uno::XComponentContext> context() const { return m_context; }
     bool isTerminated() const { return m_terminated; }
 
 private:

@@ -48,6 +48,9 @@ OfficeProcess::OfficeProcess()
         prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (getppid() != parent)
             _exit(1);
+        // A Ctrl+C on the terminal goes to the program alone, which ends
+        // its letters cleanly and then its offices.
+        setpgid(0, 0);
     });
 }
 

@@ -4,9 +4,41 @@
 
 #include "Failure.h"
 #include "OfficeConnection.h"
+#include "OfficeWarmUp.h"
 
 namespace {
 constexpr int PollIntervalMs = 50;
+}
+
+OfficeSpares::Spare::Spare(std::unique_ptr<OfficeConnection> o, bool wanted)
+    : office(std::move(o)), warmUpWanted(wanted)
+{
+}
+
+OfficeSpares::Spare &OfficeSpares::Spare::operator=(Spare &&other)
+{
+    finishWarmUp(); // a running thread is never overwritten
+    office = std::move(other.office);
+    warmUpWanted = other.warmUpWanted;
+    warmUp = std::move(other.warmUp);
+    warm = std::move(other.warm);
+    return *this;
+}
+
+OfficeSpares::Spare::~Spare()
+{
+    finishWarmUp();
+}
+
+void OfficeSpares::Spare::finishWarmUp()
+{
+    if (warmUp.joinable())
+        warmUp.join();
+}
+
+bool OfficeSpares::Spare::isReady() const
+{
+    return office && office->isConnected() && (!warmUpWanted || (warm && *warm));
 }
 
 OfficeSpares::OfficeSpares(int count, QObject *parent) : QObject(parent), m_count(count)
@@ -22,7 +54,7 @@ void OfficeSpares::replenish(int upTo)
     const int target = upTo >= 0 ? std::min(upTo, m_count) : m_count;
     while (!m_officeMissing && int(m_spares.size()) < target) {
         try {
-            m_spares.push_back(OfficeConnection::launch());
+            m_spares.emplace_back(OfficeConnection::launch(), !m_warmUpDocument.isEmpty());
         } catch (const Failure &) {
             m_officeMissing = true; // creating an instance will say so
         }
@@ -36,8 +68,16 @@ void OfficeSpares::poll()
     bool waiting = false;
     for (auto it = m_spares.begin(); it != m_spares.end();) {
         try {
-            if (!(*it)->tryConnect())
+            if (!it->office->tryConnect()) {
                 waiting = true;
+            } else if (it->warmUpWanted && !it->warmUp.joinable() && !*it->warm) {
+                it->warmUp = std::thread([desktop = it->office->desktop(),
+                                          folder = it->office->process().profileFolder(),
+                                          document = m_warmUpDocument, warm = it->warm] {
+                    warmUpOffice(desktop, folder, document);
+                    *warm = true;
+                });
+            }
             ++it;
         } catch (const Failure &) {
             it = m_spares.erase(it); // ended before it was needed
@@ -49,17 +89,20 @@ void OfficeSpares::poll()
 
 std::unique_ptr<OfficeConnection> OfficeSpares::take(int timeoutMs)
 {
-    // Connected spares first, then the oldest, which is furthest along.
+    // Ready spares first, then connected ones, then the oldest, which is
+    // furthest along.
     std::stable_partition(m_spares.begin(), m_spares.end(),
-                          [](const auto &spare) { return spare->isConnected(); });
+                          [](const Spare &spare) { return spare.office->isConnected(); });
+    std::stable_partition(m_spares.begin(), m_spares.end(), [](const Spare &spare) { return spare.isReady(); });
     while (!m_spares.empty()) {
-        std::unique_ptr<OfficeConnection> spare = std::move(m_spares.front());
+        Spare spare = std::move(m_spares.front());
         m_spares.pop_front();
         try {
-            if (spare->isConnected() && !spare->process().isRunning())
+            spare.finishWarmUp();
+            if (spare.office->isConnected() && !spare.office->process().isRunning())
                 continue; // died idle
-            spare->connectWithin(timeoutMs);
-            return spare;
+            spare.office->connectWithin(timeoutMs);
+            return std::move(spare.office);
         } catch (const Failure &) {
             // This one will not come up; try the next.
         }
@@ -70,12 +113,12 @@ std::unique_ptr<OfficeConnection> OfficeSpares::take(int timeoutMs)
 std::vector<qint64> OfficeSpares::processIds() const
 {
     std::vector<qint64> ids;
-    for (const auto &spare : m_spares)
-        ids.push_back(spare->process().processId());
+    for (const Spare &spare : m_spares)
+        ids.push_back(spare.office->process().processId());
     return ids;
 }
 
 int OfficeSpares::readyCount() const
 {
-    return int(std::count_if(m_spares.begin(), m_spares.end(), [](const auto &s) { return s->isConnected(); }));
+    return int(std::count_if(m_spares.begin(), m_spares.end(), [](const Spare &s) { return s.isReady(); }));
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <atomic>
 #include <deque>
 #include <memory>
+#include <thread>
 #include <vector>
 
+#include <QByteArray>
 #include <QObject>
 #include <QTimer>
 
@@ -16,7 +19,9 @@ class OfficeConnection;
 //
 // Spares start from the thread that owns this object (the GUI thread) and
 // connect in the background, polled by a timer; like every office of the
-// program they die with it.
+// program they die with it. With a warm-up document, each spare, once
+// connected, opens it, writes it and its page picture, and closes it, on a
+// thread of its own: the first letter then finds the office warm.
 class OfficeSpares : public QObject
 {
     Q_OBJECT
@@ -24,24 +29,43 @@ public:
     explicit OfficeSpares(int count, QObject *parent = nullptr);
     ~OfficeSpares() override;
 
+    void setWarmUpDocument(const QByteArray &document) { m_warmUpDocument = document; }
+
     // Starts spares until `count` (or `upTo`, when smaller) are on their
     // way. Without an office to start, it stops trying.
     void replenish(int upTo = -1);
 
-    // The readiest spare, connected (waiting for it up to timeoutMs), or
-    // nullptr when there is none that works.
+    // The readiest spare, connected (waiting for it up to timeoutMs, and
+    // for its warm-up), or nullptr when there is none that works.
     std::unique_ptr<OfficeConnection> take(int timeoutMs);
 
     std::vector<qint64> processIds() const;
-    // How many spares are connected and waiting.
+    // How many spares are connected (and warm, with a warm-up document)
+    // and waiting.
     int readyCount() const;
     int count() const { return m_count; }
 
 private:
+    struct Spare
+    {
+        Spare(std::unique_ptr<OfficeConnection> o, bool warmUpWanted);
+        Spare(Spare &&) = default;
+        Spare &operator=(Spare &&other);
+        ~Spare();
+        void finishWarmUp();
+        bool isReady() const;
+
+        std::unique_ptr<OfficeConnection> office;
+        bool warmUpWanted = false;
+        std::thread warmUp;
+        std::shared_ptr<std::atomic<bool>> warm = std::make_shared<std::atomic<bool>>(false);
+    };
+
     void poll();
 
     int m_count;
     bool m_officeMissing = false;
-    std::deque<std::unique_ptr<OfficeConnection>> m_spares;
+    QByteArray m_warmUpDocument;
+    std::deque<Spare> m_spares;
     QTimer m_poll;
 };

@@ -13,7 +13,9 @@
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/beans/XPropertySetInfo.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNameAccess.hpp>
+#include <com/sun/star/drawing/XDrawPageSupplier.hpp>
 #include <com/sun/star/drawing/XShape.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/lang/DisposedException.hpp>
@@ -88,6 +90,16 @@ inline OUString firstPageStyleName(const Reference<lang::XComponent> &model)
     cursor->gotoStart(false);
     Reference<beans::XPropertySet> props(cursor, UNO_QUERY_THROW);
     return props->getPropertyValue("PageStyleName").get<OUString>();
+}
+
+// Every shape of a Writer document: Writer keeps them on its one draw page.
+inline Reference<container::XIndexAccess> drawPage(const Reference<lang::XComponent> &model)
+{
+    Reference<drawing::XDrawPageSupplier> supplier(model, UNO_QUERY_THROW);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    return Reference<container::XIndexAccess>(supplier->getDrawPage(), UNO_QUERY_THROW);
+#pragma GCC diagnostic pop
 }
 
 inline bool boolProperty(const Reference<beans::XPropertySet> &props, const char *name, bool fallback)

@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QDateTime>
@@ -182,6 +183,20 @@ public:
     virtual void close(std::optional<WdSaveOptions> saveChanges = {}) = 0;
     // Sets the built-in properties; the next save writes them.
     virtual void setBuiltInProperties(const DocumentProperties &properties) = 0;
+    // Replaces each text by its replacement, in the order given, in every
+    // story, text frame and shape text at once: case-insensitive and
+    // literal, as the replacement steps of a letter are one story at a
+    // time (text an earlier replacement inserted is searched by the later
+    // ones, as there). A handful of calls into the office per letter, for
+    // the batch, where the steps would take hundreds.
+    virtual void replaceEverywhere(const std::vector<std::pair<QString, QString>> &replacements) = 0;
+    // Every change from startUndoRecord until endUndoRecord becomes one
+    // step of the document's undo list, as Word's custom undo record; undo
+    // takes the last step back whole. A template loaded once thus serves
+    // letter after letter: fill, write, undo.
+    virtual void startUndoRecord(const QString &name) = 0;
+    virtual void endUndoRecord() = 0;
+    virtual void undo() = 0;
     // The whole main text.
     virtual std::shared_ptr<Range> range() = 0;
 };
@@ -208,7 +223,8 @@ public:
     virtual Documents &documents() = 0;
     virtual void setDisplayAlerts(bool on) = 0;
     virtual std::shared_ptr<Document> activeDocument() = 0;
-    // Ends the instance; it is gone when quit returns.
+    // Ends the instance: every later call on it or its objects fails. Its
+    // process may take a moment longer to go, which nobody waits for.
     virtual void quit() = 0;
     // Ends the instance at once, whatever it is doing: a call that another
     // thread has in progress then fails. For a user's Cancel; call it from

@@ -223,6 +223,27 @@ public:
         m_s.enter(QStringLiteral("Document.BuiltInDocumentProperties"));
         m_properties = properties;
     }
+    void replaceEverywhere(const std::vector<std::pair<QString, QString>> &replacements) override
+    {
+        m_s.enter(QStringLiteral("Document.ReplaceEverywhere"));
+        for (const auto &[text, replacement] : replacements) {
+            for (auto &story : m_data.stories)
+                story.second.replace(text, replacement, Qt::CaseInsensitive);
+            for (QString &shape : m_data.shapes)
+                shape.replace(text, replacement, Qt::CaseInsensitive);
+        }
+    }
+    void startUndoRecord(const QString &) override
+    {
+        m_s.enter(QStringLiteral("UndoRecord.StartCustomRecord"));
+        m_undoPoint = m_data;
+    }
+    void endUndoRecord() override { m_s.enter(QStringLiteral("UndoRecord.EndCustomRecord")); }
+    void undo() override
+    {
+        m_s.enter(QStringLiteral("Document.Undo"));
+        m_data = m_undoPoint;
+    }
     std::shared_ptr<word::Range> range() override
     {
         m_s.enter(QStringLiteral("Document.Range"));
@@ -233,6 +254,7 @@ private:
     ScriptedAutomation &m_s;
     Data m_data;
     word::DocumentProperties m_properties;
+    Data m_undoPoint;
 };
 
 class ScriptedDocuments : public word::Documents

@@ -1,0 +1,133 @@
+#include "BatchOptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QThread>
+
+#include "LetterNames.h"
+
+namespace {
+constexpr int MaxJobs = 64;
+
+QString formatNames()
+{
+    QStringList names;
+    for (const word::LetterFormatInfo &info : word::letterFormats())
+        names.append(QString::fromLatin1(info.name));
+    return names.join(u'|');
+}
+} // namespace
+
+bool wantsCommandLine(const QStringList &arguments)
+{
+    for (const QString &a : arguments.mid(1)) {
+        if (a == QLatin1String("--batch") || a.startsWith(QLatin1String("--batch="))
+            || a == QLatin1String("--help") || a == QLatin1String("-h") || a == QLatin1String("--help-all")
+            || a == QLatin1String("--version") || a == QLatin1String("-v"))
+            return true;
+    }
+    return false;
+}
+
+BatchCommandLine parseBatchCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate("batch",
+        "Writes cover letters. Without options it opens the window; with --batch it writes one "
+        "letter per row of a CSV list, without a window.\n\n"
+        "The list's first row names the columns by placeholder, with or without brackets, in any "
+        "letter case: YourName, StreetAddress, City, ST, ZIPCode, RecipientName, Title, "
+        "CompanyName, StreetAddress2, City2, ST2, ZIPCode2, CurrentDate. A field the list has no "
+        "column for is taken from the texts last typed in the window; without a CurrentDate column the "
+        "date is today's.\n\n"
+        "Exit status: 0 when every row was written, 1 when some were skipped or failed, 2 for a "
+        "bad command line or an unreadable list, 130 when interrupted."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption batch(QStringLiteral("batch"),
+        QCoreApplication::translate("batch", "Write one letter per row of the CSV file <list>."),
+        QStringLiteral("list"));
+    const QCommandLineOption out(QStringLiteral("out"),
+        QCoreApplication::translate("batch", "Write the letters into <folder> (made when missing)."),
+        QStringLiteral("folder"));
+    const QCommandLineOption templateFile(QStringLiteral("template"),
+        QCoreApplication::translate("batch", "Fill <file> rather than the template chosen in the window "
+                                             "(or the built-in one)."),
+        QStringLiteral("file"));
+    const QCommandLineOption format(QStringLiteral("format"),
+        QCoreApplication::translate("batch", "Write each letter as <format>: %1 (default doc; "
+                                             "give it more than once for several).").arg(formatNames()),
+        QStringLiteral("format"));
+    const QCommandLineOption name(QStringLiteral("name"),
+        QCoreApplication::translate("batch", "Name each file after <pattern> (default \"%1\"); "
+                                             "characters that cannot stand in a file name become \"_\".")
+                .arg(QString::fromLatin1(LetterNames::DefaultPattern)),
+        QStringLiteral("pattern"), QString::fromLatin1(LetterNames::DefaultPattern));
+    const QCommandLineOption jobs(QStringLiteral("jobs"),
+        QCoreApplication::translate("batch", "Run <n> office processes at once (default: the number "
+                                             "of cores, %1 here).").arg(QThread::idealThreadCount()),
+        QStringLiteral("n"));
+    const QCommandLineOption force(QStringLiteral("force"),
+        QCoreApplication::translate("batch", "Replace existing files; without it an existing file is "
+                                             "never touched and its row is reported as skipped."));
+    parser.addOptions({batch, out, templateFile, format, name, jobs, force});
+
+    BatchCommandLine result;
+    auto usageError = [&](const QString &text) {
+        result.message = text + u'\n' + QCoreApplication::translate("batch", "Try \"%1 --help\".")
+                .arg(QCoreApplication::applicationName().toLower());
+        result.exitStatus = ExitUsage;
+        return result;
+    };
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        result.message = parser.helpText();
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.message = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion();
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QCoreApplication::translate("batch", "Unexpected argument: %1")
+                                  .arg(parser.positionalArguments().first()));
+    if (!parser.isSet(batch))
+        return usageError(QCoreApplication::translate("batch", "Nothing to do: --batch <list> is missing."));
+    if (!parser.isSet(out))
+        return usageError(QCoreApplication::translate("batch", "--out <folder> is missing."));
+
+    BatchOptions options;
+    options.listPath = parser.value(batch);
+    options.outFolder = parser.value(out);
+    options.templatePath = parser.value(templateFile);
+    options.namePattern = parser.value(name);
+    options.overwrite = parser.isSet(force) ? Overwrite::Replace : Overwrite::Never;
+    for (const QString &value : parser.values(format)) {
+        for (const QString &each : value.split(u',', Qt::SkipEmptyParts)) {
+            const std::optional<word::LetterFormat> f = word::letterFormatNamed(each.trimmed());
+            if (!f)
+                return usageError(QCoreApplication::translate("batch", "--format: unknown format \"%1\" "
+                                                                       "(known: %2)").arg(each, formatNames()));
+            if (std::find(options.formats.begin(), options.formats.end(), *f) == options.formats.end())
+                options.formats.push_back(*f);
+        }
+    }
+    if (options.formats.empty())
+        options.formats.push_back(word::LetterFormat::Word97);
+    options.jobs = QThread::idealThreadCount();
+    if (parser.isSet(jobs)) {
+        bool ok = false;
+        options.jobs = parser.value(jobs).toInt(&ok);
+        if (!ok || options.jobs < 1 || options.jobs > MaxJobs)
+            return usageError(QCoreApplication::translate("batch", "--jobs: \"%1\" is not a number from 1 to %2")
+                                      .arg(parser.value(jobs)).arg(MaxJobs));
+    }
+    try {
+        LetterNames check(options.namePattern);
+    } catch (const std::exception &e) {
+        return usageError(QStringLiteral("--name: ") + QString::fromUtf8(e.what()));
+    }
+    result.options = options;
+    return result;
+}

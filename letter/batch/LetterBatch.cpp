@@ -1,0 +1,529 @@
+#include "LetterBatch.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <csignal>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <pthread.h>
+#include <thread>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "ErrorTrap.h"
+#include "Failure.h"
+#include "GenerateLetter.h"
+#include "LetterList.h"
+#include "LetterNames.h"
+#include "LetterTemplate.h"
+#include "LibreOfficeAutomation.h"
+#include "Main.h"
+#include "PublishFile.h"
+#include "ScratchFiles.h"
+#include "WordAutomation.h"
+
+namespace {
+// A row that takes longer than this has a hung office, which is killed.
+// Generous: an office under load is slow, and a killed row is retried.
+constexpr int RowDeadlineMs = 60000;
+// A row whose office crashed or hung is tried this many times in all.
+constexpr int RowAttempts = 2;
+// How often the scheduler looks at the clock, the offices and Ctrl+C.
+constexpr int SchedulerSliceMs = 100;
+
+// The steps of one letter of a batch, numbered as the window's handlers are.
+constexpr int StepStartRecord = 100;
+constexpr int StepReplace = 102;
+constexpr int StepWriteFormat = 104;
+constexpr int StepEndRecord = 106;
+constexpr int StepUndo = 108;
+
+std::atomic<bool> stopRequested{false};
+
+extern "C" void requestStop(int)
+{
+    stopRequested = true;
+}
+
+// SIGINT and SIGTERM ask the batch to stop; a second one ends the program
+// at once (its offices die with it all the same).
+class StopSignals
+{
+public:
+    StopSignals()
+    {
+        stopRequested = false;
+        struct sigaction action {};
+        action.sa_handler = requestStop;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESETHAND;
+        sigaction(SIGINT, &action, &m_oldInt);
+        sigaction(SIGTERM, &action, &m_oldTerm);
+    }
+    ~StopSignals()
+    {
+        sigaction(SIGINT, &m_oldInt, nullptr);
+        sigaction(SIGTERM, &m_oldTerm, nullptr);
+    }
+
+    // Workers leave the signals to the scheduler's thread.
+    static void blockInThisThread()
+    {
+        sigset_t set;
+        sigemptyset(&set);
+        sigaddset(&set, SIGINT);
+        sigaddset(&set, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &set, nullptr);
+    }
+
+private:
+    struct sigaction m_oldInt {};
+    struct sigaction m_oldTerm {};
+};
+
+struct Job
+{
+    size_t row = 0;
+    QString name; // file name without its extension
+    int attempt = 1;
+};
+
+struct Outcome
+{
+    enum class Status { Written, Skipped, Failed };
+    Status status = Status::Failed;
+    QString detail;
+    bool officeFailed = false;     // crashed, hung or broken: try the row elsewhere
+    bool freshLetterNeeded = false; // the template could not be put back
+};
+
+// One office of the pool and the thread that drives it. The scheduler's
+// thread alone starts, replaces and ends the office (its process belongs to
+// that thread); the worker only makes letters with it while it has a job.
+struct Slot
+{
+    std::shared_ptr<word::Application> office;
+    std::shared_ptr<word::Document> letter;
+    qint64 processId = 0;
+    bool usable = false;
+    std::optional<Job> job;
+    std::optional<Outcome> outcome;
+    QElapsedTimer busyFor;
+    bool killed = false;
+    std::thread thread;
+};
+
+QString plural(int n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
+}
+
+class Batch
+{
+public:
+    Batch(const BatchOptions &options, BatchProgress::Output output) : m_options(options), m_output(output) { }
+    int run();
+
+private:
+    int prepare();
+    void startOffices(int count);
+    bool replaceOffice(Slot &slot);
+    void work(Slot &slot);
+    Outcome makeLetter(word::Document &letter, const Job &job);
+    void finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed);
+    void schedule();
+    void endOffices();
+    QString targetPath(const QString &name, word::LetterFormat format) const;
+
+    const BatchOptions &m_options;
+    BatchProgress::Output m_output;
+    std::unique_ptr<BatchProgress> m_progress;
+    LetterList m_list;
+    std::deque<Job> m_pending;
+    std::unique_ptr<QTemporaryDir> m_scratch;
+    // Where the offices write, inside the output folder: hidden, private,
+    // on the same file system, and removed with whatever it holds.
+    std::unique_ptr<QTemporaryDir> m_staging;
+    QString m_template;
+    std::unique_ptr<LibreOfficeAutomation> m_automation;
+    std::vector<std::unique_ptr<Slot>> m_slots;
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;    // a job for a worker, or the end
+    std::condition_variable m_outcome; // a worker has finished a job
+    bool m_quitting = false;
+
+    int m_written = 0, m_skipped = 0, m_failed = 0;
+};
+
+QString Batch::targetPath(const QString &name, word::LetterFormat format) const
+{
+    return QDir(m_options.outFolder).filePath(name + u'.'
+                                              + QString::fromLatin1(word::letterFormatInfo(format).suffix));
+}
+
+// Reads the list and the template, makes the output folder and names the
+// letters. Returns an exit status when the batch cannot run at all.
+int Batch::prepare()
+{
+    std::array<QString, FieldCount> stored;
+    SettingsStore store;
+    for (int i = 0; i < FieldCount; ++i)
+        stored[size_t(i)] = store.read(i);
+    m_list = readLetterList(m_options.listPath, stored, letterDate());
+    m_progress = std::make_unique<BatchProgress>(stderr, m_output, int(m_list.rows.size()));
+    for (const QString &column : m_list.unknownColumns)
+        m_progress->note(QObject::tr("Column \"%1\" names no placeholder of the letter; it is ignored.").arg(column));
+
+    if (!QDir().mkpath(m_options.outFolder) || !QFileInfo(m_options.outFolder).isDir())
+        throw Failure(QObject::tr("Cannot make the folder %1").arg(QDir::toNativeSeparators(m_options.outFolder)));
+    m_staging = std::make_unique<QTemporaryDir>(QDir(m_options.outFolder).filePath(QStringLiteral(".tessaline-XXXXXX")));
+    if (!m_staging->isValid())
+        throw Failure(QObject::tr("Cannot write in %1: %2")
+                              .arg(QDir::toNativeSeparators(m_options.outFolder), m_staging->errorString()));
+    m_scratch = std::make_unique<QTemporaryDir>(ScratchFiles::temporaryFolder()
+                                                + QStringLiteral("/tessaline-batch-XXXXXX"));
+    if (!m_scratch->isValid())
+        throw Failure(QObject::tr("Cannot make a scratch folder: %1").arg(m_scratch->errorString()));
+
+    // The template: the one asked for, else the window's choice, else the
+    // built-in one; copied once into the private scratch folder, where
+    // every office opens it read-only.
+    QString source = m_options.templatePath.isEmpty() ? QString() : QFileInfo(m_options.templatePath).absoluteFilePath();
+    if (source.isEmpty()) {
+        source = LetterTemplate::storedChoice();
+        if (!source.isEmpty() && !QFileInfo(source).isFile()) {
+            m_progress->note(QObject::tr("The template chosen in the window, %1, is missing; the built-in one is used.")
+                                     .arg(QDir::toNativeSeparators(source)));
+            source.clear();
+        }
+    }
+    const QByteArray bytes = LetterTemplate::readChosen(source);
+    m_template = source.isEmpty() ? ScratchFiles::templateCopyPath(m_scratch->path())
+                                  : m_scratch->filePath(QStringLiteral("template.") + QFileInfo(source).suffix());
+    SaveBytesToFile(bytes, m_template);
+
+    const LetterNames names(m_options.namePattern);
+    std::map<QString, int> used;
+    for (size_t i = 0; i < m_list.rows.size(); ++i) {
+        const LetterRow &row = m_list.rows[i];
+        if (!row.problem.isEmpty()) {
+            ++m_failed;
+            m_progress->rowDone(QObject::tr("line %1: failed: %2").arg(row.line).arg(row.problem),
+                                BatchProgress::Kind::Notable);
+            continue;
+        }
+        // Two rows of one name get "(2)", "(3)": no letter replaces another.
+        QString name = names.nameFor(row.texts);
+        const int count = ++used[name];
+        if (count > 1)
+            name += QStringLiteral(" (%1)").arg(count);
+        m_pending.push_back({i, name});
+    }
+    return ExitAllWritten;
+}
+
+void Batch::startOffices(int count)
+{
+    // All start at once and come up side by side; none is started later
+    // except to replace one that failed.
+    m_automation = std::make_unique<LibreOfficeAutomation>(count, LibreOfficeAutomation::Refill::Never);
+    m_automation->startSpares(count);
+    for (int i = 0; i < count; ++i) {
+        auto slot = std::make_unique<Slot>();
+        try {
+            slot->office = m_automation->createApplication();
+            slot->processId = m_automation->lastInstanceProcessId();
+            slot->letter = slot->office->documents().open(m_template, {.readOnly = true});
+            slot->usable = true;
+        } catch (const Failure &failure) {
+            // The first one tells whether the template can be used at all.
+            if (i == 0)
+                throw Failure(QObject::tr("Cannot start an office with the template: %1").arg(failure.description()));
+            m_progress->note(QObject::tr("An office could not be started: %1").arg(failure.description()));
+        }
+        Slot *s = slot.get();
+        slot->thread = std::thread([this, s] { work(*s); });
+        m_slots.push_back(std::move(slot));
+    }
+}
+
+bool Batch::replaceOffice(Slot &slot)
+{
+    // Ending the old instance: it is dead or killed already, or its
+    // template could not be put back.
+    slot.letter.reset();
+    slot.office.reset();
+    slot.usable = false;
+    slot.killed = false;
+    try {
+        slot.office = m_automation->createApplication();
+        slot.processId = m_automation->lastInstanceProcessId();
+        slot.letter = slot.office->documents().open(m_template, {.readOnly = true});
+        slot.usable = true;
+    } catch (const Failure &failure) {
+        slot.letter.reset();
+        slot.office.reset();
+        m_progress->note(QObject::tr("An office could not be started again: %1").arg(failure.description()));
+    }
+    return slot.usable;
+}
+
+void Batch::work(Slot &slot)
+{
+    StopSignals::blockInThisThread();
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [&] { return m_quitting || (slot.job && !slot.outcome); });
+        if (!(slot.job && !slot.outcome))
+            return;
+        const Job job = *slot.job;
+        word::Document *letter = slot.letter.get();
+        lock.unlock();
+        Outcome outcome = makeLetter(*letter, job);
+        lock.lock();
+        slot.outcome = std::move(outcome);
+        m_outcome.notify_all();
+    }
+}
+
+// One letter: fill the loaded template in one undo record, write each
+// format beside its target, take the filling back, then move the files
+// into place. Runs on the slot's worker thread.
+Outcome Batch::makeLetter(word::Document &letter, const Job &job)
+{
+    const LetterRow &row = m_list.rows[job.row];
+    Outcome outcome;
+    std::vector<word::LetterFormat> formats;
+    for (word::LetterFormat format : m_options.formats) {
+        if (m_options.overwrite == Overwrite::Replace || !QFileInfo::exists(targetPath(job.name, format)))
+            formats.push_back(format);
+    }
+    if (formats.empty()) {
+        outcome.status = Outcome::Status::Skipped;
+        outcome.detail = QObject::tr("%1 already exists").arg(job.name);
+        return outcome;
+    }
+
+    QString problem;
+    bool undone = true;
+    ErrorTrap trap([&](const QString &description, int) {
+        if (problem.isEmpty())
+            problem = description;
+    });
+    std::vector<std::pair<QString, word::LetterFormat>> scratch;
+    trap.step(StepStartRecord, [&] { letter.startUndoRecord(QStringLiteral("Letter")); });
+    trap.step(StepReplace, [&] {
+        // Field by field in the window's order, all of a field's places at once.
+        std::vector<std::pair<QString, QString>> replacements;
+        for (const LetterField &field : LetterFields)
+            replacements.emplace_back(QString::fromLatin1(field.placeholder), row.texts[size_t(field.index)]);
+        letter.replaceEverywhere(replacements);
+    });
+    for (word::LetterFormat format : formats) {
+        trap.step(StepWriteFormat, [&] {
+            scratch.emplace_back(reserveScratch(m_staging->path(), targetPath(job.name, format)), format);
+            letter.exportCopy(scratch.back().first, format);
+        });
+    }
+    trap.step(StepEndRecord, [&] { letter.endUndoRecord(); });
+    const int reportsBeforeUndo = trap.reportCount();
+    trap.step(StepUndo, [&] { letter.undo(); });
+    undone = trap.reportCount() == reportsBeforeUndo;
+    outcome.freshLetterNeeded = !undone;
+
+    if (!problem.isEmpty()) {
+        for (const auto &[path, format] : scratch)
+            QFile::remove(path);
+        outcome.detail = problem;
+        // Is it the row, or the office? An office that no longer answers
+        // gets the row again on a fresh one.
+        try {
+            letter.range();
+        } catch (const std::exception &) {
+            outcome.officeFailed = true;
+        }
+        return outcome;
+    }
+
+    QStringList written, kept;
+    for (const auto &[path, format] : scratch) {
+        const QString target = targetPath(job.name, format);
+        try {
+            if (publishFile(path, target, m_options.overwrite) == Published::Written)
+                written.append(QFileInfo(target).fileName());
+            else
+                kept.append(QFileInfo(target).fileName());
+        } catch (const Failure &failure) {
+            if (problem.isEmpty())
+                problem = failure.description();
+        }
+    }
+    if (!problem.isEmpty()) {
+        outcome.detail = problem;
+        return outcome;
+    }
+    outcome.status = kept.isEmpty() && formats.size() == m_options.formats.size() ? Outcome::Status::Written
+                                                                                  : Outcome::Status::Skipped;
+    outcome.detail = written.join(QStringLiteral(", "));
+    return outcome;
+}
+
+// Counts and reports a finished job, or puts its row back for a second
+// attempt on a fresh office. Runs on the scheduler's thread.
+void Batch::finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed)
+{
+    const int line = m_list.rows[job.row].line;
+    if (killed)
+        outcome.detail = QObject::tr("the office did not answer within %1 seconds and was ended").arg(RowDeadlineMs / 1000);
+
+    if (outcome.officeFailed || outcome.freshLetterNeeded)
+        replaceOffice(slot);
+    if (outcome.officeFailed && job.attempt < RowAttempts && !stopRequested) {
+        m_progress->note(QObject::tr("line %1: the office failed (%2); trying again on a fresh one")
+                                 .arg(line).arg(outcome.detail));
+        m_pending.push_front({job.row, job.name, job.attempt + 1});
+        return;
+    }
+    switch (outcome.status) {
+    case Outcome::Status::Written:
+        ++m_written;
+        m_progress->rowDone(QObject::tr("line %1: written %2").arg(line).arg(outcome.detail),
+                            BatchProgress::Kind::Ordinary);
+        break;
+    case Outcome::Status::Skipped:
+        ++m_skipped;
+        m_progress->rowDone(QObject::tr("line %1: skipped: %2 (--force replaces it)")
+                                    .arg(line).arg(outcome.detail.isEmpty() ? job.name : outcome.detail),
+                            BatchProgress::Kind::Notable);
+        break;
+    case Outcome::Status::Failed:
+        ++m_failed;
+        m_progress->rowDone(QObject::tr("line %1: failed: %2").arg(line).arg(outcome.detail),
+                            BatchProgress::Kind::Notable);
+        break;
+    }
+}
+
+void Batch::schedule()
+{
+    std::unique_lock lock(m_mutex);
+    bool stopNoted = false;
+    for (;;) {
+        for (auto &slot : m_slots) {
+            if (slot->job && slot->outcome) {
+                const Job job = *slot->job;
+                const Outcome outcome = *slot->outcome;
+                slot->job.reset();
+                slot->outcome.reset();
+                lock.unlock(); // replacing an office takes a while; the workers go on
+                finishJob(*slot, job, outcome, slot->killed);
+                lock.lock();
+            }
+        }
+        if (stopRequested && !stopNoted) {
+            stopNoted = true;
+            m_progress->note(QObject::tr("Stopping: the letters in progress are finished, no new ones start."));
+        }
+        bool anyUsable = false, anyBusy = false;
+        for (auto &slot : m_slots) {
+            if (slot->usable && !slot->job && !m_pending.empty() && !stopRequested) {
+                slot->job = m_pending.front();
+                m_pending.pop_front();
+                slot->busyFor.start();
+                m_wake.notify_all();
+            }
+            anyUsable = anyUsable || slot->usable;
+            anyBusy = anyBusy || slot->job.has_value();
+        }
+        if (!anyBusy && (m_pending.empty() || stopRequested || !anyUsable))
+            break;
+        // A hung office is killed; its worker's call then fails and the row
+        // goes to a fresh office.
+        for (auto &slot : m_slots) {
+            if (slot->job && !slot->outcome && !slot->killed && slot->busyFor.hasExpired(RowDeadlineMs)) {
+                slot->killed = true;
+                ::kill(pid_t(slot->processId), SIGKILL);
+            }
+        }
+        m_progress->tick();
+        m_outcome.wait_for(lock, std::chrono::milliseconds(SchedulerSliceMs));
+    }
+    if (!stopRequested) {
+        // Rows left with no office to make them.
+        for (const Job &job : m_pending) {
+            ++m_failed;
+            m_progress->rowDone(QObject::tr("line %1: failed: no office could be started")
+                                        .arg(m_list.rows[job.row].line),
+                                BatchProgress::Kind::Notable);
+        }
+        m_pending.clear();
+    }
+}
+
+void Batch::endOffices()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_quitting = true;
+    }
+    m_wake.notify_all();
+    for (auto &slot : m_slots) {
+        if (slot->thread.joinable())
+            slot->thread.join();
+        try {
+            if (slot->letter)
+                slot->letter->close(word::WdSaveOptions::DoNotSaveChanges);
+            if (slot->office)
+                slot->office->quit();
+        } catch (const Failure &) {
+            // It ends with its object below all the same.
+        }
+        slot->letter.reset();
+        slot->office.reset();
+    }
+    m_slots.clear();
+}
+
+int Batch::run()
+{
+    StopSignals stopSignals;
+    try {
+        prepare();
+        if (!m_pending.empty() && !stopRequested)
+            startOffices(int(std::min<size_t>(size_t(m_options.jobs), m_pending.size())));
+    } catch (const Failure &failure) {
+        endOffices();
+        if (m_progress)
+            m_progress->finish(failure.description());
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(failure.description()));
+        return ExitUsage;
+    }
+    schedule();
+    endOffices();
+
+    const int notDone = int(m_pending.size());
+    QString summary = QObject::tr("%1: %2 written, %3 skipped, %4 failed")
+                              .arg(plural(int(m_list.rows.size()), "row", "rows"))
+                              .arg(m_written).arg(m_skipped).arg(m_failed);
+    if (stopRequested)
+        summary = QObject::tr("Stopped. ") + summary + QObject::tr(", %1 not done").arg(notDone);
+    m_progress->finish(summary);
+    if (stopRequested)
+        return ExitInterrupted;
+    return m_skipped == 0 && m_failed == 0 ? ExitAllWritten : ExitSomeNotWritten;
+}
+} // namespace
+
+int runBatch(const BatchOptions &options, BatchProgress::Output output)
+{
+    Batch batch(options, output);
+    return batch.run();
+}

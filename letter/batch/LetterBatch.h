@@ -1,0 +1,18 @@
+#pragma once
+
+#include "BatchOptions.h"
+
+#include "BatchProgress.h"
+
+// Runs a batch: reads the list, starts a pool of private offices (as many
+// as asked, never more than there are letters), has each make letters one
+// after another from the template loaded once (fill, write every format,
+// undo), and moves each finished file into place whole.
+//
+// An office that crashes, or hangs past the row deadline and is killed,
+// is replaced and its row tried once more; a bad row is reported with its
+// line and the others go on. SIGINT or SIGTERM stops it cleanly: rows in
+// progress end (whole or not at all), no new one starts, the offices end.
+//
+// Returns the exit status (see BatchOptions.h).
+int runBatch(const BatchOptions &options, BatchProgress::Output output);

@@ -1,0 +1,171 @@
+#include "LetterList.h"
+
+#include <csv.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+
+#include "Failure.h"
+
+namespace {
+constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
+
+struct Record
+{
+    int line = 0;
+    QStringList fields;
+};
+
+// Collects libcsv's records with the line each starts on. The data is fed
+// one physical line at a time, so the line being fed is known when a
+// record ends, and the next record starts on the following line.
+class RecordCollector
+{
+public:
+    std::vector<Record> records;
+    int feedingLine = 1;
+
+    static void onField(void *data, size_t length, void *self)
+    {
+        auto &c = *static_cast<RecordCollector *>(self);
+        c.current.fields.append(QString::fromUtf8(static_cast<const char *>(data), qsizetype(length)));
+    }
+
+    static void onRecordEnd(int terminator, void *self)
+    {
+        auto &c = *static_cast<RecordCollector *>(self);
+        // The line feed of a CR LF pair ends no row of its own.
+        const bool secondHalfOfCrLf = terminator == '\n' && c.lastTerminator == '\r'
+                && c.current.fields.isEmpty() && c.lastEndLine == c.feedingLine;
+        c.lastTerminator = terminator;
+        c.lastEndLine = c.feedingLine;
+        if (!secondHalfOfCrLf) {
+            c.current.line = c.nextStart;
+            c.records.push_back(std::move(c.current));
+        }
+        c.current = Record{};
+        c.nextStart = c.feedingLine + 1;
+    }
+
+private:
+    Record current;
+    int nextStart = 1;
+    int lastTerminator = -1;
+    int lastEndLine = 0;
+};
+
+std::vector<Record> parseRecords(const QByteArray &data)
+{
+    csv_parser parser{};
+    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL) != 0)
+        throw Failure(QObject::tr("Cannot read the list: out of memory"));
+    RecordCollector collector;
+    qsizetype at = 0;
+    bool failed = false;
+    while (at < data.size() && !failed) {
+        qsizetype end = data.indexOf('\n', at);
+        end = end < 0 ? data.size() : end + 1;
+        const size_t length = size_t(end - at);
+        failed = csv_parse(&parser, data.constData() + at, length, &RecordCollector::onField,
+                           &RecordCollector::onRecordEnd, &collector) != length;
+        if (!failed)
+            ++collector.feedingLine;
+        at = end;
+    }
+    if (!failed) {
+        --collector.feedingLine; // the end of the data lies on the last line
+        failed = csv_fini(&parser, &RecordCollector::onField, &RecordCollector::onRecordEnd, &collector) != 0;
+    }
+    const int error = csv_error(&parser);
+    csv_free(&parser);
+    if (failed) {
+        if (error == CSV_EPARSE)
+            throw Failure(QObject::tr("line %1: a quote is misplaced or never closed (a field that "
+                                      "holds quotes must be quoted, with each quote doubled)")
+                                  .arg(collector.feedingLine));
+        throw Failure(QObject::tr("line %1: %2").arg(collector.feedingLine)
+                              .arg(QString::fromLatin1(csv_strerror(error))));
+    }
+    return std::move(collector.records);
+}
+} // namespace
+
+int fieldNamed(const QString &text)
+{
+    QString name = text.trimmed();
+    if (name.startsWith(u'[') && name.endsWith(u']'))
+        name = name.mid(1, name.size() - 2).trimmed();
+    for (const LetterField &field : LetterFields) {
+        const QString placeholder = QString::fromLatin1(field.placeholder);
+        if (name.compare(placeholder.mid(1, placeholder.size() - 2), Qt::CaseInsensitive) == 0)
+            return field.index;
+    }
+    return -1;
+}
+
+LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, FieldCount> &fallback,
+                           const QString &today)
+{
+    QByteArray data = bytes;
+    if (data.startsWith(ByteOrderMark))
+        data.remove(0, qsizetype(sizeof ByteOrderMark) - 1);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)QString(utf8.decode(data));
+    if (utf8.hasError())
+        throw Failure(QObject::tr("it is not UTF-8 text (save it from the spreadsheet as \"CSV UTF-8\")"));
+
+    std::vector<Record> records = parseRecords(data);
+    // Empty lines at the very end are no rows.
+    while (!records.empty() && records.back().fields.isEmpty())
+        records.pop_back();
+    auto header = std::find_if(records.begin(), records.end(), [](const Record &r) { return !r.fields.isEmpty(); });
+    if (header == records.end())
+        throw Failure(QObject::tr("it has no header row naming the columns"));
+
+    LetterList list;
+    std::vector<int> columnField; // per column: the field it fills, or -1
+    for (const QString &name : header->fields) {
+        const int field = fieldNamed(name);
+        if (field >= 0 && !list.hasColumn[size_t(field)]) {
+            list.hasColumn[size_t(field)] = true;
+            columnField.push_back(field);
+        } else {
+            list.unknownColumns.append(name.isEmpty() ? QObject::tr("(a column without a name)") : name);
+            columnField.push_back(-1);
+        }
+    }
+
+    for (auto record = std::next(header); record != records.end(); ++record) {
+        LetterRow row;
+        row.line = record->line;
+        row.texts = fallback;
+        row.texts[DateFieldIndex] = today;
+        if (record->fields.isEmpty()) {
+            row.problem = QObject::tr("the row is empty");
+        } else if (record->fields.size() != qsizetype(columnField.size())) {
+            row.problem = QObject::tr("the row has %1 fields, the header has %2")
+                                  .arg(record->fields.size()).arg(columnField.size());
+        } else {
+            for (size_t c = 0; c < columnField.size(); ++c) {
+                if (columnField[c] >= 0)
+                    row.texts[size_t(columnField[c])] = record->fields[qsizetype(c)];
+            }
+        }
+        list.rows.push_back(std::move(row));
+    }
+    return list;
+}
+
+LetterList readLetterList(const QString &path, const std::array<QString, FieldCount> &fallback,
+                          const QString &today)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(QObject::tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    try {
+        return parseLetterList(file.readAll(), fallback, today);
+    } catch (const Failure &failure) {
+        throw Failure(QObject::tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), failure.description()));
+    }
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include "LetterFields.h"
+
+// One letter of a list: the texts of the thirteen fields, and where the
+// row starts in the file.
+struct LetterRow
+{
+    int line = 0;                        // 1-based line of the file
+    std::array<QString, FieldCount> texts;
+    QString problem;                     // why no letter can be made; empty when one can
+};
+
+// A list of letters read from a CSV file (RFC 4180: quoted fields, commas
+// and line breaks inside quotes; UTF-8 with or without a byte-order mark).
+// The header row names the columns by placeholder, with or without
+// brackets, in any letter case ("RecipientName", "[CompanyName]").
+struct LetterList
+{
+    std::vector<LetterRow> rows;
+    // Header entries that name no placeholder (or repeat one): ignored.
+    QStringList unknownColumns;
+    std::array<bool, FieldCount> hasColumn{};
+};
+
+// The field a column or a name pattern names by its placeholder, with or
+// without brackets and in any letter case ("RecipientName", "[title]"), or
+// -1 for none.
+int fieldNamed(const QString &name);
+
+// Parses a list. A field the list has no column for takes its text from
+// `fallback` (the texts stored by the window); the date field, when the
+// list has no column for it, is `today`. A row with too many or too few
+// fields, or an empty one, is kept with its problem, so that it is
+// reported with its line; empty lines at the very end are ignored.
+// Throws Failure when the data as a whole cannot be read: not UTF-8, a
+// quote left open, no header row.
+LetterList parseLetterList(const QByteArray &data, const std::array<QString, FieldCount> &fallback,
+                           const QString &today);
+
+// Reads and parses the file. Throws Failure naming the file when it
+// cannot be read.
+LetterList readLetterList(const QString &path, const std::array<QString, FieldCount> &fallback,
+                          const QString &today);

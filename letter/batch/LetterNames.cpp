@@ -1,0 +1,61 @@
+#include "LetterNames.h"
+
+#include <QObject>
+
+#include "Failure.h"
+#include "LetterList.h"
+
+namespace {
+// Leaves room for the extension and the scratch name's additions within
+// the 255 bytes a file name may have.
+constexpr int MaxNameBytes = 200;
+
+bool unfitForFileName(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c);
+}
+} // namespace
+
+LetterNames::LetterNames(const QString &pattern)
+{
+    qsizetype at = 0;
+    while (at < pattern.size()) {
+        const qsizetype open = pattern.indexOf(u'{', at);
+        if (open < 0) {
+            m_parts.push_back({pattern.mid(at)});
+            break;
+        }
+        if (open > at)
+            m_parts.push_back({pattern.mid(at, open - at)});
+        const qsizetype close = pattern.indexOf(u'}', open);
+        if (close < 0)
+            throw Failure(QObject::tr("the name pattern has a \"{\" without its \"}\""));
+        const QString name = pattern.mid(open + 1, close - open - 1);
+        const int field = fieldNamed(name);
+        if (field < 0)
+            throw Failure(QObject::tr("the name pattern's {%1} names no field of the letter").arg(name));
+        m_parts.push_back({QString(), field});
+        at = close + 1;
+    }
+}
+
+QString LetterNames::nameFor(const std::array<QString, FieldCount> &texts) const
+{
+    QString name;
+    for (const Part &part : m_parts)
+        name += part.field >= 0 ? texts[size_t(part.field)] : part.literal;
+    for (QChar &c : name) {
+        if (unfitForFileName(c))
+            c = u'_';
+    }
+    auto trimmable = [](QChar c) { return c.isSpace() || c == u'.'; };
+    while (!name.isEmpty() && trimmable(name.front()))
+        name.remove(0, 1);
+    while (!name.isEmpty() && trimmable(name.back()))
+        name.chop(1);
+    while (name.toUtf8().size() > MaxNameBytes)
+        name.chop(name.back().isLowSurrogate() ? 2 : 1);
+    if (name.isEmpty())
+        name = QString::fromLatin1(EmptyName);
+    return name;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include <QString>
+
+#include "LetterFields.h"
+
+// The file name of each letter of a batch, made from a pattern such as
+// "{CompanyName} - {RecipientName}": each {Name} is the text of the field
+// whose placeholder it names (any letter case, with or without brackets).
+class LetterNames
+{
+public:
+    static constexpr char DefaultPattern[] = "{CompanyName} - {RecipientName}";
+    // The name used when a row's name comes out empty.
+    static constexpr char EmptyName[] = "letter";
+
+    // Throws Failure naming the first {…} that names no field, or an
+    // unclosed brace.
+    explicit LetterNames(const QString &pattern);
+
+    // The name for a row's texts, without an extension: characters that
+    // cannot stand in a file name (on Linux or elsewhere) become "_",
+    // leading and trailing spaces and dots go, and it is cut to a length
+    // every file system takes.
+    QString nameFor(const std::array<QString, FieldCount> &texts) const;
+
+private:
+    struct Part
+    {
+        QString literal;
+        int field = -1; // -1: literal text
+    };
+    std::vector<Part> m_parts;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+// Warming a fresh office: internal to the LibreOffice backend.
+
+#include <QByteArray>
+#include <QString>
+
+#include <com/sun/star/frame/XDesktop2.hpp>
+
+// Opens a document once in the office, writes it in Word 97 format and its
+// first page as a picture, and closes it, so that Writer, the Word filters
+// and the picture export are loaded before the first letter needs them.
+// The files live in `folder` (the office's private profile folder) and
+// are removed. Every failure is ignored: a cold office still works. Any
+// thread may run it.
+void warmUpOffice(const com::sun::star::uno::Reference<com::sun::star::frame::XDesktop2> &desktop,
+                  const QString &folder, const QByteArray &document);

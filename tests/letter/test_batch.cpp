@@ -1,0 +1,280 @@
+// The command-line batch, run as a user runs it: the real program without a
+// display, a real settings file, the real office; every letter read back
+// through an office of the test's own.
+#include <csignal>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "DocumentReader.h"
+#include "GenerateLetter.h"
+
+namespace {
+constexpr int BatchTimeoutMs = 300000;
+
+// The sender's details, as the window stored them; the lists below leave
+// them out.
+constexpr char StoredSettings[] = "[Tessaline]\n"
+                                  "Text1_0=Dorian Vell\n"
+                                  "Text1_6=1234 East Main Street\n"
+                                  "Text1_1=Boise\n"
+                                  "Text1_8=ID\n"
+                                  "Text1_9=91002\n";
+
+// A byte-order mark, CR LF line ends, quoted commas and quotes, a line
+// break inside a field, non-Latin names, an unknown column and a short row.
+constexpr char MixedList[] =
+        "\xEF\xBB\xBFRecipientName,[companyname],Title,StreetAddress2,City2,ST2,ZIPCode2,Shoe Size\r\n"
+        "\"Smith, Jane\",\"Acme, Inc.\",Director,1 First St,Springfield,IL,62701,42\r\n"
+        "\"\xC3\x93lafur\n\xC3\x9E\xC3\xB3rsson\",\xC3\x8Dsfell hf.,Forstj\xC3\xB3ri,Laugavegur 1,Reykjav\xC3\xADk,IS,101,44\r\n"
+        "Short,Row\r\n"
+        "\xE5\xBC\xA0\xE4\xBC\x9F,\xE5\x8D\x8E\xE4\xB8\xBA\xE6\x8A\x80\xE6\x9C\xAF,\xE7\xBB\x8F\xE7\x90\x86,"
+        "\"No. 2 \"\"Main\"\" Rd\",\xE6\xB7\xB1\xE5\x9C\xB3,GD,518000,40\r\n";
+
+struct Run
+{
+    int exitCode = -1;
+    QString errors;
+};
+
+// Offices started by a program, found by the pipe name that carries its
+// process id, whoever their parent is now.
+int officesOf(qint64 program)
+{
+    const QByteArray mark = "pipe,name=tessaline-" + QByteArray::number(program) + '-';
+    int count = 0;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(entry));
+        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(mark) && processIsAlive(entry.toLongLong()))
+            ++count;
+    }
+    return count;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray longList(int rows)
+{
+    QByteArray list = "RecipientName,CompanyName\n";
+    for (int r = 1; r <= rows; ++r)
+        list += "Person " + QByteArray::number(r) + ",Company " + QByteArray::number(r) + '\n';
+    return list;
+}
+} // namespace
+
+class TestBatch : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<DocumentReader> m_reader;
+    Run m_mixed;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+        env.insert(QStringLiteral("temp"), path(QStringLiteral("scratch")));
+        // The batch needs no display.
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        return env;
+    }
+
+    void start(QProcess &batch, const QStringList &arguments) const
+    {
+        batch.setProcessEnvironment(environment());
+        batch.start(QStringLiteral(TESSALINE_PROGRAM), arguments);
+        QVERIFY(batch.waitForStarted());
+    }
+
+    Run finish(QProcess &batch) const
+    {
+        Run run;
+        if (!batch.waitForFinished(BatchTimeoutMs))
+            batch.kill();
+        run.exitCode = batch.exitStatus() == QProcess::NormalExit ? batch.exitCode() : -1;
+        run.errors = QString::fromUtf8(batch.readAllStandardError());
+        return run;
+    }
+
+    // Starts a batch of `rows` letters into the folder `out` and returns
+    // once the first letters are there.
+    void startLongBatch(QProcess &batch, const QString &out, int rows, int jobs) const
+    {
+        constexpr int LettersBeforeGoingOn = 3;
+        const QString list = out + QStringLiteral(".csv");
+        writeFile(list, longList(rows));
+        start(batch, {QStringLiteral("--batch"), list, QStringLiteral("--out"), out, QStringLiteral("--jobs"),
+                      QString::number(jobs)});
+        QTRY_VERIFY_WITH_TIMEOUT(filesIn(out).filter(QStringLiteral(".doc")).size() >= LettersBeforeGoingOn, 120000);
+    }
+
+    Run runBatch(const QStringList &arguments) const
+    {
+        QProcess batch;
+        start(batch, arguments);
+        return finish(batch);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(QDir().mkpath(path(QStringLiteral("config"))));
+        QVERIFY(QDir().mkpath(path(QStringLiteral("scratch"))));
+        writeFile(path(QStringLiteral("config/Marrowfen.conf")), StoredSettings);
+        writeFile(path(QStringLiteral("mixed.csv")), MixedList);
+        m_mixed = runBatch({QStringLiteral("--batch"), path(QStringLiteral("mixed.csv")), QStringLiteral("--out"),
+                            path(QStringLiteral("mixed"))});
+        m_reader = std::make_unique<DocumentReader>();
+    }
+
+    void mixedListWritesExactlyTheGoodRows()
+    {
+        QCOMPARE(filesIn(path(QStringLiteral("mixed"))),
+                 QStringList({QStringLiteral("Acme, Inc. - Smith, Jane.doc"),
+                              QStringLiteral("Ísfell hf. - Ólafur_Þórsson.doc"),
+                              QStringLiteral("华为技术 - 张伟.doc")}));
+        QCOMPARE(m_mixed.exitCode, 1); // a row was not written
+        QVERIFY2(m_mixed.errors.contains(QStringLiteral("line 5: failed: the row has 2 fields, the header has 8")),
+                 qPrintable(m_mixed.errors));
+        QVERIFY2(m_mixed.errors.contains(QStringLiteral("Column \"Shoe Size\" names no placeholder")),
+                 qPrintable(m_mixed.errors));
+        QCOMPARE(m_mixed.errors.count(QStringLiteral("Shoe Size")), 1);
+        QVERIFY2(m_mixed.errors.contains(QStringLiteral("4 rows: 3 written, 0 skipped, 1 failed")),
+                 qPrintable(m_mixed.errors));
+    }
+
+    void eachLetterHoldsItsRow_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("paragraphs");
+        const QString sender = QStringLiteral("Dorian Vell");
+        const QString senderCity = QStringLiteral("Boise, ID  91002");
+        QTest::newRow("quoted commas") << QStringLiteral("Acme, Inc. - Smith, Jane.doc")
+                                       << QStringList{sender, senderCity, QStringLiteral("Smith, Jane"),
+                                                      QStringLiteral("Director"), QStringLiteral("Acme, Inc."),
+                                                      QStringLiteral("Springfield, IL  62701"),
+                                                      QStringLiteral("Dear Smith, Jane:")};
+        QTest::newRow("line break in a field") << QStringLiteral("Ísfell hf. - Ólafur_Þórsson.doc")
+                                               << QStringList{sender, QStringLiteral("Ólafur"), QStringLiteral("Þórsson"),
+                                                              QStringLiteral("Ísfell hf."),
+                                                              QStringLiteral("Reykjavík, IS  101")};
+        QTest::newRow("non-Latin, quotes") << QStringLiteral("华为技术 - 张伟.doc")
+                                           << QStringList{sender, QStringLiteral("张伟"), QStringLiteral("经理"),
+                                                          QStringLiteral("No. 2 \"Main\" Rd"),
+                                                          QStringLiteral("深圳, GD  518000"),
+                                                          QStringLiteral("Dear 张伟:")};
+    }
+
+    void eachLetterHoldsItsRow()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, paragraphs);
+        const DocumentReader::Document letter = m_reader->read(path(QStringLiteral("mixed/") + file));
+        QCOMPARE(letter.filterName, QStringLiteral("MS Word 97"));
+        const QString body = letter.bodyText();
+        for (const QString &expected : paragraphs)
+            QVERIFY2(body.contains(expected), qPrintable(expected + QStringLiteral(" missing from:\n") + body));
+        QVERIFY2(body.contains(letterDate()), qPrintable(body));
+        QVERIFY2(!body.contains(u'['), qPrintable(body)); // every placeholder filled
+    }
+
+    void existingFileIsKeptWithoutForceAndReplacedWithIt()
+    {
+        const QString out = path(QStringLiteral("existing"));
+        QVERIFY(QDir().mkpath(out));
+        const QString kept = out + QStringLiteral("/Acme - Jane Roe.doc");
+        writeFile(kept, "the user's own file");
+        writeFile(path(QStringLiteral("two.csv")), "RecipientName,CompanyName\nJane Roe,Acme\nJohn Doe,Bolt\n");
+        const QStringList arguments{QStringLiteral("--batch"), path(QStringLiteral("two.csv")),
+                                    QStringLiteral("--out"), out};
+
+        const Run keep = runBatch(arguments);
+        QCOMPARE(keep.exitCode, 1);
+        QCOMPARE(readFile(kept), QByteArray("the user's own file"));
+        QVERIFY2(keep.errors.contains(QStringLiteral("line 2: skipped")), qPrintable(keep.errors));
+        QVERIFY2(keep.errors.contains(QStringLiteral("2 rows: 1 written, 1 skipped, 0 failed")), qPrintable(keep.errors));
+        QVERIFY(m_reader->read(out + QStringLiteral("/Bolt - John Doe.doc")).bodyText().contains(QStringLiteral("Dear John Doe:")));
+
+        const Run force = runBatch(arguments + QStringList{QStringLiteral("--force")});
+        QCOMPARE(force.exitCode, 0);
+        QVERIFY2(force.errors.contains(QStringLiteral("2 rows: 2 written, 0 skipped, 0 failed")), qPrintable(force.errors));
+        QVERIFY(m_reader->read(kept).bodyText().contains(QStringLiteral("Dear Jane Roe:")));
+        QCOMPARE(filesIn(out).size(), 2);
+    }
+
+    void interruptLeavesWholeLettersAndNoOffice()
+    {
+        constexpr int Rows = 400;
+        QProcess batch;
+        const QString out = path(QStringLiteral("interrupted"));
+        startLongBatch(batch, out, Rows, 2);
+        if (QTest::currentTestFailed())
+            return;
+        const qint64 program = batch.processId();
+        ::kill(pid_t(program), SIGINT);
+        const Run run = finish(batch);
+
+        QCOMPARE(run.exitCode, 130);
+        QVERIFY2(run.errors.contains(QStringLiteral("Stopped.")), qPrintable(run.errors));
+        QCOMPARE(officesOf(program), 0);
+        const QStringList files = filesIn(out);
+        QVERIFY2(files.size() < Rows, "the batch ran to its end before the interruption");
+        QCOMPARE(files.filter(QStringLiteral(".part")), QStringList()); // no partial file
+        for (const QString &file : files) {
+            const QString who = file.section(QStringLiteral(" - "), 1).chopped(4);
+            QVERIFY2(m_reader->read(out + u'/' + file).bodyText().contains(QStringLiteral("Dear %1:").arg(who)),
+                     qPrintable(file));
+        }
+    }
+
+    void killedOfficeRowIsRetriedAndTheBatchCompletes()
+    {
+        constexpr int Rows = 150;
+        QProcess batch;
+        const QString out = path(QStringLiteral("killed"));
+        startLongBatch(batch, out, Rows, 1);
+        if (QTest::currentTestFailed())
+            return;
+        const std::vector<qint64> offices = childProcesses(batch.processId(), QStringLiteral("soffice.bin"));
+        QCOMPARE(int(offices.size()), 1);
+        ::kill(pid_t(offices.front()), SIGKILL);
+        const Run run = finish(batch);
+
+        QVERIFY2(run.errors.contains(QStringLiteral("trying again on a fresh one")), qPrintable(run.errors));
+        QCOMPARE(run.exitCode, 0);
+        const QStringList files = filesIn(out);
+        QCOMPARE(files.filter(QRegularExpression(QStringLiteral("^(?!Company \\d+ - Person \\d+\\.doc$)"))),
+                 QStringList()); // nothing half written, no office's leftovers
+        QCOMPARE(files.size(), Rows);
+        QVERIFY(m_reader->read(out + QStringLiteral("/Company 150 - Person 150.doc"))
+                        .bodyText().contains(QStringLiteral("Dear Person 150:")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatch)
+#include "test_batch.moc"

@@ -1,0 +1,159 @@
+// Reading a list of letters and naming their files: the rows a user's CSV
+// file really holds, with the lines that a report of a bad row names.
+#include <QtTest>
+
+#include "Failure.h"
+#include "LetterList.h"
+#include "LetterNames.h"
+
+namespace {
+constexpr int RecipientName = 7;
+constexpr int Title = 10;
+constexpr int CompanyName = 11;
+
+std::array<QString, FieldCount> storedTexts()
+{
+    std::array<QString, FieldCount> texts;
+    texts[0] = QStringLiteral("Stored Sender");
+    return texts;
+}
+
+const QString Today = QStringLiteral("March 3, 2026");
+} // namespace
+
+class TestLetterList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rowsKeepTheirLinesAndTexts_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<QStringList>("recipients");
+        QTest::addColumn<QStringList>("problems"); // empty text: a good row
+
+        QTest::newRow("byte-order mark, CR LF")
+                << QByteArray("\xEF\xBB\xBFRecipientName\r\nAnn\r\nBob\r\n") << QList<int>{2, 3}
+                << QStringList{"Ann", "Bob"} << QStringList{"", ""};
+        QTest::newRow("line break inside quotes")
+                << QByteArray("RecipientName,Title\n\"Ann\nLee\",x\nBob,y\n") << QList<int>{2, 4}
+                << QStringList{"Ann\nLee", "Bob"} << QStringList{"", ""};
+        QTest::newRow("quoted comma and doubled quote")
+                << QByteArray("RecipientName\n\"Lee, \"\"Ann\"\"\"\n") << QList<int>{2}
+                << QStringList{"Lee, \"Ann\""} << QStringList{""};
+        QTest::newRow("empty row inside, empty lines at the end")
+                << QByteArray("RecipientName\nAnn\n\nBob\n\n\n") << QList<int>{2, 3, 4}
+                << QStringList{"Ann", "", "Bob"} << QStringList{"", "the row is empty", ""};
+        QTest::newRow("short and long rows")
+                << QByteArray("RecipientName,Title\nAnn\nBob,x,y\nCy,z\n") << QList<int>{2, 3, 4}
+                << QStringList{"", "", "Cy"}
+                << QStringList{"the row has 1 fields, the header has 2", "the row has 3 fields, the header has 2", ""};
+        QTest::newRow("no line break at the end") << QByteArray("RecipientName\nAnn") << QList<int>{2}
+                                                  << QStringList{"Ann"} << QStringList{""};
+        QTest::newRow("header only") << QByteArray("RecipientName\n") << QList<int>{} << QStringList{}
+                                     << QStringList{};
+    }
+
+    void rowsKeepTheirLinesAndTexts()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QList<int>, lines);
+        QFETCH(QStringList, recipients);
+        QFETCH(QStringList, problems);
+        const LetterList list = parseLetterList(csv, storedTexts(), Today);
+        QCOMPARE(int(list.rows.size()), lines.size());
+        for (size_t i = 0; i < list.rows.size(); ++i) {
+            const LetterRow &row = list.rows[i];
+            QCOMPARE(row.line, lines[qsizetype(i)]);
+            QCOMPARE(row.problem, problems[qsizetype(i)]);
+            if (row.problem.isEmpty())
+                QCOMPARE(row.texts[RecipientName], recipients[qsizetype(i)]);
+        }
+    }
+
+    void columnsAreNamedByPlaceholderAndTheRestIsStored()
+    {
+        const LetterList list = parseLetterList("[recipientname], TITLE ,Shoe Size,[CompanyName],Title\n"
+                                                "Ann,Boss,42,Acme,Again\n",
+                                                storedTexts(), Today);
+        QCOMPARE(int(list.rows.size()), 1);
+        const LetterRow &row = list.rows.front();
+        QCOMPARE(row.texts[RecipientName], QStringLiteral("Ann"));
+        QCOMPARE(row.texts[Title], QStringLiteral("Boss"));    // the first of two
+        QCOMPARE(row.texts[CompanyName], QStringLiteral("Acme"));
+        QCOMPARE(row.texts[0], QStringLiteral("Stored Sender")); // no column: stored text
+        QCOMPARE(row.texts[DateFieldIndex], Today);
+        QCOMPARE(list.unknownColumns, QStringList({"Shoe Size", "Title"}));
+    }
+
+    void unreadableListsAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("empty") << QByteArray() << QStringLiteral("no header row");
+        QTest::newRow("only empty lines") << QByteArray("\n\n") << QStringLiteral("no header row");
+        QTest::newRow("quote never closed") << QByteArray("RecipientName\n\"Ann\nBob\n")
+                                            << QStringLiteral("never closed");
+        QTest::newRow("quote inside a field") << QByteArray("RecipientName\nAn\"n\n") << QStringLiteral("line 2:");
+        QTest::newRow("not UTF-8") << QByteArray("RecipientName\nJos\xE9\n") << QStringLiteral("not UTF-8");
+    }
+
+    void unreadableListsAreRefused()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, reason);
+        try {
+            parseLetterList(csv, storedTexts(), Today);
+            QFAIL("the list was read");
+        } catch (const Failure &failure) {
+            QVERIFY2(failure.description().contains(reason), qPrintable(failure.description()));
+        }
+    }
+
+    void namesAreSafeFileNames_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("company");
+        QTest::addColumn<QString>("recipient");
+        QTest::addColumn<QString>("name");
+        const QString standard = QString::fromLatin1(LetterNames::DefaultPattern);
+        QTest::newRow("plain") << standard << "Acme" << "Ann Lee" << "Acme - Ann Lee";
+        QTest::newRow("slashes and colons") << standard << "A/B: C" << "Ann\\Lee" << "A_B_ C - Ann_Lee";
+        QTest::newRow("line break") << standard << "Acme" << "Ann\nLee" << "Acme - Ann_Lee";
+        QTest::newRow("leading dots") << QStringLiteral("{RecipientName}") << "" << "..hidden" << "hidden";
+        QTest::newRow("empty") << QStringLiteral("{RecipientName}") << "Acme" << "" << "letter";
+        QTest::newRow("brackets and case") << QStringLiteral("{[companyname]}_{recipientNAME}") << "Acme" << "Ann"
+                                           << "Acme_Ann";
+    }
+
+    void namesAreSafeFileNames()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, company);
+        QFETCH(QString, recipient);
+        QFETCH(QString, name);
+        std::array<QString, FieldCount> texts;
+        texts[CompanyName] = company;
+        texts[RecipientName] = recipient;
+        QCOMPARE(LetterNames(pattern).nameFor(texts), name);
+    }
+
+    void aLongNameIsCutToWhatAFileSystemTakes()
+    {
+        std::array<QString, FieldCount> texts;
+        texts[RecipientName] = QString(300, QChar(0x4F1F)); // three bytes each in UTF-8
+        const QString name = LetterNames(QStringLiteral("{RecipientName}")).nameFor(texts);
+        QVERIFY(name.toUtf8().size() <= 200);
+        QVERIFY(!name.isEmpty());
+    }
+
+    void patternsNamingNoFieldAreRefused()
+    {
+        QVERIFY_THROWS_EXCEPTION(Failure, LetterNames(QStringLiteral("{Company}")));
+        QVERIFY_THROWS_EXCEPTION(Failure, LetterNames(QStringLiteral("{CompanyName")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLetterList)
+#include "test_letter_list.moc"
