@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// The office's own mail merge, run as a peer of the batch on the same list
+// and letter: the list registered as a flat-file data source, the
+// template's placeholders turned into database fields, one Word 97 file
+// per row written by the com.sun.star.text.MailMerge service.
+struct MailMergeRun
+{
+    double wholeJobMs = 0;   // office start to office ended
+    double officeStartMs = 0;
+    double mergeMs = 0;      // the MailMerge service's execute alone
+    int lettersWritten = 0;
+    QString failure;
+};
+
+// `list` is a CSV file whose header names every placeholder (without
+// brackets); `letterTemplate` the Word 97 template; letters go to `outDir`.
+MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, const QString &outDir);
