@@ -119,7 +119,7 @@ double convertLoopMsPerLetter(const QString &work, int letters)
     source.open(QIODevice::ReadOnly);
     const QString text = QString::fromUtf8(source.readAll());
     const QString out = work + QStringLiteral("/convert");
-    const QString profile = QStringLiteral("-env:UserInstallation=file://") + work + QStringLiteral("/convert-profile");
+    const QString profile = work + QStringLiteral("/convert-profile");
     double total = 0;
     for (int r = -1; r < letters; ++r) { // the first makes the profile
         const std::array<QString, FieldCount> values = rowValues(std::max(r, 0));
@@ -133,10 +133,7 @@ double convertLoopMsPerLetter(const QString &work, int letters)
         f.close();
         QElapsedTimer timer;
         timer.start();
-        QProcess soffice;
-        soffice.start(QStringLiteral("soffice"), {profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                                                   QStringLiteral("doc:MS Word 97"), QStringLiteral("--outdir"), out, file});
-        soffice.waitForFinished(120000);
+        convertWithSoffice(profile, QStringLiteral("doc:MS Word 97"), out, file);
         if (r >= 0)
             total += timer.nsecsElapsed() / 1e6;
     }
