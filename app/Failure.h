@@ -10,12 +10,21 @@
 class Failure : public std::runtime_error
 {
 public:
-    explicit Failure(const QString &description)
-        : std::runtime_error(description.toStdString())
+    // What the failure means for the rest of an operation: a failed step
+    // alone, or the office instance lost (it ended, or it hung and was
+    // stopped), so no later call of the operation can reach it.
+    enum class Kind { Step, OfficeLost };
+
+    explicit Failure(const QString &description, Kind kind = Kind::Step)
+        : std::runtime_error(description.toStdString()), m_kind(kind)
     {
     }
 
     QString description() const { return QString::fromUtf8(what()); }
+    Kind kind() const { return m_kind; }
+
+private:
+    Kind m_kind;
 };
 
 // A failure the user can put right: a file of theirs that is gone,

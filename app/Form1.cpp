@@ -508,7 +508,7 @@ void Form1::About_Click()
 {
     QString scratchFolder;
     try {
-        scratchFolder = ScratchFiles::temporaryFolder();
+        scratchFolder = ScratchFiles::userFolder();
     } catch (const std::exception &e) {
         scratchFolder = QString::fromUtf8(e.what());
     }
@@ -517,10 +517,10 @@ void Form1::About_Click()
             tr("About %1").arg(QString::fromLatin1(ProductName)), Messenger::Icon::None);
 }
 
-void Form1::SaveDocAsJPG(const QString &inFile)
+bool Form1::SaveDocAsJPG(const QString &inFile)
 {
-    ::SaveDocAsJPG(m_services.automation, m_services.clipboard, m_services.messenger, inFile,
-                   ScratchFiles::temporaryFolder());
+    return ::SaveDocAsJPG(m_services.automation, m_services.clipboard, m_services.messenger, inFile,
+                          ScratchFiles::folder());
 }
 
 Form2 &Form1::form2()
@@ -555,18 +555,15 @@ void Form1::setBusyPointer(bool busy)
     updateUndoClear();
 }
 
-void Form1::saveDocAsJpg(const QString &document)
+bool Form1::saveDocAsJpg(const QString &document)
 {
-    SaveDocAsJPG(document);
+    return SaveDocAsJPG(document);
 }
 
 void Form1::loadPreviewPicture(const QString &bitmapPath)
 {
     Form2 &preview = form2();
-    const QImage picture(bitmapPath);
-    if (picture.isNull())
-        throw Failure(tr("Cannot load the page picture %1").arg(QDir::toNativeSeparators(bitmapPath)));
-    preview.setPicture(picture);
+    preview.setPicture(readSnapshot(bitmapPath));
 }
 
 void Form1::setPreviewWordFile(const QString &path)

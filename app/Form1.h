@@ -111,8 +111,9 @@ public:
     // Where the client area begins: the menu bar's height, in pixels.
     int clientTop() const;
 
-    // Renders the document's first page into the snapshot bitmap.
-    void SaveDocAsJPG(const QString &inFile);
+    // Renders the document's first page into the snapshot bitmap; answers
+    // whether it was written whole.
+    bool SaveDocAsJPG(const QString &inFile);
 
     // The preview window, loaded on first use.
     Form2 &form2();
@@ -156,7 +157,7 @@ private:
     QString fieldText(int index) const override;
     void setFieldText(int index, const QString &text) override;
     void setBusyPointer(bool busy) override;
-    void saveDocAsJpg(const QString &document) override;
+    bool saveDocAsJpg(const QString &document) override;
     void loadPreviewPicture(const QString &bitmapPath) override;
     void setPreviewWordFile(const QString &path) override;
     void showPreview() override;

@@ -10,6 +10,7 @@
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "MessageBoxMessenger.h"
+#include "OfficeProcess.h"
 #include "ScratchFiles.h"
 
 namespace {
@@ -48,6 +49,11 @@ int main(int argc, char *argv[])
     setApplicationIdentity();
     QGuiApplication::setDesktopFileName(QStringLiteral("tessaline"));
 
+    // What killed runs of this user left behind (letters, page pictures,
+    // office profiles and pipes) goes before anything of this run is made.
+    ScratchFiles::removeLeftoversOfDeadRuns();
+    OfficeProcess::removeLeftoversOfDeadRuns();
+
     MessageBoxMessenger messenger;
     SettingsStore store;
     LibreOfficeAutomation automation(LibreOfficeAutomation::ProgramSpares);
@@ -58,11 +64,13 @@ int main(int argc, char *argv[])
     // the others, which come up while the main window shows, so the start
     // is no slower than without them.
     automation.startSpares(1);
-    SystemClipboardSource clipboard;
+    ProgramClipboard clipboard;
 
     Form1 form1({messenger, store, automation, clipboard});
     if (form1.Form_Load() == Form1::LoadResult::EndProgram)
         return 1;
     form1.show();
-    return app.exec();
+    const int exitCode = app.exec();
+    ScratchFiles::removeRunFolder();
+    return exitCode;
 }

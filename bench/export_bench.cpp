@@ -82,7 +82,7 @@ int main(int argc, char *argv[])
     SettingsStore store;
     LibreOfficeAutomation automation(LibreOfficeAutomation::ProgramSpares);
     automation.startSpares();
-    SystemClipboardSource clipboard;
+    ProgramClipboard clipboard;
     Form1 form({messenger, store, automation, clipboard});
     form.Form_Load();
     form.PushButton4_Click();

@@ -95,7 +95,7 @@ Generation measureGeneration(int spares, const QString &templateFile = QString()
         automation.warmSparesWith(templateBytes()); // as the program does
     automation.startSpares();
     MeasuringAutomation measuring(automation);
-    SystemClipboardSource clipboard;
+    ProgramClipboard clipboard;
     Form1 form({messenger, store, measuring, clipboard});
     form.Form_Load();
     form.show();
@@ -167,7 +167,7 @@ std::vector<double> measureStartUp(int spares)
         LibreOfficeAutomation automation(spares);
         automation.warmSparesWith(templateBytes());
         automation.startSpares(1); // as the program starts
-        SystemClipboardSource clipboard;
+        ProgramClipboard clipboard;
         Form1 form({messenger, store, automation, clipboard});
         form.Form_Load();
         form.show();

@@ -13,6 +13,7 @@
 #include "LetterFields.h"
 #include "LetterTemplate.h"
 #include "Main.h"
+#include "OfficeSteps.h"
 #include "ScratchFiles.h"
 #include "WordAutomation.h"
 
@@ -71,107 +72,101 @@ void GenerateLetter(GenerationHost &host, word::Automation &automation, Messenge
     QString scratchDocument;
     std::shared_ptr<word::Application> office;
     std::shared_ptr<word::Document> document;
-    // False once the letter cannot be made at all: no office, or no
-    // template to open. That failure is reported once.
-    bool letterPossible = true;
+    // When the letter cannot be made at all (no scratch folder, no office,
+    // no template to read or open, the office lost), that one failure is
+    // reported and the steps that need the letter are skipped.
+    OfficeSteps letter(trap);
     bool placeholderFound = false;
 
     trap.step(102, [&] { busy = true; });
     trap.step(104, [&] { host.setBusyPointer(true); });
-    // A step the letter cannot do without: when it fails (and is reported
-    // as usual), no letter is made and the steps that need one are skipped.
-    auto essentialStep = [&](int line, const std::function<void()> &body) {
-        if (!letterPossible)
-            return;
-        bool done = false;
-        trap.step(line, [&] {
-            body();
-            done = true;
-        });
-        letterPossible = done;
-    };
-
-    // With no temporary folder the scratch files never fall back to the root.
-    essentialStep(106, [&] {
-        temp = ScratchFiles::temporaryFolder();
+    // With no safe scratch folder the scratch files are never written.
+    letter.essential(106, [&] {
+        temp = ScratchFiles::folder();
         templateData = LetterTemplate::readChosen(chosenTemplate);
     });
     // Afresh for every letter: a copy an earlier one left is never used.
-    essentialStep(108, [&] { templateCopy = LetterTemplate::writeCopy(templateData, temp); });
-    essentialStep(110, [&] { office = automation.createApplication(); });
-    if (letterPossible)
-        trap.step(112, [&] { templateCopy = ScratchFiles::templateCopyPath(temp); });
-    essentialStep(114, [&] { document = LetterTemplate::openCopy(*office, templateCopy, chosenTemplate); });
+    letter.essential(108, [&] { templateCopy = LetterTemplate::writeCopy(templateData, temp); });
+    letter.essential(110, [&] { office = automation.createApplication(); });
+    letter.step(112, [&] { templateCopy = ScratchFiles::templateCopyPath(temp); });
+    letter.essential(114, [&] { document = LetterTemplate::openCopy(*office, templateCopy, chosenTemplate); });
 
-    if (letterPossible) {
+    if (letter.possible())
         trap.step(116, [&] { host.setFieldText(DateFieldIndex, letterDate()); });
-        for (int i = 0; i < FieldCount; ++i) { // [118]
-            const QString placeholder = QString::fromLatin1(LetterFields[size_t(i)].placeholder);
-            std::vector<std::shared_ptr<word::Range>> stories;
-            trap.step(120, [&] { stories = required(document, "StoryRanges").storyRanges(); });
-            for (const auto &story : stories) {
-                word::Find *find = nullptr;
-                trap.step(122, [&] { find = &story->find(); });
-                if (!find)
-                    continue;
-                trap.step(124, [&] { find->clearFormatting(); });
-                trap.step(126, [&] { find->replacement().clearFormatting(); });
-                trap.step(130, [&] { find->setText(placeholder); });
-                trap.step(132, [&] { find->replacement().setText(host.fieldText(i)); });
-                trap.step(134, [&] { find->setForward(true); });
-                trap.step(136, [&] { find->setWrap(word::WdFindWrap::Continue); });
-                trap.step(138, [&] { find->setFormat(false); });
-                trap.step(140, [&] { find->setMatchCase(false); });
-                trap.step(142, [&] { find->setMatchWholeWord(false); });
-                trap.step(144, [&] { find->setMatchWildcards(false); });
-                trap.step(146, [&] { find->setMatchSoundsLike(false); });
-                trap.step(148, [&] { find->setMatchAllWordForms(false); });
-                trap.step(150, [&] { placeholderFound |= find->execute({.replace = word::WdReplace::All}); });
-            }
-        }
-
-        std::vector<std::shared_ptr<word::Shape>> shapes;
-        trap.step(156, [&] { shapes = required(document, "Shapes").shapes(); });
-        for (const auto &shape : shapes) {
-            if (!trap.test(158, [&] { return shape->textFrame().hasText(); }))
+    for (int i = 0; i < FieldCount && letter.possible(); ++i) { // [118]
+        const QString placeholder = QString::fromLatin1(LetterFields[size_t(i)].placeholder);
+        std::vector<std::shared_ptr<word::Range>> stories;
+        letter.step(120, [&] { stories = required(document, "StoryRanges").storyRanges(); });
+        for (const auto &story : stories) {
+            word::Find *find = nullptr;
+            letter.step(122, [&] { find = &story->find(); });
+            if (!find)
                 continue;
-            for (int i = 0; i < FieldCount; ++i) {
-                trap.step(162, [&] {
-                    // Search text, eight omitted arguments, replacement, replace all.
-                    placeholderFound |= shape->textFrame().textRange()->find().execute(
-                            {.findText = QString::fromLatin1(LetterFields[size_t(i)].placeholder),
-                             .replaceWith = host.fieldText(i),
-                             .replace = word::WdReplace::All});
-                });
-            }
+            letter.step(124, [&] { find->clearFormatting(); });
+            letter.step(126, [&] { find->replacement().clearFormatting(); });
+            letter.step(130, [&] { find->setText(placeholder); });
+            letter.step(132, [&] { find->replacement().setText(host.fieldText(i)); });
+            letter.step(134, [&] { find->setForward(true); });
+            letter.step(136, [&] { find->setWrap(word::WdFindWrap::Continue); });
+            letter.step(138, [&] { find->setFormat(false); });
+            letter.step(140, [&] { find->setMatchCase(false); });
+            letter.step(142, [&] { find->setMatchWholeWord(false); });
+            letter.step(144, [&] { find->setMatchWildcards(false); });
+            letter.step(146, [&] { find->setMatchSoundsLike(false); });
+            letter.step(148, [&] { find->setMatchAllWordForms(false); });
+            letter.step(150, [&] { placeholderFound |= find->execute({.replace = word::WdReplace::All}); });
         }
-
-        trap.step(168, [&] { scratchDocument = newScratchDocumentPath(temp); });
-        trap.step(182, [&] {
-            required(document, "BuiltInDocumentProperties")
-                    .setBuiltInProperties(letterProperties(host, QDateTime::currentDateTime()));
-        });
-        trap.step(184, [&] { required(document, "SaveAs").saveAs(scratchDocument); });
-        trap.step(186, [&] { required(office, "DisplayAlerts").setDisplayAlerts(false); });
-        trap.step(188, [&] { required(document, "Close").close(); });
     }
-    if (office)
+
+    std::vector<std::shared_ptr<word::Shape>> shapes;
+    letter.step(156, [&] { shapes = required(document, "Shapes").shapes(); });
+    for (const auto &shape : shapes) {
+        if (!letter.test(158, [&] { return shape->textFrame().hasText(); }))
+            continue;
+        for (int i = 0; i < FieldCount; ++i) {
+            letter.step(162, [&] {
+                // Search text, eight omitted arguments, replacement, replace all.
+                placeholderFound |= shape->textFrame().textRange()->find().execute(
+                        {.findText = QString::fromLatin1(LetterFields[size_t(i)].placeholder),
+                         .replaceWith = host.fieldText(i),
+                         .replace = word::WdReplace::All});
+            });
+        }
+    }
+
+    letter.step(168, [&] { scratchDocument = newScratchDocumentPath(temp); });
+    letter.step(182, [&] {
+        required(document, "BuiltInDocumentProperties")
+                .setBuiltInProperties(letterProperties(host, QDateTime::currentDateTime()));
+    });
+    letter.step(184, [&] { required(document, "SaveAs").saveAs(scratchDocument); });
+    letter.step(186, [&] { required(office, "DisplayAlerts").setDisplayAlerts(false); });
+    letter.step(188, [&] { required(document, "Close").close(); });
+    // A lost office has nothing left to quit.
+    if (office && !letter.officeLost())
         trap.step(190, [&] { office->quit(); });
     trap.step(192, [&] { document.reset(); });
     trap.step(194, [&] { office.reset(); });
     if (!templateCopy.isEmpty())
         trap.step(196, [&] { DeleteFileQuietly(templateCopy); });
-    if (letterPossible)
-        trap.step(198, [&] { host.saveDocAsJpg(scratchDocument); });
+    // The snapshot reports its own failure; without a picture written
+    // whole there is no preview, never one of an earlier letter.
+    letter.essential(198, [&] {
+        if (!host.saveDocAsJpg(scratchDocument))
+            letter.giveUp();
+    });
     trap.step(200, [&] { host.setBusyPointer(false); });
-    if (letterPossible && !chosenTemplate.isEmpty() && !placeholderFound)
+    if (letter.possible() && !chosenTemplate.isEmpty() && !placeholderFound)
         trap.step(200, [&] { throw FileProblem(LetterTemplate::noPlaceholdersMessage(chosenTemplate)); });
-    if (letterPossible) {
-        trap.step(202, [&] { host.loadPreviewPicture(ScratchFiles::snapshotPath(temp)); });
+    if (letter.essential(202, [&] { host.loadPreviewPicture(ScratchFiles::snapshotPath(temp)); })) {
         trap.step(204, [&] { host.setPreviewWordFile(scratchDocument); });
         trap.step(206, [&] { host.showPreview(); });
         trap.step(208, [&] { host.hideMainWindow(); });
-        trap.step(210, [&] { DeleteFileQuietly(ScratchFiles::snapshotPath(temp)); });
     }
+    if (!temp.isEmpty())
+        trap.step(210, [&] { DeleteFileQuietly(ScratchFiles::snapshotPath(temp)); });
+    // A letter that is not shown is not kept.
+    if (!letter.possible() && !scratchDocument.isEmpty())
+        DeleteFileQuietly(scratchDocument);
     trap.step(212, [&] { busy = false; });
 }

@@ -15,10 +15,13 @@ public:
     virtual QString fieldText(int index) const = 0;
     virtual void setFieldText(int index, const QString &text) = 0;
     virtual void setBusyPointer(bool busy) = 0;
-    // Renders the document into the snapshot bitmap in the temporary folder.
-    virtual void saveDocAsJpg(const QString &document) = 0;
-    // The preview window: load the picture (loading the window first),
-    // hand over the letter's path, show it; then hide the main window.
+    // Renders the document into the snapshot bitmap in the scratch folder;
+    // answers whether the picture was written whole (a failure has been
+    // reported then).
+    virtual bool saveDocAsJpg(const QString &document) = 0;
+    // The preview window: load the picture (loading the window first;
+    // throws Failure when the picture cannot be read whole), hand over the
+    // letter's path, show it; then hide the main window.
     virtual void loadPreviewPicture(const QString &bitmapPath) = 0;
     virtual void setPreviewWordFile(const QString &path) = 0;
     virtual void showPreview() = 0;
@@ -36,12 +39,15 @@ public:
 // window. Does nothing while busy is set; sets it for the run and clears it
 // after.
 //
-// When no office instance can be had or the template cannot be read,
-// written or opened, that one failure is reported and no preview is shown;
-// the fields stay as they are, and the closing steps (quit, deleting the
-// template copy, the pointer, busy) still run. A user's template is told
-// about in plain words rather than the error report; one that holds none
-// of the placeholders still makes its letter, with a word about it.
+// When no office instance can be had, the template cannot be read, written
+// or opened, the office is lost (it ended, or hung past its deadline and
+// was stopped) or the page picture cannot be made, that one failure is
+// reported, no preview is shown (never one of an earlier letter) and the
+// new scratch document is deleted; the fields stay as they are, and the
+// closing steps (quit, deleting the template copy, the pointer, busy) still
+// run. A user's template is told about in plain words rather than the
+// error report; one that holds none of the placeholders still makes its
+// letter, with a word about it.
 void GenerateLetter(GenerationHost &host, word::Automation &automation, Messenger &messenger, bool &busy);
 
 // What the saved letter says about itself: written by the sender (field

@@ -2,12 +2,11 @@
 
 #include <sys/stat.h>
 
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 
+#include "DurableFile.h"
 #include "Failure.h"
 #include "ReplacingFile.h"
 
@@ -29,18 +28,8 @@ void SaveBytesToFile(const QByteArray &bytes, const QString &path)
     QCoreApplication::processEvents();
     if (FileExists(path))
         return;
-    QFile file(path);
-    // NewOnly: never write through a file (or link) that appeared meanwhile.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw Failure(QObject::tr("Cannot write %1: %2")
-                              .arg(QDir::toNativeSeparators(path), file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.close();
-        QFile::remove(path);
-        throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason));
-    }
+    // Created new: never through a file (or link) that appeared meanwhile.
+    writeNewFile(path, bytes);
 }
 
 void copyFileReplacing(const QString &source, const QString &target)
@@ -50,7 +39,7 @@ void copyFileReplacing(const QString &source, const QString &target)
         throw Failure(QObject::tr("Cannot read the letter %1: %2")
                               .arg(QDir::toNativeSeparators(source), in.errorString()));
     const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
+    if (in.error() != QFileDevice::NoError || bytes.size() != in.size())
         throw Failure(QObject::tr("Cannot read the letter %1: %2")
                               .arg(QDir::toNativeSeparators(source), in.errorString()));
     ReplacingFile out(target);
@@ -63,15 +52,30 @@ void copyFileReplacing(const QString &source, const QString &target)
     out.commit();
 }
 
-std::optional<QImage> SystemClipboardSource::readPicture(int)
+namespace {
+QImage &programClipboardPicture()
 {
-    const QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
+    static QImage picture;
+    return picture;
+}
+} // namespace
+
+void ProgramClipboard::setPicture(const QImage &picture)
+{
+    programClipboardPicture() = picture;
+}
+
+void ProgramClipboard::clear()
+{
+    programClipboardPicture() = QImage();
+}
+
+std::optional<QImage> ProgramClipboard::readPicture(int)
+{
+    const QImage &picture = programClipboardPicture();
+    if (picture.isNull())
         return std::nullopt;
-    QImage image = clipboard->image();
-    if (image.isNull())
-        return std::nullopt;
-    return image;
+    return picture;
 }
 
 std::optional<QImage> GetClipboardPicture(ClipboardSource &clipboard, int format)

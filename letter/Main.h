@@ -27,7 +27,7 @@ void SaveBytesToFile(const QByteArray &bytes, const QString &path);
 // Throws Failure with the reason when it cannot.
 void copyFileReplacing(const QString &source, const QString &target);
 
-// Where GetClipboardPicture reads from: the system clipboard, or a test's
+// Where GetClipboardPicture reads from: the program's clipboard, or a test's
 // stand-in. A read that yields no picture throws or returns nullopt.
 class ClipboardSource
 {
@@ -36,12 +36,16 @@ public:
     virtual std::optional<QImage> readPicture(int format) = 0;
 };
 
-// The system clipboard. Format 0 takes whatever picture it holds; the
-// platform's clipboard converts every picture format to an image, so every
-// code reads the same picture.
-class SystemClipboardSource : public ClipboardSource
+// The program's own clipboard, where the office layer's copy-as-picture
+// puts the page picture. It is private to the program: the user's system
+// clipboard is never touched, and two running copies of the program never
+// see each other's picture. It holds one picture of one kind, so every
+// format code reads that picture.
+class ProgramClipboard : public ClipboardSource
 {
 public:
+    static void setPicture(const QImage &picture);
+    static void clear();
     std::optional<QImage> readPicture(int format) override;
 };
 

@@ -2,52 +2,24 @@
 
 #include <memory>
 
-#include <QClipboard>
+#include <QBuffer>
 #include <QDir>
-#include <QGuiApplication>
-#include <QMimeData>
+#include <QFile>
+#include <QtEndian>
 
+#include "DurableFile.h"
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
 #include "Failure.h"
 #include "Main.h"
+#include "OfficeSteps.h"
 #include "ScratchFiles.h"
 #include "WordAutomation.h"
 
 namespace {
-// Keeps a copy of the clipboard's content and puts it back.
-class ClipboardKeeper
-{
-public:
-    void save()
-    {
-        const QClipboard *clipboard = QGuiApplication::clipboard();
-        const QMimeData *data = clipboard ? clipboard->mimeData() : nullptr;
-        if (!data)
-            return;
-        m_saved = std::make_unique<QMimeData>();
-        for (const QString &format : data->formats())
-            m_saved->setData(format, data->data(format));
-        if (data->hasImage())
-            m_saved->setImageData(data->imageData());
-        if (data->hasText())
-            m_saved->setText(data->text());
-    }
+// A BMP file starts with "BM" and its own length in bytes.
+constexpr qsizetype BmpHeaderLength = 14;
 
-    void restore()
-    {
-        QClipboard *clipboard = QGuiApplication::clipboard();
-        if (!clipboard)
-            return;
-        if (m_saved)
-            clipboard->setMimeData(m_saved.release());
-        else
-            clipboard->clear();
-    }
-
-private:
-    std::unique_ptr<QMimeData> m_saved;
-};
 template <typename T>
 T &required(const std::shared_ptr<T> &object, const QString &what)
 {
@@ -55,34 +27,66 @@ T &required(const std::shared_ptr<T> &object, const QString &what)
         throw Failure(QObject::tr("%1 failed: there is no office instance or letter").arg(what));
     return *object;
 }
+
+void writeSnapshot(const QImage &picture, const QString &path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "BMP"))
+        throw Failure(QObject::tr("Cannot write %1: the picture cannot be encoded")
+                              .arg(QDir::toNativeSeparators(path)));
+    // A snapshot left by an earlier letter is replaced by a file made new.
+    QFile::remove(path);
+    writeNewFile(path, bytes);
+}
 } // namespace
 
-void SaveDocAsJPG(word::Automation &automation, ClipboardSource &clipboard, Messenger &messenger,
-                  const QString &inFile, const QString &temp)
+QImage readSnapshot(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(QObject::tr("Cannot load the page picture %1: %2")
+                              .arg(QDir::toNativeSeparators(path), file.errorString()));
+    const QByteArray bytes = file.readAll();
+    const bool whole = bytes.size() >= BmpHeaderLength && bytes.startsWith("BM")
+            && qFromLittleEndian<quint32>(bytes.constData() + 2) == quint32(bytes.size());
+    QImage picture;
+    if (whole)
+        picture.loadFromData(bytes, "BMP");
+    if (picture.isNull())
+        throw Failure(QObject::tr("Cannot load the page picture %1: the file is not a whole picture")
+                              .arg(QDir::toNativeSeparators(path)));
+    return picture;
+}
+
+bool SaveDocAsJPG(word::Automation &automation, ClipboardSource &clipboard, Messenger &messenger,
+                  const QString &inFile, const QString &scratchFolder)
 {
     ErrorTrap trap(messenger, QString::fromLatin1(ReportLocation::Form1_SaveDocAsJPG));
+    OfficeSteps snapshot(trap);
     std::shared_ptr<word::Application> office;
     std::shared_ptr<word::Document> document;
-    ClipboardKeeper keeper;
+    bool written = false;
 
-    trap.step(116, [&] { office = automation.createApplication(); });
-    trap.step(118, [&] { document = required(office, QStringLiteral("Open")).documents().open(inFile); });
-    trap.step(120, [&] {
-        keeper.save();
-        required(document, QStringLiteral("CopyAsPicture")).range()->copyAsPicture();
-    });
-    trap.step(122, [&] {
+    ProgramClipboard::clear();
+    snapshot.essential(116, [&] { office = automation.createApplication(); });
+    snapshot.essential(118, [&] { document = required(office, QStringLiteral("Open")).documents().open(inFile); });
+    snapshot.essential(120, [&] { required(document, QStringLiteral("CopyAsPicture")).range()->copyAsPicture(); });
+    snapshot.step(122, [&] {
         const std::optional<QImage> picture = GetClipboardPicture(clipboard, 0);
-        keeper.restore();
-        const QString path = ScratchFiles::snapshotPath(temp);
+        const QString path = ScratchFiles::snapshotPath(scratchFolder);
         if (!picture)
             throw Failure(QObject::tr("Cannot write %1: the clipboard holds no picture")
                                   .arg(QDir::toNativeSeparators(path)));
-        if (!picture->save(path, "BMP"))
-            throw Failure(QObject::tr("Cannot write %1").arg(QDir::toNativeSeparators(path)));
+        writeSnapshot(*picture, path);
+        written = true;
     });
-    trap.step(124, [&] {
+    ProgramClipboard::clear(); // the picture is in the file now
+    snapshot.step(124, [&] {
         required(office, QStringLiteral("ActiveDocument")).activeDocument()->close(word::WdSaveOptions::DoNotSaveChanges);
     });
-    trap.step(126, [&] { required(office, QStringLiteral("quit")).quit(); });
+    if (office && !snapshot.officeLost())
+        trap.step(126, [&] { office->quit(); });
+    return written;
 }

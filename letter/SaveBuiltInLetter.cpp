@@ -36,7 +36,7 @@ struct SaveScratch
 
 void saveBuiltInLetter(word::Automation &automation, const QString &target, word::LetterFormat format)
 {
-    const QString temp = ScratchFiles::temporaryFolder();
+    const QString temp = ScratchFiles::folder();
     SaveScratch scratch;
     scratch.templateCopy = LetterTemplate::writeCopy(templateBytes(), temp);
     scratch.office = automation.createApplication();

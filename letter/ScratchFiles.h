@@ -4,30 +4,49 @@
 
 // The temporary folder and the scratch files the generation keeps there.
 //
-// The folder is the value of "temp", else "TEMP", else "TMPDIR", used
-// unchanged; scratch paths are that value followed directly by the names
-// below. With none of them set, a private folder of the user's own is used
-// (created with mode 0700) rather than the filesystem root.
+// The temporary folder is the value of "temp", else "TEMP", else "TMPDIR"
+// (an empty value counts as unset), else the user's cache folder. The
+// scratch files never lie in it directly, where other users could plant
+// files or links at their fixed names: they live in a folder of this run
+// inside a folder of the user's alone, "tessaline-<user id>/<process id>",
+// both mode 0700. A run's folder tells a later start whether the run that
+// made it is still alive.
 class ScratchFiles
 {
 public:
-    // Throws Failure when the private fallback folder cannot be made safe:
-    // it must be a real directory (not a link), owned by the user and
-    // closed to everyone else.
     static QString temporaryFolder();
 
-    // The private fallback folder ("tessaline-scratch" in the user's cache
-    // folder).
-    static QString privateFolder();
+    // The user's own folder inside the temporary folder (not created).
+    static QString userFolder();
 
-    static QString templateCopyPath(const QString &temp) { return temp + QStringLiteral("/template.dot"); }
-    static QString snapshotPath(const QString &temp) { return temp + QStringLiteral("/temp.bmp"); }
+    // This run's scratch folder, created on first use. Throws Failure when
+    // it cannot be made or is not safe: the user's folder must be a real
+    // folder (not a link), owned by the user and closed to everyone else.
+    static QString folder();
+
+    // Removes the scratch folders of runs of this user that have ended
+    // (killed or crashed), and only those: a running program's folder and
+    // everything of other users stay.
+    static void removeLeftoversOfDeadRuns();
+
+    // Removes this run's scratch folder, at the program's end.
+    static void removeRunFolder();
+
+    static QString templateCopyPath(const QString &folder) { return folder + QStringLiteral("/template.dot"); }
+    static QString snapshotPath(const QString &folder) { return folder + QStringLiteral("/temp.bmp"); }
     // "qrenta", eight digits 1 to 9, ".doc".
-    static QString scratchDocumentPath(const QString &temp, const QString &digits)
+    static QString scratchDocumentPath(const QString &folder, const QString &digits)
     {
-        return temp + QStringLiteral("/qrenta") + digits + QStringLiteral(".doc");
+        return folder + QStringLiteral("/qrenta") + digits + QStringLiteral(".doc");
     }
 };
+
+// The user's cache folder (made when missing), which needs no temporary
+// folder: the fallback temporary folder, and where office profiles live.
+QString userCacheFolder();
+
+// Whether the process of an earlier or other run still runs.
+bool processRuns(qint64 pid);
 
 // The built-in template: resource "CUSTOM"/101, at its full length.
 QByteArray templateBytes();

@@ -37,5 +37,8 @@ void SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordF
         if (trap.test(128, [&] { return answer == Yes; }))
             trap.step(130, [&] { copyFileReplacing(wordFile, target); });
     }
-    trap.step(132, [&] { messenger.showMessage(QStringLiteral("Done."), QString(), Messenger::Icon::None); });
+    // After a failure the report is the last word: "Done." would claim a
+    // letter that was not written.
+    if (trap.reportCount() == 0)
+        trap.step(132, [&] { messenger.showMessage(QStringLiteral("Done."), QString(), Messenger::Icon::None); });
 }

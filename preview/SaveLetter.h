@@ -8,8 +8,10 @@ class Messenger;
 // "Save Results To Word File": lets the user choose a ".doc" name and
 // copies the filled letter (the scratch document at wordFile) there, byte
 // for byte, asking before it replaces an existing file. Ends with "Done."
-// however the run went (saved, declined or cancelled).
+// when the letter was written or the user chose not to write it (cancel,
+// No); after a failure the error report is the last word.
 //
 // Replacing never loses the old file: the letter is written beside the
-// target and moved into place, so a failed copy leaves it as it was.
+// target, synced, and only then moved into place, so a failed copy (a full
+// disk included) leaves it byte-identical and nothing beside it.
 void SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordFile);

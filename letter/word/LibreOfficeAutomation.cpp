@@ -154,7 +154,7 @@ std::shared_ptr<word::Document> DocumentsImpl::open(const QString &path, const w
                 : word::OpenFailure(word::OpenProblem::NotADocument,
                                     QObject::tr("Cannot open %1: the office cannot read it").arg(path));
     };
-    auto document = officeCall(QObject::tr("Open %1").arg(path), [&] {
+    auto document = officeCall(*instance->office, QObject::tr("Open %1").arg(path), [&] {
         std::vector<beans::PropertyValue> props = {
             property("Hidden", uno::Any(true)),
             // The file itself is the document, even under a template's name.

@@ -89,7 +89,7 @@ private:
     int countMatches()
     {
         m_instance->ensureAlive(QObject::tr("Find"));
-        return officeCall(QObject::tr("Find"), [&]() -> int {
+        return officeCall(*m_instance->office, QObject::tr("Find"), [&]() -> int {
             int count = 0;
             const Qt::CaseSensitivity cs = m_settings.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
             for (const auto &t : m_story.texts)
@@ -143,7 +143,7 @@ public:
     bool hasText() override
     {
         m_instance->ensureAlive(QObject::tr("HasText"));
-        return officeCall(QObject::tr("HasText"), [&] {
+        return officeCall(*m_instance->office, QObject::tr("HasText"), [&] {
             Reference<text::XText> text(m_shape, UNO_QUERY);
             return text.is() && !text->getString().isEmpty();
         });
@@ -152,7 +152,7 @@ public:
     std::shared_ptr<word::Range> textRange() override
     {
         m_instance->ensureAlive(QObject::tr("TextRange"));
-        return officeCall(QObject::tr("TextRange"), [&] {
+        return officeCall(*m_instance->office, QObject::tr("TextRange"), [&] {
             Reference<text::XText> text(m_shape, UNO_QUERY);
             if (!text.is())
                 throw Failure(QObject::tr("TextRange failed: the shape holds no text"));
@@ -198,7 +198,7 @@ public:
     std::vector<std::shared_ptr<word::Range>> storyRanges() override
     {
         ensureOpen(QObject::tr("StoryRanges"));
-        return officeCall(QObject::tr("StoryRanges"), [&] {
+        return officeCall(*m_instance->office, QObject::tr("StoryRanges"), [&] {
             // Replacing text adds or removes no story: the list is looked
             // up once (it takes dozens of calls into the office) and kept
             // until an undo, which may bring back other objects.
@@ -214,7 +214,7 @@ public:
     std::vector<std::shared_ptr<word::Shape>> shapes() override
     {
         ensureOpen(QObject::tr("Shapes"));
-        return officeCall(QObject::tr("Shapes"), [&] {
+        return officeCall(*m_instance->office, QObject::tr("Shapes"), [&] {
             std::vector<std::shared_ptr<word::Shape>> result;
             const Reference<container::XIndexAccess> page = drawPage(m_model);
             for (sal_Int32 i = 0; i < page->getCount(); ++i) {
@@ -230,7 +230,7 @@ public:
     {
         ensureOpen(QObject::tr("SaveAs"));
         const OUString url = fileUrl(path);
-        officeCall(QObject::tr("SaveAs %1").arg(path), [&] {
+        officeCall(*m_instance->office, QObject::tr("SaveAs %1").arg(path), [&] {
             Reference<frame::XStorable> storable(m_model, UNO_QUERY_THROW);
             storable->storeAsURL(url, properties({property("FilterName", uno::Any(OUString("MS Word 97"))),
                                                   property("Overwrite", uno::Any(true))}));
@@ -242,7 +242,7 @@ public:
         ensureOpen(QObject::tr("Export"));
         const word::LetterFormatInfo &info = word::letterFormatInfo(format);
         const OUString url = fileUrl(path);
-        officeCall(QObject::tr("Export %1").arg(path), [&] {
+        officeCall(*m_instance->office, QObject::tr("Export %1").arg(path), [&] {
             std::vector<beans::PropertyValue> args{
                 property("FilterName", uno::Any(OUString::createFromAscii(info.filterName))),
                 property("Overwrite", uno::Any(true)),
@@ -265,7 +265,7 @@ public:
     void print(const word::PrintSettings &settings) override
     {
         ensureOpen(QObject::tr("Print"));
-        officeCall(QObject::tr("Print"), [&] {
+        officeCall(*m_instance->office, QObject::tr("Print"), [&] {
             Reference<com::sun::star::view::XPrintable> printable(m_model, UNO_QUERY_THROW);
             if (!settings.printerName.isEmpty())
                 printable->setPrinter(properties({property("Name", uno::Any(toOUString(settings.printerName)))}));
@@ -284,7 +284,7 @@ public:
     void close(std::optional<word::WdSaveOptions> saveChanges) override
     {
         ensureOpen(QObject::tr("Close"));
-        officeCall(QObject::tr("Close"), [&] {
+        officeCall(*m_instance->office, QObject::tr("Close"), [&] {
             if (saveChanges == word::WdSaveOptions::SaveChanges) {
                 Reference<frame::XStorable> storable(m_model, UNO_QUERY_THROW);
                 storable->store();
@@ -299,7 +299,7 @@ public:
     void setBuiltInProperties(const word::DocumentProperties &wanted) override
     {
         ensureOpen(QObject::tr("BuiltInDocumentProperties"));
-        officeCall(QObject::tr("BuiltInDocumentProperties"), [&] {
+        officeCall(*m_instance->office, QObject::tr("BuiltInDocumentProperties"), [&] {
             Reference<com::sun::star::document::XDocumentPropertiesSupplier> supplier(m_model, UNO_QUERY_THROW);
             Reference<com::sun::star::document::XDocumentProperties> props = supplier->getDocumentProperties();
             // The writer of the letter is its author and its last editor.
@@ -319,20 +319,20 @@ public:
     void startUndoRecord(const QString &name) override
     {
         ensureOpen(QObject::tr("StartCustomRecord"));
-        officeCall(QObject::tr("StartCustomRecord"), [&] { undoManager()->enterUndoContext(toOUString(name)); });
+        officeCall(*m_instance->office, QObject::tr("StartCustomRecord"), [&] { undoManager()->enterUndoContext(toOUString(name)); });
         m_instance->shapeTextEdits.clear();
     }
 
     void endUndoRecord() override
     {
         ensureOpen(QObject::tr("EndCustomRecord"));
-        officeCall(QObject::tr("EndCustomRecord"), [&] { undoManager()->leaveUndoContext(); });
+        officeCall(*m_instance->office, QObject::tr("EndCustomRecord"), [&] { undoManager()->leaveUndoContext(); });
     }
 
     void undo() override
     {
         ensureOpen(QObject::tr("Undo"));
-        officeCall(QObject::tr("Undo"), [&] { undoManager()->undo(); });
+        officeCall(*m_instance->office, QObject::tr("Undo"), [&] { undoManager()->undo(); });
         // Drawing shapes keep their text outside the document's undo.
         undoShapeTextEdits(*m_instance);
         // The hits of earlier searches no longer exist.
@@ -342,7 +342,7 @@ public:
     std::shared_ptr<word::Range> range() override
     {
         ensureOpen(QObject::tr("Range"));
-        return officeCall(QObject::tr("Range"), [&] {
+        return officeCall(*m_instance->office, QObject::tr("Range"), [&] {
             Reference<text::XTextDocument> document(m_model, UNO_QUERY_THROW);
             StoryTexts main{{document->getText()}, true, false};
             return std::make_shared<RangeImpl>(m_instance, m_model, std::move(main));

@@ -112,7 +112,8 @@ void replaceEverywhere(Instance &instance, const Reference<lang::XComponent> &mo
 void undoShapeTextEdits(Instance &instance);
 
 // Renders the first page and puts the picture of its text area on the
-// clipboard (see PageSnapshotSize.h for its size and resolution).
+// program's own clipboard (see PageSnapshotSize.h for its size and
+// resolution).
 void copyPageAsPicture(Instance &instance, const Reference<lang::XComponent> &model);
 
 // A document of the backend, which also knows whether it has been closed.

@@ -1,12 +1,11 @@
 #include "LibreOfficeInstance.h"
 
-#include <QClipboard>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 
 #include <com/sun/star/frame/XStorable.hpp>
 
+#include "Main.h"
 #include "PageSnapshotSize.h"
 
 namespace libreoffice {
@@ -19,7 +18,7 @@ void copyPageAsPicture(Instance &instance, const Reference<lang::XComponent> &mo
     constexpr sal_Int32 JpegQuality = 95;
     const QString pngPath = instance.office->process().profileFolder() + QStringLiteral("/page.jpg");
     PageGeometry page;
-    officeCall(QObject::tr("CopyAsPicture"), [&] {
+    officeCall(*instance.office, QObject::tr("CopyAsPicture"), [&] {
         Reference<beans::XPropertySet> style = pageStyle(model, firstPageStyleName(model));
         auto length = [&](const char *name) {
             return style->getPropertyValue(OUString::createFromAscii(name)).get<sal_Int32>();
@@ -53,10 +52,7 @@ void copyPageAsPicture(Instance &instance, const Reference<lang::XComponent> &mo
     if (rendered.isNull())
         throw Failure(QObject::tr("CopyAsPicture failed: the office rendered no page"));
     const QImage picture = textAreaPicture(rendered, page);
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        throw Failure(QObject::tr("CopyAsPicture failed: there is no clipboard"));
-    clipboard->setImage(picture);
+    ProgramClipboard::setPicture(picture);
 }
 
 } // namespace libreoffice

@@ -142,7 +142,7 @@ void replaceEverywhere(Instance &instance, const Reference<lang::XComponent> &mo
                        const std::vector<std::pair<QString, QString>> &replacements)
 {
     instance.ensureAlive(QObject::tr("Replace"));
-    officeCall(QObject::tr("Replace"), [&] {
+    officeCall(*instance.office, QObject::tr("Replace"), [&] {
         SearchTools &tools = toolsFor(instance, model, {});
         Reference<util::XReplaceable> replaceable(model, UNO_QUERY_THROW);
         if (!tools.replaceDescriptor.is()) {
@@ -185,7 +185,7 @@ void undoShapeTextEdits(Instance &instance)
 {
     std::vector<ShapeTextEdit> edits = std::move(instance.shapeTextEdits);
     instance.shapeTextEdits.clear();
-    officeCall(QObject::tr("Undo"), [&] {
+    officeCall(*instance.office, QObject::tr("Undo"), [&] {
         for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) {
             Reference<container::XEnumerationAccess> paragraphs(edit->text, UNO_QUERY_THROW);
             Reference<container::XEnumeration> it = paragraphs->createEnumeration();
@@ -207,7 +207,7 @@ int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
     if (settings.text.isEmpty())
         return 0;
 
-    return officeCall(QObject::tr("Find"), [&]() -> int {
+    return officeCall(*instance.office, QObject::tr("Find"), [&]() -> int {
         if (story.isDrawingShape) {
             instance.search.clear(); // the document changes outside the search
             return replaceInShapeText(story.texts.front(), settings, all);

@@ -14,6 +14,7 @@
 #include <com/sun/star/frame/Desktop.hpp>
 
 #include "Failure.h"
+#include "OfficeDeadline.h"
 
 namespace uno = com::sun::star::uno;
 using rtl::OUString;
@@ -75,6 +76,9 @@ bool OfficeConnection::tryConnect()
 {
     if (isConnected())
         return true;
+    // An office that accepts the pipe but never answers would hold the
+    // program here for ever.
+    const OfficeDeadline deadline(m_process.processId(), officeCallDeadlineMs());
     try {
         try {
             uno::Reference<com::sun::star::bridge::XUnoUrlResolver> resolver =
@@ -89,9 +93,25 @@ bool OfficeConnection::tryConnect()
         }
         m_desktop = com::sun::star::frame::Desktop::create(m_context);
     } catch (const uno::Exception &e) {
+        if (deadline.expired())
+            throw Failure(QObject::tr("The office did not answer within %1 seconds and has been stopped")
+                                  .arg(officeCallDeadlineMs() / 1000.0));
         throw Failure(QObject::tr("Cannot connect to the office: %1").arg(toQString(e.Message)));
     }
     return true;
+}
+
+bool OfficeConnection::answers(int timeoutMs)
+{
+    if (!isConnected() || !m_process.isRunning())
+        return false;
+    const OfficeDeadline deadline(m_process.processId(), timeoutMs);
+    try {
+        m_desktop->getCurrentComponent();
+        return true;
+    } catch (const uno::Exception &) {
+        return false; // a dead or stopped office: the deadline has ended it
+    }
 }
 
 void OfficeConnection::connectWithin(int timeoutMs)
@@ -106,8 +126,13 @@ void OfficeConnection::connectWithin(int timeoutMs)
 
 OfficeConnection::~OfficeConnection()
 {
-    if (!m_terminated)
-        terminate(5000);
+    // An office nobody quit (a spare at the program's end) holds no work:
+    // it ends at once, without a call that a hung office would not answer.
+    if (!m_terminated) {
+        m_process.kill();
+        m_desktop.clear();
+        m_context.clear();
+    }
 }
 
 void OfficeConnection::terminate(int timeoutMs)
@@ -126,6 +151,8 @@ void OfficeConnection::requestEnd()
         return;
     }
     try {
+        // A hung office would never answer the request: it is killed.
+        const OfficeDeadline deadline(m_process.processId(), officeCallDeadlineMs());
         m_desktop->terminate();
     } catch (const uno::Exception &) {
         // The connection goes down as the office ends; that is the goal.

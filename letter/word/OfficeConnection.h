@@ -30,10 +30,15 @@ public:
     // Connects to a launched office, waiting up to timeoutMs.
     void connectWithin(int timeoutMs);
     bool isConnected() const { return m_desktop.is(); }
+    // Whether a connected office is alive and answers a call within
+    // timeoutMs; one that does not has been killed by then.
+    bool answers(int timeoutMs);
 
+    // Kills an office that was not asked to end.
     ~OfficeConnection();
 
-    // Asks the office to end, waits up to timeoutMs, then kills it.
+    // Asks the office to end, waits up to timeoutMs, then kills it; an
+    // office that does not answer the request within timeoutMs is killed.
     void terminate(int timeoutMs);
     // Asks the office to end and returns without waiting for its process
     // (see OfficeReaper); one that is not connected is killed at once.

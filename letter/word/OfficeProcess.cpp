@@ -5,9 +5,12 @@
 #include <mutex>
 #include <csignal>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -15,6 +18,7 @@
 #include <QUrl>
 
 #include "Failure.h"
+#include "ScratchFiles.h"
 
 namespace {
 // The exit code with which the office asks to be started again, as it does
@@ -24,6 +28,39 @@ constexpr int RestartRequestedExitCode = 81;
 // Profile folders are named after the program's process, so that a later
 // run can tell which ones a killed program left behind.
 constexpr char ProfilePrefix[] = "tessaline-office-";
+
+// Where the office makes its pipe sockets, and their names.
+constexpr char SocketFolder[] = "/tmp";
+constexpr char AlternativeSocketFolder[] = "/var/tmp";
+QString socketPrefix()
+{
+    return QStringLiteral("OSL_PIPE_%1_").arg(::getuid());
+}
+
+// The office names its single-instance pipe after the MD5 digest of its
+// profile's URL (UTF-16), each byte in hexadecimal without padding.
+QString singleInstancePipeName(const QString &profileUrl)
+{
+    const QByteArray utf16(reinterpret_cast<const char *>(profileUrl.utf16()), profileUrl.size() * 2);
+    QString hex;
+    for (const char byte : QCryptographicHash::hash(utf16, QCryptographicHash::Md5))
+        hex += QString::number(quint8(byte), 16);
+    return QStringLiteral("SingleOfficeIPC_") + hex;
+}
+
+QString profileUrl(const QString &folder)
+{
+    return QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded);
+}
+
+// Removes a pipe socket of this user, and nothing else.
+void removeSocket(const QString &path)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    struct stat info {};
+    if (::lstat(encoded.constData(), &info) == 0 && S_ISSOCK(info.st_mode) && info.st_uid == ::getuid())
+        ::unlink(encoded.constData());
+}
 
 QString uniquePipeName()
 {
@@ -36,7 +73,7 @@ QString uniquePipeName()
 } // namespace
 
 OfficeProcess::OfficeProcess()
-    : m_profile(QDir::tempPath() + QStringLiteral("/") + QLatin1String(ProfilePrefix)
+    : m_profile(profilesFolder() + QStringLiteral("/") + QLatin1String(ProfilePrefix)
                 + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("-XXXXXX"))
 {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -51,15 +88,50 @@ OfficeProcess::OfficeProcess()
         // A Ctrl+C on the terminal goes to the program alone, which ends
         // its letters cleanly and then its offices.
         setpgid(0, 0);
+        // The letters it writes are the user's alone.
+        ::umask(077);
     });
 }
 
 OfficeProcess::~OfficeProcess()
 {
+    kill();
+}
+
+void OfficeProcess::kill()
+{
     if (m_process.state() != QProcess::NotRunning) {
         m_process.kill();
         m_process.waitForFinished(5000);
     }
+    removeSockets();
+}
+
+QString OfficeProcess::profilesFolder()
+{
+    return userCacheFolder();
+}
+
+QStringList OfficeProcess::socketPaths(const QString &profileFolder, const QString &pipeName)
+{
+    QStringList paths;
+    for (const char *folder : {SocketFolder, AlternativeSocketFolder}) {
+        const QString prefix = QLatin1String(folder) + QLatin1Char('/') + socketPrefix();
+        if (!pipeName.isEmpty())
+            paths << prefix + pipeName;
+        paths << prefix + singleInstancePipeName(profileUrl(profileFolder));
+    }
+    return paths;
+}
+
+void OfficeProcess::removeSockets() const
+{
+    // A running office still uses them; an office that ended normally has
+    // removed them itself.
+    if (m_process.state() != QProcess::NotRunning)
+        return;
+    for (const QString &path : socketPaths(m_profile.path(), m_pipeName))
+        removeSocket(path);
 }
 
 QString OfficeProcess::officeProgram()
@@ -82,27 +154,39 @@ QString OfficeProcess::officeProgram()
     return QFileInfo(program).isExecutable() ? program : QString();
 }
 
-void OfficeProcess::removeStaleProfiles()
+void OfficeProcess::removeLeftoversOfDeadRuns()
 {
-    const QDir temp(QDir::tempPath());
-    const QStringList folders = temp.entryList({QLatin1String(ProfilePrefix) + QStringLiteral("*-*")},
-                                               QDir::Dirs | QDir::NoSymLinks | QDir::Hidden);
-    for (const QString &name : folders) {
+    auto deadRun = [](const QString &name, qsizetype prefixLength) {
         bool numeric = false;
-        const qint64 pid = name.mid(qsizetype(sizeof ProfilePrefix) - 1).section(QLatin1Char('-'), 0, 0).toLongLong(&numeric);
-        if (!numeric || pid <= 0)
+        const qint64 pid = name.mid(prefixLength).section(QLatin1Char('-'), 0, 0).toLongLong(&numeric);
+        return numeric && pid > 0 && pid != QCoreApplication::applicationPid() && !processRuns(pid);
+    };
+    const QDir profiles(profilesFolder());
+    const qsizetype profilePrefixLength = qsizetype(sizeof ProfilePrefix) - 1;
+    for (const QString &name : profiles.entryList({QLatin1String(ProfilePrefix) + QStringLiteral("*-*")},
+                                                  QDir::Dirs | QDir::NoSymLinks | QDir::Hidden)) {
+        const QFileInfo info(profiles.filePath(name));
+        if (!deadRun(name, profilePrefixLength) || info.ownerId() != ::getuid())
             continue;
-        const bool running = ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
-        const QFileInfo info(temp.filePath(name));
-        if (!running && info.ownerId() == ::getuid())
-            QDir(info.filePath()).removeRecursively();
+        for (const QString &socket : socketPaths(info.filePath()))
+            removeSocket(socket);
+        QDir(info.filePath()).removeRecursively();
+    }
+    // The connection pipes carry the program's process id.
+    const QString pipePrefix = socketPrefix() + QStringLiteral("tessaline-");
+    for (const char *folder : {SocketFolder, AlternativeSocketFolder}) {
+        const QDir sockets{QString::fromLatin1(folder)};
+        for (const QString &name : sockets.entryList({pipePrefix + QStringLiteral("*")}, QDir::System | QDir::Hidden)) {
+            if (deadRun(name, pipePrefix.size()))
+                removeSocket(sockets.filePath(name));
+        }
     }
 }
 
 void OfficeProcess::start(Wait wait)
 {
     static std::once_flag cleaned;
-    std::call_once(cleaned, &OfficeProcess::removeStaleProfiles);
+    std::call_once(cleaned, &OfficeProcess::removeLeftoversOfDeadRuns);
 
     const QString program = officeProgram();
     if (program.isEmpty())
@@ -111,9 +195,17 @@ void OfficeProcess::start(Wait wait)
         throw Failure(QObject::tr("Cannot create a profile folder for the office: %1")
                               .arg(m_profile.errorString()));
     m_pipeName = uniquePipeName();
+    // The office's temporary files stay inside its profile, which needs no
+    // temporary folder of the system and is removed with it: a spare killed
+    // when the program ends leaves none in the user's temporary folder.
+    const QString officeTemp = m_profile.path() + QStringLiteral("/tmp");
+    QDir().mkpath(officeTemp);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), officeTemp);
+    environment.insert(QStringLiteral("TMP"), officeTemp);
+    m_process.setProcessEnvironment(environment);
     const QStringList arguments = {
-        QStringLiteral("-env:UserInstallation=")
-                + QUrl::fromLocalFile(m_profile.path()).toString(QUrl::FullyEncoded),
+        QStringLiteral("-env:UserInstallation=") + profileUrl(m_profile.path()),
         QStringLiteral("--headless"),
         QStringLiteral("--invisible"),
         QStringLiteral("--norestore"),
@@ -122,12 +214,6 @@ void OfficeProcess::start(Wait wait)
         QStringLiteral("--nolockcheck"),
         QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipeName),
     };
-    // The office's own temporary files go into its profile folder, which is
-    // removed with it: a spare office killed when the program ends would
-    // otherwise leave them in the user's temporary folder.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TMPDIR"), m_profile.path());
-    m_process.setProcessEnvironment(environment);
     m_process.start(program, arguments);
     if (wait == Wait::UntilStarted && !m_process.waitForStarted(10000))
         throw Failure(QObject::tr("Cannot start %1: %2").arg(program, m_process.errorString()));

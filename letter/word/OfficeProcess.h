@@ -2,14 +2,21 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
-// One private office process: its own user profile folder and its own
-// connection pipe, so it never talks to an office it did not start.
+// One private office process: its own user profile folder (in the user's
+// cache folder, which needs no temporary folder) and its own connection
+// pipe, so it never talks to an office it did not start. Its temporary
+// files go into its profile folder, and everything it writes is its
+// owner's alone (umask 077).
 //
 // The process never outlives the program: it gets SIGKILL when the thread
 // that started it ends (Linux's parent-death signal, so start it from the
-// GUI thread), and the destructor kills it if it still runs.
+// GUI thread), and the destructor kills it if it still runs. What a killed
+// office cannot remove itself (its profile, its pipe sockets in the
+// system's temporary folder) is removed by its owner, or by the next start
+// when the program itself was killed.
 class OfficeProcess
 {
 public:
@@ -40,15 +47,26 @@ public:
 
     // Waits up to timeoutMs for the process to end, then kills it.
     void waitForEnd(int timeoutMs);
-    // Kills the process now and waits for it to be gone.
-    void kill() { waitForEnd(0); }
+    // Ends the process at once.
+    void kill();
 
-    // Removes the profile folders that offices of programs which were killed
-    // left behind (theirs alone: a folder of a running program is kept).
-    // Runs once per program, before its first office starts.
-    static void removeStaleProfiles();
+    // The pipe sockets an office makes in the system's temporary folder:
+    // its connection pipe (when named) and its single-instance pipe, named
+    // after its profile folder.
+    static QStringList socketPaths(const QString &profileFolder, const QString &pipeName = {});
+
+    // The folder that holds the profile folders.
+    static QString profilesFolder();
+
+    // Removes what offices of this user's programs that were killed left
+    // behind: their profile folders and pipe sockets (theirs alone: those
+    // of a running program, and everything of other users, stay). Runs
+    // once per program, before its first office starts.
+    static void removeLeftoversOfDeadRuns();
 
 private:
+    void removeSockets() const;
+
     QProcess m_process;
     QTemporaryDir m_profile;
     QString m_pipeName;

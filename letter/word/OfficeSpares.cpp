@@ -5,6 +5,7 @@
 #include "Failure.h"
 #include "OfficeConnection.h"
 #include "OfficeWarmUp.h"
+#include "OfficeDeadline.h"
 
 namespace {
 constexpr int PollIntervalMs = 50;
@@ -73,7 +74,11 @@ void OfficeSpares::poll()
             } else if (it->warmUpWanted && !it->warmUp.joinable() && !*it->warm) {
                 it->warmUp = std::thread([desktop = it->office->desktop(),
                                           folder = it->office->process().profileFolder(),
+                                          pid = it->office->process().processId(),
                                           document = m_warmUpDocument, warm = it->warm] {
+                    // A spare that hangs while it warms up is killed, so
+                    // that nothing ever waits for this thread for ever.
+                    const OfficeDeadline deadline(pid, officeCallDeadlineMs());
                     warmUpOffice(desktop, folder, document);
                     *warm = true;
                 });
@@ -98,9 +103,12 @@ std::unique_ptr<OfficeConnection> OfficeSpares::take(int timeoutMs)
         Spare spare = std::move(m_spares.front());
         m_spares.pop_front();
         try {
+            // A spare that died or hung while it waited is not handed out
+            // (a hung one has been killed by the check, which also ends a
+            // warm-up that hangs with it).
+            if (spare.office->isConnected() && !spare.office->answers(SpareAnswerDeadlineMs))
+                continue;
             spare.finishWarmUp();
-            if (spare.office->isConnected() && !spare.office->process().isRunning())
-                continue; // died idle
             spare.office->connectWithin(timeoutMs);
             return std::move(spare.office);
         } catch (const Failure &) {

@@ -36,7 +36,8 @@ public:
     void replenish(int upTo = -1);
 
     // The readiest spare, connected (waiting for it up to timeoutMs, and
-    // for its warm-up), or nullptr when there is none that works.
+    // for its warm-up) and checked to be alive and answering, or nullptr
+    // when there is none that works.
     std::unique_ptr<OfficeConnection> take(int timeoutMs);
 
     std::vector<qint64> processIds() const;

@@ -28,6 +28,7 @@
 
 #include "Failure.h"
 #include "OfficeConnection.h"
+#include "OfficeDeadline.h"
 
 namespace libreoffice {
 
@@ -58,19 +59,43 @@ inline uno::Sequence<beans::PropertyValue> properties(std::initializer_list<bean
     return uno::Sequence<beans::PropertyValue>(list.begin(), sal_Int32(list.size()));
 }
 
-// Runs one call into the office and turns a UNO exception into a Failure
-// that carries the office's own message.
-template <typename Call>
-auto officeCall(const QString &what, Call &&call) -> decltype(call())
+// The Failure for a call into the office that threw: a hung office that
+// the deadline stopped and an office that went away (its connection is
+// disposed) are lost to the whole operation; anything else fails the call
+// alone, with the office's message. Safe on any thread: it asks nothing of
+// the office process.
+enum class OfficeGone { No, Yes };
+inline Failure officeFailure(const OfficeDeadline &deadline, const QString &what, const uno::Exception *error,
+                             OfficeGone gone = OfficeGone::No)
 {
+    if (deadline.expired())
+        return Failure(QObject::tr("%1 failed: the office did not answer within %2 seconds and has been stopped")
+                               .arg(what).arg(officeCallDeadlineMs() / 1000.0),
+                       Failure::Kind::OfficeLost);
+    if (gone == OfficeGone::Yes)
+        return Failure(QObject::tr("%1 failed: the office instance is no longer there").arg(what),
+                       Failure::Kind::OfficeLost);
+    const QString reason = !error || error->Message.isEmpty() ? QObject::tr("the office gave no reason")
+                                                              : toQString(error->Message);
+    return Failure(QObject::tr("%1 failed: %2").arg(what, reason));
+}
+
+// Runs one call into the office under the call deadline and turns a UNO
+// exception into a Failure that carries the office's own message.
+template <typename Call>
+auto officeCall(OfficeConnection &office, const QString &what, Call &&call) -> decltype(call())
+{
+    const OfficeDeadline deadline(office.process().processId(), officeCallDeadlineMs());
     try {
         return call();
-    } catch (const lang::DisposedException &) {
-        throw Failure(QObject::tr("%1 failed: the office instance is no longer there").arg(what));
+    } catch (const lang::DisposedException &e) {
+        throw officeFailure(deadline, what, &e, OfficeGone::Yes);
     } catch (const uno::Exception &e) {
-        const QString reason = e.Message.isEmpty() ? QObject::tr("the office gave no reason")
-                                                   : toQString(e.Message);
-        throw Failure(QObject::tr("%1 failed: %2").arg(what, reason));
+        throw officeFailure(deadline, what, &e);
+    } catch (const Failure &) {
+        if (deadline.expired())
+            throw officeFailure(deadline, what, nullptr);
+        throw;
     }
 }
 

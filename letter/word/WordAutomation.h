@@ -143,7 +143,8 @@ class Range
 public:
     virtual ~Range() = default;
     virtual Find &find() = 0;
-    // Puts a picture of the range on the system clipboard.
+    // Puts a picture of the range on the program's own clipboard (never the
+    // system clipboard).
     virtual void copyAsPicture() = 0;
 };
 

@@ -104,7 +104,7 @@ private:
     RecordingMessenger m_messenger;
     SettingsStore m_store;
     OfficeWithAMoment m_office;
-    SystemClipboardSource m_clipboard;
+    ProgramClipboard m_clipboard;
     ScriptedFileChooser m_files;
 
     std::unique_ptr<Form1> makeForm(FieldStore *store = nullptr)
@@ -118,7 +118,7 @@ private:
     // Lets the scripted office fill a template and render a page.
     void scriptALetter()
     {
-        m_office.files[ScratchFiles::templateCopyPath(m_temp->path())] = {{{"main", "[YourName]"}}, {}};
+        m_office.files[ScratchFiles::templateCopyPath(ScratchFiles::folder())] = {{{"main", "[YourName]"}}, {}};
         m_office.picture = QImage(300, 400, QImage::Format_RGB32);
         m_office.picture.fill(Qt::white);
     }
@@ -349,7 +349,8 @@ private slots:
         QFETCH(bool, saved);
         QTemporaryDir scratch;
         qputenv("temp", QFile::encodeName(scratch.path()));
-        m_office.files[ScratchFiles::templateCopyPath(scratch.path())] = {{{"main", "Dear [RecipientName]:"}}, {}};
+        const QString scratchFolder = ScratchFiles::folder();
+        m_office.files[ScratchFiles::templateCopyPath(scratchFolder)] = {{{"main", "Dear [RecipientName]:"}}, {}};
         const QString target = m_programFolder->filePath(QStringLiteral("start.odt"));
         if (exists)
             QVERIFY(!userTemplate(QStringLiteral("start.odt")).isEmpty());
@@ -371,7 +372,7 @@ private slots:
             QCOMPARE(m_messenger.messages.size(), size_t(1));
             QVERIFY(m_messenger.messages[0].text.contains(QStringLiteral("Use My Own Template")));
         }
-        QVERIFY(QDir(scratch.path()).isEmpty());
+        QVERIFY(QDir(scratchFolder).isEmpty());
         QCOMPARE(m_office.quits, m_office.created);
     }
 

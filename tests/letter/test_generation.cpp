@@ -1,3 +1,6 @@
+#include <sys/stat.h>
+
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -17,6 +20,8 @@
 #include "RecordingMessenger.h"
 #include "ScratchFiles.h"
 #include "ScriptedAutomation.h"
+#include "SmallDisk.h"
+#include "TestFiles.h"
 
 namespace {
 
@@ -45,10 +50,11 @@ class TestGeneration : public QObject
 
     std::unique_ptr<QTemporaryDir> m_temp;
     LibreOfficeAutomation m_office;
-    SystemClipboardSource m_clipboard;
+    ProgramClipboard m_clipboard;
     std::unique_ptr<DocumentReader> m_reader;
 
-    QString temp() const { return m_temp->path(); }
+    // This run's scratch folder inside the test's temporary folder.
+    QString temp() const { return ScratchFiles::folder(); }
 
     // Generates with the real office and reads the letter back.
     DocumentReader::Document generate(RecordingHost &host, RecordingMessenger &messenger)
@@ -154,9 +160,14 @@ private slots:
         const QString document = m_temp->filePath(QStringLiteral("letter.doc"));
         SaveBytesToFile(templateBytes(), document);
         QGuiApplication::clipboard()->setText(QStringLiteral("the user's own text"));
+        // Taking the clipboard over (even to put the user's text back) would
+        // leave it empty when the program ends, and two running copies would
+        // take each other's picture.
+        QSignalSpy systemClipboardChanges(QGuiApplication::clipboard(), &QClipboard::dataChanged);
         RecordingMessenger messenger;
-        SaveDocAsJPG(m_office, m_clipboard, messenger, document, temp());
+        QVERIFY(SaveDocAsJPG(m_office, m_clipboard, messenger, document, temp()));
         QVERIFY(messenger.messages.empty());
+        QCOMPARE(systemClipboardChanges.count(), 0);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the user's own text"));
         QFile file(document);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -242,6 +253,117 @@ private slots:
                                                     + QStringLiteral("at line 122\r\r")));
         QVERIFY(!FileExists(ScratchFiles::snapshotPath(temp())));
         QCOMPARE(office.quits, 1);
+    }
+
+    void aFailedSnapshotShowsNoPreviewNeverThePreviousLetter()
+    {
+        ScriptedAutomation office;
+        office.files[ScratchFiles::templateCopyPath(temp())] = {{{"main", "[YourName]"}}, {}};
+        office.picture = QImage(30, 40, QImage::Format_RGB32);
+        office.picture.fill(Qt::red);
+        office.failAt(QStringLiteral("Range.CopyAsPicture"), 2); // the second letter's snapshot
+        RecordingMessenger messenger;
+        RecordingHost host(office, m_clipboard, messenger);
+        bool busy = false;
+        GenerateLetter(host, office, messenger, busy);
+        const QString firstLetter = host.wordFile;
+        QVERIFY(messenger.messages.empty());
+        QCOMPARE(host.previewPicture.pixelColor(0, 0), QColor(Qt::red));
+
+        host.events.clear();
+        host.fields[0] = QStringLiteral("A new name");
+        GenerateLetter(host, office, messenger, busy);
+        // One report, from the snapshot; no preview, so neither the first
+        // letter's picture nor "Save" of a letter that is not shown.
+        QCOMPARE(messenger.messages.size(), size_t(1));
+        QVERIFY(messenger.messages[0].text.contains(QLatin1String(ReportLocation::Form1_SaveDocAsJPG)
+                                                    + QStringLiteral("at line 120\r\r")));
+        QCOMPARE(host.events, (QStringList{"busy", "snapshot", "arrow"}));
+        QCOMPARE(host.wordFile, firstLetter);
+        // The new letter is not kept (the first one is the preview's, which
+        // "< Back" would have deleted).
+        QCOMPARE(scratchFiles(temp()), QStringList{QFileInfo(firstLetter).fileName()});
+        QVERIFY(!busy);
+    }
+
+    void aPageThatCannotBeWrittenWholeShowsNoPreview()
+    {
+        SmallDisk disk(64);
+        if (!disk.isMounted())
+            QSKIP(SmallDisk::skipReason());
+        qputenv("temp", QFile::encodeName(disk.path()));
+        ScriptedAutomation office;
+        office.files[ScratchFiles::templateCopyPath(temp())] = {{{"main", "[YourName]"}}, {}};
+        office.picture = QImage(200, 200, QImage::Format_RGB32); // larger than the disk
+        office.picture.fill(Qt::blue);
+        RecordingMessenger messenger;
+        RecordingHost host(office, m_clipboard, messenger);
+        bool busy = false;
+        GenerateLetter(host, office, messenger, busy);
+        QCOMPARE(messenger.messages.size(), size_t(1));
+        QVERIFY(messenger.messages[0].text.contains(QStringLiteral("at line 122\r\r")));
+        QCOMPARE(host.events, (QStringList{"busy", "snapshot", "arrow"}));
+        QVERIFY(scratchFiles(temp()).isEmpty()); // no partial picture, no letter
+        QCOMPARE(office.quits, 2);
+    }
+
+    void aPictureFileCutShortIsNotShown_data()
+    {
+        QTest::addColumn<int>("keptBytes");
+        QTest::newRow("whole") << -1;
+        QTest::newRow("cut short by a full disk") << 4096;
+        QTest::newRow("header only") << 14;
+        QTest::newRow("empty") << 0;
+    }
+
+    void aPictureFileCutShortIsNotShown()
+    {
+        QFETCH(int, keptBytes);
+        QImage picture(100, 100, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "BMP"));
+        if (keptBytes >= 0)
+            bytes.truncate(keptBytes);
+        const QString path = m_temp->filePath(QStringLiteral("temp.bmp"));
+        SaveBytesToFile(bytes, path);
+        if (keptBytes < 0)
+            QCOMPARE(readSnapshot(path).pixelColor(99, 99), QColor(Qt::green));
+        else
+            QVERIFY_THROWS_EXCEPTION(Failure, readSnapshot(path));
+    }
+
+    void filesPlantedInTheSharedFolderAreNeitherUsedNorWritten()
+    {
+        // What another user could leave at the fixed names in a shared
+        // temporary folder: a letter of theirs as the template, a link
+        // to a file of the user's, a world-writable picture file.
+        const QString shared = m_temp->path();
+        const QString usersFile = m_temp->filePath(QStringLiteral("users-own.txt"));
+        SaveBytesToFile("the user's own file", usersFile);
+        SaveBytesToFile("a planted letter", shared + QStringLiteral("/template.dot"));
+        QVERIFY(QFile::link(usersFile, shared + QStringLiteral("/temp.bmp")));
+        const QString plantedLetter = shared + QStringLiteral("/qrenta11111111.doc");
+        SaveBytesToFile("planted", plantedLetter);
+        QVERIFY(QFile::setPermissions(plantedLetter, QFileDevice::Permissions(0x6666)));
+
+        RecordingMessenger messenger;
+        RecordingHost host(m_office, m_clipboard, messenger);
+        host.fillSample();
+        const DocumentReader::Document letter = generate(host, messenger);
+        QCOMPARE(letter.paragraphs.at(0).text, QStringLiteral("Dorian Vell")); // the built-in template
+        QCOMPARE(readAll(usersFile), QByteArray("the user's own file"));
+        QCOMPARE(readAll(shared + QStringLiteral("/template.dot")), QByteArray("a planted letter"));
+        QCOMPARE(readAll(plantedLetter), QByteArray("planted"));
+        // The letter is the user's alone, in a folder of the user's alone.
+        for (const auto &[path, mode] : {std::pair{host.wordFile, 0600u}, std::pair{temp(), 0700u},
+                                         std::pair{ScratchFiles::userFolder(), 0700u}}) {
+            struct stat info {};
+            QCOMPARE(::lstat(QFile::encodeName(path).constData(), &info), 0);
+            QCOMPARE(info.st_mode & 0777, mode);
+            QCOMPARE(info.st_uid, ::getuid());
+        }
     }
 
     void scratchNamesHaveEightDigitsFromOneToNine()

@@ -9,6 +9,7 @@
 #include "Failure.h"
 #include "IsInstalled.h"
 #include "LibreOfficeAutomation.h"
+#include "Main.h"
 #include "DocumentReader.h"
 #include "OfficeProcess.h"
 #include "PageSnapshotSize.h"
@@ -261,13 +262,15 @@ private slots:
         QCOMPARE(read.paragraphs.at(17).text, text);
     }
 
-    void copyAsPictureLeavesThePageOnTheClipboard()
+    void copyAsPictureLeavesThePageOnTheProgramsOwnClipboard()
     {
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        ProgramClipboard::clear();
         auto document = m_office->documents().open(m_template);
         document->range()->copyAsPicture();
         document->close(word::WdSaveOptions::DoNotSaveChanges);
-        const QImage picture = QGuiApplication::clipboard()->image();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before")); // never the user's
+        const QImage picture = ProgramClipboard().readPicture(0).value_or(QImage());
         QVERIFY(!picture.isNull());
 
         QVERIFY(qAbs(picture.height() - SnapshotPixelHeight) <= 2);
@@ -341,15 +344,25 @@ private slots:
         QVERIFY(child.waitForFinished(5000));
         QTRY_VERIFY_WITH_TIMEOUT(!processIsAlive(offices.front()), 10000);
 
-        // Its profile folder stays behind until a later run removes it;
-        // the folders of running programs, this one's included, are kept.
+        // Its profile folder and its pipe sockets stay behind until a later
+        // run removes them; those of running programs, this one's
+        // included, are kept.
         const QString pattern = QStringLiteral("tessaline-office-%1-*");
-        const QDir temp(QDir::tempPath());
-        QCOMPARE(temp.entryList({pattern.arg(childPid)}, QDir::Dirs).size(), 1);
-        QTemporaryDir ours(QDir::tempPath() + QStringLiteral("/tessaline-office-%1-XXXXXX").arg(QCoreApplication::applicationPid()));
-        OfficeProcess::removeStaleProfiles();
-        QVERIFY(temp.entryList({pattern.arg(childPid)}, QDir::Dirs).isEmpty());
+        const QDir profiles(OfficeProcess::profilesFolder());
+        QCOMPARE(profiles.entryList({pattern.arg(childPid)}, QDir::Dirs).size(), 1);
+        const QString childProfile = profiles.filePath(profiles.entryList({pattern.arg(childPid)}, QDir::Dirs).front());
+        const QString singleInstancePipe = OfficeProcess::socketPaths(childProfile).front();
+        QVERIFY(QFileInfo(singleInstancePipe).exists());
+        const QDir sockets(QStringLiteral("/tmp"));
+        const QString childPipes = QStringLiteral("OSL_PIPE_%1_tessaline-%2-*").arg(::getuid()).arg(childPid);
+        QCOMPARE(sockets.entryList({childPipes}, QDir::System).size(), 1);
+        QTemporaryDir ours(profiles.filePath(QStringLiteral("tessaline-office-%1-XXXXXX").arg(QCoreApplication::applicationPid())));
+        OfficeProcess::removeLeftoversOfDeadRuns();
+        QVERIFY(profiles.entryList({pattern.arg(childPid)}, QDir::Dirs).isEmpty());
         QVERIFY(QFileInfo::exists(ours.path()));
+        // Its two sockets (connection and single-instance pipe) are gone.
+        QVERIFY(sockets.entryList({childPipes}, QDir::System).isEmpty());
+        QVERIFY(!QFileInfo(singleInstancePipe).exists());
     }
 
     void withNoOfficeThereIsNoInstanceAndTheCheckSaysSo()

@@ -2,13 +2,16 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include "DurableFile.h"
 #include "Failure.h"
 #include "Main.h"
 #include "ScratchFiles.h"
+#include "SmallDisk.h"
 
 namespace {
 QByteArray contents(const QString &path)
@@ -53,7 +56,7 @@ class TestScratchFiles : public QObject
 private slots:
     void cleanup()
     {
-        for (const char *name : {"temp", "TEMP", "TMPDIR"})
+        for (const char *name : {"temp", "TEMP", "TMPDIR", "XDG_CACHE_HOME"})
             qunsetenv(name);
     }
 
@@ -133,19 +136,39 @@ private slots:
         QCOMPARE(ScratchFiles::temporaryFolder(), QStringLiteral("/a"));
     }
 
-    void withNoVariableAPrivateFolderIsMade()
+    void anEmptyVariableCountsAsUnset()
     {
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("cache"))));
-        const QString folder = ScratchFiles::temporaryFolder();
-        QCOMPARE(folder, m_dir.filePath(QStringLiteral("cache/tessaline-scratch")));
-        struct stat info {};
-        QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &info), 0);
-        QVERIFY(S_ISDIR(info.st_mode));
-        QCOMPARE(info.st_mode & 0777, 0700u);
-        QCOMPARE(ScratchFiles::temporaryFolder(), folder); // and used again
+        qputenv("temp", "");
+        qputenv("TMPDIR", "/c");
+        QCOMPARE(ScratchFiles::temporaryFolder(), QStringLiteral("/c"));
     }
 
-    void anUnsafeFallbackFolderIsRefused_data()
+    void withNoVariableTheCacheFolderIsTheTemporaryFolder()
+    {
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("cache"))));
+        QCOMPARE(ScratchFiles::temporaryFolder(), m_dir.filePath(QStringLiteral("cache")));
+        const QString folder = ScratchFiles::folder();
+        QVERIFY(folder.startsWith(m_dir.filePath(QStringLiteral("cache/tessaline-"))));
+        QCOMPARE(ScratchFiles::folder(), folder); // and used again
+    }
+
+    void scratchFilesLiveInAFolderOfTheUserAndTheRunAlone()
+    {
+        qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
+        const QString folder = ScratchFiles::folder();
+        const QString user = m_dir.filePath(QStringLiteral("tessaline-%1").arg(::getuid()));
+        QCOMPARE(folder, user + QStringLiteral("/%1").arg(QCoreApplication::applicationPid()));
+        for (const QString &made : {user, folder}) {
+            struct stat info {};
+            QCOMPARE(::lstat(QFile::encodeName(made).constData(), &info), 0);
+            QVERIFY(S_ISDIR(info.st_mode));
+            QCOMPARE(info.st_mode & 0777, 0700u);
+            QCOMPARE(info.st_uid, ::getuid());
+        }
+        QCOMPARE(ScratchFiles::templateCopyPath(folder), folder + QStringLiteral("/template.dot"));
+    }
+
+    void anUnsafeUserFolderIsRefused_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::newRow("symbolic link") << QStringLiteral("link");
@@ -154,15 +177,16 @@ private slots:
         QTest::newRow("someone else's") << QStringLiteral("foreign");
     }
 
-    void anUnsafeFallbackFolderIsRefused()
+    void anUnsafeUserFolderIsRefused()
     {
         QFETCH(QString, kind);
-        QTemporaryDir cache;
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
-        const QString folder = cache.filePath(QStringLiteral("tessaline-scratch"));
+        QTemporaryDir temp;
+        QTemporaryDir elsewhere;
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        const QString folder = ScratchFiles::userFolder();
         const QByteArray f = QFile::encodeName(folder);
         if (kind == QLatin1String("link")) {
-            QVERIFY(QFile::link(m_dir.path(), folder));
+            QVERIFY(QFile::link(elsewhere.path(), folder));
         } else if (kind == QLatin1String("open")) {
             QCOMPARE(::mkdir(f.constData(), 0700), 0);
             QCOMPARE(::chmod(f.constData(), 0777), 0);
@@ -175,7 +199,97 @@ private slots:
                 QSKIP("only root can give a folder to another user");
             QCOMPARE(::chown(f.constData(), 65534, 65534), 0);
         }
-        QVERIFY_THROWS_EXCEPTION(Failure, ScratchFiles::temporaryFolder());
+        QVERIFY_THROWS_EXCEPTION(Failure, ScratchFiles::folder());
+        QVERIFY(QDir(elsewhere.path()).isEmpty()); // nothing went through a link
+    }
+
+    void aScratchFileIsCreatedNewAndTheOwnersAlone_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::newRow("nothing there") << QString();
+        QTest::newRow("a link to a file of the user's") << QStringLiteral("link");
+        QTest::newRow("a dangling link") << QStringLiteral("dangling");
+        QTest::newRow("a world-writable file") << QStringLiteral("file");
+    }
+
+    void aScratchFileIsCreatedNewAndTheOwnersAlone()
+    {
+        QFETCH(QString, planted);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("temp.bmp"));
+        const QString usersFile = folder.filePath(QStringLiteral("users-own.txt"));
+        const QByteArray usersBytes("the user's own file");
+        {
+            QFile f(usersFile);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(usersBytes);
+        }
+        if (planted == QLatin1String("link"))
+            QVERIFY(QFile::link(usersFile, path));
+        else if (planted == QLatin1String("dangling"))
+            QVERIFY(QFile::link(folder.filePath(QStringLiteral("made-through-link")), path));
+        else if (planted == QLatin1String("file")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("planted");
+            QVERIFY(f.setPermissions(QFileDevice::Permissions(0x6666)));
+        }
+
+        if (planted.isEmpty()) {
+            writeNewFile(path, QByteArray("picture"));
+            QCOMPARE(contents(path), QByteArray("picture"));
+            struct stat info {};
+            QCOMPARE(::lstat(QFile::encodeName(path).constData(), &info), 0);
+            QCOMPARE(info.st_mode & 0777, 0600u);
+        } else {
+            QVERIFY_THROWS_EXCEPTION(Failure, writeNewFile(path, QByteArray("picture")));
+        }
+        QCOMPARE(contents(usersFile), usersBytes);
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("made-through-link"))));
+    }
+
+    void aFileThatDoesNotFitLeavesNothingBehind()
+    {
+        SmallDisk disk(64);
+        if (!disk.isMounted())
+            QSKIP(SmallDisk::skipReason());
+        disk.fillUpTo(4096);
+        const QString path = disk.filePath(QStringLiteral("temp.bmp"));
+        QVERIFY_THROWS_EXCEPTION(Failure, writeNewFile(path, QByteArray(100000, 'p')));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void theNextStartRemovesWhatDeadRunsLeftAndOnlyThat()
+    {
+        qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
+        const QString own = ScratchFiles::folder();
+        const QString user = ScratchFiles::userFolder();
+        // A run that was killed: its process is gone.
+        QProcess ended;
+        ended.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(ended.waitForStarted());
+        const QString dead = user + QLatin1Char('/') + QString::number(ended.processId());
+        ended.kill();
+        QVERIFY(ended.waitForFinished());
+        // A run that is still going: another live process.
+        QProcess running;
+        running.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(running.waitForStarted());
+        const QString alive = user + QLatin1Char('/') + QString::number(running.processId());
+        for (const QString &folder : {dead, alive}) {
+            QVERIFY(QDir().mkdir(folder));
+            writeNewFile(folder + QStringLiteral("/qrenta12345678.doc"), QByteArray("letter"));
+        }
+        writeNewFile(own + QStringLiteral("/temp.bmp"), QByteArray("picture"));
+
+        ScratchFiles::removeLeftoversOfDeadRuns();
+        QVERIFY(!QFile::exists(dead));
+        QVERIFY(QFile::exists(alive + QStringLiteral("/qrenta12345678.doc")));
+        QVERIFY(QFile::exists(own + QStringLiteral("/temp.bmp")));
+        running.kill();
+        running.waitForFinished();
+        ScratchFiles::removeRunFolder();
+        QVERIFY(!QFile::exists(own));
     }
 
     void theClipboardIsReadOnceWhenThePictureIsThere()

@@ -27,7 +27,7 @@ class TestUserTemplate : public QObject
     std::unique_ptr<QTemporaryDir> m_temp;   // the scratch folder
     std::unique_ptr<QTemporaryDir> m_files;  // the user's own files
     LibreOfficeAutomation m_office;
-    SystemClipboardSource m_clipboard;
+    ProgramClipboard m_clipboard;
     std::unique_ptr<DocumentReader> m_reader;
 
     static QByteArray contents(const QString &path)
@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(contents(mine), before);
         QCOMPARE(QFileInfo(mine).lastModified(), modifiedBefore);
         QCOMPARE(QDir(m_files->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(mine).fileName()});
-        QCOMPARE(QDir(m_temp->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        QCOMPARE(QDir(ScratchFiles::folder()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
     void aBadTemplateIsToldPlainlyAndNothingIsLost_data()
@@ -177,7 +177,7 @@ private slots:
         for (int i = 0; i < VisibleFieldCount; ++i)
             QCOMPARE(host.fields[i], QString::fromUtf8(LetterFields[size_t(i)].sampleValue));
         QCOMPARE(host.fields[DateFieldIndex], QStringLiteral("March 3, 2026"));
-        QVERIFY(QDir(m_temp->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(QDir(ScratchFiles::folder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 
     void aTemplateWithoutPlaceholdersIsToldAndStillMakesTheLetter()
@@ -224,7 +224,7 @@ private slots:
         }
         saveBuiltInLetter(m_office, saved, format);
         QCOMPARE(m_reader->read(saved).filterName, filter);
-        QVERIFY(QDir(m_temp->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(QDir(ScratchFiles::folder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
         QCOMPARE(QDir(m_files->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
         const QString builtIn = generateAndRead(QString()).bodyText();

@@ -17,6 +17,7 @@
 #include "PushButton.h"
 #include "RecordingMessenger.h"
 #include "TestFiles.h"
+#include "SmallDisk.h"
 
 namespace {
 // A page picture like the snapshot: 288 pixels per logical inch.
@@ -353,13 +354,46 @@ private slots:
         m_dialog->answer = target;
         m_messenger.answers = {Messenger::Answer::Yes};
         form->PushButton6_Click();
-        QCOMPARE(m_messenger.messages.size(), size_t(2));
+        // The report is the last word: no "Done." after a failed save.
+        QCOMPARE(m_messenger.messages.size(), size_t(1));
         QVERIFY(m_messenger.messages[0].text.contains(QLatin1String(ReportLocation::Form2_PushButton6_Click)
                                                       + QStringLiteral("at line 130\r\r")));
-        QCOMPARE(m_messenger.messages[1].text, QStringLiteral("Done."));
         QCOMPARE(readAll(target), QByteArray("old letter"));
         QCOMPARE(QDir(m_dir->path()).entryList({QStringLiteral("existing*")}, QDir::Files),
                  QStringList{QStringLiteral("existing.doc")}); // nothing half-written beside it
+    }
+
+    void aSaveOnAFullDiskKeepsTheOldFileAndSaysNoDone_data()
+    {
+        QTest::addColumn<bool>("replacing");
+        QTest::newRow("over an existing letter") << true;
+        QTest::newRow("under a new name") << false;
+    }
+
+    void aSaveOnAFullDiskKeepsTheOldFileAndSaysNoDone()
+    {
+        QFETCH(bool, replacing);
+        SmallDisk disk(64);
+        if (!disk.isMounted())
+            QSKIP(SmallDisk::skipReason());
+        auto form = makeForm();
+        writeFile(m_scratch, QByteArray(40000, 'L')); // larger than the room left
+        const QString target = disk.filePath(QStringLiteral("letter.doc"));
+        const QByteArray old(8000, 'o');
+        if (replacing)
+            writeFile(target, old);
+        disk.fillUpTo(4096);
+        const QStringList before = QDir(disk.path()).entryList(QDir::Files | QDir::Hidden);
+
+        m_dialog->answer = target;
+        m_messenger.answers = {Messenger::Answer::Yes};
+        form->PushButton6_Click();
+
+        QCOMPARE(m_messenger.messages.size(), size_t(1));
+        QVERIFY(m_messenger.messages[0].text.contains(QStringLiteral("at line 130\r\r")));
+        QCOMPARE(readAll(target), replacing ? old : QByteArray());
+        QCOMPARE(QFile::exists(target), replacing);
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), before);
     }
 
     void backDeletesTheScratchDocumentAndShowsTheMainWindow()

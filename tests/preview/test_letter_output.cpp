@@ -137,7 +137,7 @@ private slots:
         // The sample letter, generated as the main window does.
         qputenv("temp", QFile::encodeName(m_scratchFolder.path()));
         m_office.startSpares(1);
-        SystemClipboardSource clipboard;
+        ProgramClipboard clipboard;
         RecordingMessenger messenger;
         RecordingHost host(m_office, clipboard, messenger);
         host.fillSample();

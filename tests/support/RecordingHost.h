@@ -31,17 +31,15 @@ public:
     QString fieldText(int index) const override { return fields[index]; }
     void setFieldText(int index, const QString &text) override { fields[index] = text; }
     void setBusyPointer(bool busy) override { events << (busy ? "busy" : "arrow"); }
-    void saveDocAsJpg(const QString &document) override
+    bool saveDocAsJpg(const QString &document) override
     {
         events << "snapshot";
-        SaveDocAsJPG(m_automation, m_clipboard, m_messenger, document, ScratchFiles::temporaryFolder());
+        return SaveDocAsJPG(m_automation, m_clipboard, m_messenger, document, ScratchFiles::folder());
     }
     void loadPreviewPicture(const QString &bitmapPath) override
     {
         events << "picture";
-        previewPicture = QImage(bitmapPath);
-        if (previewPicture.isNull())
-            throw Failure(QStringLiteral("no picture at %1").arg(bitmapPath));
+        previewPicture = readSnapshot(bitmapPath);
     }
     void setPreviewWordFile(const QString &path) override { wordFile = path; }
     void showPreview() override { events << "show preview"; }

@@ -1,10 +1,9 @@
 #include "ScriptedAutomation.h"
 
-#include <QClipboard>
 #include <QFile>
-#include <QGuiApplication>
 
 #include "Failure.h"
+#include "Main.h"
 
 void ScriptedAutomation::enter(const QString &call)
 {
@@ -126,7 +125,7 @@ public:
         m_s.enter(QStringLiteral("Range.CopyAsPicture"));
         if (!m_main)
             throw Failure(QStringLiteral("CopyAsPicture is available for the main text only"));
-        QGuiApplication::clipboard()->setImage(m_s.picture);
+        ProgramClipboard::setPicture(m_s.picture);
     }
 
 private:
