@@ -1,3 +1,4 @@
+#include <csignal>
 #include <sys/stat.h>
 
 #include <QBuffer>
@@ -24,6 +25,27 @@
 #include "TestFiles.h"
 
 namespace {
+
+// The real office, stopped (SIGSTOP) as soon as its first instance is
+// created: an office that hangs in the middle of a letter.
+class HangingFirstOffice : public word::Automation
+{
+public:
+    explicit HangingFirstOffice(LibreOfficeAutomation &real) : m_real(real) { }
+    std::shared_ptr<word::Application> createApplication() override
+    {
+        auto application = m_real.createApplication();
+        if (!hung) {
+            hung = m_real.lastInstanceProcessId();
+            ::kill(pid_t(hung), SIGSTOP);
+        }
+        return application;
+    }
+    qint64 hung = 0;
+
+private:
+    LibreOfficeAutomation &m_real;
+};
 
 // A clipboard that never answers.
 class DeadClipboard : public ClipboardSource
@@ -253,6 +275,38 @@ private slots:
                                                     + QStringLiteral("at line 122\r\r")));
         QVERIFY(!FileExists(ScratchFiles::snapshotPath(temp())));
         QCOMPARE(office.quits, 1);
+    }
+
+    void anOfficeThatHangsIsStoppedReportedOnceAndTheNextLetterWorks()
+    {
+        // A short deadline keeps the test short; the program's is stated
+        // in OfficeCallDeadlineMs.
+        qputenv("TESSALINE_OFFICE_DEADLINE_MS", "3000");
+        LibreOfficeAutomation real;
+        HangingFirstOffice office(real);
+        RecordingMessenger messenger;
+        RecordingHost host(office, m_clipboard, messenger);
+        host.fillSample();
+        bool busy = false;
+        GenerateLetter(host, office, messenger, busy);
+        qunsetenv("TESSALINE_OFFICE_DEADLINE_MS");
+
+        QVERIFY(office.hung != 0);
+        QVERIFY(!processIsAlive(office.hung));
+        QCOMPARE(messenger.messages.size(), size_t(1));
+        QVERIFY2(messenger.messages[0].text.contains(QStringLiteral("did not answer within 3 seconds")),
+                 qPrintable(messenger.messages[0].text));
+        QVERIFY(messenger.messages[0].text.contains(QStringLiteral("at line 114\r\r")));
+        QCOMPARE(host.events, (QStringList{"busy", "arrow"}));
+        QVERIFY(!busy);
+        QVERIFY(scratchFiles(temp()).isEmpty());
+
+        // The program stays usable: the next letter is made as usual.
+        messenger.messages.clear();
+        host.events.clear();
+        const DocumentReader::Document letter = generate(host, messenger);
+        QCOMPARE(letter.paragraphs.at(0).text, QStringLiteral("Dorian Vell"));
+        QVERIFY(host.events.contains(QStringLiteral("show preview")));
     }
 
     void aFailedSnapshotShowsNoPreviewNeverThePreviousLetter()

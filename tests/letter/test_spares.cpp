@@ -118,6 +118,39 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!processIsAlive(pid), 10000);
     }
 
+    void aSpareThatHungWhileIdleIsKilledAndNotHandedOut()
+    {
+        LibreOfficeAutomation automation(Spares);
+        automation.startSpares();
+        waitUntilReady(automation);
+        const std::vector<qint64> spares = automation.spareProcessIds();
+        ::kill(pid_t(spares.front()), SIGSTOP);
+
+        auto office = automation.createApplication();
+        const qint64 handedOut = automation.lastInstanceProcessId();
+        QVERIFY(handedOut != spares.front());
+        QVERIFY(!processIsAlive(spares.front())); // checked, found silent, killed
+        auto document = office->documents().open(QFINDTESTDATA("data/stories.fodt"), {.readOnly = true});
+        document->close();
+        office->quit();
+        QVERIFY(!processIsAlive(handedOut));
+    }
+
+    void aHungSpareDoesNotHoldUpTheProgramsEnd()
+    {
+        std::vector<qint64> spares;
+        {
+            LibreOfficeAutomation automation(Spares);
+            automation.startSpares();
+            waitUntilReady(automation);
+            spares = automation.spareProcessIds();
+            for (qint64 pid : spares)
+                ::kill(pid_t(pid), SIGSTOP);
+        } // a request to a stopped office would never be answered
+        for (qint64 pid : spares)
+            QVERIFY(!processIsAlive(pid));
+    }
+
     void withoutAnOfficeThereAreNoSparesAndCreateFails()
     {
         qputenv("TESSALINE_OFFICE_PROGRAM", "/nonexistent/soffice.bin");
