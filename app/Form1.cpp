@@ -313,15 +313,20 @@ void Form1::storeField(int index)
     try {
         m_services.store.write(index, Text1[size_t(index)]->text());
     } catch (const std::exception &e) {
-        // Typing goes on; the user learns once that entries are not kept.
-        if (!m_storeFailureShown) {
-            m_storeFailureShown = true;
-            m_services.messenger.showMessage(
-                    tr("%1\n\nYou can go on working, but your entries will not be remembered "
-                       "for the next start.").arg(QString::fromUtf8(e.what())),
-                    QString(), Messenger::Icon::Warning);
-        }
+        warnEntriesNotKept(QString::fromUtf8(e.what()));
     }
+}
+
+void Form1::warnEntriesNotKept(const QString &reason)
+{
+    // Typing goes on; the user learns once that entries are not kept.
+    if (m_storeFailureShown)
+        return;
+    m_storeFailureShown = true;
+    m_services.messenger.showMessage(
+            tr("%1\n\nYou can go on working, but your entries will not be remembered "
+               "for the next start.").arg(reason),
+            QString(), Messenger::Icon::Warning);
 }
 
 Form1::LoadResult Form1::Form_Load()
@@ -341,6 +346,13 @@ Form1::LoadResult Form1::Form_Load()
         trap.step(110, [&] { m_pointer.setMouseIcon(loadCursorFile(cursorPath)); });
     for (int i = 0; i < FieldCount; ++i)
         trap.step(112, [&] { Text1[size_t(i)]->setText(m_services.store.read(i)); });
+    // Told now, before the window takes input, rather than by a message
+    // that pops up on the first keystroke and swallows the next ones.
+    try {
+        m_services.store.checkWritable();
+    } catch (const std::exception &e) {
+        warnEntriesNotKept(QString::fromUtf8(e.what()));
+    }
     trap.step(114, [&] { officeAvailable = CheckWordInstalled(m_services.automation, m_services.messenger); });
 
     return officeAvailable ? LoadResult::ShowWindow : LoadResult::EndProgram;

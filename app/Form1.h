@@ -152,6 +152,7 @@ private:
     void createMenus();
     // Makes the choice the one in use: caption, menu check, settings.
     void showTemplateChoice();
+    void warnEntriesNotKept(const QString &reason);
 
     // GenerationHost
     QString fieldText(int index) const override;

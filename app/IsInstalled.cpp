@@ -1,5 +1,6 @@
 #include "IsInstalled.h"
 
+#include <QObject>
 #include <QStringList>
 
 #include <memory>
@@ -7,7 +8,7 @@
 #include "Messenger.h"
 #include "WordAutomation.h"
 
-QString officeMissingMessage()
+QString officeMissingMessage(const QString &reason)
 {
     const QString paragraphBreak = QStringLiteral("\r\n\r\n");
     const QStringList parts = {
@@ -20,19 +21,26 @@ QString officeMissingMessage()
         QStringLiteral("4. All versions of Word are supported by this software except for the rare "
                        "Word Starter and Student editions."),
     };
+    // What the office said goes below, so that a user (or support) can
+    // tell a missing office from one that fails to start.
+    if (!reason.isEmpty())
+        return parts.join(paragraphBreak) + paragraphBreak + QObject::tr("Reason: %1").arg(reason);
     return parts.join(paragraphBreak);
 }
 
 bool CheckWordInstalled(word::Automation &automation, Messenger &messenger)
 {
     std::shared_ptr<word::Application> application;
+    QString reason;
     try {
         application = automation.createApplication();
-    } catch (...) {
+    } catch (const std::exception &e) {
         // No instance: the reference stays empty.
+        reason = QString::fromUtf8(e.what());
+    } catch (...) {
     }
     if (!application) {
-        messenger.showMessage(officeMissingMessage(), QString(), Messenger::Icon::None);
+        messenger.showMessage(officeMissingMessage(reason), QString(), Messenger::Icon::None);
         return false;
     }
     try {

@@ -11,5 +11,6 @@ namespace word { class Automation; }
 // then end without showing its main window.
 bool CheckWordInstalled(word::Automation &automation, Messenger &messenger);
 
-// The message shown when no instance can be created.
-QString officeMissingMessage();
+// The message shown when no instance can be created, with the reason the
+// office gave (when there is one) below it.
+QString officeMissingMessage(const QString &reason = QString());

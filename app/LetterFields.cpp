@@ -1,6 +1,7 @@
 #include "LetterFields.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 #include "AppTitle.h"
@@ -8,6 +9,12 @@
 
 namespace {
 constexpr char SettingsSection[] = "Tessaline";
+
+QString cannotWrite(const QString &file)
+{
+    return QObject::tr("Cannot save your entries to %1: the file cannot be written.")
+            .arg(QDir::toNativeSeparators(file));
+}
 
 QString sectionKey(const QString &key)
 {
@@ -35,10 +42,22 @@ void writeSetting(const QString &key, const QString &value)
     QSettings settings = openSettings();
     settings.setValue(sectionKey(key), value);
     settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        throw Failure(QObject::tr("Cannot save your entries to %1: the file cannot be written.")
-                              .arg(QDir::toNativeSeparators(settings.fileName())));
-    }
+    // A format error only says that the file held lines it could not read;
+    // the values were written all the same.
+    if (settings.status() == QSettings::AccessError)
+        throw Failure(cannotWrite(settings.fileName()));
+}
+
+void SettingsStore::checkWritable() const
+{
+    const QString file = fileName();
+    const QFileInfo info(file);
+    const QString folder = info.absolutePath();
+    const bool usable = info.exists() ? info.isFile() && info.isWritable()
+                                      : QDir().mkpath(folder) && QFileInfo(folder).isWritable();
+    // Writing goes through a new file in the same folder.
+    if (!usable || !QFileInfo(folder).isWritable())
+        throw Failure(cannotWrite(file));
 }
 
 QString settingsFileName()

@@ -59,6 +59,9 @@ public:
     virtual QString read(int index) const = 0;
     // Stores a field's whole text at once. Throws Failure when it cannot.
     virtual void write(int index, const QString &text) = 0;
+    // Checks, without writing, that values written from now on can be
+    // kept. Throws Failure with the reason when they cannot.
+    virtual void checkWritable() const { }
 };
 
 // The per-user settings store in the platform's native form (on Linux an
@@ -72,5 +75,9 @@ public:
     SettingsStore();
     QString read(int index) const override;
     void write(int index, const QString &text) override;
+    // The file must be a file (or not yet there) in a folder that can be
+    // written. A file holding lines it cannot read is no obstacle: its
+    // values are read as far as they go and writing replaces it whole.
+    void checkWritable() const override;
     QString fileName() const;
 };

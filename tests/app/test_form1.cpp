@@ -412,16 +412,44 @@ private slots:
         QCOMPARE(form->Text1[6]->text(), QStringLiteral("six"));
     }
 
-    void aSettingsFileThatCannotBeWrittenIsToldOnceAndTypingGoesOn()
+    void aSettingsFileIsCheckedOnceAtStartAndWarnedOfOnlyWhenUnusable_data()
     {
-        // The settings file's place is taken by a folder: every write fails.
-        QVERIFY(QDir().mkpath(m_store.fileName()));
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("a folder in its place") << QStringLiteral("folder") << false;
+        QTest::newRow("holding garbage") << QStringLiteral("garbage") << true;
+    }
+
+    void aSettingsFileIsCheckedOnceAtStartAndWarnedOfOnlyWhenUnusable()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, kept);
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(m_store.fileName()));
+        } else {
+            QVERIFY(QDir().mkpath(QFileInfo(m_store.fileName()).absolutePath()));
+            QFile file(m_store.fileName());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("\x01\xff garbage = = [[[\n\0\0\nno section\n", 36);
+        }
         auto form = makeForm();
-        QTest::keyClicks(form->Text1[0], QStringLiteral("abc"));
-        QCOMPARE(form->Text1[0]->text(), QStringLiteral("abc"));
-        QCOMPARE(m_messenger.messages.size(), size_t(1));
-        QVERIFY(m_messenger.messages[0].text.contains(QStringLiteral("Marrowfen.conf")));
-        QVERIFY(m_messenger.messages[0].text.contains(QStringLiteral("will not be remembered")));
+        QCOMPARE(form->Form_Load(), Form1::LoadResult::ShowWindow);
+        // Told before the window takes input, or not at all.
+        QCOMPARE(m_messenger.messages.size(), size_t(kept ? 0 : 1));
+        if (!kept) {
+            QVERIFY(m_messenger.messages[0].text.contains(QStringLiteral("Marrowfen.conf")));
+            QVERIFY(m_messenger.messages[0].text.contains(QStringLiteral("will not be remembered")));
+        }
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QTest::keyClicks(form->Text1[0], QStringLiteral("Typed Name"));
+        QCOMPARE(form->Text1[0]->text(), QStringLiteral("Typed Name"));
+        QCOMPARE(m_messenger.messages.size(), size_t(kept ? 0 : 1)); // typing goes on, untold again
+        form.reset();
+
+        auto restarted = makeForm();
+        restarted->Form_Load();
+        QCOMPARE(restarted->Text1[0]->text(), kept ? QStringLiteral("Typed Name") : QString());
     }
 
     void withoutAnOfficeTheFivePartMessageEndsTheProgram()
@@ -431,8 +459,9 @@ private slots:
         QCOMPARE(form->Form_Load(), Form1::LoadResult::EndProgram);
         QCOMPARE(m_messenger.messages.size(), size_t(1));
         const auto &shown = m_messenger.messages[0];
-        QCOMPARE(shown.text, officeMissingMessage());
-        QCOMPARE(shown.text.split(QStringLiteral("\r\n\r\n")).size(), 5);
+        // The five described parts, and below them the reason.
+        QVERIFY(shown.text.startsWith(officeMissingMessage() + QStringLiteral("\r\n\r\nReason: ")));
+        QCOMPARE(shown.text.split(QStringLiteral("\r\n\r\n")).size(), 6);
         QVERIFY(shown.text.startsWith(QStringLiteral("Error 842001. A normal instance of Word could not be created.")));
         QVERIFY(shown.caption.isEmpty()); // the application title
         QCOMPARE(shown.icon, Messenger::Icon::None);

@@ -373,7 +373,37 @@ private slots:
         QVERIFY(!CheckWordInstalled(m_automation, messenger));
         qunsetenv("TESSALINE_OFFICE_PROGRAM");
         QCOMPARE(messenger.messages.size(), size_t(1));
-        QCOMPARE(messenger.messages[0].text, officeMissingMessage());
+        // The described message, and below it what went wrong.
+        const QString text = messenger.messages[0].text;
+        QVERIFY(text.startsWith(officeMissingMessage() + QStringLiteral("\r\n\r\nReason: ")));
+        QVERIFY2(text.contains(QStringLiteral("No LibreOffice installation was found")), qPrintable(text));
+    }
+
+    void theStartUpCheckNeedsNoTemporaryFolder_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << QStringLiteral("missing");
+        QTest::newRow("a file, not a folder") << QStringLiteral("file");
+    }
+
+    void theStartUpCheckNeedsNoTemporaryFolder()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString temp = dir.filePath(QStringLiteral("no-such-folder"));
+        if (kind == QLatin1String("file")) {
+            temp = dir.filePath(QStringLiteral("a-file"));
+            QFile file(temp);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QByteArray saved = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(temp));
+        LibreOfficeAutomation automation;
+        RecordingMessenger messenger;
+        const bool passed = CheckWordInstalled(automation, messenger);
+        qputenv("TMPDIR", saved);
+        QVERIFY2(passed, qPrintable(messenger.texts().join(QLatin1Char('\n'))));
+        QVERIFY(messenger.messages.empty());
     }
 
     void theStartUpCheckPassesWithTheRealOffice()
