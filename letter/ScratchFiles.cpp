@@ -103,10 +103,13 @@ void ScratchFiles::removeLeftoversOfDeadRuns()
 
 void ScratchFiles::removeRunFolder()
 {
-    const QString run = runFolder(userFolder());
+    const QString user = userFolder();
+    const QString run = runFolder(user);
     struct stat info {};
     if (::lstat(QFile::encodeName(run).constData(), &info) == 0 && S_ISDIR(info.st_mode))
         QDir(run).removeRecursively();
+    // The user's folder goes too once no other run uses it.
+    ::rmdir(QFile::encodeName(user).constData());
 }
 
 QByteArray templateBytes()

@@ -29,7 +29,8 @@ public:
     // everything of other users stay.
     static void removeLeftoversOfDeadRuns();
 
-    // Removes this run's scratch folder, at the program's end.
+    // Removes this run's scratch folder at the program's end, and the
+    // user's folder when no other run has one in it.
     static void removeRunFolder();
 
     static QString templateCopyPath(const QString &folder) { return folder + QStringLiteral("/template.dot"); }

@@ -105,3 +105,12 @@ expect_areas() {
     [[ $seen == "$what" ]] || fail "$(basename "$png"): $what expected at $place, $seen seen"
   done
 }
+
+# What a run of the program (process id $1) left behind: its scratch
+# folder, its offices' profiles and pipe sockets. Empty when nothing.
+left_behind() {
+  find "$TMPDIR/tessaline-$(id -u)/$1" 2>/dev/null
+  find "$XDG_CACHE_HOME" -maxdepth 1 -name "tessaline-office-$1-*" 2>/dev/null
+  find /tmp /var/tmp -maxdepth 1 -name "OSL_PIPE_$(id -u)_tessaline-$1-*" 2>/dev/null
+  true
+}

@@ -109,7 +109,7 @@ step "back to the fields, change the title"
 click_preview 164 603
 wait_until 30 has_window_of_size $main_size || fail "the main window did not come back"
 main=$(window_of_size $main_size)
-ls "$TMPDIR"/qrenta*.doc >/dev/null 2>&1 && fail "the scratch document is still there after Back"
+[[ -z $(find "$TMPDIR" -name 'qrenta*.doc') ]] || fail "the scratch document is still there after Back"
 click_main 300 255   # "Title:"
 xdotool windowfocus --sync "$main"
 xdotool key ctrl+a
@@ -128,12 +128,12 @@ step "close the preview"
 "$close_window" "$preview"
 wait_until 30 bash -c "! kill -0 $app" || fail "the program did not end"
 wait "$app" || true
-app=
+ended=$app app=
 
 step "check what is left"
-if pgrep -f "$TMPDIR" >/dev/null; then fail "an office process outlived the program"; fi
-left=$(find "$TMPDIR" -mindepth 1 | head -5)
-[[ -z $left ]] || fail "scratch files were left: $left"
+if pgrep -f "[t]essaline-office-$ended-" >/dev/null; then fail "an office process outlived the program"; fi
+left=$(left_behind "$ended"; find "$TMPDIR" -mindepth 1)
+[[ -z $left ]] || fail "files were left: $left"
 
 "$read_letter" "$first" > "$out/first.txt"
 "$read_letter" "$second" > "$out/second.txt"
