@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include "BenchSupport.h"
+#include "LetterBenchSupport.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "LetterFields.h"
@@ -28,50 +29,6 @@
 
 namespace {
 constexpr int Runs = 10;
-
-// Times each "create" and records the peak memory of each office just
-// before it quits.
-class MeasuringAutomation : public word::Automation
-{
-public:
-    explicit MeasuringAutomation(LibreOfficeAutomation &real) : m_real(real) { }
-
-    std::vector<double> createMs;
-    long peakOfficeKb = 0;
-
-    std::shared_ptr<word::Application> createApplication() override
-    {
-        QElapsedTimer timer;
-        timer.start();
-        auto application = m_real.createApplication();
-        createMs.push_back(timer.nsecsElapsed() / 1e6);
-        return std::make_shared<Measured>(application, m_real.lastInstanceProcessId(), peakOfficeKb);
-    }
-
-private:
-    class Measured : public word::Application
-    {
-    public:
-        Measured(std::shared_ptr<word::Application> inner, qint64 pid, long &peak)
-            : m_inner(std::move(inner)), m_pid(pid), m_peak(peak) { }
-        word::Documents &documents() override { return m_inner->documents(); }
-        void setDisplayAlerts(bool on) override { m_inner->setDisplayAlerts(on); }
-        std::shared_ptr<word::Document> activeDocument() override { return m_inner->activeDocument(); }
-        void quit() override
-        {
-            m_peak = std::max(m_peak, procStatusKb(m_pid, "VmHWM"));
-            m_inner->quit();
-        }
-        void kill() override { m_inner->kill(); }
-
-    private:
-        std::shared_ptr<word::Application> m_inner;
-        qint64 m_pid;
-        long &m_peak;
-    };
-
-    LibreOfficeAutomation &m_real;
-};
 
 struct Generation
 {

@@ -119,7 +119,8 @@ QStringList OfficeProcess::socketPaths(const QString &profileFolder, const QStri
         const QString prefix = QLatin1String(folder) + QLatin1Char('/') + socketPrefix();
         if (!pipeName.isEmpty())
             paths << prefix + pipeName;
-        paths << prefix + singleInstancePipeName(profileUrl(profileFolder));
+        if (!profileFolder.isEmpty())
+            paths << prefix + singleInstancePipeName(profileUrl(profileFolder));
     }
     return paths;
 }
