@@ -6,7 +6,10 @@
 #include <QElapsedTimer>
 
 #include "BenchSupport.h"
+#include "Form1.h"
+#include "LetterFields.h"
 #include "LibreOfficeAutomation.h"
+#include "Main.h"
 #include "Messenger.h"
 
 // An automation that passes every call to the real office layer, timing
@@ -57,3 +60,27 @@ private:
     LibreOfficeAutomation &m_real;
 };
 
+
+// The main window as the program builds it, over the measured office layer
+// with its spares (sparesNow of them started at once, warmed with the given
+// document unless it is empty), the sample letter typed in.
+struct SampleLetterWindow
+{
+    SampleLetterWindow(int spares, int sparesNow, const QByteArray &warmUpDocument)
+        : automation(spares), measuring(automation), form({messenger, store, measuring, clipboard})
+    {
+        if (!warmUpDocument.isEmpty())
+            automation.warmSparesWith(warmUpDocument);
+        automation.startSpares(sparesNow);
+        form.Form_Load();
+        form.show();
+        form.PushButton4_Click();
+    }
+
+    PrintingMessenger messenger;
+    SettingsStore store;
+    LibreOfficeAutomation automation;
+    MeasuringAutomation measuring;
+    ProgramClipboard clipboard;
+    Form1 form;
+};

@@ -45,18 +45,11 @@ Generation measureGeneration(int spares, const QString &templateFile = QString()
 {
     LetterTemplate::storeChoice(templateFile);
     Generation result;
-    PrintingMessenger messenger;
-    SettingsStore store;
-    LibreOfficeAutomation automation(spares);
-    if (warmUp == WarmUp::AsShipped)
-        automation.warmSparesWith(templateBytes()); // as the program does
-    automation.startSpares();
-    MeasuringAutomation measuring(automation);
-    ProgramClipboard clipboard;
-    Form1 form({messenger, store, measuring, clipboard});
-    form.Form_Load();
-    form.show();
-    form.PushButton4_Click();
+    // Spares warmed as the program does, or cold.
+    SampleLetterWindow window(spares, spares, warmUp == WarmUp::AsShipped ? templateBytes() : QByteArray());
+    LibreOfficeAutomation &automation = window.automation;
+    MeasuringAutomation &measuring = window.measuring;
+    Form1 &form = window.form;
 
     for (int run = -1; run < Runs; ++run) { // run -1 warms up
         // A user reads the preview before the next letter: the spares come up.
