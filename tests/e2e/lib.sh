@@ -106,11 +106,25 @@ expect_areas() {
   done
 }
 
+# The single-instance pipe socket of the office with the given profile
+# folder: named after the MD5 digest of the profile's URL in UTF-16, each
+# byte in hexadecimal without padding.
+single_instance_socket() {
+  local digest hex="" i
+  digest=$(printf '%s' "file://$1" | iconv -t UTF-16LE | md5sum | cut -c1-32)
+  for ((i = 0; i < 32; i += 2)); do hex+=$(printf '%x' "0x${digest:i:2}"); done
+  echo "/tmp/OSL_PIPE_$(id -u)_SingleOfficeIPC_$hex"
+}
+
 # What a run of the program (process id $1) left behind: its scratch
 # folder, its offices' profiles and pipe sockets. Empty when nothing.
 left_behind() {
+  local profile
   find "$TMPDIR/tessaline-$(id -u)/$1" 2>/dev/null
-  find "$XDG_CACHE_HOME" -maxdepth 1 -name "tessaline-office-$1-*" 2>/dev/null
+  for profile in $(find "$XDG_CACHE_HOME" -maxdepth 1 -name "tessaline-office-$1-*" 2>/dev/null); do
+    echo "$profile"
+    [[ -S $(single_instance_socket "$profile") ]] && single_instance_socket "$profile"
+  done
   find /tmp /var/tmp -maxdepth 1 -name "OSL_PIPE_$(id -u)_tessaline-$1-*" 2>/dev/null
   true
 }
