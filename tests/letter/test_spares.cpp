@@ -133,7 +133,7 @@ private slots:
         auto document = office->documents().open(QFINDTESTDATA("data/stories.fodt"), {.readOnly = true});
         document->close();
         office->quit();
-        QVERIFY(!processIsAlive(handedOut));
+        QTRY_VERIFY_WITH_TIMEOUT(!processIsAlive(handedOut), LibreOfficeAutomation::QuitTimeoutMs + 5000);
     }
 
     void aHungSpareDoesNotHoldUpTheProgramsEnd()
