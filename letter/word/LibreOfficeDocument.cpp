@@ -284,6 +284,8 @@ public:
     void close(std::optional<word::WdSaveOptions> saveChanges) override
     {
         ensureOpen(QObject::tr("Close"));
+        m_instance->forgetDocument();
+        m_stories.clear();
         officeCall(*m_instance->office, QObject::tr("Close"), [&] {
             if (saveChanges == word::WdSaveOptions::SaveChanges) {
                 Reference<frame::XStorable> storable(m_model, UNO_QUERY_THROW);
@@ -292,7 +294,6 @@ public:
             Reference<util::XCloseable> closeable(m_model, UNO_QUERY_THROW);
             closeable->close(true);
         });
-        m_instance->search.clear();
         m_closed = true;
     }
 

@@ -90,6 +90,16 @@ struct Instance
     // Since the current undo record started.
     std::vector<ShapeTextEdit> shapeTextEdits;
 
+    // Drops every reference into the current document. Called before the
+    // document closes: the office frees a closed document's text objects,
+    // and a release that reaches it afterwards can crash it.
+    void forgetDocument()
+    {
+        search.clear();
+        searchTools = SearchTools();
+        shapeTextEdits.clear();
+    }
+
     void ensureAlive(const QString &what) const
     {
         if (hasQuit)
