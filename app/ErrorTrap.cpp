@@ -20,6 +20,10 @@ ErrorTrap::ErrorTrap(Reporter report) : m_report(report), m_tell(std::move(repor
 {
 }
 
+ErrorTrap::ErrorTrap(Reporter report, Reporter tell) : m_report(std::move(report)), m_tell(std::move(tell))
+{
+}
+
 void ErrorTrap::step(int line, const std::function<void()> &body)
 {
     QString description;

@@ -28,6 +28,9 @@ public:
     // the command line prints it beside the row it belongs to.
     using Reporter = std::function<void(const QString &description, int line)>;
     explicit ErrorTrap(Reporter report);
+    // Hands failures to `report` and file problems to `tell`: a job that
+    // runs where no window can be shown keeps both for the window.
+    ErrorTrap(Reporter report, Reporter tell);
 
     // Runs one numbered step.
     void step(int line, const std::function<void()> &body);

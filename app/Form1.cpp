@@ -12,12 +12,16 @@
 #include <QToolTip>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QToolButton>
 
 #include "AppTitle.h"
 #include "Form2.h"
-#include "PageSnapshot.h"
+#include "JobProgress.h"
+#include "LetterEngine.h"
+#include "PageSnapshotSize.h"
 #include "ScratchFiles.h"
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
@@ -124,6 +128,7 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
       SkinFramework1(std::make_unique<SkinFramework>()),
       m_endProgram([] { QCoreApplication::quit(); }),
       m_programFolder(QCoreApplication::applicationDirPath()), m_inputBlock(this),
+      m_letterProgress(std::make_unique<JobProgress>(this, m_pointer)),
       m_ownFileChooser(std::make_unique<FileDialogChooser>(this)), m_fileChooser(m_ownFileChooser.get())
 {
     setWindowTitle(QStringLiteral("Form1"));
@@ -420,11 +425,69 @@ void Form1::PushButton4_Click()
 
 void Form1::PushButton6_Click()
 {
-    GenerateLetter(*this, m_services.automation, m_services.messenger, mBusy);
-    // Whatever road the generation took, the window takes input again once
-    // it is over (unless this click came inside a run still going on).
-    if (!mBusy && isInputBlocked())
-        setBusyPointer(false);
+    ErrorTrap trap(m_services.messenger, QString::fromLatin1(ReportLocation::Form1_PushButton6_Click));
+    if (mBusy) // [100]
+        return;
+    trap.step(102, [&] { mBusy = true; });
+    // The window takes no input from here on; the busy pointer shows once
+    // the letter takes longer than a moment.
+    trap.step(104, [&] { setInputBlocked(true); });
+
+    LetterRequest request;
+    for (int i = 0; i < VisibleFieldCount; ++i)
+        request.fields[size_t(i)] = Text1[size_t(i)]->text();
+    request.date = letterDate();
+    request.templateFile = m_templateFile;
+    request.pixelsPerLogicalInch = pagePixelsPerLogicalInch();
+    // The offices kept ready are replaced once the letter is on screen.
+    m_services.automation.holdRefills();
+    LetterEngine letter(m_services.automation, request);
+    m_letter = &letter;
+    const JobProgress::Outcome outcome = m_letterProgress->run(letter, tr("Making the letter…"));
+    m_letter = nullptr;
+    const MadeLetter &made = letter.result();
+    m_lastLetterTimings = made.timings;
+    tellLetterReports(letter);
+
+    if (made.templateOpened)
+        trap.step(116, [&] { Text1[DateFieldIndex]->setText(request.date); });
+    trap.step(200, [&] { setInputBlocked(false); });
+    if (made.canShow() && !m_templateFile.isEmpty() && !made.placeholderFound)
+        trap.step(200, [&] { throw FileProblem(LetterTemplate::noPlaceholdersMessage(m_templateFile)); });
+    // A cancelled letter, or one that could not be made, shows nothing and
+    // leaves nothing behind.
+    if (outcome == JobProgress::Outcome::Completed && made.canShow()) {
+        if (trap.test(202, [&] {
+                form2().setPages(made.pages);
+                return true;
+            })) {
+            trap.step(204, [&] { form2().mWordFile = made.document; });
+            trap.step(206, [&] { form2().showPreview(); });
+            trap.step(208, [&] { hide(); });
+        } else {
+            DeleteFileQuietly(made.document);
+        }
+        trap.step(210, [&] { DeleteFileQuietly(ScratchFiles::snapshotPath(ScratchFiles::folder())); });
+    }
+    // Once the letter shows, the next one's office may start.
+    QTimer::singleShot(0, this, [this] { m_services.automation.releaseRefills(); });
+    trap.step(212, [&] { mBusy = false; });
+}
+
+void Form1::tellLetterReports(const LetterEngine &letter)
+{
+    for (const LetterReport &report : letter.result().reports) {
+        if (report.plainWords)
+            m_services.messenger.showMessage(report.description, QString(), Messenger::Icon::Warning);
+        else
+            ShowErrorReport(m_services.messenger, report.description, report.location, report.line);
+    }
+}
+
+int Form1::pagePixelsPerLogicalInch() const
+{
+    const QScreen *where = screen();
+    return previewPixelsPerLogicalInch(where ? where->devicePixelRatio() : 1.0);
 }
 
 void Form1::setFileChooser(FileChooser *chooser)
@@ -529,12 +592,6 @@ void Form1::About_Click()
             tr("About %1").arg(QString::fromLatin1(ProductName)), Messenger::Icon::None);
 }
 
-bool Form1::SaveDocAsJPG(const QString &inFile)
-{
-    return ::SaveDocAsJPG(m_services.automation, m_services.clipboard, m_services.messenger, inFile,
-                          ScratchFiles::folder());
-}
-
 Form2 &Form1::form2()
 {
     if (!m_form2) {
@@ -548,49 +605,16 @@ Form2 &Form1::form2()
     return *m_form2;
 }
 
-QString Form1::fieldText(int index) const
-{
-    return Text1[size_t(index)]->text();
-}
-
-void Form1::setFieldText(int index, const QString &text)
-{
-    Text1[size_t(index)]->setText(text);
-}
-
 void Form1::setBusyPointer(bool busy)
 {
-    // While a letter is made, nothing in the window may act or change a
-    // field: it takes no input and shows the busy pointer all over.
     m_pointer.setCode(busy ? WindowPointer::Busy : WindowPointer::Default);
-    m_inputBlock.setBlocked(busy);
+    setInputBlocked(busy);
+}
+
+void Form1::setInputBlocked(bool blocked)
+{
+    m_inputBlock.setBlocked(blocked);
     updateUndoClear();
-}
-
-bool Form1::saveDocAsJpg(const QString &document)
-{
-    return SaveDocAsJPG(document);
-}
-
-void Form1::loadPreviewPicture(const QString &bitmapPath)
-{
-    Form2 &preview = form2();
-    preview.setPicture(readSnapshot(bitmapPath));
-}
-
-void Form1::setPreviewWordFile(const QString &path)
-{
-    form2().mWordFile = path;
-}
-
-void Form1::showPreview()
-{
-    form2().showPreview();
-}
-
-void Form1::hideMainWindow()
-{
-    hide();
 }
 
 void Form1::comeBack()

@@ -8,14 +8,14 @@
 #include <QWidget>
 
 #include "ClearUndo.h"
-#include "GenerateLetter.h"
 #include "InputBlock.h"
+#include "LetterEngine.h"
 #include "WindowPointer.h"
 
-class ClipboardSource;
 class FieldStore;
 class FileChooser;
 class Form2;
+class JobProgress;
 class Frame;
 class Messenger;
 class PushButton;
@@ -33,7 +33,6 @@ struct Form1Services
     Messenger &messenger;
     FieldStore &store;
     word::Automation &automation;
-    ClipboardSource &clipboard;
 };
 
 // A letter field: a single-line text box of any length that selects all its
@@ -55,7 +54,7 @@ protected:
 // field) with the commands "Start Creating Template", "Clear/Reset Data"
 // and "Load Sample/Example Data", and a menu bar above its client area
 // with the letter's template and help.
-class Form1 : public QWidget, private GenerationHost
+class Form1 : public QWidget
 {
     Q_OBJECT
 public:
@@ -92,7 +91,7 @@ public:
 
     // The template letters are made from: a user's file, or empty for the
     // built-in one. Read from the settings at load.
-    QString templateFile() const override { return m_templateFile; }
+    QString templateFile() const { return m_templateFile; }
     // The file dialogs; the real ones unless set.
     void setFileChooser(FileChooser *chooser);
 
@@ -111,9 +110,12 @@ public:
     // Where the client area begins: the menu bar's height, in pixels.
     int clientTop() const;
 
-    // Renders the document's first page into the snapshot bitmap; answers
-    // whether it was written whole.
-    bool SaveDocAsJPG(const QString &inFile);
+    // The letter being made, while "Start Creating Template" waits for it
+    // (nullptr otherwise), and the progress it shows meanwhile.
+    LetterEngine *letterInProgress() const { return m_letter; }
+    JobProgress &letterProgress() { return *m_letterProgress; }
+    // Where the last letter's time went, for the benchmarks.
+    const LetterTimings &lastLetterTimings() const { return m_lastLetterTimings; }
 
     // The preview window, loaded on first use.
     Form2 &form2();
@@ -154,15 +156,14 @@ private:
     void showTemplateChoice();
     void warnEntriesNotKept(const QString &reason);
 
-    // GenerationHost
-    QString fieldText(int index) const override;
-    void setFieldText(int index, const QString &text) override;
-    void setBusyPointer(bool busy) override;
-    bool saveDocAsJpg(const QString &document) override;
-    void loadPreviewPicture(const QString &bitmapPath) override;
-    void setPreviewWordFile(const QString &path) override;
-    void showPreview() override;
-    void hideMainWindow() override;
+    // While the window works, nothing in it may act or change a field: it
+    // takes no input, and shows the busy pointer when asked.
+    void setBusyPointer(bool busy);
+    void setInputBlocked(bool blocked);
+    // Tells what the letter engine met, in the order it met it.
+    void tellLetterReports(const LetterEngine &letter);
+    // The density of the page pictures for the screen the window is on.
+    int pagePixelsPerLogicalInch() const;
 
     Form1Services m_services;
     WindowPointer m_pointer;
@@ -171,6 +172,9 @@ private:
     std::function<void()> m_endProgram;
     QString m_programFolder;
     InputBlock m_inputBlock;
+    std::unique_ptr<JobProgress> m_letterProgress;
+    LetterEngine *m_letter = nullptr;
+    LetterTimings m_lastLetterTimings;
     ClearUndo m_clearUndo;
     // Set while a command sets the fields as a whole (clear and its undo),
     // whose own changes do not end the undo offer.

@@ -44,23 +44,10 @@ void InputBlock::setBlocked(bool blocked)
     if (blocked == m_blocked)
         return;
     m_blocked = blocked;
-    if (blocked) {
+    if (blocked)
         qApp->installEventFilter(this);
-        const auto children = m_window->findChildren<QWidget *>();
-        for (QWidget *child : children) {
-            if (child->testAttribute(Qt::WA_SetCursor)) {
-                m_ownPointers.emplace_back(child, child->cursor());
-                child->setCursor(Qt::WaitCursor);
-            }
-        }
-    } else {
+    else
         qApp->removeEventFilter(this);
-        for (const auto &[child, pointer] : m_ownPointers) {
-            if (child)
-                child->setCursor(pointer);
-        }
-        m_ownPointers.clear();
-    }
 }
 
 bool InputBlock::eventFilter(QObject *watched, QEvent *event)

@@ -10,9 +10,29 @@
 
 WindowPointer::WindowPointer(QWidget *window) : m_window(window) { }
 
+void WindowPointer::overrideOwnPointers(bool busy)
+{
+    if (busy && m_ownPointers.empty()) {
+        const auto children = m_window->findChildren<QWidget *>();
+        for (QWidget *child : children) {
+            if (child->testAttribute(Qt::WA_SetCursor)) {
+                m_ownPointers.emplace_back(child, child->cursor());
+                child->setCursor(Qt::WaitCursor);
+            }
+        }
+    } else if (!busy) {
+        for (const auto &[child, pointer] : m_ownPointers) {
+            if (child)
+                child->setCursor(pointer);
+        }
+        m_ownPointers.clear();
+    }
+}
+
 void WindowPointer::setCode(Code code)
 {
     m_code = code;
+    overrideOwnPointers(code == Busy);
     switch (code) {
     case Busy:
         m_window->setCursor(Qt::WaitCursor);

@@ -1,15 +1,19 @@
 #pragma once
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include <QCursor>
+#include <QPointer>
 #include <QString>
 
 class QWidget;
 
 // The mouse pointer of a window, by the codes both windows share: 0 the
 // default arrow, 11 the busy hourglass, 99 the window's mouse icon (the
-// hand cursor, or the arrow when the window has none).
+// hand cursor, or the arrow when the window has none). The hourglass shows
+// over the whole window, its text fields included.
 class WindowPointer
 {
 public:
@@ -29,9 +33,13 @@ public:
     void overBackground();
 
 private:
+    void overrideOwnPointers(bool busy);
+
     QWidget *m_window;
     Code m_code = Default;
     std::optional<QCursor> m_mouseIcon;
+    // Widgets with a pointer of their own, and that pointer, while busy.
+    std::vector<std::pair<QPointer<QWidget>, QCursor>> m_ownPointers;
 };
 
 // Loads a Windows cursor file (".cur") with the hot spot that it declares.

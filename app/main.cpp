@@ -64,9 +64,8 @@ int main(int argc, char *argv[])
     // the others, which come up while the main window shows, so the start
     // is no slower than without them.
     automation.startSpares(1);
-    ProgramClipboard clipboard;
 
-    Form1 form1({messenger, store, automation, clipboard});
+    Form1 form1({messenger, store, automation});
     if (form1.Form_Load() == Form1::LoadResult::EndProgram)
         return 1;
     form1.show();

@@ -24,6 +24,9 @@ public:
     long peakOfficeKb = 0;
     long lastOfficeKb = 0;
 
+    void holdRefills() override { m_real.holdRefills(); }
+    void releaseRefills() override { m_real.releaseRefills(); }
+
     std::shared_ptr<word::Application> createApplication() override
     {
         QElapsedTimer timer;
@@ -67,7 +70,7 @@ private:
 struct SampleLetterWindow
 {
     SampleLetterWindow(int spares, int sparesNow, const QByteArray &warmUpDocument)
-        : automation(spares), measuring(automation), form({messenger, store, measuring, clipboard})
+        : automation(spares), measuring(automation), form({messenger, store, measuring})
     {
         if (!warmUpDocument.isEmpty())
             automation.warmSparesWith(warmUpDocument);
@@ -81,6 +84,5 @@ struct SampleLetterWindow
     SettingsStore store;
     LibreOfficeAutomation automation;
     MeasuringAutomation measuring;
-    ProgramClipboard clipboard;
     Form1 form;
 };

@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "BenchSupport.h"
+#include "LetterBenchSupport.h"
 #include "CommonDialog.h"
 #include "Form1.h"
 #include "Form2.h"
@@ -21,6 +22,7 @@
 #include "LetterFormat.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
+#include "ScratchFiles.h"
 
 namespace {
 constexpr int Runs = 5;
@@ -78,14 +80,10 @@ int main(int argc, char *argv[])
     QTemporaryDir &work = bench.work;
 
     // The sample letter in the preview, as a user gets it.
-    PrintingMessenger messenger;
-    SettingsStore store;
-    LibreOfficeAutomation automation(LibreOfficeAutomation::ProgramSpares);
-    automation.startSpares();
-    ProgramClipboard clipboard;
-    Form1 form({messenger, store, automation, clipboard});
-    form.Form_Load();
-    form.PushButton4_Click();
+    SampleLetterWindow window(LibreOfficeAutomation::ProgramSpares, LibreOfficeAutomation::ProgramSpares,
+                              templateBytes());
+    LibreOfficeAutomation &automation = window.automation;
+    Form1 &form = window.form;
     form.PushButton6_Click();
     Form2 &preview = form.form2();
     auto naming = std::make_unique<NamingDialog>();

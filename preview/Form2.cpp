@@ -17,6 +17,7 @@
 #include "CommonDialog.h"
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
+#include "Failure.h"
 #include "Messenger.h"
 #include "JobProgress.h"
 #include "LetterOutput.h"
@@ -107,6 +108,8 @@ void Form2::createMenus()
     file->addActions({backAction, quitAction});
     QMenu *view = menuBar->addMenu(tr("&View"));
     view->addActions({zoomInAction, zoomOutAction});
+    view->addSeparator();
+    view->addActions({nextPageAction, previousPageAction});
     menuBar->setGeometry(0, 0, twipsToPixels(ClientWidth, this), menuBar->sizeHint().height());
     menuBar->setAccessibleName(tr("Menu Bar"));
     menuBar->setAccessibleDescription(tr("Save, export or print the letter, go back, quit, and zoom"));
@@ -207,7 +210,7 @@ void Form2::describeControls()
     Picture2->setAccessibleName(tr("Page View"));
     Picture2->setAccessibleDescription(tr("Shows the letter's page at the chosen zoom"));
     Picture1->setAccessibleName(tr("Letter Page"));
-    Picture1->setAccessibleDescription(tr("The filled letter's first page; drag it to move it in the view"));
+    Picture1->setAccessibleDescription(tr("A page of the filled letter; drag it to move it in the view"));
     HScroll1->setAccessibleName(tr("Horizontal Scroll"));
     HScroll1->setAccessibleDescription(tr("Moves the page left and right"));
     VScroll1->setAccessibleName(tr("Vertical Scroll"));
@@ -229,7 +232,7 @@ void Form2::Form_Load()
     ErrorTrap trap(m_messenger, location(ReportLocation::Form2_Form_Load));
     trap.step(100, [&] { mFirstActivate = true; });
     trap.step(102, [&] { ApplyButtonFaceColors(this); });
-    trap.step(104, [&] { setWindowTitle(tr("%1 — Preview").arg(QString::fromLatin1(ProductName))); });
+    trap.step(104, [&] { showCaption(); });
     trap.step(106, [&] { setWindowIcon(applicationIcon()); });
     const QString cursorPath = m_programFolder + QStringLiteral("/HAND-M.CUR");
     if (trap.test(108, [&] { return FileExists(cursorPath); }))
@@ -244,6 +247,36 @@ void Form2::setPicture(const QImage &picture)
     m_viewport.assignPicture(Viewport::nearest(twips.width()), Viewport::nearest(twips.height()));
     // A new letter is set up afresh at the next activation.
     mFirstActivate = true;
+}
+
+void Form2::setPages(std::vector<word::PagePicture> pages)
+{
+    if (pages.empty())
+        throw Failure(tr("The letter has no page to show"));
+    m_pages = std::move(pages);
+    m_pageNumber = 0;
+    showPage(1);
+}
+
+void Form2::showPage(int number)
+{
+    if (number < 1 || number > pageCount() || number == m_pageNumber)
+        return;
+    m_pageNumber = number;
+    setPicture(m_pages[size_t(number - 1)].picture);
+    showCaption();
+    nextPageAction->setEnabled(number < pageCount());
+    previousPageAction->setEnabled(number > 1);
+    // Another page of the letter on show is set up at once.
+    if (isVisible())
+        Form_Activate();
+}
+
+void Form2::showCaption()
+{
+    const QString title = tr("%1 — Preview").arg(QString::fromLatin1(ProductName));
+    setWindowTitle(pageCount() > 1 ? tr("%1 (page %2 of %3)").arg(title).arg(m_pageNumber).arg(pageCount())
+                                   : title);
 }
 
 void Form2::showPreview()
@@ -357,6 +390,15 @@ void Form2::createActions()
     zoomOutAction->setShortcuts(QKeySequence::ZoomOut);
     connect(zoomOutAction, &QAction::triggered, this, &Form2::PushButton2_Click);
     addActions({zoomInAction, zoomOutAction});
+    nextPageAction = new QAction(tr("&Next Page"), this);
+    nextPageAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    nextPageAction->setEnabled(false);
+    connect(nextPageAction, &QAction::triggered, this, [this] { showPage(m_pageNumber + 1); });
+    previousPageAction = new QAction(tr("&Previous Page"), this);
+    previousPageAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    previousPageAction->setEnabled(false);
+    connect(previousPageAction, &QAction::triggered, this, [this] { showPage(m_pageNumber - 1); });
+    addActions({nextPageAction, previousPageAction});
 
     // Scroll keys work wherever the focus is in this window: a focused push
     // button would otherwise take the arrows to move the focus.

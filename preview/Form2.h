@@ -2,12 +2,14 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <QImage>
 #include <QWidget>
 
 #include "LetterFormat.h"
 #include "Viewport.h"
+#include "WordAutomation.h"
 #include "WindowPointer.h"
 
 class CommonDialog;
@@ -46,6 +48,13 @@ public:
     // Hands over a new page picture. The viewer is set up again for it at
     // the next activation, so an earlier letter never comes back on zoom.
     void setPicture(const QImage &picture);
+    // Hands over a new letter's pages (at least one) and shows its first.
+    void setPages(std::vector<word::PagePicture> pages);
+    // Shows another page (from 1), set up as a new picture; a page the
+    // letter does not have is refused.
+    void showPage(int number);
+    int pageNumber() const { return m_pageNumber; }
+    int pageCount() const { return int(m_pages.size()); }
     // Shows the window and brings it to the front.
     void showPreview();
 
@@ -104,6 +113,10 @@ public:
     // commands of the zoom buttons, for menus and the keyboard.
     QAction *zoomInAction = nullptr;
     QAction *zoomOutAction = nullptr;
+    // "Next Page" (Ctrl+Page Down) and "Previous Page" (Ctrl+Page Up),
+    // enabled where there is such a page.
+    QAction *nextPageAction = nullptr;
+    QAction *previousPageAction = nullptr;
 
 protected:
     bool event(QEvent *event) override;
@@ -125,6 +138,8 @@ private:
     int clientTop() const;
     // Mirrors the viewer's state into the surface and the bars.
     void syncFromViewport();
+    // The caption, with the page shown when the letter has more than one.
+    void showCaption();
     QPointF toTwips(QPointF innerPixels) const;
 
     // Viewport::SurfacePainter
@@ -144,6 +159,8 @@ private:
     QWidget *m_clip = nullptr;
     QString m_programFolder;
     bool mFirstActivate = true;
+    std::vector<word::PagePicture> m_pages;
+    int m_pageNumber = 0;
     bool m_syncing = false;
     int m_zoomWheelDelta = 0; // Ctrl+wheel turned but not yet a whole notch
 };

@@ -4,7 +4,7 @@
 #include <QProgressDialog>
 #include <QTimer>
 
-#include "OfficeJob.h"
+#include "BackgroundJob.h"
 #include "WindowPointer.h"
 
 void JobProgress::setDelays(int busyPointerMs, int progressDialogMs)
@@ -13,7 +13,7 @@ void JobProgress::setDelays(int busyPointerMs, int progressDialogMs)
     m_dialogDelayMs = progressDialogMs;
 }
 
-JobProgress::Outcome JobProgress::run(OfficeJob &job, const QString &label)
+JobProgress::Outcome JobProgress::run(BackgroundJob &job, const QString &label)
 {
     m_running = true;
     const WindowPointer::Code pointerBefore = m_pointer.code();
@@ -43,7 +43,7 @@ JobProgress::Outcome JobProgress::run(OfficeJob &job, const QString &label)
         cancelled = true;
         loop.quit();
     });
-    QObject::connect(&job, &OfficeJob::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&job, &BackgroundJob::finished, &loop, &QEventLoop::quit);
     QTimer busy, showDialog;
     busy.setSingleShot(true);
     showDialog.setSingleShot(true);

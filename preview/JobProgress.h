@@ -2,11 +2,11 @@
 
 #include <QString>
 
-class OfficeJob;
+class BackgroundJob;
 class QWidget;
 class WindowPointer;
 
-// Runs an office job while its window stays responsive: past half a second
+// Runs an office job while its window stays painted: past half a second
 // the window shows the busy pointer, past two seconds a progress dialog
 // with Cancel. Cancel (or the program ending meanwhile) ends the job's
 // office instance and leaves no partial file.
@@ -21,7 +21,7 @@ public:
     enum class Outcome { Completed, Cancelled };
     // Starts the job and waits for it; the label says what it does.
     // Throws Failure when the job cannot start or fails.
-    Outcome run(OfficeJob &job, const QString &label);
+    Outcome run(BackgroundJob &job, const QString &label);
 
     bool isRunning() const { return m_running; }
     // For tests: when the pointer and the dialog appear.

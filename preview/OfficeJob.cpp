@@ -49,17 +49,17 @@ std::unique_ptr<OfficeJob> OfficeJob::printLetter(word::Automation &automation, 
 
 OfficeJob::~OfficeJob()
 {
-    if (m_worker.joinable() || m_application)
-        cancel();
+    cancelIfRunning();
+    if (m_application)
+        cancelled();
 }
 
-void OfficeJob::start()
+void OfficeJob::prepare()
 {
     m_application = m_automation.createApplication();
-    m_worker = std::thread([this] { run(); });
 }
 
-void OfficeJob::run()
+void OfficeJob::work()
 {
     try {
         std::shared_ptr<word::Document> document = m_application->documents().open(m_letter, {.readOnly = true});
@@ -68,21 +68,16 @@ void OfficeJob::run()
     } catch (const std::exception &e) {
         m_failure = QString::fromUtf8(e.what());
     }
-    m_workDone = true;
-    QMetaObject::invokeMethod(this, &OfficeJob::finished, Qt::QueuedConnection);
 }
 
-void OfficeJob::waitForWorker()
+void OfficeJob::abort()
 {
-    if (m_worker.joinable())
-        m_worker.join();
-}
-
-void OfficeJob::cancel()
-{
-    if (m_application && !m_workDone)
+    if (m_application)
         m_application->kill(); // the worker's call fails at once
-    waitForWorker();
+}
+
+void OfficeJob::cancelled()
+{
     m_application.reset();
     if (m_output)
         m_output->discard();
@@ -113,9 +108,8 @@ void OfficeJob::endInstanceSoon()
     });
 }
 
-void OfficeJob::complete()
+void OfficeJob::finish()
 {
-    waitForWorker();
     if (!m_failure.isEmpty()) {
         endInstance();
         if (m_output)

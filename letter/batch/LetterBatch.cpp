@@ -18,7 +18,8 @@
 
 #include "ErrorTrap.h"
 #include "Failure.h"
-#include "GenerateLetter.h"
+#include "LetterEngine.h"
+#include "LetterFill.h"
 #include "LetterList.h"
 #include "LetterNames.h"
 #include "LetterTemplate.h"
@@ -319,12 +320,10 @@ Outcome Batch::makeLetter(word::Document &letter, const Job &job)
     });
     std::vector<std::pair<QString, word::LetterFormat>> scratch;
     trap.step(StepStartRecord, [&] { letter.startUndoRecord(QStringLiteral("Letter")); });
+    // The same fill as the window's letter.
     trap.step(StepReplace, [&] {
-        // Field by field in the window's order, all of a field's places at once.
-        std::vector<std::pair<QString, QString>> replacements;
-        for (const LetterField &field : LetterFields)
-            replacements.emplace_back(QString::fromLatin1(field.placeholder), row.texts[size_t(field.index)]);
-        letter.replaceEverywhere(replacements);
+        fillLetter(letter, row.texts);
+        letter.setBuiltInProperties(letterProperties(row.texts, QDateTime::currentDateTime()));
     });
     for (word::LetterFormat format : formats) {
         trap.step(StepWriteFormat, [&] {

@@ -238,12 +238,19 @@ QString LibreOfficeAutomation::officeVersion()
     return words.size() >= 2 ? words[0] + u' ' + words[1] : QString();
 }
 
+void LibreOfficeAutomation::releaseRefills()
+{
+    m_refillsHeld = false;
+    if (m_spares && m_refill == Refill::OnTake)
+        m_spares->replenish();
+}
+
 std::shared_ptr<word::Application> LibreOfficeAutomation::createApplication()
 {
     auto instance = std::make_shared<Instance>();
     if (m_spares) {
         instance->office = m_spares->take(ConnectTimeoutMs);
-        if (m_refill == Refill::OnTake)
+        if (m_refill == Refill::OnTake && !m_refillsHeld)
             m_spares->replenish(); // the replacement starts at once
     }
     if (!instance->office)

@@ -51,12 +51,15 @@ public:
     static constexpr int QuitTimeoutMs = 10000;
 
     std::shared_ptr<word::Application> createApplication() override;
+    void holdRefills() override { m_refillsHeld = true; }
+    void releaseRefills() override;
     // Asks the installed office program for its version.
     QString officeVersion() override;
 
 private:
     std::unique_ptr<OfficeSpares> m_spares;
     Refill m_refill;
+    bool m_refillsHeld = false;
     std::shared_ptr<OfficeReaper> m_reaper;
     qint64 m_lastProcessId = 0;
 };

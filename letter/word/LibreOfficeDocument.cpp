@@ -109,25 +109,13 @@ class RangeImpl : public word::Range
 {
 public:
     RangeImpl(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model, StoryTexts story)
-        : m_instance(instance), m_model(model), m_isMainText(story.isMainText),
-          m_find(std::move(instance), std::move(model), std::move(story))
+        : m_find(std::move(instance), std::move(model), std::move(story))
     {
     }
 
     word::Find &find() override { return m_find; }
 
-    void copyAsPicture() override
-    {
-        m_instance->ensureAlive(QObject::tr("CopyAsPicture"));
-        if (!m_isMainText)
-            throw Failure(QObject::tr("CopyAsPicture is available for the main text only"));
-        copyPageAsPicture(*m_instance, m_model);
-    }
-
 private:
-    std::shared_ptr<Instance> m_instance;
-    Reference<lang::XComponent> m_model;
-    bool m_isMainText;
     FindImpl m_find;
 };
 
@@ -311,10 +299,10 @@ public:
             props->setModificationDate(unoDateTime(wanted.modified));
         });
     }
-    void replaceEverywhere(const std::vector<std::pair<QString, QString>> &replacements) override
+    int replaceEverywhere(const std::vector<std::pair<QString, QString>> &replacements) override
     {
         ensureOpen(QObject::tr("Replace"));
-        libreoffice::replaceEverywhere(*m_instance, m_model, replacements);
+        return libreoffice::replaceEverywhere(*m_instance, m_model, replacements);
     }
 
     void startUndoRecord(const QString &name) override
@@ -345,9 +333,21 @@ public:
         ensureOpen(QObject::tr("Range"));
         return officeCall(*m_instance->office, QObject::tr("Range"), [&] {
             Reference<text::XTextDocument> document(m_model, UNO_QUERY_THROW);
-            StoryTexts main{{document->getText()}, true, false};
+            StoryTexts main{{document->getText()}, false};
             return std::make_shared<RangeImpl>(m_instance, m_model, std::move(main));
         });
+    }
+
+    int pageCount() override
+    {
+        ensureOpen(QObject::tr("PageCount"));
+        return libreoffice::pageCount(*m_instance, m_model);
+    }
+
+    word::PagePicture renderPage(int number, int pixelsPerLogicalInch) override
+    {
+        ensureOpen(QObject::tr("RenderPage"));
+        return libreoffice::renderPage(*m_instance, m_model, number, pixelsPerLogicalInch);
     }
 
     bool isClosed() const override { return m_closed; }
@@ -356,13 +356,13 @@ private:
     std::vector<StoryTexts> lookUpStories()
     {
         std::vector<StoryTexts> stories;
-        auto addStory = [&](std::vector<Reference<text::XText>> texts, bool isMain = false) {
+        auto addStory = [&](std::vector<Reference<text::XText>> texts) {
             std::erase_if(texts, [](const auto &t) { return !t.is(); });
             if (!texts.empty())
-                stories.push_back({std::move(texts), isMain, false});
+                stories.push_back({std::move(texts), false});
         };
         Reference<text::XTextDocument> document(m_model, UNO_QUERY_THROW);
-        addStory({document->getText()}, true);
+        addStory({document->getText()});
         addHeaderFooterStories(addStory, "Header");
         addHeaderFooterStories(addStory, "Footer");
         addNoteStory(addStory, Reference<text::XFootnotesSupplier>(m_model, UNO_QUERY));

@@ -22,7 +22,6 @@ namespace libreoffice {
 struct StoryTexts
 {
     std::vector<Reference<text::XText>> texts;
-    bool isMainText = false;
     bool isDrawingShape = false;
 };
 
@@ -114,17 +113,18 @@ int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
 
 // Every placeholder's replacement in one pass over the document (see
 // word::Document::replaceEverywhere).
-void replaceEverywhere(Instance &instance, const Reference<lang::XComponent> &model,
-                       const std::vector<std::pair<QString, QString>> &replacements);
+int replaceEverywhere(Instance &instance, const Reference<lang::XComponent> &model,
+                      const std::vector<std::pair<QString, QString>> &replacements);
 
 // Takes back the replacements in drawing shapes since the undo record
 // started, last first.
 void undoShapeTextEdits(Instance &instance);
 
-// Renders the first page and puts the picture of its text area on the
-// program's own clipboard (see PageSnapshotSize.h for its size and
-// resolution).
-void copyPageAsPicture(Instance &instance, const Reference<lang::XComponent> &model);
+// The document's page count, and one page's picture and text (see
+// word::Document::renderPage).
+int pageCount(Instance &instance, const Reference<lang::XComponent> &model);
+word::PagePicture renderPage(Instance &instance, const Reference<lang::XComponent> &model, int number,
+                             int pixelsPerLogicalInch);
 
 // A document of the backend, which also knows whether it has been closed.
 class BackendDocument : public word::Document

@@ -138,10 +138,11 @@ SearchTools &toolsFor(Instance &instance, const Reference<lang::XComponent> &mod
 }
 } // namespace
 
-void replaceEverywhere(Instance &instance, const Reference<lang::XComponent> &model,
-                       const std::vector<std::pair<QString, QString>> &replacements)
+int replaceEverywhere(Instance &instance, const Reference<lang::XComponent> &model,
+                      const std::vector<std::pair<QString, QString>> &replacements)
 {
     instance.ensureAlive(QObject::tr("Replace"));
+    int replaced = 0;
     officeCall(*instance.office, QObject::tr("Replace"), [&] {
         SearchTools &tools = toolsFor(instance, model, {});
         Reference<util::XReplaceable> replaceable(model, UNO_QUERY_THROW);
@@ -170,15 +171,17 @@ void replaceEverywhere(Instance &instance, const Reference<lang::XComponent> &mo
                 continue;
             tools.replaceDescriptor->setSearchString(toOUString(text));
             tools.replaceDescriptor->setReplaceString(toOUString(replacement));
-            replaceable->replaceAll(Reference<util::XSearchDescriptor>(tools.replaceDescriptor, UNO_QUERY_THROW));
+            replaced += replaceable->replaceAll(
+                    Reference<util::XSearchDescriptor>(tools.replaceDescriptor, UNO_QUERY_THROW));
             word::FindSettings settings;
             settings.text = text;
             settings.replacementText = replacement;
             for (const auto &shapeText : *tools.drawingShapeTexts)
-                replaceInShapeText(shapeText, settings, true, &instance.shapeTextEdits);
+                replaced += replaceInShapeText(shapeText, settings, true, &instance.shapeTextEdits);
         }
     });
     instance.search.clear();
+    return replaced;
 }
 
 void undoShapeTextEdits(Instance &instance)

@@ -1,21 +1,28 @@
 #include "PageSnapshotSize.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
-double pixelsPerUnit(const PageGeometry &page)
+double pixelsPerUnit(const PageGeometry &page, int pixelsPerLogicalInch)
 {
-    return page.textHeight() > 0 ? double(SnapshotPixelHeight) / page.textHeight() : 0.0;
+    return page.textHeight() > 0 ? double(snapshotPixelHeight(pixelsPerLogicalInch)) / page.textHeight() : 0.0;
 }
 } // namespace
 
-QSize pageExportPixels(const PageGeometry &page)
+int previewPixelsPerLogicalInch(double devicePixelRatio)
 {
-    const double scale = pixelsPerUnit(page);
+    const double needed = std::ceil(LargestDrawingZoom * ScreenDotsPerInch * std::max(1.0, devicePixelRatio));
+    return std::max(MinimumPixelsPerLogicalInch, int(needed));
+}
+
+QSize pageExportPixels(const PageGeometry &page, int pixelsPerLogicalInch)
+{
+    const double scale = pixelsPerUnit(page, pixelsPerLogicalInch);
     return QSize(int(std::lround(page.width * scale)), int(std::lround(page.height * scale)));
 }
 
-QImage textAreaPicture(const QImage &renderedPage, const PageGeometry &page)
+QImage textAreaPicture(const QImage &renderedPage, const PageGeometry &page, int pixelsPerLogicalInch)
 {
     // Scale by what the office really rendered, which may differ from the
     // size asked for by a pixel.
@@ -26,7 +33,7 @@ QImage textAreaPicture(const QImage &renderedPage, const PageGeometry &page)
     QImage picture = renderedPage.copy(textArea.intersected(renderedPage.rect()))
                              .convertToFormat(QImage::Format_RGB32);
     constexpr double MetresPerInch = 0.0254;
-    const int dotsPerMetre = int(std::lround(SnapshotPixelsPerLogicalInch / MetresPerInch));
+    const int dotsPerMetre = int(std::lround(pixelsPerLogicalInch / MetresPerInch));
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     return picture;

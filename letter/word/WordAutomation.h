@@ -17,6 +17,7 @@
 #include <vector>
 
 #include <QDateTime>
+#include <QImage>
 #include <QString>
 
 #include "Failure.h"
@@ -143,9 +144,16 @@ class Range
 public:
     virtual ~Range() = default;
     virtual Find &find() = 0;
-    // Puts a picture of the range on the program's own clipboard (never the
-    // system clipboard).
-    virtual void copyAsPicture() = 0;
+};
+
+// One page of a document as the preview shows it: a picture of the page's
+// text area (headers and footers are not part of it), whose logical size
+// is fixed (see PageSnapshotSize.h) and whose pixels are as dense as asked,
+// and the text of the main text on that page, in reading order.
+struct PagePicture
+{
+    QImage picture;
+    QString text;
 };
 
 class TextFrame
@@ -190,7 +198,8 @@ public:
     // time (text an earlier replacement inserted is searched by the later
     // ones, as there). A handful of calls into the office per letter, for
     // the batch, where the steps would take hundreds.
-    virtual void replaceEverywhere(const std::vector<std::pair<QString, QString>> &replacements) = 0;
+    // Answers how many places were replaced in all.
+    virtual int replaceEverywhere(const std::vector<std::pair<QString, QString>> &replacements) = 0;
     // Every change from startUndoRecord until endUndoRecord becomes one
     // step of the document's undo list, as Word's custom undo record; undo
     // takes the last step back whole. A template loaded once thus serves
@@ -200,6 +209,11 @@ public:
     virtual void undo() = 0;
     // The whole main text.
     virtual std::shared_ptr<Range> range() = 0;
+    // How many pages the document's layout has now.
+    virtual int pageCount() = 0;
+    // Renders page `number` (from 1) of the document as it is now, with
+    // `pixelsPerLogicalInch` picture pixels per logical inch.
+    virtual PagePicture renderPage(int number, int pixelsPerLogicalInch) = 0;
 };
 
 struct OpenOptions
@@ -241,6 +255,11 @@ public:
     // A new, invisible instance of its own. Throws Failure when none can be
     // created.
     virtual std::shared_ptr<Application> createApplication() = 0;
+    // While held, an instance handed out from the offices kept ready is
+    // replaced only when the hold ends: a letter being made should not
+    // share the processor with offices starting.
+    virtual void holdRefills() { }
+    virtual void releaseRefills() { }
     // The name and version of the office in use ("LibreOffice 7.4.7.2"), as
     // its installation tells it; empty when it cannot be told.
     virtual QString officeVersion() { return {}; }

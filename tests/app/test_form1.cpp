@@ -10,6 +10,9 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QToolTip>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 #include "AccessibleNames.h"
@@ -20,6 +23,7 @@
 #include "FileChooser.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "JobProgress.h"
 #include "IsInstalled.h"
 #include "LetterFields.h"
 #include "LetterTemplate.h"
@@ -104,12 +108,11 @@ private:
     RecordingMessenger m_messenger;
     SettingsStore m_store;
     OfficeWithAMoment m_office;
-    ProgramClipboard m_clipboard;
     ScriptedFileChooser m_files;
 
     std::unique_ptr<Form1> makeForm(FieldStore *store = nullptr)
     {
-        auto form = std::make_unique<Form1>(Form1Services{m_messenger, store ? *store : m_store, m_office, m_clipboard});
+        auto form = std::make_unique<Form1>(Form1Services{m_messenger, store ? *store : m_store, m_office});
         form->setProgramFolder(m_programFolder->path());
         form->setFileChooser(&m_files);
         return form;
@@ -709,10 +712,14 @@ private slots:
         if (letterPossible)
             scriptALetter();
         form->Text1[7]->setFocus(Qt::TabFocusReason);
+        // The office takes its time with the letter, long enough for the
+        // busy pointer; the window keeps painting meanwhile.
+        m_office.holds = {letterPossible ? QStringLiteral("Document.RenderPage") : QStringLiteral("Documents.Open")};
+        form->letterProgress().setDelays(0, 60000);
 
         bool sawBusy = false;
-        m_office.whileStarting = [&] {
-            sawBusy = form->isInputBlocked();
+        QTimer::singleShot(50, form.get(), [&] {
+            sawBusy = form->isInputBlocked() && form->letterInProgress() && form->letterInProgress()->isRunning();
             QCOMPARE(form->pointer().code(), WindowPointer::Busy);
             QCOMPARE(form->Text1[7]->cursor().shape(), Qt::WaitCursor);
             QTest::mouseClick(form->PushButton3, Qt::LeftButton);              // "Clear/Reset Data"
@@ -722,7 +729,11 @@ private slots:
             form->PushButton4->setFocus(Qt::TabFocusReason);
             QTest::keyClick(form->PushButton4, Qt::Key_Return);                // "Load Sample/Example Data"
             QTest::keyClick(form->PushButton4, Qt::Key_Space);
-        };
+            QTest::mouseClick(form->PushButton6, Qt::LeftButton);              // a second letter
+            m_office.release();
+        });
+        if (!letterPossible)
+            m_office.failAt(QStringLiteral("Documents.Open"));
         form->PushButton6_Click();
 
         QVERIFY(sawBusy);
@@ -732,16 +743,49 @@ private slots:
         QVERIFY(!form->undoClearAction->isEnabled());
         QCOMPARE(m_messenger.messages.size(), size_t(letterPossible ? 0 : 1));
         QCOMPARE(form->hasForm2() && form->form2().isVisible(), letterPossible);
+        QCOMPARE(m_office.created, 2); // the start-up check's and this letter's
 
-        // Everything is back once the road is over.
+        // Everything is back once the road is over, and nothing comes late.
+        QTest::qWait(50);
         QVERIFY(!form->isInputBlocked());
-        QCOMPARE(form->pointer().code(), WindowPointer::Default);
+        QVERIFY(form->pointer().code() != WindowPointer::Busy);
         QCOMPARE(form->Text1[7]->cursor().shape(), Qt::IBeamCursor);
+        QCOMPARE(form->Text1[7]->text(), QStringLiteral("Mira Stone"));
+        if (letterPossible)
+            form->form2().PushButton8_Click();
         QTest::keyClicks(form->Text1[0], QStringLiteral("!"));
         QCOMPARE(m_store.read(0), form->Text1[0]->text());
         QVERIFY(form->Text1[0]->text().endsWith(QLatin1Char('!')));
         QTest::keyClick(form->PushButton4, Qt::Key_Return);
         QCOMPARE(form->Text1[7]->text(), QStringLiteral("Vore Vurud"));
+    }
+
+    void cancelEndsTheLetterAndReturnsToTheFields()
+    {
+        auto form = shownForm();
+        form->PushButton4_Click();
+        scriptALetter();
+        m_office.holds = {QStringLiteral("Document.RenderPage")};
+        form->letterProgress().setDelays(0, 0);
+        bool offered = false;
+        QTimer::singleShot(100, form.get(), [&] {
+            // The progress window offers Cancel; the user takes it.
+            auto *dialog = form->findChild<QProgressDialog *>();
+            auto *cancel = dialog ? dialog->findChild<QPushButton *>() : nullptr;
+            offered = dialog && dialog->isVisible() && cancel;
+            if (offered)
+                cancel->click();
+            else
+                m_office.release();
+        });
+        form->PushButton6_Click();
+        QVERIFY(offered);
+        QVERIFY(m_office.kills > 0);
+        QVERIFY(!form->hasForm2() || !form->form2().isVisible());
+        QVERIFY(form->isVisible());
+        QVERIFY(!form->isBusy());
+        QVERIFY(m_messenger.messages.empty());
+        QVERIFY(QDir(ScratchFiles::folder()).entryList(QDir::Files).isEmpty());
     }
 
     void backFromThePreviewPutsTheFocusInTheFirstField()

@@ -10,7 +10,9 @@
 #include <QtTest>
 
 #include "DocumentReader.h"
-#include "GenerateLetter.h"
+#include "LetterEngine.h"
+#include "LetterRun.h"
+#include "LibreOfficeAutomation.h"
 
 namespace {
 constexpr int BatchTimeoutMs = 300000;
@@ -166,6 +168,26 @@ private slots:
         QCOMPARE(m_mixed.errors.count(QStringLiteral("Shoe Size")), 1);
         QVERIFY2(m_mixed.errors.contains(QStringLiteral("4 rows: 3 written, 0 skipped, 1 failed")),
                  qPrintable(m_mixed.errors));
+    }
+
+    void theWindowMakesTheSameLetterFromTheSameValues()
+    {
+        // The first row of the list, typed into the window instead.
+        LetterRequest request;
+        const std::pair<int, const char *> values[] = {
+            {0, "Dorian Vell"}, {6, "1234 East Main Street"}, {1, "Boise"}, {8, "ID"}, {9, "91002"},
+            {7, "Smith, Jane"}, {11, "Acme, Inc."}, {10, "Director"}, {4, "1 First St"},
+            {5, "Springfield"}, {3, "IL"}, {2, "62701"}};
+        for (const auto &[field, text] : values)
+            request.fields[size_t(field)] = QString::fromUtf8(text);
+        request.date = letterDate();
+        qputenv("temp", QFile::encodeName(path(QStringLiteral("scratch"))));
+        LibreOfficeAutomation office;
+        const DocumentReader::Document window = makeAndRead(office, request, *m_reader);
+        const DocumentReader::Document batch = m_reader->read(path(QStringLiteral("mixed/Acme, Inc. - Smith, Jane.doc")));
+        QCOMPARE(window.everyText(), batch.everyText());
+        QCOMPARE(window.title, batch.title);
+        QCOMPARE(window.author, batch.author);
     }
 
     void eachLetterHoldsItsRow_data()

@@ -1,24 +1,21 @@
 #include <csignal>
 #include <sys/stat.h>
 
-#include <QBuffer>
-#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "ErrorReport.h"
 #include "Failure.h"
-#include "GenerateLetter.h"
+#include "LetterEngine.h"
 #include "LetterFields.h"
+#include "LetterRun.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "DocumentReader.h"
-#include "PageSnapshot.h"
-#include "RecordingHost.h"
-#include "RecordingMessenger.h"
 #include "ScratchFiles.h"
 #include "ScriptedAutomation.h"
 #include "SmallDisk.h"
@@ -47,18 +44,6 @@ private:
     LibreOfficeAutomation &m_real;
 };
 
-// A clipboard that never answers.
-class DeadClipboard : public ClipboardSource
-{
-public:
-    int reads = 0;
-    std::optional<QImage> readPicture(int) override
-    {
-        ++reads;
-        throw Failure(QStringLiteral("held open by another program"));
-    }
-};
-
 QStringList scratchFiles(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files);
@@ -72,16 +57,17 @@ class TestGeneration : public QObject
 
     std::unique_ptr<QTemporaryDir> m_temp;
     LibreOfficeAutomation m_office;
-    ProgramClipboard m_clipboard;
     std::unique_ptr<DocumentReader> m_reader;
 
     // This run's scratch folder inside the test's temporary folder.
     QString temp() const { return ScratchFiles::folder(); }
 
-    // Generates with the real office and reads the letter back.
-    DocumentReader::Document generate(RecordingHost &host, RecordingMessenger &messenger)
+    // A scripted template copy holding these stories, and a page picture.
+    static void scriptTemplate(ScriptedAutomation &office, const QString &mainText)
     {
-        return generateAndRead(host, m_office, messenger, *m_reader);
+        office.files[ScratchFiles::templateCopyPath(ScratchFiles::folder())] = {{{"main", mainText}}, {}};
+        office.picture = QImage(30, 40, QImage::Format_RGB32);
+        office.picture.fill(Qt::red);
     }
 
 private slots:
@@ -97,13 +83,10 @@ private slots:
 
     void theSampleLetterIsFilledEverywhereAndShown()
     {
-        RecordingMessenger messenger;
-        RecordingHost host(m_office, m_clipboard, messenger);
-        host.fillSample();
-        host.fields[DateFieldIndex] = QStringLiteral("an old date");
-        const DocumentReader::Document letter = generate(host, messenger);
+        MadeLetter made;
+        const DocumentReader::Document letter = makeAndRead(m_office, sampleRequest(), *m_reader, &made);
 
-        QCOMPARE(host.fields[DateFieldIndex], letterDate());
+        QVERIFY(made.templateOpened);
         QCOMPARE(letter.paragraphs.at(0).text, QStringLiteral("Dorian Vell"));
         QCOMPARE(letter.paragraphs.at(1).text, QStringLiteral("1234 East Main Street"));
         QCOMPARE(letter.paragraphs.at(2).text, QStringLiteral("Boise, ID  91002"));
@@ -119,22 +102,26 @@ private slots:
         QVERIFY(letter.primaryHeader.contains(QStringLiteral("[Recipient Name]")));
         QCOMPARE(letter.filterName, QStringLiteral("MS Word 97"));
 
-        // The scratch document, and nothing else, is left in the folder.
-        QVERIFY(QRegularExpression(QStringLiteral("^qrenta[1-9]{8}\\.doc$"))
-                        .match(QFileInfo(host.wordFile).fileName()).hasMatch());
-        QCOMPARE(QFileInfo(host.wordFile).absolutePath(), QFileInfo(temp()).absoluteFilePath());
-        QCOMPARE(scratchFiles(temp()), QStringList{QFileInfo(host.wordFile).fileName()});
+        // One page, its picture and its text, from the one office.
+        QCOMPARE(made.pageCount, 1);
+        QCOMPARE(int(made.pages.size()), 1);
+        QVERIFY(made.pages[0].text.startsWith(QStringLiteral("Dorian Vell")));
+        QVERIFY(made.pages[0].text.contains(QStringLiteral("Dear Vore Vurud:")));
+        QCOMPARE(made.pages[0].picture.dotsPerMeterX(), 5669); // 144 pixels a logical inch
+        QVERIFY(QImage(ScratchFiles::snapshotPath(temp())).size() == made.pages[0].picture.size());
 
-        QCOMPARE(host.events, (QStringList{"busy", "snapshot", "arrow", "picture", "show preview", "hide main"}));
-        QVERIFY(!host.previewPicture.isNull());
-        QVERIFY(host.previewPicture.dotsPerMeterX() > 5000); // denser than the screen
+        // The scratch document and its snapshot, and nothing else, are left.
+        QVERIFY(QRegularExpression(QStringLiteral("^qrenta[1-9]{8}\\.doc$"))
+                        .match(QFileInfo(made.document).fileName()).hasMatch());
+        QCOMPARE(QFileInfo(made.document).absolutePath(), QFileInfo(temp()).absoluteFilePath());
+        QCOMPARE(scratchFiles(temp()), (QStringList{QFileInfo(made.document).fileName(), QStringLiteral("temp.bmp")}));
     }
 
     void emptyFieldsLeaveTheirPunctuation()
     {
-        RecordingMessenger messenger;
-        RecordingHost host(m_office, m_clipboard, messenger);
-        const DocumentReader::Document letter = generate(host, messenger);
+        LetterRequest request;
+        request.date = letterDate();
+        const DocumentReader::Document letter = makeAndRead(m_office, request, *m_reader);
         QCOMPARE(letter.paragraphs.at(2).text, QStringLiteral(",   "));
         QCOMPARE(letter.paragraphs.at(8).text, QStringLiteral(",   "));
         QCOMPARE(letter.paragraphs.at(9).text, QStringLiteral("Dear :"));
@@ -142,12 +129,10 @@ private slots:
 
     void aFieldHoldingAPlaceholderIsFilledOnlyByLaterFields()
     {
-        RecordingMessenger messenger;
-        RecordingHost host(m_office, m_clipboard, messenger);
-        host.fillSample();
-        host.fields[0] = QStringLiteral("From [CITY2] with love"); // City2 (field 5) comes later
-        host.fields[6] = QStringLiteral("[yourname] Street");      // YourName (field 0) came before
-        const DocumentReader::Document letter = generate(host, messenger);
+        LetterRequest request = sampleRequest();
+        request.fields[0] = QStringLiteral("From [CITY2] with love"); // City2 (field 5) comes later
+        request.fields[6] = QStringLiteral("[yourname] Street");      // YourName (field 0) came before
+        const DocumentReader::Document letter = makeAndRead(m_office, request, *m_reader);
         QCOMPARE(letter.paragraphs.at(0).text, QStringLiteral("From Hawthorne with love"));
         QCOMPARE(letter.paragraphs.at(1).text, QStringLiteral("[yourname] Street"));
     }
@@ -161,120 +146,60 @@ private slots:
             const QString source = m_temp->filePath(QStringLiteral("source.doc"));
             SaveBytesToFile(templateBytes(), source);
             auto document = office->documents().open(source);
-            document->storyRanges().front()->find().execute(
-                    {.findText = QStringLiteral("Enclosure"), .replaceWith = QStringLiteral("Stale"),
-                     .replace = word::WdReplace::All});
+            document->replaceEverywhere({{QStringLiteral("Enclosure"), QStringLiteral("Stale")}});
             document->saveAs(ScratchFiles::templateCopyPath(temp()));
             document->close();
             office->quit();
             QFile::remove(source);
         }
-        RecordingMessenger messenger;
-        RecordingHost host(m_office, m_clipboard, messenger);
-        const DocumentReader::Document letter = generate(host, messenger);
+        const DocumentReader::Document letter = makeAndRead(m_office, sampleRequest(), *m_reader);
         QCOMPARE(letter.paragraphs.back().text, QStringLiteral("Enclosure"));
         QVERIFY(!FileExists(ScratchFiles::templateCopyPath(temp())));
-        QVERIFY(!FileExists(ScratchFiles::snapshotPath(temp())));
     }
 
-    void theSnapshotLeavesTheDocumentAndTheUsersClipboardAsTheyWere()
+    void whatCannotBeMadeIsReportedOnceAndLeavesNothing_data()
     {
-        const QString document = m_temp->filePath(QStringLiteral("letter.doc"));
-        SaveBytesToFile(templateBytes(), document);
-        QGuiApplication::clipboard()->setText(QStringLiteral("the user's own text"));
-        // Taking the clipboard over (even to put the user's text back) would
-        // leave it empty when the program ends, and two running copies would
-        // take each other's picture.
-        QSignalSpy systemClipboardChanges(QGuiApplication::clipboard(), &QClipboard::dataChanged);
-        RecordingMessenger messenger;
-        QVERIFY(SaveDocAsJPG(m_office, m_clipboard, messenger, document, temp()));
-        QVERIFY(messenger.messages.empty());
-        QCOMPARE(systemClipboardChanges.count(), 0);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the user's own text"));
-        QFile file(document);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), templateBytes());
-        const QImage bitmap(ScratchFiles::snapshotPath(temp()));
-        QVERIFY(!bitmap.isNull());
-        QVERIFY(qAbs(bitmap.height() - 1680) <= 2);
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<int>("quits");
+        QTest::newRow("no office") << "Automation.Create" << "Form1.PushButton6_Click at line 110" << 0;
+        QTest::newRow("the template cannot be opened") << "Documents.Open" << "Form1.PushButton6_Click at line 114" << 1;
+        QTest::newRow("the letter cannot be stored") << "Document.SaveAs" << "Form1.PushButton6_Click at line 184" << 1;
+        QTest::newRow("no page can be rendered") << "Document.RenderPage" << "Form1.SaveDocAsJPG at line 120" << 1;
     }
 
-    void aClickWhileBusyDoesNothing()
+    void whatCannotBeMadeIsReportedOnceAndLeavesNothing()
     {
+        QFETCH(QString, failing);
+        QFETCH(QString, report);
+        QFETCH(int, quits);
         ScriptedAutomation office;
-        RecordingMessenger messenger;
-        RecordingHost host(office, m_clipboard, messenger);
-        bool busy = true;
-        GenerateLetter(host, office, messenger, busy);
-        QVERIFY(busy);
-        QVERIFY(office.calls.isEmpty());
-        QVERIFY(host.events.isEmpty());
-        QVERIFY(messenger.messages.empty());
-    }
-
-    void withoutAnOfficeOneReportAndNoPreview()
-    {
-        ScriptedAutomation office;
-        office.canCreate = false;
-        RecordingMessenger messenger;
-        RecordingHost host(office, m_clipboard, messenger);
-        bool busy = false;
-        GenerateLetter(host, office, messenger, busy);
-        QCOMPARE(messenger.messages.size(), size_t(1));
-        QVERIFY(messenger.messages[0].text.contains(QLatin1String(ReportLocation::Form1_PushButton6_Click)
-                                                    + QStringLiteral("at line 110\r\r")));
-        QCOMPARE(host.events, (QStringList{"busy", "arrow"}));
-        QVERIFY(!busy);
+        scriptTemplate(office, QStringLiteral("[YourName]"));
+        if (failing == QStringLiteral("Automation.Create"))
+            office.canCreate = false;
+        else
+            office.failAt(failing);
+        const MadeLetter made = makeLetter(office, sampleRequest());
+        const QStringList reports = reportTexts(made);
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports[0].contains(report + QStringLiteral("\r\r")), qPrintable(reports[0]));
+        QVERIFY(!made.canShow());
+        QVERIFY(made.document.isEmpty());
+        QCOMPARE(office.quits, quits);
         QVERIFY(scratchFiles(temp()).isEmpty());
     }
 
-    void aTemplateThatCannotBeOpenedIsReportedOnceAndTheOfficeQuits()
+    void aRefusedFillIsReportedAndTheLetterStillShown()
     {
         ScriptedAutomation office;
-        office.failAt(QStringLiteral("Documents.Open"));
-        RecordingMessenger messenger;
-        RecordingHost host(office, m_clipboard, messenger);
-        bool busy = false;
-        GenerateLetter(host, office, messenger, busy);
-        QCOMPARE(messenger.messages.size(), size_t(1));
-        QVERIFY(messenger.messages[0].text.contains(QStringLiteral("at line 114\r\r")));
-        QCOMPARE(office.quits, 1);
-        QCOMPARE(host.events, (QStringList{"busy", "arrow"}));
-        QVERIFY(scratchFiles(temp()).isEmpty());
-        QVERIFY(!busy);
-    }
-
-    void aRefusedSearchTextIsReportedAndTheOtherFieldsAreFilled()
-    {
-        ScriptedAutomation office;
-        office.files[ScratchFiles::templateCopyPath(temp())] = {{{"main", "[YourName] [City] [ZIPCode2]"}}, {}};
-        office.failAt(QStringLiteral("Find.Text"), 2); // the second field's search text
-        office.picture = QImage(30, 40, QImage::Format_RGB32);
-        RecordingMessenger messenger;
-        RecordingHost host(office, m_clipboard, messenger);
-        host.fillSample();
-        bool busy = false;
-        GenerateLetter(host, office, messenger, busy);
-        QCOMPARE(messenger.messages.size(), size_t(1));
-        QVERIFY(messenger.messages[0].text.contains(QStringLiteral("at line 130\r\r")));
-        // Field 1's Execute ran with the first field's search text still set.
-        QCOMPARE(office.files[host.wordFile].stories.front().second, QStringLiteral("Dorian Vell [City] 90250"));
-        QVERIFY(host.events.contains(QStringLiteral("show preview")));
-    }
-
-    void theClipboardIsReadAThousandTimesThenTheWriteIsReported()
-    {
-        ScriptedAutomation office;
-        office.files[QStringLiteral("letter.doc")] = {{{"main", "text"}}, {}};
-        DeadClipboard clipboard;
-        RecordingMessenger messenger;
-        SaveDocAsJPG(office, clipboard, messenger, QStringLiteral("letter.doc"), temp());
-        QCOMPARE(clipboard.reads, ClipboardReadAttempts);
-        QCOMPARE(messenger.messages.size(), size_t(1));
-        QVERIFY(messenger.messages[0].text.contains(QLatin1String(ReportLocation::Form1_SaveDocAsJPG)
-                                                    + QStringLiteral("at line 122\r\r")));
-        QVERIFY(!FileExists(ScratchFiles::snapshotPath(temp())));
-        QCOMPARE(office.quits, 1);
+        scriptTemplate(office, QStringLiteral("[YourName] [City]"));
+        office.failAt(QStringLiteral("Document.ReplaceEverywhere"));
+        const MadeLetter made = makeLetter(office, sampleRequest());
+        const QStringList reports = reportTexts(made);
+        QCOMPARE(reports.size(), 1);
+        QVERIFY(reports[0].contains(QStringLiteral("at line 150\r\r")));
+        QVERIFY(made.canShow());
+        QCOMPARE(office.files[made.document].stories.front().second, QStringLiteral("[YourName] [City]"));
     }
 
     void anOfficeThatHangsIsStoppedReportedOnceAndTheNextLetterWorks()
@@ -284,108 +209,69 @@ private slots:
         qputenv("TESSALINE_OFFICE_DEADLINE_MS", "3000");
         LibreOfficeAutomation real;
         HangingFirstOffice office(real);
-        RecordingMessenger messenger;
-        RecordingHost host(office, m_clipboard, messenger);
-        host.fillSample();
-        bool busy = false;
-        GenerateLetter(host, office, messenger, busy);
+        const MadeLetter hung = makeLetter(office, sampleRequest());
         qunsetenv("TESSALINE_OFFICE_DEADLINE_MS");
 
         QVERIFY(office.hung != 0);
         QVERIFY(!processIsAlive(office.hung));
-        QCOMPARE(messenger.messages.size(), size_t(1));
-        QVERIFY2(messenger.messages[0].text.contains(QStringLiteral("did not answer within 3 seconds")),
-                 qPrintable(messenger.messages[0].text));
-        QVERIFY(messenger.messages[0].text.contains(QStringLiteral("at line 114\r\r")));
-        QCOMPARE(host.events, (QStringList{"busy", "arrow"}));
-        QVERIFY(!busy);
+        const QStringList reports = reportTexts(hung);
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports[0].contains(QStringLiteral("did not answer within 3 seconds")), qPrintable(reports[0]));
+        QVERIFY(reports[0].contains(QStringLiteral("at line 114\r\r")));
+        QVERIFY(!hung.canShow());
         QVERIFY(scratchFiles(temp()).isEmpty());
 
         // The program stays usable: the next letter is made as usual.
-        messenger.messages.clear();
-        host.events.clear();
-        const DocumentReader::Document letter = generate(host, messenger);
+        const DocumentReader::Document letter = makeAndRead(office, sampleRequest(), *m_reader);
         QCOMPARE(letter.paragraphs.at(0).text, QStringLiteral("Dorian Vell"));
-        QVERIFY(host.events.contains(QStringLiteral("show preview")));
     }
 
-    void aFailedSnapshotShowsNoPreviewNeverThePreviousLetter()
+    void aLetterCancelledMidwayLeavesNoFileAndNoOffice()
     {
-        ScriptedAutomation office;
-        office.files[ScratchFiles::templateCopyPath(temp())] = {{{"main", "[YourName]"}}, {}};
-        office.picture = QImage(30, 40, QImage::Format_RGB32);
-        office.picture.fill(Qt::red);
-        office.failAt(QStringLiteral("Range.CopyAsPicture"), 2); // the second letter's snapshot
-        RecordingMessenger messenger;
-        RecordingHost host(office, m_clipboard, messenger);
-        bool busy = false;
-        GenerateLetter(host, office, messenger, busy);
-        const QString firstLetter = host.wordFile;
-        QVERIFY(messenger.messages.empty());
-        QCOMPARE(host.previewPicture.pixelColor(0, 0), QColor(Qt::red));
-
-        host.events.clear();
-        host.fields[0] = QStringLiteral("A new name");
-        GenerateLetter(host, office, messenger, busy);
-        // One report, from the snapshot; no preview, so neither the first
-        // letter's picture nor "Save" of a letter that is not shown.
-        QCOMPARE(messenger.messages.size(), size_t(1));
-        QVERIFY(messenger.messages[0].text.contains(QLatin1String(ReportLocation::Form1_SaveDocAsJPG)
-                                                    + QStringLiteral("at line 120\r\r")));
-        QCOMPARE(host.events, (QStringList{"busy", "snapshot", "arrow"}));
-        QCOMPARE(host.wordFile, firstLetter);
-        // The new letter is not kept (the first one is the preview's, which
-        // "< Back" would have deleted).
-        QCOMPARE(scratchFiles(temp()), QStringList{QFileInfo(firstLetter).fileName()});
-        QVERIFY(!busy);
+        LibreOfficeAutomation real;
+        LetterEngine engine(real, sampleRequest());
+        engine.start();
+        const qint64 office = real.lastInstanceProcessId();
+        QVERIFY(engine.isRunning()); // opening the template alone takes longer than this
+        engine.cancel();
+        QVERIFY(engine.wasCancelled());
+        QVERIFY(engine.result().reports.empty()); // the user's own choice: nothing to report
+        QVERIFY(!engine.result().canShow());
+        QVERIFY(!processIsAlive(office));
+        QVERIFY(scratchFiles(temp()).isEmpty());
     }
 
-    void aPageThatCannotBeWrittenWholeShowsNoPreview()
+    void aSnapshotFileThatCannotBeWrittenIsReportedAndLeavesNoPart()
     {
         SmallDisk disk(64);
         if (!disk.isMounted())
             QSKIP(SmallDisk::skipReason());
         qputenv("temp", QFile::encodeName(disk.path()));
         ScriptedAutomation office;
-        office.files[ScratchFiles::templateCopyPath(temp())] = {{{"main", "[YourName]"}}, {}};
+        scriptTemplate(office, QStringLiteral("[YourName]"));
         office.picture = QImage(200, 200, QImage::Format_RGB32); // larger than the disk
         office.picture.fill(Qt::blue);
-        RecordingMessenger messenger;
-        RecordingHost host(office, m_clipboard, messenger);
-        bool busy = false;
-        GenerateLetter(host, office, messenger, busy);
-        QCOMPARE(messenger.messages.size(), size_t(1));
-        QVERIFY(messenger.messages[0].text.contains(QStringLiteral("at line 122\r\r")));
-        QCOMPARE(host.events, (QStringList{"busy", "snapshot", "arrow"}));
-        QVERIFY(scratchFiles(temp()).isEmpty()); // no partial picture, no letter
-        QCOMPARE(office.quits, 2);
+        const MadeLetter made = makeLetter(office, sampleRequest());
+        const QStringList reports = reportTexts(made);
+        QCOMPARE(reports.size(), 1);
+        QVERIFY(reports[0].contains(QLatin1String(ReportLocation::Form1_SaveDocAsJPG) + QStringLiteral("at line 122\r\r")));
+        // The page is in memory all the same; no part of a picture is left.
+        QVERIFY(made.canShow());
+        QCOMPARE(scratchFiles(temp()), QStringList{QFileInfo(made.document).fileName()});
     }
 
-    void aPictureFileCutShortIsNotShown_data()
+    void everyPageOfALongerLetterFromAUsersTemplateIsRendered()
     {
-        QTest::addColumn<int>("keptBytes");
-        QTest::newRow("whole") << -1;
-        QTest::newRow("cut short by a full disk") << 4096;
-        QTest::newRow("header only") << 14;
-        QTest::newRow("empty") << 0;
-    }
-
-    void aPictureFileCutShortIsNotShown()
-    {
-        QFETCH(int, keptBytes);
-        QImage picture(100, 100, QImage::Format_RGB32);
-        picture.fill(Qt::green);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "BMP"));
-        if (keptBytes >= 0)
-            bytes.truncate(keptBytes);
-        const QString path = m_temp->filePath(QStringLiteral("temp.bmp"));
-        SaveBytesToFile(bytes, path);
-        if (keptBytes < 0)
-            QCOMPARE(readSnapshot(path).pixelColor(99, 99), QColor(Qt::green));
-        else
-            QVERIFY_THROWS_EXCEPTION(Failure, readSnapshot(path));
+        LetterRequest request = sampleRequest(QStringLiteral(TESSALINE_SOURCE_DIR "/tests/letter/data/user-template/my-letter.docx"));
+        request.fields[4] = QStringLiteral("A street that goes on ").repeated(90).trimmed();
+        MadeLetter made;
+        makeAndRead(m_office, request, *m_reader, &made);
+        QCOMPARE(made.pageCount, 2);
+        QCOMPARE(int(made.pages.size()), 2);
+        QCOMPARE(made.pages[1].picture.size(), made.pages[0].picture.size());
+        QVERIFY(made.pages[0].text.startsWith(letterDate()));
+        QVERIFY(made.pages[1].text.contains(QStringLiteral("Kind regards,")));
+        QVERIFY(!made.pages[0].text.contains(QStringLiteral("Kind regards,")));
     }
 
     void filesPlantedInTheSharedFolderAreNeitherUsedNorWritten()
@@ -402,16 +288,14 @@ private slots:
         SaveBytesToFile("planted", plantedLetter);
         QVERIFY(QFile::setPermissions(plantedLetter, QFileDevice::Permissions(0x6666)));
 
-        RecordingMessenger messenger;
-        RecordingHost host(m_office, m_clipboard, messenger);
-        host.fillSample();
-        const DocumentReader::Document letter = generate(host, messenger);
+        MadeLetter made;
+        const DocumentReader::Document letter = makeAndRead(m_office, sampleRequest(), *m_reader, &made);
         QCOMPARE(letter.paragraphs.at(0).text, QStringLiteral("Dorian Vell")); // the built-in template
         QCOMPARE(readAll(usersFile), QByteArray("the user's own file"));
         QCOMPARE(readAll(shared + QStringLiteral("/template.dot")), QByteArray("a planted letter"));
         QCOMPARE(readAll(plantedLetter), QByteArray("planted"));
         // The letter is the user's alone, in a folder of the user's alone.
-        for (const auto &[path, mode] : {std::pair{host.wordFile, 0600u}, std::pair{temp(), 0700u},
+        for (const auto &[path, mode] : {std::pair{made.document, 0600u}, std::pair{temp(), 0700u},
                                          std::pair{ScratchFiles::userFolder(), 0700u}}) {
             struct stat info {};
             QCOMPARE(::lstat(QFile::encodeName(path).constData(), &info), 0);

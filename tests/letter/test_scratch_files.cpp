@@ -20,31 +20,6 @@ QByteArray contents(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
-// A clipboard whose first reads fail.
-class FlakyClipboard : public ClipboardSource
-{
-public:
-    explicit FlakyClipboard(int failingReads, bool throws) : m_failing(failingReads), m_throws(throws) { }
-    std::optional<QImage> readPicture(int format) override
-    {
-        ++reads;
-        lastFormat = format;
-        if (reads <= m_failing) {
-            if (m_throws)
-                throw Failure(QStringLiteral("clipboard is held by another program"));
-            return std::nullopt;
-        }
-        QImage image(3, 3, QImage::Format_RGB32);
-        image.fill(QColor(reads, 0, 0));
-        return image;
-    }
-    int reads = 0;
-    int lastFormat = -1;
-
-private:
-    int m_failing;
-    bool m_throws;
-};
 } // namespace
 
 class TestScratchFiles : public QObject
@@ -290,30 +265,6 @@ private slots:
         running.waitForFinished();
         ScratchFiles::removeRunFolder();
         QVERIFY(!QFile::exists(own));
-    }
-
-    void theClipboardIsReadOnceWhenThePictureIsThere()
-    {
-        FlakyClipboard clipboard(0, false);
-        QVERIFY(GetClipboardPicture(clipboard, 0).has_value());
-        QCOMPARE(clipboard.reads, 1);
-        QCOMPARE(clipboard.lastFormat, 0);
-    }
-
-    void aClipboardThatNeverAnswersIsReadExactlyAThousandTimes()
-    {
-        FlakyClipboard clipboard(1000000, true);
-        QVERIFY(!GetClipboardPicture(clipboard, 0).has_value());
-        QCOMPARE(clipboard.reads, 1000);
-    }
-
-    void twoFailedReadsThenTheThirdPictureIsTaken()
-    {
-        FlakyClipboard clipboard(2, true);
-        const std::optional<QImage> picture = GetClipboardPicture(clipboard, 0);
-        QVERIFY(picture.has_value());
-        QCOMPARE(clipboard.reads, 3);
-        QCOMPARE(QColor(picture->pixel(0, 0)).red(), 3);
     }
 };
 

@@ -6,13 +6,12 @@
 
 #include "DocumentReader.h"
 #include "ErrorReport.h"
-#include "GenerateLetter.h"
+#include "LetterEngine.h"
 #include "LetterFields.h"
+#include "LetterRun.h"
 #include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
-#include "RecordingHost.h"
-#include "RecordingMessenger.h"
 #include "SaveBuiltInLetter.h"
 #include "ScratchFiles.h"
 
@@ -27,7 +26,6 @@ class TestUserTemplate : public QObject
     std::unique_ptr<QTemporaryDir> m_temp;   // the scratch folder
     std::unique_ptr<QTemporaryDir> m_files;  // the user's own files
     LibreOfficeAutomation m_office;
-    ProgramClipboard m_clipboard;
     std::unique_ptr<DocumentReader> m_reader;
 
     static QByteArray contents(const QString &path)
@@ -46,22 +44,9 @@ class TestUserTemplate : public QObject
         return path;
     }
 
-    // Makes a letter with the real office; the scratch document is kept
-    // as host.wordFile.
-    void generate(RecordingHost &host, RecordingMessenger &messenger)
-    {
-        bool busy = false;
-        GenerateLetter(host, m_office, messenger, busy);
-        QVERIFY(!busy);
-    }
-
     DocumentReader::Document generateAndRead(const QString &templateFile)
     {
-        RecordingMessenger messenger;
-        RecordingHost host(m_office, m_clipboard, messenger);
-        host.fillSample();
-        host.chosenTemplate = templateFile;
-        return ::generateAndRead(host, m_office, messenger, *m_reader);
+        return makeAndRead(m_office, sampleRequest(templateFile), *m_reader);
     }
 
 private slots:
@@ -115,7 +100,7 @@ private slots:
         QCOMPARE(contents(mine), before);
         QCOMPARE(QFileInfo(mine).lastModified(), modifiedBefore);
         QCOMPARE(QDir(m_files->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(mine).fileName()});
-        QCOMPARE(QDir(ScratchFiles::folder()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        QCOMPARE(QDir(ScratchFiles::folder()).entryList(QDir::Files | QDir::Hidden).size(), 2); // and temp.bmp
     }
 
     void aBadTemplateIsToldPlainlyAndNothingIsLost_data()
@@ -156,27 +141,18 @@ private slots:
                                          QStringLiteral("open sesame"));
         }
 
-        RecordingMessenger messenger;
-        RecordingHost host(m_office, m_clipboard, messenger);
-        host.fillSample();
-        host.fields[DateFieldIndex] = QStringLiteral("March 3, 2026");
-        host.chosenTemplate = mine;
-        generate(host, messenger);
+        const MadeLetter made = makeLetter(m_office, sampleRequest(mine));
 
         // One plain message that names the file and says what is wrong.
-        QCOMPARE(messenger.messages.size(), size_t(1));
-        const QString message = messenger.messages[0].text;
+        QCOMPARE(made.reports.size(), size_t(1));
+        const QString message = made.reports[0].description;
+        QVERIFY(made.reports[0].plainWords);
         QVERIFY2(message.contains(QDir::toNativeSeparators(mine)), qPrintable(message));
         QVERIFY2(message.contains(expected), qPrintable(message));
-        QVERIFY(!message.contains(QLatin1String(ErrorReportCaption)));
-        QVERIFY(!message.contains(QStringLiteral("at line")));
-        QCOMPARE(messenger.messages[0].icon, Messenger::Icon::Warning);
 
-        // No letter, the fields as they were, nothing left behind.
-        QCOMPARE(host.events, (QStringList{"busy", "arrow"}));
-        for (int i = 0; i < VisibleFieldCount; ++i)
-            QCOMPARE(host.fields[i], QString::fromUtf8(LetterFields[size_t(i)].sampleValue));
-        QCOMPARE(host.fields[DateFieldIndex], QStringLiteral("March 3, 2026"));
+        // No letter, no date for the fields, nothing left behind.
+        QVERIFY(!made.canShow());
+        QVERIFY(!made.templateOpened);
         QVERIFY(QDir(ScratchFiles::folder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 
@@ -188,17 +164,11 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Liberation Serif;}}\\f0 To whom it may concern.\\par}");
         }
-        RecordingMessenger messenger;
-        RecordingHost host(m_office, m_clipboard, messenger);
-        host.fillSample();
-        host.chosenTemplate = mine;
-        generate(host, messenger);
-
-        QCOMPARE(messenger.messages.size(), size_t(1));
-        QVERIFY(messenger.messages[0].text.contains(QDir::toNativeSeparators(mine)));
-        QVERIFY(messenger.messages[0].text.contains(QStringLiteral("none of the placeholders")));
-        QVERIFY(host.events.contains(QStringLiteral("show preview")));
-        QCOMPARE(m_reader->read(host.wordFile).bodyText(), QStringLiteral("To whom it may concern."));
+        const MadeLetter made = makeLetter(m_office, sampleRequest(mine));
+        QVERIFY(made.reports.empty());
+        QVERIFY(made.canShow());
+        QVERIFY(!made.placeholderFound); // the window tells the user so
+        QCOMPARE(m_reader->read(made.document).bodyText(), QStringLiteral("To whom it may concern."));
     }
 
     void theBuiltInLetterSavedInEachFormatMakesTheSameLetter_data()
@@ -269,16 +239,12 @@ private slots:
     {
         QFETCH(QString, company);
         QFETCH(QString, title);
-        RecordingMessenger messenger;
-        RecordingHost host(m_office, m_clipboard, messenger);
-        host.fillSample();
-        host.fields[11] = company;
+        LetterRequest request = sampleRequest();
+        request.fields[11] = company;
         const QDateTime before = QDateTime::currentDateTime().addSecs(-2);
-        generate(host, messenger);
-        QVERIFY(messenger.messages.empty());
+        const DocumentReader::Document letter = makeAndRead(m_office, request, *m_reader);
         const QDateTime after = QDateTime::currentDateTime().addSecs(2);
 
-        const DocumentReader::Document letter = m_reader->read(host.wordFile);
         QCOMPARE(letter.author, QStringLiteral("Dorian Vell"));
         QCOMPARE(letter.title, title);
         QVERIFY2(letter.created >= before && letter.created <= after, qPrintable(letter.created.toString(Qt::ISODate)));

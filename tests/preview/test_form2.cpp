@@ -167,6 +167,49 @@ private slots:
         QCOMPARE(QColor(form->Zoom_Ori->picture().pixel(5, 5)), QColor(Qt::red));
     }
 
+    void thePageKeysMoveThroughTheLetterAndStopAtItsEnds_data()
+    {
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QList<int>>("keys");        // +1 Ctrl+Page Down, -1 Ctrl+Page Up
+        QTest::addColumn<QList<int>>("shown");       // the page after each key
+        QTest::addColumn<QString>("title");          // after the last key
+        QTest::newRow("one page: no page keys") << 1 << QList<int>{1, -1} << QList<int>{1, 1} << "Tessaline — Preview";
+        QTest::newRow("two pages, on and back") << 2 << QList<int>{1, 1, -1, -1, -1} << QList<int>{2, 2, 1, 1, 1}
+                                                << "Tessaline — Preview (page 1 of 2)";
+        QTest::newRow("three pages, to the end") << 3 << QList<int>{1, 1, 1} << QList<int>{2, 3, 3}
+                                                 << "Tessaline — Preview (page 3 of 3)";
+    }
+
+    void thePageKeysMoveThroughTheLetterAndStopAtItsEnds()
+    {
+        QFETCH(int, pages);
+        QFETCH(QList<int>, keys);
+        QFETCH(QList<int>, shown);
+        QFETCH(QString, title);
+        auto form = makeForm();
+        const QColor colours[] = {Qt::blue, Qt::red, Qt::green};
+        std::vector<word::PagePicture> letter;
+        for (int i = 0; i < pages; ++i)
+            letter.push_back({pagePicture(colours[i]), QStringLiteral("page %1").arg(i + 1)});
+        form->setPages(letter);
+        form->showPreview();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QTRY_VERIFY(!form->isFirstActivationPending());
+        QCOMPARE(form->pageNumber(), 1);
+        for (int i = 0; i < keys.size(); ++i) {
+            form->PushButton1_Click(); // a zoomed page: the next one starts afresh
+            QTest::keyClick(form.get(), keys[i] > 0 ? Qt::Key_PageDown : Qt::Key_PageUp, Qt::ControlModifier);
+            QCOMPARE(form->pageNumber(), shown[i]);
+            QCOMPARE(form->nextPageAction->isEnabled(), shown[i] < pages);
+            QCOMPARE(form->previousPageAction->isEnabled(), shown[i] > 1);
+        }
+        QCOMPARE(form->windowTitle(), title);
+        // The page on show is the one drawn, set up like a new letter.
+        QTRY_VERIFY(!form->isFirstActivationPending());
+        const QImage drawn = form->Picture1->buffer().toImage();
+        QCOMPARE(QColor(drawn.pixel(5, 5)), colours[form->pageNumber() - 1]);
+    }
+
     void zoomButtonsRedrawAndSetTheArrowARefusedStepLeavesTheHand()
     {
         auto form = makeForm();

@@ -23,7 +23,7 @@
 #include "Main.h"
 #include "OfficeJob.h"
 #include "PrintDialog.h"
-#include "RecordingHost.h"
+#include "LetterRun.h"
 #include "RecordingMessenger.h"
 #include "TestFiles.h"
 #include "ScriptedAutomation.h"
@@ -137,14 +137,9 @@ private slots:
         // The sample letter, generated as the main window does.
         qputenv("temp", QFile::encodeName(m_scratchFolder.path()));
         m_office.startSpares(1);
-        ProgramClipboard clipboard;
-        RecordingMessenger messenger;
-        RecordingHost host(m_office, clipboard, messenger);
-        host.fillSample();
-        bool busy = false;
-        GenerateLetter(host, m_office, messenger, busy);
-        QVERIFY2(messenger.messages.empty(), qPrintable(messenger.texts().join(QLatin1Char('\n'))));
-        m_letter = host.wordFile;
+        const MadeLetter made = makeLetter(m_office, sampleRequest());
+        QVERIFY2(made.reports.empty(), qPrintable(reportTexts(made).join(QLatin1Char('\n'))));
+        m_letter = made.document;
         QVERIFY(FileExists(m_letter));
         m_reader = std::make_unique<DocumentReader>();
     }

@@ -10,6 +10,8 @@ void ScriptedAutomation::enter(const QString &call)
     std::unique_lock lock(m_gate->mutex);
     calls << call;
     const int use = ++m_uses[call];
+    if (holds.count(call))
+        m_gate->released.wait(lock, [&] { return m_gate->isReleased || kills > 0; });
     if (hangs.count(call)) {
         m_gate->killed.wait(lock, [&] { return kills > 0; });
         throw Failure(QStringLiteral("%1 failed: the office instance was killed").arg(call));
@@ -17,6 +19,15 @@ void ScriptedAutomation::enter(const QString &call)
     const auto it = failures.find(call);
     if (it != failures.end() && (it->second.empty() || it->second.count(use)))
         throw Failure(QStringLiteral("Scripted failure of %1").arg(call));
+}
+
+void ScriptedAutomation::release()
+{
+    {
+        std::lock_guard lock(m_gate->mutex);
+        m_gate->isReleased = true;
+    }
+    m_gate->released.notify_all();
 }
 
 void ScriptedAutomation::kill()
@@ -27,6 +38,7 @@ void ScriptedAutomation::kill()
         ++kills;
     }
     m_gate->killed.notify_all();
+    m_gate->released.notify_all();
 }
 
 namespace {
@@ -114,23 +126,15 @@ private:
 class ScriptedRange : public word::Range
 {
 public:
-    ScriptedRange(ScriptedAutomation &s, QString *text, bool main) : m_s(s), m_main(main), m_find(s, text) { }
+    ScriptedRange(ScriptedAutomation &s, QString *text) : m_s(s), m_find(s, text) { }
     word::Find &find() override
     {
         m_s.enter(QStringLiteral("Range.Find"));
         return m_find;
     }
-    void copyAsPicture() override
-    {
-        m_s.enter(QStringLiteral("Range.CopyAsPicture"));
-        if (!m_main)
-            throw Failure(QStringLiteral("CopyAsPicture is available for the main text only"));
-        ProgramClipboard::setPicture(m_s.picture);
-    }
 
 private:
     ScriptedAutomation &m_s;
-    bool m_main;
     ScriptedFind m_find;
 };
 
@@ -146,7 +150,7 @@ public:
     std::shared_ptr<word::Range> textRange() override
     {
         m_s.enter(QStringLiteral("TextFrame.TextRange"));
-        return std::make_shared<ScriptedRange>(m_s, m_text, false);
+        return std::make_shared<ScriptedRange>(m_s, m_text);
     }
 
 private:
@@ -179,7 +183,7 @@ public:
         m_s.enter(QStringLiteral("Document.StoryRanges"));
         std::vector<std::shared_ptr<word::Range>> result;
         for (size_t i = 0; i < m_data.stories.size(); ++i)
-            result.push_back(std::make_shared<ScriptedRange>(m_s, &m_data.stories[i].second, i == 0));
+            result.push_back(std::make_shared<ScriptedRange>(m_s, &m_data.stories[i].second));
         return result;
     }
     std::vector<std::shared_ptr<word::Shape>> shapes() override
@@ -222,15 +226,21 @@ public:
         m_s.enter(QStringLiteral("Document.BuiltInDocumentProperties"));
         m_properties = properties;
     }
-    void replaceEverywhere(const std::vector<std::pair<QString, QString>> &replacements) override
+    int replaceEverywhere(const std::vector<std::pair<QString, QString>> &replacements) override
     {
         m_s.enter(QStringLiteral("Document.ReplaceEverywhere"));
+        int replaced = 0;
         for (const auto &[text, replacement] : replacements) {
-            for (auto &story : m_data.stories)
+            for (auto &story : m_data.stories) {
+                replaced += int(story.second.count(text, Qt::CaseInsensitive));
                 story.second.replace(text, replacement, Qt::CaseInsensitive);
-            for (QString &shape : m_data.shapes)
+            }
+            for (QString &shape : m_data.shapes) {
+                replaced += int(shape.count(text, Qt::CaseInsensitive));
                 shape.replace(text, replacement, Qt::CaseInsensitive);
+            }
         }
+        return replaced;
     }
     void startUndoRecord(const QString &) override
     {
@@ -246,7 +256,18 @@ public:
     std::shared_ptr<word::Range> range() override
     {
         m_s.enter(QStringLiteral("Document.Range"));
-        return std::make_shared<ScriptedRange>(m_s, &m_data.stories.front().second, true);
+        return std::make_shared<ScriptedRange>(m_s, &m_data.stories.front().second);
+    }
+    // The main text's pages are separated by form feeds.
+    int pageCount() override
+    {
+        m_s.enter(QStringLiteral("Document.PageCount"));
+        return int(m_data.stories.front().second.count(u'\f')) + 1;
+    }
+    word::PagePicture renderPage(int number, int) override
+    {
+        m_s.enter(QStringLiteral("Document.RenderPage"));
+        return {m_s.picture, m_data.stories.front().second.split(u'\f').value(number - 1)};
     }
 
 private:

@@ -37,12 +37,14 @@ public:
     // Calls that hang, as a hung office does, until an application is
     // killed; then they fail.
     std::set<QString> hangs;
+    // Calls that wait, as a slow office does, until release().
+    std::set<QString> holds;
     // Every print job: its settings.
     std::vector<word::PrintSettings> printed;
     int kills = 0;
     // "create" fails when false.
     bool canCreate = true;
-    // What CopyAsPicture puts on the clipboard.
+    // What every rendered page looks like.
     QImage picture;
     // Applications created and how many have quit.
     int created = 0;
@@ -59,6 +61,7 @@ public:
     // scripted to hang waits for kill() first.
     void enter(const QString &call);
     void kill();
+    void release();
 
     std::shared_ptr<word::Application> createApplication() override;
     QString officeVersion() override { return version; }
@@ -71,6 +74,8 @@ private:
     {
         std::mutex mutex;
         std::condition_variable killed;
+        std::condition_variable released;
+        bool isReleased = false;
     };
     std::shared_ptr<Gate> m_gate = std::make_shared<Gate>();
 };

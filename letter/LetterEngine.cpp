@@ -1,0 +1,210 @@
+#include "LetterEngine.h"
+
+#include <algorithm>
+
+#include <QDate>
+#include <QElapsedTimer>
+#include <QImageReader>
+#include <QLocale>
+#include <QRandomGenerator>
+
+#include "ErrorReport.h"
+#include "ErrorTrap.h"
+#include "Failure.h"
+#include "LetterTemplate.h"
+#include "Main.h"
+#include "OfficeSteps.h"
+#include "PageSnapshot.h"
+#include "ScratchFiles.h"
+
+namespace {
+constexpr int ScratchDigits = 8;
+constexpr int SenderNameField = 0, RecipientNameField = 7, CompanyNameField = 11;
+
+// Adds the time since the last lap to a stage's figure.
+class Laps
+{
+public:
+    Laps() { m_timer.start(); }
+    void lap(double &stage)
+    {
+        stage += double(m_timer.nsecsElapsed()) / 1e6;
+        m_timer.restart();
+    }
+
+private:
+    QElapsedTimer m_timer;
+};
+} // namespace
+
+word::DocumentProperties letterProperties(const FieldValues &fields, const QDateTime &now)
+{
+    QString addressee = fields[CompanyNameField].trimmed();
+    if (addressee.isEmpty())
+        addressee = fields[RecipientNameField].trimmed();
+    return {.author = fields[SenderNameField].trimmed(),
+            .title = addressee.isEmpty() ? QObject::tr("Letter") : QObject::tr("Letter to %1").arg(addressee),
+            .created = now,
+            .modified = now};
+}
+
+QString letterDate()
+{
+    return QLocale::system().toString(QDate::currentDate(), QStringLiteral("MMMM d, yyyy"));
+}
+
+QString newScratchDocumentPath(const QString &temp)
+{
+    // One generator for the program, seeded once from the system.
+    QRandomGenerator &random = *QRandomGenerator::global();
+    QString path;
+    do {
+        QString digits;
+        for (int i = 0; i < ScratchDigits; ++i)
+            digits += QChar(u'0' + random.bounded(1, 10));
+        path = ScratchFiles::scratchDocumentPath(temp, digits);
+    } while (FileExists(path));
+    return path;
+}
+
+LetterEngine::LetterEngine(word::Automation &automation, LetterRequest request)
+    : m_automation(automation), m_request(std::move(request))
+{
+    m_request.fields[DateFieldIndex] = m_request.date;
+}
+
+LetterEngine::~LetterEngine()
+{
+    cancelIfRunning();
+}
+
+void LetterEngine::report(const QString &location, int line, const QString &description, bool plainWords)
+{
+    m_result.reports.push_back({location, line, description, plainWords});
+}
+
+namespace {
+// A trap that keeps its failures for the window rather than showing them:
+// the engine may run where no window can be shown.
+ErrorTrap recordingTrap(const char *location, std::function<void(const QString &, int, const QString &, bool)> keep)
+{
+    const QString where = QString::fromLatin1(location);
+    return ErrorTrap([keep, where](const QString &d, int line) { keep(where, line, d, false); },
+                     [keep, where](const QString &d, int line) { keep(where, line, d, true); });
+}
+} // namespace
+
+void LetterEngine::prepare()
+{
+    // The picture plugins are found here, on the owning thread: the
+    // worker decodes and encodes page pictures.
+    static const bool picturePluginsFound = !QImageReader::supportedImageFormats().isEmpty();
+    Q_UNUSED(picturePluginsFound);
+    auto keep = [this](const QString &where, int line, const QString &d, bool plain) { report(where, line, d, plain); };
+    ErrorTrap trap = recordingTrap(ReportLocation::Form1_PushButton6_Click, keep);
+    OfficeSteps letter(trap);
+    QByteArray templateData;
+    LetterTimings &times = m_result.timings;
+    Laps laps;
+    // With no safe scratch folder the scratch files are never written.
+    letter.essential(106, [&] {
+        m_temp = ScratchFiles::folder();
+        templateData = LetterTemplate::readChosen(m_request.templateFile);
+    });
+    // Afresh for every letter: a copy an earlier one left is never used.
+    letter.essential(108, [&] { m_templateCopy = LetterTemplate::writeCopy(templateData, m_temp); });
+    laps.lap(times.templateCopy);
+    letter.essential(110, [&] { m_office = m_automation.createApplication(); });
+    laps.lap(times.takeOffice);
+    m_possible = letter.possible();
+}
+
+void LetterEngine::work()
+{
+    auto keep = [this](const QString &where, int line, const QString &d, bool plain) { report(where, line, d, plain); };
+    ErrorTrap trap = recordingTrap(ReportLocation::Form1_PushButton6_Click, keep);
+    ErrorTrap snapshotTrap = recordingTrap(ReportLocation::Form1_SaveDocAsJPG, keep);
+    OfficeSteps letter(trap);
+    OfficeSteps snapshot(snapshotTrap);
+    if (!m_possible)
+        return;
+    std::shared_ptr<word::Document> document;
+    QString scratchDocument;
+    LetterTimings &times = m_result.timings;
+    Laps laps;
+
+    letter.essential(114, [&] {
+        document = LetterTemplate::openCopy(*m_office, m_templateCopy, m_request.templateFile);
+        m_result.templateOpened = true;
+    });
+    laps.lap(times.open);
+    letter.step(150, [&] { m_result.placeholderFound = fillLetter(*document, m_request.fields); });
+    laps.lap(times.fill);
+    letter.step(168, [&] { scratchDocument = newScratchDocumentPath(m_temp); });
+    letter.step(182, [&] { document->setBuiltInProperties(letterProperties(m_request.fields, QDateTime::currentDateTime())); });
+    // Without the stored letter there is nothing to save from the preview.
+    letter.essential(184, [&] { document->saveAs(scratchDocument); });
+    laps.lap(times.store);
+
+    // The pages, rendered from the document still open.
+    if (letter.possible()) {
+        snapshot.essential(120, [&] {
+            m_result.pageCount = document->pageCount();
+            const int pages = std::min(m_result.pageCount, std::max(1, m_request.maxPages));
+            for (int number = 1; number <= pages; ++number)
+                m_result.pages.push_back(document->renderPage(number, m_request.pixelsPerLogicalInch));
+        });
+        snapshot.step(122, [&] { writeSnapshot(m_result.pages.front().picture, ScratchFiles::snapshotPath(m_temp)); });
+    }
+    laps.lap(times.render);
+    const bool pagesMade = snapshot.possible() && !m_result.pages.empty();
+    m_officeLost = letter.officeLost() || snapshot.officeLost();
+    if (!m_officeLost && document)
+        trap.step(188, [&] { document->close(); });
+    document.reset();
+    laps.lap(times.close);
+    m_possible = letter.possible() && pagesMade;
+    if (!scratchDocument.isEmpty() && FileExists(scratchDocument))
+        m_result.document = scratchDocument;
+}
+
+void LetterEngine::abort()
+{
+    if (m_office)
+        m_office->kill(); // the worker's call fails at once
+}
+
+void LetterEngine::finish()
+{
+    auto keep = [this](const QString &where, int line, const QString &d, bool plain) { report(where, line, d, plain); };
+    ErrorTrap trap = recordingTrap(ReportLocation::Form1_PushButton6_Click, keep);
+    // A lost office has nothing left to quit.
+    if (m_office && !m_officeLost)
+        trap.step(190, [&] { m_office->quit(); });
+    trap.step(194, [&] { m_office.reset(); });
+    if (!m_templateCopy.isEmpty())
+        trap.step(196, [&] { DeleteFileQuietly(m_templateCopy); });
+    // A letter that is not shown is not kept.
+    if (!m_possible) {
+        cleanUp();
+        m_result.pages.clear();
+    }
+}
+
+void LetterEngine::cancelled()
+{
+    m_office.reset();
+    if (!m_templateCopy.isEmpty())
+        DeleteFileQuietly(m_templateCopy);
+    cleanUp();
+    m_result = MadeLetter();
+}
+
+void LetterEngine::cleanUp()
+{
+    if (!m_result.document.isEmpty())
+        DeleteFileQuietly(m_result.document);
+    m_result.document.clear();
+    if (!m_temp.isEmpty())
+        DeleteFileQuietly(ScratchFiles::snapshotPath(m_temp));
+}

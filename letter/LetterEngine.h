@@ -1,0 +1,130 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QString>
+
+#include "BackgroundJob.h"
+#include "LetterFill.h"
+#include "WordAutomation.h"
+
+// What a letter is made from.
+struct LetterRequest
+{
+    // The twelve entries; the engine puts the date into field 12.
+    FieldValues fields;
+    // The letter's date as it is filled ("December 7, 2026").
+    QString date;
+    // A user's template by its path; empty for the built-in one.
+    QString templateFile;
+    // How dense the page pictures are (see PageSnapshotSize.h).
+    int pixelsPerLogicalInch = 144;
+    // At most this many pages are rendered; a longer letter is still made
+    // and saved whole.
+    int maxPages = 50;
+};
+
+// A failure met while the letter was made, for the window to tell in the
+// order it happened: the error report with its location and line, or, for
+// a file of the user's, a message in plain words.
+struct LetterReport
+{
+    QString location;
+    int line = 0;
+    QString description;
+    bool plainWords = false;
+};
+
+// How long each stage of a letter took, in milliseconds, for the
+// benchmarks that show where the time goes.
+struct LetterTimings
+{
+    double templateCopy = 0, takeOffice = 0, open = 0, fill = 0, store = 0, render = 0, close = 0;
+};
+
+// What came of it.
+struct MadeLetter
+{
+    // The filled scratch document, which lives while the preview shows it;
+    // empty when there is no letter to show (it was never kept then).
+    QString document;
+    // Every page (up to the request's maximum), in order.
+    std::vector<word::PagePicture> pages;
+    // How many pages the letter has, rendered or not.
+    int pageCount = 0;
+    std::vector<LetterReport> reports;
+    // The template was opened: the date was filled (the window's date field
+    // takes it).
+    bool templateOpened = false;
+    // The template held at least one placeholder.
+    bool placeholderFound = false;
+    LetterTimings timings;
+
+    bool canShow() const { return !document.isEmpty() && !pages.empty(); }
+};
+
+// The letter engine: fields and a template in, the filled scratch letter
+// and a picture and the text of each of its pages out. One office
+// instance (a ready spare) opens a fresh copy of the template, fills it,
+// stores the scratch document and renders its pages, all on the document
+// already open, on a worker thread; the window, the batch and the exports
+// share its fill route.
+//
+// The steps keep the report locations and line numbers of the letter's
+// road ("Start Creating Template" and, for the page pictures, the
+// snapshot). When the letter cannot be made (no scratch folder, no
+// template, no office, the office lost, no page picture) that one failure
+// is reported, the steps that need it are skipped and the new scratch
+// document is deleted. Whatever happens, the template copy is deleted and
+// the office instance ends. A cancelled letter leaves nothing: no
+// document, no template copy, no office.
+class LetterEngine : public BackgroundJob
+{
+    Q_OBJECT
+public:
+    LetterEngine(word::Automation &automation, LetterRequest request);
+    ~LetterEngine() override;
+
+    // The outcome, once the job is complete (or cancelled).
+    const MadeLetter &result() const { return m_result; }
+
+protected:
+    // On the owning thread: the scratch folder, the template's copy and
+    // the office instance.
+    void prepare() override;
+    // On the worker: open, fill, store, render, close.
+    void work() override;
+    void abort() override;
+    // On the owning thread: the instance ends, the template copy goes.
+    void finish() override;
+    void cancelled() override;
+
+private:
+    void report(const QString &location, int line, const QString &description, bool plainWords);
+    void cleanUp();
+
+    word::Automation &m_automation;
+    LetterRequest m_request;
+    MadeLetter m_result;
+    QString m_temp;
+    QString m_templateCopy;
+    std::shared_ptr<word::Application> m_office;
+    // Whether the letter can still be made, and whether the office is lost.
+    bool m_possible = true;
+    bool m_officeLost = false;
+};
+
+// A fresh scratch document path: "qrenta", eight random digits from 1 to 9,
+// ".doc", naming no existing file.
+QString newScratchDocumentPath(const QString &temp);
+
+// What the saved letter says about itself: written by the sender (field
+// 0), "Letter to " the company (field 11, else the recipient, field 7),
+// created and modified now.
+word::DocumentProperties letterProperties(const FieldValues &fields, const QDateTime &now);
+
+// Today's date as the letter shows it: the month's full name in the
+// system's language, the day without a leading zero, the year ("March 3,
+// 2026").
+QString letterDate();
