@@ -16,7 +16,7 @@ QString optionValue(const QStringList &arguments, const QString &name)
 }
 } // namespace
 
-QString displayProblem(const QStringList &arguments)
+DisplayCheck::DisplayCheck(const QStringList &arguments)
 {
     QString platform = optionValue(arguments, QStringLiteral("platform"));
     if (platform.isEmpty())
@@ -24,9 +24,9 @@ QString displayProblem(const QStringList &arguments)
     // A platform without a display server (offscreen, vnc, eglfs) is the
     // user's own choice.
     if (!platform.isEmpty() && !platform.startsWith(QLatin1String("xcb")) && !platform.startsWith(QLatin1String("wayland")))
-        return {};
+        return;
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return {};
+        return;
 
     const QString advice = QCoreApplication::translate("main",
         "the window needs a desktop session; use --batch to write letters without a window, "
@@ -34,13 +34,18 @@ QString displayProblem(const QStringList &arguments)
     QString display = optionValue(arguments, QStringLiteral("display"));
     if (display.isEmpty())
         display = qEnvironmentVariable("DISPLAY");
-    if (display.isEmpty())
-        return QCoreApplication::translate("main", "no display (DISPLAY is not set): %1").arg(advice);
+    if (display.isEmpty()) {
+        m_problem = QCoreApplication::translate("main", "no display (DISPLAY is not set): %1").arg(advice);
+        return;
+    }
     // Connecting as Qt would, with the same display name and authority.
-    xcb_connection_t *connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
-    const bool connected = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    if (connected)
-        return {};
-    return QCoreApplication::translate("main", "cannot open the display \"%1\": %2").arg(display, advice);
+    m_connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
+    if (xcb_connection_has_error(m_connection) != 0)
+        m_problem = QCoreApplication::translate("main", "cannot open the display \"%1\": %2").arg(display, advice);
+}
+
+DisplayCheck::~DisplayCheck()
+{
+    if (m_connection)
+        xcb_disconnect(m_connection);
 }

@@ -46,8 +46,9 @@ int main(int argc, char *argv[])
     case CommandLine::Road::Window:
         break;
     }
-    if (const QString problem = displayProblem(arguments); !problem.isEmpty()) {
-        std::fprintf(stderr, "%s: %s\n", CommandName, qPrintable(problem));
+    const DisplayCheck display(arguments);
+    if (!display.problem().isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", CommandName, qPrintable(display.problem()));
         return ExitNoDisplay;
     }
 
