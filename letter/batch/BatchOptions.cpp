@@ -67,16 +67,19 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const std::vector<QCommandLineOption> batchOnly{out, templateFile, format, name, jobs, force};
     // What QApplication itself takes (for the window; the batch ignores
     // them), so that a session manager's or a user's "-style fusion" works.
+    QStringList qtOptions;
     for (const char *withValue : {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry",
                                   "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet"}) {
         QCommandLineOption qtOption(QString::fromLatin1(withValue), QString(), QStringLiteral("value"));
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtOption);
+        qtOptions.append(u'-' + qtOption.names().front() + QStringLiteral(" <value>"));
     }
     for (const char *flag : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
         QCommandLineOption qtOption(QString::fromLatin1(flag));
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtOption);
+        qtOptions.append(u'-' + qtOption.names().front());
     }
 
     CommandLine result;
@@ -90,10 +93,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    const bool helpAll = parser.isSet(QStringLiteral("help-all"));
+    if (parser.isSet(help) || helpAll) {
         // Qt's usage line names the path the program was started by.
         result.message = parser.helpText();
         result.message.replace(0, result.message.indexOf(u'\n'), QStringLiteral("Usage: %1 [options]").arg(command));
+        if (helpAll)
+            result.message += u'\n' + QCoreApplication::translate("batch", "Qt's options for the window: %1")
+                                            .arg(qtOptions.join(QStringLiteral(", ")));
         return result;
     }
     if (parser.isSet(version)) {
