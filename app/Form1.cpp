@@ -33,6 +33,7 @@
 #include "LetterTemplate.h"
 #include "Main.h"
 #include "Messenger.h"
+#include "ProgramFolder.h"
 #include "PushButton.h"
 #include "SaveBuiltInLetter.h"
 #include "SkinFramework.h"
@@ -127,7 +128,7 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     : QWidget(parent), m_services(services), m_pointer(this),
       SkinFramework1(std::make_unique<SkinFramework>()),
       m_endProgram([] { QCoreApplication::quit(); }),
-      m_programFolder(QCoreApplication::applicationDirPath()), m_inputBlock(this),
+      m_programFolder(findProgramFolder()), m_inputBlock(this),
       m_letterProgress(std::make_unique<JobProgress>(this, m_pointer)),
       m_ownFileChooser(std::make_unique<FileDialogChooser>(this)), m_fileChooser(m_ownFileChooser.get())
 {

@@ -70,7 +70,7 @@ public:
     LoadResult Form_Load();
 
     // The folder in which the optional "HAND-M.CUR" and "x/o.cjs" are
-    // looked for; the program's own folder unless set.
+    // looked for; the program's own folder (findProgramFolder()) unless set.
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
     QString programFolder() const { return m_programFolder; }
 

@@ -4,6 +4,7 @@
 
 #include "AppTitle.h"
 #include "BatchOptions.h"
+#include "DisplayCheck.h"
 #include "Form1.h"
 #include "LetterBatch.h"
 #include "LetterFields.h"
@@ -22,18 +23,11 @@ void setApplicationIdentity()
 }
 
 // "tessaline --batch ...": no window and no display needed.
-int runCommandLine(int argc, char *argv[])
+int runBatchCommand(int argc, char *argv[], const BatchOptions &options)
 {
     QCoreApplication app(argc, argv);
     setApplicationIdentity();
-    const BatchCommandLine commandLine = parseBatchCommandLine(QCoreApplication::arguments());
-    if (!commandLine.options) {
-        std::FILE *stream = commandLine.exitStatus == ExitAllWritten ? stdout : stderr;
-        std::fprintf(stream, "%s\n", qPrintable(commandLine.message.trimmed()));
-        return commandLine.exitStatus;
-    }
-    return runBatch(*commandLine.options,
-                    ::isatty(STDERR_FILENO) ? BatchProgress::Output::Terminal : BatchProgress::Output::Plain);
+    return runBatch(options, ::isatty(STDERR_FILENO) ? BatchProgress::Output::Terminal : BatchProgress::Output::Plain);
 }
 } // namespace
 
@@ -42,8 +36,21 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (wantsCommandLine(arguments))
-        return runCommandLine(argc, argv);
+    const CommandLine commandLine = parseCommandLine(arguments);
+    switch (commandLine.road) {
+    case CommandLine::Road::Print:
+        std::fprintf(commandLine.exitStatus == 0 ? stdout : stderr, "%s\n", qPrintable(commandLine.message.trimmed()));
+        return commandLine.exitStatus;
+    case CommandLine::Road::Batch:
+        return runBatchCommand(argc, argv, *commandLine.batch);
+    case CommandLine::Road::Window:
+        break;
+    }
+    const DisplayCheck display(arguments);
+    if (!display.problem().isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", CommandName, qPrintable(display.problem()));
+        return ExitNoDisplay;
+    }
 
     QApplication app(argc, argv);
     setApplicationIdentity();

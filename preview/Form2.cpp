@@ -24,6 +24,7 @@
 #include "Main.h"
 #include "PictureBox.h"
 #include "PrintDialog.h"
+#include "ProgramFolder.h"
 #include "PushButton.h"
 #include "SaveLetter.h"
 #include "Twips.h"
@@ -48,7 +49,7 @@ Form2::Form2(Messenger &messenger, std::function<void()> showMainWindow, std::fu
       CommonDialog1(std::make_unique<FileDialogCommonDialog>(this)),
       m_printDialog(std::make_unique<QtPrintDialog>(this)), m_pointer(this),
       m_viewport(int(std::lround(twipsPerPixel(this)))),
-      m_programFolder(QCoreApplication::applicationDirPath())
+      m_programFolder(findProgramFolder())
 {
     setWindowTitle(QStringLiteral("Form2"));
     setMouseTracking(true);

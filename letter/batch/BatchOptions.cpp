@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include "AppTitle.h"
 #include "LetterNames.h"
 
 namespace {
@@ -18,20 +19,11 @@ QString formatNames()
 }
 } // namespace
 
-bool wantsCommandLine(const QStringList &arguments)
-{
-    for (const QString &a : arguments.mid(1)) {
-        if (a == QLatin1String("--batch") || a.startsWith(QLatin1String("--batch="))
-            || a == QLatin1String("--help") || a == QLatin1String("-h") || a == QLatin1String("--help-all")
-            || a == QLatin1String("--version") || a == QLatin1String("-v"))
-            return true;
-    }
-    return false;
-}
-
-BatchCommandLine parseBatchCommandLine(const QStringList &arguments)
+CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
+    // Qt's own window options keep their single dash ("-platform offscreen").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QCoreApplication::translate("batch",
         "Writes cover letters. Without options it opens the window; with --batch it writes one "
         "letter per row of a CSV list, without a window.\n\n"
@@ -39,9 +31,10 @@ BatchCommandLine parseBatchCommandLine(const QStringList &arguments)
         "letter case: YourName, StreetAddress, City, ST, ZIPCode, RecipientName, Title, "
         "CompanyName, StreetAddress2, City2, ST2, ZIPCode2, CurrentDate. A field the list has no "
         "column for is taken from the texts last typed in the window; without a CurrentDate column the "
-        "date is today's.\n\n"
-        "Exit status: 0 when every row was written, 1 when some were skipped or failed, 2 for a "
-        "bad command line or an unreadable list, 130 when interrupted."));
+        "date is today's. A row whose fields are all empty is skipped.\n\n"
+        "The summary goes to standard output; progress and the report of each row to standard error.\n\n"
+        "Exit status: 0 when no row failed (a row skipped because its letter exists counts as done), "
+        "1 when some row failed, 2 for a bad command line, list or template, 130 when interrupted."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption batch(QStringLiteral("batch"),
@@ -71,31 +64,64 @@ BatchCommandLine parseBatchCommandLine(const QStringList &arguments)
         QCoreApplication::translate("batch", "Replace existing files; without it an existing file is "
                                              "never touched and its row is reported as skipped."));
     parser.addOptions({batch, out, templateFile, format, name, jobs, force});
+    const std::vector<QCommandLineOption> batchOnly{out, templateFile, format, name, jobs, force};
+    // What QApplication itself takes (for the window; the batch ignores
+    // them), so that a session manager's or a user's "-style fusion" works.
+    QStringList qtOptions;
+    for (const char *withValue : {"platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry",
+                                  "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(withValue), QString(), QStringLiteral("value"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+        qtOptions.append(u'-' + qtOption.names().front() + QStringLiteral(" <value>"));
+    }
+    for (const char *flag : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(flag));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+        qtOptions.append(u'-' + qtOption.names().front());
+    }
 
-    BatchCommandLine result;
+    CommandLine result;
+    result.road = CommandLine::Road::Print;
+    const QString command = QString::fromLatin1(CommandName);
     auto usageError = [&](const QString &text) {
-        result.message = text + u'\n' + QCoreApplication::translate("batch", "Try \"%1 --help\".")
-                .arg(QCoreApplication::applicationName().toLower());
+        result.message = command + QStringLiteral(": ") + text + u'\n'
+                + QCoreApplication::translate("batch", "Try \"%1 --help\" for more information.").arg(command);
         result.exitStatus = ExitUsage;
         return result;
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(help)) {
+    const bool helpAll = parser.isSet(QStringLiteral("help-all"));
+    if (parser.isSet(help) || helpAll) {
+        // Qt's usage line names the path the program was started by.
         result.message = parser.helpText();
+        result.message.replace(0, result.message.indexOf(u'\n'), QStringLiteral("Usage: %1 [options]").arg(command));
+        if (helpAll)
+            result.message += u'\n' + QCoreApplication::translate("batch", "Qt's options for the window: %1")
+                                            .arg(qtOptions.join(QStringLiteral(", ")));
         return result;
     }
     if (parser.isSet(version)) {
-        result.message = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion();
+        result.message = QString::fromLatin1(ProductName) + u' ' + QString::fromLatin1(VersionText);
         return result;
     }
     if (!parser.positionalArguments().isEmpty())
-        return usageError(QCoreApplication::translate("batch", "Unexpected argument: %1")
+        return usageError(QCoreApplication::translate("batch", "unexpected argument \"%1\"")
                                   .arg(parser.positionalArguments().first()));
-    if (!parser.isSet(batch))
-        return usageError(QCoreApplication::translate("batch", "Nothing to do: --batch <list> is missing."));
+    if (!parser.isSet(batch)) {
+        for (const QString &given : parser.optionNames()) {
+            for (const QCommandLineOption &option : batchOnly) {
+                if (option.names().contains(given))
+                    return usageError(QCoreApplication::translate("batch", "--%1 works only with --batch").arg(given));
+            }
+        }
+        result.road = CommandLine::Road::Window;
+        return result;
+    }
     if (!parser.isSet(out))
-        return usageError(QCoreApplication::translate("batch", "--out <folder> is missing."));
+        return usageError(QCoreApplication::translate("batch", "--out <folder> is missing"));
 
     BatchOptions options;
     options.listPath = parser.value(batch);
@@ -128,6 +154,7 @@ BatchCommandLine parseBatchCommandLine(const QStringList &arguments)
     } catch (const std::exception &e) {
         return usageError(QStringLiteral("--name: ") + QString::fromUtf8(e.what()));
     }
-    result.options = options;
+    result.road = CommandLine::Road::Batch;
+    result.batch = options;
     return result;
 }

@@ -21,24 +21,31 @@ struct BatchOptions
     Overwrite overwrite = Overwrite::Never;
 };
 
-// The command line's verdict: options to run with, or text to print and
-// the program's exit status (help, version, or an error naming the option).
-struct BatchCommandLine
+// What the command line asks for: the window, a batch, or only text to
+// print (help, the version, or an error naming the option) and the exit
+// status.
+struct CommandLine
 {
-    std::optional<BatchOptions> options;
-    QString message;
+    enum class Road { Window, Batch, Print };
+    Road road = Road::Window;
+    std::optional<BatchOptions> batch; // for Road::Batch
+    QString message;                   // for Road::Print: on stdout with status 0, else on stderr
     int exitStatus = 0;
 };
 
-inline constexpr int ExitAllWritten = 0;
-inline constexpr int ExitSomeNotWritten = 1;
-inline constexpr int ExitUsage = 2;
+// The name the program goes by in its messages and usage, wherever it was
+// started from.
+inline constexpr char CommandName[] = "tessaline";
+
+// Exit statuses, as other command-line tools give them: rows skipped because
+// their letters exist, and empty rows, count as done.
+inline constexpr int ExitNothingFailed = 0;
+inline constexpr int ExitSomeFailed = 1;
+inline constexpr int ExitNoDisplay = 1;
+inline constexpr int ExitUsage = 2;       // a bad command line, list or template
 inline constexpr int ExitInterrupted = 130;
 
-// Whether the arguments ask for the command-line road (a batch, help or
-// the version) rather than the window.
-bool wantsCommandLine(const QStringList &arguments);
-
-// Parses the arguments (the program's name first). Needs a
-// QCoreApplication for the version.
-BatchCommandLine parseBatchCommandLine(const QStringList &arguments);
+// Parses the arguments (the program's name first). Needs no application
+// object: it is read before one is made, because the window's needs a
+// display and a wrong command line is refused without one too.
+CommandLine parseCommandLine(const QStringList &arguments);

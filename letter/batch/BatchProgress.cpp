@@ -14,8 +14,8 @@ QString clockText(qint64 seconds)
 }
 } // namespace
 
-BatchProgress::BatchProgress(std::FILE *stream, Output output, int rows)
-    : m_stream(stream), m_output(output), m_rows(rows)
+BatchProgress::BatchProgress(std::FILE *reports, std::FILE *summary, Output output, int rows)
+    : m_stream(reports), m_summaryStream(summary), m_output(output), m_rows(rows)
 {
     m_clock.start();
 }
@@ -75,6 +75,14 @@ void BatchProgress::drawBar()
 void BatchProgress::finish(const QString &summary)
 {
     clearLine();
-    std::fprintf(m_stream, "%s\n", qPrintable(summary));
+    std::fflush(m_stream);
+    std::fprintf(m_summaryStream, "%s\n", qPrintable(summary));
+    std::fflush(m_summaryStream);
+}
+
+void BatchProgress::fail(const QString &reason)
+{
+    clearLine();
+    std::fprintf(m_stream, "%s\n", qPrintable(reason));
     std::fflush(m_stream);
 }

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <csignal>
+#include <cstdio>
 #include <deque>
 #include <map>
 #include <memory>
@@ -10,6 +11,8 @@
 #include <optional>
 #include <pthread.h>
 #include <thread>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -46,10 +49,14 @@ constexpr int StepEndRecord = 106;
 constexpr int StepUndo = 108;
 
 std::atomic<bool> stopRequested{false};
+// Written to when a stop is asked, to wake a wait on a file (the list
+// being read from a FIFO) that the flag alone would not end.
+int stopPipe[2] = {-1, -1};
 
 extern "C" void requestStop(int)
 {
     stopRequested = true;
+    [[maybe_unused]] const ssize_t written = ::write(stopPipe[1], "", 1);
 }
 
 // SIGINT and SIGTERM ask the batch to stop; a second one ends the program
@@ -60,6 +67,8 @@ public:
     StopSignals()
     {
         stopRequested = false;
+        if (::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+            stopPipe[0] = stopPipe[1] = -1;
         struct sigaction action {};
         action.sa_handler = requestStop;
         sigemptyset(&action.sa_mask);
@@ -71,7 +80,15 @@ public:
     {
         sigaction(SIGINT, &m_oldInt, nullptr);
         sigaction(SIGTERM, &m_oldTerm, nullptr);
+        for (int &end : stopPipe) {
+            if (end >= 0)
+                ::close(end);
+            end = -1;
+        }
     }
+
+    // Readable once a stop has been asked.
+    static int wakeFd() { return stopPipe[0]; }
 
     // Workers leave the signals to the scheduler's thread.
     static void blockInThisThread()
@@ -123,6 +140,16 @@ struct Slot
 QString plural(int n, const char *one, const char *many)
 {
     return QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
+}
+
+// One line however many there are: a list of thousands of columns is no
+// screenful of notes.
+QString unknownColumnsNote(const QStringList &columns)
+{
+    if (columns.size() == 1)
+        return QObject::tr("Column \"%1\" names no placeholder of the letter; it is ignored.").arg(columns.front());
+    return QObject::tr("Columns \"%1\" name no placeholder of the letter; they are ignored.")
+            .arg(columns.join(QStringLiteral("\", \"")));
 }
 
 class Batch
@@ -177,10 +204,13 @@ int Batch::prepare()
     SettingsStore store;
     for (int i = 0; i < FieldCount; ++i)
         stored[size_t(i)] = store.read(i);
-    m_list = readLetterList(m_options.listPath, stored, letterDate());
-    m_progress = std::make_unique<BatchProgress>(stderr, m_output, int(m_list.rows.size()));
-    for (const QString &column : m_list.unknownColumns)
-        m_progress->note(QObject::tr("Column \"%1\" names no placeholder of the letter; it is ignored.").arg(column));
+    std::optional<LetterList> list = readLetterList(m_options.listPath, stored, letterDate(), StopSignals::wakeFd());
+    if (!list)
+        return ExitInterrupted;
+    m_list = std::move(*list);
+    m_progress = std::make_unique<BatchProgress>(stderr, stdout, m_output, int(m_list.rows.size()));
+    if (!m_list.unknownColumns.isEmpty())
+        m_progress->note(unknownColumnsNote(m_list.unknownColumns));
 
     if (!QDir().mkpath(m_options.outFolder) || !QFileInfo(m_options.outFolder).isDir())
         throw Failure(QObject::tr("Cannot make the folder %1").arg(QDir::toNativeSeparators(m_options.outFolder)));
@@ -214,6 +244,12 @@ int Batch::prepare()
     std::map<QString, int> used;
     for (size_t i = 0; i < m_list.rows.size(); ++i) {
         const LetterRow &row = m_list.rows[i];
+        if (row.empty) {
+            ++m_skipped;
+            m_progress->rowDone(QObject::tr("line %1: skipped: the row is empty").arg(row.line),
+                                BatchProgress::Kind::Notable);
+            continue;
+        }
         if (!row.problem.isEmpty()) {
             ++m_failed;
             m_progress->rowDone(QObject::tr("line %1: failed: %2").arg(row.line).arg(row.problem),
@@ -227,7 +263,7 @@ int Batch::prepare()
             name += QStringLiteral(" (%1)").arg(count);
         m_pending.push_back({i, name});
     }
-    return ExitAllWritten;
+    return ExitNothingFailed;
 }
 
 void Batch::startOffices(int count)
@@ -494,13 +530,16 @@ int Batch::run()
 {
     StopSignals stopSignals;
     try {
-        prepare();
+        if (prepare() == ExitInterrupted) {
+            std::printf("%s\n", qPrintable(QObject::tr("Stopped before the list was read: no letter written.")));
+            return ExitInterrupted;
+        }
         if (!m_pending.empty() && !stopRequested)
             startOffices(int(std::min<size_t>(size_t(m_options.jobs), m_pending.size())));
     } catch (const Failure &failure) {
         endOffices();
         if (m_progress)
-            m_progress->finish(failure.description());
+            m_progress->fail(failure.description());
         else
             std::fprintf(stderr, "%s\n", qPrintable(failure.description()));
         return ExitUsage;
@@ -517,7 +556,7 @@ int Batch::run()
     m_progress->finish(summary);
     if (stopRequested)
         return ExitInterrupted;
-    return m_skipped == 0 && m_failed == 0 ? ExitAllWritten : ExitSomeNotWritten;
+    return m_failed == 0 ? ExitNothingFailed : ExitSomeFailed;
 }
 } // namespace
 

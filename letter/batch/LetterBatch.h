@@ -11,8 +11,10 @@
 //
 // An office that crashes, or hangs past the row deadline and is killed,
 // is replaced and its row tried once more; a bad row is reported with its
-// line and the others go on. SIGINT or SIGTERM stops it cleanly: rows in
+// line and the others go on; an empty row is reported and skipped. SIGINT or
+// SIGTERM stops it cleanly, even while the list is still being read: rows in
 // progress end (whole or not at all), no new one starts, the offices end.
 //
-// Returns the exit status (see BatchOptions.h).
+// Reports and progress go to stderr, the summary line to stdout. Returns
+// the exit status (see BatchOptions.h).
 int runBatch(const BatchOptions &options, BatchProgress::Output output);

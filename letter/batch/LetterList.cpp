@@ -1,9 +1,16 @@
 #include "LetterList.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include <csv.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QStringDecoder>
 
 #include "Failure.h"
@@ -89,6 +96,38 @@ std::vector<Record> parseRecords(const QByteArray &data)
     }
     return std::move(collector.records);
 }
+
+// The whole file. Read through poll() rather than a blocking read, so that a
+// FIFO whose writer is slow or never comes holds up no stop: nullopt once
+// `stopFd` is readable. Throws Failure with the system's reason.
+std::optional<QByteArray> readUnlessStopped(const QString &path, int stopFd)
+{
+    const auto systemFailure = [] { return Failure(QString::fromLocal8Bit(std::strerror(errno))); };
+    // Non-blocking: opening a FIFO would otherwise wait for its writer.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw systemFailure();
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    QByteArray data;
+    char buffer[65536];
+    for (;;) {
+        pollfd watched[2] = {{fd, POLLIN, 0}, {stopFd, POLLIN, 0}};
+        if (::poll(watched, stopFd >= 0 ? 2 : 1, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            throw systemFailure();
+        }
+        if (stopFd >= 0 && watched[1].revents != 0)
+            return std::nullopt;
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count > 0)
+            data.append(buffer, count);
+        else if (count == 0)
+            return data;
+        else if (errno != EINTR && errno != EAGAIN)
+            throw systemFailure();
+    }
+}
 } // namespace
 
 int fieldNamed(const QString &text)
@@ -141,8 +180,9 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
         row.line = record->line;
         row.texts = fallback;
         row.texts[DateFieldIndex] = today;
-        if (record->fields.isEmpty()) {
-            row.problem = QObject::tr("the row is empty");
+        if (std::all_of(record->fields.begin(), record->fields.end(),
+                        [](const QString &field) { return field.trimmed().isEmpty(); })) {
+            row.empty = true;
         } else if (record->fields.size() != qsizetype(columnField.size())) {
             row.problem = QObject::tr("the row has %1 fields, the header has %2")
                                   .arg(record->fields.size()).arg(columnField.size());
@@ -157,14 +197,14 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
     return list;
 }
 
-LetterList readLetterList(const QString &path, const std::array<QString, FieldCount> &fallback,
-                          const QString &today)
+std::optional<LetterList> readLetterList(const QString &path, const std::array<QString, FieldCount> &fallback,
+                                         const QString &today, int stopFd)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QObject::tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     try {
-        return parseLetterList(file.readAll(), fallback, today);
+        const std::optional<QByteArray> data = readUnlessStopped(path, stopFd);
+        if (!data)
+            return std::nullopt;
+        return parseLetterList(*data, fallback, today);
     } catch (const Failure &failure) {
         throw Failure(QObject::tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), failure.description()));
     }

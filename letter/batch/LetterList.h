@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include <QByteArray>
@@ -16,6 +17,7 @@ struct LetterRow
     int line = 0;                        // 1-based line of the file
     std::array<QString, FieldCount> texts;
     QString problem;                     // why no letter can be made; empty when one can
+    bool empty = false;                  // no field holds text: nothing to write, the row is skipped
 };
 
 // A list of letters read from a CSV file (RFC 4180: quoted fields, commas
@@ -38,14 +40,17 @@ int fieldNamed(const QString &name);
 // Parses a list. A field the list has no column for takes its text from
 // `fallback` (the texts stored by the window); the date field, when the
 // list has no column for it, is `today`. A row with too many or too few
-// fields, or an empty one, is kept with its problem, so that it is
-// reported with its line; empty lines at the very end are ignored.
+// fields is kept with its problem, and an empty line or a row whose fields
+// are all blank is kept marked empty, so that each is reported with its
+// line; empty lines at the very end are ignored.
 // Throws Failure when the data as a whole cannot be read: not UTF-8, a
 // quote left open, no header row.
 LetterList parseLetterList(const QByteArray &data, const std::array<QString, FieldCount> &fallback,
                            const QString &today);
 
-// Reads and parses the file. Throws Failure naming the file when it
-// cannot be read.
-LetterList readLetterList(const QString &path, const std::array<QString, FieldCount> &fallback,
-                          const QString &today);
+// Reads and parses the file, which may also be a pipe or FIFO that is
+// still being written. Reading gives up, returning nullopt, as soon as
+// `stopFd` turns readable (a batch's Ctrl+C writes to it); -1 for none.
+// Throws Failure naming the file when it cannot be read.
+std::optional<LetterList> readLetterList(const QString &path, const std::array<QString, FieldCount> &fallback,
+                                         const QString &today, int stopFd);

@@ -28,6 +28,7 @@
 #include "LetterFields.h"
 #include "LetterTemplate.h"
 #include "Main.h"
+#include "ProgramFolder.h"
 #include "PushButton.h"
 #include "RecordingMessenger.h"
 #include "ScratchFiles.h"
@@ -598,6 +599,14 @@ private slots:
         form->show();
         QVERIFY(!form->rect().intersects(form->Text1[DateFieldIndex]->geometry()));
         QVERIFY(form->Text1[DateFieldIndex]->geometry().top() >= form->height());
+    }
+
+    // The hand cursor and a skin are looked for where the program's files
+    // are, installed or not.
+    void cursorAndSkinAreLookedForInTheProgramFolder()
+    {
+        Form1 form({m_messenger, m_store, m_office});
+        QCOMPARE(form.programFolder(), findProgramFolder());
     }
 
     void handOverButtonsArrowOverBackgroundAndFramesBusyLeftAlone()

@@ -31,7 +31,7 @@ private slots:
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<QList<int>>("lines");
         QTest::addColumn<QStringList>("recipients");
-        QTest::addColumn<QStringList>("problems"); // empty text: a good row
+        QTest::addColumn<QStringList>("problems"); // empty text: a good row; "(empty)": nothing to write
 
         QTest::newRow("byte-order mark, CR LF")
                 << QByteArray("\xEF\xBB\xBFRecipientName\r\nAnn\r\nBob\r\n") << QList<int>{2, 3}
@@ -44,7 +44,10 @@ private slots:
                 << QStringList{"Lee, \"Ann\""} << QStringList{""};
         QTest::newRow("empty row inside, empty lines at the end")
                 << QByteArray("RecipientName\nAnn\n\nBob\n\n\n") << QList<int>{2, 3, 4}
-                << QStringList{"Ann", "", "Bob"} << QStringList{"", "the row is empty", ""};
+                << QStringList{"Ann", "", "Bob"} << QStringList{"", "(empty)", ""};
+        QTest::newRow("row of blank fields")
+                << QByteArray("RecipientName,Title\nAnn,x\n, \n\"\",\"\"\n") << QList<int>{2, 3, 4}
+                << QStringList{"Ann", "", ""} << QStringList{"", "(empty)", "(empty)"};
         QTest::newRow("short and long rows")
                 << QByteArray("RecipientName,Title\nAnn\nBob,x,y\nCy,z\n") << QList<int>{2, 3, 4}
                 << QStringList{"", "", "Cy"}
@@ -66,7 +69,7 @@ private slots:
         for (size_t i = 0; i < list.rows.size(); ++i) {
             const LetterRow &row = list.rows[i];
             QCOMPARE(row.line, lines[qsizetype(i)]);
-            QCOMPARE(row.problem, problems[qsizetype(i)]);
+            QCOMPARE(row.empty ? QStringLiteral("(empty)") : row.problem, problems[qsizetype(i)]);
             if (row.problem.isEmpty())
                 QCOMPARE(row.texts[RecipientName], recipients[qsizetype(i)]);
         }

@@ -1,0 +1,206 @@
+// The command line as scripts and shells meet it: the real program run
+// without a display, its exit status, standard output and standard error
+// compared whole. Nothing here needs an office: the batches below have no
+// row that makes a letter.
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+constexpr int RunTimeoutMs = 30000;
+const QString Try = QStringLiteral("Try \"tessaline --help\" for more information\\.\n");
+
+// A list of `columns` columns that name no placeholder, and one empty row.
+QByteArray manyUnknownColumns(int columns)
+{
+    QByteArrayList names;
+    for (int c = 1; c <= columns; ++c)
+        names.append("C" + QByteArray::number(c));
+    return names.join(',') + '\n' + QByteArray(columns - 1, ',') + '\n';
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString errors;
+};
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    void start(QProcess &program, const QStringList &arguments, bool display) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+        env.insert(QStringLiteral("temp"), m_dir.path());
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        // A platform on which the window would open: a refused command line
+        // must not open it.
+        if (display)
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(m_dir.path());
+        program.start(QStringLiteral(TESSALINE_PROGRAM), arguments);
+        QVERIFY(program.waitForStarted());
+    }
+
+    static Run finish(QProcess &program, int timeoutMs)
+    {
+        Run run;
+        if (!program.waitForFinished(timeoutMs))
+            program.kill();
+        program.waitForFinished();
+        run.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+        run.out = QString::fromUtf8(program.readAllStandardOutput());
+        run.errors = QString::fromUtf8(program.readAllStandardError());
+        return run;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // "LIST" and "OUT" stand for this row's files
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<bool>("display");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");    // regular expressions for the whole text
+        QTest::addColumn<QString>("errors");
+
+        const QStringList batch{"--batch", "LIST", "--out", "OUT"};
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << QByteArray() << false << 2 << ""
+                                        << "tessaline: Unknown option 'bogus'\\.\n" + Try;
+        QTest::newRow("unknown option, with a display") << QStringList{"--bogus"} << QByteArray() << true << 2 << ""
+                                                        << "tessaline: Unknown option 'bogus'\\.\n" + Try;
+        QTest::newRow("batch option without --batch") << QStringList{"--format", "pdf"} << QByteArray() << false << 2
+                                                      << "" << "tessaline: --format works only with --batch\n" + Try;
+        QTest::newRow("batch option without --batch, with a display")
+                << QStringList{"--jobs", "2", "--force"} << QByteArray() << true << 2 << ""
+                << "tessaline: --jobs works only with --batch\n" + Try;
+        QTest::newRow("stray argument") << QStringList{"letter.doc"} << QByteArray() << true << 2 << ""
+                                        << "tessaline: unexpected argument \"letter\\.doc\"\n" + Try;
+        QTest::newRow("missing value") << QStringList{"--batch"} << QByteArray() << false << 2 << ""
+                                       << "tessaline: Missing value after '--batch'\\.\n" + Try;
+        QTest::newRow("no --out") << QStringList{"--batch", "LIST"} << QByteArray("RecipientName\n") << false << 2
+                                  << "" << "tessaline: --out <folder> is missing\n" + Try;
+        QTest::newRow("bad --format") << batch + QStringList{"--format", "rtf"} << QByteArray("RecipientName\n")
+                                      << false << 2 << "" << "tessaline: --format: unknown format \"rtf\"[^\n]*\n" + Try;
+        QTest::newRow("window without a display")
+                << QStringList{} << QByteArray() << false << 1 << ""
+                << "tessaline: no display [^\n]*--batch[^\n]*xvfb-run[^\n]*\n";
+        QTest::newRow("help names the program, not its path")
+                << QStringList{"--help"} << QByteArray() << false << 0 << "Usage: tessaline \\[options\\]\n[^/]*"
+                << "";
+        QTest::newRow("version") << QStringList{"-v"} << QByteArray() << false << 0 << "Tessaline 7\\.00\n" << "";
+        QTest::newRow("unreadable list") << QStringList{"--batch", "missing.csv", "--out", "OUT"} << QByteArray()
+                                         << false << 2 << ""
+                                         << "Cannot read missing\\.csv: No such file or directory\n";
+        QTest::newRow("list without a header") << batch << QByteArray("\n") << false << 2 << ""
+                                               << "Cannot read LIST: it has no header row naming the columns\n";
+        QTest::newRow("empty rows are skipped, and that is no failure")
+                << batch << QByteArray("RecipientName,CompanyName\n,\n\n  ,\t\n") << false << 0
+                << "3 rows: 0 written, 3 skipped, 0 failed\n"
+                << "line 2: skipped: the row is empty\nline 3: skipped: the row is empty\n"
+                   "line 4: skipped: the row is empty\n";
+        QTest::newRow("a bad row fails")
+                << batch << QByteArray("RecipientName,Title\nAnn\n") << false << 1
+                << "1 row: 0 written, 0 skipped, 1 failed\n"
+                << "line 2: failed: the row has 1 fields, the header has 2\n";
+        QTest::newRow("unknown columns in one line")
+                << batch << QByteArray("Shoe Size,RecipientName,Hat\n,,\n") << false << 0
+                << "1 row: 0 written, 1 skipped, 0 failed\n"
+                << "Columns \"Shoe Size\", \"Hat\" name no placeholder of the letter; they are ignored\\.\n"
+                   "line 2: skipped: the row is empty\n";
+        QTest::newRow("thousands of unknown columns in one line")
+                << batch << manyUnknownColumns(5000) << false << 0 << "1 row: 0 written, 1 skipped, 0 failed\n"
+                << "Columns \"C1\", \"C2\", [^\n]*, \"C5000\" name no placeholder[^\n]*\n"
+                   "line 2: skipped: the row is empty\n";
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, list);
+        QFETCH(bool, display);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, errors);
+
+        const QString row = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_');
+        const QString listFile = row + QStringLiteral(".csv");
+        const QString outFolder = path(row);
+        if (!list.isNull()) {
+            QFile file(path(listFile));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(list);
+        }
+        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^LIST$")), listFile);
+        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^OUT$")), outFolder);
+        errors.replace(QStringLiteral("LIST"), QRegularExpression::escape(listFile));
+
+        QProcess program;
+        start(program, arguments, display);
+        const Run run = finish(program, RunTimeoutMs);
+        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(out)).match(run.out).hasMatch(),
+                 qPrintable(QStringLiteral("stdout: ") + run.out));
+        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(errors)).match(run.errors).hasMatch(),
+                 qPrintable(QStringLiteral("stderr: ") + run.errors.left(2000)));
+        QCOMPARE(run.exitCode, exitCode);
+        // None of these rows makes a letter: no file named after empty fields.
+        QCOMPARE(QDir(outFolder).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void firstSignalStopsWhileTheListIsRead_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("Ctrl+C") << SIGINT;
+        QTest::newRow("SIGTERM") << SIGTERM;
+    }
+
+    // The list comes from a FIFO whose writer has sent half of it and
+    // keeps it open.
+    void firstSignalStopsWhileTheListIsRead()
+    {
+        QFETCH(int, signal);
+        const QString fifo = path(QStringLiteral("list-%1.fifo").arg(signal));
+        const QString out = path(QStringLiteral("stopped-%1").arg(signal));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QProcess program;
+        start(program, {QStringLiteral("--batch"), fifo, QStringLiteral("--out"), out}, false);
+
+        // Opening without blocking succeeds once the program reads.
+        int writer = -1;
+        QTRY_VERIFY_WITH_TIMEOUT((writer = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK)) >= 0,
+                                 10000);
+        const QByteArray half = "RecipientName,CompanyName\nAnn,Acme\n";
+        QCOMPARE(::write(writer, half.constData(), size_t(half.size())), ssize_t(half.size()));
+        QTest::qWait(200);
+        ::kill(pid_t(program.processId()), signal);
+        const Run run = finish(program, 10000);
+        ::close(writer);
+
+        QCOMPARE(run.exitCode, 130);
+        QCOMPARE(run.out, QStringLiteral("Stopped before the list was read: no letter written.\n"));
+        QVERIFY(!QFileInfo::exists(out));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "test_command_line.moc"
