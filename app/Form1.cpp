@@ -38,6 +38,7 @@
 #include "SaveBuiltInLetter.h"
 #include "SkinFramework.h"
 #include "Twips.h"
+#include "WindowAccessibility.h"
 #include "WindowLook.h"
 #include "WindowPlacement.h"
 #include "WordAutomation.h"
@@ -132,6 +133,7 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
       m_letterProgress(std::make_unique<JobProgress>(this, m_pointer)),
       m_ownFileChooser(std::make_unique<FileDialogChooser>(this)), m_fileChooser(m_ownFileChooser.get())
 {
+    installWindowAccessibility();
     setWindowTitle(QStringLiteral("Form1"));
     setMouseTracking(true);
     setColours(this, Qt::white, DesignText);
@@ -184,6 +186,7 @@ void Form1::createMenus()
     helpMenu->setAccessibleDescription(tr("The placeholders, and about Tessaline"));
     placeholdersAction = helpMenu->addAction(tr("&Placeholders…"), this, &Form1::Placeholders_Click);
     aboutAction = helpMenu->addAction(tr("&About Tessaline"), this, &Form1::About_Click);
+    nameMenusAfterTheirTitles(menuBar);
 
     // The bar's button for menus that do not fit (never needed at this width).
     const QList<QToolButton *> barButtons = menuBar->findChildren<QToolButton *>();
@@ -246,9 +249,12 @@ void Form1::createControls()
         label->setBuddy(field);
     }
     // The date field lies below the client area, out of sight; it takes no
-    // keyboard focus (below), so nothing can edit it unseen.
+    // keyboard focus (below), so nothing can edit it unseen, and a screen
+    // reader is not offered it either.
     Text1[DateFieldIndex] = new LetterFieldEdit(this);
     place(Text1[DateFieldIndex], 120, 7320, 1335, 345);
+    Text1[DateFieldIndex]->hide();
+    keepFromAssistiveTechnology(Text1[DateFieldIndex]);
 
     for (int i = 0; i < FieldCount; ++i) {
         Text1[size_t(i)]->setFont(controlFont());

@@ -915,6 +915,10 @@ private slots:
         QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Start Creating Template"));
         for (PushButton *command : {form->PushButton6, form->PushButton3, form->PushButton4})
             QVERIFY(!command->toolTip().isEmpty());
+        // An open menu is named as the bar names it.
+        for (QMenu *menu : {form->letterMenu, form->editMenu, form->helpMenu})
+            QCOMPARE(QAccessible::queryAccessibleInterface(menu)->text(QAccessible::Name),
+                     menu->title().remove(QLatin1Char('&')));
         // Every label leads to its field, and no two mnemonics clash.
         QSet<QChar> mnemonics;
         QStringList captions;
