@@ -1,12 +1,17 @@
 #include "PictureBox.h"
 
+#include <utility>
+
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "PictureBoxAccessible.h"
 #include "Twips.h"
 
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
 {
+    installPictureBoxAccessibility();
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setAutoFillBackground(true);
@@ -41,6 +46,15 @@ void PictureBox::clearPicture()
     m_picture = QImage();
     m_buffer.fill(Qt::white);
     update();
+}
+
+void PictureBox::setAccessibleText(const QString &text)
+{
+    if (text == m_accessibleText)
+        return;
+    const QString before = std::exchange(m_accessibleText, text);
+    QAccessibleTextUpdateEvent event(this, 0, before, text);
+    QAccessible::updateAccessibility(&event);
 }
 
 namespace {
@@ -88,11 +102,39 @@ void PictureBox::resizeEvent(QResizeEvent *event)
     resizeBuffer();
 }
 
+void PictureBox::moveEvent(QMoveEvent *event)
+{
+    QFrame::moveEvent(event);
+    if (hasFocus())
+        update(); // the ring follows the part that shows
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    QFrame::focusOutEvent(event);
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawPixmap(contentsRect().topLeft(), m_buffer);
+    if (hasFocus()) {
+        // A box larger than its parent is ringed where it shows, or the
+        // ring would lie out of sight.
+        constexpr qreal RingWidth = 2;
+        const QRect shown = parentWidget() ? rect() & parentWidget()->rect().translated(-pos()) : rect();
+        painter.setPen(QPen(palette().color(QPalette::Highlight), RingWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(shown).adjusted(RingWidth / 2, RingWidth / 2, -RingWidth / 2, -RingWidth / 2));
+    }
 }
 
 QPointF PictureBox::innerPos(const QMouseEvent *event) const

@@ -3,10 +3,13 @@
 #include <QFrame>
 #include <QImage>
 #include <QPixmap>
+#include <QString>
 
 // A picture box: a single border, a white background, a persistent drawing
 // buffer that always has the box's inner size, and auto-size (the box fits
-// the picture assigned to it, at the picture's logical size).
+// the picture assigned to it, at the picture's logical size). Screen readers
+// read it as a document whose text is its accessible text; with the focus,
+// it is ringed in the highlight colour where it shows through its parent.
 class PictureBox : public QFrame
 {
     Q_OBJECT
@@ -25,6 +28,11 @@ public:
     // box's inner pixels), smoothly.
     void drawStretched(const QImage &source, const QRectF &sourcePixels, const QRectF &target);
 
+    // The words of the picture, in reading order, for assistive technology;
+    // a change is announced to it.
+    void setAccessibleText(const QString &text);
+    const QString &accessibleText() const { return m_accessibleText; }
+
     // The box's inner pixels: what the buffer holds.
     const QPixmap &buffer() const { return m_buffer; }
 
@@ -40,6 +48,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -50,5 +61,6 @@ private:
 
     QImage m_picture;
     QPixmap m_buffer;
+    QString m_accessibleText;
     bool m_autoSize = false;
 };
