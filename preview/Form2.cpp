@@ -28,6 +28,7 @@
 #include "PushButton.h"
 #include "SaveLetter.h"
 #include "Twips.h"
+#include "WindowAccessibility.h"
 #include "WindowLook.h"
 #include "WindowPlacement.h"
 
@@ -51,6 +52,7 @@ Form2::Form2(Messenger &messenger, std::function<void()> showMainWindow, std::fu
       m_viewport(int(std::lround(twipsPerPixel(this)))),
       m_programFolder(findProgramFolder())
 {
+    installWindowAccessibility();
     setWindowTitle(QStringLiteral("Form2"));
     setMouseTracking(true);
     setFont(controlFont());
@@ -114,6 +116,7 @@ void Form2::createMenus()
     menuBar->setGeometry(0, 0, twipsToPixels(ClientWidth, this), menuBar->sizeHint().height());
     menuBar->setAccessibleName(tr("Menu Bar"));
     menuBar->setAccessibleDescription(tr("Save, export or print the letter, go back, quit, and zoom"));
+    nameMenusAfterTheirTitles(menuBar);
     // The bar's own button for menus that do not fit, hidden while they do.
     if (auto *more = menuBar->findChild<QToolButton *>()) {
         more->setAccessibleName(tr("More Menus"));
@@ -146,6 +149,9 @@ void Form2::createControls()
     Picture1 = new PictureBox(m_clip);
     place(Picture1, 0, 0, 2340, 3435);
     Picture1->move(0, 0);
+    // The page takes the focus, so that a screen reader reads it; its keys
+    // are the window's scroll keys.
+    Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->installEventFilter(this); // the wheel over the page
     connect(Picture1, &PictureBox::mousePressed, this, &Form2::picture1_MouseDown);
     connect(Picture1, &PictureBox::mouseMoved, this, &Form2::picture1_MouseMove);
@@ -194,15 +200,17 @@ void Form2::createControls()
     connect(PushButton6, &QPushButton::clicked, saveAction, &QAction::trigger);
     connect(PushButton8, &QPushButton::clicked, backAction, &QAction::trigger);
 
-    // Right of the client area: never seen.
+    // Right of the client area: never seen, and never offered to a screen
+    // reader.
     Zoom_Ori = new PictureBox(this);
     place(Zoom_Ori, 10320, 480, 735, 375);
+    keepFromAssistiveTechnology(Zoom_Ori);
 
-    setTabOrder(HScroll1, VScroll1);
-    setTabOrder(VScroll1, PushButton1);
-    setTabOrder(PushButton1, PushButton2);
-    setTabOrder(PushButton2, PushButton6);
-    setTabOrder(PushButton6, PushButton8);
+    // As the controls stand, left to right and top to bottom: the page,
+    // its bars (which take no focus), the zoom buttons, "< Back", "Save".
+    const QList<QWidget *> order = {Picture1, VScroll1, HScroll1, PushButton1, PushButton2, PushButton8, PushButton6};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
     describeControls();
 }
 
@@ -210,8 +218,10 @@ void Form2::describeControls()
 {
     Picture2->setAccessibleName(tr("Page View"));
     Picture2->setAccessibleDescription(tr("Shows the letter's page at the chosen zoom"));
+    m_clip->setAccessibleName(tr("Visible Area"));
+    m_clip->setAccessibleDescription(tr("The part of the view through which the page shows"));
     Picture1->setAccessibleName(tr("Letter Page"));
-    Picture1->setAccessibleDescription(tr("A page of the filled letter; drag it to move it in the view"));
+    describePage();
     HScroll1->setAccessibleName(tr("Horizontal Scroll"));
     HScroll1->setAccessibleDescription(tr("Moves the page left and right"));
     VScroll1->setAccessibleName(tr("Vertical Scroll"));
@@ -240,10 +250,11 @@ void Form2::Form_Load()
         trap.step(110, [&] { m_pointer.setMouseIcon(loadCursorFile(cursorPath)); });
 }
 
-void Form2::setPicture(const QImage &picture)
+void Form2::setPicture(const QImage &picture, const QString &text)
 {
     Picture1->setAutoSize(true);
     Picture1->setPicture(picture);
+    Picture1->setAccessibleText(text);
     const QSizeF twips = PictureBox::logicalSizeTwips(picture);
     m_viewport.assignPicture(Viewport::nearest(twips.width()), Viewport::nearest(twips.height()));
     // A new letter is set up afresh at the next activation.
@@ -264,7 +275,8 @@ void Form2::showPage(int number)
     if (number < 1 || number > pageCount() || number == m_pageNumber)
         return;
     m_pageNumber = number;
-    setPicture(m_pages[size_t(number - 1)].picture);
+    const word::PagePicture &page = m_pages[size_t(number - 1)];
+    setPicture(page.picture, page.text);
     showCaption();
     nextPageAction->setEnabled(number < pageCount());
     previousPageAction->setEnabled(number > 1);
@@ -282,6 +294,9 @@ void Form2::showCaption()
 
 void Form2::showPreview()
 {
+    // A new letter opens with the page in the focus: a screen reader
+    // announces it, and the page keys are at hand.
+    Picture1->setFocus(Qt::OtherFocusReason);
     show();
     raise();
     activateWindow();
@@ -337,6 +352,22 @@ void Form2::syncFromViewport()
     mirror(HScroll1, m_viewport.hScroll());
     mirror(VScroll1, m_viewport.vScroll());
     m_syncing = false;
+    describePage();
+}
+
+void Form2::describePage()
+{
+    QString state = tr("Zoom %1%").arg(std::lround(m_viewport.mZoom * 100));
+    if (pageCount() > 1)
+        state += tr(", page %1 of %2").arg(m_pageNumber).arg(pageCount());
+    const QString description =
+            tr("%1. A page of the filled letter: the arrow keys, Page Up, Page Down, Home and End scroll it, "
+               "or drag it")
+                    .arg(state);
+    // Set only when it changes (a screen reader hears of every change): a
+    // zoom or another page, never a scroll.
+    if (Picture1->accessibleDescription() != description)
+        Picture1->setAccessibleDescription(description);
 }
 
 void Form2::clearPicture()

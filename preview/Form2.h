@@ -45,9 +45,10 @@ public:
     // The activation steps: the viewer set-up once per new picture.
     void Form_Activate();
 
-    // Hands over a new page picture. The viewer is set up again for it at
-    // the next activation, so an earlier letter never comes back on zoom.
-    void setPicture(const QImage &picture);
+    // Hands over a new page picture, with its words for screen readers.
+    // The viewer is set up again for it at the next activation, so an
+    // earlier letter never comes back on zoom.
+    void setPicture(const QImage &picture, const QString &text = QString());
     // Hands over a new letter's pages (at least one) and shows its first.
     void setPages(std::vector<word::PagePicture> pages);
     // Shows another page (from 1), set up as a new picture; a page the
@@ -136,8 +137,12 @@ private:
     void createMenus();
     // Where the client area begins, below the menu bar (pixels).
     int clientTop() const;
-    // Mirrors the viewer's state into the surface and the bars.
+    // Mirrors the viewer's state into the surface, the bars and the page's
+    // description.
     void syncFromViewport();
+    // The page's accessible description: zoom, page of pages, and how to
+    // move it.
+    void describePage();
     // The caption, with the page shown when the letter has more than one.
     void showCaption();
     QPointF toTwips(QPointF innerPixels) const;

@@ -130,7 +130,10 @@ private slots:
         auto form = makeForm();
         showWith(*form, pagePicture(Qt::blue));
         QCOMPARE(widgetsScreenReadersCannotName(form.get()), QStringList());
-        for (QWidget *widget : std::initializer_list<QWidget *>{form->Picture1, form->Picture2}) {
+        // The page, the view and the area between them that the page shows
+        // through.
+        for (QWidget *widget :
+             std::initializer_list<QWidget *>{form->Picture1, form->Picture2, form->Picture1->parentWidget()}) {
             QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
             QVERIFY(!accessible->text(QAccessible::Name).isEmpty());
             QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
@@ -204,6 +207,12 @@ private slots:
             QCOMPARE(form->previousPageAction->isEnabled(), shown[i] > 1);
         }
         QCOMPARE(form->windowTitle(), title);
+        // A screen reader reads the words of the page on show, and hears
+        // which page it is.
+        QCOMPARE(form->Picture1->accessibleText(), QStringLiteral("page %1").arg(form->pageNumber()));
+        QCOMPARE(form->Picture1->accessibleDescription().contains(
+                         QStringLiteral("page %1 of %2").arg(form->pageNumber()).arg(pages)),
+                 pages > 1);
         // The page on show is the one drawn, set up like a new letter.
         QTRY_VERIFY(!form->isFirstActivationPending());
         const QImage drawn = form->Picture1->buffer().toImage();
@@ -341,6 +350,10 @@ private slots:
         QCOMPARE(form->Picture1->pos(), QPoint(qRound(left / 15.0), qRound(top / 15.0)));
         QCOMPARE(form->VScroll1->value(), form->viewport().vScroll().value);
         QCOMPARE(form->HScroll1->value(), form->viewport().hScroll().value);
+        // A screen reader hears the zoom.
+        const QString zoomHeard = QStringLiteral("Zoom %1%").arg(qRound(zoom * 100));
+        QVERIFY2(form->Picture1->accessibleDescription().startsWith(zoomHeard),
+                 qPrintable(form->Picture1->accessibleDescription()));
         QVERIFY(m_messenger.messages.empty());
     }
 
@@ -483,6 +496,9 @@ private slots:
         for (QAction *top : form->menuBar->actions()) {
             if (top->text() != menu)
                 continue;
+            // A screen reader names the open menu as the bar does.
+            QCOMPARE(QAccessible::queryAccessibleInterface(top->menu())->text(QAccessible::Name),
+                     QString(menu).remove(QLatin1Char('&')));
             for (QAction *a : top->menu()->actions())
                 if (a->text() == text)
                     found = a;
