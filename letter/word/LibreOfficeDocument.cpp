@@ -305,6 +305,18 @@ public:
         return libreoffice::replaceEverywhere(*m_instance, m_model, replacements);
     }
 
+    void replaceBody(const std::vector<word::BodyParagraph> &paragraphs) override
+    {
+        ensureOpen(QObject::tr("ReplaceBody"));
+        libreoffice::replaceBody(*m_instance, m_model, paragraphs);
+    }
+
+    int turnHeaderFieldsIntoPlaceholders() override
+    {
+        ensureOpen(QObject::tr("HeaderFields"));
+        return libreoffice::turnHeaderFieldsIntoPlaceholders(*m_instance, m_model);
+    }
+
     void startUndoRecord(const QString &name) override
     {
         ensureOpen(QObject::tr("StartCustomRecord"));

@@ -116,6 +116,12 @@ int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
 int replaceEverywhere(Instance &instance, const Reference<lang::XComponent> &model,
                       const std::vector<std::pair<QString, QString>> &replacements);
 
+// The letter's body and the headers' fields (see word::Document::replaceBody
+// and turnHeaderFieldsIntoPlaceholders).
+void replaceBody(Instance &instance, const Reference<lang::XComponent> &model,
+                 const std::vector<word::BodyParagraph> &paragraphs);
+int turnHeaderFieldsIntoPlaceholders(Instance &instance, const Reference<lang::XComponent> &model);
+
 // Takes back the replacements in drawing shapes since the undo record
 // started, last first.
 void undoShapeTextEdits(Instance &instance);

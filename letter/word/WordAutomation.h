@@ -85,6 +85,14 @@ struct DocumentProperties
     QDateTime modified;
 };
 
+// A paragraph of a letter's body: plain, or an item of its bulleted list.
+struct BodyParagraph
+{
+    QString text;
+    bool bulleted = false;
+    bool operator==(const BodyParagraph &) const = default;
+};
+
 // Why a file could not be opened as a document.
 enum class OpenProblem {
     NotADocument,       // the office cannot read it as a text document
@@ -200,6 +208,20 @@ public:
     // the batch, where the steps would take hundreds.
     // Answers how many places were replaced in all.
     virtual int replaceEverywhere(const std::vector<std::pair<QString, QString>> &replacements) = 0;
+    // Replaces the body of a letter, the paragraphs between its greeting
+    // (the first paragraph in the style "Salutation") and its closing (the
+    // next one in the style "Closing"), by these: plain ones in the
+    // paragraph style of the body's first plain paragraph, bulleted ones
+    // as items of the body's bulleted list (its style and bullets). The
+    // texts are inserted literally. Throws Failure when the document has
+    // no such greeting and closing.
+    virtual void replaceBody(const std::vector<BodyParagraph> &paragraphs) = 0;
+    // The fields of the later pages' header that show the recipient (a
+    // macro button) and the date (the creation date) become the
+    // placeholders [RecipientName] and [CurrentDate], so that the header
+    // fills as the rest of the letter does; the page number stays a field.
+    // Answers how many fields became placeholders.
+    virtual int turnHeaderFieldsIntoPlaceholders() = 0;
     // Every change from startUndoRecord until endUndoRecord becomes one
     // step of the document's undo list, as Word's custom undo record; undo
     // takes the last step back whole. A template loaded once thus serves

@@ -167,6 +167,8 @@ DocumentReader::Document DocumentReader::read(const QString &path)
             p.text = toQString(range->getString());
             p.style = toQString(prop<OUString>(props, "ParaStyleName"));
             p.inList = flag(props, "NumberingIsNumber");
+            if (p.inList && has(props, "NumberingStyleName"))
+                p.listStyle = toQString(prop<OUString>(props, "NumberingStyleName"));
             result.paragraphs.push_back(p);
         }
 

@@ -19,6 +19,7 @@ public:
         QString text;
         QString style;
         bool inList = false;
+        QString listStyle;      // the list style of a list item
     };
 
     struct Document

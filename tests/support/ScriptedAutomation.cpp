@@ -242,6 +242,30 @@ public:
         }
         return replaced;
     }
+    // The main text's lines between the one that begins with "Dear" and
+    // "Sincerely," are its body; a bulleted paragraph's line begins with
+    // a bullet.
+    void replaceBody(const std::vector<word::BodyParagraph> &paragraphs) override
+    {
+        m_s.enter(QStringLiteral("Document.ReplaceBody"));
+        QStringList lines = m_data.stories.front().second.split(u'\n');
+        qsizetype greeting = 0;
+        while (greeting < lines.size() && !lines[greeting].startsWith(QStringLiteral("Dear")))
+            ++greeting;
+        const qsizetype closing = lines.indexOf(QStringLiteral("Sincerely,"), greeting);
+        if (greeting >= lines.size() || closing < 0)
+            throw Failure(QStringLiteral("ReplaceBody failed: the letter has no greeting and closing"));
+        QStringList body;
+        for (const word::BodyParagraph &p : paragraphs)
+            body << (p.bulleted ? QStringLiteral("\u2022 ") : QString()) + p.text;
+        lines = lines.mid(0, greeting + 1) + body + lines.mid(closing);
+        m_data.stories.front().second = lines.join(u'\n');
+    }
+    int turnHeaderFieldsIntoPlaceholders() override
+    {
+        m_s.enter(QStringLiteral("Document.HeaderFields"));
+        return 0;
+    }
     void startUndoRecord(const QString &) override
     {
         m_s.enter(QStringLiteral("UndoRecord.StartCustomRecord"));

@@ -1,0 +1,153 @@
+#include "LibreOfficeInstance.h"
+
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/lang/XServiceInfo.hpp>
+#include <com/sun/star/text/ControlCharacter.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/text/XTextField.hpp>
+#include <com/sun/star/text/XTextFieldsSupplier.hpp>
+
+namespace libreoffice {
+
+namespace {
+struct Paragraph
+{
+    Reference<text::XTextRange> range;
+    Reference<beans::XPropertySet> properties;
+
+    OUString style() const { return properties->getPropertyValue("ParaStyleName").get<OUString>(); }
+    bool isListItem() const
+    {
+        const uno::Any numbered = properties->getPropertyValue("NumberingIsNumber");
+        return numbered.hasValue() && numbered.get<bool>();
+    }
+};
+
+// The main text's paragraphs, in order (tables between them are passed by).
+std::vector<Paragraph> paragraphsOf(const Reference<text::XText> &text)
+{
+    std::vector<Paragraph> paragraphs;
+    Reference<container::XEnumerationAccess> access(text, UNO_QUERY_THROW);
+    Reference<container::XEnumeration> it = access->createEnumeration();
+    while (it->hasMoreElements()) {
+        Reference<lang::XServiceInfo> info(it->nextElement(), UNO_QUERY);
+        if (info.is() && info->supportsService("com.sun.star.text.Paragraph"))
+            paragraphs.push_back({Reference<text::XTextRange>(info, UNO_QUERY_THROW),
+                                  Reference<beans::XPropertySet>(info, UNO_QUERY_THROW)});
+    }
+    return paragraphs;
+}
+
+// How the body's paragraphs look, taken from the body being replaced.
+struct BodyLook
+{
+    OUString plainStyle;
+    OUString itemStyle;
+    OUString listStyle;       // the bulleted list's style, when it has one
+    uno::Any listRules;       // else its own rules
+};
+
+BodyLook lookOf(const std::vector<Paragraph> &body)
+{
+    BodyLook look;
+    for (const Paragraph &p : body) {
+        if (p.isListItem() && look.itemStyle.isEmpty()) {
+            look.itemStyle = p.style();
+            look.listStyle = p.properties->getPropertyValue("NumberingStyleName").get<OUString>();
+            if (look.listStyle.isEmpty())
+                look.listRules = p.properties->getPropertyValue("NumberingRules");
+        } else if (!p.isListItem() && look.plainStyle.isEmpty()) {
+            look.plainStyle = p.style();
+        }
+    }
+    if (look.plainStyle.isEmpty())
+        look.plainStyle = body.front().style();
+    if (look.itemStyle.isEmpty())
+        look.itemStyle = look.plainStyle;
+    return look;
+}
+} // namespace
+
+void replaceBody(Instance &instance, const Reference<lang::XComponent> &model,
+                 const std::vector<word::BodyParagraph> &replacement)
+{
+    const QString what = QObject::tr("ReplaceBody");
+    instance.ensureAlive(what);
+    officeCall(*instance.office, what, [&] {
+        Reference<text::XTextDocument> document(model, UNO_QUERY_THROW);
+        const Reference<text::XText> text = document->getText();
+        const std::vector<Paragraph> all = paragraphsOf(text);
+        size_t greeting = 0;
+        while (greeting < all.size() && all[greeting].style() != "Salutation")
+            ++greeting;
+        size_t closing = greeting + 1;
+        while (closing < all.size() && all[closing].style() != "Closing")
+            ++closing;
+        if (closing >= all.size() || closing == greeting + 1)
+            throw Failure(QObject::tr("%1 failed: the letter has no body between a greeting and a closing").arg(what));
+        const std::vector<Paragraph> body(all.begin() + qsizetype(greeting) + 1, all.begin() + qsizetype(closing));
+        const BodyLook look = lookOf(body);
+
+        // The body becomes one empty paragraph of its own (never the
+        // greeting's, whose spacing a new paragraph would take on), which
+        // the new paragraphs then grow from.
+        Reference<text::XTextCursor> cursor = text->createTextCursorByRange(body.front().range->getStart());
+        cursor->gotoRange(body.back().range->getEnd(), true);
+        cursor->setString(OUString());
+        if (replacement.empty()) {
+            cursor->gotoRange(all[greeting].range->getEnd(), true);
+            cursor->setString(OUString());
+        }
+        const Reference<text::XTextRange> at(cursor.get());
+        Reference<beans::XPropertySet> paragraph(cursor, UNO_QUERY_THROW);
+        for (size_t i = 0; i < replacement.size(); ++i) {
+            if (i > 0)
+                text->insertControlCharacter(at, text::ControlCharacter::PARAGRAPH_BREAK, false);
+            text->insertString(at, toOUString(replacement[i].text), false);
+            cursor->collapseToEnd();
+            const bool bulleted = replacement[i].bulleted;
+            paragraph->setPropertyValue("ParaStyleName", uno::Any(bulleted ? look.itemStyle : look.plainStyle));
+            if (bulleted && look.listStyle.isEmpty() && look.listRules.hasValue())
+                paragraph->setPropertyValue("NumberingRules", look.listRules);
+            else
+                paragraph->setPropertyValue("NumberingStyleName", uno::Any(bulleted ? look.listStyle : OUString()));
+        }
+    });
+    // Earlier hits may lie in the text just replaced.
+    instance.search.clear();
+}
+
+int turnHeaderFieldsIntoPlaceholders(Instance &instance, const Reference<lang::XComponent> &model)
+{
+    const QString what = QObject::tr("HeaderFields");
+    instance.ensureAlive(what);
+    const int turned = officeCall(*instance.office, what, [&] {
+        Reference<text::XTextDocument> document(model, UNO_QUERY_THROW);
+        const Reference<uno::XInterface> mainText(document->getText(), UNO_QUERY);
+        Reference<text::XTextFieldsSupplier> supplier(model, UNO_QUERY_THROW);
+        Reference<container::XEnumeration> it = supplier->getTextFields()->createEnumeration();
+        std::vector<std::pair<Reference<text::XTextRange>, OUString>> places;
+        while (it->hasMoreElements()) {
+            Reference<text::XTextField> field(it->nextElement(), UNO_QUERY);
+            Reference<lang::XServiceInfo> info(field, UNO_QUERY);
+            if (!field.is() || !info.is())
+                continue;
+            const Reference<text::XTextRange> anchor = field->getAnchor();
+            if (!anchor.is() || Reference<uno::XInterface>(anchor->getText(), UNO_QUERY) == mainText)
+                continue;
+            if (info->supportsService("com.sun.star.text.TextField.Macro"))
+                places.emplace_back(anchor, OUString("[RecipientName]"));
+            else if (info->supportsService("com.sun.star.text.TextField.DocInfo.CreateDateTime")
+                     || info->supportsService("com.sun.star.text.TextField.DateTime"))
+                places.emplace_back(anchor, OUString("[CurrentDate]"));
+        }
+        for (const auto &[anchor, placeholder] : places)
+            anchor->getText()->insertString(anchor, placeholder, true);
+        return int(places.size());
+    });
+    instance.search.clear();
+    return turned;
+}
+
+} // namespace libreoffice
