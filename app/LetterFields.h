@@ -39,6 +39,19 @@ inline constexpr std::array<LetterField, FieldCount> LetterFields = {{
 // company, street, city, state and zip.
 inline constexpr std::array<int, VisibleFieldCount> SampleOrder = {0, 6, 1, 8, 9, 7, 10, 11, 4, 5, 3, 2};
 
+// The sender's own fields: name, street, city, state and zip. A batch list
+// that leaves them out takes them from the settings; the recipient's fields
+// never come from there.
+inline constexpr std::array<int, 5> SenderFields = {0, 6, 1, 8, 9};
+
+// Beside the thirteen fields, the sender's phone and e-mail: kept under
+// the settings keys "Phone" and "Email" (set in the Letter Text window) and
+// filled as the placeholders of the same names, [Phone] and [Email], in
+// every template.
+inline constexpr char PhoneKey[] = "Phone";
+inline constexpr char EmailKey[] = "Email";
+inline constexpr std::array<const char *, 2> SenderDetailKeys = {PhoneKey, EmailKey};
+
 // The settings key of a field: "Text1_" and its index.
 QString settingsKey(int index);
 

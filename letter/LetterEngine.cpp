@@ -2,16 +2,15 @@
 
 #include <algorithm>
 
-#include <QDate>
 #include <QElapsedTimer>
 #include <QImageReader>
-#include <QLocale>
 #include <QRandomGenerator>
 
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
 #include "Failure.h"
 #include "LetterTemplate.h"
+#include "LetterText.h"
 #include "Main.h"
 #include "OfficeSteps.h"
 #include "PageSnapshot.h"
@@ -46,11 +45,6 @@ word::DocumentProperties letterProperties(const FieldValues &fields, const QDate
             .title = addressee.isEmpty() ? QObject::tr("Letter") : QObject::tr("Letter to %1").arg(addressee),
             .created = now,
             .modified = now};
-}
-
-QString letterDate()
-{
-    return QLocale::system().toString(QDate::currentDate(), QStringLiteral("MMMM d, yyyy"));
 }
 
 QString newScratchDocumentPath(const QString &temp)
@@ -116,6 +110,10 @@ void LetterEngine::prepare()
     laps.lap(times.templateCopy);
     letter.essential(110, [&] { m_office = m_automation.createApplication(); });
     laps.lap(times.takeOffice);
+    // The built-in letter in the user's words; a file that cannot be read
+    // is told plainly, and the built-in body stays.
+    if (letter.possible() && m_request.templateFile.isEmpty() && !m_request.letterTextFile.isEmpty())
+        trap.step(112, [&] { m_letterText = LetterText::read(m_request.letterTextFile); });
     m_possible = letter.possible();
 }
 
@@ -138,7 +136,11 @@ void LetterEngine::work()
         m_result.templateOpened = true;
     });
     laps.lap(times.open);
-    letter.step(150, [&] { m_result.placeholderFound = fillLetter(*document, m_request.fields); });
+    if (m_letterText)
+        letter.step(118, [&] { putLetterText(*document, *m_letterText); });
+    letter.step(150, [&] {
+        m_result.placeholderFound = fillLetter(*document, m_request.fields, m_request.further);
+    });
     laps.lap(times.fill);
     letter.step(168, [&] { scratchDocument = newScratchDocumentPath(m_temp); });
     letter.step(182, [&] { document->setBuiltInProperties(letterProperties(m_request.fields, QDateTime::currentDateTime())); });

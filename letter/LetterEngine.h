@@ -1,11 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QString>
 
 #include "BackgroundJob.h"
+#include "LetterDate.h"
 #include "LetterFill.h"
 #include "WordAutomation.h"
 
@@ -14,10 +16,15 @@ struct LetterRequest
 {
     // The twelve entries; the engine puts the date into field 12.
     FieldValues fields;
-    // The letter's date as it is filled ("December 7, 2026").
+    // The placeholders beyond the fields: the sender's phone and e-mail.
+    FurtherValues further;
+    // The letter's date as it is filled (see letterDate()).
     QString date;
     // A user's template by its path; empty for the built-in one.
     QString templateFile;
+    // The user's letter text (see LetterText.h), whose body the built-in
+    // letter takes when the file exists; empty for none.
+    QString letterTextFile;
     // How dense the page pictures are (see PageSnapshotSize.h).
     int pixelsPerLogicalInch = 144;
     // At most this many pages are rendered; a longer letter is still made
@@ -109,6 +116,7 @@ private:
     MadeLetter m_result;
     QString m_temp;
     QString m_templateCopy;
+    std::optional<QString> m_letterText;
     std::shared_ptr<word::Application> m_office;
     // Whether the letter can still be made, and whether the office is lost.
     bool m_possible = true;
@@ -123,8 +131,3 @@ QString newScratchDocumentPath(const QString &temp);
 // 0), "Letter to " the company (field 11, else the recipient, field 7),
 // created and modified now.
 word::DocumentProperties letterProperties(const FieldValues &fields, const QDateTime &now);
-
-// Today's date as the letter shows it: the month's full name in the
-// system's language, the day without a leading zero, the year ("March 3,
-// 2026").
-QString letterDate();

@@ -42,6 +42,11 @@ void copyFileReplacing(const QString &source, const QString &target)
     if (in.error() != QFileDevice::NoError || bytes.size() != in.size())
         throw Failure(QObject::tr("Cannot read the letter %1: %2")
                               .arg(QDir::toNativeSeparators(source), in.errorString()));
+    writeFileReplacing(bytes, target);
+}
+
+void writeFileReplacing(const QByteArray &bytes, const QString &target)
+{
     ReplacingFile out(target);
     QFile beside(out.besidePath());
     if (!beside.open(QIODevice::WriteOnly | QIODevice::Truncate) || beside.write(bytes) != bytes.size()

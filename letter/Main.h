@@ -23,3 +23,6 @@ void SaveBytesToFile(const QByteArray &bytes, const QString &path);
 // target is replaced whole or not at all, and one marked read-only never.
 // Throws Failure with the reason when it cannot.
 void copyFileReplacing(const QString &source, const QString &target);
+
+// Writes the bytes at target the same way: whole or not at all.
+void writeFileReplacing(const QByteArray &bytes, const QString &target);

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 
+#include "LetterFill.h"
 #include "LetterTemplate.h"
 #include "Main.h"
 #include "ScratchFiles.h"
@@ -34,13 +35,17 @@ struct SaveScratch
 };
 } // namespace
 
-void saveBuiltInLetter(word::Automation &automation, const QString &target, word::LetterFormat format)
+void saveBuiltInLetter(word::Automation &automation, const QString &target, word::LetterFormat format,
+                       const std::optional<QString> &letterText)
 {
     const QString temp = ScratchFiles::folder();
     SaveScratch scratch;
     scratch.templateCopy = LetterTemplate::writeCopy(templateBytes(), temp);
     scratch.office = automation.createApplication();
     std::shared_ptr<word::Document> document = scratch.office->documents().open(scratch.templateCopy, {.readOnly = true});
+    if (letterText)
+        putLetterText(*document, *letterText);
+    document->turnHeaderFieldsIntoPlaceholders();
     scratch.exported = temp + QStringLiteral("/built-in-letter.")
             + QLatin1String(word::letterFormatInfo(format).suffix);
     document->exportCopy(scratch.exported, format);

@@ -13,6 +13,7 @@
 #include "LetterEngine.h"
 #include "LetterFields.h"
 #include "LetterRun.h"
+#include "LetterText.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "DocumentReader.h"
@@ -117,14 +118,55 @@ private slots:
         QCOMPARE(scratchFiles(temp()), (QStringList{QFileInfo(made.document).fileName(), QStringLiteral("temp.bmp")}));
     }
 
-    void emptyFieldsLeaveTheirPunctuation()
+    void emptyFieldsLeaveTheirPunctuationAndAnEmptyNameGreetsTheHiringManager()
     {
         LetterRequest request;
         request.date = letterDate();
         const DocumentReader::Document letter = makeAndRead(m_office, request, *m_reader);
         QCOMPARE(letter.paragraphs.at(2).text, QStringLiteral(",   "));
+        QCOMPARE(letter.paragraphs.at(4).text, QStringLiteral("Hiring Manager")); // no empty line heads the address
         QCOMPARE(letter.paragraphs.at(8).text, QStringLiteral(",   "));
-        QCOMPARE(letter.paragraphs.at(9).text, QStringLiteral("Dear :"));
+        QCOMPARE(letter.paragraphs.at(9).text, QStringLiteral("Dear Hiring Manager:"));
+    }
+
+    void theLetterTextIsTheBodyInTheBuiltInLettersOwnStyles()
+    {
+        const QString file = m_temp->filePath(QStringLiteral("letter.txt"));
+        LetterText::write(file, QStringLiteral("I write to [CompanyName] about the opening.\n\n"
+                                               "What I bring:\n- Ten years of joinery\n- A clean\n  licence\n\n"
+                                               "Call me at [Phone] or write to [Email]."));
+        LetterRequest request = sampleRequest();
+        request.letterTextFile = file;
+        request.further = {{QStringLiteral("Phone"), QStringLiteral("555-0100")},
+                           {QStringLiteral("Email"), QStringLiteral("dorian@example.org")}};
+        MadeLetter made;
+        const DocumentReader::Document letter = makeAndRead(m_office, request, *m_reader, &made);
+        const DocumentReader::Document builtIn = makeAndRead(m_office, sampleRequest(), *m_reader);
+
+        const auto &body = builtIn.paragraphs;
+        struct Expected { const char *text; const DocumentReader::Paragraph &like; };
+        const Expected expected[] = {
+            {"I write to Vuvodud Arudaziz Inc. about the opening.", body.at(10)},
+            {"What I bring:", body.at(10)},
+            {"Ten years of joinery", body.at(12)},
+            {"A clean licence", body.at(12)},
+            {"Call me at 555-0100 or write to dorian@example.org.", body.at(10)},
+        };
+        QCOMPARE(letter.paragraphs.size(), body.size() - 1);
+        for (size_t i = 0; i < std::size(expected); ++i) {
+            const DocumentReader::Paragraph &p = letter.paragraphs.at(10 + i);
+            QCOMPARE(p.text, QString::fromUtf8(expected[i].text));
+            QCOMPARE(p.style, expected[i].like.style);
+            QCOMPARE(p.inList, expected[i].like.inList);
+            QCOMPARE(p.listStyle, expected[i].like.listStyle);
+        }
+        // Everything around the body stays as the template has it.
+        for (size_t i = 0; i < 10; ++i)
+            QCOMPARE(letter.paragraphs.at(i).text, body.at(i).text);
+        for (size_t i = 1; i <= 3; ++i)
+            QCOMPARE(letter.paragraphs.at(letter.paragraphs.size() - i).text, body.at(body.size() - i).text);
+        QVERIFY(!letter.bodyText().contains(QStringLiteral("555-0142")));
+        QVERIFY(made.pages.at(0).text.contains(QStringLiteral("Ten years of joinery")));
     }
 
     void aFieldHoldingAPlaceholderIsFilledOnlyByLaterFields()

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "LetterFields.h"
+#include "LetterText.h"
 #include "Main.h"
 #include "DocumentReader.h"
 #include "ScratchFiles.h"
@@ -87,6 +88,18 @@ private slots:
             prose += m_template.paragraphs.at(size_t(i)).text;
         QVERIFY(!prose.contains(QLatin1Char('[')) && !prose.contains(QLatin1Char(']')));
         QVERIFY(prose.contains(QStringLiteral("555-01")));
+    }
+
+    void theLetterTextWindowStartsFromThisBodyWithThePhoneAsAPlaceholder()
+    {
+        // Paragraphs 11 to 16, as the Letter Text window's text holds them.
+        std::vector<word::BodyParagraph> body;
+        for (size_t i = 10; i <= 15; ++i)
+            body.push_back({m_template.paragraphs.at(i).text, m_template.paragraphs.at(i).inList});
+        QString seed = LetterText::builtInText();
+        QVERIFY(seed.contains(QStringLiteral("[Phone]")));
+        seed.replace(QStringLiteral("[Phone]"), QLatin1String(LetterText::BuiltInPhoneNumber));
+        QCOMPARE(LetterText::paragraphs(seed), body);
     }
 
     void eachPlaceholderOccursAsOftenAsTheLetterNeedsIt_data()

@@ -1,6 +1,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -201,6 +202,47 @@ private slots:
         const QString fromSaved = generateAndRead(saved).bodyText();
         QCOMPARE(fromSaved, builtIn);
         QVERIFY(fromSaved.contains(QStringLiteral("Dear Vore Vurud:")));
+    }
+
+    void theStarterCopyFillsItsLaterPagesHeader_data()
+    {
+        QTest::addColumn<word::LetterFormat>("format");
+        QTest::newRow("docx") << word::LetterFormat::WordXml;
+        QTest::newRow("odt") << word::LetterFormat::OpenDocument;
+        QTest::newRow("doc") << word::LetterFormat::Word97;
+    }
+
+    void theStarterCopyFillsItsLaterPagesHeader()
+    {
+        QFETCH(word::LetterFormat, format);
+        const QString saved = m_files->filePath(QStringLiteral("starter.") + QLatin1String(word::letterFormatInfo(format).suffix));
+        saveBuiltInLetter(m_office, saved, format);
+        // A letter long enough for a second page.
+        LetterRequest request = sampleRequest(saved);
+        request.fields[4] = QStringLiteral("A street that goes on ").repeated(90).trimmed();
+        MadeLetter made;
+        makeAndRead(m_office, request, *m_reader, &made);
+        QCOMPARE(made.pageCount, 2);
+
+        // The pages as they print, headers and all.
+        const QString pdf = m_files->filePath(QStringLiteral("letter.pdf"));
+        auto office = m_office.createApplication();
+        auto letter = office->documents().open(made.document, {.readOnly = true});
+        letter->exportCopy(pdf, word::LetterFormat::Pdf);
+        letter->close();
+        office->quit();
+        auto pageText = [&](int page) {
+            QProcess pdftotext;
+            pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                                          QString::number(page), pdf, QStringLiteral("-")});
+            pdftotext.waitForFinished();
+            return QString::fromUtf8(pdftotext.readAllStandardOutput());
+        };
+        const QString second = pageText(2);
+        for (const QString &expected : {QStringLiteral("Vore Vurud\n") + letterDate() + QStringLiteral("\nPage 2")})
+            QVERIFY2(second.contains(expected), qPrintable(second));
+        QVERIFY(!second.contains(u'['));
+        QVERIFY(!pageText(1).contains(QStringLiteral("Page 1"))); // the first page has a header of its own
     }
 
     void aNameIsSavedInTheFormatItsSuffixNames_data()

@@ -1,0 +1,102 @@
+#include "LetterText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStringDecoder>
+
+#include "Failure.h"
+#include "Main.h"
+
+namespace LetterText {
+
+namespace {
+constexpr char BulletMark[] = "- ";
+
+// The built-in letter's body, paragraph by paragraph, as its template
+// (resources/template/template.fodt) has it.
+constexpr char BuiltInBody[] =
+        "As I promised when we spoke last week, I have enclosed my r\u00e9sum\u00e9 for your review.\n"
+        "\n"
+        "I have also enclosed copies of three recent pieces of work:\n"
+        "\n"
+        "- A design study for a small community library, prepared for a regional competition.\n"
+        "- A renovation plan for a two-storey family home, with a cost estimate for each phase.\n"
+        "- A set of site drawings for a corner shop, completed with a team of three.\n"
+        "\n"
+        "If you have any questions, or would like to see further samples, please call me at [Phone]. "
+        "Thank you for your time and consideration.\n";
+
+FileProblem unreadable(const QString &path, const QString &why)
+{
+    return FileProblem(QObject::tr("Your letter text %1 cannot be read: %2.\n\nThe letter has the built-in "
+                                   "text instead. Letter > Edit Letter Text… writes your text anew.")
+                               .arg(QDir::toNativeSeparators(path), why));
+}
+} // namespace
+
+QString filePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+            + QStringLiteral("/Tessaline/letter.txt");
+}
+
+QString builtInText()
+{
+    return QString::fromUtf8(BuiltInBody);
+}
+
+std::vector<word::BodyParagraph> paragraphs(const QString &text)
+{
+    std::vector<word::BodyParagraph> result;
+    bool open = false; // whether the next line runs on in the last paragraph
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    for (const QString &rawLine : normalised.split(u'\n')) {
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty()) {
+            open = false;
+        } else if (line.startsWith(QLatin1String(BulletMark))) {
+            result.push_back({line.mid(1).trimmed(), true});
+            open = true;
+        } else if (open) {
+            result.back().text += u' ' + line;
+        } else {
+            result.push_back({line, false});
+            open = true;
+        }
+    }
+    return result;
+}
+
+std::optional<QString> read(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return std::nullopt;
+    if (info.isDir())
+        throw unreadable(path, QObject::tr("it is a folder"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw unreadable(path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw unreadable(path, file.errorString());
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        throw unreadable(path, QObject::tr("it is not UTF-8 text"));
+    return text;
+}
+
+void write(const QString &path, const QString &text)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw Failure(QObject::tr("Cannot write %1: its folder cannot be made")
+                              .arg(QDir::toNativeSeparators(path)));
+    writeFileReplacing(text.toUtf8(), path);
+}
+
+} // namespace LetterText
