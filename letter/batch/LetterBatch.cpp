@@ -26,6 +26,7 @@
 #include "LetterList.h"
 #include "LetterNames.h"
 #include "LetterTemplate.h"
+#include "LetterText.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "PublishFile.h"
@@ -147,8 +148,8 @@ QString plural(int n, const char *one, const char *many)
 QString unknownColumnsNote(const QStringList &columns)
 {
     if (columns.size() == 1)
-        return QObject::tr("Column \"%1\" names no placeholder of the letter; it is ignored.").arg(columns.front());
-    return QObject::tr("Columns \"%1\" name no placeholder of the letter; they are ignored.")
+        return QObject::tr("Column \"%1\" is ignored: it repeats another column or has no name.").arg(columns.front());
+    return QObject::tr("Columns \"%1\" are ignored: they repeat other columns or have no name.")
             .arg(columns.join(QStringLiteral("\", \"")));
 }
 
@@ -161,6 +162,7 @@ public:
 private:
     int prepare();
     void startOffices(int count);
+    void openLetter(Slot &slot);
     bool replaceOffice(Slot &slot);
     void work(Slot &slot);
     Outcome makeLetter(word::Document &letter, const Job &job);
@@ -179,6 +181,8 @@ private:
     // on the same file system, and removed with whatever it holds.
     std::unique_ptr<QTemporaryDir> m_staging;
     QString m_template;
+    // The user's words for the built-in letter's body, when it is used.
+    std::optional<QString> m_letterText;
     std::unique_ptr<LibreOfficeAutomation> m_automation;
     std::vector<std::unique_ptr<Slot>> m_slots;
 
@@ -204,7 +208,8 @@ int Batch::prepare()
     SettingsStore store;
     for (int i = 0; i < FieldCount; ++i)
         stored[size_t(i)] = store.read(i);
-    std::optional<LetterList> list = readLetterList(m_options.listPath, stored, letterDate(), StopSignals::wakeFd());
+    std::optional<LetterList> list = readLetterList(m_options.listPath, stored, storedSenderDetails(), letterDate(),
+                                                    StopSignals::wakeFd());
     if (!list)
         return ExitInterrupted;
     m_list = std::move(*list);
@@ -239,8 +244,22 @@ int Batch::prepare()
     m_template = source.isEmpty() ? ScratchFiles::templateCopyPath(m_scratch->path())
                                   : m_scratch->filePath(QStringLiteral("template.") + QFileInfo(source).suffix());
     SaveBytesToFile(bytes, m_template);
+    // The built-in letter in the user's words, as the window makes it; a
+    // letter text that cannot be read leaves the built-in body.
+    if (source.isEmpty()) {
+        try {
+            m_letterText = LetterText::read(LetterText::filePath());
+        } catch (const FileProblem &problem) {
+            m_progress->note(problem.description());
+        }
+    }
 
     const LetterNames names(m_options.namePattern);
+    try {
+        names.check(m_list.furtherNames);
+    } catch (const Failure &failure) {
+        throw Failure(QStringLiteral("--name: ") + failure.description());
+    }
     std::map<QString, int> used;
     for (size_t i = 0; i < m_list.rows.size(); ++i) {
         const LetterRow &row = m_list.rows[i];
@@ -257,7 +276,7 @@ int Batch::prepare()
             continue;
         }
         // Two rows of one name get "(2)", "(3)": no letter replaces another.
-        QString name = names.nameFor(row.texts);
+        QString name = names.nameFor(row.texts, row.further);
         const int count = ++used[name];
         if (count > 1)
             name += QStringLiteral(" (%1)").arg(count);
@@ -275,10 +294,7 @@ void Batch::startOffices(int count)
     for (int i = 0; i < count; ++i) {
         auto slot = std::make_unique<Slot>();
         try {
-            slot->office = m_automation->createApplication();
-            slot->processId = m_automation->lastInstanceProcessId();
-            slot->letter = slot->office->documents().open(m_template, {.readOnly = true});
-            slot->usable = true;
+            openLetter(*slot);
         } catch (const Failure &failure) {
             // The first one tells whether the template can be used at all.
             if (i == 0)
@@ -300,16 +316,25 @@ bool Batch::replaceOffice(Slot &slot)
     slot.usable = false;
     slot.killed = false;
     try {
-        slot.office = m_automation->createApplication();
-        slot.processId = m_automation->lastInstanceProcessId();
-        slot.letter = slot.office->documents().open(m_template, {.readOnly = true});
-        slot.usable = true;
+        openLetter(slot);
     } catch (const Failure &failure) {
         slot.letter.reset();
         slot.office.reset();
         m_progress->note(QObject::tr("An office could not be started again: %1").arg(failure.description()));
     }
     return slot.usable;
+}
+
+// A fresh office with the template loaded, the body in the user's words
+// already in place: every letter of the slot is filled from it.
+void Batch::openLetter(Slot &slot)
+{
+    slot.office = m_automation->createApplication();
+    slot.processId = m_automation->lastInstanceProcessId();
+    slot.letter = slot.office->documents().open(m_template, {.readOnly = true});
+    if (m_letterText)
+        putLetterText(*slot.letter, *m_letterText);
+    slot.usable = true;
 }
 
 void Batch::work(Slot &slot)
@@ -358,7 +383,7 @@ Outcome Batch::makeLetter(word::Document &letter, const Job &job)
     trap.step(StepStartRecord, [&] { letter.startUndoRecord(QStringLiteral("Letter")); });
     // The same fill as the window's letter.
     trap.step(StepReplace, [&] {
-        fillLetter(letter, row.texts);
+        fillLetter(letter, row.texts, row.further);
         letter.setBuiltInProperties(letterProperties(row.texts, QDateTime::currentDateTime()));
     });
     for (word::LetterFormat format : formats) {

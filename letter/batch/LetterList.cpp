@@ -130,11 +130,19 @@ std::optional<QByteArray> readUnlessStopped(const QString &path, int stopFd)
 }
 } // namespace
 
-int fieldNamed(const QString &text)
+QString placeholderNamed(const QString &text)
 {
     QString name = text.trimmed();
     if (name.startsWith(u'[') && name.endsWith(u']'))
         name = name.mid(1, name.size() - 2).trimmed();
+    if (name.contains(u'[') || name.contains(u']'))
+        return QString();
+    return name;
+}
+
+int fieldNamed(const QString &text)
+{
+    const QString name = placeholderNamed(text);
     for (const LetterField &field : LetterFields) {
         const QString placeholder = QString::fromLatin1(field.placeholder);
         if (name.compare(placeholder.mid(1, placeholder.size() - 2), Qt::CaseInsensitive) == 0)
@@ -143,8 +151,28 @@ int fieldNamed(const QString &text)
     return -1;
 }
 
-LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, FieldCount> &fallback,
-                           const QString &today)
+namespace {
+// Where a column's text goes: a field, a further placeholder, or nowhere.
+struct Column
+{
+    int field = -1;
+    qsizetype further = -1;
+};
+
+// The position of a further placeholder among the row's, by name in any
+// letter case; -1 for none.
+qsizetype furtherIndex(const QStringList &names, const QString &name)
+{
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (names[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+} // namespace
+
+LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, FieldCount> &stored,
+                           const FurtherValues &storedDetails, const QString &today)
 {
     QByteArray data = bytes;
     if (data.startsWith(ByteOrderMark))
@@ -163,33 +191,53 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
         throw Failure(QObject::tr("it has no header row naming the columns"));
 
     LetterList list;
-    std::vector<int> columnField; // per column: the field it fills, or -1
+    for (const auto &[name, text] : storedDetails)
+        list.furtherNames.append(name);
+    std::vector<bool> hasFurtherColumn(size_t(list.furtherNames.size()), false);
+    std::vector<Column> columns;
     for (const QString &name : header->fields) {
+        Column column;
         const int field = fieldNamed(name);
+        const QString placeholder = placeholderNamed(name);
+        qsizetype further = placeholder.isEmpty() ? -1 : furtherIndex(list.furtherNames, placeholder);
         if (field >= 0 && !list.hasColumn[size_t(field)]) {
             list.hasColumn[size_t(field)] = true;
-            columnField.push_back(field);
+            column.field = field;
+        } else if (field < 0 && !placeholder.isEmpty() && (further < 0 || !hasFurtherColumn[size_t(further)])) {
+            if (further < 0) {
+                further = list.furtherNames.size();
+                list.furtherNames.append(placeholder);
+                hasFurtherColumn.push_back(false);
+            }
+            hasFurtherColumn[size_t(further)] = true;
+            column.further = further;
         } else {
             list.unknownColumns.append(name.isEmpty() ? QObject::tr("(a column without a name)") : name);
-            columnField.push_back(-1);
         }
+        columns.push_back(column);
     }
 
     for (auto record = std::next(header); record != records.end(); ++record) {
         LetterRow row;
         row.line = record->line;
-        row.texts = fallback;
+        for (int field : SenderFields)
+            row.texts[size_t(field)] = stored[size_t(field)];
         row.texts[DateFieldIndex] = today;
+        row.further = storedDetails;
+        for (qsizetype i = qsizetype(storedDetails.size()); i < list.furtherNames.size(); ++i)
+            row.further.emplace_back(list.furtherNames[i], QString());
         if (std::all_of(record->fields.begin(), record->fields.end(),
                         [](const QString &field) { return field.trimmed().isEmpty(); })) {
             row.empty = true;
-        } else if (record->fields.size() != qsizetype(columnField.size())) {
+        } else if (record->fields.size() != qsizetype(columns.size())) {
             row.problem = QObject::tr("the row has %1 fields, the header has %2")
-                                  .arg(record->fields.size()).arg(columnField.size());
+                                  .arg(record->fields.size()).arg(columns.size());
         } else {
-            for (size_t c = 0; c < columnField.size(); ++c) {
-                if (columnField[c] >= 0)
-                    row.texts[size_t(columnField[c])] = record->fields[qsizetype(c)];
+            for (size_t c = 0; c < columns.size(); ++c) {
+                if (columns[c].field >= 0)
+                    row.texts[size_t(columns[c].field)] = record->fields[qsizetype(c)];
+                else if (columns[c].further >= 0)
+                    row.further[size_t(columns[c].further)].second = record->fields[qsizetype(c)];
             }
         }
         list.rows.push_back(std::move(row));
@@ -197,14 +245,14 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
     return list;
 }
 
-std::optional<LetterList> readLetterList(const QString &path, const std::array<QString, FieldCount> &fallback,
-                                         const QString &today, int stopFd)
+std::optional<LetterList> readLetterList(const QString &path, const std::array<QString, FieldCount> &stored,
+                                         const FurtherValues &storedDetails, const QString &today, int stopFd)
 {
     try {
         const std::optional<QByteArray> data = readUnlessStopped(path, stopFd);
         if (!data)
             return std::nullopt;
-        return parseLetterList(*data, fallback, today);
+        return parseLetterList(*data, stored, storedDetails, today);
     } catch (const Failure &failure) {
         throw Failure(QObject::tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), failure.description()));
     }

@@ -9,13 +9,15 @@
 #include <QStringList>
 
 #include "LetterFields.h"
+#include "LetterFill.h"
 
-// One letter of a list: the texts of the thirteen fields, and where the
-// row starts in the file.
+// One letter of a list: the texts of the thirteen fields and of the further
+// placeholders, and where the row starts in the file.
 struct LetterRow
 {
     int line = 0;                        // 1-based line of the file
     std::array<QString, FieldCount> texts;
+    FurtherValues further;               // Phone, Email, then the list's own columns
     QString problem;                     // why no letter can be made; empty when one can
     bool empty = false;                  // no field holds text: nothing to write, the row is skipped
 };
@@ -23,13 +25,18 @@ struct LetterRow
 // A list of letters read from a CSV file (RFC 4180: quoted fields, commas
 // and line breaks inside quotes; UTF-8 with or without a byte-order mark).
 // The header row names the columns by placeholder, with or without
-// brackets, in any letter case ("RecipientName", "[CompanyName]").
+// brackets, in any letter case ("RecipientName", "[CompanyName]"); a
+// column of any other name fills the placeholder of that name ("Position"
+// fills [Position]).
 struct LetterList
 {
     std::vector<LetterRow> rows;
-    // Header entries that name no placeholder (or repeat one): ignored.
+    // Header entries without a name, or that repeat another: ignored.
     QStringList unknownColumns;
     std::array<bool, FieldCount> hasColumn{};
+    // The further placeholders every row fills, by name: Phone, Email and
+    // the list's own columns.
+    QStringList furtherNames;
 };
 
 // The field a column or a name pattern names by its placeholder, with or
@@ -37,20 +44,27 @@ struct LetterList
 // -1 for none.
 int fieldNamed(const QString &name);
 
-// Parses a list. A field the list has no column for takes its text from
-// `fallback` (the texts stored by the window); the date field, when the
+// The name of the placeholder a column or a name pattern names, without
+// brackets or surrounding spaces ("[Position] " names "Position"); empty
+// when it can name none (no name, or brackets inside).
+QString placeholderNamed(const QString &name);
+
+// Parses a list. A sender's field (SenderFields) the list has no column
+// for takes its text from `stored` (the texts stored by the window), and so
+// do Phone and Email from `storedDetails`; a recipient's field the list has
+// no column for is empty, never another letter's; the date field, when the
 // list has no column for it, is `today`. A row with too many or too few
 // fields is kept with its problem, and an empty line or a row whose fields
 // are all blank is kept marked empty, so that each is reported with its
 // line; empty lines at the very end are ignored.
 // Throws Failure when the data as a whole cannot be read: not UTF-8, a
 // quote left open, no header row.
-LetterList parseLetterList(const QByteArray &data, const std::array<QString, FieldCount> &fallback,
-                           const QString &today);
+LetterList parseLetterList(const QByteArray &data, const std::array<QString, FieldCount> &stored,
+                           const FurtherValues &storedDetails, const QString &today);
 
 // Reads and parses the file, which may also be a pipe or FIFO that is
 // still being written. Reading gives up, returning nullopt, as soon as
 // `stopFd` turns readable (a batch's Ctrl+C writes to it); -1 for none.
 // Throws Failure naming the file when it cannot be read.
-std::optional<LetterList> readLetterList(const QString &path, const std::array<QString, FieldCount> &fallback,
-                                         const QString &today, int stopFd);
+std::optional<LetterList> readLetterList(const QString &path, const std::array<QString, FieldCount> &stored,
+                                         const FurtherValues &storedDetails, const QString &today, int stopFd);

@@ -22,28 +22,48 @@ LetterNames::LetterNames(const QString &pattern)
     while (at < pattern.size()) {
         const qsizetype open = pattern.indexOf(u'{', at);
         if (open < 0) {
-            m_parts.push_back({pattern.mid(at)});
+            m_parts.push_back({pattern.mid(at), -1, QString()});
             break;
         }
         if (open > at)
-            m_parts.push_back({pattern.mid(at, open - at)});
+            m_parts.push_back({pattern.mid(at, open - at), -1, QString()});
         const qsizetype close = pattern.indexOf(u'}', open);
         if (close < 0)
             throw Failure(QObject::tr("the name pattern has a \"{\" without its \"}\""));
         const QString name = pattern.mid(open + 1, close - open - 1);
         const int field = fieldNamed(name);
-        if (field < 0)
-            throw Failure(QObject::tr("the name pattern's {%1} names no field of the letter").arg(name));
-        m_parts.push_back({QString(), field});
+        const QString further = field < 0 ? placeholderNamed(name) : QString();
+        if (field < 0 && further.isEmpty())
+            throw Failure(QObject::tr("the name pattern's {%1} names no placeholder").arg(name));
+        m_parts.push_back({QString(), field, further});
         at = close + 1;
     }
 }
 
-QString LetterNames::nameFor(const std::array<QString, FieldCount> &texts) const
+void LetterNames::check(const QStringList &furtherNames) const
+{
+    for (const Part &part : m_parts) {
+        if (!part.further.isEmpty() && !furtherNames.contains(part.further, Qt::CaseInsensitive))
+            throw Failure(QObject::tr("the name pattern's {%1} names no field of the letter and no column of "
+                                      "the list").arg(part.further));
+    }
+}
+
+QString LetterNames::nameFor(const std::array<QString, FieldCount> &texts, const FurtherValues &further) const
 {
     QString name;
-    for (const Part &part : m_parts)
-        name += part.field >= 0 ? texts[size_t(part.field)] : part.literal;
+    for (const Part &part : m_parts) {
+        if (part.field >= 0) {
+            name += texts[size_t(part.field)];
+        } else if (!part.further.isEmpty()) {
+            for (const auto &[placeholder, text] : further) {
+                if (placeholder.compare(part.further, Qt::CaseInsensitive) == 0)
+                    name += text;
+            }
+        } else {
+            name += part.literal;
+        }
+    }
     for (QChar &c : name) {
         if (unfitForFileName(c))
             c = u'_';

@@ -4,12 +4,15 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 
 #include "LetterFields.h"
+#include "LetterFill.h"
 
 // The file name of each letter of a batch, made from a pattern such as
 // "{CompanyName} - {RecipientName}": each {Name} is the text of the field
-// whose placeholder it names (any letter case, with or without brackets).
+// or further placeholder ({Phone}, {Position}) whose placeholder it names
+// (any letter case, with or without brackets).
 class LetterNames
 {
 public:
@@ -17,21 +20,27 @@ public:
     // The name used when a row's name comes out empty.
     static constexpr char EmptyName[] = "letter";
 
-    // Throws Failure naming the first {…} that names no field, or an
-    // unclosed brace.
+    // Throws Failure for an unclosed brace or a {…} that can name no
+    // placeholder. Which further placeholders there are is known only
+    // once the list is read: see check().
     explicit LetterNames(const QString &pattern);
+
+    // Throws Failure naming the first {…} that names no field and none of
+    // the further placeholders (by name, any letter case).
+    void check(const QStringList &furtherNames) const;
 
     // The name for a row's texts, without an extension: characters that
     // cannot stand in a file name (on Linux or elsewhere) become "_",
     // leading and trailing spaces and dots go, and it is cut to a length
     // every file system takes.
-    QString nameFor(const std::array<QString, FieldCount> &texts) const;
+    QString nameFor(const std::array<QString, FieldCount> &texts, const FurtherValues &further = {}) const;
 
 private:
     struct Part
     {
         QString literal;
-        int field = -1; // -1: literal text
+        int field = -1;  // -1: literal text, or a further placeholder
+        QString further; // the further placeholder's name
     };
     std::vector<Part> m_parts;
 };

@@ -17,24 +17,37 @@
 namespace {
 constexpr int BatchTimeoutMs = 300000;
 
-// The sender's details, as the window stored them; the lists below leave
-// them out.
+// The sender's details, as the window stored them, which the lists below
+// leave out; and the last recipient typed in the window, whom no letter of
+// a list may carry.
 constexpr char StoredSettings[] = "[Tessaline]\n"
                                   "Text1_0=Dorian Vell\n"
                                   "Text1_6=1234 East Main Street\n"
                                   "Text1_1=Boise\n"
                                   "Text1_8=ID\n"
-                                  "Text1_9=91002\n";
+                                  "Text1_9=91002\n"
+                                  "Phone=555-0100\n"
+                                  "Email=dorian@example.org\n"
+                                  "Text1_7=Old Recipient\n"
+                                  "Text1_4=9 Old Street\n"
+                                  "Text1_5=Oldtown\n";
+
+// The user's own words for the built-in letter's body.
+constexpr char LetterTextFile[] = "I would like to be your [Position].\n\n"
+                                  "- I am reliable\n"
+                                  "- I learn fast\n\n"
+                                  "Call [Phone] or write to [Email].\n";
 
 // A byte-order mark, CR LF line ends, quoted commas and quotes, a line
-// break inside a field, non-Latin names, an unknown column and a short row.
+// break inside a field, non-Latin names, a column of the list's own, a
+// repeated column and a short row.
 constexpr char MixedList[] =
-        "\xEF\xBB\xBFRecipientName,[companyname],Title,StreetAddress2,City2,ST2,ZIPCode2,Shoe Size\r\n"
-        "\"Smith, Jane\",\"Acme, Inc.\",Director,1 First St,Springfield,IL,62701,42\r\n"
-        "\"\xC3\x93lafur\n\xC3\x9E\xC3\xB3rsson\",\xC3\x8Dsfell hf.,Forstj\xC3\xB3ri,Laugavegur 1,Reykjav\xC3\xADk,IS,101,44\r\n"
+        "\xEF\xBB\xBFRecipientName,[companyname],Title,StreetAddress2,City2,ST2,ZIPCode2,Position,title\r\n"
+        "\"Smith, Jane\",\"Acme, Inc.\",Director,1 First St,Springfield,IL,62701,Designer,x\r\n"
+        "\"\xC3\x93lafur\n\xC3\x9E\xC3\xB3rsson\",\xC3\x8Dsfell hf.,Forstj\xC3\xB3ri,Laugavegur 1,Reykjav\xC3\xADk,IS,101,Smi\xC3\xB0ur,x\r\n"
         "Short,Row\r\n"
         "\xE5\xBC\xA0\xE4\xBC\x9F,\xE5\x8D\x8E\xE4\xB8\xBA\xE6\x8A\x80\xE6\x9C\xAF,\xE7\xBB\x8F\xE7\x90\x86,"
-        "\"No. 2 \"\"Main\"\" Rd\",\xE6\xB7\xB1\xE5\x9C\xB3,GD,518000,40\r\n";
+        "\"No. 2 \"\"Main\"\" Rd\",\xE6\xB7\xB1\xE5\x9C\xB3,GD,518000,\xE5\xB7\xA5\xE7\xA8\x8B\xE5\xB8\x88,x\r\n";
 
 struct Run
 {
@@ -98,6 +111,7 @@ class TestBatch : public QObject
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
         env.insert(QStringLiteral("temp"), path(QStringLiteral("scratch")));
         // The batch needs no display.
         env.remove(QStringLiteral("DISPLAY"));
@@ -136,10 +150,17 @@ class TestBatch : public QObject
         QTRY_VERIFY_WITH_TIMEOUT(filesIn(out).filter(QStringLiteral(".doc")).size() >= LettersBeforeGoingOn, 120000);
     }
 
-    Run runBatch(const QStringList &arguments) const
+    Run runBatch(const QStringList &arguments, const QProcessEnvironment &env = {}) const
     {
         QProcess batch;
-        start(batch, arguments);
+        if (!env.isEmpty()) {
+            batch.setProcessEnvironment(env);
+            batch.start(QStringLiteral(TESSALINE_PROGRAM), arguments);
+            if (!batch.waitForStarted())
+                return {};
+        } else {
+            start(batch, arguments);
+        }
         return finish(batch);
     }
 
@@ -150,6 +171,8 @@ private slots:
         QVERIFY(QDir().mkpath(path(QStringLiteral("config"))));
         QVERIFY(QDir().mkpath(path(QStringLiteral("scratch"))));
         writeFile(path(QStringLiteral("config/Marrowfen.conf")), StoredSettings);
+        QVERIFY(QDir().mkpath(path(QStringLiteral("data/Tessaline"))));
+        writeFile(path(QStringLiteral("data/Tessaline/letter.txt")), LetterTextFile);
         writeFile(path(QStringLiteral("mixed.csv")), MixedList);
         m_mixed = runBatch({QStringLiteral("--batch"), path(QStringLiteral("mixed.csv")), QStringLiteral("--out"),
                             path(QStringLiteral("mixed"))});
@@ -163,11 +186,11 @@ private slots:
                               QStringLiteral("Ísfell hf. - Ólafur_Þórsson.doc"),
                               QStringLiteral("华为技术 - 张伟.doc")}));
         QCOMPARE(m_mixed.exitCode, 1); // a row was not written
-        QVERIFY2(m_mixed.errors.contains(QStringLiteral("line 5: failed: the row has 2 fields, the header has 8")),
+        QVERIFY2(m_mixed.errors.contains(QStringLiteral("line 5: failed: the row has 2 fields, the header has 9")),
                  qPrintable(m_mixed.errors));
-        QVERIFY2(m_mixed.errors.contains(QStringLiteral("Column \"Shoe Size\" names no placeholder")),
+        QVERIFY2(m_mixed.errors.contains(QStringLiteral("Column \"title\" is ignored: it repeats another column")),
                  qPrintable(m_mixed.errors));
-        QCOMPARE(m_mixed.errors.count(QStringLiteral("Shoe Size")), 1);
+        QVERIFY2(!m_mixed.errors.contains(QStringLiteral("Position")), qPrintable(m_mixed.errors));
         QCOMPARE(m_mixed.out, QStringLiteral("4 rows: 3 written, 0 skipped, 1 failed\n"));
     }
 
@@ -181,6 +204,10 @@ private slots:
             {5, "Springfield"}, {3, "IL"}, {2, "62701"}};
         for (const auto &[field, text] : values)
             request.fields[size_t(field)] = QString::fromUtf8(text);
+        request.further = {{QStringLiteral("Phone"), QStringLiteral("555-0100")},
+                           {QStringLiteral("Email"), QStringLiteral("dorian@example.org")},
+                           {QStringLiteral("Position"), QStringLiteral("Designer")}};
+        request.letterTextFile = path(QStringLiteral("data/Tessaline/letter.txt"));
         request.date = letterDate();
         qputenv("temp", QFile::encodeName(path(QStringLiteral("scratch"))));
         LibreOfficeAutomation office;
@@ -201,16 +228,21 @@ private slots:
                                        << QStringList{sender, senderCity, QStringLiteral("Smith, Jane"),
                                                       QStringLiteral("Director"), QStringLiteral("Acme, Inc."),
                                                       QStringLiteral("Springfield, IL  62701"),
-                                                      QStringLiteral("Dear Smith, Jane:")};
+                                                      QStringLiteral("Dear Smith, Jane:"),
+                                                      QStringLiteral("I would like to be your Designer."),
+                                                      QStringLiteral("I am reliable\nI learn fast"),
+                                                      QStringLiteral("Call 555-0100 or write to dorian@example.org.")};
         QTest::newRow("line break in a field") << QStringLiteral("Ísfell hf. - Ólafur_Þórsson.doc")
                                                << QStringList{sender, QStringLiteral("Ólafur"), QStringLiteral("Þórsson"),
                                                               QStringLiteral("Ísfell hf."),
-                                                              QStringLiteral("Reykjavík, IS  101")};
+                                                              QStringLiteral("Reykjavík, IS  101"),
+                                                              QStringLiteral("I would like to be your Smiður.")};
         QTest::newRow("non-Latin, quotes") << QStringLiteral("华为技术 - 张伟.doc")
                                            << QStringList{sender, QStringLiteral("张伟"), QStringLiteral("经理"),
                                                           QStringLiteral("No. 2 \"Main\" Rd"),
                                                           QStringLiteral("深圳, GD  518000"),
-                                                          QStringLiteral("Dear 张伟:")};
+                                                          QStringLiteral("Dear 张伟:"),
+                                                          QStringLiteral("I would like to be your 工程师.")};
     }
 
     void eachLetterHoldsItsRow()
@@ -224,6 +256,53 @@ private slots:
             QVERIFY2(body.contains(expected), qPrintable(expected + QStringLiteral(" missing from:\n") + body));
         QVERIFY2(body.contains(letterDate()), qPrintable(body));
         QVERIFY2(!body.contains(u'['), qPrintable(body)); // every placeholder filled
+        // The user's words, not the built-in ones.
+        QVERIFY2(!body.contains(QStringLiteral("As I promised")) && !body.contains(QStringLiteral("555-0142")),
+                 qPrintable(body));
+    }
+
+    void aListWithoutAddressesGetsTheDateOfTheLanguageAndNoOldAddress_data()
+    {
+        QTest::addColumn<QString>("variable");  // of the environment, or the settings key "DateFormat"
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("date");
+        const QDate today = QDate::currentDate();
+        QTest::newRow("French") << "LC_TIME" << "fr_FR.UTF-8"
+                                << QLocale(QStringLiteral("fr_FR")).toString(today, QStringLiteral("d MMMM yyyy"));
+        QTest::newRow("German") << "LANG" << "de_DE.UTF-8"
+                                << QLocale(QStringLiteral("de_DE")).toString(today, QStringLiteral("d. MMMM yyyy"));
+        QTest::newRow("a pattern of the user's own") << "DateFormat" << "yyyy-MM-dd"
+                                                     << today.toString(QStringLiteral("yyyy-MM-dd"));
+    }
+
+    void aListWithoutAddressesGetsTheDateOfTheLanguageAndNoOldAddress()
+    {
+        QFETCH(QString, variable);
+        QFETCH(QString, value);
+        QFETCH(QString, date);
+        const QString out = path(QStringLiteral("short-") + variable);
+        const QString config = out + QStringLiteral("-config");
+        QVERIFY(QDir().mkpath(config));
+        writeFile(config + QStringLiteral("/Marrowfen.conf"),
+                  QByteArray(StoredSettings)
+                          + (variable == QStringLiteral("DateFormat") ? "DateFormat=" + value.toUtf8() + '\n' : ""));
+        writeFile(out + QStringLiteral(".csv"), "RecipientName,CompanyName\nJane Roe,Acme\n");
+        QProcessEnvironment env = environment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        env.remove(QStringLiteral("LC_ALL"));
+        if (variable != QStringLiteral("DateFormat"))
+            env.insert(variable, value);
+        const Run run = runBatch({QStringLiteral("--batch"), out + QStringLiteral(".csv"), QStringLiteral("--out"), out}, env);
+        QCOMPARE(run.exitCode, 0);
+
+        const DocumentReader::Document letter = m_reader->read(out + QStringLiteral("/Acme - Jane Roe.doc"));
+        QStringList lines;
+        for (size_t i = 0; i < 10; ++i)
+            lines << letter.paragraphs.at(i).text;
+        // The sender's address from the settings; the recipient's only as
+        // the list has it, never the window's last one.
+        QCOMPARE(lines, (QStringList{"Dorian Vell", "1234 East Main Street", "Boise, ID  91002", date, "Jane Roe", "",
+                                     "Acme", "", ",   ", "Dear Jane Roe:"}));
     }
 
     void existingFileIsKeptWithoutForceAndReplacedWithIt()

@@ -11,11 +11,21 @@ constexpr int RecipientName = 7;
 constexpr int Title = 10;
 constexpr int CompanyName = 11;
 
+constexpr int RecipientStreet = 4;
+
+// What the window stored: the sender's name, and the last recipient's
+// street, which no letter of a list may carry.
 std::array<QString, FieldCount> storedTexts()
 {
     std::array<QString, FieldCount> texts;
     texts[0] = QStringLiteral("Stored Sender");
+    texts[RecipientStreet] = QStringLiteral("Stored Street");
     return texts;
+}
+
+FurtherValues storedDetails()
+{
+    return {{QStringLiteral("Phone"), QStringLiteral("stored phone")}, {QStringLiteral("Email"), QStringLiteral("stored@mail")}};
 }
 
 const QString Today = QStringLiteral("March 3, 2026");
@@ -64,7 +74,7 @@ private slots:
         QFETCH(QList<int>, lines);
         QFETCH(QStringList, recipients);
         QFETCH(QStringList, problems);
-        const LetterList list = parseLetterList(csv, storedTexts(), Today);
+        const LetterList list = parseLetterList(csv, storedTexts(), storedDetails(), Today);
         QCOMPARE(int(list.rows.size()), lines.size());
         for (size_t i = 0; i < list.rows.size(); ++i) {
             const LetterRow &row = list.rows[i];
@@ -75,19 +85,25 @@ private slots:
         }
     }
 
-    void columnsAreNamedByPlaceholderAndTheRestIsStored()
+    void columnsFillTheirPlaceholdersAndOnlyTheSendersComeFromTheSettings()
     {
-        const LetterList list = parseLetterList("[recipientname], TITLE ,Shoe Size,[CompanyName],Title\n"
-                                                "Ann,Boss,42,Acme,Again\n",
-                                                storedTexts(), Today);
+        const LetterList list = parseLetterList("[recipientname], TITLE ,Position,[CompanyName],Title,PHONE,,[a]b]\n"
+                                                "Ann,Boss,Designer,Acme,Again,555,x,y\n",
+                                                storedTexts(), storedDetails(), Today);
         QCOMPARE(int(list.rows.size()), 1);
         const LetterRow &row = list.rows.front();
         QCOMPARE(row.texts[RecipientName], QStringLiteral("Ann"));
         QCOMPARE(row.texts[Title], QStringLiteral("Boss"));    // the first of two
         QCOMPARE(row.texts[CompanyName], QStringLiteral("Acme"));
-        QCOMPARE(row.texts[0], QStringLiteral("Stored Sender")); // no column: stored text
+        QCOMPARE(row.texts[0], QStringLiteral("Stored Sender")); // no column: the sender's stored text
+        QCOMPARE(row.texts[RecipientStreet], QString());         // never another letter's address
         QCOMPARE(row.texts[DateFieldIndex], Today);
-        QCOMPARE(list.unknownColumns, QStringList({"Shoe Size", "Title"}));
+        const FurtherValues further{{QStringLiteral("Phone"), QStringLiteral("555")},
+                                    {QStringLiteral("Email"), QStringLiteral("stored@mail")},
+                                    {QStringLiteral("Position"), QStringLiteral("Designer")}};
+        QCOMPARE(row.further, further);
+        QCOMPARE(list.furtherNames, QStringList({"Phone", "Email", "Position"}));
+        QCOMPARE(list.unknownColumns, QStringList({"Title", "(a column without a name)", "[a]b]"}));
     }
 
     void unreadableListsAreRefused_data()
@@ -107,7 +123,7 @@ private slots:
         QFETCH(QByteArray, csv);
         QFETCH(QString, reason);
         try {
-            parseLetterList(csv, storedTexts(), Today);
+            parseLetterList(csv, storedTexts(), storedDetails(), Today);
             QFAIL("the list was read");
         } catch (const Failure &failure) {
             QVERIFY2(failure.description().contains(reason), qPrintable(failure.description()));
@@ -151,10 +167,19 @@ private slots:
         QVERIFY(!name.isEmpty());
     }
 
-    void patternsNamingNoFieldAreRefused()
+    void patternsNameFieldsAndTheListsPlaceholders()
     {
-        QVERIFY_THROWS_EXCEPTION(Failure, LetterNames(QStringLiteral("{Company}")));
+        std::array<QString, FieldCount> texts;
+        texts[CompanyName] = QStringLiteral("Acme");
+        const FurtherValues further{{QStringLiteral("Phone"), QStringLiteral("555")},
+                                    {QStringLiteral("Position"), QStringLiteral("Designer")}};
+        const LetterNames names(QStringLiteral("{CompanyName} {position} {[PHONE]}"));
+        names.check({QStringLiteral("Phone"), QStringLiteral("Position")});
+        QCOMPARE(names.nameFor(texts, further), QStringLiteral("Acme Designer 555"));
+
+        QVERIFY_THROWS_EXCEPTION(Failure, LetterNames(QStringLiteral("{Company}")).check({QStringLiteral("Phone")}));
         QVERIFY_THROWS_EXCEPTION(Failure, LetterNames(QStringLiteral("{CompanyName")));
+        QVERIFY_THROWS_EXCEPTION(Failure, LetterNames(QStringLiteral("{}")));
     }
 };
 
