@@ -31,6 +31,8 @@
 #include "IsInstalled.h"
 #include "LetterFields.h"
 #include "LetterTemplate.h"
+#include "LetterText.h"
+#include "LetterTextWindow.h"
 #include "Main.h"
 #include "Messenger.h"
 #include "ProgramFolder.h"
@@ -83,9 +85,11 @@ constexpr std::array<Row, 12> Rows = {{
 // What the three commands do, for their tooltips and screen readers.
 constexpr char StartTip[] = "Fills the letter template with these fields and today's date and shows the letter";
 constexpr char ClearTip[] = "Empties the twelve fields (Ctrl+Z brings them back)";
-constexpr char SampleTip[] = "Fills the twelve fields with an example letter";
-// Shown at "Clear/Reset Data" once the fields are emptied.
+constexpr char SampleTip[] = "Fills the twelve fields with an example letter (Ctrl+Z brings yours back)";
+// Shown at "Clear/Reset Data" and "Load Sample/Example Data" once the
+// fields are set.
 constexpr char UndoClearHint[] = "Cleared. Ctrl+Z to undo.";
+constexpr char UndoSampleHint[] = "Sample loaded. Ctrl+Z to undo.";
 // Where the file dialogs open first: the user's Documents folder, or the
 // home folder where there is none.
 QString documentsFolder()
@@ -108,7 +112,7 @@ LetterFieldEdit::LetterFieldEdit(QWidget *parent) : QLineEdit(parent)
 bool LetterFieldEdit::event(QEvent *event)
 {
     // With nothing of its own to undo, the field leaves Ctrl+Z to the
-    // window, whose "Undo Clear" it then reaches.
+    // window, whose Edit > Undo it then reaches.
     if (event->type() == QEvent::ShortcutOverride && !isUndoAvailable()
         && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo)) {
         event->ignore();
@@ -172,6 +176,9 @@ void Form1::createMenus()
     saveBuiltInLetterAsAction = letterMenu->addAction(tr("&Save Built-in Letter As…"), this,
                                                       &Form1::SaveBuiltInLetterAs_Click);
     saveBuiltInLetterAsAction->setStatusTip(tr("Save the built-in letter to write your own text around its placeholders"));
+    editLetterTextAction = letterMenu->addAction(tr("&Edit Letter Text…"), this, &Form1::EditLetterText_Click);
+    editLetterTextAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    editLetterTextAction->setStatusTip(tr("Write the built-in letter's body in your own words, with your phone and e-mail"));
     letterMenu->addSeparator();
     quitAction = letterMenu->addAction(tr("&Quit"), this, &Form1::close);
     quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -179,8 +186,8 @@ void Form1::createMenus()
 
     // Alt+E is the menu's: the letters of "Edit" are no field's keys.
     editMenu = menuBar->addMenu(tr("&Edit"));
-    editMenu->setAccessibleDescription(tr("Undo of Clear/Reset Data"));
-    editMenu->addAction(undoClearAction);
+    editMenu->setAccessibleDescription(tr("Undo of Clear/Reset Data and Load Sample/Example Data"));
+    editMenu->addAction(undoAction);
 
     helpMenu = menuBar->addMenu(tr("&Help"));
     helpMenu->setAccessibleDescription(tr("The placeholders, and about Tessaline"));
@@ -277,11 +284,11 @@ void Form1::createControls()
     connect(PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
     connect(PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
 
-    undoClearAction = new QAction(tr("&Undo Clear"), this);
-    undoClearAction->setShortcut(QKeySequence::Undo);
-    undoClearAction->setEnabled(false);
-    addAction(undoClearAction);
-    connect(undoClearAction, &QAction::triggered, this, &Form1::undoClear);
+    undoAction = new QAction(tr("&Undo"), this);
+    undoAction->setShortcut(QKeySequence::Undo);
+    undoAction->setEnabled(false);
+    addAction(undoAction);
+    connect(undoAction, &QAction::triggered, this, &Form1::undoFieldsCommand);
 }
 
 void Form1::describeControls()
@@ -306,17 +313,19 @@ void Form1::fieldChanged(int index)
 {
     storeField(index);
     // Anything else that changes a visible field ends the offer to undo a
-    // clear: the undo must not overwrite it.
-    if (index != DateFieldIndex && !m_settingAllFields && m_clearUndo.canUndo()) {
-        m_clearUndo.forget();
-        updateUndoClear();
+    // clear or a sample: the undo must not overwrite it.
+    if (index != DateFieldIndex && !m_settingAllFields && m_fieldsUndo.canUndo()) {
+        m_fieldsUndo.forget();
+        updateUndo();
     }
 }
 
-void Form1::updateUndoClear()
+void Form1::updateUndo()
 {
-    undoClearAction->setEnabled(m_clearUndo.canUndo() && !isInputBlocked());
-    if (!m_clearUndo.canUndo() && QToolTip::text() == tr(UndoClearHint))
+    const QString command = m_fieldsUndo.command();
+    undoAction->setText(command.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(command));
+    undoAction->setEnabled(m_fieldsUndo.canUndo() && !isInputBlocked());
+    if (!m_fieldsUndo.canUndo() && (QToolTip::text() == tr(UndoClearHint) || QToolTip::text() == tr(UndoSampleHint)))
         QToolTip::hideText();
 }
 
@@ -391,43 +400,56 @@ void Form1::ApplySkin()
 void Form1::PushButton3_Click()
 {
     ErrorTrap trap(m_services.messenger, QString::fromLatin1(ReportLocation::Form1_PushButton3_Click));
-    ClearUndo::Values before;
-    for (int i = 0; i < VisibleFieldCount; ++i)
-        before[size_t(i)] = Text1[size_t(i)]->text();
-    m_settingAllFields = true;
-    for (int i = 0; i < VisibleFieldCount; ++i)
-        trap.step(102, [&] { Text1[size_t(i)]->setText(QString()); });
-    m_settingAllFields = false;
-
-    m_clearUndo.cleared(before);
-    updateUndoClear();
-    if (m_clearUndo.canUndo() && isVisible())
-        QToolTip::showText(PushButton3->mapToGlobal(QPoint(0, PushButton3->height())), tr(UndoClearHint),
-                           PushButton3);
-}
-
-void Form1::undoClear()
-{
-    if (!m_clearUndo.canUndo() || isInputBlocked())
-        return;
-    const ClearUndo::Values values = m_clearUndo.take();
-    m_settingAllFields = true;
-    for (int i = 0; i < VisibleFieldCount; ++i)
-        Text1[size_t(i)]->setText(values[size_t(i)]); // stored through the change handling
-    m_settingAllFields = false;
-    updateUndoClear();
+    setAllFields(tr("Clear"), PushButton3, tr(UndoClearHint), [&] {
+        for (int i = 0; i < VisibleFieldCount; ++i)
+            trap.step(102, [&] { Text1[size_t(i)]->setText(QString()); });
+    });
 }
 
 void Form1::PushButton4_Click()
 {
     ErrorTrap trap(m_services.messenger, QString::fromLatin1(ReportLocation::Form1_PushButton4_Click));
-    int line = 100;
-    for (int index : SampleOrder) {
-        line += 2;
-        trap.step(line, [&] {
-            Text1[size_t(index)]->setText(QString::fromUtf8(LetterFields[size_t(index)].sampleValue));
-        });
-    }
+    setAllFields(tr("Load Sample"), PushButton4, tr(UndoSampleHint), [&] {
+        int line = 100;
+        for (int index : SampleOrder) {
+            line += 2;
+            trap.step(line, [&] {
+                Text1[size_t(index)]->setText(QString::fromUtf8(LetterFields[size_t(index)].sampleValue));
+            });
+        }
+    });
+}
+
+void Form1::setAllFields(const QString &command, PushButton *button, const QString &hint,
+                         const std::function<void()> &set)
+{
+    auto visibleValues = [this] {
+        FieldsUndo::Values values;
+        for (int i = 0; i < VisibleFieldCount; ++i)
+            values[size_t(i)] = Text1[size_t(i)]->text();
+        return values;
+    };
+    const FieldsUndo::Values before = visibleValues();
+    m_settingAllFields = true;
+    set(); // each field stored through the change handling
+    m_settingAllFields = false;
+
+    m_fieldsUndo.replaced(command, before, visibleValues());
+    updateUndo();
+    if (m_fieldsUndo.command() == command && isVisible())
+        QToolTip::showText(button->mapToGlobal(QPoint(0, button->height())), hint, button);
+}
+
+void Form1::undoFieldsCommand()
+{
+    if (!m_fieldsUndo.canUndo() || isInputBlocked())
+        return;
+    const FieldsUndo::Values values = m_fieldsUndo.take();
+    m_settingAllFields = true;
+    for (int i = 0; i < VisibleFieldCount; ++i)
+        Text1[size_t(i)]->setText(values[size_t(i)]); // stored through the change handling
+    m_settingAllFields = false;
+    updateUndo();
 }
 
 void Form1::PushButton6_Click()
@@ -443,8 +465,10 @@ void Form1::PushButton6_Click()
     LetterRequest request;
     for (int i = 0; i < VisibleFieldCount; ++i)
         request.fields[size_t(i)] = Text1[size_t(i)]->text();
+    request.further = storedSenderDetails();
     request.date = letterDate();
     request.templateFile = m_templateFile;
+    request.letterTextFile = LetterText::filePath();
     request.pixelsPerLogicalInch = pagePixelsPerLogicalInch();
     // The offices kept ready are replaced once the letter is on screen.
     m_services.automation.holdRefills();
@@ -564,14 +588,17 @@ void Form1::SaveBuiltInLetterAs_Click()
     bool saved = false;
     mBusy = true;
     trap.step(104, [&] { setBusyPointer(true); });
-    trap.step(106, [&] {
-        saveBuiltInLetter(m_services.automation, target.path, target.format);
+    // The copy has the user's own words, when there are any that can be read.
+    std::optional<QString> letterText;
+    trap.step(106, [&] { letterText = LetterText::read(LetterText::filePath()); });
+    trap.step(108, [&] {
+        saveBuiltInLetter(m_services.automation, target.path, target.format, letterText);
         saved = true;
     });
-    trap.step(108, [&] { setBusyPointer(false); });
+    trap.step(110, [&] { setBusyPointer(false); });
     mBusy = false;
     if (saved) {
-        trap.step(110, [&] {
+        trap.step(112, [&] {
             m_services.messenger.showMessage(
                     tr("The built-in letter is saved as %1.\n\nOpen it in your word processor, write your "
                        "own text around the placeholders, save it, and choose it with "
@@ -579,6 +606,18 @@ void Form1::SaveBuiltInLetterAs_Click()
                     QString(), Messenger::Icon::None);
         });
     }
+}
+
+void Form1::EditLetterText_Click()
+{
+    if (mBusy || m_letterTextWindow)
+        return;
+    m_letterTextWindow = new LetterTextWindow(m_services.messenger, m_templateFile, this);
+    connect(m_letterTextWindow, &QDialog::finished, this, [this] {
+        m_letterTextWindow->deleteLater();
+        m_letterTextWindow = nullptr;
+    });
+    m_letterTextWindow->open();
 }
 
 void Form1::Placeholders_Click()
@@ -621,7 +660,7 @@ void Form1::setBusyPointer(bool busy)
 void Form1::setInputBlocked(bool blocked)
 {
     m_inputBlock.setBlocked(blocked);
-    updateUndoClear();
+    updateUndo();
 }
 
 void Form1::comeBack()

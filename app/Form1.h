@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "ClearUndo.h"
+#include "FieldsUndo.h"
 #include "InputBlock.h"
 #include "LetterEngine.h"
 #include "WindowPointer.h"
@@ -15,6 +15,7 @@
 class FieldStore;
 class FileChooser;
 class Form2;
+class LetterTextWindow;
 class JobProgress;
 class Frame;
 class Messenger;
@@ -80,12 +81,13 @@ public:
     void PushButton3_Click();   // "Clear/Reset Data"
     void PushButton4_Click();   // "Load Sample/Example Data"
     void PushButton6_Click();   // "Start Creating Template"
-    // Brings back the twelve values that the last "Clear/Reset Data"
-    // emptied, and stores them again.
-    void undoClear();
+    // Brings back the twelve values that the last "Clear/Reset Data" or
+    // "Load Sample/Example Data" replaced, and stores them again.
+    void undoFieldsCommand();
     void BuiltInLetter_Click();        // "Built-in Letter"
     void UseMyOwnTemplate_Click();     // "Use My Own Template…"
     void SaveBuiltInLetterAs_Click();  // "Save Built-in Letter As…"
+    void EditLetterText_Click();       // "Edit Letter Text…"
     void Placeholders_Click();         // "Placeholders…"
     void About_Click();                // "About Tessaline"
 
@@ -104,6 +106,7 @@ public:
     QAction *builtInLetterAction = nullptr;
     QAction *useMyOwnTemplateAction = nullptr;
     QAction *saveBuiltInLetterAsAction = nullptr;
+    QAction *editLetterTextAction = nullptr;
     QAction *quitAction = nullptr;
     QAction *placeholdersAction = nullptr;
     QAction *aboutAction = nullptr;
@@ -116,6 +119,9 @@ public:
     JobProgress &letterProgress() { return *m_letterProgress; }
     // Where the last letter's time went, for the benchmarks.
     const LetterTimings &lastLetterTimings() const { return m_lastLetterTimings; }
+
+    // The Letter Text window while it is open (nullptr otherwise).
+    LetterTextWindow *letterTextWindow() const { return m_letterTextWindow; }
 
     // The preview window, loaded on first use.
     Form2 &form2();
@@ -136,8 +142,9 @@ public:
     PushButton *PushButton4 = nullptr;
     Frame *Frame1 = nullptr;
     Frame *Frame2 = nullptr;
-    // "Undo Clear" (Ctrl+Z): enabled only while a clear can be undone.
-    QAction *undoClearAction = nullptr;
+    // Edit > Undo (Ctrl+Z), named after what it undoes ("Undo Clear",
+    // "Undo Load Sample"): enabled only while that can be undone.
+    QAction *undoAction = nullptr;
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -148,7 +155,12 @@ private:
     void describeControls();
     void fieldChanged(int index);
     void storeField(int index);
-    void updateUndoClear();
+    void updateUndo();
+    // Runs `set`, which assigns the twelve visible fields, as one command
+    // that Edit > Undo takes back; then `hint` under the command's button
+    // offers the undo.
+    void setAllFields(const QString &command, PushButton *button, const QString &hint,
+                      const std::function<void()> &set);
     // Shows the main window again after the preview, the first field ready.
     void comeBack();
     void createMenus();
@@ -175,11 +187,12 @@ private:
     std::unique_ptr<JobProgress> m_letterProgress;
     LetterEngine *m_letter = nullptr;
     LetterTimings m_lastLetterTimings;
-    ClearUndo m_clearUndo;
-    // Set while a command sets the fields as a whole (clear and its undo),
-    // whose own changes do not end the undo offer.
+    FieldsUndo m_fieldsUndo;
+    // Set while a command sets the fields as a whole (clear, sample and
+    // their undo), whose own changes do not end the undo offer.
     bool m_settingAllFields = false;
     QString m_templateFile;
+    LetterTextWindow *m_letterTextWindow = nullptr;
     std::unique_ptr<FileChooser> m_ownFileChooser;
     FileChooser *m_fileChooser = nullptr;
     bool mBusy = false;

@@ -27,19 +27,31 @@ constexpr std::array<const char *, FieldCount> FilledWith = {
 };
 } // namespace
 
+QStringList placeholdersInReadingOrder()
+{
+    QStringList placeholders;
+    for (int index : SampleOrder)
+        placeholders << QLatin1String(LetterFields[size_t(index)].placeholder);
+    placeholders << QLatin1String(LetterFields[DateFieldIndex].placeholder);
+    for (const char *key : SenderDetailKeys)
+        placeholders << u'[' + QLatin1String(key) + u']';
+    return placeholders;
+}
+
 QString placeholdersHelp()
 {
     // A table, so that the placeholders and what fills them line up.
     QString rows;
-    auto add = [&](int index) {
+    auto add = [&](const QString &placeholder, const char *filledWith) {
         rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                        .arg(QLatin1String(LetterFields[size_t(index)].placeholder),
-                             QObject::tr(FilledWith[size_t(index)]).toHtmlEscaped());
+                        .arg(placeholder, QObject::tr(filledWith).toHtmlEscaped());
     };
     // Reading order: the fields as the window shows them, then the date.
     for (int index : SampleOrder)
-        add(index);
-    add(DateFieldIndex);
+        add(QLatin1String(LetterFields[size_t(index)].placeholder), FilledWith[size_t(index)]);
+    add(QLatin1String(LetterFields[DateFieldIndex].placeholder), FilledWith[DateFieldIndex]);
+    add(QStringLiteral("[Phone]"), "Your Phone, set in Letter > Edit Letter Text…");
+    add(QStringLiteral("[Email]"), "Your E-mail, set in Letter > Edit Letter Text…");
 
     return QObject::tr("<p>A letter template holds placeholders, which are filled with your entries:</p>")
             + QStringLiteral("<table cellspacing=\"2\" cellpadding=\"2\">") + rows + QStringLiteral("</table>")
@@ -48,10 +60,15 @@ QString placeholdersHelp()
                           "the body, headers, footers, tables and text boxes, even when part of it is "
                           "formatted differently. Each placeholder ends with its bracket, so [City] never "
                           "matches inside [City2]. An empty field leaves its placeholder empty; text "
-                          "around it stays as you wrote it.</p>"
-                          "<p>To write a letter in your own words, choose Letter &gt; Save Built-in Letter "
-                          "As…, change the text around the placeholders in your word processor, and "
-                          "choose the file with Letter &gt; Use My Own Template….</p>");
+                          "around it stays as you wrote it. An empty Recipient Name is filled as "
+                          "\"Hiring Manager\", so the letter reads \"Dear Hiring Manager:\".</p>"
+                          "<p>In a list of letters (tessaline --batch), a column of any other name fills "
+                          "the placeholder of that name: a column \"Position\" fills [Position].</p>"
+                          "<p>To put the built-in letter in your own words, choose Letter &gt; Edit Letter "
+                          "Text…; placeholders work there too. For a letter laid out your own way, choose "
+                          "Letter &gt; Save Built-in Letter As…, change the text around the placeholders "
+                          "in your word processor, and choose the file with Letter &gt; Use My Own "
+                          "Template….</p>");
 }
 
 QString aboutText(const QString &officeVersion, const QString &settingsFile, const QString &scratchFolder)

@@ -1,11 +1,13 @@
 #include <functional>
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -23,10 +25,13 @@
 #include "FileChooser.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "HelpTexts.h"
 #include "JobProgress.h"
 #include "IsInstalled.h"
 #include "LetterFields.h"
 #include "LetterTemplate.h"
+#include "LetterText.h"
+#include "LetterTextWindow.h"
 #include "Main.h"
 #include "ProgramFolder.h"
 #include "PushButton.h"
@@ -34,6 +39,7 @@
 #include "ScratchFiles.h"
 #include "ScriptedAutomation.h"
 #include "SkinFramework.h"
+#include "TestFiles.h"
 #include "Twips.h"
 #include "WindowLook.h"
 
@@ -153,6 +159,8 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config->path());
         m_temp = std::make_unique<QTemporaryDir>();
         qputenv("temp", QFile::encodeName(m_temp->path()));
+        // Where the letter text lives: the test's own.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_config->filePath(QStringLiteral("data"))));
         m_messenger = RecordingMessenger();
         m_office = OfficeWithAMoment();
         m_files = ScriptedFileChooser();
@@ -161,6 +169,7 @@ private slots:
     void cleanup()
     {
         qunsetenv("temp");
+        qunsetenv("XDG_DATA_HOME");
         QApplication::setPalette(QApplication::style()->standardPalette());
     }
 
@@ -226,13 +235,15 @@ private slots:
         QCOMPARE(menus[0]->text(), QStringLiteral("&Letter"));
         QCOMPARE(menus[1]->text(), QStringLiteral("&Edit"));
         QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
-        QCOMPARE(form->editMenu->actions(), QList<QAction *>{form->undoClearAction});
+        QCOMPARE(form->editMenu->actions(), QList<QAction *>{form->undoAction});
         QStringList letter, help;
         for (QAction *action : form->letterMenu->actions())
             letter << (action->isSeparator() ? QStringLiteral("-") : action->text());
         for (QAction *action : form->helpMenu->actions())
             help << action->text();
-        QCOMPARE(letter, (QStringList{"&Built-in Letter", "&Use My Own Template…", "&Save Built-in Letter As…", "-", "&Quit"}));
+        QCOMPARE(letter, (QStringList{"&Built-in Letter", "&Use My Own Template…", "&Save Built-in Letter As…",
+                                      "&Edit Letter Text…", "-", "&Quit"}));
+        QCOMPARE(form->editLetterTextAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         QCOMPARE(help, (QStringList{"&Placeholders…", "&About Tessaline"}));
         QCOMPARE(form->quitAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
         QVERIFY(form->builtInLetterAction->isCheckable());
@@ -387,8 +398,9 @@ private slots:
         form->aboutAction->trigger();
         QCOMPARE(m_messenger.messages.size(), size_t(2));
         const QString help = m_messenger.messages[0].text;
-        for (const LetterField &field : LetterFields)
-            QVERIFY2(help.contains(QLatin1String(field.placeholder)), field.placeholder);
+        for (const QString &placeholder : placeholdersInReadingOrder())
+            QVERIFY2(help.contains(placeholder), qPrintable(placeholder));
+        QCOMPARE(placeholdersInReadingOrder().size(), FieldCount + 2); // and [Phone], [Email]
         QVERIFY(help.contains(QStringLiteral("any letter case")));
         QVERIFY(help.contains(QStringLiteral("text boxes")));
         const QString about = m_messenger.messages[1].text;
@@ -749,7 +761,7 @@ private slots:
         QCOMPARE(form->Text1[0]->text(), QStringLiteral("Ada Quill"));
         QCOMPARE(form->Text1[7]->text(), QStringLiteral("Mira Stone"));
         QCOMPARE(m_store.read(7), QStringLiteral("Mira Stone"));
-        QVERIFY(!form->undoClearAction->isEnabled());
+        QVERIFY(!form->undoAction->isEnabled());
         QCOMPARE(m_messenger.messages.size(), size_t(letterPossible ? 0 : 1));
         QCOMPARE(form->hasForm2() && form->form2().isVisible(), letterPossible);
         QCOMPARE(m_office.created, 2); // the start-up check's and this letter's
@@ -839,37 +851,147 @@ private slots:
         }
     }
 
-    void undoBringsBackWhatClearEmptiedAndStoresItAgain_data()
+    void theLetterTextWindowKeepsTextPhoneAndEmailOnlyOnOk()
     {
-        QTest::addColumn<bool>("fromAField");
-        QTest::newRow("Ctrl+Z in a field") << true;
-        QTest::newRow("Ctrl+Z on the button") << false;
+        auto form = shownForm();
+        QTest::keyClick(form.get(), Qt::Key_L, Qt::ControlModifier);
+        LetterTextWindow *window = form->letterTextWindow();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tessaline — Letter Text"));
+        QVERIFY(window->ownTemplateNote->isHidden());
+        // It starts from the built-in body, whose telephone number is now yours.
+        const QString builtIn = window->letterText->toPlainText();
+        QCOMPARE(builtIn, LetterText::builtInText());
+        QVERIFY(builtIn.contains(QStringLiteral("call me at [Phone].")) && !builtIn.contains(QStringLiteral("555")));
+        window->letterText->setPlainText(QStringLiteral("Not kept"));
+        window->phone->setText(QStringLiteral("not kept"));
+        window->buttons->button(QDialogButtonBox::Cancel)->click();
+        QVERIFY(!form->letterTextWindow());
+        QVERIFY(!QFile::exists(LetterText::filePath()));
+        QVERIFY(readSetting(QStringLiteral("Phone")).isEmpty());
+
+        QTest::keyClick(form.get(), Qt::Key_L, Qt::ControlModifier);
+        window = form->letterTextWindow();
+        QVERIFY(window);
+        window->letterText->setPlainText(QStringLiteral("I would like to join  as a designer."));
+        QTextCursor caret = window->letterText->textCursor();
+        caret.setPosition(21);
+        window->letterText->setTextCursor(caret);
+        const QList<QAction *> placeholders = window->placeholderMenu->actions();
+        QCOMPARE(placeholders.size(), FieldCount + 2);
+        for (QAction *action : placeholders) {
+            if (action->text() == QStringLiteral("[CompanyName]"))
+                action->trigger();
+        }
+        QTest::keyClicks(window->phone, QStringLiteral("(555) 010-7788"));
+        QTest::keyClicks(window->email, QStringLiteral("ada@example.org"));
+        window->buttons->button(QDialogButtonBox::Ok)->click();
+        QVERIFY(!form->letterTextWindow());
+        QCOMPARE(readAll(LetterText::filePath()), QByteArray("I would like to join [CompanyName] as a designer."));
+        QCOMPARE(readSetting(QStringLiteral("Phone")), QStringLiteral("(555) 010-7788"));
+        QCOMPARE(readSetting(QStringLiteral("Email")), QStringLiteral("ada@example.org"));
+
+        // Opened again it shows what was kept; Restore brings the built-in text back.
+        form->editLetterTextAction->trigger();
+        window = form->letterTextWindow();
+        QCOMPARE(window->letterText->toPlainText(), QStringLiteral("I would like to join [CompanyName] as a designer."));
+        QCOMPARE(window->email->text(), QStringLiteral("ada@example.org"));
+        window->restoreButton->click();
+        QCOMPARE(window->letterText->toPlainText(), builtIn);
+        window->reject();
     }
 
-    void undoBringsBackWhatClearEmptiedAndStoresItAgain()
+    void theLetterTextIsTheBuiltInLettersBodyAlone_data()
     {
-        QFETCH(bool, fromAField);
-        auto form = shownForm();
-        form->PushButton4_Click();
-        form->Text1[DateFieldIndex]->setText(QStringLiteral("March 3, 2026"));
-        QVERIFY(!form->undoClearAction->isEnabled());
+        QTest::addColumn<QString>("kept");        // what the letter text file is: text, "(folder)" or none
+        QTest::addColumn<bool>("ownTemplate");
+        QTest::addColumn<QString>("body");        // the letter's lines between greeting and closing
+        QTest::addColumn<QString>("message");     // a plain message about the letter text, if any
+        const QString text = QStringLiteral("Call me at [Phone] or write to [Email].\n\n- One\n- Two\n");
+        QTest::newRow("the built-in letter") << text << false
+                                             << QStringLiteral("Call me at 555-0100 or write to a@b.c.\n\u2022 One\n\u2022 Two")
+                                             << QString();
+        QTest::newRow("an own template keeps its words") << text << true << QStringLiteral("Old body") << QString();
+        QTest::newRow("no letter text") << QString() << false << QStringLiteral("Old body") << QString();
+        QTest::newRow("a folder in its place") << QStringLiteral("(folder)") << false << QStringLiteral("Old body")
+                                               << QStringLiteral("cannot be read: it is a folder");
+    }
 
-        QTest::mouseClick(form->PushButton3, Qt::LeftButton);
-        QVERIFY(m_store.read(0).isEmpty());
-        QVERIFY(form->undoClearAction->isEnabled());
-        QCOMPARE(form->undoClearAction->text(), QStringLiteral("&Undo Clear"));
-        QCOMPARE(QToolTip::text(), QStringLiteral("Cleared. Ctrl+Z to undo."));
+    void theLetterTextIsTheBuiltInLettersBodyAlone()
+    {
+        QFETCH(QString, kept);
+        QFETCH(bool, ownTemplate);
+        QFETCH(QString, body);
+        QFETCH(QString, message);
+        writeSetting(QStringLiteral("Phone"), QStringLiteral("555-0100"));
+        writeSetting(QStringLiteral("Email"), QStringLiteral("a@b.c"));
+        if (kept == QStringLiteral("(folder)"))
+            QVERIFY(QDir().mkpath(LetterText::filePath()));
+        else if (!kept.isEmpty())
+            LetterText::write(LetterText::filePath(), kept);
+        if (ownTemplate)
+            LetterTemplate::storeChoice(userTemplate(QStringLiteral("mine.odt")));
+        auto form = shownForm();
+        scriptALetter();
+        // The template as the office sees it; the recipient's name is empty.
+        m_office.files[ScratchFiles::templateCopyPath(ScratchFiles::folder())] =
+                {{{"main", "Dear [RecipientName]:\nOld body\nSincerely,"}}, {}};
+        form->PushButton6_Click();
+
+        QVERIFY(form->hasForm2() && form->form2().isVisible());
+        const QString letter = m_office.files[form->form2().mWordFile].stories.front().second;
+        QCOMPARE(letter, QStringLiteral("Dear Hiring Manager:\n") + body + QStringLiteral("\nSincerely,"));
+        QCOMPARE(m_messenger.texts().join(u'|').contains(message), true);
+        QCOMPARE(int(m_messenger.messages.size()), message.isEmpty() ? 0 : 1);
+        form->form2().PushButton8_Click();
+    }
+
+    void undoBringsBackWhatClearOrSampleReplacedAndStoresItAgain_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<bool>("fromAField");
+        const QString clear = QStringLiteral("Clear"), sample = QStringLiteral("Load Sample");
+        const QString cleared = QStringLiteral("Cleared. Ctrl+Z to undo.");
+        const QString loaded = QStringLiteral("Sample loaded. Ctrl+Z to undo.");
+        QTest::newRow("Clear, Ctrl+Z in a field") << clear << cleared << true;
+        QTest::newRow("Clear, Ctrl+Z on the button") << clear << cleared << false;
+        QTest::newRow("Load Sample, Ctrl+Z in a field") << sample << loaded << true;
+        QTest::newRow("Load Sample, Ctrl+Z on the button") << sample << loaded << false;
+    }
+
+    void undoBringsBackWhatClearOrSampleReplacedAndStoresItAgain()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, hint);
+        QFETCH(bool, fromAField);
+        const bool clear = command == QStringLiteral("Clear");
+        auto form = shownForm();
+        // A clear empties the sample; the sample replaces the user's own.
+        QStringList before;
+        for (int i = 0; i < VisibleFieldCount; ++i) {
+            before << (clear ? QString::fromUtf8(LetterFields[size_t(i)].sampleValue) : QStringLiteral("Mine %1").arg(i));
+            form->Text1[size_t(i)]->setText(before.back());
+        }
+        form->Text1[DateFieldIndex]->setText(QStringLiteral("March 3, 2026"));
+        QVERIFY(!form->undoAction->isEnabled());
+
+        QTest::mouseClick(clear ? form->PushButton3 : form->PushButton4, Qt::LeftButton);
+        QCOMPARE(m_store.read(0), clear ? QString() : QStringLiteral("Dorian Vell"));
+        QVERIFY(form->undoAction->isEnabled());
+        QCOMPARE(form->undoAction->text(), QStringLiteral("&Undo ") + command);
+        QCOMPARE(QToolTip::text(), hint);
         if (fromAField)
             QTest::mouseClick(form->Text1[10], Qt::LeftButton);
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
         for (int i = 0; i < VisibleFieldCount; ++i) {
-            const QString sample = QString::fromUtf8(LetterFields[size_t(i)].sampleValue);
-            QCOMPARE(form->Text1[size_t(i)]->text(), sample);
-            QCOMPARE(m_store.read(i), sample);
+            QCOMPARE(form->Text1[size_t(i)]->text(), before[i]);
+            QCOMPARE(m_store.read(i), before[i]);
         }
         QCOMPARE(m_store.read(DateFieldIndex), QStringLiteral("March 3, 2026"));
-        QVERIFY(!form->undoClearAction->isEnabled());
+        QVERIFY(!form->undoAction->isEnabled());
+        QCOMPARE(form->undoAction->text(), QStringLiteral("&Undo"));
     }
 
     void anEntryAfterClearEndsTheOfferSoUndoOverwritesNothing()
@@ -878,7 +1000,7 @@ private slots:
         form->PushButton4_Click();
         form->PushButton3_Click();
         QTest::keyClicks(form->Text1[0], QStringLiteral("Ada"));
-        QVERIFY(!form->undoClearAction->isEnabled());
+        QVERIFY(!form->undoAction->isEnabled());
         // Ctrl+Z now undoes the typing in the field, never the clear.
         QTest::keyClick(form->Text1[0], Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(form->Text1[0], Qt::Key_Z, Qt::ControlModifier);
@@ -889,7 +1011,7 @@ private slots:
         form->PushButton4_Click();
         form->PushButton3_Click();
         form->PushButton3_Click();
-        form->undoClearAction->trigger();
+        form->undoAction->trigger();
         QCOMPARE(m_store.read(1), QStringLiteral("Boise"));
     }
 

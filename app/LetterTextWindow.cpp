@@ -1,0 +1,128 @@
+#include "LetterTextWindow.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "AppTitle.h"
+#include "HelpTexts.h"
+#include "LetterFields.h"
+#include "LetterTemplate.h"
+#include "LetterText.h"
+#include "Messenger.h"
+
+namespace {
+// Room for a letter's body at a glance, in average characters and lines.
+constexpr int TextColumns = 72, TextLines = 18;
+} // namespace
+
+LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &templateFile, QWidget *parent)
+    : QDialog(parent), m_messenger(messenger)
+{
+    setWindowTitle(QString::fromLatin1(ProductName) + QStringLiteral(" \u2014 ") + tr("Letter Text"));
+
+    auto *intro = new QLabel(tr("The body of the built-in letter: what stands between \"Dear …:\" and "
+                                "\"Sincerely,\". A blank line starts a new paragraph, and a line that "
+                                "begins with \"- \" is a bulleted item. Placeholders such as [CompanyName] "
+                                "are filled as everywhere else."), this);
+    intro->setWordWrap(true);
+
+    ownTemplateNote = new QLabel(this);
+    ownTemplateNote->setWordWrap(true);
+    ownTemplateNote->setText(tr("Your own template, %1, is in use: it keeps its own words, and this text "
+                                "is used once you choose Letter > Built-in Letter again. Your phone and "
+                                "e-mail fill [Phone] and [Email] in every template.")
+                                     .arg(LetterTemplate::displayName(templateFile)));
+    ownTemplateNote->setVisible(!templateFile.isEmpty());
+
+    auto *textLabel = new QLabel(tr("Letter &text:"), this);
+    letterText = new QPlainTextEdit(this);
+    letterText->setTabChangesFocus(true);
+    letterText->setAccessibleName(tr("Letter Text"));
+    letterText->setAccessibleDescription(tr("The body of the built-in letter, in your own words"));
+    const QFontMetrics metrics(letterText->font());
+    letterText->setMinimumSize(metrics.averageCharWidth() * TextColumns, metrics.lineSpacing() * TextLines);
+    textLabel->setBuddy(letterText);
+
+    insertPlaceholderButton = new QPushButton(tr("&Insert Placeholder"), this);
+    insertPlaceholderButton->setAccessibleDescription(tr("Puts a placeholder where the caret is in the letter text"));
+    placeholderMenu = new QMenu(insertPlaceholderButton);
+    for (const QString &placeholder : placeholdersInReadingOrder())
+        placeholderMenu->addAction(placeholder, this, [this, placeholder] { insertPlaceholder(placeholder); });
+    insertPlaceholderButton->setMenu(placeholderMenu);
+
+    restoreButton = new QPushButton(tr("&Restore Built-in Text"), this);
+    restoreButton->setAccessibleDescription(tr("Puts the built-in letter's body back into the letter text"));
+    connect(restoreButton, &QPushButton::clicked, this,
+            [this] { letterText->setPlainText(LetterText::builtInText()); });
+
+    phone = new QLineEdit(this);
+    phone->setAccessibleName(tr("Your Phone"));
+    phone->setAccessibleDescription(tr("Fills [Phone] in the letter"));
+    email = new QLineEdit(this);
+    email->setAccessibleName(tr("Your E-mail"));
+    email->setAccessibleDescription(tr("Fills [Email] in the letter"));
+
+    buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &LetterTextWindow::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &LetterTextWindow::reject);
+
+    auto *tools = new QHBoxLayout;
+    tools->addWidget(insertPlaceholderButton);
+    tools->addStretch();
+    tools->addWidget(restoreButton);
+    auto *details = new QFormLayout;
+    details->addRow(tr("Your P&hone:"), phone);
+    details->addRow(tr("Your E-&mail:"), email);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(ownTemplateNote);
+    layout->addWidget(textLabel);
+    layout->addWidget(letterText, 1);
+    layout->addLayout(tools);
+    layout->addLayout(details);
+    layout->addWidget(buttons);
+
+    load();
+}
+
+void LetterTextWindow::load()
+{
+    QString text = LetterText::builtInText();
+    try {
+        if (const std::optional<QString> kept = LetterText::read(LetterText::filePath()))
+            text = *kept;
+    } catch (const std::exception &e) {
+        m_messenger.showMessage(QString::fromUtf8(e.what()), QString(), Messenger::Icon::Warning);
+    }
+    letterText->setPlainText(text);
+    phone->setText(readSetting(QString::fromLatin1(PhoneKey)));
+    email->setText(readSetting(QString::fromLatin1(EmailKey)));
+}
+
+void LetterTextWindow::insertPlaceholder(const QString &placeholder)
+{
+    letterText->insertPlainText(placeholder);
+    letterText->setFocus(Qt::OtherFocusReason);
+}
+
+void LetterTextWindow::accept()
+{
+    try {
+        LetterText::write(LetterText::filePath(), letterText->toPlainText());
+        writeSetting(QString::fromLatin1(PhoneKey), phone->text());
+        writeSetting(QString::fromLatin1(EmailKey), email->text());
+    } catch (const std::exception &e) {
+        m_messenger.showMessage(tr("%1\n\nYour letter text was not kept; the window stays open so that "
+                                   "nothing you typed is lost.").arg(QString::fromUtf8(e.what())),
+                                QString(), Messenger::Icon::Warning);
+        return;
+    }
+    QDialog::accept();
+}

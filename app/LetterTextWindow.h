@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class Messenger;
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+// "Tessaline — Letter Text": the built-in letter's body in the user's own
+// words, and their phone and e-mail. It opens with the letter text as the
+// user last kept it, else the built-in body (its telephone number as
+// [Phone]); OK keeps the text in its file (see LetterText.h) and the phone
+// and e-mail under the settings keys "Phone" and "Email"; Cancel keeps
+// nothing. A text that cannot be kept is told and the window stays open,
+// so nothing typed is lost.
+class LetterTextWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    // `templateFile`: the user's own template in use, empty for the built-in
+    // letter; the window says that such a template keeps its own words.
+    LetterTextWindow(Messenger &messenger, const QString &templateFile, QWidget *parent = nullptr);
+
+    void accept() override;
+
+    QPlainTextEdit *letterText = nullptr;
+    QLineEdit *phone = nullptr;
+    QLineEdit *email = nullptr;
+    QPushButton *insertPlaceholderButton = nullptr;
+    QMenu *placeholderMenu = nullptr;
+    QPushButton *restoreButton = nullptr;
+    QDialogButtonBox *buttons = nullptr;
+    // Shown only while a template of the user's own is in use.
+    QLabel *ownTemplateNote = nullptr;
+
+private:
+    void load();
+    void insertPlaceholder(const QString &placeholder);
+
+    Messenger &m_messenger;
+};
