@@ -24,7 +24,7 @@ diff -u "$expected" "$work/files" || fail "the package's files are not the expec
 # What the program needs beside its libraries: the office that it starts
 # and the fonts that the letter is laid out with.
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libreoffice-writer-nogui libreoffice-draw-nogui fonts-liberation2 libcsv3 libqt6widgets6 libuno-cppu3; do
+for needed in libreoffice-writer-nogui libreoffice-draw-nogui fonts-liberation2 fonts-noto-cjk libcsv3 libqt6widgets6 libuno-cppu3; do
   grep -Eq "(^|[ ,|])$needed([ ,(]|$)" <<<"$depends" || fail "Depends lacks $needed"
 done
 

@@ -86,6 +86,35 @@ QStringList fontsNotEmbedded(const QString &path, int *fontCount)
     return missing;
 }
 
+// The names of the fonts embedded in a PDF, without the subset tag
+// ("ABCDEF+").
+QStringList embeddedFonts(const QString &path)
+{
+    QStringList names;
+    const QStringList lines = toolOutput(QStringLiteral("pdffonts"), {path}).split(QLatin1Char('\n'));
+    for (const QString &line : lines.mid(2)) {
+        const QStringList cols = line.simplified().split(QLatin1Char(' '));
+        if (cols.size() >= 7 && cols.at(cols.size() - 5) == QLatin1String("yes"))
+            names << cols.front().section(QLatin1Char('+'), -1);
+    }
+    return names;
+}
+
+// The PostScript names of the installed fonts that have every character of
+// the text.
+QStringList fontsWithGlyphsFor(const QString &text)
+{
+    QStringList codes;
+    for (const QChar c : text)
+        codes << QString::number(c.unicode(), 16);
+    QStringList names;
+    const QString listed = toolOutput(QStringLiteral("fc-list"), {QStringLiteral(":charset=") + codes.join(u' '),
+                                                                  QStringLiteral("postscriptname")});
+    for (const QString &line : listed.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        names << line.section(QLatin1Char('='), 1).trimmed();
+    return names;
+}
+
 QStringList typedFields()
 {
     QStringList values;
@@ -205,6 +234,32 @@ private slots:
         }
         for (const QString &field : typedFields())
             QVERIFY2(text.contains(field), qPrintable(field + QStringLiteral(" missing from:\n") + text));
+    }
+
+    void aChineseNameIsPrintedInAnEmbeddedFontThatHasItsGlyphs()
+    {
+        const QString name = QStringLiteral("王小明");
+        LetterRequest request = sampleRequest();
+        request.fields[7] = name;
+        const MadeLetter made = makeLetter(m_office, request);
+        QVERIFY(made.canShow());
+        auto form = makeForm(m_office);
+        form->mWordFile = made.document;
+        const QString target = path(QStringLiteral("chinese.pdf"));
+        m_dialog->answer = target;
+        form->exportLetter(word::LetterFormat::Pdf);
+
+        QVERIFY2(pdfText(target).contains(QStringLiteral("Dear ") + name), qPrintable(pdfText(target)));
+        const QStringList embedded = embeddedFonts(target);
+        const QStringList covering = fontsWithGlyphsFor(name);
+        QVERIFY2(!covering.isEmpty(), "no installed font has the glyphs: scripts/install-deps installs one");
+        // The office may add to the name of a font it embeds ("-VKana").
+        const auto covers = [&](const QString &font) {
+            return std::any_of(covering.begin(), covering.end(),
+                               [&](const QString &c) { return font == c || font.startsWith(c + u'-'); });
+        };
+        QVERIFY2(std::any_of(embedded.begin(), embedded.end(), covers), qPrintable(embedded.join(u',')));
+        DeleteFileQuietly(made.document);
     }
 
     void anExistingFileIsAskedAboutNoKeepsItYesReplacesIt()
