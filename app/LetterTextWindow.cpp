@@ -28,9 +28,9 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     setWindowTitle(QString::fromLatin1(ProductName) + QStringLiteral(" \u2014 ") + tr("Letter Text"));
 
     auto *intro = new QLabel(tr("The body of the built-in letter: what stands between \"Dear …:\" and "
-                                "\"Sincerely,\". A blank line starts a new paragraph, and a line that "
-                                "begins with \"- \" is a bulleted item. Placeholders such as [CompanyName] "
-                                "are filled as everywhere else."), this);
+                                "\"Sincerely,\". A blank line starts a new paragraph; a line that begins "
+                                "with a dash and a space (\"- \") is a bulleted item. Placeholders such as "
+                                "[CompanyName] are filled as everywhere else."), this);
     intro->setWordWrap(true);
 
     ownTemplateNote = new QLabel(this);
