@@ -63,25 +63,8 @@ wait_until 30 bash -c "! xdotool search --all --onlyvisible --pid $app --name 'L
 grep -qF -- "- A clean licence" "$XDG_DATA_HOME/Tessaline/letter.txt" || fail "the letter text was not kept"
 grep -qxF "Phone=(555) 010-7788" "$XDG_CONFIG_HOME/Marrowfen.conf" || fail "the phone was not kept"
 
-step "load the sample data and generate"
-click_main 400 42    # "Load Sample/Example Data"
-click_main 268 21    # "Start Creating Template"
-wait_until 120 has_window_of_size $preview_size || fail "the preview did not appear"
-preview=$(window_of_size $preview_size)
-sleep 0.5
-import -window "$preview" "$out/letter-text-preview.png"
-
 letter=$work/documents/my-words.doc
-step "save the letter"
-click_preview 488 603
-save_as "$letter"
-answer_box   # "Done."
-
-step "close the preview"
-"$close_window" "$preview"
-wait_until 30 bash -c "! kill -0 $app" || fail "the program did not end"
-wait "$app" || true
-app=
+sample_letter_saved "$letter" "$out/letter-text-preview.png"
 
 step "check the letter and what is left"
 left=$(find "$TMPDIR" -mindepth 1 | head -5)

@@ -64,6 +64,30 @@ snap_preview_client() { # png
   import -window "$preview" -crop "${preview_size%x*}x$((${preview_size#*x} - preview_top))+0+$preview_top" +repage "$1"
 }
 
+# Loads the sample data into the main window ($main), makes the letter,
+# takes the preview's screenshot, saves the letter, closes the preview
+# (with $close_window) and waits for the program to end.
+sample_letter_saved() { # letter png
+  step "load the sample data and generate"
+  click_main 400 42    # "Load Sample/Example Data"
+  click_main 268 21    # "Start Creating Template"
+  wait_until 120 has_window_of_size $preview_size || fail "the preview did not appear"
+  preview=$(window_of_size $preview_size)
+  sleep 0.5
+  import -window "$preview" "$2"
+
+  step "save the letter"
+  click_preview 488 603
+  save_as "$1"
+  answer_box   # "Done."
+
+  step "close the preview"
+  "$close_window" "$preview"
+  wait_until 30 bash -c "! kill -0 $app" || fail "the program did not end"
+  wait "$app" || true
+  app=
+}
+
 # Types a path into the Save dialog and accepts it.
 save_as() { file_dialog "Save File" "$1"; }
 

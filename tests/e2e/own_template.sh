@@ -47,25 +47,8 @@ wait_until 10 bash -c "[[ \$(xdotool getwindowname $main) == 'Tessaline — my-l
   || fail "the caption does not name the template: $(xdotool getwindowname "$main")"
 grep -qxF "Template=$mine" "$XDG_CONFIG_HOME/Marrowfen.conf" || fail "the choice was not stored"
 
-step "load the sample data and generate"
-click_main 400 42    # "Load Sample/Example Data"
-click_main 268 21    # "Start Creating Template"
-wait_until 120 has_window_of_size $preview_size || fail "the preview did not appear"
-preview=$(window_of_size $preview_size)
-sleep 0.5
-import -window "$preview" "$out/own-template-preview.png"
-
 letter=$work/documents/to-vuvodud.doc
-step "save the letter"
-click_preview 488 603
-save_as "$letter"
-answer_box   # "Done."
-
-step "close the preview"
-"$close_window" "$preview"
-wait_until 30 bash -c "! kill -0 $app" || fail "the program did not end"
-wait "$app" || true
-app=
+sample_letter_saved "$letter" "$out/own-template-preview.png"
 
 step "check the letter, the template and what is left"
 [[ $(sha256sum < "$mine") == "$before" ]] || fail "the user's template was changed"
