@@ -166,7 +166,7 @@ void Form1::createMenus()
     menuBar->setAccessibleDescription(tr("The Letter, Edit and Help menus"));
 
     letterMenu = menuBar->addMenu(tr("&Letter"));
-    letterMenu->setAccessibleDescription(tr("The letter's template, and Quit"));
+    letterMenu->setAccessibleDescription(tr("The letter's template and text, and Quit"));
     builtInLetterAction = letterMenu->addAction(tr("&Built-in Letter"), this, &Form1::BuiltInLetter_Click);
     builtInLetterAction->setCheckable(true);
     builtInLetterAction->setChecked(true);

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "AppTitle.h"
@@ -46,6 +47,10 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     letterText->setTabChangesFocus(true);
     letterText->setAccessibleName(tr("Letter Text"));
     letterText->setAccessibleDescription(tr("The body of the built-in letter, in your own words"));
+    letterText->verticalScrollBar()->setAccessibleName(tr("Letter Text, up and down"));
+    letterText->verticalScrollBar()->setAccessibleDescription(tr("Scrolls the letter text up and down"));
+    letterText->horizontalScrollBar()->setAccessibleName(tr("Letter Text, sideways"));
+    letterText->horizontalScrollBar()->setAccessibleDescription(tr("Scrolls the letter text sideways"));
     const QFontMetrics metrics(letterText->font());
     letterText->setMinimumSize(metrics.averageCharWidth() * TextColumns, metrics.lineSpacing() * TextLines);
     textLabel->setBuddy(letterText);
@@ -53,6 +58,7 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     insertPlaceholderButton = new QPushButton(tr("&Insert Placeholder"), this);
     insertPlaceholderButton->setAccessibleDescription(tr("Puts a placeholder where the caret is in the letter text"));
     placeholderMenu = new QMenu(insertPlaceholderButton);
+    placeholderMenu->setAccessibleName(tr("Placeholders"));
     for (const QString &placeholder : placeholdersInReadingOrder())
         placeholderMenu->addAction(placeholder, this, [this, placeholder] { insertPlaceholder(placeholder); });
     insertPlaceholderButton->setMenu(placeholderMenu);
@@ -70,6 +76,8 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     email->setAccessibleDescription(tr("Fills [Email] in the letter"));
 
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setAccessibleDescription(tr("Keeps the letter text, the phone and the e-mail"));
+    buttons->button(QDialogButtonBox::Cancel)->setAccessibleDescription(tr("Closes the window and keeps nothing"));
     connect(buttons, &QDialogButtonBox::accepted, this, &LetterTextWindow::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &LetterTextWindow::reject);
 

@@ -859,6 +859,7 @@ private slots:
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("Tessaline — Letter Text"));
         QVERIFY(window->ownTemplateNote->isHidden());
+        QCOMPARE(widgetsScreenReadersCannotName(window), QStringList());
         // It starts from the built-in body, whose telephone number is now yours.
         const QString builtIn = window->letterText->toPlainText();
         QCOMPARE(builtIn, LetterText::builtInText());
