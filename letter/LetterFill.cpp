@@ -40,4 +40,7 @@ bool fillLetter(word::Document &document, const FieldValues &values, const Furth
 void putLetterText(word::Document &document, const QString &letterText)
 {
     document.replaceBody(LetterText::paragraphs(letterText));
+    // A body of the user's may run to a second page, whose header must
+    // then name this letter's recipient and date, not the template's.
+    document.turnHeaderFieldsIntoPlaceholders();
 }

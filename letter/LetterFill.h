@@ -41,7 +41,9 @@ std::vector<std::pair<QString, QString>> placeholderReplacements(const FieldValu
 bool fillLetter(word::Document &document, const FieldValues &values, const FurtherValues &further = {});
 
 // Puts the user's letter text (see LetterText.h) in place of the built-in
-// letter's body, laid out in the letter's own paragraph and bullet styles.
-// Done before the letter is filled, so that its placeholders are filled
-// too. Throws Failure when the document has no body to replace.
+// letter's body, laid out in the letter's own paragraph and bullet styles,
+// and makes the later pages' header name the recipient and the date by
+// their placeholders. Done before the letter is filled, so that its
+// placeholders are filled too. Throws Failure when the document has no
+// body to replace.
 void putLetterText(word::Document &document, const QString &letterText);

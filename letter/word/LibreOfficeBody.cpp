@@ -127,7 +127,7 @@ int turnHeaderFieldsIntoPlaceholders(Instance &instance, const Reference<lang::X
         const Reference<uno::XInterface> mainText(document->getText(), UNO_QUERY);
         Reference<text::XTextFieldsSupplier> supplier(model, UNO_QUERY_THROW);
         Reference<container::XEnumeration> it = supplier->getTextFields()->createEnumeration();
-        std::vector<std::pair<Reference<text::XTextRange>, OUString>> places;
+        std::vector<std::pair<Reference<text::XTextField>, OUString>> places;
         while (it->hasMoreElements()) {
             Reference<text::XTextField> field(it->nextElement(), UNO_QUERY);
             Reference<lang::XServiceInfo> info(field, UNO_QUERY);
@@ -137,13 +137,20 @@ int turnHeaderFieldsIntoPlaceholders(Instance &instance, const Reference<lang::X
             if (!anchor.is() || Reference<uno::XInterface>(anchor->getText(), UNO_QUERY) == mainText)
                 continue;
             if (info->supportsService("com.sun.star.text.TextField.Macro"))
-                places.emplace_back(anchor, OUString("[RecipientName]"));
+                places.emplace_back(field, OUString("[RecipientName]"));
             else if (info->supportsService("com.sun.star.text.TextField.DocInfo.CreateDateTime")
                      || info->supportsService("com.sun.star.text.TextField.DateTime"))
-                places.emplace_back(anchor, OUString("[CurrentDate]"));
+                places.emplace_back(field, OUString("[CurrentDate]"));
         }
-        for (const auto &[anchor, placeholder] : places)
-            anchor->getText()->insertString(anchor, placeholder, true);
+        // The field goes and plain text takes its place, which the search
+        // that fills the letter finds (a field's shown text it passes by).
+        for (const auto &[field, placeholder] : places) {
+            const Reference<text::XTextRange> anchor = field->getAnchor();
+            const Reference<text::XText> text = anchor->getText();
+            const Reference<text::XTextCursor> cursor = text->createTextCursorByRange(anchor->getStart());
+            text->removeTextContent(Reference<text::XTextContent>(field.get()));
+            text->insertString(Reference<text::XTextRange>(cursor.get()), placeholder, false);
+        }
         return int(places.size());
     });
     instance.search.clear();

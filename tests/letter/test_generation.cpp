@@ -132,9 +132,11 @@ private slots:
     void theLetterTextIsTheBodyInTheBuiltInLettersOwnStyles()
     {
         const QString file = m_temp->filePath(QStringLiteral("letter.txt"));
+        // Words enough for a second page.
+        const QString story = QStringLiteral("I have built stairs, doors and windows for houses old and new. ").repeated(40);
         LetterText::write(file, QStringLiteral("I write to [CompanyName] about the opening.\n\n"
-                                               "What I bring:\n- Ten years of joinery\n- A clean\n  licence\n\n"
-                                               "Call me at [Phone] or write to [Email]."));
+                                               "What I bring:\n- Ten years of joinery\n- A clean\n  licence\n\n")
+                                        + story + QStringLiteral("\n\nCall me at [Phone] or write to [Email]."));
         LetterRequest request = sampleRequest();
         request.letterTextFile = file;
         request.further = {{QStringLiteral("Phone"), QStringLiteral("555-0100")},
@@ -150,12 +152,13 @@ private slots:
             {"What I bring:", body.at(10)},
             {"Ten years of joinery", body.at(12)},
             {"A clean licence", body.at(12)},
+            {"", body.at(10)}, // the story
             {"Call me at 555-0100 or write to dorian@example.org.", body.at(10)},
         };
-        QCOMPARE(letter.paragraphs.size(), body.size() - 1);
+        QCOMPARE(letter.paragraphs.size(), body.size());
         for (size_t i = 0; i < std::size(expected); ++i) {
             const DocumentReader::Paragraph &p = letter.paragraphs.at(10 + i);
-            QCOMPARE(p.text, QString::fromUtf8(expected[i].text));
+            QCOMPARE(p.text, i == 4 ? story.trimmed() : QString::fromUtf8(expected[i].text));
             QCOMPARE(p.style, expected[i].like.style);
             QCOMPARE(p.inList, expected[i].like.inList);
             QCOMPARE(p.listStyle, expected[i].like.listStyle);
@@ -166,6 +169,10 @@ private slots:
         for (size_t i = 1; i <= 3; ++i)
             QCOMPARE(letter.paragraphs.at(letter.paragraphs.size() - i).text, body.at(body.size() - i).text);
         QVERIFY(!letter.bodyText().contains(QStringLiteral("555-0142")));
+        // The second page is headed by this letter's recipient and date.
+        QCOMPARE(made.pageCount, 2);
+        QVERIFY2(letter.primaryHeader.startsWith(QStringLiteral("Vore Vurud\n") + letterDate() + QStringLiteral("\nPage ")),
+                 qPrintable(letter.primaryHeader));
         QVERIFY(made.pages.at(0).text.contains(QStringLiteral("Ten years of joinery")));
     }
 
