@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -401,6 +402,10 @@ private slots:
                   "XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(documents) + "\"\n");
         const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        // The settings' folder is taken once, when they are first read (the
+        // letter's date reads them): it is set here as a restart would find it.
+        const QString oldSettingsFolder = QFileInfo(settingsFileName()).absolutePath();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
 
         // Answers the real file dialog with a name typed without extension.
         QStringList opened;
@@ -428,6 +433,7 @@ private slots:
             restarted.ShowSave();
         }
         qputenv("XDG_CONFIG_HOME", oldConfig);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, oldSettingsFolder);
         QCOMPARE(opened, (QStringList{documents, chosen}));
         QVERIFY(readAll(config + QStringLiteral("/Marrowfen.conf")).contains("SaveFolder="));
     }

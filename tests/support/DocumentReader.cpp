@@ -167,8 +167,9 @@ DocumentReader::Document DocumentReader::read(const QString &path)
             p.text = toQString(range->getString());
             p.style = toQString(prop<OUString>(props, "ParaStyleName"));
             p.inList = flag(props, "NumberingIsNumber");
-            if (p.inList && has(props, "NumberingStyleName"))
-                p.listStyle = toQString(prop<OUString>(props, "NumberingStyleName"));
+            OUString listStyle;
+            if (p.inList && has(props, "NumberingStyleName") && (props->getPropertyValue("NumberingStyleName") >>= listStyle))
+                p.listStyle = toQString(listStyle);
             result.paragraphs.push_back(p);
         }
 
