@@ -45,9 +45,16 @@ other_window() { visible_windows | grep -vx "$preview" | tail -1 | grep .; }
 is_visible() { visible_windows | grep -qx "$1"; }
 answer_box() {
   wait_until 30 other_window || fail "no message box appeared"
-  local box
-  box=$(other_window)
-  import -window "$box" "$out/message-$((++boxes)).png" || true
+  local box try
+  # The box stays; a dialog that is closing or a passing popup does not,
+  # and a screenshot of a window that goes meanwhile would hold the X
+  # server grabbed.
+  for try in 1 2 3 4 5 6; do
+    box=$(other_window) || true
+    sleep 0.3
+    [[ -n $box ]] && is_visible "$box" && break
+  done
+  timeout 20 import -window "$box" "$out/message-$((++boxes)).png" || true
   xdotool mousemove --window "$box" 10 10
   xdotool windowfocus --sync "$box" key Return
   wait_until 30 bash -c "! xdotool search --onlyvisible --pid $app | grep -qx $box" || fail "the message box stayed"
