@@ -9,6 +9,7 @@
 #include <cppuhelper/implbase1.hxx>
 #include <rtl/ref.hxx>
 #include <com/sun/star/document/MacroExecMode.hpp>
+#include <com/sun/star/document/UpdateDocMode.hpp>
 #include <com/sun/star/io/IOException.hpp>
 #include <com/sun/star/task/PasswordRequest.hpp>
 #include <com/sun/star/task/XInteractionAbort.hpp>
@@ -161,6 +162,9 @@ std::shared_ptr<word::Document> DocumentsImpl::open(const QString &path, const w
             property("AsTemplate", uno::Any(false)),
             property("MacroExecutionMode",
                      uno::Any(sal_Int16(com::sun::star::document::MacroExecMode::NEVER_EXECUTE))),
+            // No link of the document is brought up to date while it loads
+            // (the profile's settings stop the rest; see OfficeSettings.h).
+            property("UpdateDocMode", uno::Any(sal_Int16(com::sun::star::document::UpdateDocMode::NO_UPDATE))),
             property("InteractionHandler",
                      uno::Any(Reference<task::XInteractionHandler>(questions.get()))),
         };

@@ -18,6 +18,7 @@
 #include <QUrl>
 
 #include "Failure.h"
+#include "OfficeSettings.h"
 #include "ScratchFiles.h"
 
 namespace {
@@ -196,6 +197,9 @@ void OfficeProcess::start(Wait wait)
         throw Failure(QObject::tr("Cannot create a profile folder for the office: %1")
                               .arg(m_profile.errorString()));
     m_pipeName = uniquePipeName();
+    // Before its first start: the profile's settings keep every document's
+    // links from reaching files or the network.
+    OfficeSettings::writeInto(m_profile.path());
     // The office's temporary files stay inside its profile, which needs no
     // temporary folder of the system and is removed with it: a spare killed
     // when the program ends leaves none in the user's temporary folder.

@@ -1,0 +1,62 @@
+#include "OfficeSettings.h"
+
+#include <QDir>
+
+#include "DurableFile.h"
+#include "Failure.h"
+
+namespace OfficeSettings {
+
+namespace {
+// Writer's link update mode "never" (the others: 1 on request, 2 always).
+constexpr char LinkUpdateNever[] = "0";
+// Where the office's web requests go instead: the discard port on the
+// loopback interface, which nothing answers.
+constexpr char DeadEndHost[] = "127.0.0.1";
+constexpr char DeadEndPort[] = "9";
+// The office's proxy type "manual" (0: none, 2: the system's).
+constexpr char ManualProxy[] = "1";
+
+struct Setting
+{
+    const char *path;
+    const char *name;
+    const char *value;
+};
+
+constexpr Setting Settings[] = {
+    {"/org.openoffice.Office.Common/Security/Scripting", "BlockUntrustedRefererLinks", "true"},
+    {"/org.openoffice.Office.Writer/Content/Update", "Link", LinkUpdateNever},
+    {"/org.openoffice.Inet/Settings", "ooInetProxyType", ManualProxy},
+    {"/org.openoffice.Inet/Settings", "ooInetNoProxy", ""},
+    {"/org.openoffice.Inet/Settings", "ooInetHTTPProxyName", DeadEndHost},
+    {"/org.openoffice.Inet/Settings", "ooInetHTTPProxyPort", DeadEndPort},
+    {"/org.openoffice.Inet/Settings", "ooInetHTTPSProxyName", DeadEndHost},
+    {"/org.openoffice.Inet/Settings", "ooInetHTTPSProxyPort", DeadEndPort},
+    {"/org.openoffice.Inet/Settings", "ooInetFTPProxyName", DeadEndHost},
+    {"/org.openoffice.Inet/Settings", "ooInetFTPProxyPort", DeadEndPort},
+};
+} // namespace
+
+QByteArray registryModifications()
+{
+    QByteArray xcu = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "
+                     "xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+                     "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">\n";
+    for (const Setting &setting : Settings) {
+        xcu += QByteArray("<item oor:path=\"") + setting.path + "\"><prop oor:name=\"" + setting.name
+                + "\" oor:op=\"fuse\"><value>" + setting.value + "</value></prop></item>\n";
+    }
+    return xcu + "</oor:items>\n";
+}
+
+void writeInto(const QString &profileFolder)
+{
+    const QString user = profileFolder + QStringLiteral("/user");
+    if (!QDir().mkpath(user))
+        throw Failure(QObject::tr("Cannot create the office's settings folder %1").arg(QDir::toNativeSeparators(user)));
+    writeNewFile(user + QStringLiteral("/registrymodifications.xcu"), registryModifications());
+}
+
+} // namespace OfficeSettings

@@ -1,0 +1,429 @@
+// Templates written by someone who wants the letter to carry the user's
+// files away, or to tell a server that a letter is being made: links to a
+// local file or to a web address in every form a template can hold them.
+// A letter is made from each through the real office, as the window makes
+// it (fill, save, page picture, export) and as the batch makes it (every
+// format); no byte of the linked file may appear in anything written, and
+// no request may reach the listener.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <thread>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "LetterRun.h"
+#include "LibreOfficeAutomation.h"
+#include "OfficeJob.h"
+#include "TestFiles.h"
+
+namespace {
+constexpr int ToolTimeoutMs = 120000;
+
+// Counts the connections made to a port on 127.0.0.1 and answers each with
+// "404 Not Found" at once. Bounded: it takes at most MaxConnections and
+// ends with the object.
+class LocalListener
+{
+public:
+    static constexpr int MaxConnections = 200;
+
+    LocalListener()
+    {
+        m_socket = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (m_socket < 0 || ::bind(m_socket, reinterpret_cast<sockaddr *>(&address), length) != 0
+            || ::listen(m_socket, 16) != 0
+            || ::getsockname(m_socket, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+            return;
+        m_port = ntohs(address.sin_port);
+        m_thread = std::thread([this] { serve(); });
+    }
+
+    ~LocalListener()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_socket >= 0)
+            ::close(m_socket);
+    }
+
+    int port() const { return m_port; }
+    int connections() const { return m_connections; }
+    QString url(const QString &name) const { return QStringLiteral("http://127.0.0.1:%1/%2").arg(m_port).arg(name); }
+
+private:
+    void serve()
+    {
+        while (!m_stop && m_connections < MaxConnections) {
+            pollfd waiting{m_socket, POLLIN, 0};
+            if (::poll(&waiting, 1, 50) <= 0)
+                continue;
+            const int client = ::accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC);
+            if (client < 0)
+                continue;
+            ++m_connections;
+            pollfd request{client, POLLIN, 0};
+            char buffer[4096];
+            if (::poll(&request, 1, 1000) > 0)
+                [[maybe_unused]] const ssize_t ignored = ::read(client, buffer, sizeof buffer);
+            static const char answer[] = "HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\n\r\n";
+            [[maybe_unused]] const ssize_t written = ::write(client, answer, sizeof answer - 1);
+            ::close(client);
+        }
+    }
+
+    int m_socket = -1;
+    int m_port = 0;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_connections{0};
+    std::thread m_thread;
+};
+
+// Sees every opening and reading of some files, by any process.
+class ReadWatch
+{
+public:
+    explicit ReadWatch(const QStringList &files) : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        for (const QString &file : files)
+            ::inotify_add_watch(m_fd, QFile::encodeName(file).constData(), IN_ACCESS | IN_OPEN);
+    }
+    ~ReadWatch() { ::close(m_fd); }
+
+    // How often a watched file was opened or read since the last call.
+    int events()
+    {
+        int count = 0;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t length; (length = ::read(m_fd, buffer, sizeof buffer)) > 0;) {
+            for (char *at = buffer; at < buffer + length;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(at);
+                count += (event->mask & (IN_ACCESS | IN_OPEN)) != 0;
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return count;
+    }
+
+private:
+    int m_fd;
+};
+
+QString fileUrlOf(const QString &path)
+{
+    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
+}
+
+// Packs the files of a folder into a zip package (the "mimetype" entry
+// first and uncompressed, as OpenDocument wants it).
+bool zipFolder(const QString &folder, const QString &package)
+{
+    auto zip = [&](const QStringList &arguments) {
+        QProcess process;
+        process.setWorkingDirectory(folder);
+        process.start(QStringLiteral("zip"), arguments);
+        return process.waitForFinished(ToolTimeoutMs) && process.exitCode() == 0;
+    };
+    QFile::remove(package);
+    if (QFile::exists(QDir(folder).filePath(QStringLiteral("mimetype")))
+        && !zip({QStringLiteral("-X0q"), package, QStringLiteral("mimetype")}))
+        return false;
+    return zip({QStringLiteral("-Xrq"), package, QStringLiteral("."), QStringLiteral("-x"), QStringLiteral("mimetype")});
+}
+
+void writeText(const QString &path, const QString &text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    writeFile(path, text.toUtf8());
+}
+
+// An OpenDocument text whose body holds `body`, and whose own settings ask
+// for every link to be updated without asking.
+bool makeOdt(const QString &path, const QString &body)
+{
+    QTemporaryDir parts;
+    writeText(parts.filePath(QStringLiteral("mimetype")), QStringLiteral("application/vnd.oasis.opendocument.text"));
+    writeText(parts.filePath(QStringLiteral("META-INF/manifest.xml")), QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" manifest:version=\"1.3\">"
+        "<manifest:file-entry manifest:full-path=\"/\" manifest:media-type=\"application/vnd.oasis.opendocument.text\"/>"
+        "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>"
+        "<manifest:file-entry manifest:full-path=\"settings.xml\" manifest:media-type=\"text/xml\"/>"
+        "</manifest:manifest>"));
+    writeText(parts.filePath(QStringLiteral("settings.xml")), QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<office:document-settings xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+        "xmlns:config=\"urn:oasis:names:tc:opendocument:xmlns:config:1.0\" office:version=\"1.3\"><office:settings>"
+        "<config:config-item-set config:name=\"ooo:configuration-settings\">"
+        "<config:config-item config:name=\"LinkUpdateMode\" config:type=\"short\">2</config:config-item>"
+        "<config:config-item config:name=\"FieldAutoUpdate\" config:type=\"boolean\">true</config:config-item>"
+        "</config:config-item-set></office:settings></office:document-settings>"));
+    writeText(parts.filePath(QStringLiteral("content.xml")), QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+        "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+        "xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\" "
+        "xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\" "
+        "xmlns:xlink=\"http://www.w3.org/1999/xlink\" office:version=\"1.3\">"
+        "<office:body><office:text><text:p>Dear [RecipientName],</text:p>%1"
+        "<text:p>Yours, [YourName]</text:p></office:text></office:body></office:document-content>").arg(body));
+    return zipFolder(parts.path(), path);
+}
+
+QString odtFrame(const QString &element, const QString &url)
+{
+    return QStringLiteral("<text:p><draw:frame draw:name=\"Linked\" text:anchor-type=\"as-char\" svg:width=\"4cm\" "
+                          "svg:height=\"2cm\"><draw:%1 xlink:href=\"%2\" xlink:type=\"simple\" xlink:show=\"embed\" "
+                          "xlink:actuate=\"onLoad\"/></draw:frame></text:p>").arg(element, url.toHtmlEscaped());
+}
+
+QString odtSection(const QString &url)
+{
+    return QStringLiteral("<text:section text:name=\"Linked\"><text:section-source xlink:href=\"%1\" "
+                          "xlink:type=\"simple\"/><text:p>cached text</text:p></text:section>").arg(url.toHtmlEscaped());
+}
+
+// A Word 2007-365 document whose body holds `body` and whose relations
+// include `relations`; its settings ask for the fields to be updated.
+bool makeDocx(const QString &path, const QString &body, const QString &relations)
+{
+    QTemporaryDir parts;
+    writeText(parts.filePath(QStringLiteral("[Content_Types].xml")), QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+        "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+        "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+        "<Override PartName=\"/word/document.xml\" "
+        "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+        "<Override PartName=\"/word/settings.xml\" "
+        "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/>"
+        "</Types>"));
+    writeText(parts.filePath(QStringLiteral("_rels/.rels")), QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+        "officeDocument\" Target=\"word/document.xml\"/></Relationships>"));
+    writeText(parts.filePath(QStringLiteral("word/_rels/document.xml.rels")), QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        "<Relationship Id=\"rIdSettings\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+        "relationships/settings\" Target=\"settings.xml\"/>%1</Relationships>").arg(relations));
+    writeText(parts.filePath(QStringLiteral("word/settings.xml")), QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<w:settings xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+        "<w:updateFields w:val=\"true\"/></w:settings>"));
+    writeText(parts.filePath(QStringLiteral("word/document.xml")), QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
+        "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
+        "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" "
+        "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
+        "xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><w:body>"
+        "<w:p><w:r><w:t>Dear [RecipientName],</w:t></w:r></w:p>%1"
+        "<w:p><w:r><w:t>Yours, [YourName]</w:t></w:r></w:p></w:body></w:document>").arg(body));
+    return zipFolder(parts.path(), path);
+}
+
+QString docxRelation(const QString &id, const QString &type, const QString &target)
+{
+    return QStringLiteral("<Relationship Id=\"%1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                          "relationships/%2\" Target=\"%3\" TargetMode=\"External\"/>")
+            .arg(id, type, target.toHtmlEscaped());
+}
+
+QString docxField(const QString &instruction)
+{
+    return QStringLiteral("<w:p><w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText xml:space=\"preserve\"> "
+                          "%1 </w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"separate\"/></w:r><w:r><w:t>cached "
+                          "text</w:t></w:r><w:r><w:fldChar w:fldCharType=\"end\"/></w:r></w:p>")
+            .arg(instruction.toHtmlEscaped());
+}
+
+QString docxLinkedPicture()
+{
+    return QStringLiteral(
+        "<w:p><w:r><w:drawing><wp:inline><wp:extent cx=\"360000\" cy=\"360000\"/><wp:docPr id=\"1\" name=\"Pixel\"/>"
+        "<a:graphic><a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:pic>"
+        "<pic:nvPicPr><pic:cNvPr id=\"1\" name=\"Pixel\"/><pic:cNvPicPr/></pic:nvPicPr><pic:blipFill>"
+        "<a:blip r:link=\"rIdLink\"/><a:stretch><a:fillRect/></a:stretch></pic:blipFill><pic:spPr><a:xfrm>"
+        "<a:off x=\"0\" y=\"0\"/><a:ext cx=\"360000\" cy=\"360000\"/></a:xfrm><a:prstGeom prst=\"rect\"/></pic:spPr>"
+        "</pic:pic></a:graphicData></a:graphic></wp:inline></w:drawing></w:r></w:p>");
+}
+
+QString rtfField(const QString &instruction)
+{
+    return QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Liberation Serif;}}\\f0 Dear [RecipientName],\\par "
+                          "{\\field{\\*\\fldinst %1}{\\fldrslt cached text}}\\par Yours, [YourName]\\par}")
+            .arg(instruction);
+}
+
+// Writes a template of one kind ("odt-image": an OpenDocument text with a
+// linked image) whose link points at `link`.
+bool makeTemplate(const QString &file, const QString &kind, const QString &link)
+{
+    if (kind == u"odt-object")
+        return makeOdt(file, odtFrame(QStringLiteral("object"), link));
+    if (kind == u"odt-image")
+        return makeOdt(file, odtFrame(QStringLiteral("image"), link));
+    if (kind == u"odt-section")
+        return makeOdt(file, odtSection(link));
+    if (kind == u"docx-image")
+        return makeDocx(file, docxLinkedPicture(), docxRelation(QStringLiteral("rIdLink"), QStringLiteral("image"), link));
+    if (kind == u"docx-includetext")
+        return makeDocx(file, docxField(QStringLiteral("INCLUDETEXT \"%1\"").arg(link)), {});
+    if (kind == u"rtf-includetext") {
+        writeText(file, rtfField(QStringLiteral("INCLUDETEXT \"%1\"").arg(link)));
+        return true;
+    }
+    return false;
+}
+
+// What a tool of the distribution prints about a file.
+QByteArray toolOutput(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(ToolTimeoutMs))
+        return QByteArray("<") + tool.toUtf8() + QByteArray(" did not end>");
+    return process.readAllStandardOutput();
+}
+
+// Everything a file holds that a reader could see: its bytes, the
+// unpacked parts of a zip package, the text of a PDF.
+QByteArray readableContents(const QString &path)
+{
+    QByteArray bytes = readAll(path);
+    if (bytes.startsWith("PK\x03\x04"))
+        bytes += toolOutput(QStringLiteral("unzip"), {QStringLiteral("-p"), path});
+    else if (bytes.startsWith("%PDF-"))
+        bytes += toolOutput(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).simplified().replace(' ', QByteArray());
+    return bytes;
+}
+
+bool holds(const QByteArray &contents, const QString &secret)
+{
+    const QByteArray utf16(reinterpret_cast<const char *>(secret.utf16()), secret.size() * 2);
+    return contents.contains(secret.toUtf8()) || contents.contains(utf16);
+}
+} // namespace
+
+class TestHostileTemplate : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    LocalListener m_listener;
+    LibreOfficeAutomation m_office;
+    QString m_secret;      // the local file a template links to
+    QString m_secretImage; // a local picture a template links to
+    QString m_secretText;  // what both hold
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QProcessEnvironment batchEnvironment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+        env.insert(QStringLiteral("temp"), path(QStringLiteral("scratch")));
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        return env;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(m_listener.port() > 0);
+        QVERIFY(QDir().mkpath(path(QStringLiteral("scratch"))));
+        m_secretText = QStringLiteral("TESSALINE-PRIVATE-%1").arg(QRandomGenerator::system()->generate64(), 16, 16,
+                                                                  QLatin1Char('0'));
+        m_secret = path(QStringLiteral("private notes.txt"));
+        writeText(m_secret, m_secretText + QStringLiteral("\nmy bank PIN and other private things\n"));
+        m_secretImage = path(QStringLiteral("private-picture.svg"));
+        writeText(m_secretImage, QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"400\" height=\"40\">"
+                                                "<text x=\"0\" y=\"30\" font-size=\"20\">%1</text></svg>").arg(m_secretText));
+        writeFile(path(QStringLiteral("one.csv")), "RecipientName,CompanyName\nVore Vurud,Arudaziz\n");
+        qputenv("temp", QFile::encodeName(path(QStringLiteral("scratch"))));
+    }
+
+    void noLinkIsFollowed_data()
+    {
+        QTest::addColumn<QString>("kind");
+        // "file": the private file, "picture": the private picture, "web": the listener
+        QTest::addColumn<QString>("target");
+        QTest::newRow("OpenDocument object linked to a local file") << "odt-object" << "file";
+        QTest::newRow("OpenDocument object linked to a web address") << "odt-object" << "web";
+        QTest::newRow("OpenDocument image linked to a local file") << "odt-image" << "picture";
+        QTest::newRow("OpenDocument image linked to a web address") << "odt-image" << "web";
+        QTest::newRow("OpenDocument section linked to a local file") << "odt-section" << "file";
+        QTest::newRow("OpenDocument section linked to a web address") << "odt-section" << "web";
+        QTest::newRow("Word picture linked to a local file") << "docx-image" << "picture";
+        QTest::newRow("Word picture linked to a web address") << "docx-image" << "web";
+        QTest::newRow("Word INCLUDETEXT of a local file") << "docx-includetext" << "file";
+        QTest::newRow("RTF INCLUDETEXT of a local file") << "rtf-includetext" << "file";
+    }
+
+    void noLinkIsFollowed()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, target);
+        const QString local = target == u"picture" ? m_secretImage : m_secret;
+        const QString link = target == u"web" ? m_listener.url(kind + QStringLiteral(".png"))
+                : kind.contains(u"include")   ? local
+                                              : fileUrlOf(local);
+        const QString mine = path(QStringLiteral("template-%1.%2").arg(kind, kind.section(u'-', 0, 0)));
+        QVERIFY(makeTemplate(mine, kind, link));
+        const int requestsBefore = m_listener.connections();
+        ReadWatch watch({m_secret, m_secretImage});
+        QStringList written;
+
+        // The window: fill, save, page pictures, then an export of the saved letter.
+        const MadeLetter made = makeLetter(m_office, sampleRequest(mine));
+        QVERIFY2(made.canShow(), qPrintable(reportTexts(made).join(u'\n')));
+        written << made.document;
+        const QString exported = path(kind + QStringLiteral("-") + target + QStringLiteral("-window.pdf"));
+        std::unique_ptr<OfficeJob> job = OfficeJob::exportLetter(m_office, made.document, exported,
+                                                                 word::LetterFormat::Pdf);
+        job->start();
+        job->waitForWorker();
+        job->complete();
+        written << exported;
+
+        // The batch: every format from the template loaded once.
+        const QString out = path(kind + QStringLiteral("-") + target);
+        QProcess batch;
+        batch.setProcessEnvironment(batchEnvironment());
+        batch.start(QStringLiteral(TESSALINE_PROGRAM),
+                    {QStringLiteral("--batch"), path(QStringLiteral("one.csv")), QStringLiteral("--out"), out,
+                     QStringLiteral("--template"), mine, QStringLiteral("--format"), QStringLiteral("doc,docx,odt,pdf")});
+        QVERIFY(batch.waitForFinished(ToolTimeoutMs));
+        QVERIFY2(batch.exitCode() == 0, batch.readAllStandardError().constData());
+        for (const QString &file : QDir(out).entryList(QDir::Files))
+            written << QDir(out).filePath(file);
+        QCOMPARE(written.size(), 6);
+
+        QCOMPARE(watch.events(), 0); // the private files were never opened
+        for (const QString &file : std::as_const(written))
+            QVERIFY2(!holds(readableContents(file), m_secretText), qPrintable(file + QStringLiteral(" holds the private file")));
+        QCOMPARE(m_listener.connections() - requestsBefore, 0);
+    }
+};
+
+QTEST_MAIN(TestHostileTemplate)
+#include "test_hostile_template.moc"
