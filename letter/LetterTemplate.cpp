@@ -7,6 +7,7 @@
 #include "Failure.h"
 #include "LetterFields.h"
 #include "Main.h"
+#include "OfficeDeadline.h"
 #include "ScratchFiles.h"
 #include "WordAutomation.h"
 
@@ -19,13 +20,15 @@ QString whatToDo()
     return QObject::tr("No letter was made. Put the file right, choose another one with "
                        "Letter > Use My Own Template…, or go back to Letter > Built-in Letter.");
 }
-
-FileProblem problem(const QString &path, const QString &whatIsWrong)
-{
-    return FileProblem(QObject::tr("Your letter template %1 %2\n\n%3")
-                               .arg(QDir::toNativeSeparators(path), whatIsWrong, whatToDo()));
-}
 } // namespace
+
+Problem::Problem(const QString &path, const QString &whatIsWrong, Kind kind)
+    : FileProblem(QObject::tr("Your letter template %1 %2\n\n%3")
+                          .arg(QDir::toNativeSeparators(path), whatIsWrong, whatToDo()),
+                  kind),
+      m_path(path), m_whatIsWrong(whatIsWrong)
+{
+}
 
 QString storedChoice()
 {
@@ -58,15 +61,18 @@ QByteArray readChosen(const QString &path)
         return templateBytes();
     const QFileInfo info(path);
     if (!info.exists())
-        throw problem(path, QObject::tr("is gone: it may have been moved, renamed or deleted."));
+        throw Problem(path, QObject::tr("is gone: it may have been moved, renamed or deleted."));
     if (info.isDir())
-        throw problem(path, QObject::tr("is a folder, not a document."));
+        throw Problem(path, QObject::tr("is a folder, not a document."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw problem(path, QObject::tr("cannot be read: %1.").arg(file.errorString()));
+        throw Problem(path, QObject::tr("cannot be read: %1.").arg(file.errorString()));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw problem(path, QObject::tr("cannot be read: %1.").arg(file.errorString()));
+        throw Problem(path, QObject::tr("cannot be read: %1.").arg(file.errorString()));
+    // The office would take an empty file for a new, empty document.
+    if (bytes.isEmpty())
+        throw Problem(path, QObject::tr("is an empty file, not a document."));
     return bytes;
 }
 
@@ -89,11 +95,20 @@ std::shared_ptr<word::Document> openCopy(word::Application &office, const QStrin
         return office.documents().open(copy, {.readOnly = true});
     } catch (const word::OpenFailure &failure) {
         if (failure.problem() == word::OpenProblem::PasswordProtected)
-            throw problem(chosen, QObject::tr("is protected by a password. Save a copy of it "
+            throw Problem(chosen, QObject::tr("is protected by a password. Save a copy of it "
                                               "without the password and choose that one."));
-        throw problem(chosen, QObject::tr("is not a document the word processor can open. Letter "
+        throw Problem(chosen, QObject::tr("is not a document the word processor can open. Letter "
                                           "templates are Word (.doc, .docx, .dot, .dotx), "
                                           "OpenDocument (.odt, .ott) or RTF files."));
+    } catch (const Failure &failure) {
+        // A file that keeps the office busy past the deadline (or ends it)
+        // is the file's fault: the office is lost with it.
+        if (failure.kind() != Failure::Kind::OfficeLost)
+            throw;
+        throw Problem(chosen,
+                      QObject::tr("is too large or too slow to open: the word processor did not finish "
+                                  "reading it within %1 seconds.").arg(officeCallDeadlineMs() / 1000),
+                      Failure::Kind::OfficeLost);
     }
 }
 

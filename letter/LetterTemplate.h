@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "Failure.h"
+
 namespace word { class Application; class Document; }
 
 // The template a letter is made from: the built-in one, or a file of the
@@ -32,10 +34,26 @@ QString displayName(const QString &path);
 // Word, OpenDocument and RTF, then all of them together first.
 QStringList dialogFilters();
 
+// A user's template that no letter can be made from. Its description is
+// the window's message: the user's file (never the scratch copy), what is
+// wrong with it, and what the user can do in the window. Other roads tell
+// path() and whatIsWrong() in their own words.
+class Problem : public FileProblem
+{
+public:
+    Problem(const QString &path, const QString &whatIsWrong, Kind kind = Kind::Step);
+    QString path() const { return m_path; }
+    // "is gone: …", "is not a document …", "is too large or too slow …".
+    QString whatIsWrong() const { return m_whatIsWrong; }
+
+private:
+    QString m_path;
+    QString m_whatIsWrong;
+};
+
 // The bytes of the chosen template: the built-in resource, or the user's
-// file exactly as it is (read only, never locked). Throws FileProblem,
-// naming the file in plain words, when the user's file is gone or cannot
-// be read.
+// file exactly as it is (read only, never locked). Throws Problem when the
+// user's file is gone, cannot be read or is empty (no document at all).
 QByteArray readChosen(const QString &path);
 
 // Writes the template copy for one letter into the temporary folder: a
@@ -45,8 +63,9 @@ QByteArray readChosen(const QString &path);
 QString writeCopy(const QByteArray &bytes, const QString &temp);
 
 // Opens the template copy read-only. For a user's template, a copy the
-// office cannot open throws FileProblem naming the user's file (not the
-// copy) and what is wrong with it.
+// office cannot open (not a document, protected by a password, or one it
+// does not finish reading within the call deadline) throws Problem naming
+// the user's file (not the copy).
 std::shared_ptr<word::Document> openCopy(word::Application &office, const QString &copy, const QString &chosen);
 
 // Told (as a FileProblem) when a user's template holds none of the

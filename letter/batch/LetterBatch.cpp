@@ -120,6 +120,7 @@ struct Outcome
     QString detail;
     bool officeFailed = false;     // crashed, hung or broken: try the row elsewhere
     bool freshLetterNeeded = false; // the template could not be put back
+    bool noPlaceholders = false;    // the template holds none
 };
 
 // One office of the pool and the thread that drives it. The scheduler's
@@ -164,6 +165,7 @@ private:
     void startOffices(int count);
     void openLetter(Slot &slot);
     bool replaceOffice(Slot &slot);
+    std::shared_ptr<word::Document> openTemplate(word::Application &office) const;
     void work(Slot &slot);
     Outcome makeLetter(word::Document &letter, const Job &job);
     void finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed);
@@ -180,7 +182,8 @@ private:
     // Where the offices write, inside the output folder: hidden, private,
     // on the same file system, and removed with whatever it holds.
     std::unique_ptr<QTemporaryDir> m_staging;
-    QString m_template;
+    QString m_source;   // the user's template, empty for the built-in one
+    QString m_template; // its copy in the scratch folder
     // The user's words for the built-in letter's body, when it is used.
     std::optional<QString> m_letterText;
     std::unique_ptr<LibreOfficeAutomation> m_automation;
@@ -192,6 +195,7 @@ private:
     bool m_quitting = false;
 
     int m_written = 0, m_skipped = 0, m_failed = 0;
+    bool m_noPlaceholdersNoted = false;
 };
 
 QString Batch::targetPath(const QString &name, word::LetterFormat format) const
@@ -240,6 +244,7 @@ int Batch::prepare()
             source.clear();
         }
     }
+    m_source = source;
     const QByteArray bytes = LetterTemplate::readChosen(source);
     m_template = source.isEmpty() ? ScratchFiles::templateCopyPath(m_scratch->path())
                                   : m_scratch->filePath(QStringLiteral("template.") + QFileInfo(source).suffix());
@@ -295,6 +300,8 @@ void Batch::startOffices(int count)
         auto slot = std::make_unique<Slot>();
         try {
             openLetter(*slot);
+        } catch (const LetterTemplate::Problem &) {
+            throw; // the template cannot be used at all
         } catch (const Failure &failure) {
             // The first one tells whether the template can be used at all.
             if (i == 0)
@@ -331,10 +338,16 @@ void Batch::openLetter(Slot &slot)
 {
     slot.office = m_automation->createApplication();
     slot.processId = m_automation->lastInstanceProcessId();
-    slot.letter = slot.office->documents().open(m_template, {.readOnly = true});
+    slot.letter = openTemplate(*slot.office);
     if (m_letterText)
         putLetterText(*slot.letter, *m_letterText);
     slot.usable = true;
+}
+
+// Problems of a user's template name the user's file, not the copy.
+std::shared_ptr<word::Document> Batch::openTemplate(word::Application &office) const
+{
+    return LetterTemplate::openCopy(office, m_template, m_source);
 }
 
 void Batch::work(Slot &slot)
@@ -375,6 +388,7 @@ Outcome Batch::makeLetter(word::Document &letter, const Job &job)
 
     QString problem;
     bool undone = true;
+    bool placeholderFound = true;
     ErrorTrap trap([&](const QString &description, int) {
         if (problem.isEmpty())
             problem = description;
@@ -383,9 +397,12 @@ Outcome Batch::makeLetter(word::Document &letter, const Job &job)
     trap.step(StepStartRecord, [&] { letter.startUndoRecord(QStringLiteral("Letter")); });
     // The same fill as the window's letter.
     trap.step(StepReplace, [&] {
-        fillLetter(letter, row.texts, row.further);
+        placeholderFound = fillLetter(letter, row.texts, row.further);
         letter.setBuiltInProperties(letterProperties(row.texts, QDateTime::currentDateTime()));
     });
+    // A template without placeholders makes the same letter every time:
+    // there is nothing to take back.
+    outcome.noPlaceholders = !placeholderFound;
     for (word::LetterFormat format : formats) {
         trap.step(StepWriteFormat, [&] {
             scratch.emplace_back(reserveScratch(m_staging->path(), targetPath(job.name, format)), format);
@@ -394,7 +411,8 @@ Outcome Batch::makeLetter(word::Document &letter, const Job &job)
     }
     trap.step(StepEndRecord, [&] { letter.endUndoRecord(); });
     const int reportsBeforeUndo = trap.reportCount();
-    trap.step(StepUndo, [&] { letter.undo(); });
+    if (!outcome.noPlaceholders)
+        trap.step(StepUndo, [&] { letter.undo(); });
     undone = trap.reportCount() == reportsBeforeUndo;
     outcome.freshLetterNeeded = !undone;
 
@@ -442,6 +460,13 @@ void Batch::finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed)
     const int line = m_list.rows[job.row].line;
     if (killed)
         outcome.detail = QObject::tr("the office did not answer within %1 seconds and was ended").arg(RowDeadlineMs / 1000);
+    if (outcome.noPlaceholders && !m_noPlaceholdersNoted) {
+        m_noPlaceholdersNoted = true;
+        m_progress->note(QObject::tr("The letter template %1 holds none of the placeholders, such as [YourName] "
+                                     "or [CompanyName], so none of the entries are in the letters. They are made "
+                                     "all the same.")
+                                 .arg(QDir::toNativeSeparators(m_source)));
+    }
 
     if (outcome.officeFailed || outcome.freshLetterNeeded)
         replaceOffice(slot);
@@ -561,6 +586,15 @@ int Batch::run()
         }
         if (!m_pending.empty() && !stopRequested)
             startOffices(int(std::min<size_t>(size_t(m_options.jobs), m_pending.size())));
+    } catch (const LetterTemplate::Problem &problem) {
+        endOffices();
+        const QString text = QObject::tr("The letter template %1 %2")
+                                     .arg(QDir::toNativeSeparators(problem.path()), problem.whatIsWrong());
+        if (m_progress)
+            m_progress->fail(text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+        return ExitUsage;
     } catch (const Failure &failure) {
         endOffices();
         if (m_progress)

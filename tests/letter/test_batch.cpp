@@ -334,6 +334,63 @@ private slots:
         QCOMPARE(filesIn(out).size(), 2);
     }
 
+    void aTemplateWithoutPlaceholdersMakesEveryLetterWithOneNotice()
+    {
+        const QString plain = path(QStringLiteral("plain.rtf"));
+        writeFile(plain, "{\\rtf1\\ansi{\\fonttbl{\\f0 Liberation Serif;}}\\f0 To whom it may concern.\\par}");
+        writeFile(path(QStringLiteral("three.csv")), "RecipientName,CompanyName\nAda,One\nBram,Two\nCleo,Three\n");
+        const QString out = path(QStringLiteral("plain"));
+        const Run run = runBatch({QStringLiteral("--batch"), path(QStringLiteral("three.csv")), QStringLiteral("--out"),
+                                  out, QStringLiteral("--template"), plain, QStringLiteral("--jobs"), QStringLiteral("1")});
+
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errors.count(QStringLiteral("holds none of the placeholders")), 1);
+        QVERIFY2(run.errors.contains(QDir::toNativeSeparators(plain)), qPrintable(run.errors));
+        QVERIFY2(!run.errors.contains(QStringLiteral("trying again")), qPrintable(run.errors)); // one office did it all
+        QCOMPARE(filesIn(out), (QStringList{QStringLiteral("One - Ada.doc"), QStringLiteral("Three - Cleo.doc"),
+                                            QStringLiteral("Two - Bram.doc")}));
+        for (const QString &file : filesIn(out))
+            QCOMPARE(m_reader->read(out + u'/' + file).bodyText(), QStringLiteral("To whom it may concern."));
+    }
+
+    void aTemplateTheBatchCannotUseEndsItBeforeAnyLetter_data()
+    {
+        QTest::addColumn<QByteArray>("contents"); // empty: no file at all
+        QTest::addColumn<bool>("needsOffice");
+        QTest::addColumn<QString>("expected");
+        // Without an office to ask: the batch must tell before any office work.
+        QTest::newRow("empty") << QByteArray("", 0) << false << "is an empty file, not a document";
+        QTest::newRow("gone") << QByteArray() << false << "is gone";
+        QTest::newRow("not a document") << QByteArray("PK\x03\x04 this zip is cut short", 30) << true
+                                        << "is not a document the word processor can open";
+    }
+
+    void aTemplateTheBatchCannotUseEndsItBeforeAnyLetter()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, needsOffice);
+        QFETCH(QString, expected);
+        const QString mine = path(QStringLiteral("my-letter.docx"));
+        QFile::remove(mine);
+        if (!contents.isNull())
+            writeFile(mine, contents);
+        const QString out = path(QStringLiteral("unusable-") + QString::fromLatin1(QTest::currentDataTag()));
+        QProcess batch;
+        QProcessEnvironment env = environment();
+        if (!needsOffice)
+            env.insert(QStringLiteral("TESSALINE_OFFICE_PROGRAM"), path(QStringLiteral("no-office-here")));
+        batch.setProcessEnvironment(env);
+        batch.start(QStringLiteral(TESSALINE_PROGRAM), {QStringLiteral("--batch"), path(QStringLiteral("mixed.csv")),
+                                                        QStringLiteral("--out"), out, QStringLiteral("--template"), mine});
+        const Run run = finish(batch);
+
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.errors.contains(QStringLiteral("The letter template %1 %2").arg(QDir::toNativeSeparators(mine), expected)),
+                 qPrintable(run.errors));
+        QVERIFY2(!run.errors.contains(QStringLiteral("tessaline-batch-")), qPrintable(run.errors)); // never the copy
+        QCOMPARE(filesIn(out), QStringList());
+    }
+
     void interruptLeavesWholeLettersAndNoOffice()
     {
         constexpr int Rows = 400;

@@ -275,6 +275,27 @@ private slots:
         QCOMPARE(letter.paragraphs.at(0).text, QStringLiteral("Dorian Vell"));
     }
 
+    void aTemplateTheOfficeDoesNotFinishReadingIsNamedNotItsCopy()
+    {
+        qputenv("TESSALINE_OFFICE_DEADLINE_MS", "3000");
+        LibreOfficeAutomation real;
+        HangingFirstOffice office(real);
+        const QString mine = QFINDTESTDATA("data/user-template/my-letter.docx");
+        const MadeLetter hung = makeLetter(office, sampleRequest(mine));
+        qunsetenv("TESSALINE_OFFICE_DEADLINE_MS");
+
+        QCOMPARE(hung.reports.size(), size_t(1));
+        const LetterReport &report = hung.reports.front();
+        QVERIFY(report.plainWords);
+        QVERIFY2(report.description.contains(QStringLiteral("Your letter template %1 is too large or too slow to open")
+                                                     .arg(QDir::toNativeSeparators(mine))),
+                 qPrintable(report.description));
+        QVERIFY2(report.description.contains(QStringLiteral("within 3 seconds")), qPrintable(report.description));
+        QVERIFY2(!report.description.contains(QStringLiteral("template.dot")), qPrintable(report.description));
+        QVERIFY(!hung.canShow());
+        QVERIFY(scratchFiles(temp()).isEmpty());
+    }
+
     void aLetterCancelledMidwayLeavesNoFileAndNoOffice()
     {
         LibreOfficeAutomation real;

@@ -111,6 +111,7 @@ private slots:
         QTest::newRow("gone") << "gone" << "is gone";
         QTest::newRow("unreadable") << "unreadable" << "cannot be read";
         QTest::newRow("a folder") << "folder" << "is a folder";
+        QTest::newRow("empty") << "empty" << "is an empty file, not a document";
         QTest::newRow("not a document") << "garbage" << "is not a document the word processor can open";
         QTest::newRow("an image") << "image" << "is not a document the word processor can open";
         QTest::newRow("password, Word 97") << "password-doc" << "is protected by a password";
@@ -127,6 +128,9 @@ private slots:
             QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), mine));
         } else if (kind == u"folder") {
             QVERIFY(QDir().mkpath(mine));
+        } else if (kind == u"empty") {
+            QFile file(mine);
+            QVERIFY(file.open(QIODevice::WriteOnly));
         } else if (kind == u"garbage") {
             QFile file(mine);
             QVERIFY(file.open(QIODevice::WriteOnly));
