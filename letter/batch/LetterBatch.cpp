@@ -1,5 +1,6 @@
 #include "LetterBatch.h"
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <csignal>
@@ -265,7 +266,8 @@ int Batch::prepare()
     } catch (const Failure &failure) {
         throw Failure(QStringLiteral("--name: ") + failure.description());
     }
-    std::map<QString, int> used;
+    std::vector<size_t> good;
+    std::vector<QString> wanted;
     for (size_t i = 0; i < m_list.rows.size(); ++i) {
         const LetterRow &row = m_list.rows[i];
         if (row.empty) {
@@ -280,13 +282,17 @@ int Batch::prepare()
                                 BatchProgress::Kind::Notable);
             continue;
         }
-        // Two rows of one name get "(2)", "(3)": no letter replaces another.
-        QString name = names.nameFor(row.texts, row.further);
-        const int count = ++used[name];
-        if (count > 1)
-            name += QStringLiteral(" (%1)").arg(count);
-        m_pending.push_back({i, name});
+        good.push_back(i);
+        wanted.push_back(names.nameFor(row.texts, row.further));
     }
+    // Every name is decided now and given once, so that no letter of the
+    // run replaces another, or is skipped for one the run has written.
+    const std::vector<QString> unique = LetterNames::unique(wanted, [&](const QString &name) {
+        return std::any_of(m_options.formats.begin(), m_options.formats.end(),
+                           [&](word::LetterFormat format) { return QFileInfo::exists(targetPath(name, format)); });
+    });
+    for (size_t k = 0; k < good.size(); ++k)
+        m_pending.push_back({good[k], unique[k]});
     return ExitNothingFailed;
 }
 

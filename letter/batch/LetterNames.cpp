@@ -1,5 +1,7 @@
 #include "LetterNames.h"
 
+#include <set>
+
 #include <QObject>
 
 #include "Failure.h"
@@ -47,6 +49,29 @@ void LetterNames::check(const QStringList &furtherNames) const
             throw Failure(QObject::tr("the name pattern's {%1} names no field of the letter and no column of "
                                       "the list").arg(part.further));
     }
+}
+
+std::vector<QString> LetterNames::unique(const std::vector<QString> &wanted,
+                                        const std::function<bool(const QString &)> &present)
+{
+    auto key = [](const QString &name) { return name.toCaseFolded(); };
+    // Every row's own name is its own: numbers go around them.
+    std::set<QString> taken;
+    for (const QString &name : wanted)
+        taken.insert(key(name));
+    std::set<QString> given;
+    std::vector<QString> names;
+    for (const QString &name : wanted) {
+        QString chosen = name;
+        for (int n = 2; given.count(key(chosen)); ++n) {
+            const QString numbered = QStringLiteral("%1 (%2)").arg(name).arg(n);
+            if (!taken.count(key(numbered)) && !present(numbered))
+                chosen = numbered;
+        }
+        given.insert(key(chosen));
+        names.push_back(chosen);
+    }
+    return names;
 }
 
 QString LetterNames::nameFor(const std::array<QString, FieldCount> &texts, const FurtherValues &further) const

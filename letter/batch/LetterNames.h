@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include <QString>
 #include <QStringList>
@@ -34,6 +36,15 @@ public:
     // leading and trailing spaces and dots go, and it is cut to a length
     // every file system takes.
     QString nameFor(const std::array<QString, FieldCount> &texts, const FurtherValues &further = {}) const;
+
+    // One name for each wanted name, none of them given twice in a run:
+    // a name wanted again gets " (2)", " (3)" and so on, passing over every
+    // number that another row wants for itself, that the run has given out
+    // already, or that `present` says a file in the folder has. Names that
+    // differ in letter case alone count as one, as on file systems that
+    // ignore case. A name wanted once keeps it, present or not.
+    static std::vector<QString> unique(const std::vector<QString> &wanted,
+                                       const std::function<bool(const QString &)> &present);
 
 private:
     struct Part

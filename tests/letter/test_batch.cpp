@@ -334,6 +334,47 @@ private slots:
         QCOMPARE(filesIn(out).size(), 2);
     }
 
+    void collidingNamesNeverReplaceOrSkipALetterOfTheRun_data()
+    {
+        QTest::addColumn<bool>("force");
+        QTest::addColumn<QString>("present"); // a file of the user's there before the run
+        // Every file the folder holds afterwards: "name|recipient" (none: the user's file, untouched).
+        QTest::addColumn<QStringList>("files");
+        const QStringList three{"X (2).doc|Ivan", "X (3).doc|Hugo", "X.doc|Gil"};
+        QTest::newRow("without --force") << false << QString() << three;
+        QTest::newRow("with --force") << true << QString() << three;
+        QTest::newRow("a number a file of the user's has")
+                << true << "X (3).doc" << QStringList{"X (2).doc|Ivan", "X (3).doc|", "X (4).doc|Hugo", "X.doc|Gil"};
+    }
+
+    void collidingNamesNeverReplaceOrSkipALetterOfTheRun()
+    {
+        QFETCH(bool, force);
+        QFETCH(QString, present);
+        QFETCH(QStringList, files);
+        const QString out = path(QStringLiteral("colliding-") + QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(out));
+        if (!present.isEmpty())
+            writeFile(out + u'/' + present, "the user's own file");
+        writeFile(path(QStringLiteral("colliding.csv")), "RecipientName,CompanyName\nGil,X\nHugo,X\nIvan,X (2)\n");
+        QStringList arguments{QStringLiteral("--batch"), path(QStringLiteral("colliding.csv")), QStringLiteral("--out"),
+                              out, QStringLiteral("--name"), QStringLiteral("{CompanyName}")};
+        if (force)
+            arguments << QStringLiteral("--force");
+        const Run run = runBatch(arguments);
+
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(!run.errors.contains(QStringLiteral("skipped:")), qPrintable(run.errors));
+        QStringList found;
+        for (const QString &file : filesIn(out)) {
+            const QString body = readFile(out + u'/' + file) == "the user's own file"
+                    ? QString()
+                    : m_reader->read(out + u'/' + file).bodyText().section(QStringLiteral("Dear "), 1).section(u':', 0, 0);
+            found << file + u'|' + body;
+        }
+        QCOMPARE(found, files);
+    }
+
     void aTemplateWithoutPlaceholdersMakesEveryLetterWithOneNotice()
     {
         const QString plain = path(QStringLiteral("plain.rtf"));

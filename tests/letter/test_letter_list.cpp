@@ -167,6 +167,33 @@ private slots:
         QVERIFY(!name.isEmpty());
     }
 
+    void everyNameIsGivenOnceInARun_data()
+    {
+        QTest::addColumn<QStringList>("wanted");
+        QTest::addColumn<QStringList>("present"); // files already in the folder
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("two of one name") << QStringList{"X", "X"} << QStringList{} << QStringList{"X", "X (2)"};
+        QTest::newRow("a row named like a number") << QStringList{"X", "X", "X (2)"} << QStringList{}
+                                                   << QStringList{"X", "X (3)", "X (2)"};
+        QTest::newRow("a number a file has") << QStringList{"X", "X"} << QStringList{"X (2)"}
+                                             << QStringList{"X", "X (3)"};
+        QTest::newRow("a name wanted once, present") << QStringList{"X"} << QStringList{"X"} << QStringList{"X"};
+        QTest::newRow("letter case alone") << QStringList{"Acme", "ACME"} << QStringList{}
+                                           << QStringList{"Acme", "ACME (2)"};
+        QTest::newRow("four of one name") << QStringList{"X", "X", "X", "X (3)", "X"} << QStringList{}
+                                          << QStringList{"X", "X (2)", "X (4)", "X (3)", "X (5)"};
+    }
+
+    void everyNameIsGivenOnceInARun()
+    {
+        QFETCH(QStringList, wanted);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, names);
+        const std::vector<QString> given = LetterNames::unique(
+                {wanted.begin(), wanted.end()}, [&](const QString &name) { return present.contains(name); });
+        QCOMPARE(QStringList(given.begin(), given.end()), names);
+    }
+
     void patternsNameFieldsAndTheListsPlaceholders()
     {
         std::array<QString, FieldCount> texts;
