@@ -5,9 +5,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "DurableFile.h"
 #include "Failure.h"
+#include "FullDisk.h"
 #include "ReplacingFile.h"
 
 bool FileExists(const QString &path)
@@ -47,12 +49,17 @@ void copyFileReplacing(const QString &source, const QString &target)
 
 void writeFileReplacing(const QByteArray &bytes, const QString &target)
 {
-    ReplacingFile out(target);
-    QFile beside(out.besidePath());
-    if (!beside.open(QIODevice::WriteOnly | QIODevice::Truncate) || beside.write(bytes) != bytes.size()
-        || !beside.flush()) {
-        throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), beside.errorString()));
+    try {
+        ReplacingFile out(target);
+        QFile beside(out.besidePath());
+        if (!beside.open(QIODevice::WriteOnly | QIODevice::Truncate) || beside.write(bytes) != bytes.size()
+            || !beside.flush()) {
+            throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), beside.errorString()));
+        }
+        beside.close();
+        out.commit();
+    } catch (const Failure &) {
+        throwIfDiskFull(QFileInfo(target).absolutePath());
+        throw;
     }
-    beside.close();
-    out.commit();
 }

@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include "Failure.h"
+#include "FullDisk.h"
 #include "ReplacingFile.h"
 
 bool hasFormatSignature(const QByteArray &head, word::LetterFormat format)
@@ -29,7 +31,13 @@ OfficeJob::OfficeJob(word::Automation &automation, QString letter, Work work)
 std::unique_ptr<OfficeJob> OfficeJob::exportLetter(word::Automation &automation, const QString &letter,
                                                    const QString &target, word::LetterFormat format)
 {
-    auto output = std::make_unique<ReplacingFile>(target);
+    std::unique_ptr<ReplacingFile> output;
+    try {
+        output = std::make_unique<ReplacingFile>(target);
+    } catch (const Failure &) {
+        throwIfDiskFull(QFileInfo(target).absolutePath());
+        throw;
+    }
     const QString beside = output->besidePath();
     std::unique_ptr<OfficeJob> job(new OfficeJob(automation, letter, [beside, format](word::Document &document) {
         document.exportCopy(beside, format);
@@ -112,8 +120,10 @@ void OfficeJob::finish()
 {
     if (!m_failure.isEmpty()) {
         endInstance();
-        if (m_output)
+        if (m_output) {
             m_output->discard();
+            throwIfDiskFull(QFileInfo(m_output->target()).absolutePath());
+        }
         throw Failure(m_failure);
     }
     if (m_output) {
@@ -122,6 +132,7 @@ void OfficeJob::finish()
         if (!hasFormatSignature(head, *m_format)) {
             endInstance();
             m_output->discard();
+            throwIfDiskFull(QFileInfo(m_output->target()).absolutePath());
             throw Failure(QObject::tr("The office wrote no complete %1 file")
                                   .arg(QString::fromLatin1(word::letterFormatInfo(*m_format).name)));
         }
@@ -129,6 +140,7 @@ void OfficeJob::finish()
             m_output->commit();
         } catch (...) {
             endInstance();
+            throwIfDiskFull(QFileInfo(m_output->target()).absolutePath());
             throw;
         }
     }

@@ -47,7 +47,8 @@ protected:
     void cancelled() override;
     // Checks the written file and moves it into place, then ends the
     // instance (at the next turn of the event loop when all went well).
-    // Throws Failure with the office's reason when the work failed.
+    // Throws Failure with the office's reason when the work failed, or
+    // saying that the disk is full when it is (FullDisk.h).
     void finish() override;
 
 private:

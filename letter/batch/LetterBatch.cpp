@@ -22,6 +22,7 @@
 
 #include "ErrorTrap.h"
 #include "Failure.h"
+#include "FullDisk.h"
 #include "LetterEngine.h"
 #include "LetterFill.h"
 #include "LetterList.h"
@@ -122,6 +123,7 @@ struct Outcome
     bool officeFailed = false;     // crashed, hung or broken: try the row elsewhere
     bool freshLetterNeeded = false; // the template could not be put back
     bool noPlaceholders = false;    // the template holds none
+    bool diskFull = false;          // no further letter fits
 };
 
 // One office of the pool and the thread that drives it. The scheduler's
@@ -197,6 +199,8 @@ private:
 
     int m_written = 0, m_skipped = 0, m_failed = 0;
     bool m_noPlaceholdersNoted = false;
+    // Set once a letter did not fit: no new row starts.
+    bool m_diskFull = false;
 };
 
 QString Batch::targetPath(const QString &name, word::LetterFormat format) const
@@ -395,10 +399,22 @@ Outcome Batch::makeLetter(word::Document &letter, const Job &job)
     QString problem;
     bool undone = true;
     bool placeholderFound = true;
-    ErrorTrap trap([&](const QString &description, int) {
-        if (problem.isEmpty())
-            problem = description;
+    ErrorTrap trap([&](const QString &description, int line) {
+        if (!problem.isEmpty())
+            return;
+        // A sentence of ours first; the office's own words after it.
+        problem = line == StepWriteFormat ? QObject::tr("the office could not write the letter (%1)").arg(description)
+                                          : QObject::tr("the office could not fill in the letter (%1)").arg(description);
     });
+    // A letter that did not fit says so, for every row after it too.
+    auto diskFull = [&] {
+        const std::optional<QString> reason = fullDiskReason(m_staging->path());
+        if (reason) {
+            outcome.diskFull = true;
+            outcome.detail = fullDiskMessage(m_options.outFolder, *reason);
+        }
+        return reason.has_value();
+    };
     std::vector<std::pair<QString, word::LetterFormat>> scratch;
     trap.step(StepStartRecord, [&] { letter.startUndoRecord(QStringLiteral("Letter")); });
     // The same fill as the window's letter.
@@ -425,6 +441,8 @@ Outcome Batch::makeLetter(word::Document &letter, const Job &job)
     if (!problem.isEmpty()) {
         for (const auto &[path, format] : scratch)
             QFile::remove(path);
+        if (diskFull())
+            return outcome;
         outcome.detail = problem;
         // Is it the row, or the office? An office that no longer answers
         // gets the row again on a fresh one.
@@ -450,7 +468,8 @@ Outcome Batch::makeLetter(word::Document &letter, const Job &job)
         }
     }
     if (!problem.isEmpty()) {
-        outcome.detail = problem;
+        if (!diskFull())
+            outcome.detail = problem;
         return outcome;
     }
     outcome.status = kept.isEmpty() && formats.size() == m_options.formats.size() ? Outcome::Status::Written
@@ -466,6 +485,10 @@ void Batch::finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed)
     const int line = m_list.rows[job.row].line;
     if (killed)
         outcome.detail = QObject::tr("the office did not answer within %1 seconds and was ended").arg(RowDeadlineMs / 1000);
+    if (outcome.diskFull && !m_diskFull) {
+        m_diskFull = true;
+        m_progress->note(outcome.detail + QObject::tr(" No new letter is started; those in progress end."));
+    }
     if (outcome.noPlaceholders && !m_noPlaceholdersNoted) {
         m_noPlaceholdersNoted = true;
         m_progress->note(QObject::tr("The letter template %1 holds none of the placeholders, such as [YourName] "
@@ -524,7 +547,7 @@ void Batch::schedule()
         }
         bool anyUsable = false, anyBusy = false;
         for (auto &slot : m_slots) {
-            if (slot->usable && !slot->job && !m_pending.empty() && !stopRequested) {
+            if (slot->usable && !slot->job && !m_pending.empty() && !stopRequested && !m_diskFull) {
                 slot->job = m_pending.front();
                 m_pending.pop_front();
                 slot->busyFor.start();
@@ -533,7 +556,7 @@ void Batch::schedule()
             anyUsable = anyUsable || slot->usable;
             anyBusy = anyBusy || slot->job.has_value();
         }
-        if (!anyBusy && (m_pending.empty() || stopRequested || !anyUsable))
+        if (!anyBusy && (m_pending.empty() || stopRequested || m_diskFull || !anyUsable))
             break;
         // A hung office is killed; its worker's call then fails and the row
         // goes to a fresh office.
@@ -546,7 +569,7 @@ void Batch::schedule()
         m_progress->tick();
         m_outcome.wait_for(lock, std::chrono::milliseconds(SchedulerSliceMs));
     }
-    if (!stopRequested) {
+    if (!stopRequested && !m_diskFull) {
         // Rows left with no office to make them.
         for (const Job &job : m_pending) {
             ++m_failed;
@@ -618,10 +641,12 @@ int Batch::run()
                               .arg(m_written).arg(m_skipped).arg(m_failed);
     if (stopRequested)
         summary = QObject::tr("Stopped. ") + summary + QObject::tr(", %1 not done").arg(notDone);
+    else if (m_diskFull)
+        summary = QObject::tr("Stopped: the disk is full. ") + summary + QObject::tr(", %1 not done").arg(notDone);
     m_progress->finish(summary);
     if (stopRequested)
         return ExitInterrupted;
-    return m_failed == 0 ? ExitNothingFailed : ExitSomeFailed;
+    return m_failed == 0 && notDone == 0 ? ExitNothingFailed : ExitSomeFailed;
 }
 } // namespace
 

@@ -13,6 +13,7 @@
 #include "LetterEngine.h"
 #include "LetterRun.h"
 #include "LibreOfficeAutomation.h"
+#include "SmallDisk.h"
 
 namespace {
 constexpr int BatchTimeoutMs = 300000;
@@ -430,6 +431,36 @@ private slots:
                  qPrintable(run.errors));
         QVERIFY2(!run.errors.contains(QStringLiteral("tessaline-batch-")), qPrintable(run.errors)); // never the copy
         QCOMPARE(filesIn(out), QStringList());
+    }
+
+    void aFullDiskStopsTheBatchAndLeavesOnlyWholeLetters()
+    {
+        constexpr int Rows = 400;
+        SmallDisk disk(512);
+        if (!disk.isMounted())
+            QSKIP(SmallDisk::skipReason());
+        const QString out = disk.filePath(QStringLiteral("letters"));
+        writeFile(path(QStringLiteral("long.csv")), longList(Rows));
+        const Run run = runBatch({QStringLiteral("--batch"), path(QStringLiteral("long.csv")), QStringLiteral("--out"), out,
+                                  QStringLiteral("--jobs"), QStringLiteral("2")});
+
+        QCOMPARE(run.exitCode, 1);
+        const QString full = QStringLiteral("The disk that holds %1 is full (No space left on device).")
+                                     .arg(QDir::toNativeSeparators(out));
+        QVERIFY2(run.errors.contains(full + QStringLiteral(" No new letter is started")), qPrintable(run.errors));
+        QVERIFY2(!run.errors.contains(QStringLiteral("impl_store")), qPrintable(run.errors)); // not the office's code
+        // The rows in progress end; the rest are counted as not done.
+        const QRegularExpression summary(QStringLiteral("(\\d+) written, 0 skipped, (\\d+) failed, (\\d+) not done"));
+        const QRegularExpressionMatch counts = summary.match(run.out);
+        QVERIFY2(counts.hasMatch(), qPrintable(run.out));
+        const int written = counts.captured(1).toInt(), failed = counts.captured(2).toInt();
+        QVERIFY2(failed >= 1 && failed <= 2, qPrintable(run.errors));
+        QCOMPARE(written + failed + counts.captured(3).toInt(), Rows);
+        // Whole letters only, and nothing hidden.
+        const QStringList files = QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QCOMPARE(files.size(), written);
+        for (const QString &file : files)
+            QVERIFY2(readFile(out + u'/' + file).startsWith(QByteArray::fromHex("d0cf11e0a1b11ae1")), qPrintable(file));
     }
 
     void interruptLeavesWholeLettersAndNoOffice()

@@ -447,6 +447,9 @@ private slots:
 
         QCOMPARE(m_messenger.messages.size(), size_t(1));
         QVERIFY(m_messenger.messages[0].text.contains(QStringLiteral("at line 130\r\r")));
+        QVERIFY2(m_messenger.messages[0].text.contains(QStringLiteral("The disk that holds %1 is full (No space left on device).")
+                                                               .arg(QDir::toNativeSeparators(disk.path()))),
+                 qPrintable(m_messenger.messages[0].text));
         QCOMPARE(readAll(target), replacing ? old : QByteArray());
         QCOMPARE(QFile::exists(target), replacing);
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), before);

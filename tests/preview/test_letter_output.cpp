@@ -28,6 +28,7 @@
 #include "RecordingMessenger.h"
 #include "TestFiles.h"
 #include "ScriptedAutomation.h"
+#include "SmallDisk.h"
 
 namespace {
 
@@ -389,6 +390,41 @@ private slots:
         const QString text = pdfText(printed);
         for (const QString &field : typedFields())
             QVERIFY2(text.contains(field), qPrintable(field));
+    }
+
+    void aFullDiskIsNamedByExportAndPrintToFile_data()
+    {
+        QTest::addColumn<bool>("print");
+        QTest::addColumn<QString>("failed");
+        QTest::newRow("export") << false << "The letter could not be exported to %1.";
+        QTest::newRow("print to a file") << true << "The letter could not be printed to %1.";
+    }
+
+    void aFullDiskIsNamedByExportAndPrintToFile()
+    {
+        QFETCH(bool, print);
+        QFETCH(QString, failed);
+        SmallDisk disk(64);
+        if (!disk.isMounted())
+            QSKIP(SmallDisk::skipReason());
+        disk.fillUpTo(4096);
+        const QStringList before = filesBeside(disk.path());
+        auto form = makeForm(m_office);
+        const QString target = disk.filePath(QStringLiteral("letter.pdf"));
+        if (print) {
+            PrintChoice choice;
+            choice.toFile = target;
+            m_printDialog->answer = choice;
+            form->printLetter();
+        } else {
+            m_dialog->answer = target;
+            form->exportLetter(word::LetterFormat::Pdf);
+        }
+        QCOMPARE(m_messenger.texts(),
+                 QStringList{failed.arg(QDir::toNativeSeparators(target))
+                             + QStringLiteral("\n\nThe disk that holds %1 is full (No space left on device).")
+                                       .arg(QDir::toNativeSeparators(disk.path()))});
+        QCOMPARE(filesBeside(disk.path()), before); // nothing half-written, nothing hidden
     }
 
     void theSaveDialogOpensInDocumentsThenInTheLastFolderAfterARestart()
