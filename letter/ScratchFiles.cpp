@@ -1,8 +1,8 @@
 #include "ScratchFiles.h"
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
+#include <mutex>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 
 #include "Failure.h"
+#include "RunMark.h"
 
 namespace {
 QString reason(int error)
@@ -41,16 +42,32 @@ void makePrivateFolder(const QString &folder)
                                   "remove it or set the variable TMPDIR.").arg(QDir::toNativeSeparators(folder)));
 }
 
+// Whether the path is a real folder of this user's, closed to others.
+bool isOwnPrivateFolder(const QString &folder)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode)
+            && info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+}
+
 QString runFolder(const QString &userFolder)
 {
     return userFolder + QLatin1Char('/') + QString::number(QCoreApplication::applicationPid());
 }
-} // namespace
 
-bool processRuns(qint64 pid)
+// This run's hold on its scratch folder.
+struct RunFolderLock
 {
-    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+    std::mutex mutex;
+    int lock = -1;
+};
+
+RunFolderLock &runFolderLock()
+{
+    static RunFolderLock held;
+    return held;
 }
+} // namespace
 
 QString userCacheFolder()
 {
@@ -80,7 +97,17 @@ QString ScratchFiles::folder()
     const QString user = userFolder();
     makePrivateFolder(user);
     const QString run = runFolder(user);
-    makePrivateFolder(run);
+    RunFolderLock &held = runFolderLock();
+    const std::lock_guard guard(held.mutex);
+    if (!RunMark::stillMarks(held.lock, run)) {
+        RunMark::release(held.lock);
+        held.lock = -1;
+        // A folder of this process id that no running program holds was
+        // left by an ended run whose id this one has now: not this run's.
+        RunMark::removeIfAbandoned(run);
+        makePrivateFolder(run);
+        held.lock = RunMark::mark(run);
+    }
     return run;
 }
 
@@ -93,21 +120,24 @@ void ScratchFiles::removeLeftoversOfDeadRuns()
         return; // not ours to clean; making a letter will say why
     }
     const QDir dir(user);
-    for (const QString &name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks)) {
-        bool numeric = false;
-        const qint64 pid = name.toLongLong(&numeric);
-        if (numeric && pid > 0 && pid != QCoreApplication::applicationPid() && !processRuns(pid))
-            QDir(dir.filePath(name)).removeRecursively();
-    }
+    for (const QString &name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks))
+        RunMark::removeIfAbandoned(dir.filePath(name));
 }
 
 void ScratchFiles::removeRunFolder()
 {
     const QString user = userFolder();
+    // A folder that is not this user's own is never touched, even empty.
+    if (!isOwnPrivateFolder(user))
+        return;
     const QString run = runFolder(user);
+    RunFolderLock &held = runFolderLock();
+    const std::lock_guard guard(held.mutex);
     struct stat info {};
-    if (::lstat(QFile::encodeName(run).constData(), &info) == 0 && S_ISDIR(info.st_mode))
+    if (::lstat(QFile::encodeName(run).constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid())
         QDir(run).removeRecursively();
+    RunMark::release(held.lock);
+    held.lock = -1;
     // The user's folder goes too once no other run uses it.
     ::rmdir(QFile::encodeName(user).constData());
 }

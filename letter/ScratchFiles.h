@@ -9,8 +9,8 @@
 // scratch files never lie in it directly, where other users could plant
 // files or links at their fixed names: they live in a folder of this run
 // inside a folder of the user's alone, "tessaline-<user id>/<process id>",
-// both mode 0700. A run's folder tells a later start whether the run that
-// made it is still alive.
+// both mode 0700. The run holds its folder's lock (RunMark.h) for as long
+// as it lives, which tells a later start whether the run has ended.
 class ScratchFiles
 {
 public:
@@ -25,12 +25,13 @@ public:
     static QString folder();
 
     // Removes the scratch folders of runs of this user that have ended
-    // (killed or crashed), and only those: a running program's folder and
-    // everything of other users stay.
+    // (killed or crashed), and only those: a running program's folder,
+    // folders not marked by a run, and everything of other users stay.
     static void removeLeftoversOfDeadRuns();
 
     // Removes this run's scratch folder at the program's end, and the
-    // user's folder when no other run has one in it.
+    // user's folder when no other run has one in it; a folder of that name
+    // that is not the user's own stays, even empty.
     static void removeRunFolder();
 
     static QString templateCopyPath(const QString &folder) { return folder + QStringLiteral("/template.dot"); }
@@ -45,9 +46,6 @@ public:
 // The user's cache folder (made when missing), which needs no temporary
 // folder: the fallback temporary folder, and where office profiles live.
 QString userCacheFolder();
-
-// Whether the process of an earlier or other run still runs.
-bool processRuns(qint64 pid);
 
 // The built-in template: resource "CUSTOM"/101, at its full length.
 QByteArray templateBytes();

@@ -18,7 +18,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include "ErrorTrap.h"
 #include "Failure.h"
@@ -32,6 +31,7 @@
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "PublishFile.h"
+#include "RunMark.h"
 #include "ScratchFiles.h"
 #include "WordAutomation.h"
 
@@ -161,6 +161,7 @@ class Batch
 {
 public:
     Batch(const BatchOptions &options, BatchProgress::Output output) : m_options(options), m_output(output) { }
+    ~Batch() { ScratchFiles::removeRunFolder(); }
     int run();
 
 private:
@@ -181,10 +182,10 @@ private:
     std::unique_ptr<BatchProgress> m_progress;
     LetterList m_list;
     std::deque<Job> m_pending;
-    std::unique_ptr<QTemporaryDir> m_scratch;
     // Where the offices write, inside the output folder: hidden, private,
-    // on the same file system, and removed with whatever it holds.
-    std::unique_ptr<QTemporaryDir> m_staging;
+    // on the same file system, and removed with whatever it holds (by a
+    // later batch into the folder when this one is killed).
+    std::unique_ptr<MarkedFolder> m_staging;
     QString m_source;   // the user's template, empty for the built-in one
     QString m_template; // its copy in the scratch folder
     // The user's words for the built-in letter's body, when it is used.
@@ -228,14 +229,18 @@ int Batch::prepare()
 
     if (!QDir().mkpath(m_options.outFolder) || !QFileInfo(m_options.outFolder).isDir())
         throw Failure(QObject::tr("Cannot make the folder %1").arg(QDir::toNativeSeparators(m_options.outFolder)));
-    m_staging = std::make_unique<QTemporaryDir>(QDir(m_options.outFolder).filePath(QStringLiteral(".tessaline-XXXXXX")));
+    // What ended batches left in this folder, and ended runs in the
+    // temporary folder, goes first.
+    const QDir out(m_options.outFolder);
+    for (const QString &name : out.entryList({QStringLiteral(".tessaline-??????")},
+                                             QDir::Dirs | QDir::Hidden | QDir::NoSymLinks))
+        RunMark::removeIfAbandoned(out.filePath(name));
+    ScratchFiles::removeLeftoversOfDeadRuns();
+    m_staging = std::make_unique<MarkedFolder>(out.filePath(QStringLiteral(".tessaline-XXXXXX")));
     if (!m_staging->isValid())
         throw Failure(QObject::tr("Cannot write in %1: %2")
                               .arg(QDir::toNativeSeparators(m_options.outFolder), m_staging->errorString()));
-    m_scratch = std::make_unique<QTemporaryDir>(ScratchFiles::temporaryFolder()
-                                                + QStringLiteral("/tessaline-batch-XXXXXX"));
-    if (!m_scratch->isValid())
-        throw Failure(QObject::tr("Cannot make a scratch folder: %1").arg(m_scratch->errorString()));
+    const QString scratch = ScratchFiles::folder();
 
     // The template: the one asked for, else the window's choice, else the
     // built-in one; copied once into the private scratch folder, where
@@ -251,8 +256,8 @@ int Batch::prepare()
     }
     m_source = source;
     const QByteArray bytes = LetterTemplate::readChosen(source);
-    m_template = source.isEmpty() ? ScratchFiles::templateCopyPath(m_scratch->path())
-                                  : m_scratch->filePath(QStringLiteral("template.") + QFileInfo(source).suffix());
+    m_template = source.isEmpty() ? ScratchFiles::templateCopyPath(scratch)
+                                  : scratch + QStringLiteral("/template.") + QFileInfo(source).suffix();
     SaveBytesToFile(bytes, m_template);
     // The built-in letter in the user's words, as the window makes it; a
     // letter text that cannot be read leaves the built-in body.

@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "DurableFile.h"
 #include "Failure.h"
 #include "OfficeSettings.h"
 #include "ScratchFiles.h"
@@ -26,9 +27,12 @@ namespace {
 // after creating a fresh user profile.
 constexpr int RestartRequestedExitCode = 81;
 
-// Profile folders are named after the program's process, so that a later
-// run can tell which ones a killed program left behind.
+// Profile folders are named after the program's process (for people; a
+// later run tells an ended program's by its lock).
 constexpr char ProfilePrefix[] = "tessaline-office-";
+// The file in a profile that names its office's connection pipe, so that a
+// later run can remove the pipe of an office whose program has ended.
+constexpr char PipeNameFile[] = "connection-pipe";
 
 // Where the office makes its pipe sockets, and their names.
 constexpr char SocketFolder[] = "/tmp";
@@ -158,31 +162,18 @@ QString OfficeProcess::officeProgram()
 
 void OfficeProcess::removeLeftoversOfDeadRuns()
 {
-    auto deadRun = [](const QString &name, qsizetype prefixLength) {
-        bool numeric = false;
-        const qint64 pid = name.mid(prefixLength).section(QLatin1Char('-'), 0, 0).toLongLong(&numeric);
-        return numeric && pid > 0 && pid != QCoreApplication::applicationPid() && !processRuns(pid);
+    // With the profile go its office's pipes: the single-instance pipe named
+    // after the profile, and the connection pipe the profile names.
+    auto removePipes = [](const QString &profile) {
+        QFile named(profile + QLatin1Char('/') + QLatin1String(PipeNameFile));
+        const QString pipeName = named.open(QIODevice::ReadOnly) ? QString::fromUtf8(named.readAll()) : QString();
+        for (const QString &socket : socketPaths(profile, pipeName))
+            removeSocket(socket);
     };
     const QDir profiles(profilesFolder());
-    const qsizetype profilePrefixLength = qsizetype(sizeof ProfilePrefix) - 1;
     for (const QString &name : profiles.entryList({QLatin1String(ProfilePrefix) + QStringLiteral("*-*")},
-                                                  QDir::Dirs | QDir::NoSymLinks | QDir::Hidden)) {
-        const QFileInfo info(profiles.filePath(name));
-        if (!deadRun(name, profilePrefixLength) || info.ownerId() != ::getuid())
-            continue;
-        for (const QString &socket : socketPaths(info.filePath()))
-            removeSocket(socket);
-        QDir(info.filePath()).removeRecursively();
-    }
-    // The connection pipes carry the program's process id.
-    const QString pipePrefix = socketPrefix() + QStringLiteral("tessaline-");
-    for (const char *folder : {SocketFolder, AlternativeSocketFolder}) {
-        const QDir sockets{QString::fromLatin1(folder)};
-        for (const QString &name : sockets.entryList({pipePrefix + QStringLiteral("*")}, QDir::System | QDir::Hidden)) {
-            if (deadRun(name, pipePrefix.size()))
-                removeSocket(sockets.filePath(name));
-        }
-    }
+                                                  QDir::Dirs | QDir::NoSymLinks | QDir::Hidden))
+        RunMark::removeIfAbandoned(profiles.filePath(name), removePipes);
 }
 
 void OfficeProcess::start(Wait wait)
@@ -197,6 +188,7 @@ void OfficeProcess::start(Wait wait)
         throw Failure(QObject::tr("Cannot create a profile folder for the office: %1")
                               .arg(m_profile.errorString()));
     m_pipeName = uniquePipeName();
+    writeNewFile(m_profile.filePath(QLatin1String(PipeNameFile)), m_pipeName.toUtf8());
     // Before its first start: the profile's settings keep every document's
     // links from reaching files or the network.
     OfficeSettings::writeInto(m_profile.path());

@@ -3,7 +3,8 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
+
+#include "RunMark.h"
 
 // One private office process: its own user profile folder (in the user's
 // cache folder, which needs no temporary folder) and its own connection
@@ -16,7 +17,8 @@
 // GUI thread), and the destructor kills it if it still runs. What a killed
 // office cannot remove itself (its profile, its pipe sockets in the
 // system's temporary folder) is removed by its owner, or by the next start
-// when the program itself was killed.
+// when the program itself was killed: the profile is marked with the
+// program's lock (RunMark.h) and names the office's connection pipe.
 class OfficeProcess
 {
 public:
@@ -58,7 +60,7 @@ public:
     // The folder that holds the profile folders.
     static QString profilesFolder();
 
-    // Removes what offices of this user's programs that were killed left
+    // Removes what offices of this user's programs that have ended left
     // behind: their profile folders and pipe sockets (theirs alone: those
     // of a running program, and everything of other users, stay). Runs
     // once per program, before its first office starts.
@@ -68,7 +70,7 @@ private:
     void removeSockets() const;
 
     QProcess m_process;
-    QTemporaryDir m_profile;
+    MarkedFolder m_profile;
     QString m_pipeName;
     bool m_restarted = false;
 };

@@ -488,6 +488,70 @@ private slots:
         }
     }
 
+    void theNextRunRemovesWhatAKilledBatchLeft_data()
+    {
+        QTest::addColumn<bool>("reaped");
+        QTest::newRow("its parent reaps it") << true;
+        // A zombie: its process id still answers as if it ran.
+        QTest::newRow("its parent does not reap it") << false;
+    }
+
+    void theNextRunRemovesWhatAKilledBatchLeft()
+    {
+        QFETCH(bool, reaped);
+        const QString out = path(QStringLiteral("killed-") + QString::fromLatin1(QTest::currentDataTag()));
+        writeFile(out + QStringLiteral(".csv"), longList(400));
+        QProcessEnvironment env = environment();
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), path(QStringLiteral("cache")));
+        const QStringList arguments{QStringLiteral("--batch"), out + QStringLiteral(".csv"), QStringLiteral("--out"), out};
+        // A parent that does not reap: a shell that starts the batch and
+        // then becomes a "sleep", which never waits for its children.
+        QProcess parent;
+        parent.setProcessEnvironment(env);
+        if (reaped)
+            parent.start(QStringLiteral(TESSALINE_PROGRAM), arguments);
+        else
+            parent.start(QStringLiteral("sh"), QStringList{QStringLiteral("-c"),
+                                                          QStringLiteral("\"$0\" \"$@\" 2>/dev/null & echo $!; exec sleep 300"),
+                                                          QStringLiteral(TESSALINE_PROGRAM)} + arguments);
+        QVERIFY(parent.waitForStarted());
+        qint64 batch = parent.processId();
+        if (!reaped) {
+            QVERIFY(parent.waitForReadyRead(10000));
+            batch = parent.readLine().trimmed().toLongLong();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(filesIn(out).filter(QStringLiteral(".doc")).size() >= 3, 120000);
+        ::kill(pid_t(batch), SIGKILL);
+        if (reaped)
+            QVERIFY(parent.waitForFinished(10000));
+        else
+            QTRY_VERIFY(readFile(QStringLiteral("/proc/%1/stat").arg(batch)).contains(") Z "));
+
+        // What it left: its staging folder, scratch folder, office profiles
+        // and pipes.
+        auto leftBehind = [&] {
+            const QString pid = QString::number(batch);
+            return QDir(out).entryList({QStringLiteral(".tessaline-*")}, QDir::Dirs | QDir::Hidden)
+                    + QDir(path(QStringLiteral("scratch/tessaline-%1").arg(::getuid()))).entryList({pid}, QDir::Dirs)
+                    + QDir(path(QStringLiteral("cache"))).entryList({QStringLiteral("tessaline-office-%1-*").arg(pid)},
+                                                                    QDir::Dirs)
+                    + QDir(QStringLiteral("/tmp")).entryList(
+                            {QStringLiteral("OSL_PIPE_%1_tessaline-%2-*").arg(::getuid()).arg(pid)}, QDir::System);
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(officesOf(batch), 0, 10000);
+        QVERIFY2(leftBehind().size() >= 4, qPrintable(leftBehind().join(u' ')));
+
+        writeFile(path(QStringLiteral("one.csv")), "RecipientName,CompanyName\nNext Run,Later\n");
+        QProcess next;
+        next.setProcessEnvironment(env);
+        next.start(QStringLiteral(TESSALINE_PROGRAM), {QStringLiteral("--batch"), path(QStringLiteral("one.csv")),
+                                                       QStringLiteral("--out"), out});
+        QCOMPARE(finish(next).exitCode, 0);
+        QCOMPARE(leftBehind(), QStringList());
+        parent.kill();
+        parent.waitForFinished();
+    }
+
     void killedOfficeRowIsRetriedAndTheBatchCompletes()
     {
         constexpr int Rows = 150;

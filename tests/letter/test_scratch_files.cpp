@@ -1,3 +1,5 @@
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +12,7 @@
 #include "DurableFile.h"
 #include "Failure.h"
 #include "Main.h"
+#include "RunMark.h"
 #include "ScratchFiles.h"
 #include "SmallDisk.h"
 
@@ -20,6 +23,16 @@ QByteArray contents(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
+// Whether some process holds the lock file's lock.
+bool lockIsHeld(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return held;
+}
 } // namespace
 
 class TestScratchFiles : public QObject
@@ -234,37 +247,66 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
-    void theNextStartRemovesWhatDeadRunsLeftAndOnlyThat()
+    void theNextStartRemovesWhatEndedRunsLeftAndOnlyThat_data()
     {
+        QTest::addColumn<QString>("run");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("an ended run") << "ended" << true;
+        QTest::newRow("a running program") << "running" << false;
+        QTest::newRow("a folder no run marked") << "unmarked" << false;
+        QTest::newRow("another user's ended run") << "foreign" << false;
+    }
+
+    void theNextStartRemovesWhatEndedRunsLeftAndOnlyThat()
+    {
+        QFETCH(QString, run);
+        QFETCH(bool, removed);
         qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
         const QString own = ScratchFiles::folder();
-        const QString user = ScratchFiles::userFolder();
-        // A run that was killed: its process is gone.
-        QProcess ended;
-        ended.start(QStringLiteral("sleep"), {QStringLiteral("30")});
-        QVERIFY(ended.waitForStarted());
-        const QString dead = user + QLatin1Char('/') + QString::number(ended.processId());
-        ended.kill();
-        QVERIFY(ended.waitForFinished());
-        // A run that is still going: another live process.
-        QProcess running;
-        running.start(QStringLiteral("sleep"), {QStringLiteral("30")});
-        QVERIFY(running.waitForStarted());
-        const QString alive = user + QLatin1Char('/') + QString::number(running.processId());
-        for (const QString &folder : {dead, alive}) {
-            QVERIFY(QDir().mkdir(folder));
-            writeNewFile(folder + QStringLiteral("/qrenta12345678.doc"), QByteArray("letter"));
-        }
         writeNewFile(own + QStringLiteral("/temp.bmp"), QByteArray("picture"));
+        const QString left = ScratchFiles::userFolder() + QStringLiteral("/") + run;
+        QVERIFY(QDir().mkpath(left));
+        writeNewFile(left + QStringLiteral("/qrenta12345678.doc"), QByteArray("letter"));
+        const QString lock = left + QLatin1Char('/') + QLatin1String(RunMark::LockFileName);
+        // The run holds its folder's lock as long as it lives (flock(1)
+        // takes it, then runs the command).
+        QProcess holder;
+        if (run == u"running") {
+            holder.start(QStringLiteral("flock"), {lock, QStringLiteral("sleep"), QStringLiteral("30")});
+            QVERIFY(holder.waitForStarted());
+            QTRY_VERIFY(lockIsHeld(lock));
+        } else if (run != u"unmarked") {
+            RunMark::release(RunMark::mark(left));
+            if (run == u"foreign") {
+                if (::getuid() != 0)
+                    QSKIP("only root can give a folder to another user");
+                QCOMPARE(::chown(QFile::encodeName(left).constData(), 65534, 65534), 0);
+            }
+        }
 
         ScratchFiles::removeLeftoversOfDeadRuns();
-        QVERIFY(!QFile::exists(dead));
-        QVERIFY(QFile::exists(alive + QStringLiteral("/qrenta12345678.doc")));
-        QVERIFY(QFile::exists(own + QStringLiteral("/temp.bmp")));
-        running.kill();
-        running.waitForFinished();
+        QCOMPARE(!QFile::exists(left), removed);
+        QVERIFY(QFile::exists(own + QStringLiteral("/temp.bmp"))); // this run's own stays
+        holder.kill();
+        holder.waitForFinished();
+        QDir(left).removeRecursively();
         ScratchFiles::removeRunFolder();
         QVERIFY(!QFile::exists(own));
+    }
+
+    void theEndLeavesAFolderOfAnotherUserEvenEmpty()
+    {
+        if (::getuid() != 0)
+            QSKIP("only root can give a folder to another user");
+        QTemporaryDir temp;
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        const QString user = ScratchFiles::userFolder();
+        QCOMPARE(::mkdir(QFile::encodeName(user).constData(), 0700), 0);
+        QCOMPARE(::chown(QFile::encodeName(user).constData(), 65534, 65534), 0);
+        QVERIFY_THROWS_EXCEPTION(Failure, ScratchFiles::folder()); // refused
+        ScratchFiles::removeLeftoversOfDeadRuns();
+        ScratchFiles::removeRunFolder();
+        QVERIFY(QFileInfo(user).isDir());
     }
 };
 
