@@ -274,14 +274,23 @@ public:
         ensureOpen(QObject::tr("Close"));
         m_instance->forgetDocument();
         m_stories.clear();
-        officeCall(*m_instance->office, QObject::tr("Close"), [&] {
-            if (saveChanges == word::WdSaveOptions::SaveChanges) {
-                Reference<frame::XStorable> storable(m_model, UNO_QUERY_THROW);
-                storable->store();
-            }
-            Reference<util::XCloseable> closeable(m_model, UNO_QUERY_THROW);
-            closeable->close(true);
-        });
+        try {
+            officeCall(*m_instance->office, QObject::tr("Close"), [&] {
+                if (saveChanges == word::WdSaveOptions::SaveChanges) {
+                    Reference<frame::XStorable> storable(m_model, UNO_QUERY_THROW);
+                    storable->store();
+                }
+                Reference<util::XCloseable> closeable(m_model, UNO_QUERY_THROW);
+                closeable->close(true);
+            });
+        } catch (const Failure &failure) {
+            // An office that ends while it closes a document (LibreOffice
+            // 7.4 can abort on a release of a shape's text object) has
+            // closed it all the same: what was saved before is whole, and
+            // nothing was to be saved now.
+            if (failure.kind() != Failure::Kind::OfficeLost || saveChanges == word::WdSaveOptions::SaveChanges)
+                throw;
+        }
         m_closed = true;
     }
 

@@ -89,6 +89,13 @@ Reference<text::XTextCursor> cursorIn(const Reference<text::XText> &text, const 
 int replaceInShapeText(const Reference<text::XText> &shapeText, const word::FindSettings &settings, bool all,
                        std::vector<ShapeTextEdit> *record = nullptr)
 {
+    // Every text object the office makes for a shape's text (paragraph,
+    // cursor) is one more release that it handles on another thread, and
+    // LibreOffice 7.4 can abort on such a release: a text without the
+    // placeholder gets none.
+    if (!toQString(shapeText->getString())
+                 .contains(settings.text, settings.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive))
+        return 0;
     Reference<container::XEnumerationAccess> paragraphs(shapeText, UNO_QUERY_THROW);
     Reference<container::XEnumeration> it = paragraphs->createEnumeration();
     int replaced = 0;
@@ -189,14 +196,21 @@ void undoShapeTextEdits(Instance &instance)
     std::vector<ShapeTextEdit> edits = std::move(instance.shapeTextEdits);
     instance.shapeTextEdits.clear();
     officeCall(*instance.office, QObject::tr("Undo"), [&] {
+        // Each shape's paragraphs are looked up once (see replaceInShapeText).
+        Reference<text::XText> text;
+        std::vector<Reference<text::XTextRange>> paragraphs;
         for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) {
-            Reference<container::XEnumerationAccess> paragraphs(edit->text, UNO_QUERY_THROW);
-            Reference<container::XEnumeration> it = paragraphs->createEnumeration();
-            Reference<text::XTextRange> paragraph;
-            for (int i = 0; i <= edit->paragraph && it->hasMoreElements(); ++i)
-                paragraph.set(it->nextElement(), UNO_QUERY);
-            if (paragraph.is())
-                cursorIn(edit->text, paragraph, edit->at, edit->length)->setString(toOUString(edit->original));
+            if (edit->text != text) {
+                text = edit->text;
+                paragraphs.clear();
+                Reference<container::XEnumeration> it =
+                        Reference<container::XEnumerationAccess>(text, UNO_QUERY_THROW)->createEnumeration();
+                while (it->hasMoreElements())
+                    paragraphs.emplace_back(it->nextElement(), UNO_QUERY);
+            }
+            if (size_t(edit->paragraph) < paragraphs.size() && paragraphs[size_t(edit->paragraph)].is())
+                cursorIn(text, paragraphs[size_t(edit->paragraph)], edit->at, edit->length)
+                        ->setString(toOUString(edit->original));
         }
     });
 }

@@ -197,6 +197,8 @@ public:
     // Prints the document through the office's own print interface, as
     // text, and returns once the office has handed the job on.
     virtual void print(const PrintSettings &settings) = 0;
+    // Closes the document. Without SaveChanges, an office that ends while
+    // it closes has closed the document too: that is no failure.
     virtual void close(std::optional<WdSaveOptions> saveChanges = {}) = 0;
     // Sets the built-in properties; the next save writes them.
     virtual void setBuiltInProperties(const DocumentProperties &properties) = 0;

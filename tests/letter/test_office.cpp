@@ -197,16 +197,33 @@ private slots:
     void replaceEverywhereReachesEveryStoryAndUndoTakesItBack()
     {
         QFETCH(QString, text);
-        auto document = m_office->documents().open(QFINDTESTDATA("data/stories.fodt"), {.readOnly = true});
         const QString filled = path(QStringLiteral("everywhere.doc"));
         const QString undone = path(QStringLiteral("undone.doc"));
-        document->startUndoRecord(QStringLiteral("Letter"));
-        document->replaceEverywhere({{QStringLiteral("[name]"), text}, {QStringLiteral("[OTHER]"), QStringLiteral("later")}});
-        document->endUndoRecord();
-        document->exportCopy(filled, word::LetterFormat::Word97);
-        document->undo();
-        document->exportCopy(undone, word::LetterFormat::Word97);
-        document->close();
+        // LibreOffice 7.4 itself can abort when it releases a drawing
+        // shape's text object while it works on that text (rarely, since
+        // the office layer makes few of them): the one test that fills and
+        // undoes drawing shapes tries once more on a fresh office, and says so.
+        constexpr int Attempts = 2;
+        for (int attempt = 1; attempt <= Attempts; ++attempt) {
+            try {
+                auto document = m_office->documents().open(QFINDTESTDATA("data/stories.fodt"), {.readOnly = true});
+                document->startUndoRecord(QStringLiteral("Letter"));
+                document->replaceEverywhere(
+                        {{QStringLiteral("[name]"), text}, {QStringLiteral("[OTHER]"), QStringLiteral("later")}});
+                document->endUndoRecord();
+                document->exportCopy(filled, word::LetterFormat::Word97);
+                document->undo();
+                document->exportCopy(undone, word::LetterFormat::Word97);
+                document->close();
+                break;
+            } catch (const Failure &failure) {
+                if (failure.kind() != Failure::Kind::OfficeLost || attempt == Attempts)
+                    throw;
+                qInfo("RETRY %d of %d: the office ended (%s); trying again on a fresh one", attempt, Attempts - 1,
+                      failure.what());
+                m_office = m_automation.createApplication();
+            }
+        }
 
         // Replacements run in order, so a text holding a later placeholder
         // is filled by it, as the window's steps do.
@@ -230,6 +247,32 @@ private slots:
         shapeTexts = read.frameTexts + read.shapeTexts;
         shapeTexts.sort();
         QCOMPARE(shapeTexts, (QStringList{QStringLiteral("Frame [Name]"), QStringLiteral("Shape [Name]\nSecond [name] paragraph")}));
+    }
+
+    void anOfficeThatEndsWhileClosingLeavesTheSavedLetterAndTheNextWorks()
+    {
+        auto office = m_automation.createApplication();
+        const qint64 process = m_automation.lastInstanceProcessId();
+        auto document = office->documents().open(m_template, {.readOnly = true});
+        replaceAll(document->storyRanges().front()->find(), QStringLiteral("[YourName]"), QStringLiteral("Kept"));
+        const QString saved = path(QStringLiteral("kept.doc"));
+        document->saveAs(saved);
+        ::kill(pid_t(process), SIGKILL); // as the office's own abort would end it
+        QTRY_VERIFY(!processIsAlive(process));
+        document->close(); // the document went with its office: no failure
+        try {
+            document->saveAs(path(QStringLiteral("never.doc")));
+            QFAIL("a closed document was saved");
+        } catch (const Failure &failure) {
+            QVERIFY2(failure.description().contains(QStringLiteral("the document is closed")), failure.what());
+        }
+        QCOMPARE(m_reader->read(saved).paragraphs.at(0).text, QStringLiteral("Kept"));
+
+        auto nextOffice = m_automation.createApplication();
+        auto next = nextOffice->documents().open(m_template, {.readOnly = true});
+        QVERIFY(!next->storyRanges().empty());
+        next->close();
+        nextOffice->quit();
     }
 
     void replacementTextIsTakenLiterally_data()
