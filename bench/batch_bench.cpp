@@ -1,10 +1,12 @@
 // Many letters at once, all measured in one run on the same list and the
-// same letter: the batch with one office and with one per core, beside two
-// peers run here: the office's own mail merge and a loop of
-// "soffice --headless --convert-to" per letter. Whole jobs, office start-up
-// included; then the batch's cost per letter at 10, 200 and 1,000 rows, with
-// the memory of its offices and of the program.
+// same letter: the office's own mail merge and the batch in turns, at least
+// three rounds, each round and the medians; then every format, one and two
+// offices, and the batch's cost per further letter from 10 to 200 to 1,000
+// rows, with the memory of its offices and of the program. Whole jobs,
+// office start-up included. The first argument asks for more rounds.
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,7 +24,6 @@
 
 namespace {
 constexpr int ListRows = 200;
-constexpr int ConvertLetters = 10; // the convert-to loop is slow: a sample
 constexpr int PollMs = 20;
 constexpr int JobTimeoutMs = 30 * 60 * 1000;
 
@@ -87,15 +88,19 @@ int countFiles(const QString &dir, const QString &pattern)
     return int(QDir(dir).entryList({pattern}, QDir::Files).size());
 }
 
-JobRun runBatch(const QString &work, const QString &list, int jobs)
+// A batch run; jobs 0 leaves --jobs to the batch's own choice.
+JobRun runBatch(const QString &work, const QString &list, int jobs, const QString &format = QStringLiteral("doc"))
 {
-    const QString out = work + QStringLiteral("/batch-%1-%2").arg(QFileInfo(list).completeBaseName()).arg(jobs);
+    static int runs = 0;
+    const QString out = work + QStringLiteral("/batch-%1").arg(++runs);
+    QStringList arguments{QStringLiteral("--batch"), list, QStringLiteral("--out"), out, QStringLiteral("--format"), format};
+    if (jobs > 0)
+        arguments << QStringLiteral("--jobs") << QString::number(jobs);
     QProcess batch;
     batch.setStandardErrorFile(work + QStringLiteral("/batch.log"), QIODevice::Append);
     QElapsedTimer timer;
     timer.start();
-    batch.start(QStringLiteral(TESSALINE_PROGRAM), {QStringLiteral("--batch"), list, QStringLiteral("--out"), out,
-                                                   QStringLiteral("--jobs"), QString::number(jobs)});
+    batch.start(QStringLiteral(TESSALINE_PROGRAM), arguments);
     JobRun run;
     batch.waitForStarted();
     while (!batch.waitForFinished(PollMs)) {
@@ -107,37 +112,9 @@ JobRun runBatch(const QString &work, const QString &list, int jobs)
     }
     run.ms = timer.nsecsElapsed() / 1e6;
     run.exitCode = batch.exitCode();
-    run.written = countFiles(out, QStringLiteral("*.doc"));
+    run.written = countFiles(out, QStringLiteral("*.") + format);
+    QDir(out).removeRecursively();
     return run;
-}
-
-// The plain loop: each letter's filled source converted by its own
-// "soffice --headless --convert-to doc".
-double convertLoopMsPerLetter(const QString &work, int letters)
-{
-    QFile source(QStringLiteral(TESSALINE_TEMPLATE_SOURCE));
-    source.open(QIODevice::ReadOnly);
-    const QString text = QString::fromUtf8(source.readAll());
-    const QString out = work + QStringLiteral("/convert");
-    const QString profile = work + QStringLiteral("/convert-profile");
-    double total = 0;
-    for (int r = -1; r < letters; ++r) { // the first makes the profile
-        const std::array<QString, FieldCount> values = rowValues(std::max(r, 0));
-        QString filled = text;
-        for (const LetterField &field : LetterFields)
-            filled.replace(QString::fromLatin1(field.placeholder), values[size_t(field.index)].toHtmlEscaped());
-        const QString file = work + QStringLiteral("/letter-%1.fodt").arg(r + 1);
-        QFile f(file);
-        f.open(QIODevice::WriteOnly);
-        f.write(filled.toUtf8());
-        f.close();
-        QElapsedTimer timer;
-        timer.start();
-        convertWithSoffice(profile, QStringLiteral("doc:MS Word 97"), out, file);
-        if (r >= 0)
-            total += timer.nsecsElapsed() / 1e6;
-    }
-    return total / letters;
 }
 
 void printRow(const char *road, int rows, double ms, int written, const QString &extra = {})
@@ -158,11 +135,18 @@ QString loadAverage()
     f.open(QIODevice::ReadOnly);
     return QString::fromLatin1(f.readAll()).section(u' ', 0, 2);
 }
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    const int rounds = std::max(3, argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 3);
     QTemporaryDir work;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(work.filePath(QStringLiteral("config"))));
     qputenv("temp", QFile::encodeName(work.path()));
@@ -176,46 +160,81 @@ int main(int argc, char *argv[])
     templateFile.write(templateBytes());
     templateFile.close();
 
-    std::printf("Many letters at once, Word 97 output, %d rows with varied recipients, this machine (%d cores),\n"
-                "whole jobs including office start-up, all measured in this run (load average at start %s)\n\n",
+    std::printf("Many letters at once, %d rows with varied recipients, this machine (%d cores), whole jobs\n"
+                "including office start-up, all measured in this run (load average at start %s)\n\n",
                 ListRows, cores, qPrintable(loadAverage()));
+    // Not measured: makes the office's ready profile once, as any first
+    // run of a user does.
+    {
+        const QString warm = work.filePath(QStringLiteral("warm.csv"));
+        writeList(warm, 2);
+        runBatch(work.path(), warm, 1);
+    }
 
-    const JobRun one = runBatch(work.path(), list, 1);
-    printRow("tessaline --batch --jobs 1", ListRows, one.ms, one.written, memoryText(one));
-    const JobRun all = runBatch(work.path(), list, cores);
-    printRow(qPrintable(QStringLiteral("tessaline --batch --jobs %1").arg(cores)), ListRows, all.ms, all.written,
-             memoryText(all));
+    // The mail merge and the batch in turns, so that a change of load
+    // falls on both alike.
+    std::printf("Word 97, %d rounds, mail merge and batch (default --jobs) alternating\n", rounds);
+    std::vector<double> merges, batches, ratios;
+    for (int round = 1; round <= rounds; ++round) {
+        auto mergeRun = [&] {
+            const QString out = work.filePath(QStringLiteral("merge-%1").arg(round));
+            QDir().mkpath(out);
+            const MailMergeRun merge = runMailMerge(list, letterTemplate, out);
+            if (!merge.failure.isEmpty())
+                std::printf("mail merge failed: %s\n", qPrintable(merge.failure));
+            QDir(out).removeRecursively();
+            return merge;
+        };
+        MailMergeRun merge;
+        JobRun batch;
+        if (round % 2) {
+            merge = mergeRun();
+            batch = runBatch(work.path(), list, 0);
+        } else {
+            batch = runBatch(work.path(), list, 0);
+            merge = mergeRun();
+        }
+        merges.push_back(merge.wholeJobMs);
+        batches.push_back(batch.ms);
+        ratios.push_back(batch.ms / merge.wholeJobMs);
+        std::printf("round %d: mail merge %6.0f ms (%d written), batch %6.0f ms (%d written), batch/merge %.2f, "
+                    "load %s\n", round, merge.wholeJobMs, merge.lettersWritten, batch.ms, batch.written,
+                    batch.ms / merge.wholeJobMs, qPrintable(loadAverage()));
+    }
+    std::printf("median:  mail merge %6.0f ms, batch %6.0f ms, batch/merge %.2f\n\n", median(merges),
+                median(batches), median(ratios));
 
-    QDir(work.path()).mkpath(QStringLiteral("merge"));
-    const MailMergeRun merge = runMailMerge(list, letterTemplate, work.filePath(QStringLiteral("merge")));
-    if (!merge.failure.isEmpty())
-        std::printf("mail merge failed: %s\n", qPrintable(merge.failure));
-    printRow("office mail merge (MailMerge)", ListRows, merge.wholeJobMs, merge.lettersWritten,
-             QStringLiteral("office start %1 ms, merge alone %2 ms/letter")
-                     .arg(merge.officeStartMs, 0, 'f', 0).arg(merge.mergeMs / ListRows, 0, 'f', 1));
-
-    const double convert = convertLoopMsPerLetter(work.path(), ConvertLetters);
-    std::printf("%-34s %5d rows %9s    %8.1f ms/letter %7.1f letters/s  (a sample of %d letters)\n",
-                "soffice --convert-to per letter", ConvertLetters, "", convert, 1000 / convert, ConvertLetters);
-
-    std::printf("\nbatch whole job / mail merge whole job (--jobs %d): %.2f\n", cores, all.ms / merge.wholeJobMs);
+    std::printf("Whole %d-row jobs by format and office count\n", ListRows);
+    for (const char *format : {"doc", "docx", "odt", "pdf"}) {
+        const JobRun run = runBatch(work.path(), list, 0, QString::fromLatin1(format));
+        printRow(qPrintable(QStringLiteral("--format %1").arg(QString::fromLatin1(format))), ListRows, run.ms,
+                 run.written, memoryText(run));
+    }
+    for (int jobs = 1; jobs <= std::min(cores, 2); ++jobs) {
+        const JobRun run = runBatch(work.path(), list, jobs);
+        printRow(qPrintable(QStringLiteral("--format doc --jobs %1").arg(jobs)), ListRows, run.ms, run.written,
+                 memoryText(run));
+    }
 
     // The whole job's cost per letter falls as the start-up spreads; what
-    // each further letter costs (the slope between two sizes) stays flat.
-    std::printf("\nCost per letter as the list grows (--jobs %d)\n", cores);
-    int previousRows = 0;
-    double previousMs = 0;
-    for (int rows : {10, 200, 1000}) {
-        const QString sized = work.filePath(QStringLiteral("list%1.csv").arg(rows));
-        writeList(sized, rows);
-        const JobRun run = runBatch(work.path(), sized, cores);
-        QString extra = memoryText(run);
-        if (previousRows > 0)
-            extra += QStringLiteral(", each further letter %1 ms")
-                             .arg((run.ms - previousMs) / (rows - previousRows), 0, 'f', 1);
-        printRow("tessaline --batch", rows, run.ms, run.written, extra);
-        previousRows = rows;
-        previousMs = run.ms;
+    // each further letter costs (the slope between two sizes) stays flat,
+    // and so does the memory.
+    for (const char *format : {"doc", "docx", "odt"}) {
+        std::printf("\nCost per letter as the list grows, --format %s (default --jobs)\n", format);
+        int previousRows = 0;
+        double previousMs = 0;
+        for (int rows : {10, 200, 1000}) {
+            const QString sized = work.filePath(QStringLiteral("list%1.csv").arg(rows));
+            writeList(sized, rows);
+            const JobRun run = runBatch(work.path(), sized, 0, QString::fromLatin1(format));
+            QString extra = memoryText(run);
+            if (previousRows > 0)
+                extra += QStringLiteral(", each further letter %1 ms")
+                                 .arg((run.ms - previousMs) / (rows - previousRows), 0, 'f', 1);
+            printRow("tessaline --batch", rows, run.ms, run.written, extra);
+            previousRows = rows;
+            previousMs = run.ms;
+        }
     }
     std::printf("\nload average at end %s\n", qPrintable(loadAverage()));
     return 0;

@@ -32,9 +32,65 @@ std::vector<std::pair<QString, QString>> placeholderReplacements(const FieldValu
     return replacements;
 }
 
+std::vector<QString> placeholdersOf(const std::vector<std::pair<QString, QString>> &replacements)
+{
+    std::vector<QString> placeholders;
+    placeholders.reserve(replacements.size());
+    for (const auto &replacement : replacements)
+        placeholders.push_back(replacement.first);
+    return placeholders;
+}
+
+std::vector<QString> filledTexts(const std::vector<std::pair<QString, QString>> &replacements)
+{
+    std::vector<QString> texts;
+    texts.reserve(replacements.size());
+    for (size_t i = 0; i < replacements.size(); ++i) {
+        QString text = replacements[i].second;
+        // The later replacements run over what this one inserted.
+        for (size_t j = i + 1; j < replacements.size(); ++j) {
+            if (!replacements[j].first.isEmpty())
+                text.replace(replacements[j].first, replacements[j].second, Qt::CaseInsensitive);
+        }
+        texts.push_back(std::move(text));
+    }
+    return texts;
+}
+
+PreparedLetter::PreparedLetter(word::Document &document, std::vector<QString> placeholders)
+    : m_placeholders(std::move(placeholders)), m_places(document.findPlaceholders(m_placeholders))
+{
+}
+
+PreparedLetter::~PreparedLetter() = default;
+
+bool PreparedLetter::hasPlaceholders() const
+{
+    return m_places->count() > 0;
+}
+
+void PreparedLetter::fill(const std::vector<std::pair<QString, QString>> &replacements)
+{
+    const std::vector<QString> texts = filledTexts(replacements);
+    std::vector<QString> byPlaceholder(m_placeholders.size());
+    for (size_t i = 0; i < m_placeholders.size(); ++i) {
+        // The first replacement of a placeholder is the one that fills it.
+        for (size_t k = 0; k < replacements.size(); ++k) {
+            if (replacements[k].first.compare(m_placeholders[i], Qt::CaseInsensitive) == 0) {
+                byPlaceholder[i] = texts[k];
+                break;
+            }
+        }
+    }
+    m_places->fill(byPlaceholder);
+}
+
 bool fillLetter(word::Document &document, const FieldValues &values, const FurtherValues &further)
 {
-    return document.replaceEverywhere(placeholderReplacements(values, further)) > 0;
+    const std::vector<std::pair<QString, QString>> replacements = placeholderReplacements(values, further);
+    PreparedLetter letter(document, placeholdersOf(replacements));
+    letter.fill(replacements);
+    return letter.hasPlaceholders();
 }
 
 void putLetterText(word::Document &document, const QString &letterText)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -8,7 +9,7 @@
 
 #include "LetterFields.h"
 
-namespace word { class Document; }
+namespace word { class Document; class PlaceholderPlaces; }
 
 // The texts of the thirteen letter fields, by field index (the date is
 // field 12).
@@ -34,10 +35,42 @@ FurtherValues storedSenderDetails();
 std::vector<std::pair<QString, QString>> placeholderReplacements(const FieldValues &values,
                                                                  const FurtherValues &further = {});
 
-// Fills the open letter: every placeholder, in any letter case, in every
-// story, table, frame and shape text, becomes its text, inserted
-// literally. The one way every letter is filled, whichever road makes it.
-// Answers whether the template held any placeholder at all.
+// The placeholders of the replacements, in their order.
+std::vector<QString> placeholdersOf(const std::vector<std::pair<QString, QString>> &replacements);
+
+// What each placeholder's places are filled with when the replacements run
+// in their order, each inserted literally (case-insensitive): a text that
+// holds a later placeholder gets that placeholder's text, one that holds an
+// earlier placeholder keeps it as typed. By the replacements' order.
+std::vector<QString> filledTexts(const std::vector<std::pair<QString, QString>> &replacements);
+
+// A template, open in the office, with its placeholders found once: every
+// placeholder, in any letter case, in every story, table, frame and shape
+// text. Filling sets the text of the places found, so one template serves
+// letter after letter; the window fills one letter from it, the batch many.
+// The one way every letter is filled, whichever road makes it.
+class PreparedLetter
+{
+public:
+    PreparedLetter(word::Document &document, std::vector<QString> placeholders);
+    ~PreparedLetter();
+
+    // Whether the template held any placeholder at all.
+    bool hasPlaceholders() const;
+    // Fills the letter. The replacements' placeholders are those the letter
+    // was prepared with (any other is ignored).
+    void fill(const std::vector<std::pair<QString, QString>> &replacements);
+
+    // For reusing one open template (see word::PlaceholderPlaces).
+    word::PlaceholderPlaces &places() { return *m_places; }
+
+private:
+    std::vector<QString> m_placeholders;
+    std::unique_ptr<word::PlaceholderPlaces> m_places;
+};
+
+// Fills a freshly opened letter once: every placeholder becomes its text,
+// inserted literally. Answers whether the template held any placeholder.
 bool fillLetter(word::Document &document, const FieldValues &values, const FurtherValues &further = {});
 
 // Puts the user's letter text (see LetterText.h) in place of the built-in

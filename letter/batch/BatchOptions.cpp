@@ -60,8 +60,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
                 .arg(QString::fromLatin1(LetterNames::DefaultPattern)),
         QStringLiteral("pattern"), QString::fromLatin1(LetterNames::DefaultPattern));
     const QCommandLineOption jobs(QStringLiteral("jobs"),
-        QCoreApplication::translate("batch", "Run <n> office processes at once (default: the number "
-                                             "of cores, %1 here).").arg(QThread::idealThreadCount()),
+        QCoreApplication::translate("batch", "Run <n> office processes at once (default: one, and one "
+                                             "more per %1 letters up to the number of cores, %2 here).")
+                .arg(RowsPerOffice).arg(QThread::idealThreadCount()),
         QStringLiteral("n"));
     const QCommandLineOption force(QStringLiteral("force"),
         QCoreApplication::translate("batch", "Replace existing files; without it an existing file is "
@@ -144,7 +145,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     if (options.formats.empty())
         options.formats.push_back(word::LetterFormat::Word97);
-    options.jobs = QThread::idealThreadCount();
+    options.jobs = 0; // chosen from the letters and the cores
     if (parser.isSet(jobs)) {
         bool ok = false;
         options.jobs = parser.value(jobs).toInt(&ok);

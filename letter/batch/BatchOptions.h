@@ -9,6 +9,11 @@
 #include "LetterFormat.h"
 #include "PublishFile.h"
 
+// Without --jobs, a batch runs one office, and one more per this many
+// letters up to the number of cores: a further office pays for its start
+// (about a second of both cores) only on a long list.
+inline constexpr int RowsPerOffice = 400;
+
 // What "tessaline --batch LIST.csv --out FOLDER ..." asks for.
 struct BatchOptions
 {
@@ -17,7 +22,7 @@ struct BatchOptions
     QString templatePath;                  // empty: the window's choice, else the built-in one
     std::vector<word::LetterFormat> formats;
     QString namePattern;
-    int jobs = 1;                          // office processes working at once
+    int jobs = 0;                          // office processes working at once; 0: chosen (see runBatch)
     Overwrite overwrite = Overwrite::Never;
 };
 

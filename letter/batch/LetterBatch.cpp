@@ -18,6 +18,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <QThread>
 
 #include "ErrorTrap.h"
 #include "Failure.h"
@@ -45,11 +47,8 @@ constexpr int RowAttempts = 2;
 constexpr int SchedulerSliceMs = 100;
 
 // The steps of one letter of a batch, numbered as the window's handlers are.
-constexpr int StepStartRecord = 100;
 constexpr int StepReplace = 102;
 constexpr int StepWriteFormat = 104;
-constexpr int StepEndRecord = 106;
-constexpr int StepUndo = 108;
 
 std::atomic<bool> stopRequested{false};
 // Written to when a stop is asked, to wake a wait on a file (the list
@@ -121,7 +120,7 @@ struct Outcome
     Status status = Status::Failed;
     QString detail;
     bool officeFailed = false;     // crashed, hung or broken: try the row elsewhere
-    bool freshLetterNeeded = false; // the template could not be put back
+    bool freshLetterNeeded = false; // the template must be opened afresh
     bool noPlaceholders = false;    // the template holds none
     bool diskFull = false;          // no further letter fits
 };
@@ -133,6 +132,8 @@ struct Slot
 {
     std::shared_ptr<word::Application> office;
     std::shared_ptr<word::Document> letter;
+    // The template's placeholders, found once; goes before the letter.
+    std::unique_ptr<PreparedLetter> prepared;
     qint64 processId = 0;
     bool usable = false;
     std::optional<Job> job;
@@ -170,8 +171,9 @@ private:
     void openLetter(Slot &slot);
     bool replaceOffice(Slot &slot);
     std::shared_ptr<word::Document> openTemplate(word::Application &office) const;
+    void closeLetter(Slot &slot);
     void work(Slot &slot);
-    Outcome makeLetter(word::Document &letter, const Job &job);
+    Outcome makeLetter(Slot &slot, const Job &job);
     void finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed);
     void schedule();
     void endOffices();
@@ -192,6 +194,12 @@ private:
     std::optional<QString> m_letterText;
     std::unique_ptr<LibreOfficeAutomation> m_automation;
     std::vector<std::unique_ptr<Slot>> m_slots;
+    // How each place of the template takes new text: tried once, on the
+    // first office's copy.
+    std::optional<std::vector<word::PlaceholderPlaces::Behaviour>> m_placeBehaviours;
+    // Every placeholder a row of the list fills.
+    std::vector<QString> m_placeholders;
+    std::mutex m_trialMutex;
 
     std::mutex m_mutex;
     std::condition_variable m_wake;    // a job for a worker, or the end
@@ -203,6 +211,16 @@ private:
     // Set once a letter did not fit: no new row starts.
     bool m_diskFull = false;
 };
+
+// As many offices as asked, else one per RowsPerOffice letters up to the
+// cores; never more than there are letters.
+int officeCount(int jobs, size_t letters)
+{
+    const size_t wanted = jobs > 0 ? size_t(jobs)
+                                   : std::min<size_t>(size_t(std::max(1, QThread::idealThreadCount())),
+                                                      1 + letters / RowsPerOffice);
+    return int(std::max<size_t>(1, std::min(wanted, letters)));
+}
 
 QString Batch::targetPath(const QString &name, word::LetterFormat format) const
 {
@@ -293,6 +311,10 @@ int Batch::prepare()
         }
         good.push_back(i);
         wanted.push_back(names.nameFor(row.texts, row.further));
+        for (const QString &placeholder : placeholdersOf(placeholderReplacements(row.texts, row.further))) {
+            if (std::find(m_placeholders.begin(), m_placeholders.end(), placeholder) == m_placeholders.end())
+                m_placeholders.push_back(placeholder);
+        }
     }
     // Every name is decided now and given once, so that no letter of the
     // run replaces another, or is skipped for one the run has written.
@@ -307,14 +329,17 @@ int Batch::prepare()
 
 void Batch::startOffices(int count)
 {
-    // All start at once and come up side by side; none is started later
-    // except to replace one that failed.
-    m_automation = std::make_unique<LibreOfficeAutomation>(count, LibreOfficeAutomation::Refill::Never);
+    // The first has been starting while the list was read; the others
+    // start now and come up side by side; none is started later except to
+    // replace one that failed.
     m_automation->startSpares(count);
     for (int i = 0; i < count; ++i) {
         auto slot = std::make_unique<Slot>();
         try {
+            slot->office = m_automation->createApplication();
+            slot->processId = m_automation->lastInstanceProcessId();
             openLetter(*slot);
+            slot->usable = true;
         } catch (const LetterTemplate::Problem &) {
             throw; // the template cannot be used at all
         } catch (const Failure &failure) {
@@ -333,13 +358,18 @@ bool Batch::replaceOffice(Slot &slot)
 {
     // Ending the old instance: it is dead or killed already, or its
     // template could not be put back.
+    slot.prepared.reset();
     slot.letter.reset();
     slot.office.reset();
     slot.usable = false;
     slot.killed = false;
     try {
+        slot.office = m_automation->createApplication();
+        slot.processId = m_automation->lastInstanceProcessId();
         openLetter(slot);
+        slot.usable = true;
     } catch (const Failure &failure) {
+        slot.prepared.reset();
         slot.letter.reset();
         slot.office.reset();
         m_progress->note(QObject::tr("An office could not be started again: %1").arg(failure.description()));
@@ -347,16 +377,40 @@ bool Batch::replaceOffice(Slot &slot)
     return slot.usable;
 }
 
-// A fresh office with the template loaded, the body in the user's words
-// already in place: every letter of the slot is filled from it.
+// Opens the template in the slot's office, puts the body in the user's
+// words in place and finds the placeholders. The
+// first copy also tries how each place takes new text (see
+// word::PlaceholderPlaces::Behaviour): the trial leaves a fresh copy
+// needed, and a place that loses its formatting once emptied (a row's
+// empty field) needs one before the next letter.
 void Batch::openLetter(Slot &slot)
 {
-    slot.office = m_automation->createApplication();
-    slot.processId = m_automation->lastInstanceProcessId();
-    slot.letter = openTemplate(*slot.office);
-    if (m_letterText)
-        putLetterText(*slot.letter, *m_letterText);
-    slot.usable = true;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        closeLetter(slot);
+        slot.letter = openTemplate(*slot.office);
+        // The built-in letter in the user's words, before the placeholders
+        // are found, so that those of the user's words are filled too.
+        if (m_letterText)
+            putLetterText(*slot.letter, *m_letterText);
+        slot.prepared = std::make_unique<PreparedLetter>(*slot.letter, m_placeholders);
+        std::lock_guard lock(m_trialMutex);
+        if (m_placeBehaviours) {
+            slot.prepared->places().setBehaviours(*m_placeBehaviours);
+            return;
+        }
+        m_placeBehaviours = slot.prepared->places().tryPlaces();
+        if (!slot.prepared->places().needsFreshDocument())
+            return;
+    }
+}
+
+// The places go first: they hold references into the document.
+void Batch::closeLetter(Slot &slot)
+{
+    slot.prepared.reset();
+    if (slot.letter)
+        slot.letter->close(word::WdSaveOptions::DoNotSaveChanges);
+    slot.letter.reset();
 }
 
 // Problems of a user's template name the user's file, not the copy.
@@ -374,20 +428,28 @@ void Batch::work(Slot &slot)
         if (!(slot.job && !slot.outcome))
             return;
         const Job job = *slot.job;
-        word::Document *letter = slot.letter.get();
         lock.unlock();
-        Outcome outcome = makeLetter(*letter, job);
+        Outcome outcome = makeLetter(slot, job);
+        if (outcome.freshLetterNeeded && !outcome.officeFailed) {
+            try {
+                openLetter(slot);
+                outcome.freshLetterNeeded = false;
+            } catch (const Failure &) {
+                // The scheduler replaces the office.
+            }
+        }
         lock.lock();
         slot.outcome = std::move(outcome);
         m_outcome.notify_all();
     }
 }
 
-// One letter: fill the loaded template in one undo record, write each
-// format beside its target, take the filling back, then move the files
-// into place. Runs on the slot's worker thread.
-Outcome Batch::makeLetter(word::Document &letter, const Job &job)
+// One letter: set the places of the loaded template to the row's texts,
+// write each format beside its target, then move the files into place. The
+// next letter sets the places again. Runs on the slot's worker thread.
+Outcome Batch::makeLetter(Slot &slot, const Job &job)
 {
+    word::Document &letter = *slot.letter;
     const LetterRow &row = m_list.rows[job.row];
     Outcome outcome;
     std::vector<word::LetterFormat> formats;
@@ -402,7 +464,6 @@ Outcome Batch::makeLetter(word::Document &letter, const Job &job)
     }
 
     QString problem;
-    bool undone = true;
     bool placeholderFound = true;
     ErrorTrap trap([&](const QString &description, int line) {
         if (!problem.isEmpty())
@@ -421,14 +482,14 @@ Outcome Batch::makeLetter(word::Document &letter, const Job &job)
         return reason.has_value();
     };
     std::vector<std::pair<QString, word::LetterFormat>> scratch;
-    trap.step(StepStartRecord, [&] { letter.startUndoRecord(QStringLiteral("Letter")); });
     // The same fill as the window's letter.
     trap.step(StepReplace, [&] {
-        placeholderFound = fillLetter(letter, row.texts, row.further);
+        slot.prepared->fill(placeholderReplacements(row.texts, row.further));
+        placeholderFound = slot.prepared->hasPlaceholders();
         letter.setBuiltInProperties(letterProperties(row.texts, QDateTime::currentDateTime()));
     });
-    // A template without placeholders makes the same letter every time:
-    // there is nothing to take back.
+    // A template without placeholders makes the same letter every time,
+    // which the run says once.
     outcome.noPlaceholders = !placeholderFound;
     for (word::LetterFormat format : formats) {
         trap.step(StepWriteFormat, [&] {
@@ -436,12 +497,7 @@ Outcome Batch::makeLetter(word::Document &letter, const Job &job)
             letter.exportCopy(scratch.back().first, format);
         });
     }
-    trap.step(StepEndRecord, [&] { letter.endUndoRecord(); });
-    const int reportsBeforeUndo = trap.reportCount();
-    if (!outcome.noPlaceholders)
-        trap.step(StepUndo, [&] { letter.undo(); });
-    undone = trap.reportCount() == reportsBeforeUndo;
-    outcome.freshLetterNeeded = !undone;
+    outcome.freshLetterNeeded = slot.prepared->places().needsFreshDocument();
 
     if (!problem.isEmpty()) {
         for (const auto &[path, format] : scratch)
@@ -597,13 +653,13 @@ void Batch::endOffices()
         if (slot->thread.joinable())
             slot->thread.join();
         try {
-            if (slot->letter)
-                slot->letter->close(word::WdSaveOptions::DoNotSaveChanges);
+            closeLetter(*slot);
             if (slot->office)
                 slot->office->quit();
         } catch (const Failure &) {
             // It ends with its object below all the same.
         }
+        slot->prepared.reset();
         slot->letter.reset();
         slot->office.reset();
     }
@@ -613,13 +669,18 @@ void Batch::endOffices()
 int Batch::run()
 {
     StopSignals stopSignals;
+    // The first office starts while the list is read: the first letter
+    // then waits for neither.
+    m_automation = std::make_unique<LibreOfficeAutomation>(m_options.jobs > 0 ? m_options.jobs : QThread::idealThreadCount(),
+                                                           LibreOfficeAutomation::Refill::Never);
+    m_automation->startSpares(1);
     try {
         if (prepare() == ExitInterrupted) {
             std::printf("%s\n", qPrintable(QObject::tr("Stopped before the list was read: no letter written.")));
             return ExitInterrupted;
         }
         if (!m_pending.empty() && !stopRequested)
-            startOffices(int(std::min<size_t>(size_t(m_options.jobs), m_pending.size())));
+            startOffices(officeCount(m_options.jobs, m_pending.size()));
     } catch (const LetterTemplate::Problem &problem) {
         endOffices();
         const QString text = QObject::tr("The letter template %1 %2")

@@ -3,8 +3,6 @@
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/document/XDocumentProperties.hpp>
 #include <com/sun/star/document/XDocumentPropertiesSupplier.hpp>
-#include <com/sun/star/document/XUndoManager.hpp>
-#include <com/sun/star/document/XUndoManagerSupplier.hpp>
 #include <com/sun/star/drawing/XDrawPageSupplier.hpp>
 #include <com/sun/star/drawing/XShape.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
@@ -188,8 +186,7 @@ public:
         ensureOpen(QObject::tr("StoryRanges"));
         return officeCall(*m_instance->office, QObject::tr("StoryRanges"), [&] {
             // Replacing text adds or removes no story: the list is looked
-            // up once (it takes dozens of calls into the office) and kept
-            // until an undo, which may bring back other objects.
+            // up once (it takes dozens of calls into the office) and kept.
             if (m_stories.empty())
                 m_stories = lookUpStories();
             std::vector<std::shared_ptr<word::Range>> ranges;
@@ -308,10 +305,10 @@ public:
             props->setModificationDate(unoDateTime(wanted.modified));
         });
     }
-    int replaceEverywhere(const std::vector<std::pair<QString, QString>> &replacements) override
+    std::unique_ptr<word::PlaceholderPlaces> findPlaceholders(const std::vector<QString> &placeholders) override
     {
-        ensureOpen(QObject::tr("Replace"));
-        return libreoffice::replaceEverywhere(*m_instance, m_model, replacements);
+        ensureOpen(QObject::tr("Find"));
+        return libreoffice::findPlaceholders(m_instance, m_model, placeholders);
     }
 
     void replaceBody(const std::vector<word::BodyParagraph> &paragraphs) override
@@ -324,29 +321,6 @@ public:
     {
         ensureOpen(QObject::tr("HeaderFields"));
         return libreoffice::turnHeaderFieldsIntoPlaceholders(*m_instance, m_model);
-    }
-
-    void startUndoRecord(const QString &name) override
-    {
-        ensureOpen(QObject::tr("StartCustomRecord"));
-        officeCall(*m_instance->office, QObject::tr("StartCustomRecord"), [&] { undoManager()->enterUndoContext(toOUString(name)); });
-        m_instance->shapeTextEdits.clear();
-    }
-
-    void endUndoRecord() override
-    {
-        ensureOpen(QObject::tr("EndCustomRecord"));
-        officeCall(*m_instance->office, QObject::tr("EndCustomRecord"), [&] { undoManager()->leaveUndoContext(); });
-    }
-
-    void undo() override
-    {
-        ensureOpen(QObject::tr("Undo"));
-        officeCall(*m_instance->office, QObject::tr("Undo"), [&] { undoManager()->undo(); });
-        // Drawing shapes keep their text outside the document's undo.
-        undoShapeTextEdits(*m_instance);
-        // The hits of earlier searches no longer exist.
-        m_instance->search.clear();
     }
 
     std::shared_ptr<word::Range> range() override
@@ -389,12 +363,6 @@ private:
         addNoteStory(addStory, Reference<text::XFootnotesSupplier>(m_model, UNO_QUERY));
         addEndnoteStory(addStory, Reference<text::XEndnotesSupplier>(m_model, UNO_QUERY));
         return stories;
-    }
-
-    Reference<com::sun::star::document::XUndoManager> undoManager() const
-    {
-        Reference<com::sun::star::document::XUndoManagerSupplier> supplier(m_model, UNO_QUERY_THROW);
-        return supplier->getUndoManager();
     }
 
     void ensureOpen(const QString &what) const

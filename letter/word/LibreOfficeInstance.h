@@ -60,23 +60,9 @@ struct SearchTools
 {
     Reference<uno::XInterface> model;
     Reference<util::XSearchDescriptor> descriptor;
-    Reference<util::XReplaceDescriptor> replaceDescriptor;
-    // The texts of drawing shapes, which the document's search passes by.
-    std::optional<std::vector<Reference<text::XText>>> drawingShapeTexts;
     bool matchCase = false;
     bool matchWholeWord = false;
     bool hasTables = true;
-};
-
-// One replacement made in a drawing shape's text, which the document's undo
-// does not record: enough to take it back.
-struct ShapeTextEdit
-{
-    Reference<text::XText> text;
-    int paragraph = 0;
-    qsizetype at = 0;
-    qsizetype length = 0; // of the replacement
-    QString original;
 };
 
 // Shared by every object of one application instance.
@@ -86,8 +72,6 @@ struct Instance
     std::atomic<bool> hasQuit = false; // set from the creating thread, read by a worker
     SearchCache search;
     SearchTools searchTools;
-    // Since the current undo record started.
-    std::vector<ShapeTextEdit> shapeTextEdits;
 
     // Drops every reference into the current document. Called before the
     // document closes: the office frees a closed document's text objects,
@@ -96,7 +80,6 @@ struct Instance
     {
         search.clear();
         searchTools = SearchTools();
-        shapeTextEdits.clear();
     }
 
     void ensureAlive(const QString &what) const
@@ -111,20 +94,18 @@ struct Instance
 int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
                    const StoryTexts &story, const word::FindSettings &settings, bool all);
 
-// Every placeholder's replacement in one pass over the document (see
-// word::Document::replaceEverywhere).
-int replaceEverywhere(Instance &instance, const Reference<lang::XComponent> &model,
-                      const std::vector<std::pair<QString, QString>> &replacements);
-
 // The letter's body and the headers' fields (see word::Document::replaceBody
 // and turnHeaderFieldsIntoPlaceholders).
 void replaceBody(Instance &instance, const Reference<lang::XComponent> &model,
                  const std::vector<word::BodyParagraph> &paragraphs);
 int turnHeaderFieldsIntoPlaceholders(Instance &instance, const Reference<lang::XComponent> &model);
 
-// Takes back the replacements in drawing shapes since the undo record
-// started, last first.
-void undoShapeTextEdits(Instance &instance);
+// Every place of the placeholders, found in one search (see
+// word::Document::findPlaceholders). The places hold references into the
+// document: they must go before it closes.
+std::unique_ptr<word::PlaceholderPlaces> findPlaceholders(const std::shared_ptr<Instance> &instance,
+                                                          const Reference<lang::XComponent> &model,
+                                                          const std::vector<QString> &placeholders);
 
 // The document's page count, and one page's picture and text (see
 // word::Document::renderPage).

@@ -85,9 +85,8 @@ Reference<text::XTextCursor> cursorIn(const Reference<text::XText> &text, const 
 
 // A drawing shape's text is outside the document's search: it is replaced
 // paragraph by paragraph through cursors, last match first so that earlier
-// positions stay valid. With `record`, each replacement is noted there.
-int replaceInShapeText(const Reference<text::XText> &shapeText, const word::FindSettings &settings, bool all,
-                       std::vector<ShapeTextEdit> *record = nullptr)
+// positions stay valid.
+int replaceInShapeText(const Reference<text::XText> &shapeText, const word::FindSettings &settings, bool all)
 {
     // Every text object the office makes for a shape's text (paragraph,
     // cursor) is one more release that it handles on another thread, and
@@ -99,21 +98,16 @@ int replaceInShapeText(const Reference<text::XText> &shapeText, const word::Find
     Reference<container::XEnumerationAccess> paragraphs(shapeText, UNO_QUERY_THROW);
     Reference<container::XEnumeration> it = paragraphs->createEnumeration();
     int replaced = 0;
-    int index = -1;
     const OUString replacement = toOUString(settings.replacementText);
     while (it->hasMoreElements() && (all || replaced == 0)) {
         Reference<text::XTextRange> paragraph(it->nextElement(), UNO_QUERY);
-        ++index;
         if (!paragraph.is())
             continue;
         std::vector<qsizetype> found = occurrences(toQString(paragraph->getString()), settings);
         if (!all && found.size() > 1)
             found.resize(1);
         for (auto at = found.rbegin(); at != found.rend(); ++at) {
-            Reference<text::XTextCursor> cursor = cursorIn(shapeText, paragraph, *at, settings.text.size());
-            if (record)
-                record->push_back({shapeText, index, *at, settings.replacementText.size(), toQString(cursor->getString())});
-            cursor->setString(replacement);
+            cursorIn(shapeText, paragraph, *at, settings.text.size())->setString(replacement);
             ++replaced;
         }
     }
@@ -144,76 +138,6 @@ SearchTools &toolsFor(Instance &instance, const Reference<lang::XComponent> &mod
     return tools;
 }
 } // namespace
-
-int replaceEverywhere(Instance &instance, const Reference<lang::XComponent> &model,
-                      const std::vector<std::pair<QString, QString>> &replacements)
-{
-    instance.ensureAlive(QObject::tr("Replace"));
-    int replaced = 0;
-    officeCall(*instance.office, QObject::tr("Replace"), [&] {
-        SearchTools &tools = toolsFor(instance, model, {});
-        Reference<util::XReplaceable> replaceable(model, UNO_QUERY_THROW);
-        if (!tools.replaceDescriptor.is()) {
-            tools.replaceDescriptor = replaceable->createReplaceDescriptor();
-            Reference<beans::XPropertySet> options(tools.replaceDescriptor, UNO_QUERY_THROW);
-            // Literal, in any letter case: with regular expressions off the
-            // replacement has no special characters either.
-            options->setPropertyValue("SearchCaseSensitive", uno::Any(false));
-            options->setPropertyValue("SearchWords", uno::Any(false));
-            options->setPropertyValue("SearchRegularExpression", uno::Any(false));
-            options->setPropertyValue("SearchSimilarity", uno::Any(false));
-            options->setPropertyValue("SearchStyles", uno::Any(false));
-        }
-        if (!tools.drawingShapeTexts) {
-            tools.drawingShapeTexts.emplace();
-            const Reference<container::XIndexAccess> page = drawPage(model);
-            for (sal_Int32 i = 0; i < page->getCount(); ++i) {
-                Reference<text::XText> text(page->getByIndex(i), UNO_QUERY);
-                if (text.is() && !Reference<text::XTextFrame>(text, UNO_QUERY).is())
-                    tools.drawingShapeTexts->push_back(text);
-            }
-        }
-        for (const auto &[text, replacement] : replacements) {
-            if (text.isEmpty())
-                continue;
-            tools.replaceDescriptor->setSearchString(toOUString(text));
-            tools.replaceDescriptor->setReplaceString(toOUString(replacement));
-            replaced += replaceable->replaceAll(
-                    Reference<util::XSearchDescriptor>(tools.replaceDescriptor, UNO_QUERY_THROW));
-            word::FindSettings settings;
-            settings.text = text;
-            settings.replacementText = replacement;
-            for (const auto &shapeText : *tools.drawingShapeTexts)
-                replaced += replaceInShapeText(shapeText, settings, true, &instance.shapeTextEdits);
-        }
-    });
-    instance.search.clear();
-    return replaced;
-}
-
-void undoShapeTextEdits(Instance &instance)
-{
-    std::vector<ShapeTextEdit> edits = std::move(instance.shapeTextEdits);
-    instance.shapeTextEdits.clear();
-    officeCall(*instance.office, QObject::tr("Undo"), [&] {
-        // Each shape's paragraphs are looked up once (see replaceInShapeText).
-        Reference<text::XText> text;
-        std::vector<Reference<text::XTextRange>> paragraphs;
-        for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) {
-            if (edit->text != text) {
-                text = edit->text;
-                paragraphs.clear();
-                Reference<container::XEnumeration> it =
-                        Reference<container::XEnumerationAccess>(text, UNO_QUERY_THROW)->createEnumeration();
-                while (it->hasMoreElements())
-                    paragraphs.emplace_back(it->nextElement(), UNO_QUERY);
-            }
-            if (size_t(edit->paragraph) < paragraphs.size() && paragraphs[size_t(edit->paragraph)].is())
-                cursorIn(text, paragraphs[size_t(edit->paragraph)], edit->at, edit->length)
-                        ->setString(toOUString(edit->original));
-        }
-    });
-}
 
 int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
                    const StoryTexts &story, const word::FindSettings &settings, bool all)

@@ -20,6 +20,7 @@
 #include "DurableFile.h"
 #include "Failure.h"
 #include "OfficeSettings.h"
+#include "ReadyProfile.h"
 #include "ScratchFiles.h"
 
 namespace {
@@ -187,6 +188,10 @@ void OfficeProcess::start(Wait wait)
     if (!m_profile.isValid())
         throw Failure(QObject::tr("Cannot create a profile folder for the office: %1")
                               .arg(m_profile.errorString()));
+    // A copy of the ready profile spares the first start's set-up; a
+    // stand-in program for tests is no office to make one with.
+    if (qEnvironmentVariableIsEmpty("TESSALINE_OFFICE_PROGRAM"))
+        ReadyProfile::copyInto(m_profile.path(), program);
     m_pipeName = uniquePipeName();
     writeNewFile(m_profile.filePath(QLatin1String(PipeNameFile)), m_pipeName.toUtf8());
     // Before its first start: the profile's settings keep every document's

@@ -1,6 +1,7 @@
 #include "OfficeSettings.h"
 
 #include <QDir>
+#include <QFile>
 
 #include "DurableFile.h"
 #include "Failure.h"
@@ -38,17 +39,23 @@ constexpr Setting Settings[] = {
 };
 } // namespace
 
-QByteArray registryModifications()
+QByteArray registryModifications(const QByteArray &existing)
 {
-    QByteArray xcu = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                     "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "
-                     "xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
-                     "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">\n";
+    QByteArray items;
     for (const Setting &setting : Settings) {
-        xcu += QByteArray("<item oor:path=\"") + setting.path + "\"><prop oor:name=\"" + setting.name
+        items += QByteArray("<item oor:path=\"") + setting.path + "\"><prop oor:name=\"" + setting.name
                 + "\" oor:op=\"fuse\"><value>" + setting.value + "</value></prop></item>\n";
     }
-    return xcu + "</oor:items>\n";
+    // After the profile's own items: the office takes the last item of a
+    // setting, so ours hold whatever the copied profile said.
+    const qsizetype end = existing.lastIndexOf("</oor:items>");
+    if (end >= 0)
+        return existing.left(end) + items + "</oor:items>\n";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "
+           "xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+           "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">\n"
+            + items + "</oor:items>\n";
 }
 
 void writeInto(const QString &profileFolder)
@@ -56,7 +63,18 @@ void writeInto(const QString &profileFolder)
     const QString user = profileFolder + QStringLiteral("/user");
     if (!QDir().mkpath(user))
         throw Failure(QObject::tr("Cannot create the office's settings folder %1").arg(QDir::toNativeSeparators(user)));
-    writeNewFile(user + QStringLiteral("/registrymodifications.xcu"), registryModifications());
+    const QString path = user + QStringLiteral("/registrymodifications.xcu");
+    // A profile copied from the ready one has its settings file already;
+    // the folder is this run's own, so the file is read and written anew.
+    QByteArray existing;
+    QFile copied(path);
+    if (copied.open(QIODevice::ReadOnly)) {
+        existing = copied.readAll();
+        copied.close();
+        if (!QFile::remove(path))
+            throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), copied.errorString()));
+    }
+    writeNewFile(path, registryModifications(existing));
 }
 
 } // namespace OfficeSettings

@@ -22,14 +22,16 @@
 //   setting governs (the Word 97 importer asks a linked picture's address
 //   for its title while it reads the letter back).
 //
-// They are written as the profile's registrymodifications.xcu before the
-// office first starts with that profile.
+// They go into the profile's registrymodifications.xcu before an office
+// starts with that profile, after what a copied ready profile holds.
 namespace OfficeSettings {
 
-// The settings file's contents.
-QByteArray registryModifications();
+// The settings file's contents: `existing` (a settings file, or empty)
+// with these settings last.
+QByteArray registryModifications(const QByteArray &existing = {});
 
-// Writes the settings file into a new profile folder. Throws Failure.
+// Writes the settings into a new profile folder, keeping the settings a
+// copied profile brought. Throws Failure.
 void writeInto(const QString &profileFolder);
 
 } // namespace OfficeSettings

@@ -3,8 +3,8 @@
 // The word processor's automation interface, as a small C++ object model
 // with exactly the operations the program uses, in the shape in which it
 // uses them: an application with its documents, a document's story ranges,
-// shapes and main range, a range's Find with its replacement, save, close,
-// copy-as-picture and quit.
+// shapes and main range, a range's Find with its replacement, the places
+// of a template's placeholders, save, close, copy-as-picture and quit.
 //
 // Every call may fail; a failing call throws Failure with the office's own
 // message (or a clear one of ours), which the caller's error trap reports.
@@ -179,6 +179,37 @@ public:
     virtual TextFrame &textFrame() = 0;
 };
 
+// The places of a document's placeholders, found once: a template loaded
+// once serves letter after letter by setting the text of these places, with
+// no search and no undo per letter. Each place keeps the formatting its
+// placeholder had in the template.
+class PlaceholderPlaces
+{
+public:
+    virtual ~PlaceholderPlaces() = default;
+    // How many places were found, in every story, frame and shape text.
+    virtual int count() const = 0;
+    // Sets the text of every place: the places of placeholder i get
+    // texts[i], inserted literally (a place whose text is already that
+    // costs nothing).
+    virtual void fill(const std::vector<QString> &texts) = 0;
+    // How a place takes new text. New text keeps the place's formatting;
+    // but an emptied place has no character of its own left, and text put
+    // there takes its neighbour's formatting, which may differ.
+    struct Behaviour
+    {
+        bool losesFormattingWhenEmptied = true;
+    };
+    // Tries each place. The trial leaves the document needing a fresh copy,
+    // whose places then get these behaviours; until then an emptied place
+    // needs a fresh copy before the next fill.
+    virtual std::vector<Behaviour> tryPlaces() = 0;
+    virtual void setBehaviours(const std::vector<Behaviour> &behaviours) = 0;
+    // Whether the next fill needs the template opened afresh: a place that
+    // cannot be filled again as the template had it, or a failed fill.
+    virtual bool needsFreshDocument() const = 0;
+};
+
 class Document
 {
 public:
@@ -202,14 +233,6 @@ public:
     virtual void close(std::optional<WdSaveOptions> saveChanges = {}) = 0;
     // Sets the built-in properties; the next save writes them.
     virtual void setBuiltInProperties(const DocumentProperties &properties) = 0;
-    // Replaces each text by its replacement, in the order given, in every
-    // story, text frame and shape text at once: case-insensitive and
-    // literal, as the replacement steps of a letter are one story at a
-    // time (text an earlier replacement inserted is searched by the later
-    // ones, as there). A handful of calls into the office per letter, for
-    // the batch, where the steps would take hundreds.
-    // Answers how many places were replaced in all.
-    virtual int replaceEverywhere(const std::vector<std::pair<QString, QString>> &replacements) = 0;
     // Replaces the body of a letter, the paragraphs between its greeting
     // (the first paragraph in the style "Salutation") and its closing (the
     // next one in the style "Closing"), by these: plain ones in the
@@ -224,13 +247,9 @@ public:
     // fills as the rest of the letter does; the page number stays a field.
     // Answers how many fields became placeholders.
     virtual int turnHeaderFieldsIntoPlaceholders() = 0;
-    // Every change from startUndoRecord until endUndoRecord becomes one
-    // step of the document's undo list, as Word's custom undo record; undo
-    // takes the last step back whole. A template loaded once thus serves
-    // letter after letter: fill, write, undo.
-    virtual void startUndoRecord(const QString &name) = 0;
-    virtual void endUndoRecord() = 0;
-    virtual void undo() = 0;
+    // Finds every place of the placeholders (in any letter case, in every
+    // story, table, frame and shape text) in one search.
+    virtual std::unique_ptr<PlaceholderPlaces> findPlaceholders(const std::vector<QString> &placeholders) = 0;
     // The whole main text.
     virtual std::shared_ptr<Range> range() = 0;
     // How many pages the document's layout has now.

@@ -306,6 +306,67 @@ private slots:
                                      "Acme", "", ",   ", "Dear Jane Roe:"}));
     }
 
+    // One office makes every letter from one loaded template, in every
+    // format: rows that empty places and rows that fill them again, in
+    // turns. Each letter holds its own row's texts, in the template's
+    // formatting, no other row's text and no field.
+    void everyLetterOfAVariedListHoldsItsOwnRowInEveryFormat_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("doc") << QStringLiteral("doc");
+        QTest::newRow("docx") << QStringLiteral("docx");
+        QTest::newRow("odt") << QStringLiteral("odt");
+        QTest::newRow("pdf") << QStringLiteral("pdf");
+    }
+
+    void everyLetterOfAVariedListHoldsItsOwnRowInEveryFormat()
+    {
+        QFETCH(QString, format);
+        constexpr int Rows = 6;
+        // Odd rows fill every place, even rows leave all but the name empty.
+        auto value = [](const char *what, int row) {
+            return row % 2 ? QStringLiteral("%1%2x").arg(QLatin1String(what)).arg(row) : QString();
+        };
+        QByteArray list = "RecipientName,CompanyName,StreetAddress2,Title,City2,ST2,ZIPCode2\n";
+        for (int row = 1; row <= Rows; ++row) {
+            QStringList cells{QStringLiteral("Name%1x").arg(row)};
+            for (const char *what : {"Co", "St", "Ti", "Ci", "Sa", "Zi"})
+                cells << value(what, row);
+            list += cells.join(u',').toUtf8() + '\n';
+        }
+        const QString listPath = path(QStringLiteral("varied.csv"));
+        writeFile(listPath, list);
+        const QString out = path(QStringLiteral("varied-") + format);
+        const Run run = runBatch({QStringLiteral("--batch"), listPath, QStringLiteral("--out"), out,
+                                  QStringLiteral("--template"), QFINDTESTDATA("data/formatted.fodt"),
+                                  QStringLiteral("--name"), QStringLiteral("{RecipientName}"),
+                                  QStringLiteral("--format"), format, QStringLiteral("--jobs"), QStringLiteral("1")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        QCOMPARE(filesIn(out).size(), Rows);
+
+        for (int row = 1; row <= Rows; ++row) {
+            const QString file = out + QStringLiteral("/Name%1x.").arg(row) + format;
+            if (format == QStringLiteral("pdf")) {
+                const QByteArray pdf = readFile(file);
+                QVERIFY2(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"), qPrintable(file));
+                continue;
+            }
+            const DocumentReader::Document letter = m_reader->read(file);
+            QStringList marked;
+            for (const auto &paragraph : letter.paragraphs)
+                marked << paragraph.marked;
+            const QStringList expected{
+                QStringLiteral("Dear <b>Name%1x</b>, from Dorian Vell.").arg(row),
+                (row % 2 ? QStringLiteral("<u>%1</u>").arg(value("Co", row)) : QString())
+                        + QStringLiteral(" is at %1.").arg(value("St", row)),
+                value("Ti", row) + (row % 2 ? QStringLiteral("<b>%1</b>").arg(value("Ci", row)) : QString())
+                        + value("Sa", row),
+                QStringLiteral("<b>Re:</b> %1 end").arg(value("Zi", row)),
+            };
+            QCOMPARE(marked, expected);
+        }
+    }
+
     void existingFileIsKeptWithoutForceAndReplacedWithIt()
     {
         const QString out = path(QStringLiteral("existing"));

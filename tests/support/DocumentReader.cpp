@@ -89,6 +89,46 @@ css::beans::PropertyValue value(const char *name, const css::uno::Any &v)
     p.Value = v;
     return p;
 }
+// A paragraph's text with bold, underlined and field portions marked,
+// neighbours of the same marks joined (the office may split them anywhere).
+QString markedText(const Reference<css::uno::XInterface> &paragraph)
+{
+    Reference<css::container::XEnumerationAccess> portions(paragraph, UNO_QUERY);
+    if (!portions.is())
+        return {};
+    QString marked, run, runMarks;
+    auto flush = [&] {
+        if (run.isEmpty())
+            return;
+        const bool bold = runMarks.contains(u'b'), underlined = runMarks.contains(u'u');
+        marked += (bold ? QStringLiteral("<b>") : QString()) + (underlined ? QStringLiteral("<u>") : QString()) + run
+                + (underlined ? QStringLiteral("</u>") : QString()) + (bold ? QStringLiteral("</b>") : QString());
+        run.clear();
+    };
+    Reference<css::container::XEnumeration> it = portions->createEnumeration();
+    while (it->hasMoreElements()) {
+        Reference<css::beans::XPropertySet> portion(it->nextElement(), UNO_QUERY);
+        Reference<css::text::XTextRange> range(portion, UNO_QUERY);
+        if (!portion.is() || !range.is())
+            continue;
+        if (prop<OUString>(portion, "TextPortionType") == "TextField") {
+            flush();
+            marked += QStringLiteral("{field}");
+            continue;
+        }
+        QString marks;
+        if (prop<float>(portion, "CharWeight") > 100.0f)
+            marks += u'b';
+        if (prop<sal_Int16>(portion, "CharUnderline") != 0)
+            marks += u'u';
+        if (marks != runMarks)
+            flush();
+        runMarks = marks;
+        run += toQString(range->getString());
+    }
+    flush();
+    return marked;
+}
 } // namespace
 
 QString DocumentReader::Document::everyText() const
@@ -170,6 +210,7 @@ DocumentReader::Document DocumentReader::read(const QString &path)
             OUString listStyle;
             if (p.inList && has(props, "NumberingStyleName") && (props->getPropertyValue("NumberingStyleName") >>= listStyle))
                 p.listStyle = toQString(listStyle);
+            p.marked = markedText(info);
             result.paragraphs.push_back(p);
         }
 

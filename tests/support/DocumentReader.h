@@ -20,6 +20,9 @@ public:
         QString style;
         bool inList = false;
         QString listStyle;      // the list style of a list item
+        // The text with its formatting marked: bold as <b>..</b>, underlined
+        // as <u>..</u>, and each field as {field}.
+        QString marked;
     };
 
     struct Document

@@ -173,6 +173,67 @@ private:
     ScriptedTextFrame m_frame;
 };
 
+// Every text of a document in which placeholders are looked for.
+template <typename Data, typename Each>
+void eachText(Data &data, Each &&each)
+{
+    for (auto &story : data.stories)
+        each(story.second);
+    for (auto &shape : data.shapes)
+        each(shape);
+}
+
+// Places of the placeholders in a scripted document: found in a copy of
+// the template's texts, filled by writing each text anew from that copy.
+template <typename Data>
+class ScriptedPlaces : public word::PlaceholderPlaces
+{
+public:
+    ScriptedPlaces(Data &data, std::vector<QString> placeholders)
+        : m_data(data), m_template(data), m_placeholders(std::move(placeholders))
+    {
+        eachText(m_template, [&](QString &text) { m_count += int(substitute(text, {}).second); });
+    }
+    int count() const override { return m_count; }
+    void fill(const std::vector<QString> &texts) override
+    {
+        Data filled = m_template;
+        eachText(filled, [&](QString &text) { text = substitute(text, texts).first; });
+        m_data = filled;
+    }
+    std::vector<Behaviour> tryPlaces() override { return std::vector<Behaviour>(size_t(m_count), {false}); }
+    void setBehaviours(const std::vector<Behaviour> &) override { }
+    bool needsFreshDocument() const override { return false; }
+
+private:
+    // The text with each placeholder, left to right, replaced by its text.
+    std::pair<QString, int> substitute(const QString &text, const std::vector<QString> &texts) const
+    {
+        QString result;
+        int found = 0;
+        for (qsizetype at = 0; at < text.size();) {
+            qsizetype matched = -1;
+            for (size_t i = 0; i < m_placeholders.size() && matched < 0; ++i) {
+                if (!m_placeholders[i].isEmpty() && QStringView(text).mid(at).startsWith(m_placeholders[i], Qt::CaseInsensitive)) {
+                    matched = m_placeholders[i].size();
+                    result += i < texts.size() ? texts[i] : QString();
+                    ++found;
+                }
+            }
+            if (matched < 0)
+                result += text[at++];
+            else
+                at += matched;
+        }
+        return {result, found};
+    }
+
+    Data &m_data;
+    Data m_template;
+    std::vector<QString> m_placeholders;
+    int m_count = 0;
+};
+
 class ScriptedDocument : public word::Document
 {
 public:
@@ -226,21 +287,10 @@ public:
         m_s.enter(QStringLiteral("Document.BuiltInDocumentProperties"));
         m_properties = properties;
     }
-    int replaceEverywhere(const std::vector<std::pair<QString, QString>> &replacements) override
+    std::unique_ptr<word::PlaceholderPlaces> findPlaceholders(const std::vector<QString> &placeholders) override
     {
-        m_s.enter(QStringLiteral("Document.ReplaceEverywhere"));
-        int replaced = 0;
-        for (const auto &[text, replacement] : replacements) {
-            for (auto &story : m_data.stories) {
-                replaced += int(story.second.count(text, Qt::CaseInsensitive));
-                story.second.replace(text, replacement, Qt::CaseInsensitive);
-            }
-            for (QString &shape : m_data.shapes) {
-                replaced += int(shape.count(text, Qt::CaseInsensitive));
-                shape.replace(text, replacement, Qt::CaseInsensitive);
-            }
-        }
-        return replaced;
+        m_s.enter(QStringLiteral("Document.FindPlaceholders"));
+        return std::make_unique<ScriptedPlaces<Data>>(m_data, placeholders);
     }
     // The main text's lines between the one that begins with "Dear" and
     // "Sincerely," are its body; a bulleted paragraph's line begins with
@@ -266,17 +316,6 @@ public:
         m_s.enter(QStringLiteral("Document.HeaderFields"));
         return 0;
     }
-    void startUndoRecord(const QString &) override
-    {
-        m_s.enter(QStringLiteral("UndoRecord.StartCustomRecord"));
-        m_undoPoint = m_data;
-    }
-    void endUndoRecord() override { m_s.enter(QStringLiteral("UndoRecord.EndCustomRecord")); }
-    void undo() override
-    {
-        m_s.enter(QStringLiteral("Document.Undo"));
-        m_data = m_undoPoint;
-    }
     std::shared_ptr<word::Range> range() override
     {
         m_s.enter(QStringLiteral("Document.Range"));
@@ -298,7 +337,6 @@ private:
     ScriptedAutomation &m_s;
     Data m_data;
     word::DocumentProperties m_properties;
-    Data m_undoPoint;
 };
 
 class ScriptedDocuments : public word::Documents

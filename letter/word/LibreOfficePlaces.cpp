@@ -1,0 +1,362 @@
+#include "LibreOfficeInstance.h"
+
+#include <algorithm>
+
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/document/XUndoManager.hpp>
+#include <com/sun/star/document/XUndoManagerSupplier.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/lang/IllegalArgumentException.hpp>
+#include <com/sun/star/text/XTextFrame.hpp>
+#include <com/sun/star/text/XTextRangeCompare.hpp>
+#include <com/sun/star/util/XSearchable.hpp>
+#include <com/sun/star/util/XSearchDescriptor.hpp>
+
+namespace libreoffice {
+
+namespace {
+// The character formatting a place shows, as far as a reader sees it:
+// compared before and after a place is emptied and filled again.
+constexpr const char *FormattingProperties[] = {
+    "CharStyleName", "CharFontName", "CharFontFamily", "CharHeight", "CharWeight", "CharPosture",
+    "CharUnderline", "CharStrikeout", "CharColor", "CharBackColor", "CharHighlight", "CharCaseMap",
+    "CharEscapement", "CharEscapementHeight", "CharHidden", "CharContoured", "CharShadowed", "CharRelief",
+    "CharKerning", "CharScaleWidth", "CharLocale", "CharOverline", "HyperLinkURL",
+};
+
+std::vector<uno::Any> formattingOf(const Reference<text::XTextRange> &range)
+{
+    std::vector<uno::Any> values;
+    Reference<beans::XPropertySet> props(range, UNO_QUERY);
+    if (!props.is())
+        return values;
+    const Reference<beans::XPropertySetInfo> info = props->getPropertySetInfo();
+    for (const char *name : FormattingProperties) {
+        const OUString n = OUString::createFromAscii(name);
+        if (!info->hasPropertyByName(n))
+            continue;
+        try {
+            values.push_back(props->getPropertyValue(n));
+        } catch (const uno::Exception &) {
+            values.emplace_back();
+        }
+    }
+    return values;
+}
+
+// A regular expression that matches any of the placeholders literally, the
+// longest first where one begins another.
+OUString anyOf(std::vector<QString> placeholders)
+{
+    std::sort(placeholders.begin(), placeholders.end(),
+              [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    QStringList alternatives;
+    for (const QString &placeholder : placeholders) {
+        if (placeholder.isEmpty())
+            continue;
+        QString escaped;
+        for (const QChar c : placeholder) {
+            if (!c.isLetterOrNumber())
+                escaped += u'\\';
+            escaped += c;
+        }
+        alternatives.append(escaped);
+    }
+    return toOUString(alternatives.join(u'|'));
+}
+
+// Which placeholder a found text is: the first of the list, as the
+// replacements run in list order.
+std::optional<size_t> placeholderIndex(const std::vector<QString> &placeholders, const QString &found)
+{
+    for (size_t i = 0; i < placeholders.size(); ++i) {
+        if (!placeholders[i].isEmpty() && found.compare(placeholders[i], Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return std::nullopt;
+}
+
+// A cursor over `length` characters from `at` in a paragraph of a text.
+Reference<text::XTextRange> cursorIn(const Reference<text::XText> &text, const Reference<text::XTextRange> &paragraph,
+                                     qsizetype at, qsizetype length)
+{
+    Reference<text::XTextCursor> cursor = text->createTextCursorByRange(paragraph->getStart());
+    cursor->goRight(sal_Int16(at), false);
+    cursor->goRight(sal_Int16(length), true);
+    return Reference<text::XTextRange>(cursor, UNO_QUERY_THROW);
+}
+
+struct Place
+{
+    size_t placeholder = 0;
+    QString text; // what the place holds now
+    // In the document's texts: a cursor that the office keeps over the
+    // place's text as the text around it changes.
+    Reference<text::XTextRange> range;
+    Reference<text::XText> owner; // the text it lies in
+    // In a drawing shape's text, where ranges do not follow edits: the
+    // paragraph and the position, kept up to date here.
+    Reference<text::XText> shapeText;
+    Reference<text::XTextRange> paragraph;
+    qsizetype at = 0;
+    // Touches another place: text set into it could also widen the other.
+    bool touchesAnother = false;
+    // Until tried, an emptied place needs a fresh copy.
+    bool losesFormattingWhenEmptied = true;
+};
+
+class Places : public word::PlaceholderPlaces
+{
+public:
+    Places(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model)
+        : m_instance(std::move(instance)), m_model(std::move(model))
+    {
+    }
+
+    void find(const std::vector<QString> &placeholders)
+    {
+        // Letter after letter is filled in place: what the office would
+        // record to undo it costs time and memory, and nothing undoes it.
+        Reference<com::sun::star::document::XUndoManagerSupplier> undo(m_model, UNO_QUERY);
+        if (undo.is())
+            undo->getUndoManager()->lock();
+        const OUString expression = anyOf(placeholders);
+        if (expression.isEmpty())
+            return;
+        Reference<util::XSearchable> searchable(m_model, UNO_QUERY_THROW);
+        Reference<util::XSearchDescriptor> descriptor = searchable->createSearchDescriptor();
+        Reference<beans::XPropertySet> options(descriptor, UNO_QUERY_THROW);
+        options->setPropertyValue("SearchCaseSensitive", uno::Any(false));
+        options->setPropertyValue("SearchWords", uno::Any(false));
+        options->setPropertyValue("SearchRegularExpression", uno::Any(true));
+        options->setPropertyValue("SearchSimilarity", uno::Any(false));
+        options->setPropertyValue("SearchStyles", uno::Any(false));
+        descriptor->setSearchString(expression);
+        // The document's search reaches the body, tables, headers, footers,
+        // notes and frames at once.
+        Reference<container::XIndexAccess> found = searchable->findAll(descriptor);
+        for (sal_Int32 i = 0; found.is() && i < found->getCount(); ++i) {
+            Reference<text::XTextRange> range(found->getByIndex(i), UNO_QUERY);
+            if (!range.is())
+                continue;
+            const QString text = toQString(range->getString());
+            // A cursor over the place: its text is replaced as the office's
+            // own replace does (the new text takes the placeholder's
+            // formatting), and it stays over the new text, following edits
+            // around it.
+            if (const auto index = placeholderIndex(placeholders, text)) {
+                const Reference<text::XText> owner = range->getText();
+                Place place;
+                place.placeholder = *index;
+                place.text = text;
+                place.range.set(owner->createTextCursorByRange(range), UNO_QUERY_THROW);
+                place.owner = owner;
+                m_places.push_back(std::move(place));
+            }
+        }
+        markTouchingPlaces();
+        findInDrawingShapes(placeholders);
+    }
+
+    int count() const override { return int(m_places.size()); }
+
+    void fill(const std::vector<QString> &texts) override
+    {
+        if (m_needsFreshDocument)
+            throw Failure(QObject::tr("Fill failed: the template must be opened afresh"));
+        m_instance->ensureAlive(QObject::tr("Fill"));
+        officeCall(*m_instance->office, QObject::tr("Fill"), [&] {
+            try {
+                for (size_t i = 0; i < m_places.size(); ++i) {
+                    Place &place = m_places[i];
+                    const QString text = place.placeholder < texts.size() ? texts[place.placeholder] : QString();
+                    if (text == place.text)
+                        continue;
+                    if (text.isEmpty() && place.losesFormattingWhenEmptied)
+                        m_needsFreshDocument = true; // right now, not for the next letter
+                    setText(i, text);
+                }
+                checkTouchingPlaces();
+            } catch (...) {
+                // What the places hold is no longer known.
+                m_needsFreshDocument = true;
+                throw;
+            }
+        });
+        m_instance->search.clear();
+    }
+
+    std::vector<Behaviour> tryPlaces() override
+    {
+        std::vector<Behaviour> behaviours(m_places.size());
+        m_instance->ensureAlive(QObject::tr("Fill"));
+        officeCall(*m_instance->office, QObject::tr("Fill"), [&] {
+            for (size_t i = 0; i < m_places.size(); ++i) {
+                setText(i, QStringLiteral("xx"));
+                const std::vector<uno::Any> own = formattingOf(rangeOf(i));
+                setText(i, QString());
+                setText(i, QStringLiteral("xx"));
+                behaviours[i].losesFormattingWhenEmptied = formattingOf(rangeOf(i)) != own;
+            }
+        });
+        m_instance->search.clear();
+        m_needsFreshDocument = !m_places.empty();
+        return behaviours;
+    }
+
+    void setBehaviours(const std::vector<Behaviour> &behaviours) override
+    {
+        for (size_t i = 0; i < m_places.size() && i < behaviours.size(); ++i) {
+            m_places[i].losesFormattingWhenEmptied = behaviours[i].losesFormattingWhenEmptied;
+        }
+    }
+
+    bool needsFreshDocument() const override { return m_needsFreshDocument; }
+
+private:
+    Reference<text::XTextRange> rangeOf(size_t i) const
+    {
+        const Place &place = m_places[i];
+        if (place.range.is())
+            return place.range;
+        return cursorIn(place.shapeText, place.paragraph, place.at, place.text.size());
+    }
+
+    // A drawing shape's places after this one in its paragraph move with
+    // its length.
+    void setText(size_t i, const QString &text)
+    {
+        Place &place = m_places[i];
+        if (place.range.is()) {
+            replaceInPlace(place, text);
+        } else {
+            rangeOf(i)->setString(toOUString(text));
+            const qsizetype shift = text.size() - place.text.size();
+            for (size_t k = i + 1; k < m_places.size(); ++k) {
+                if (m_places[k].shapeText == place.shapeText && m_places[k].paragraph == place.paragraph)
+                    m_places[k].at += shift;
+            }
+            // A paragraph break would move every later paragraph.
+            if (text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar::ParagraphSeparator))
+                m_needsFreshDocument = true;
+        }
+        place.text = text;
+    }
+
+    // As the office's own replace does it: the new text goes in after the
+    // place's first character, whose formatting it takes (at a paragraph's
+    // start it would take the next character's), then the old text around
+    // it goes. The place's cursor follows: it then covers the new text.
+    // An empty place has no character of its own left: the text goes in
+    // where it is, formatted as the office formats text typed there.
+    void replaceInPlace(Place &place, const QString &text)
+    {
+        const qsizetype oldLength = place.text.size();
+        if (oldLength == 0 || text.isEmpty()) {
+            place.range->setString(toOUString(text));
+            return;
+        }
+        Reference<text::XTextCursor> edit = place.owner->createTextCursorByRange(place.range);
+        edit->collapseToStart();
+        edit->goRight(1, false);
+        edit->goRight(sal_Int16(oldLength - 1), true);
+        edit->setString(toOUString(text));
+        edit->gotoRange(place.range->getStart(), false);
+        edit->goRight(1, true);
+        edit->setString(OUString());
+    }
+
+    // Places that touch (no character between them) share a position, and
+    // text set into one may widen the other: those are read back after a
+    // fill, and a template with such a pair is opened afresh when one did.
+    void markTouchingPlaces()
+    {
+        for (size_t a = 0; a < m_places.size(); ++a) {
+            for (size_t b = 0; b < m_places.size(); ++b) {
+                if (a == b)
+                    continue;
+                Reference<text::XTextRangeCompare> compare(m_places[a].range->getText(), UNO_QUERY);
+                if (!compare.is())
+                    continue;
+                try {
+                    if (compare->compareRegionStarts(m_places[a].range->getEnd(), m_places[b].range->getStart()) == 0)
+                        m_places[a].touchesAnother = m_places[b].touchesAnother = true;
+                } catch (const lang::IllegalArgumentException &) {
+                    // In another text.
+                }
+            }
+        }
+    }
+
+    void checkTouchingPlaces()
+    {
+        for (const Place &place : m_places) {
+            if (place.touchesAnother && toQString(place.range->getString()) != place.text)
+                m_needsFreshDocument = true;
+        }
+    }
+
+    // A drawing shape's text is outside the document's search: each of its
+    // paragraphs is looked through here.
+    void findInDrawingShapes(const std::vector<QString> &placeholders)
+    {
+        const Reference<container::XIndexAccess> page = drawPage(m_model);
+        for (sal_Int32 s = 0; s < page->getCount(); ++s) {
+            Reference<text::XText> shapeText(page->getByIndex(s), UNO_QUERY);
+            if (!shapeText.is() || Reference<text::XTextFrame>(shapeText, UNO_QUERY).is())
+                continue;
+            Reference<container::XEnumerationAccess> paragraphs(shapeText, UNO_QUERY);
+            if (!paragraphs.is())
+                continue;
+            Reference<container::XEnumeration> it = paragraphs->createEnumeration();
+            while (it->hasMoreElements()) {
+                Reference<text::XTextRange> paragraph(it->nextElement(), UNO_QUERY);
+                if (!paragraph.is())
+                    continue;
+                const QString content = toQString(paragraph->getString());
+                for (qsizetype at = 0; at < content.size();) {
+                    std::optional<size_t> match;
+                    for (size_t i = 0; i < placeholders.size(); ++i) {
+                        const QString &p = placeholders[i];
+                        if (!p.isEmpty() && QStringView(content).mid(at).startsWith(p, Qt::CaseInsensitive)
+                            && (!match || p.size() > placeholders[*match].size()))
+                            match = i;
+                    }
+                    if (!match) {
+                        ++at;
+                        continue;
+                    }
+                    const qsizetype length = placeholders[*match].size();
+                    const QString text = content.mid(at, length);
+                    Place place;
+                    place.placeholder = *placeholderIndex(placeholders, text);
+                    place.text = text;
+                    place.shapeText = shapeText;
+                    place.paragraph = paragraph;
+                    place.at = at;
+                    m_places.push_back(std::move(place));
+                    at += length;
+                }
+            }
+        }
+    }
+
+    std::shared_ptr<Instance> m_instance;
+    Reference<lang::XComponent> m_model;
+    std::vector<Place> m_places;
+    bool m_needsFreshDocument = false;
+};
+} // namespace
+
+std::unique_ptr<word::PlaceholderPlaces> findPlaceholders(const std::shared_ptr<Instance> &instance,
+                                                          const Reference<lang::XComponent> &model,
+                                                          const std::vector<QString> &placeholders)
+{
+    instance->ensureAlive(QObject::tr("Find"));
+    auto places = std::make_unique<Places>(instance, model);
+    officeCall(*instance->office, QObject::tr("Find"), [&] { places->find(placeholders); });
+    return places;
+}
+
+} // namespace libreoffice
