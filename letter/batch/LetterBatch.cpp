@@ -168,6 +168,7 @@ public:
 private:
     int prepare();
     void startOffices(int count);
+    void openLetter(Slot &slot);
     bool replaceOffice(Slot &slot);
     std::shared_ptr<word::Document> openTemplate(word::Application &office) const;
     void closeLetter(Slot &slot);

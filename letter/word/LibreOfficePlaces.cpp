@@ -8,6 +8,7 @@
 #include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/lang/IllegalArgumentException.hpp>
+#include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
 #include <com/sun/star/text/XTextFrame.hpp>
 #include <com/sun/star/text/XTextRangeCompare.hpp>
 #include <com/sun/star/util/XSearchable.hpp>
@@ -77,6 +78,45 @@ std::optional<size_t> placeholderIndex(const std::vector<QString> &placeholders,
     return std::nullopt;
 }
 
+// A placeholder found in a paragraph's text by the program itself: where,
+// how long, and which placeholder of the list.
+struct Match
+{
+    qsizetype at = 0;
+    qsizetype length = 0;
+    size_t placeholder = 0;
+};
+
+// The placeholders in a text, in any letter case, the longest first where
+// one begins another, as the office's search finds them.
+std::vector<Match> matchesIn(const QString &content, const std::vector<QString> &placeholders)
+{
+    std::vector<Match> matches;
+    for (qsizetype at = 0; at < content.size();) {
+        std::optional<size_t> match;
+        for (size_t i = 0; i < placeholders.size(); ++i) {
+            const QString &p = placeholders[i];
+            if (!p.isEmpty() && QStringView(content).mid(at).startsWith(p, Qt::CaseInsensitive)
+                && (!match || p.size() > placeholders[*match].size()))
+                match = i;
+        }
+        if (!match) {
+            ++at;
+            continue;
+        }
+        const qsizetype length = placeholders[*match].size();
+        matches.push_back({at, length, *placeholderIndex(placeholders, content.mid(at, length))});
+        at += length;
+    }
+    return matches;
+}
+
+// How far a cursor moves over a text: by characters, not UTF-16 units.
+sal_Int16 characterCount(const QString &text)
+{
+    return sal_Int16(std::min<qsizetype>(text.toUcs4().size(), SAL_MAX_INT16));
+}
+
 // A cursor over `length` characters from `at` in a paragraph of a text.
 Reference<text::XTextRange> cursorIn(const Reference<text::XText> &text, const Reference<text::XTextRange> &paragraph,
                                      qsizetype at, qsizetype length)
@@ -100,6 +140,10 @@ struct Place
     Reference<text::XText> shapeText;
     Reference<text::XTextRange> paragraph;
     qsizetype at = 0;
+    // Kept from letter to letter for the replace (see replaceInPlace): one
+    // where the place begins, one over its text but the first character.
+    Reference<text::XTextCursor> head;
+    Reference<text::XTextCursor> tail;
     // Touches another place: text set into it could also widen the other.
     bool touchesAnother = false;
     // Until tried, an emptied place needs a fresh copy.
@@ -155,6 +199,7 @@ public:
                 m_places.push_back(std::move(place));
             }
         }
+        findInPageStyleTexts(placeholders);
         markTouchingPlaces();
         findInDrawingShapes(placeholders);
     }
@@ -246,8 +291,10 @@ private:
 
     // As the office's own replace does it: the new text goes in after the
     // place's first character, whose formatting it takes (at a paragraph's
-    // start it would take the next character's), then the old text around
-    // it goes. The place's cursor follows: it then covers the new text.
+    // start it would take the next character's), then the old first
+    // character goes. The place's cursor follows: it then covers the new
+    // text. The two cursors that do it stay with the place from letter to
+    // letter, so that a letter costs four calls to the office a place.
     // An empty place has no character of its own left: the text goes in
     // where it is, formatted as the office formats text typed there.
     void replaceInPlace(Place &place, const QString &text)
@@ -255,16 +302,29 @@ private:
         const qsizetype oldLength = place.text.size();
         if (oldLength == 0 || text.isEmpty()) {
             place.range->setString(toOUString(text));
+            place.head.clear();
+            place.tail.clear();
             return;
         }
-        Reference<text::XTextCursor> edit = place.owner->createTextCursorByRange(place.range);
-        edit->collapseToStart();
-        edit->goRight(1, false);
-        edit->goRight(sal_Int16(oldLength - 1), true);
-        edit->setString(toOUString(text));
-        edit->gotoRange(place.range->getStart(), false);
-        edit->goRight(1, true);
-        edit->setString(OUString());
+        if (!place.head.is()) {
+            place.head = place.owner->createTextCursorByRange(place.range->getStart());
+            place.tail = place.owner->createTextCursorByRange(place.range->getEnd());
+            place.tail->goLeft(characterCount(place.text) - 1, true);
+        }
+        // The new text goes in after the first character; the place's own
+        // cursor widens over it, and so would a cursor over that character,
+        // so the head waits before the place until the character goes.
+        place.tail->setString(toOUString(text));
+        place.head->goRight(1, true);
+        place.head->setString(OUString());
+        // Over the new text, its moving end at the start: now over all of it
+        // but the first character.
+        place.tail->goRight(1, true);
+        // Text set into a neighbour could widen them as well.
+        if (place.touchesAnother) {
+            place.head.clear();
+            place.tail.clear();
+        }
     }
 
     // Places that touch (no character between them) share a position, and
@@ -297,6 +357,43 @@ private:
         }
     }
 
+    // A header or footer that no page of the template shows yet is outside
+    // the document's search, though a letter that grows to a further page
+    // shows it: those of every page style are looked through here.
+    void findInPageStyleTexts(const std::vector<QString> &placeholders)
+    {
+        std::vector<Reference<text::XText>> texts;
+        auto add = [&](const Reference<beans::XPropertySet> &style, const char *name) {
+            const OUString property = OUString::createFromAscii(name);
+            if (!style->getPropertySetInfo()->hasPropertyByName(property))
+                return;
+            Reference<text::XText> text(style->getPropertyValue(property), UNO_QUERY);
+            if (!text.is() || std::find(texts.begin(), texts.end(), text) != texts.end())
+                return;
+            // Searched already: a page shows it.
+            if (std::any_of(m_places.begin(), m_places.end(), [&](const Place &p) { return p.owner == text; }))
+                return;
+            texts.push_back(text);
+        };
+        Reference<style::XStyleFamiliesSupplier> families(m_model, UNO_QUERY_THROW);
+        Reference<container::XIndexAccess> pageStyles(families->getStyleFamilies()->getByName("PageStyles"),
+                                                      UNO_QUERY_THROW);
+        for (sal_Int32 s = 0; s < pageStyles->getCount(); ++s) {
+            Reference<beans::XPropertySet> style(pageStyles->getByIndex(s), UNO_QUERY);
+            if (!style.is())
+                continue;
+            for (const char *kind : {"Header", "Footer"}) {
+                const QByteArray k(kind);
+                if (!boolProperty(style, (k + "IsOn").constData(), false))
+                    continue;
+                for (const char *which : {"Text", "TextLeft", "TextFirst"})
+                    add(style, (k + which).constData());
+            }
+        }
+        for (const Reference<text::XText> &text : texts)
+            findInParagraphs(text, placeholders, false);
+    }
+
     // A drawing shape's text is outside the document's search: each of its
     // paragraphs is looked through here.
     void findInDrawingShapes(const std::vector<QString> &placeholders)
@@ -306,38 +403,44 @@ private:
             Reference<text::XText> shapeText(page->getByIndex(s), UNO_QUERY);
             if (!shapeText.is() || Reference<text::XTextFrame>(shapeText, UNO_QUERY).is())
                 continue;
-            Reference<container::XEnumerationAccess> paragraphs(shapeText, UNO_QUERY);
-            if (!paragraphs.is())
+            // Every paragraph object the office makes for a shape's text is
+            // one more release it handles on another thread, and LibreOffice
+            // 7.4 can abort on such a release: a text without a placeholder
+            // gets none.
+            if (matchesIn(toQString(shapeText->getString()), placeholders).empty())
                 continue;
-            Reference<container::XEnumeration> it = paragraphs->createEnumeration();
-            while (it->hasMoreElements()) {
-                Reference<text::XTextRange> paragraph(it->nextElement(), UNO_QUERY);
-                if (!paragraph.is())
-                    continue;
-                const QString content = toQString(paragraph->getString());
-                for (qsizetype at = 0; at < content.size();) {
-                    std::optional<size_t> match;
-                    for (size_t i = 0; i < placeholders.size(); ++i) {
-                        const QString &p = placeholders[i];
-                        if (!p.isEmpty() && QStringView(content).mid(at).startsWith(p, Qt::CaseInsensitive)
-                            && (!match || p.size() > placeholders[*match].size()))
-                            match = i;
-                    }
-                    if (!match) {
-                        ++at;
-                        continue;
-                    }
-                    const qsizetype length = placeholders[*match].size();
-                    const QString text = content.mid(at, length);
-                    Place place;
-                    place.placeholder = *placeholderIndex(placeholders, text);
-                    place.text = text;
-                    place.shapeText = shapeText;
+            findInParagraphs(shapeText, placeholders, true);
+        }
+    }
+
+    // The places in each paragraph of a text (tables, which are no ranges,
+    // are left as they are). In a drawing shape's text the place is kept by
+    // its paragraph and position, elsewhere by a cursor.
+    void findInParagraphs(const Reference<text::XText> &text, const std::vector<QString> &placeholders,
+                          bool drawingShape)
+    {
+        Reference<container::XEnumerationAccess> paragraphs(text, UNO_QUERY);
+        if (!paragraphs.is())
+            return;
+        Reference<container::XEnumeration> it = paragraphs->createEnumeration();
+        while (it->hasMoreElements()) {
+            Reference<text::XTextRange> paragraph(it->nextElement(), UNO_QUERY);
+            if (!paragraph.is())
+                continue;
+            const QString content = toQString(paragraph->getString());
+            for (const Match &match : matchesIn(content, placeholders)) {
+                Place place;
+                place.placeholder = match.placeholder;
+                place.text = content.mid(match.at, match.length);
+                if (drawingShape) {
+                    place.shapeText = text;
                     place.paragraph = paragraph;
-                    place.at = at;
-                    m_places.push_back(std::move(place));
-                    at += length;
+                    place.at = match.at;
+                } else {
+                    place.range.set(cursorIn(text, paragraph, match.at, match.length), UNO_QUERY_THROW);
+                    place.owner = text;
                 }
+                m_places.push_back(std::move(place));
             }
         }
     }
