@@ -1,11 +1,14 @@
 #include "LibreOfficeInstance.h"
 
 #include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNameContainer.hpp>
 #include <com/sun/star/document/XDocumentProperties.hpp>
 #include <com/sun/star/document/XDocumentPropertiesSupplier.hpp>
 #include <com/sun/star/drawing/XDrawPageSupplier.hpp>
 #include <com/sun/star/drawing/XShape.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/style/XStyle.hpp>
+#include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
 #include <com/sun/star/text/XEndnotesSupplier.hpp>
 #include <com/sun/star/text/XFootnotesSupplier.hpp>
 #include <com/sun/star/text/XTextFrame.hpp>
@@ -315,6 +318,29 @@ public:
     {
         ensureOpen(QObject::tr("ReplaceBody"));
         libreoffice::replaceBody(*m_instance, m_model, paragraphs);
+    }
+
+    int removeUnusedTableStyles() override
+    {
+        ensureOpen(QObject::tr("TableStyles"));
+        int removed = 0;
+        officeCall(*m_instance->office, QObject::tr("TableStyles"), [&] {
+            Reference<style::XStyleFamiliesSupplier> families(m_model, UNO_QUERY_THROW);
+            Reference<container::XNameContainer> styles(families->getStyleFamilies()->getByName("TableStyles"),
+                                                        UNO_QUERY_THROW);
+            for (const OUString &name : styles->getElementNames()) {
+                Reference<style::XStyle> style(styles->getByName(name), UNO_QUERY);
+                if (!style.is() || style->isInUse())
+                    continue;
+                try {
+                    styles->removeByName(name);
+                    ++removed;
+                } catch (const uno::Exception &) {
+                    // The default table style stays.
+                }
+            }
+        });
+        return removed;
     }
 
     int turnHeaderFieldsIntoPlaceholders() override

@@ -247,6 +247,11 @@ public:
     // fills as the rest of the letter does; the page number stays a field.
     // Answers how many fields became placeholders.
     virtual int turnHeaderFieldsIntoPlaceholders() = 0;
+    // Removes the table styles that no table of the document uses (the
+    // office gives every document its own copy of a dozen), which its
+    // OpenDocument store looks through, cell by cell, however unused.
+    // Nothing a letter shows changes. Answers how many were removed.
+    virtual int removeUnusedTableStyles() = 0;
     // Finds every place of the placeholders (in any letter case, in every
     // story, table, frame and shape text) in one search.
     virtual std::unique_ptr<PlaceholderPlaces> findPlaceholders(const std::vector<QString> &placeholders) = 0;

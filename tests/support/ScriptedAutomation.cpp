@@ -316,6 +316,11 @@ public:
         m_s.enter(QStringLiteral("Document.HeaderFields"));
         return 0;
     }
+    int removeUnusedTableStyles() override
+    {
+        m_s.enter(QStringLiteral("Document.TableStyles"));
+        return 0;
+    }
     std::shared_ptr<word::Range> range() override
     {
         m_s.enter(QStringLiteral("Document.Range"));
