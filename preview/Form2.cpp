@@ -312,7 +312,8 @@ void Form2::Form_Activate()
             Zoom_Ori->setVisible(false);
             Zoom_Ori->setPicture(Picture1->picture());
         });
-        m_viewport.setUp(trap, redrawTrap, *this);
+        m_viewport.setUp(trap, redrawTrap);
+        paintDueDrawing(redrawTrap);
         syncFromViewport();
     }
     trap.step(114, [&] { mFirstActivate = false; });
@@ -370,33 +371,32 @@ void Form2::describePage()
         Picture1->setAccessibleDescription(description);
 }
 
-void Form2::clearPicture()
+void Form2::paintDueDrawing(ErrorTrap &redrawTrap)
 {
-    Picture1->clearPicture();
-}
-
-void Form2::drawStretched(int sourceWidth, int sourceHeight, int width, int height)
-{
+    const std::optional<Viewport::Drawing> drawing = m_viewport.takeDrawing();
+    if (!drawing)
+        return;
     syncFromViewport(); // the surface has its new size before it is drawn on
-    const QImage &source = Zoom_Ori->picture();
-    const QSizeF logical = PictureBox::logicalSizeTwips(source);
-    const double pxPerTwipX = logical.width() > 0 ? source.width() / logical.width() : 0.0;
-    const double pxPerTwipY = logical.height() > 0 ? source.height() / logical.height() : 0.0;
-    const double tpp = twipsPerPixel(this);
-    Picture1->drawStretched(source, QRectF(0, 0, sourceWidth * pxPerTwipX, sourceHeight * pxPerTwipY),
-                            QRectF(0, 0, width / tpp, height / tpp));
-}
-
-void Form2::resetPointer()
-{
-    m_pointer.setCode(WindowPointer::Default);
+    redrawTrap.step(104, [&] { Picture1->clearPicture(); });
+    redrawTrap.step(108, [&] {
+        const QImage &source = Zoom_Ori->picture();
+        const QSizeF logical = PictureBox::logicalSizeTwips(source);
+        const double pxPerTwipX = logical.width() > 0 ? source.width() / logical.width() : 0.0;
+        const double pxPerTwipY = logical.height() > 0 ? source.height() / logical.height() : 0.0;
+        const double tpp = twipsPerPixel(this);
+        Picture1->drawStretched(source,
+                                QRectF(0, 0, drawing->sourceWidth * pxPerTwipX, drawing->sourceHeight * pxPerTwipY),
+                                QRectF(0, 0, drawing->width / tpp, drawing->height / tpp));
+    });
+    redrawTrap.step(110, [&] { m_pointer.setCode(WindowPointer::Default); });
 }
 
 void Form2::PushButton1_Click()
 {
     ErrorTrap trap(m_messenger, location(ReportLocation::Form2_PushButton1_Click));
     ErrorTrap redrawTrap(m_messenger, location(ReportLocation::Form2_RedrawImage));
-    trap.step(100, [&] { m_viewport.ZoomStep(0, redrawTrap, *this); });
+    trap.step(100, [&] { m_viewport.ZoomStep(0, redrawTrap); });
+    paintDueDrawing(redrawTrap);
     syncFromViewport();
 }
 
@@ -404,7 +404,8 @@ void Form2::PushButton2_Click()
 {
     ErrorTrap trap(m_messenger, location(ReportLocation::Form2_PushButton2_Click));
     ErrorTrap redrawTrap(m_messenger, location(ReportLocation::Form2_RedrawImage));
-    trap.step(100, [&] { m_viewport.ZoomStep(1, redrawTrap, *this); });
+    trap.step(100, [&] { m_viewport.ZoomStep(1, redrawTrap); });
+    paintDueDrawing(redrawTrap);
     syncFromViewport();
 }
 

@@ -30,7 +30,7 @@ namespace word { class Automation; }
 // zooms in quarter steps, scrolls and can be dragged, with "Save Results To
 // Word File" and "< Back". A menu bar above the client area carries every
 // command, and the exports and print that go through the office.
-class Form2 : public QWidget, private Viewport::SurfacePainter
+class Form2 : public QWidget
 {
     Q_OBJECT
 public:
@@ -147,10 +147,10 @@ private:
     void showCaption();
     QPointF toTwips(QPointF innerPixels) const;
 
-    // Viewport::SurfacePainter
-    void clearPicture() override;
-    void drawStretched(int sourceWidth, int sourceHeight, int width, int height) override;
-    void resetPointer() override;
+    // Paints the drawing the viewer made due, if any: blanks the surface,
+    // draws the holder's picture stretched on it and resets the pointer,
+    // each step through the redraw's trap.
+    void paintDueDrawing(ErrorTrap &redrawTrap);
 
     Messenger &m_messenger;
     std::function<void()> m_showMainWindow;

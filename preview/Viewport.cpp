@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "ErrorTrap.h"
 
@@ -38,14 +39,14 @@ void Viewport::assignPicture(int pictureWidth, int pictureHeight)
     m_surface.outerHeight = pictureHeight + 2 * m_border;
 }
 
-void Viewport::setUp(ErrorTrap &trap, ErrorTrap &redrawTrap, SurfacePainter &painter)
+void Viewport::setUp(ErrorTrap &trap, ErrorTrap &redrawTrap)
 {
     // Steps 1 and 2: the surface keeps its auto-sized extent; the holder
     // takes the surface's outer size and its picture.
     trap.step(104, [&] { m_holder.outerWidth = m_surface.outerWidth; m_holder.outerHeight = m_surface.outerHeight; });
     trap.step(106, [&] { mZoom = InitialZoom; });
     trap.step(108, [&] { takeExtentsFromHolder(); });
-    trap.step(110, [&] { RedrawImage(redrawTrap, painter); });
+    trap.step(110, [&] { RedrawImage(redrawTrap); });
     trap.step(112, [&] { SetupScrollbars(); });
 }
 
@@ -57,31 +58,31 @@ void Viewport::takeExtentsFromHolder()
     mDrawHeight = int32_t(std::floor(double(mOrigHeight) * 1.0));
 }
 
-void Viewport::ZoomStep(int direction, ErrorTrap &redrawTrap, SurfacePainter &painter)
+void Viewport::ZoomStep(int direction, ErrorTrap &redrawTrap)
 {
     const float z = direction == 0 ? mZoom + ZoomStepSize : mZoom - ZoomStepSize;
-    ApplyZoom(z, redrawTrap, painter);
+    ApplyZoom(z, redrawTrap);
 }
 
-void Viewport::ApplyZoom(float factor, ErrorTrap &redrawTrap, SurfacePainter &painter)
+void Viewport::ApplyZoom(float factor, ErrorTrap &redrawTrap)
 {
     if (factor >= SmallestZoom && factor <= LargestZoom) {
         mZoom = factor;
-        RedrawImage(redrawTrap, painter);
+        RedrawImage(redrawTrap);
     }
 }
 
-void Viewport::RedrawImage(ErrorTrap &trap, SurfacePainter &painter)
+void Viewport::RedrawImage(ErrorTrap &trap)
 {
     trap.step(100, [&] {
         mDrawWidth = int32_t(std::floor(double(mOrigWidth) * double(mZoom)));
         mDrawHeight = int32_t(std::floor(double(mOrigHeight) * double(mZoom)));
     });
     if (trap.test(102, [&] { return mDrawWidth < DrawWidthLimit && mDrawHeight < DrawHeightLimit; })) {
-        trap.step(104, [&] { painter.clearPicture(); });
         trap.step(106, [&] { m_surface.outerWidth = mDrawWidth; m_surface.outerHeight = mDrawHeight; });
-        trap.step(108, [&] { painter.drawStretched(mOrigWidth, mOrigHeight, mDrawWidth, mDrawHeight); });
-        trap.step(110, [&] { painter.resetPointer(); });
+        // Blanking (104), drawing (108) and the pointer (110) are the
+        // window's: it takes this drawing and paints it.
+        trap.step(108, [&] { m_due = Drawing{mOrigWidth, mOrigHeight, mDrawWidth, mDrawHeight}; });
         // A new size needs new ranges: bars set up once would stop short of
         // a larger drawing, and an offset kept from before could leave a
         // smaller one outside the viewport.
@@ -91,6 +92,11 @@ void Viewport::RedrawImage(ErrorTrap &trap, SurfacePainter &painter)
         trap.step(118, [&] { mZoom = InitialZoom; });
         trap.step(120, [&] { takeExtentsFromHolder(); });
     }
+}
+
+std::optional<Viewport::Drawing> Viewport::takeDrawing()
+{
+    return std::exchange(m_due, std::nullopt);
 }
 
 void Viewport::SetupScrollbars()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 class ErrorTrap;
 
@@ -20,8 +21,9 @@ class ErrorTrap;
 // 0, and the bar's maximum reaches the surface's far edge. So the page can
 // never be lost from view.
 //
-// The model holds no widget. Drawing is delegated to a SurfacePainter, and
-// the preview window mirrors the state into its widgets after each call.
+// The model holds no widget and calls none. After each call the preview
+// window asks it for the drawing that is due (takeDrawing), paints it, and
+// mirrors the rest of the state into its widgets.
 class Viewport
 {
 public:
@@ -44,18 +46,16 @@ public:
     // What an arrow click, a click in the track or a key asks of a bar.
     enum class ScrollMove { LineBack, LineForward, PageBack, PageForward, ToStart, ToEnd };
 
-    // What the viewer draws with: the preview window's surface.
-    class SurfacePainter
+    // A drawing that is due: the surface is blanked, the holder's region
+    // (0, 0, sourceWidth, sourceHeight) is drawn stretched to (0, 0, width,
+    // height) of the surface, all in twips, and the pointer is reset.
+    struct Drawing
     {
-    public:
-        virtual ~SurfacePainter() = default;
-        // Blanks the surface in its background colour.
-        virtual void clearPicture() = 0;
-        // Draws the holder's region (0, 0, sourceWidth, sourceHeight)
-        // stretched to (0, 0, width, height) of the surface, all in twips.
-        virtual void drawStretched(int sourceWidth, int sourceHeight, int width, int height) = 0;
-        // Sets the window's pointer to the default arrow.
-        virtual void resetPointer() = 0;
+        int sourceWidth = 0;
+        int sourceHeight = 0;
+        int width = 0;
+        int height = 0;
+        bool operator==(const Drawing &) const = default;
     };
 
     struct Box
@@ -88,17 +88,19 @@ public:
     // holder, zoom 1.0, source extents, first draw, scroll bars. Its steps
     // are steps of the activation handler (lines 104 to 112) and run
     // through that handler's trap.
-    void setUp(ErrorTrap &trap, ErrorTrap &redrawTrap, SurfacePainter &painter);
+    void setUp(ErrorTrap &trap, ErrorTrap &redrawTrap);
 
     // Zoom in (direction 0) or out (any other value) by a quarter.
-    void ZoomStep(int direction, ErrorTrap &redrawTrap, SurfacePainter &painter);
+    void ZoomStep(int direction, ErrorTrap &redrawTrap);
     // Takes a factor from 0.25 to 4.0 and redraws; refuses others silently.
-    void ApplyZoom(float factor, ErrorTrap &redrawTrap, SurfacePainter &painter);
+    void ApplyZoom(float factor, ErrorTrap &redrawTrap);
     // Draws at the current zoom when the drawing stays below the limits,
     // puts it at the origin and sets the bars up for its new size;
     // otherwise keeps what is shown and falls back to zoom 1.0. Reports its
     // own failures through redrawTrap.
-    void RedrawImage(ErrorTrap &redrawTrap, SurfacePainter &painter);
+    void RedrawImage(ErrorTrap &redrawTrap);
+    // The drawing the last calls made due, once: then none until the next.
+    std::optional<Drawing> takeDrawing();
     // Puts the surface at the origin and sets both bars up for its current
     // size: enabled, range, step and values 0.
     void SetupScrollbars();
@@ -162,6 +164,7 @@ private:
     static int clampedOffset(AxisState a, double offset);
 
     int m_border;
+    std::optional<Drawing> m_due;
     Box m_surface;
     Box m_holder;
     ScrollBar m_h, m_v;
