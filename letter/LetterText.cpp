@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 
 #include "Failure.h"
+#include "FileInPlace.h"
 #include "Main.h"
 
 namespace LetterText {
@@ -96,7 +97,7 @@ void write(const QString &path, const QString &text)
     if (!QDir().mkpath(folder))
         throw Failure(QObject::tr("Cannot write %1: its folder cannot be made")
                               .arg(QDir::toNativeSeparators(path)));
-    writeFileReplacing(text.toUtf8(), path);
+    writeFileInPlace(text.toUtf8(), path);
 }
 
 } // namespace LetterText

@@ -7,10 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "DurableFile.h"
 #include "Failure.h"
-#include "FullDisk.h"
-#include "ReplacingFile.h"
+#include "FileInPlace.h"
 
 bool FileExists(const QString &path)
 {
@@ -44,22 +42,5 @@ void copyFileReplacing(const QString &source, const QString &target)
     if (in.error() != QFileDevice::NoError || bytes.size() != in.size())
         throw Failure(QObject::tr("Cannot read the letter %1: %2")
                               .arg(QDir::toNativeSeparators(source), in.errorString()));
-    writeFileReplacing(bytes, target);
-}
-
-void writeFileReplacing(const QByteArray &bytes, const QString &target)
-{
-    try {
-        ReplacingFile out(target);
-        QFile beside(out.besidePath());
-        if (!beside.open(QIODevice::WriteOnly | QIODevice::Truncate) || beside.write(bytes) != bytes.size()
-            || !beside.flush()) {
-            throw Failure(QObject::tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), beside.errorString()));
-        }
-        beside.close();
-        out.commit();
-    } catch (const Failure &) {
-        throwIfDiskFull(QFileInfo(target).absolutePath());
-        throw;
-    }
+    writeFileInPlace(bytes, target);
 }

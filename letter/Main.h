@@ -18,12 +18,8 @@ void DeleteFileQuietly(const QString &path);
 // only). Throws Failure when the file cannot be written.
 void SaveBytesToFile(const QByteArray &bytes, const QString &path);
 
-// Copies source to target through a file beside the target that is synced
-// and moved into place at the end (see ReplacingFile), so an existing
+// Copies source to target in place (see FileInPlace.h), so an existing
 // target is replaced whole or not at all, and one marked read-only never.
 // Throws Failure with the reason when it cannot (on a full disk: that the
 // disk is full, see FullDisk.h).
 void copyFileReplacing(const QString &source, const QString &target);
-
-// Writes the bytes at target the same way: whole or not at all.
-void writeFileReplacing(const QByteArray &bytes, const QString &target);

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "DurableFile.h"
+#include "FileInPlace.h"
 #include "Failure.h"
 
 void writeSnapshot(const QImage &picture, const QString &path)

@@ -6,8 +6,8 @@
 #include <QTimer>
 
 #include "Failure.h"
+#include "FileInPlace.h"
 #include "FullDisk.h"
-#include "ReplacingFile.h"
 
 bool hasFormatSignature(const QByteArray &head, word::LetterFormat format)
 {
@@ -31,14 +31,14 @@ OfficeJob::OfficeJob(word::Automation &automation, QString letter, Work work)
 std::unique_ptr<OfficeJob> OfficeJob::exportLetter(word::Automation &automation, const QString &letter,
                                                    const QString &target, word::LetterFormat format)
 {
-    std::unique_ptr<ReplacingFile> output;
+    std::unique_ptr<FileInPlace> output;
     try {
-        output = std::make_unique<ReplacingFile>(target);
+        output = std::make_unique<FileInPlace>(target);
     } catch (const Failure &) {
         throwIfDiskFull(QFileInfo(target).absolutePath());
         throw;
     }
-    const QString beside = output->besidePath();
+    const QString beside = output->scratchPath();
     std::unique_ptr<OfficeJob> job(new OfficeJob(automation, letter, [beside, format](word::Document &document) {
         document.exportCopy(beside, format);
     }));
@@ -127,7 +127,7 @@ void OfficeJob::finish()
         throw Failure(m_failure);
     }
     if (m_output) {
-        QFile written(m_output->besidePath());
+        QFile written(m_output->scratchPath());
         const QByteArray head = written.open(QIODevice::ReadOnly) ? written.read(8) : QByteArray();
         if (!hasFormatSignature(head, *m_format)) {
             endInstance();

@@ -10,7 +10,7 @@
 #include "LetterFormat.h"
 #include "WordAutomation.h"
 
-class ReplacingFile;
+class FileInPlace;
 
 // One export or print of the filled letter (the scratch document), done by
 // an office instance of its own (a ready spare where there is one) that
@@ -60,7 +60,7 @@ private:
     word::Automation &m_automation;
     QString m_letter;
     Work m_work;
-    std::unique_ptr<ReplacingFile> m_output;
+    std::unique_ptr<FileInPlace> m_output;
     std::optional<word::LetterFormat> m_format;
     std::shared_ptr<word::Application> m_application;
     QString m_failure; // written by the worker

@@ -7,7 +7,7 @@
 #include <QStringList>
 
 #include "LetterFormat.h"
-#include "PublishFile.h"
+#include "FileInPlace.h"
 
 // Without --jobs, a batch runs one office, and one more per this many
 // letters up to the number of cores: a further office pays for its start

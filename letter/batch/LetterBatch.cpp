@@ -23,6 +23,7 @@
 
 #include "ErrorTrap.h"
 #include "Failure.h"
+#include "FileInPlace.h"
 #include "FullDisk.h"
 #include "LetterEngine.h"
 #include "LetterFill.h"
@@ -32,7 +33,6 @@
 #include "LetterText.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
-#include "PublishFile.h"
 #include "RunMark.h"
 #include "ScratchFiles.h"
 #include "WordAutomation.h"

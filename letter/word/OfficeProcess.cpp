@@ -17,7 +17,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-#include "DurableFile.h"
+#include "FileInPlace.h"
 #include "Failure.h"
 #include "OfficeSettings.h"
 #include "ReadyProfile.h"

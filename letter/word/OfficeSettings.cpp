@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "DurableFile.h"
+#include "FileInPlace.h"
 #include "Failure.h"
 
 namespace OfficeSettings {

@@ -3,6 +3,8 @@
 // through an office of the test's own.
 #include <csignal>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -393,6 +395,48 @@ private slots:
         QCOMPARE(again.exitCode, 0);
         QCOMPARE(again.out, QStringLiteral("2 rows: 0 written, 2 skipped, 0 failed\n"));
         QVERIFY(m_reader->read(kept).bodyText().contains(QStringLiteral("Dear Jane Roe:")));
+        QCOMPARE(filesIn(out).size(), 2);
+    }
+
+    // --force replaces a letter the way the window's export does: keeping
+    // its mode, and never one marked read-only.
+    void forceKeepsTheModeAndNeverReplacesAReadOnlyLetter_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("writable by its owner alone") << 0640 << true;
+        QTest::newRow("read-only") << 0444 << false;
+    }
+
+    void forceKeepsTheModeAndNeverReplacesAReadOnlyLetter()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, replaced);
+        const QString out = path(QStringLiteral("forced-%1").arg(mode, 0, 8));
+        QVERIFY(QDir().mkpath(out));
+        const QString existing = out + QStringLiteral("/Acme - Jane Roe.doc");
+        writeFile(existing, "the user's own file");
+        QCOMPARE(::chmod(QFile::encodeName(existing).constData(), mode_t(mode)), 0);
+        writeFile(path(QStringLiteral("two.csv")), "RecipientName,CompanyName\nJane Roe,Acme\nJohn Doe,Bolt\n");
+
+        const Run force = runBatch({QStringLiteral("--batch"), path(QStringLiteral("two.csv")), QStringLiteral("--out"),
+                                    out, QStringLiteral("--force")});
+
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(existing).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 07777), mode);
+        if (replaced) {
+            QCOMPARE(force.exitCode, 0);
+            QCOMPARE(force.out, QStringLiteral("2 rows: 2 written, 0 skipped, 0 failed\n"));
+            QVERIFY(m_reader->read(existing).bodyText().contains(QStringLiteral("Dear Jane Roe:")));
+        } else {
+            QCOMPARE(force.exitCode, 1);
+            QCOMPARE(force.out, QStringLiteral("2 rows: 1 written, 0 skipped, 1 failed\n"));
+            QVERIFY2(force.errors.contains(QStringLiteral("the file is read-only")), qPrintable(force.errors));
+            QCOMPARE(readFile(existing), QByteArray("the user's own file"));
+        }
+        // The other row's letter is written either way, and nothing else is left.
+        QVERIFY(m_reader->read(out + QStringLiteral("/Bolt - John Doe.doc")).bodyText().contains(QStringLiteral("Dear John Doe:")));
         QCOMPARE(filesIn(out).size(), 2);
     }
 

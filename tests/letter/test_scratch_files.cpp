@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "DurableFile.h"
+#include "FileInPlace.h"
 #include "Failure.h"
 #include "Main.h"
 #include "RunMark.h"
