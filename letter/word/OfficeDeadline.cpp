@@ -19,6 +19,10 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // One thread for the program that kills the offices whose deadline passed.
+// It stays a thread of its own, not a task of a QtConcurrent pool: it must
+// fire while every worker (and the GUI thread) may be blocked in an office
+// call that only it can end, so it must never wait for a pool thread, and
+// it would hold one for the program's whole life.
 class Watchdog
 {
 public:

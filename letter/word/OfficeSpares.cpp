@@ -1,6 +1,9 @@
 #include "OfficeSpares.h"
 
 #include <algorithm>
+#include <utility>
+
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "Failure.h"
 #include "OfficeConnection.h"
@@ -16,13 +19,20 @@ OfficeSpares::Spare::Spare(std::unique_ptr<OfficeConnection> o, bool wanted)
 {
 }
 
+// A moved-from future cannot be waited for: the spare that gave its
+// warm-up away has none.
+OfficeSpares::Spare::Spare(Spare &&other)
+    : office(std::move(other.office)), warmUpWanted(other.warmUpWanted),
+      warmUp(std::exchange(other.warmUp, std::nullopt))
+{
+}
+
 OfficeSpares::Spare &OfficeSpares::Spare::operator=(Spare &&other)
 {
-    finishWarmUp(); // a running thread is never overwritten
+    finishWarmUp(); // a running warm-up is never overwritten
     office = std::move(other.office);
     warmUpWanted = other.warmUpWanted;
-    warmUp = std::move(other.warmUp);
-    warm = std::move(other.warm);
+    warmUp = std::exchange(other.warmUp, std::nullopt);
     return *this;
 }
 
@@ -33,17 +43,18 @@ OfficeSpares::Spare::~Spare()
 
 void OfficeSpares::Spare::finishWarmUp()
 {
-    if (warmUp.joinable())
-        warmUp.join();
+    if (warmUp)
+        warmUp->waitForFinished();
 }
 
 bool OfficeSpares::Spare::isReady() const
 {
-    return office && office->isConnected() && (!warmUpWanted || (warm && *warm));
+    return office && office->isConnected() && (!warmUpWanted || (warmUp && warmUp->isFinished()));
 }
 
 OfficeSpares::OfficeSpares(int count, QObject *parent) : QObject(parent), m_count(count)
 {
+    m_warmUps.setMaxThreadCount(std::max(1, count));
     m_poll.setInterval(PollIntervalMs);
     connect(&m_poll, &QTimer::timeout, this, &OfficeSpares::poll);
 }
@@ -71,16 +82,15 @@ void OfficeSpares::poll()
         try {
             if (!it->office->tryConnect()) {
                 waiting = true;
-            } else if (it->warmUpWanted && !it->warmUp.joinable() && !*it->warm) {
-                it->warmUp = std::thread([desktop = it->office->desktop(),
-                                          folder = it->office->process().profileFolder(),
-                                          pid = it->office->process().processId(),
-                                          document = m_warmUpDocument, warm = it->warm] {
+            } else if (it->warmUpWanted && !it->warmUp) {
+                it->warmUp = QtConcurrent::run(&m_warmUps, [desktop = it->office->desktop(),
+                                                            folder = it->office->process().profileFolder(),
+                                                            pid = it->office->process().processId(),
+                                                            document = m_warmUpDocument] {
                     // A spare that hangs while it warms up is killed, so
-                    // that nothing ever waits for this thread for ever.
+                    // that nothing ever waits for this task for ever.
                     const OfficeDeadline deadline(pid, officeCallDeadlineMs());
                     warmUpOffice(desktop, folder, document);
-                    *warm = true;
                 });
             }
             ++it;

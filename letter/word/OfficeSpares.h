@@ -1,13 +1,14 @@
 #pragma once
 
-#include <atomic>
 #include <deque>
 #include <memory>
-#include <thread>
+#include <optional>
 #include <vector>
 
 #include <QByteArray>
+#include <QFuture>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 
 class OfficeConnection;
@@ -20,8 +21,10 @@ class OfficeConnection;
 // Spares start from the thread that owns this object (the GUI thread) and
 // connect in the background, polled by a timer; like every office of the
 // program they die with it. With a warm-up document, each spare, once
-// connected, opens it, writes it and its page picture, and closes it, on a
-// thread of its own: the first letter then finds the office warm.
+// connected, opens it, writes it and its page picture, and closes it, as a
+// QtConcurrent task of the spares' own pool (one thread per spare, so that
+// a warm-up never waits behind a letter or a letter behind a warm-up): the
+// first letter then finds the office warm.
 class OfficeSpares : public QObject
 {
     Q_OBJECT
@@ -50,7 +53,7 @@ private:
     struct Spare
     {
         Spare(std::unique_ptr<OfficeConnection> o, bool warmUpWanted);
-        Spare(Spare &&) = default;
+        Spare(Spare &&other);
         Spare &operator=(Spare &&other);
         ~Spare();
         void finishWarmUp();
@@ -58,8 +61,7 @@ private:
 
         std::unique_ptr<OfficeConnection> office;
         bool warmUpWanted = false;
-        std::thread warmUp;
-        std::shared_ptr<std::atomic<bool>> warm = std::make_shared<std::atomic<bool>>(false);
+        std::optional<QFuture<void>> warmUp; // once started; finished: warm
     };
 
     void poll();
@@ -67,6 +69,8 @@ private:
     int m_count;
     bool m_officeMissing = false;
     QByteArray m_warmUpDocument;
+    // Declared before the spares: they wait for their warm-ups as they go.
+    QThreadPool m_warmUps;
     std::deque<Spare> m_spares;
     QTimer m_poll;
 };
