@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include "AppTitle.h"
+#include "CommonDialog.h"
 #include "Form2.h"
 #include "JobProgress.h"
 #include "LetterEngine.h"
@@ -26,7 +27,6 @@
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
 #include "Failure.h"
-#include "FileChooser.h"
 #include "HelpTexts.h"
 #include "IsInstalled.h"
 #include "LetterFields.h"
@@ -90,13 +90,6 @@ constexpr char SampleTip[] = "Fills the twelve fields with an example letter (Ct
 // fields are set.
 constexpr char UndoClearHint[] = "Cleared. Ctrl+Z to undo.";
 constexpr char UndoSampleHint[] = "Sample loaded. Ctrl+Z to undo.";
-// Where the file dialogs open first: the user's Documents folder, or the
-// home folder where there is none.
-QString documentsFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
 
 } // namespace
 
@@ -135,7 +128,7 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
       m_endProgram([] { QCoreApplication::quit(); }),
       m_programFolder(findProgramFolder()), m_inputBlock(this),
       m_letterProgress(std::make_unique<JobProgress>(this, m_pointer)),
-      m_ownFileChooser(std::make_unique<FileDialogChooser>(this)), m_fileChooser(m_ownFileChooser.get())
+      m_ownCommonDialog(std::make_unique<FileDialogCommonDialog>(this)), CommonDialog1(m_ownCommonDialog.get())
 {
     installWindowAccessibility();
     setWindowTitle(QStringLiteral("Form1"));
@@ -521,9 +514,9 @@ int Form1::pagePixelsPerLogicalInch() const
     return previewPixelsPerLogicalInch(where ? where->devicePixelRatio() : 1.0);
 }
 
-void Form1::setFileChooser(FileChooser *chooser)
+void Form1::setCommonDialog(CommonDialog *dialog)
 {
-    m_fileChooser = chooser ? chooser : m_ownFileChooser.get();
+    CommonDialog1 = dialog ? dialog : m_ownCommonDialog.get();
 }
 
 void Form1::showTemplateChoice()
@@ -555,7 +548,17 @@ void Form1::UseMyOwnTemplate_Click()
     // The dialog opens where the template in use lives, else in Documents.
     const QString startFolder = m_templateFile.isEmpty() ? documentsFolder()
                                                          : QFileInfo(m_templateFile).absolutePath();
-    trap.step(100, [&] { chosen = m_fileChooser->openTemplate(startFolder, LetterTemplate::dialogFilters()); });
+    trap.step(100, [&] {
+        CommonDialog &dialog = *CommonDialog1;
+        dialog.DialogTitle = tr("Use My Own Template");
+        dialog.Filter = LetterTemplate::dialogFilter();
+        dialog.FilterIndex = 1;
+        dialog.DefaultExt.clear();
+        dialog.InitDir = startFolder;
+        dialog.FileName.clear();
+        dialog.ShowOpen();
+        chosen = dialog.FileName;
+    });
     if (chosen.isEmpty()) {
         showTemplateChoice(); // a cancelled choice changes nothing
         return;
@@ -571,14 +574,26 @@ void Form1::SaveBuiltInLetterAs_Click()
     ErrorTrap trap(m_services.messenger, QString::fromLatin1(ReportLocation::Form1_SaveBuiltInLetterAs_Click));
     if (mBusy)
         return;
-    std::optional<FileChooser::SaveChoice> choice;
-    const QString suggested = documentsFolder() + QStringLiteral("/my-letter.") + QLatin1String(word::letterFormatInfo(BuiltInLetterFormats[0]).suffix);
+    CommonDialog &dialog = *CommonDialog1;
     trap.step(100, [&] {
-        choice = m_fileChooser->saveLetter(suggested, {std::begin(BuiltInLetterFormats), std::end(BuiltInLetterFormats)});
+        dialog.DialogTitle = tr("Save Built-in Letter As");
+        QStringList filters;
+        for (word::LetterFormat format : BuiltInLetterFormats) {
+            const word::LetterFormatInfo &info = word::letterFormatInfo(format);
+            filters << QLatin1String(info.dialogFilter) + QStringLiteral("|*.") + QLatin1String(info.suffix);
+        }
+        dialog.Filter = filters.join(u'|');
+        dialog.FilterIndex = 1;
+        dialog.DefaultExt.clear(); // the kind chosen decides the suffix
+        dialog.InitDir = documentsFolder();
+        dialog.FileName = QStringLiteral("my-letter.")
+                + QLatin1String(word::letterFormatInfo(BuiltInLetterFormats[0]).suffix);
+        dialog.ShowSave();
     });
-    if (!choice)
+    if (dialog.FileName.isEmpty())
         return;
-    const SaveTarget target = saveTargetFor(choice->path, choice->format);
+    const size_t kind = size_t(std::clamp(dialog.FilterIndex, 1, int(std::size(BuiltInLetterFormats))) - 1);
+    const SaveTarget target = saveTargetFor(dialog.FileName, BuiltInLetterFormats[kind]);
     if (trap.test(102, [&] { return FileExists(target.path); })) {
         const auto answer = m_services.messenger.askYesNo(
                 tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(target.path)));

@@ -13,7 +13,7 @@
 #include "WindowPointer.h"
 
 class FieldStore;
-class FileChooser;
+class CommonDialog;
 class Form2;
 class LetterTextWindow;
 class JobProgress;
@@ -94,8 +94,8 @@ public:
     // The template letters are made from: a user's file, or empty for the
     // built-in one. Read from the settings at load.
     QString templateFile() const { return m_templateFile; }
-    // The file dialogs; the real ones unless set.
-    void setFileChooser(FileChooser *chooser);
+    // The file dialog; the real one unless set.
+    void setCommonDialog(CommonDialog *dialog);
 
     // The menu bar above the client area (every control keeps its place
     // within the client area, below it), its menus and their commands.
@@ -193,8 +193,8 @@ private:
     bool m_settingAllFields = false;
     QString m_templateFile;
     LetterTextWindow *m_letterTextWindow = nullptr;
-    std::unique_ptr<FileChooser> m_ownFileChooser;
-    FileChooser *m_fileChooser = nullptr;
+    std::unique_ptr<CommonDialog> m_ownCommonDialog;
+    CommonDialog *CommonDialog1 = nullptr;
     bool mBusy = false;
     bool m_storeFailureShown = false;
 };

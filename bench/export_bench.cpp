@@ -32,6 +32,7 @@ class NamingDialog : public CommonDialog
 {
 public:
     QString next;
+    void ShowOpen() override { FileName.clear(); } // the preview opens no file
     void ShowSave() override { FileName = next; }
 };
 

@@ -45,14 +45,20 @@ QString displayName(const QString &path)
     return path.isEmpty() ? QString() : QFileInfo(path).fileName();
 }
 
-QStringList dialogFilters()
+QString dialogFilter()
 {
-    return {
+    const QStringList kinds{
         QObject::tr("Letter templates (*.doc *.docx *.dot *.dotx *.odt *.ott *.rtf)"),
         QObject::tr("Word documents and templates (*.doc *.docx *.dot *.dotx)"),
         QObject::tr("OpenDocument texts and templates (*.odt *.ott)"),
         QObject::tr("Rich Text Format (*.rtf)"),
     };
+    QStringList pairs;
+    for (const QString &kind : kinds) {
+        const QString patterns = kind.section(u'(', -1).chopped(1);
+        pairs << kind << patterns.split(u' ').join(u';');
+    }
+    return pairs.join(u'|');
 }
 
 QByteArray readChosen(const QString &path)

@@ -30,9 +30,10 @@ void storeChoice(const QString &path);
 // "my-letter.docx" for a user's template; empty for the built-in one.
 QString displayName(const QString &path);
 
-// The file kinds a user's template may be, as a file dialog's filters:
-// Word, OpenDocument and RTF, then all of them together first.
-QStringList dialogFilters();
+// The file kinds a user's template may be, as a file dialog's filter
+// ("Description (*.a *.b)|*.a;*.b|…"): all of them together first, then
+// Word, OpenDocument and RTF.
+QString dialogFilter();
 
 // A user's template that no letter can be made from. Its description is
 // the window's message: the user's file (never the scratch copy), what is

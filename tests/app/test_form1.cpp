@@ -22,7 +22,7 @@
 #include "AppTitle.h"
 #include "ErrorReport.h"
 #include "Failure.h"
-#include "FileChooser.h"
+#include "CommonDialog.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "HelpTexts.h"
@@ -36,6 +36,7 @@
 #include "ProgramFolder.h"
 #include "PushButton.h"
 #include "RecordingMessenger.h"
+#include "SaveBuiltInLetter.h"
 #include "ScratchFiles.h"
 #include "ScriptedAutomation.h"
 #include "SkinFramework.h"
@@ -60,23 +61,27 @@ private:
     int m_failing;
 };
 
-// File dialogs answered by the test: what the user picks, and what the
-// dialogs were asked.
-class ScriptedFileChooser : public FileChooser
+// The file dialog answered by the test: what the user picks, and where
+// the dialog was asked to open.
+class ScriptedFileDialog : public CommonDialog
 {
 public:
     QString templateToPick;
-    std::optional<SaveChoice> saveToPick;
+    // The name typed and the kind of file chosen (from 1), or nothing: cancel.
+    std::optional<std::pair<QString, int>> saveToPick;
     QStringList startFolders;
 
-    QString openTemplate(const QString &startFolder, const QStringList &) override
+    void ShowOpen() override
     {
-        startFolders << startFolder;
-        return templateToPick;
+        startFolders << InitDir;
+        FileName = templateToPick;
     }
-    std::optional<SaveChoice> saveLetter(const QString &, const std::vector<word::LetterFormat> &) override
+    void ShowSave() override
     {
-        return saveToPick;
+        startFolders << InitDir;
+        FileName = saveToPick ? saveToPick->first : QString();
+        if (saveToPick)
+            FilterIndex = saveToPick->second;
     }
 };
 
@@ -115,13 +120,13 @@ private:
     RecordingMessenger m_messenger;
     SettingsStore m_store;
     OfficeWithAMoment m_office;
-    ScriptedFileChooser m_files;
+    ScriptedFileDialog m_files;
 
     std::unique_ptr<Form1> makeForm(FieldStore *store = nullptr)
     {
         auto form = std::make_unique<Form1>(Form1Services{m_messenger, store ? *store : m_store, m_office});
         form->setProgramFolder(m_programFolder->path());
-        form->setFileChooser(&m_files);
+        form->setCommonDialog(&m_files);
         return form;
     }
 
@@ -163,7 +168,7 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(m_config->filePath(QStringLiteral("data"))));
         m_messenger = RecordingMessenger();
         m_office = OfficeWithAMoment();
-        m_files = ScriptedFileChooser();
+        m_files = ScriptedFileDialog();
     }
 
     void cleanup()
@@ -370,8 +375,10 @@ private slots:
         if (exists)
             QVERIFY(!userTemplate(QStringLiteral("start.odt")).isEmpty());
         auto form = makeForm();
-        m_files.saveToPick = FileChooser::SaveChoice{m_programFolder->filePath(QStringLiteral("start")),
-                                                     word::LetterFormat::OpenDocument};
+        const int openDocumentKind = 1 + int(std::find(std::begin(BuiltInLetterFormats), std::end(BuiltInLetterFormats),
+                                                       word::LetterFormat::OpenDocument)
+                                             - std::begin(BuiltInLetterFormats));
+        m_files.saveToPick = std::pair{m_programFolder->filePath(QStringLiteral("start")), openDocumentKind};
         m_messenger.answers.push_back(answer);
         form->saveBuiltInLetterAsAction->trigger();
         qunsetenv("temp");

@@ -40,6 +40,7 @@ class ScriptedDialog : public CommonDialog
 public:
     QString answer;
     QStringList namesShown, titles, filters, extensions;
+    void ShowOpen() override { QFAIL("the preview window opens no file"); }
     void ShowSave() override
     {
         namesShown << FileName;

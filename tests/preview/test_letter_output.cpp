@@ -37,6 +37,7 @@ class ScriptedDialog : public CommonDialog
 public:
     QString answer;
     QStringList titles, filters, extensions;
+    void ShowOpen() override { QFAIL("the preview window opens no file"); }
     void ShowSave() override
     {
         titles << DialogTitle;
