@@ -656,9 +656,9 @@ void Form1::About_Click()
 Form2 &Form1::form2()
 {
     if (!m_form2) {
-        m_form2 = std::make_unique<Form2>(
-                m_services.messenger, [this] { comeBack(); },
-                [this] { m_endProgram(); });
+        m_form2 = std::make_unique<Form2>(m_services.messenger);
+        connect(m_form2.get(), &Form2::backRequested, this, [this] { comeBack(); });
+        connect(m_form2.get(), &Form2::programEndRequested, this, [this] { m_endProgram(); });
         m_form2->setProgramFolder(m_programFolder);
         m_form2->setOffice(m_services.automation);
         m_form2->Form_Load();

@@ -42,11 +42,10 @@ QString location(const char *text)
 }
 } // namespace
 
-Form2::Form2(Messenger &messenger, std::function<void()> showMainWindow, std::function<void()> endProgram,
-             QWidget *parent)
+Form2::Form2(Messenger &messenger, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_messenger(messenger), m_showMainWindow(std::move(showMainWindow)), m_endProgram(std::move(endProgram)),
+      m_messenger(messenger),
       CommonDialog1(std::make_unique<FileDialogCommonDialog>(this)),
       m_printDialog(std::make_unique<QtPrintDialog>(this)), m_pointer(this),
       m_viewport(int(std::lround(twipsPerPixel(this)))),
@@ -568,7 +567,7 @@ void Form2::PushButton8_Click()
         return; // the letter stays while the office works on it
     ErrorTrap trap(m_messenger, location(ReportLocation::Form2_PushButton8_Click));
     trap.step(102, [&] { DeleteFileQuietly(mWordFile); });
-    trap.step(104, [&] { m_showMainWindow(); });
+    trap.step(104, [&] { emit backRequested(); });
     trap.step(106, [&] { hide(); });
 }
 
@@ -585,7 +584,7 @@ void Form2::closeEvent(QCloseEvent *event)
     Form_QueryUnload();
     // A close is never refused, and it ends the whole program.
     event->accept();
-    m_endProgram();
+    emit programEndRequested();
 }
 
 void Form2::mouseMoveEvent(QMouseEvent *event)

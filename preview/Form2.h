@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -34,10 +33,7 @@ class Form2 : public QWidget
 {
     Q_OBJECT
 public:
-    // showMainWindow brings the main window back ("< Back"); endProgram
-    // ends the program (closing this window).
-    Form2(Messenger &messenger, std::function<void()> showMainWindow, std::function<void()> endProgram,
-          QWidget *parent = nullptr);
+    explicit Form2(Messenger &messenger, QWidget *parent = nullptr);
     ~Form2() override;
 
     // The load steps: colours, caption, icon, hand cursor.
@@ -126,6 +122,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
+signals:
+    // "< Back": the main window is to come back (this one hides).
+    void backRequested();
+    // This window was closed: the program is to end.
+    void programEndRequested();
+
 private:
     void createControls();
     void createActions();
@@ -153,8 +155,6 @@ private:
     void paintDueDrawing(ErrorTrap &redrawTrap);
 
     Messenger &m_messenger;
-    std::function<void()> m_showMainWindow;
-    std::function<void()> m_endProgram;
     std::unique_ptr<CommonDialog> CommonDialog1;
     std::unique_ptr<PrintDialog> m_printDialog;
     std::unique_ptr<JobProgress> m_progress;

@@ -58,7 +58,7 @@ private slots:
         QVERIFY2(made.reports.empty(), qPrintable(reportTexts(made).join(QLatin1Char('\n'))));
         QVERIFY(made.canShow());
 
-        Form2 preview(m_messenger, [] {}, [] {});
+        Form2 preview(m_messenger);
         preview.Form_Load();
         preview.setPages(made.pages);
         preview.showPreview();

@@ -69,7 +69,9 @@ class TestForm2 : public QObject
         if (withHand)
             QFile::copy(QStringLiteral(TESSALINE_SOURCE_DIR "/resources/HAND-M.CUR"),
                         m_dir->filePath(QStringLiteral("HAND-M.CUR")));
-        auto form = std::make_unique<Form2>(m_messenger, [this] { m_mainShown = true; }, [this] { m_ended = true; });
+        auto form = std::make_unique<Form2>(m_messenger);
+        connect(form.get(), &Form2::backRequested, this, [this] { m_mainShown = true; });
+        connect(form.get(), &Form2::programEndRequested, this, [this] { m_ended = true; });
         auto dialog = std::make_unique<ScriptedDialog>();
         m_dialog = dialog.get();
         form->setCommonDialog(std::move(dialog));

@@ -148,7 +148,7 @@ class TestLetterOutput : public QObject
 
     std::unique_ptr<Form2> makeForm(word::Automation &office)
     {
-        auto form = std::make_unique<Form2>(m_messenger, [] {}, [] {});
+        auto form = std::make_unique<Form2>(m_messenger);
         auto dialog = std::make_unique<ScriptedDialog>();
         m_dialog = dialog.get();
         form->setCommonDialog(std::move(dialog));

@@ -40,7 +40,7 @@ private slots:
     void thePreviewOpensWithItsTitleAndMenusOnTheScreen()
     {
         RecordingMessenger messenger;
-        Form2 form(messenger, [] {}, [] {});
+        Form2 form(messenger);
         const QRect available = form.screen()->availableGeometry();
         QVERIFY(form.height() > available.height());
         QCOMPARE(form.frameGeometry().top(), available.top());
