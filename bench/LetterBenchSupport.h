@@ -66,10 +66,13 @@ private:
 
 // The main window as the program builds it, over the measured office layer
 // with its spares (sparesNow of them started at once, warmed with the given
-// document unless it is empty), the sample letter typed in.
+// document unless it is empty), loaded and shown, the sample letter typed
+// in unless told otherwise.
 struct SampleLetterWindow
 {
-    SampleLetterWindow(int spares, int sparesNow, const QByteArray &warmUpDocument)
+    enum class Sample { Typed, NotTyped };
+
+    SampleLetterWindow(int spares, int sparesNow, const QByteArray &warmUpDocument, Sample sample = Sample::Typed)
         : automation(spares), measuring(automation), form({messenger, store, measuring})
     {
         if (!warmUpDocument.isEmpty())
@@ -77,7 +80,8 @@ struct SampleLetterWindow
         automation.startSpares(sparesNow);
         form.Form_Load();
         form.show();
-        form.PushButton4_Click();
+        if (sample == Sample::Typed)
+            form.PushButton4_Click();
     }
 
     PrintingMessenger messenger;
