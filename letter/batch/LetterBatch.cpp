@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <deque>
@@ -11,13 +10,16 @@
 #include <mutex>
 #include <optional>
 #include <pthread.h>
-#include <thread>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFuture>
+#include <QSemaphore>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -125,9 +127,10 @@ struct Outcome
     bool diskFull = false;          // no further letter fits
 };
 
-// One office of the pool and the thread that drives it. The scheduler's
+// One office of the pool and the letter it is making. The scheduler's
 // thread alone starts, replaces and ends the office (its process belongs to
-// that thread); the worker only makes letters with it while it has a job.
+// that thread); a task of the batch's pool makes one letter with it while
+// it has a job.
 struct Slot
 {
     std::shared_ptr<word::Application> office;
@@ -137,10 +140,9 @@ struct Slot
     qint64 processId = 0;
     bool usable = false;
     std::optional<Job> job;
-    std::optional<Outcome> outcome;
+    std::optional<QFuture<Outcome>> making; // the job's letter, once started
     QElapsedTimer busyFor;
     bool killed = false;
-    std::thread thread;
 };
 
 QString plural(int n, const char *one, const char *many)
@@ -172,7 +174,8 @@ private:
     bool replaceOffice(Slot &slot);
     std::shared_ptr<word::Document> openTemplate(word::Application &office) const;
     void closeLetter(Slot &slot);
-    void work(Slot &slot);
+    void startJob(Slot &slot, const Job &job);
+    Outcome work(Slot &slot, const Job &job);
     Outcome makeLetter(Slot &slot, const Job &job);
     void finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed);
     void schedule();
@@ -201,10 +204,10 @@ private:
     std::vector<QString> m_placeholders;
     std::mutex m_trialMutex;
 
-    std::mutex m_mutex;
-    std::condition_variable m_wake;    // a job for a worker, or the end
-    std::condition_variable m_outcome; // a worker has finished a job
-    bool m_quitting = false;
+    // The letters are made as QtConcurrent tasks of the batch's own pool,
+    // one thread per office; each finished letter wakes the scheduler.
+    QThreadPool m_pool;
+    QSemaphore m_letterDone;
 
     int m_written = 0, m_skipped = 0, m_failed = 0;
     bool m_noPlaceholdersNoted = false;
@@ -333,6 +336,7 @@ void Batch::startOffices(int count)
     // start now and come up side by side; none is started later except to
     // replace one that failed.
     m_automation->startSpares(count);
+    m_pool.setMaxThreadCount(count);
     for (int i = 0; i < count; ++i) {
         auto slot = std::make_unique<Slot>();
         try {
@@ -348,8 +352,6 @@ void Batch::startOffices(int count)
                 throw Failure(QObject::tr("Cannot start an office with the template: %1").arg(failure.description()));
             m_progress->note(QObject::tr("An office could not be started: %1").arg(failure.description()));
         }
-        Slot *s = slot.get();
-        slot->thread = std::thread([this, s] { work(*s); });
         m_slots.push_back(std::move(slot));
     }
 }
@@ -423,34 +425,35 @@ std::shared_ptr<word::Document> Batch::openTemplate(word::Application &office) c
     return LetterTemplate::openCopy(office, m_template, m_source);
 }
 
-void Batch::work(Slot &slot)
+void Batch::startJob(Slot &slot, const Job &job)
+{
+    slot.job = job;
+    slot.busyFor.start();
+    slot.making = QtConcurrent::run(&m_pool, [this, &slot, job] { return work(slot, job); });
+    // Runs once the letter is made, so that the scheduler it wakes finds
+    // the task finished.
+    slot.making->then(QtFuture::Launch::Sync, [this](const Outcome &) { m_letterDone.release(); });
+}
+
+// One job, on a thread of the pool.
+Outcome Batch::work(Slot &slot, const Job &job)
 {
     StopSignals::blockInThisThread();
-    std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_wake.wait(lock, [&] { return m_quitting || (slot.job && !slot.outcome); });
-        if (!(slot.job && !slot.outcome))
-            return;
-        const Job job = *slot.job;
-        lock.unlock();
-        Outcome outcome = makeLetter(slot, job);
-        if (outcome.freshLetterNeeded && !outcome.officeFailed) {
-            try {
-                openLetter(slot);
-                outcome.freshLetterNeeded = false;
-            } catch (const Failure &) {
-                // The scheduler replaces the office.
-            }
+    Outcome outcome = makeLetter(slot, job);
+    if (outcome.freshLetterNeeded && !outcome.officeFailed) {
+        try {
+            openLetter(slot);
+            outcome.freshLetterNeeded = false;
+        } catch (const Failure &) {
+            // The scheduler replaces the office.
         }
-        lock.lock();
-        slot.outcome = std::move(outcome);
-        m_outcome.notify_all();
     }
+    return outcome;
 }
 
 // One letter: set the places of the loaded template to the row's texts,
 // write each format beside its target, then move the files into place. The
-// next letter sets the places again. Runs on the slot's worker thread.
+// next letter sets the places again. Runs on a thread of the batch's pool.
 Outcome Batch::makeLetter(Slot &slot, const Job &job)
 {
     word::Document &letter = *slot.letter;
@@ -592,18 +595,15 @@ void Batch::finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed)
 
 void Batch::schedule()
 {
-    std::unique_lock lock(m_mutex);
     bool stopNoted = false;
     for (;;) {
         for (auto &slot : m_slots) {
-            if (slot->job && slot->outcome) {
+            if (slot->making && slot->making->isFinished()) {
                 const Job job = *slot->job;
-                const Outcome outcome = *slot->outcome;
+                const Outcome outcome = slot->making->result();
                 slot->job.reset();
-                slot->outcome.reset();
-                lock.unlock(); // replacing an office takes a while; the workers go on
-                finishJob(*slot, job, outcome, slot->killed);
-                lock.lock();
+                slot->making.reset();
+                finishJob(*slot, job, outcome, slot->killed); // the other letters go on meanwhile
             }
         }
         if (stopRequested && !stopNoted) {
@@ -613,10 +613,8 @@ void Batch::schedule()
         bool anyUsable = false, anyBusy = false;
         for (auto &slot : m_slots) {
             if (slot->usable && !slot->job && !m_pending.empty() && !stopRequested && !m_diskFull) {
-                slot->job = m_pending.front();
+                startJob(*slot, m_pending.front());
                 m_pending.pop_front();
-                slot->busyFor.start();
-                m_wake.notify_all();
             }
             anyUsable = anyUsable || slot->usable;
             anyBusy = anyBusy || slot->job.has_value();
@@ -626,13 +624,13 @@ void Batch::schedule()
         // A hung office is killed; its worker's call then fails and the row
         // goes to a fresh office.
         for (auto &slot : m_slots) {
-            if (slot->job && !slot->outcome && !slot->killed && slot->busyFor.hasExpired(RowDeadlineMs)) {
+            if (slot->making && !slot->making->isFinished() && !slot->killed && slot->busyFor.hasExpired(RowDeadlineMs)) {
                 slot->killed = true;
                 ::kill(pid_t(slot->processId), SIGKILL);
             }
         }
         m_progress->tick();
-        m_outcome.wait_for(lock, std::chrono::milliseconds(SchedulerSliceMs));
+        m_letterDone.tryAcquire(1, SchedulerSliceMs);
     }
     if (!stopRequested && !m_diskFull) {
         // Rows left with no office to make them.
@@ -648,14 +646,8 @@ void Batch::schedule()
 
 void Batch::endOffices()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_quitting = true;
-    }
-    m_wake.notify_all();
+    m_pool.waitForDone(); // the letters in progress end first
     for (auto &slot : m_slots) {
-        if (slot->thread.joinable())
-            slot->thread.join();
         try {
             closeLetter(*slot);
             if (slot->office)
