@@ -238,7 +238,10 @@ Published writeFileInPlace(const QByteArray &bytes, const QString &target, Place
 
 void writeNewFile(const QString &path, const QByteArray &bytes, mode_t mode)
 {
-    if (placeBytes(bytes, path, {.overwrite = Overwrite::Never, .newFileMode = mode}) == Published::KeptExisting)
+    PlacePolicy policy;
+    policy.overwrite = Overwrite::Never;
+    policy.newFileMode = mode;
+    if (placeBytes(bytes, path, policy) == Published::KeptExisting)
         throw cannotWrite(path, systemReason(EEXIST));
 }
 
@@ -249,5 +252,7 @@ QString reserveScratch(const QString &folder, const QString &target)
 
 Published publishFile(const QString &scratch, const QString &target, Overwrite overwrite)
 {
-    return moveIntoPlace(scratch, target, {.overwrite = overwrite});
+    PlacePolicy policy;
+    policy.overwrite = overwrite;
+    return moveIntoPlace(scratch, target, policy);
 }

@@ -69,8 +69,9 @@ private slots:
             old.close();
             QCOMPARE(::chmod(QFile::encodeName(target).constData(), mode_t(existingMode)), 0);
         }
-        const PlacePolicy policy{.overwrite = replace ? Overwrite::Replace : Overwrite::Never,
-                                 .stagingFolder = staged ? staging : QString()};
+        PlacePolicy policy;
+        policy.overwrite = replace ? Overwrite::Replace : Overwrite::Never;
+        policy.stagingFolder = staged ? staging : QString();
 
         if (outcome == u"refused") {
             try {
