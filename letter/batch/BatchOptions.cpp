@@ -65,8 +65,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
                 .arg(RowsPerOffice).arg(QThread::idealThreadCount()),
         QStringLiteral("n"));
     const QCommandLineOption force(QStringLiteral("force"),
-        QCoreApplication::translate("batch", "Replace existing files; without it an existing file is "
-                                             "never touched and its row is reported as skipped."));
+        QCoreApplication::translate("batch", "Replace existing files, keeping their permissions (a read-only "
+                                             "file is never replaced); without it an existing file is never "
+                                             "touched and its row is reported as skipped."));
     parser.addOptions({batch, out, templateFile, format, name, jobs, force});
     const std::vector<QCommandLineOption> batchOnly{out, templateFile, format, name, jobs, force};
     // What QApplication itself takes (for the window; the batch ignores

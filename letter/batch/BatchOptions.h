@@ -12,7 +12,7 @@
 // Without --jobs, a batch runs one office, and one more per this many
 // letters up to the number of cores: a further office pays for its start
 // (about a second of both cores) only on a long list.
-inline constexpr int RowsPerOffice = 400;
+inline constexpr int RowsPerOffice = 150;
 
 // What "tessaline --batch LIST.csv --out FOLDER ..." asks for.
 struct BatchOptions

@@ -300,7 +300,10 @@ private:
     void replaceInPlace(Place &place, const QString &text)
     {
         const qsizetype oldLength = place.text.size();
-        if (oldLength == 0 || text.isEmpty()) {
+        // A place whose text, put in where it stands, takes the place's own
+        // formatting (tried once, see tryPlaces) needs nothing more: one
+        // call to the office.
+        if (oldLength == 0 || text.isEmpty() || !place.losesFormattingWhenEmptied) {
             place.range->setString(toOUString(text));
             place.head.clear();
             place.tail.clear();
