@@ -333,21 +333,24 @@ private:
     // Places that touch (no character between them) share a position, and
     // text set into one may widen the other: those are read back after a
     // fill, and a template with such a pair is opened afresh when one did.
+    // Places found one after the other in a text are the only ones that
+    // can touch: each is compared with the next.
     void markTouchingPlaces()
     {
-        for (size_t a = 0; a < m_places.size(); ++a) {
-            for (size_t b = 0; b < m_places.size(); ++b) {
-                if (a == b)
-                    continue;
-                Reference<text::XTextRangeCompare> compare(m_places[a].range->getText(), UNO_QUERY);
-                if (!compare.is())
-                    continue;
-                try {
-                    if (compare->compareRegionStarts(m_places[a].range->getEnd(), m_places[b].range->getStart()) == 0)
-                        m_places[a].touchesAnother = m_places[b].touchesAnother = true;
-                } catch (const lang::IllegalArgumentException &) {
-                    // In another text.
-                }
+        for (size_t a = 0; a + 1 < m_places.size(); ++a) {
+            Place &first = m_places[a];
+            Place &second = m_places[a + 1];
+            if (!first.range.is() || !second.range.is() || first.owner != second.owner)
+                continue;
+            Reference<text::XTextRangeCompare> compare(first.owner, UNO_QUERY);
+            if (!compare.is())
+                continue;
+            try {
+                if (compare->compareRegionStarts(first.range->getEnd(), second.range->getStart()) == 0
+                    || compare->compareRegionStarts(second.range->getEnd(), first.range->getStart()) == 0)
+                    first.touchesAnother = second.touchesAnother = true;
+            } catch (const lang::IllegalArgumentException &) {
+                // Not in the same text after all.
             }
         }
     }
@@ -362,7 +365,7 @@ private:
 
     // A header or footer that no page of the template shows yet is outside
     // the document's search, though a letter that grows to a further page
-    // shows it: those of every page style are looked through here.
+    // shows it: those of the pages to come are looked through here.
     void findInPageStyleTexts(const std::vector<QString> &placeholders)
     {
         std::vector<Reference<text::XText>> texts;
@@ -378,13 +381,13 @@ private:
                 return;
             texts.push_back(text);
         };
-        Reference<style::XStyleFamiliesSupplier> families(m_model, UNO_QUERY_THROW);
-        Reference<container::XIndexAccess> pageStyles(families->getStyleFamilies()->getByName("PageStyles"),
-                                                      UNO_QUERY_THROW);
-        for (sal_Int32 s = 0; s < pageStyles->getCount(); ++s) {
-            Reference<beans::XPropertySet> style(pageStyles->getByIndex(s), UNO_QUERY);
-            if (!style.is())
-                continue;
+        // The first page's style and the styles that follow it, page after
+        // page: the pages a letter that grows can have.
+        std::vector<OUString> seen;
+        for (OUString name = firstPageStyleName(m_model);
+             !name.isEmpty() && std::find(seen.begin(), seen.end(), name) == seen.end();) {
+            seen.push_back(name);
+            const Reference<beans::XPropertySet> style = pageStyle(m_model, name);
             for (const char *kind : {"Header", "Footer"}) {
                 const QByteArray k(kind);
                 if (!boolProperty(style, (k + "IsOn").constData(), false))
@@ -392,6 +395,7 @@ private:
                 for (const char *which : {"Text", "TextLeft", "TextFirst"})
                     add(style, (k + which).constData());
             }
+            name = style->getPropertyValue("FollowStyle").get<OUString>();
         }
         for (const Reference<text::XText> &text : texts)
             findInParagraphs(text, placeholders, false);
