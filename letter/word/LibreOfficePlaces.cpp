@@ -117,16 +117,6 @@ sal_Int16 characterCount(const QString &text)
     return sal_Int16(std::min<qsizetype>(text.toUcs4().size(), SAL_MAX_INT16));
 }
 
-// A cursor over `length` characters from `at` in a paragraph of a text.
-Reference<text::XTextRange> cursorIn(const Reference<text::XText> &text, const Reference<text::XTextRange> &paragraph,
-                                     qsizetype at, qsizetype length)
-{
-    Reference<text::XTextCursor> cursor = text->createTextCursorByRange(paragraph->getStart());
-    cursor->goRight(sal_Int16(at), false);
-    cursor->goRight(sal_Int16(length), true);
-    return Reference<text::XTextRange>(cursor, UNO_QUERY_THROW);
-}
-
 struct Place
 {
     size_t placeholder = 0;
@@ -265,7 +255,8 @@ private:
         const Place &place = m_places[i];
         if (place.range.is())
             return place.range;
-        return cursorIn(place.shapeText, place.paragraph, place.at, place.text.size());
+        return Reference<text::XTextRange>(cursorIn(place.shapeText, place.paragraph, place.at, place.text.size()),
+                                           UNO_QUERY_THROW);
     }
 
     // A drawing shape's places after this one in its paragraph move with

@@ -73,16 +73,6 @@ std::vector<qsizetype> occurrences(const QString &paragraph, const word::FindSet
     return result;
 }
 
-// A cursor over `length` characters from `at` in a paragraph of a text.
-Reference<text::XTextCursor> cursorIn(const Reference<text::XText> &text, const Reference<text::XTextRange> &paragraph,
-                                      qsizetype at, qsizetype length)
-{
-    Reference<text::XTextCursor> cursor = text->createTextCursorByRange(paragraph->getStart());
-    cursor->goRight(sal_Int16(at), false);
-    cursor->goRight(sal_Int16(length), true);
-    return cursor;
-}
-
 // A drawing shape's text is outside the document's search: it is replaced
 // paragraph by paragraph through cursors, last match first so that earlier
 // positions stay valid.

@@ -127,6 +127,16 @@ inline Reference<container::XIndexAccess> drawPage(const Reference<lang::XCompon
 #pragma GCC diagnostic pop
 }
 
+// A cursor over `length` characters from `at` in a paragraph of a text.
+inline Reference<text::XTextCursor> cursorIn(const Reference<text::XText> &text, const Reference<text::XTextRange> &paragraph,
+                                             qsizetype at, qsizetype length)
+{
+    Reference<text::XTextCursor> cursor = text->createTextCursorByRange(paragraph->getStart());
+    cursor->goRight(sal_Int16(at), false);
+    cursor->goRight(sal_Int16(length), true);
+    return cursor;
+}
+
 inline bool boolProperty(const Reference<beans::XPropertySet> &props, const char *name, bool fallback)
 {
     const OUString key = OUString::createFromAscii(name);
