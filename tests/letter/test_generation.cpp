@@ -35,7 +35,7 @@ public:
         auto application = m_real.createApplication();
         if (!hung) {
             hung = m_real.lastInstanceProcessId();
-            ::kill(pid_t(hung), SIGSTOP);
+            stopProcess(hung);
         }
         return application;
     }

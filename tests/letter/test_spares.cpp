@@ -124,7 +124,7 @@ private slots:
         automation.startSpares();
         waitUntilReady(automation);
         const std::vector<qint64> spares = automation.spareProcessIds();
-        ::kill(pid_t(spares.front()), SIGSTOP);
+        QVERIFY(stopProcess(spares.front()));
 
         auto office = automation.createApplication();
         const qint64 handedOut = automation.lastInstanceProcessId();
@@ -145,7 +145,7 @@ private slots:
             waitUntilReady(automation);
             spares = automation.spareProcessIds();
             for (qint64 pid : spares)
-                ::kill(pid_t(pid), SIGSTOP);
+                QVERIFY(stopProcess(pid));
         } // a request to a stopped office would never be answered
         for (qint64 pid : spares)
             QVERIFY(!processIsAlive(pid));

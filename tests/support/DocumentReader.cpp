@@ -4,7 +4,9 @@
 #include <csignal>
 
 #include <QDir>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QThread>
 
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/beans/XPropertySetInfo.hpp>
@@ -347,4 +349,31 @@ bool processIsAlive(qint64 pid)
     const QByteArray line = stat.readAll();
     const int close = line.lastIndexOf(')');
     return line.mid(close + 2, 1) != "Z";
+}
+
+bool stopProcess(qint64 pid)
+{
+    if (::kill(pid_t(pid), SIGSTOP) != 0)
+        return false;
+    const auto allStopped = [pid] {
+        const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+        const QStringList threads = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QString &thread : threads) {
+            QFile stat(tasks.filePath(thread) + QStringLiteral("/stat"));
+            if (!stat.open(QIODevice::ReadOnly))
+                continue; // ended meanwhile
+            const QByteArray line = stat.readAll();
+            const char state = line.mid(line.lastIndexOf(')') + 2, 1).at(0);
+            if (state != 'T' && state != 't')
+                return false;
+        }
+        return !threads.isEmpty();
+    };
+    QDeadlineTimer deadline(5000);
+    while (!allStopped()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(1);
+    }
+    return true;
 }

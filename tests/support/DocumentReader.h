@@ -73,3 +73,7 @@ private:
 // Processes whose parent is the given process, by their program names.
 std::vector<qint64> childProcesses(qint64 parent, const QString &programName);
 bool processIsAlive(qint64 pid);
+// Stops a process (SIGSTOP) and returns once every thread of it has
+// stopped: the kernel stops the threads one after another, and one still
+// running could answer a call made at once.
+bool stopProcess(qint64 pid);
