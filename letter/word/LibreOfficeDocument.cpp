@@ -237,7 +237,11 @@ public:
                 // Rendering a page preview into the package would cost an
                 // OpenDocument export nine tenths of its time; readers do
                 // not need it.
-                property("NoThumbnail", uno::Any(true))};
+                property("NoThumbnail", uno::Any(true)),
+                // Every copy is written to a scratch file that is synced
+                // before it is moved into place; the office's own sync of
+                // it is a second wait for the disk.
+                property("NoFileSync", uno::Any(true))};
             if (format == word::LetterFormat::Pdf) {
                 // Text stays text, and the reader needs none of our fonts.
                 args.push_back(property("FilterData", uno::Any(properties({
