@@ -111,7 +111,8 @@ void makeMergeDocument(const Reference<frame::XDesktop2> &desktop, const QString
 }
 } // namespace
 
-MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, const QString &outDir)
+MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, const QString &outDir,
+                          bool openDocument)
 {
     MailMergeRun run;
     QElapsedTimer whole;
@@ -142,7 +143,7 @@ MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, co
         mailMerge->setPropertyValue("OutputType", uno::Any(text::MailMergeType::FILE));
         mailMerge->setPropertyValue("OutputURL", uno::Any(fileUrl(outDir)));
         mailMerge->setPropertyValue("SaveAsSingleFile", uno::Any(false));
-        mailMerge->setPropertyValue("SaveFilter", uno::Any(OUString("MS Word 97")));
+        mailMerge->setPropertyValue("SaveFilter", uno::Any(openDocument ? OUString("writer8") : OUString("MS Word 97")));
         mailMerge->setPropertyValue("FileNamePrefix", uno::Any(OUString("letter")));
         Reference<task::XJob>(mailMerge, UNO_QUERY_THROW)->execute({});
         run.mergeMs = merge.nsecsElapsed() / 1e6;
@@ -156,6 +157,9 @@ MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, co
         run.failure = QString::fromLatin1(phase) + QStringLiteral(": ") + failure.description();
     }
     run.wholeJobMs = whole.nsecsElapsed() / 1e6;
-    run.lettersWritten = int(QDir(outDir).entryList({QStringLiteral("*.doc")}, QDir::Files).size());
+    run.lettersWritten = int(QDir(outDir)
+                                     .entryList({openDocument ? QStringLiteral("*.odt") : QStringLiteral("*.doc")},
+                                                QDir::Files)
+                                     .size());
     return run;
 }

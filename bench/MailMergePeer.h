@@ -4,8 +4,9 @@
 
 // The office's own mail merge, run as a peer of the batch on the same list
 // and letter: the list registered as a flat-file data source, the
-// template's placeholders turned into database fields, one Word 97 file
-// per row written by the com.sun.star.text.MailMerge service.
+// template's placeholders turned into database fields, one file per row
+// (Word 97 or OpenDocument) written by the com.sun.star.text.MailMerge
+// service.
 struct MailMergeRun
 {
     double wholeJobMs = 0;   // office start to office ended
@@ -16,5 +17,7 @@ struct MailMergeRun
 };
 
 // `list` is a CSV file whose header names every placeholder (without
-// brackets); `letterTemplate` the Word 97 template; letters go to `outDir`.
-MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, const QString &outDir);
+// brackets); `letterTemplate` the Word 97 template; letters go to `outDir`
+// as .doc, or as .odt when `openDocument`.
+MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, const QString &outDir,
+                          bool openDocument = false);
