@@ -341,14 +341,24 @@ std::vector<qint64> childProcesses(qint64 parent, const QString &programName)
     return result;
 }
 
+namespace {
+// The state letter of a /proc stat file ("pid (comm) state ..."), or 0
+// when the process or thread has gone.
+char processState(const QString &statPath)
+{
+    QFile stat(statPath);
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray line = stat.readAll();
+    const int state = line.lastIndexOf(')') + 2;
+    return state < line.size() ? line.at(state) : 0;
+}
+} // namespace
+
 bool processIsAlive(qint64 pid)
 {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray line = stat.readAll();
-    const int close = line.lastIndexOf(')');
-    return line.mid(close + 2, 1) != "Z";
+    const char state = processState(QStringLiteral("/proc/%1/stat").arg(pid));
+    return state != 0 && state != 'Z';
 }
 
 bool stopProcess(qint64 pid)
@@ -359,12 +369,8 @@ bool stopProcess(qint64 pid)
         const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
         const QStringList threads = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         for (const QString &thread : threads) {
-            QFile stat(tasks.filePath(thread) + QStringLiteral("/stat"));
-            if (!stat.open(QIODevice::ReadOnly))
-                continue; // ended meanwhile
-            const QByteArray line = stat.readAll();
-            const char state = line.mid(line.lastIndexOf(')') + 2, 1).at(0);
-            if (state != 'T' && state != 't')
+            const char state = processState(tasks.filePath(thread) + QStringLiteral("/stat"));
+            if (state != 0 && state != 'T' && state != 't') // 0: ended meanwhile
                 return false;
         }
         return !threads.isEmpty();
