@@ -60,6 +60,13 @@ void SettingsStore::checkWritable() const
         throw Failure(cannotWrite(file));
 }
 
+QStringList settingKeys()
+{
+    QSettings settings = openSettings();
+    settings.beginGroup(QString::fromLatin1(SettingsSection));
+    return settings.childKeys();
+}
+
 QString settingsFileName()
 {
     return openSettings().fileName();

@@ -3,6 +3,7 @@
 #include <array>
 
 #include <QString>
+#include <QStringList>
 
 // The thirteen letter fields Text1(0..12). Each carries the placeholder it
 // replaces in the template; field 12 holds the letter's date and is never
@@ -62,6 +63,9 @@ QString readSetting(const QString &key);
 void writeSetting(const QString &key, const QString &value);
 // The settings file's path.
 QString settingsFileName();
+// Every key of the settings group "Tessaline", in the order the file
+// keeps them.
+QStringList settingKeys();
 
 // Where the fields' texts live between runs.
 class FieldStore

@@ -318,6 +318,12 @@ public:
         return libreoffice::findPlaceholders(m_instance, m_model, placeholders);
     }
 
+    QStringList bracketedTexts() override
+    {
+        ensureOpen(QObject::tr("Find"));
+        return libreoffice::bracketedTexts(*m_instance, m_model);
+    }
+
     void replaceBody(const std::vector<word::BodyParagraph> &paragraphs) override
     {
         ensureOpen(QObject::tr("ReplaceBody"));

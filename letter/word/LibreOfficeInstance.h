@@ -107,6 +107,9 @@ std::unique_ptr<word::PlaceholderPlaces> findPlaceholders(const std::shared_ptr<
                                                           const Reference<lang::XComponent> &model,
                                                           const std::vector<QString> &placeholders);
 
+// The bracketed texts of the document (see word::Document::bracketedTexts).
+QStringList bracketedTexts(Instance &instance, const Reference<lang::XComponent> &model);
+
 // The document's page count, and one page's picture and text (see
 // word::Document::renderPage).
 int pageCount(Instance &instance, const Reference<lang::XComponent> &model);

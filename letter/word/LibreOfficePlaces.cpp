@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QRegularExpression>
+
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/document/XUndoManager.hpp>
 #include <com/sun/star/document/XUndoManagerSupplier.hpp>
@@ -139,6 +141,38 @@ struct Place
     // Until tried, an emptied place needs a fresh copy.
     bool losesFormattingWhenEmptied = true;
 };
+
+// The headers and footers of the first page's style and of the styles
+// that follow it, page after page: the pages a letter that grows can have.
+// A header or footer that no page of the template shows yet is outside the
+// document's search, though a letter that grows to a further page shows it.
+std::vector<Reference<text::XText>> pageStyleTexts(const Reference<lang::XComponent> &model)
+{
+    std::vector<Reference<text::XText>> texts;
+    auto add = [&](const Reference<beans::XPropertySet> &style, const char *name) {
+        const OUString property = OUString::createFromAscii(name);
+        if (!style->getPropertySetInfo()->hasPropertyByName(property))
+            return;
+        Reference<text::XText> text(style->getPropertyValue(property), UNO_QUERY);
+        if (text.is() && std::find(texts.begin(), texts.end(), text) == texts.end())
+            texts.push_back(text);
+    };
+    std::vector<OUString> seen;
+    for (OUString name = firstPageStyleName(model);
+         !name.isEmpty() && std::find(seen.begin(), seen.end(), name) == seen.end();) {
+        seen.push_back(name);
+        const Reference<beans::XPropertySet> style = pageStyle(model, name);
+        for (const char *kind : {"Header", "Footer"}) {
+            const QByteArray k(kind);
+            if (!boolProperty(style, (k + "IsOn").constData(), false))
+                continue;
+            for (const char *which : {"Text", "TextLeft", "TextFirst"})
+                add(style, (k + which).constData());
+        }
+        name = style->getPropertyValue("FollowStyle").get<OUString>();
+    }
+    return texts;
+}
 
 class Places : public word::PlaceholderPlaces
 {
@@ -359,37 +393,11 @@ private:
     // shows it: those of the pages to come are looked through here.
     void findInPageStyleTexts(const std::vector<QString> &placeholders)
     {
-        std::vector<Reference<text::XText>> texts;
-        auto add = [&](const Reference<beans::XPropertySet> &style, const char *name) {
-            const OUString property = OUString::createFromAscii(name);
-            if (!style->getPropertySetInfo()->hasPropertyByName(property))
-                return;
-            Reference<text::XText> text(style->getPropertyValue(property), UNO_QUERY);
-            if (!text.is() || std::find(texts.begin(), texts.end(), text) != texts.end())
-                return;
+        for (const Reference<text::XText> &text : pageStyleTexts(m_model)) {
             // Searched already: a page shows it.
-            if (std::any_of(m_places.begin(), m_places.end(), [&](const Place &p) { return p.owner == text; }))
-                return;
-            texts.push_back(text);
-        };
-        // The first page's style and the styles that follow it, page after
-        // page: the pages a letter that grows can have.
-        std::vector<OUString> seen;
-        for (OUString name = firstPageStyleName(m_model);
-             !name.isEmpty() && std::find(seen.begin(), seen.end(), name) == seen.end();) {
-            seen.push_back(name);
-            const Reference<beans::XPropertySet> style = pageStyle(m_model, name);
-            for (const char *kind : {"Header", "Footer"}) {
-                const QByteArray k(kind);
-                if (!boolProperty(style, (k + "IsOn").constData(), false))
-                    continue;
-                for (const char *which : {"Text", "TextLeft", "TextFirst"})
-                    add(style, (k + which).constData());
-            }
-            name = style->getPropertyValue("FollowStyle").get<OUString>();
+            if (std::none_of(m_places.begin(), m_places.end(), [&](const Place &p) { return p.owner == text; }))
+                findInParagraphs(text, placeholders, false);
         }
-        for (const Reference<text::XText> &text : texts)
-            findInParagraphs(text, placeholders, false);
     }
 
     // A drawing shape's text is outside the document's search: each of its
@@ -458,6 +466,41 @@ std::unique_ptr<word::PlaceholderPlaces> findPlaceholders(const std::shared_ptr<
     auto places = std::make_unique<Places>(instance, model);
     officeCall(*instance->office, QObject::tr("Find"), [&] { places->find(placeholders); });
     return places;
+}
+
+QStringList bracketedTexts(Instance &instance, const Reference<lang::XComponent> &model)
+{
+    static const QRegularExpression bracketed(QStringLiteral("\\[[A-Za-z][A-Za-z0-9_-]*\\]"));
+    instance.ensureAlive(QObject::tr("Find"));
+    QStringList found;
+    officeCall(*instance.office, QObject::tr("Find"), [&] {
+        auto look = [&](const QString &text) {
+            for (const QRegularExpressionMatch &match : bracketed.globalMatch(text))
+                found.append(match.captured(0));
+        };
+        Reference<util::XSearchable> searchable(model, UNO_QUERY_THROW);
+        Reference<util::XSearchDescriptor> descriptor = searchable->createSearchDescriptor();
+        Reference<beans::XPropertySet> options(descriptor, UNO_QUERY_THROW);
+        options->setPropertyValue("SearchRegularExpression", uno::Any(true));
+        descriptor->setSearchString(toOUString(bracketed.pattern()));
+        // The body, tables, headers and footers that pages show, notes and
+        // frames, at once.
+        Reference<container::XIndexAccess> hits = searchable->findAll(descriptor);
+        for (sal_Int32 i = 0; hits.is() && i < hits->getCount(); ++i) {
+            Reference<text::XTextRange> range(hits->getByIndex(i), UNO_QUERY);
+            if (range.is())
+                found.append(toQString(range->getString()));
+        }
+        for (const Reference<text::XText> &text : pageStyleTexts(model))
+            look(toQString(text->getString()));
+        const Reference<container::XIndexAccess> page = drawPage(model);
+        for (sal_Int32 s = 0; s < page->getCount(); ++s) {
+            Reference<text::XText> shapeText(page->getByIndex(s), UNO_QUERY);
+            if (shapeText.is() && !Reference<text::XTextFrame>(shapeText, UNO_QUERY).is())
+                look(toQString(shapeText->getString()));
+        }
+    });
+    return found;
 }
 
 } // namespace libreoffice

@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include "Failure.h"
 #include "LetterFormat.h"
@@ -255,6 +256,12 @@ public:
     // Finds every place of the placeholders (in any letter case, in every
     // story, table, frame and shape text) in one search.
     virtual std::unique_ptr<PlaceholderPlaces> findPlaceholders(const std::vector<QString> &placeholders) = 0;
+    // The texts that could be placeholders: every run of a letter and
+    // letters, digits, "_" or "-" in square brackets, wherever a placeholder
+    // is filled (every story, table, frame and shape text, and the headers
+    // and footers of the pages a growing letter gets), as the document
+    // holds them. Lets a letter say which of its placeholders nothing fills.
+    virtual QStringList bracketedTexts() = 0;
     // The whole main text.
     virtual std::shared_ptr<Range> range() = 0;
     // How many pages the document's layout has now.

@@ -1,6 +1,7 @@
 #include "ScriptedAutomation.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include "Failure.h"
 #include "Main.h"
@@ -291,6 +292,21 @@ public:
     {
         m_s.enter(QStringLiteral("Document.FindPlaceholders"));
         return std::make_unique<ScriptedPlaces<Data>>(m_data, placeholders);
+    }
+    QStringList bracketedTexts() override
+    {
+        m_s.enter(QStringLiteral("Document.BracketedTexts"));
+        static const QRegularExpression bracketed(QStringLiteral("\\[[A-Za-z][A-Za-z0-9_-]*\\]"));
+        QStringList found;
+        auto look = [&](const QString &text) {
+            for (const QRegularExpressionMatch &match : bracketed.globalMatch(text))
+                found.append(match.captured(0));
+        };
+        for (const auto &story : m_data.stories)
+            look(story.second);
+        for (const QString &shape : m_data.shapes)
+            look(shape);
+        return found;
     }
     // The main text's lines between the one that begins with "Dear" and
     // "Sincerely," are its body; a bulleted paragraph's line begins with

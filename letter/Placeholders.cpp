@@ -1,0 +1,77 @@
+#include "Placeholders.h"
+
+#include <algorithm>
+
+#include <QRegularExpression>
+#include <QSet>
+
+#include "LetterFields.h"
+
+namespace Placeholders {
+
+QString key(const QString &name)
+{
+    QString result;
+    result.reserve(name.size());
+    for (const QChar c : name) {
+        if (c.isSpace() || c == u'_' || c == u'-' || c == u'[' || c == u']')
+            continue;
+        result += c.toLower();
+    }
+    return result;
+}
+
+QStringList namesIn(const QString &text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("\\[([A-Za-z][A-Za-z0-9_-]{0,63})\\]"));
+    QStringList names;
+    QSet<QString> seen;
+    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text)) {
+        const QString name = match.captured(1);
+        if (!seen.contains(key(name))) {
+            seen.insert(key(name));
+            names.append(name);
+        }
+    }
+    return names;
+}
+
+bool isFieldName(const QString &name)
+{
+    const QString wanted = key(name);
+    for (const LetterField &field : LetterFields) {
+        if (key(QString::fromLatin1(field.placeholder)) == wanted)
+            return true;
+    }
+    return false;
+}
+
+FurtherValues storedExtraValues()
+{
+    FurtherValues values;
+    const QString prefix = QString::fromLatin1(ExtraKeyPrefix);
+    for (const QString &settingKey : settingKeys()) {
+        if (settingKey.startsWith(prefix) && settingKey.size() > prefix.size())
+            values.emplace_back(settingKey.mid(prefix.size()), readSetting(settingKey));
+    }
+    return values;
+}
+
+void storeExtraValue(const QString &name, const QString &value)
+{
+    writeSetting(QString::fromLatin1(ExtraKeyPrefix) + name, value);
+}
+
+FurtherValues storedFurtherValues()
+{
+    FurtherValues values = storedSenderDetails();
+    for (auto &extra : storedExtraValues()) {
+        const bool known = std::any_of(values.begin(), values.end(),
+                                       [&](const auto &v) { return key(v.first) == key(extra.first); });
+        if (!known)
+            values.push_back(std::move(extra));
+    }
+    return values;
+}
+
+} // namespace Placeholders

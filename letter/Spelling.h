@@ -1,0 +1,57 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+// The spelling of the user's own words, checked against the system's
+// Hunspell dictionary of the letter's language and the user's personal
+// word list. Placeholders ("[Position]"), e-mail and web addresses,
+// numbers and words holding digits are never flagged.
+//
+// Not shared between threads: each user (the Letter Text window, the
+// check before a letter, a batch) makes its own.
+class SpellChecker
+{
+public:
+    // The dictionary of the language of LC_ALL, LC_MESSAGES or LANG (the
+    // first that is set), else English; with none installed at all,
+    // available() is false and nothing is flagged.
+    SpellChecker();
+    // The dictionary of a language such as "fr_FR" or "de", or English
+    // when there is none for it; and the personal word list of that file.
+    SpellChecker(const QString &language, const QString &personalListPath);
+    ~SpellChecker();
+
+    bool available() const;
+    // The language of the dictionary in use ("en_US"); empty without one.
+    QString language() const;
+
+    struct Misspelling
+    {
+        qsizetype position = 0; // in the text checked, in UTF-16 units
+        qsizetype length = 0;
+        QString word;
+        bool operator==(const Misspelling &) const = default;
+    };
+    // The misspelled words of a text, in order.
+    std::vector<Misspelling> misspellings(const QString &text) const;
+    // Each misspelled word once, in the order it first stands.
+    QStringList misspelledWords(const QString &text) const;
+    // What the dictionary offers instead, best first.
+    QStringList suggestions(const QString &word) const;
+    // Adds the word to the personal word list, kept at once (written whole
+    // through a file beside it). Throws Failure naming the file when it
+    // cannot be written.
+    void addToDictionary(const QString &word);
+
+    // $XDG_DATA_HOME/Tessaline/words.txt (by default
+    // ~/.local/share/Tessaline/words.txt): one word a line, UTF-8.
+    static QString personalListPath();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
