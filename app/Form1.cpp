@@ -32,7 +32,11 @@
 #include "LetterFields.h"
 #include "LetterTemplate.h"
 #include "LetterText.h"
+#include "LetterCheck.h"
 #include "LetterTextWindow.h"
+#include "MoreFieldsWindow.h"
+#include "Placeholders.h"
+#include "Spelling.h"
 #include "Main.h"
 #include "Messenger.h"
 #include "ProgramFolder.h"
@@ -172,6 +176,8 @@ void Form1::createMenus()
     editLetterTextAction = letterMenu->addAction(tr("&Edit Letter Text…"), this, &Form1::EditLetterText_Click);
     editLetterTextAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     editLetterTextAction->setStatusTip(tr("Write the built-in letter's body in your own words, with your phone and e-mail"));
+    moreFieldsAction = letterMenu->addAction(tr("More &Fields…"), this, &Form1::MoreFields_Click);
+    moreFieldsAction->setStatusTip(tr("Give values to the placeholders your letter uses beyond the fields, such as [Position]"));
     letterMenu->addSeparator();
     quitAction = letterMenu->addAction(tr("&Quit"), this, &Form1::close);
     quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -458,7 +464,7 @@ void Form1::PushButton6_Click()
     LetterRequest request;
     for (int i = 0; i < VisibleFieldCount; ++i)
         request.fields[size_t(i)] = Text1[size_t(i)]->text();
-    request.further = storedSenderDetails();
+    request.further = Placeholders::storedFurtherValues();
     request.date = letterDate();
     request.templateFile = m_templateFile;
     request.letterTextFile = LetterText::filePath();
@@ -478,6 +484,13 @@ void Form1::PushButton6_Click()
     trap.step(200, [&] { setInputBlocked(false); });
     if (made.canShow() && !m_templateFile.isEmpty() && !made.placeholderFound)
         trap.step(200, [&] { throw FileProblem(LetterTemplate::noPlaceholdersMessage(m_templateFile)); });
+    if (outcome == JobProgress::Outcome::Completed && made.canShow() && !letterMayShow(request, made)) {
+        DeleteFileQuietly(made.document);
+        DeleteFileQuietly(ScratchFiles::snapshotPath(ScratchFiles::folder()));
+        QTimer::singleShot(0, this, [this] { m_services.automation.releaseRefills(); });
+        mBusy = false;
+        return;
+    }
     // A cancelled letter, or one that could not be made, shows nothing and
     // leaves nothing behind.
     if (outcome == JobProgress::Outcome::Completed && made.canShow()) {
@@ -496,6 +509,44 @@ void Form1::PushButton6_Click()
     // Once the letter shows, the next one's office may start.
     QTimer::singleShot(0, this, [this] { m_services.automation.releaseRefills(); });
     trap.step(212, [&] { mBusy = false; });
+}
+
+bool Form1::letterMayShow(const LetterRequest &request, const MadeLetter &made)
+{
+    if (!request.templateFile.isEmpty())
+        m_ownTemplateNames = made.ownTemplateNames;
+    const LetterCheckResult check = checkLetter(checkInputFor(request, made, &spelling()));
+    if (!check.needsDecision()) {
+        form2().setNotice(check.notice);
+        return true;
+    }
+    // More Fields is offered where it can give a placeholder its value.
+    QStringList buttons{tr("&Make the Letter Anyway")};
+    if (!check.unfilledNames.isEmpty())
+        buttons << tr("More &Fields…");
+    buttons << tr("&Go Back");
+    const int MakeAnyway = 0, GoBack = int(buttons.size()) - 1;
+    const int MoreFields = check.unfilledNames.isEmpty() ? -1 : 1;
+    QString text = tr("Before the letter is made, have a look:") + u'\n';
+    for (const QString &problem : check.problems)
+        text += QStringLiteral("\n\u2022 ") + problem;
+    text += QStringLiteral("\n\n") + tr("Make the letter anyway, or go back and change it?");
+    const int choice = m_services.messenger.askChoice(text, buttons, GoBack);
+    if (choice == MakeAnyway) {
+        form2().setNotice(check.notice);
+        return true;
+    }
+    if (choice == MoreFields)
+        QTimer::singleShot(0, this, &Form1::MoreFields_Click);
+    return false;
+}
+
+SpellChecker &Form1::spelling()
+{
+    // Made once: the dictionary takes a moment to load.
+    if (!m_spelling)
+        m_spelling = std::make_unique<SpellChecker>();
+    return *m_spelling;
 }
 
 void Form1::tellLetterReports(const LetterEngine &letter)
@@ -635,6 +686,28 @@ void Form1::EditLetterText_Click()
     m_letterTextWindow->open();
 }
 
+void Form1::MoreFields_Click()
+{
+    if (mBusy || m_moreFieldsWindow)
+        return;
+    QString ownLetterText;
+    if (m_templateFile.isEmpty()) {
+        try {
+            ownLetterText = LetterText::read(LetterText::filePath()).value_or(QString());
+        } catch (const std::exception &) {
+            // Told when a letter is made; the names it would give are unknown.
+        }
+    }
+    const QStringList used = extraPlaceholderNames(ownLetterText, m_templateFile.isEmpty() ? QStringList()
+                                                                                             : m_ownTemplateNames);
+    m_moreFieldsWindow = new MoreFieldsWindow(m_services.messenger, moreFieldsNames(used), this);
+    connect(m_moreFieldsWindow, &QDialog::finished, this, [this] {
+        m_moreFieldsWindow->deleteLater();
+        m_moreFieldsWindow = nullptr;
+    });
+    m_moreFieldsWindow->open();
+}
+
 void Form1::Placeholders_Click()
 {
     m_services.messenger.showMessage(placeholdersHelp(), tr("Placeholders"), Messenger::Icon::None);
@@ -659,6 +732,7 @@ Form2 &Form1::form2()
         m_form2 = std::make_unique<Form2>(m_services.messenger);
         connect(m_form2.get(), &Form2::backRequested, this, [this] { comeBack(); });
         connect(m_form2.get(), &Form2::programEndRequested, this, [this] { m_endProgram(); });
+        connect(m_form2.get(), &Form2::letterTextRequested, this, &Form1::EditLetterText_Click);
         m_form2->setProgramFolder(m_programFolder);
         m_form2->setOffice(m_services.automation);
         m_form2->Form_Load();

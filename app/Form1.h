@@ -16,6 +16,8 @@ class FieldStore;
 class CommonDialog;
 class Form2;
 class LetterTextWindow;
+class MoreFieldsWindow;
+class SpellChecker;
 class JobProgress;
 class Frame;
 class Messenger;
@@ -88,6 +90,7 @@ public:
     void UseMyOwnTemplate_Click();     // "Use My Own Template…"
     void SaveBuiltInLetterAs_Click();  // "Save Built-in Letter As…"
     void EditLetterText_Click();       // "Edit Letter Text…"
+    void MoreFields_Click();           // "More Fields…"
     void Placeholders_Click();         // "Placeholders…"
     void About_Click();                // "About Tessaline"
 
@@ -107,6 +110,7 @@ public:
     QAction *useMyOwnTemplateAction = nullptr;
     QAction *saveBuiltInLetterAsAction = nullptr;
     QAction *editLetterTextAction = nullptr;
+    QAction *moreFieldsAction = nullptr;
     QAction *quitAction = nullptr;
     QAction *placeholdersAction = nullptr;
     QAction *aboutAction = nullptr;
@@ -122,6 +126,8 @@ public:
 
     // The Letter Text window while it is open (nullptr otherwise).
     LetterTextWindow *letterTextWindow() const { return m_letterTextWindow; }
+    // The More Fields window while it is open (nullptr otherwise).
+    MoreFieldsWindow *moreFieldsWindow() const { return m_moreFieldsWindow; }
 
     // The preview window, loaded on first use.
     Form2 &form2();
@@ -172,6 +178,11 @@ private:
     // takes no input, and shows the busy pointer when asked.
     void setBusyPointer(bool busy);
     void setInputBlocked(bool blocked);
+    // What would come out wrong in a letter made is the user's to decide
+    // before it shows: true to show it, false when the user went back
+    // (and, asked for, to More Fields).
+    bool letterMayShow(const LetterRequest &request, const MadeLetter &made);
+    SpellChecker &spelling();
     // Tells what the letter engine met, in the order it met it.
     void tellLetterReports(const LetterEngine &letter);
     // The density of the page pictures for the screen the window is on.
@@ -193,6 +204,11 @@ private:
     bool m_settingAllFields = false;
     QString m_templateFile;
     LetterTextWindow *m_letterTextWindow = nullptr;
+    MoreFieldsWindow *m_moreFieldsWindow = nullptr;
+    // The placeholders the user's own template held when a letter was last
+    // made from it, for More Fields.
+    QStringList m_ownTemplateNames;
+    std::unique_ptr<SpellChecker> m_spelling;
     std::unique_ptr<CommonDialog> m_ownCommonDialog;
     CommonDialog *CommonDialog1 = nullptr;
     bool mBusy = false;

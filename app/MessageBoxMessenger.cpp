@@ -1,7 +1,11 @@
 #include "MessageBoxMessenger.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "AppTitle.h"
 
@@ -27,4 +31,24 @@ Messenger::Answer MessageBoxMessenger::askYesNo(const QString &text)
     box.setDefaultButton(QMessageBox::Yes);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+int MessageBoxMessenger::askChoice(const QString &text, const QStringList &buttons, int safe)
+{
+    QWidget *over = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::Warning, appTitle(), text, QMessageBox::NoButton, over);
+    std::vector<QAbstractButton *> added;
+    for (int i = 0; i < buttons.size(); ++i) {
+        const auto role = i == safe ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+        added.push_back(box.addButton(buttons[i], role));
+    }
+    if (safe >= 0 && safe < int(added.size())) {
+        box.setDefaultButton(qobject_cast<QPushButton *>(added[size_t(safe)]));
+        box.setEscapeButton(added[size_t(safe)]);
+    }
+    // Only the window it speaks of waits for the answer.
+    box.setWindowModality(over ? Qt::WindowModal : Qt::ApplicationModal);
+    box.exec();
+    const auto chosen = std::find(added.begin(), added.end(), box.clickedButton());
+    return chosen == added.end() ? safe : int(chosen - added.begin());
 }

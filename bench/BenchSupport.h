@@ -74,7 +74,8 @@ inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
 }
 
 // Messages go to stderr, where a benchmark's reader sees what went wrong;
-// every question is answered No.
+// every question is answered No, and a choice takes its first button
+// (the letter is made).
 class PrintingMessenger : public Messenger
 {
 public:
@@ -83,6 +84,11 @@ public:
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
     Answer askYesNo(const QString &) override { return Answer::No; }
+    int askChoice(const QString &text, const QStringList &, int) override
+    {
+        std::fprintf(stderr, "choice: %s\n", qPrintable(text));
+        return 0;
+    }
 };
 
 // A benchmark's own world: its settings file and scratch folder live in a

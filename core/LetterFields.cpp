@@ -48,6 +48,15 @@ void writeSetting(const QString &key, const QString &value)
         throw Failure(cannotWrite(settings.fileName()));
 }
 
+void removeSetting(const QString &key)
+{
+    QSettings settings = openSettings();
+    settings.remove(sectionKey(key));
+    settings.sync();
+    if (settings.status() == QSettings::AccessError)
+        throw Failure(cannotWrite(settings.fileName()));
+}
+
 void SettingsStore::checkWritable() const
 {
     const QString file = fileName();

@@ -61,6 +61,8 @@ QString settingsKey(int index);
 // throws Failure when the file cannot be written.
 QString readSetting(const QString &key);
 void writeSetting(const QString &key, const QString &value);
+// Removes a key. Throws Failure when the file cannot be written.
+void removeSetting(const QString &key);
 // The settings file's path.
 QString settingsFileName();
 // Every key of the settings group "Tessaline", in the order the file

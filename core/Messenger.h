@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Every message box and question of the program goes through this interface,
 // so that tests can read each message and answer each question without a
@@ -21,4 +22,10 @@ public:
     // Asks a question with the buttons Yes and No (Yes the default) and no
     // icon; the caption is the application title.
     virtual Answer askYesNo(const QString &text) = 0;
+
+    // Asks, over the active window only, with buttons of the caller's in
+    // their order, and answers the index of the one chosen. `safe` is the
+    // default button and Escape's answer; the caption is the application
+    // title.
+    virtual int askChoice(const QString &text, const QStringList &buttons, int safe) = 0;
 };

@@ -14,6 +14,7 @@
 #include "Main.h"
 #include "OfficeSteps.h"
 #include "PageSnapshot.h"
+#include "Placeholders.h"
 #include "ScratchFiles.h"
 
 namespace {
@@ -136,9 +137,13 @@ void LetterEngine::work()
         m_result.templateOpened = true;
     });
     laps.lap(times.open);
-    if (m_letterText)
+    if (m_letterText) {
         letter.step(118, [&] { putLetterText(*document, *m_letterText); });
+        m_result.letterText = m_letterText;
+    }
     letter.step(150, [&] {
+        if (!m_request.templateFile.isEmpty())
+            m_result.ownTemplateNames = Placeholders::namesIn(document->bracketedTexts().join(u' '));
         m_result.placeholderFound = fillLetter(*document, m_request.fields, m_request.further);
     });
     laps.lap(times.fill);

@@ -66,6 +66,13 @@ struct MadeLetter
     bool templateOpened = false;
     // The template held at least one placeholder.
     bool placeholderFound = false;
+    // The placeholder names a template of the user's own holds, as found
+    // before it was filled (see Placeholders::namesIn); empty for the
+    // built-in letter, whose own are known.
+    QStringList ownTemplateNames;
+    // The user's letter text the built-in letter took; nullopt when it took
+    // none (its own body, or a template of the user's).
+    std::optional<QString> letterText;
     LetterTimings timings;
 
     bool canShow() const { return !document.isEmpty() && !pages.empty(); }

@@ -59,7 +59,15 @@ FurtherValues storedExtraValues()
 
 void storeExtraValue(const QString &name, const QString &value)
 {
-    writeSetting(QString::fromLatin1(ExtraKeyPrefix) + name, value);
+    const QString prefix = QString::fromLatin1(ExtraKeyPrefix);
+    writeSetting(prefix + name, value);
+    // One value a placeholder: one kept under another spelling of its name
+    // ("Extra_position") would fill it too.
+    for (const QString &settingKey : settingKeys()) {
+        if (settingKey.startsWith(prefix) && settingKey != prefix + name
+            && key(settingKey.mid(prefix.size())) == key(name))
+            removeSetting(settingKey);
+    }
 }
 
 FurtherValues storedFurtherValues()

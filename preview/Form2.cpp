@@ -19,6 +19,7 @@
 #include "ErrorTrap.h"
 #include "Failure.h"
 #include "Messenger.h"
+#include "NoticeLine.h"
 #include "JobProgress.h"
 #include "LetterOutput.h"
 #include "Main.h"
@@ -78,7 +79,7 @@ void Form2::setPrintDialog(std::unique_ptr<PrintDialog> dialog)
 
 int Form2::clientTop() const
 {
-    return menuBar->sizeHint().height();
+    return m_menuBarHeight;
 }
 
 void Form2::createMenus()
@@ -123,6 +124,23 @@ void Form2::createMenus()
     }
     menuBar->setMouseTracking(true);
     menuBar->installEventFilter(this);
+
+    // As high as the bar without it, so that the client area keeps its place.
+    m_menuBarHeight = menuBar->sizeHint().height();
+    noticeLine = new NoticeLine(tr("Edit Letter Text…"), m_menuBarHeight, menuBar);
+    noticeLine->setMaximumWidth(twipsToPixels(ClientWidth, this) * 3 / 4);
+    menuBar->setCornerWidget(noticeLine, Qt::TopRightCorner);
+    connect(noticeLine, &NoticeLine::buttonClicked, this, [this] {
+        if (m_progress->isRunning())
+            return;
+        PushButton8_Click();
+        emit letterTextRequested();
+    });
+}
+
+void Form2::setNotice(const QString &text)
+{
+    noticeLine->setText(text);
 }
 
 void Form2::createControls()

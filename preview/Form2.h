@@ -20,6 +20,7 @@ class PrintDialog;
 class PushButton;
 class QAction;
 class QFrame;
+class NoticeLine;
 class QMenuBar;
 class QScrollBar;
 class QWheelEvent;
@@ -77,6 +78,10 @@ public:
     QAction *backAction = nullptr;
     QAction *quitAction = nullptr;
     QMenuBar *menuBar = nullptr;
+    // What is worth a look in this letter, beside the menu bar, with a way
+    // to the letter text; hidden when nothing is.
+    NoticeLine *noticeLine = nullptr;
+    void setNotice(const QString &text);
 
     // Commands and handlers.
     void PushButton1_Click();   // "Zoom In"
@@ -127,6 +132,9 @@ signals:
     void backRequested();
     // This window was closed: the program is to end.
     void programEndRequested();
+    // The notice's button: the letter goes as with "< Back", and the
+    // letter text is to be opened.
+    void letterTextRequested();
 
 private:
     void createControls();
@@ -167,5 +175,6 @@ private:
     std::vector<word::PagePicture> m_pages;
     int m_pageNumber = 0;
     bool m_syncing = false;
+    int m_menuBarHeight = 0;
     int m_zoomWheelDelta = 0; // Ctrl+wheel turned but not yet a whole notch
 };

@@ -7,6 +7,7 @@
 
 #include "DocumentReader.h"
 #include "ErrorReport.h"
+#include "LetterCheck.h"
 #include "LetterEngine.h"
 #include "LetterFields.h"
 #include "LetterRun.h"
@@ -16,6 +17,7 @@
 #include "RunMark.h"
 #include "SaveBuiltInLetter.h"
 #include "ScratchFiles.h"
+#include "TestFiles.h"
 
 // Letters from a template of the user's own, through the real office: the
 // user's template filled everywhere and left as it was, the templates a
@@ -183,6 +185,31 @@ private slots:
         QVERIFY(made.canShow());
         QVERIFY(!made.placeholderFound); // the window tells the user so
         QCOMPARE(m_reader->read(made.document).bodyText(), QStringLiteral("To whom it may concern."));
+    }
+
+    void theTemplatesOwnPlaceholdersAreNamedWhereverTheyStand()
+    {
+        // My letter with a placeholder no value fills in its text box and
+        // one in the header of every page.
+        QByteArray source = contents(QFINDTESTDATA("data/user-template/my-letter.fodt"));
+        QVERIFY(source.contains("[TITLE]") && source.contains("[zipcode]"));
+        source.replace("[TITLE]", "[Position]").replace("[zipcode]", "[Reason]");
+        const QString mine = m_files->filePath(QStringLiteral("my-letter.fodt"));
+        writeFile(mine, source);
+
+        LetterRequest request = sampleRequest(mine);
+        request.further = {{QStringLiteral("Phone"), QString()}, {QStringLiteral("Email"), QString()}};
+        const MadeLetter made = makeLetter(m_office, request);
+        QVERIFY(made.canShow());
+        QVERIFY2(made.ownTemplateNames.contains(QStringLiteral("Position"))
+                         && made.ownTemplateNames.contains(QStringLiteral("Reason"))
+                         && made.ownTemplateNames.contains(QStringLiteral("Companyname")),
+                 qPrintable(made.ownTemplateNames.join(u',')));
+        QStringList problems = checkLetter(checkInputFor(request, made, nullptr)).problems;
+        problems.sort();
+        QCOMPARE(problems, (QStringList{QStringLiteral("[Position] has no value"),
+                                              QStringLiteral("[Reason] has no value")}));
+        DeleteFileQuietly(made.document);
     }
 
     void theBuiltInLetterSavedInEachFormatMakesTheSameLetter_data()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <vector>
 
 #include <QStringList>
 
@@ -33,6 +34,18 @@ public:
         return a;
     }
 
+    // Answers from `choices` (the safe button when it is empty).
+    int askChoice(const QString &text, const QStringList &buttons, int safe) override
+    {
+        questions << text;
+        choiceButtons.push_back(buttons);
+        if (choices.empty())
+            return safe;
+        const int chosen = choices.front();
+        choices.pop_front();
+        return chosen;
+    }
+
     QStringList texts() const
     {
         QStringList result;
@@ -44,4 +57,6 @@ public:
     std::vector<Shown> messages;
     QStringList questions;
     std::deque<Answer> answers;
+    std::deque<int> choices;
+    std::vector<QStringList> choiceButtons;
 };

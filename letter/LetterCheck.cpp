@@ -1,0 +1,119 @@
+#include "LetterCheck.h"
+
+#include <algorithm>
+
+#include <QObject>
+
+#include "LetterFields.h"
+#include "LetterText.h"
+#include "Placeholders.h"
+#include "Spelling.h"
+
+namespace {
+constexpr int YourNameField = 0;
+constexpr int CompanyNameField = 11;
+
+const QString *valueOf(const FurtherValues &further, const QString &name)
+{
+    const QString wanted = Placeholders::key(name);
+    for (const auto &[known, value] : further) {
+        if (Placeholders::key(known) == wanted)
+            return &value;
+    }
+    return nullptr;
+}
+
+// The names of both lists, each once (by key), in order.
+QStringList namesOnce(const QStringList &names)
+{
+    QStringList once;
+    for (const QString &name : names) {
+        const bool listed = std::any_of(once.begin(), once.end(), [&](const QString &n) {
+            return Placeholders::key(n) == Placeholders::key(name);
+        });
+        if (!listed)
+            once.append(name);
+    }
+    return once;
+}
+
+bool isSenderDetail(const QString &name)
+{
+    for (const char *detail : SenderDetailKeys) {
+        if (Placeholders::key(name) == Placeholders::key(QString::fromLatin1(detail)))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+QStringList extraPlaceholderNames(const QString &ownLetterText, const QStringList &ownTemplateNames)
+{
+    QStringList names;
+    for (const QString &name : namesOnce(Placeholders::namesIn(ownLetterText) + ownTemplateNames)) {
+        if (!Placeholders::isFieldName(name) && !isSenderDetail(name))
+            names.append(name);
+    }
+    return names;
+}
+
+namespace {
+// Whether a letter text says what the built-in body says, line endings
+// and surrounding spaces aside.
+bool isBuiltInBody(const QString &text)
+{
+    return LetterText::paragraphs(text) == LetterText::paragraphs(LetterText::builtInText());
+}
+} // namespace
+
+LetterCheckInput checkInputFor(const LetterRequest &request, const MadeLetter &made, const SpellChecker *spelling)
+{
+    LetterCheckInput input;
+    input.fields = request.fields;
+    input.further = request.further;
+    input.spelling = spelling;
+    if (!request.templateFile.isEmpty()) {
+        input.ownTemplateNames = made.ownTemplateNames;
+    } else if (made.letterText && !isBuiltInBody(*made.letterText)) {
+        input.ownLetterText = *made.letterText;
+    } else {
+        input.builtInWords = true;
+    }
+    return input;
+}
+
+LetterCheckResult checkLetter(const LetterCheckInput &input)
+{
+    LetterCheckResult result;
+    for (const QString &name : namesOnce(Placeholders::namesIn(input.ownLetterText) + input.ownTemplateNames)) {
+        if (Placeholders::isFieldName(name))
+            continue;
+        const QString *value = valueOf(input.further, name);
+        if (!value) {
+            result.problems.append(QObject::tr("[%1] has no value").arg(name));
+            result.unfilledNames.append(name);
+        } else if (value->trimmed().isEmpty()) {
+            result.problems.append(QObject::tr("[%1] is empty").arg(name));
+            if (!isSenderDetail(name))
+                result.unfilledNames.append(name);
+        }
+    }
+    if (input.spelling && !input.ownLetterText.isEmpty()) {
+        for (const QString &word : input.spelling->misspelledWords(input.ownLetterText))
+            result.problems.append(QObject::tr("'%1' may be misspelled").arg(word));
+    }
+
+    QStringList worthALook;
+    if (input.builtInWords)
+        worthALook.append(QObject::tr("the letter's body is still the sample text"));
+    if (input.fields[YourNameField].trimmed().isEmpty())
+        worthALook.append(QObject::tr("Your Name is empty"));
+    if (input.fields[CompanyNameField].trimmed().isEmpty())
+        worthALook.append(QObject::tr("Recipient Company Name is empty"));
+    if (!worthALook.isEmpty()) {
+        QString line = worthALook.join(QStringLiteral("; "));
+        line[0] = line[0].toUpper();
+        result.notice = line + u'.';
+    }
+    return result;
+}

@@ -1,0 +1,47 @@
+#include "NoticeLine.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+
+NoticeLine::NoticeLine(const QString &buttonText, int height, QWidget *parent) : QWidget(parent)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 0, 2, 0);
+    layout->setSpacing(6);
+    label = new QLabel(this);
+    label->setTextFormat(Qt::PlainText);
+    label->setMinimumWidth(0);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    button = new QToolButton(this);
+    button->setText(buttonText);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFocusPolicy(Qt::StrongFocus);
+    layout->addWidget(label, 1);
+    layout->addWidget(button);
+    setFixedHeight(height);
+    connect(button, &QToolButton::clicked, this, &NoticeLine::buttonClicked);
+    hide();
+}
+
+void NoticeLine::setText(const QString &text)
+{
+    m_text = text;
+    label->setToolTip(text);
+    label->setAccessibleName(tr("Worth a look"));
+    label->setAccessibleDescription(text);
+    button->setAccessibleDescription(text);
+    showText();
+    setVisible(!text.isEmpty());
+}
+
+void NoticeLine::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    showText();
+}
+
+void NoticeLine::showText()
+{
+    label->setText(label->fontMetrics().elidedText(m_text, Qt::ElideRight, std::max(0, label->width())));
+}
