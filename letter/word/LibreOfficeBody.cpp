@@ -157,4 +157,44 @@ int turnHeaderFieldsIntoPlaceholders(Instance &instance, const Reference<lang::X
     return turned;
 }
 
+int editParagraphs(Instance &instance, const Reference<lang::XComponent> &model,
+                   const std::vector<word::ParagraphEdit> &edits)
+{
+    const QString what = QObject::tr("EditParagraphs");
+    instance.ensureAlive(what);
+    const int applied = officeCall(*instance.office, what, [&] {
+        Reference<text::XTextDocument> document(model, UNO_QUERY_THROW);
+        const Reference<text::XText> text = document->getText();
+        const std::vector<Paragraph> all = paragraphsOf(text);
+        int count = 0;
+        size_t next = 0;
+        for (const word::ParagraphEdit &edit : edits) {
+            size_t at = next;
+            while (at < all.size() && toQString(all[at].range->getString()) != edit.text)
+                ++at;
+            if (at >= all.size())
+                continue;
+            next = at + 1;
+            ++count;
+            const Paragraph &paragraph = all[at];
+            const Reference<text::XTextCursor> cursor = text->createTextCursorByRange(paragraph.range->getEnd());
+            const Reference<text::XTextRange> end(cursor.get());
+            for (const QString &line : edit.after) {
+                text->insertControlCharacter(end, text::ControlCharacter::PARAGRAPH_BREAK, false);
+                cursor->collapseToEnd();
+                text->insertString(end, toOUString(line), false);
+                cursor->collapseToEnd();
+            }
+            if (!edit.newText)
+                Reference<lang::XComponent>(paragraph.range, UNO_QUERY_THROW)->dispose();
+            else if (*edit.newText != edit.text)
+                paragraph.range->setString(toOUString(*edit.newText));
+        }
+        return count;
+    });
+    // Earlier hits may lie in the text just changed.
+    instance.search.clear();
+    return applied;
+}
+
 } // namespace libreoffice

@@ -318,6 +318,12 @@ public:
         return libreoffice::findPlaceholders(m_instance, m_model, placeholders);
     }
 
+    int editParagraphs(const std::vector<word::ParagraphEdit> &edits) override
+    {
+        ensureOpen(QObject::tr("EditParagraphs"));
+        return libreoffice::editParagraphs(*m_instance, m_model, edits);
+    }
+
     QStringList bracketedTexts() override
     {
         ensureOpen(QObject::tr("Find"));

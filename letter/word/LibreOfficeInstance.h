@@ -99,6 +99,8 @@ int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
 void replaceBody(Instance &instance, const Reference<lang::XComponent> &model,
                  const std::vector<word::BodyParagraph> &paragraphs);
 int turnHeaderFieldsIntoPlaceholders(Instance &instance, const Reference<lang::XComponent> &model);
+int editParagraphs(Instance &instance, const Reference<lang::XComponent> &model,
+                   const std::vector<word::ParagraphEdit> &edits);
 
 // Every place of the placeholders, found in one search (see
 // word::Document::findPlaceholders). The places hold references into the

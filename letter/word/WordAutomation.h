@@ -94,6 +94,17 @@ struct BodyParagraph
     bool operator==(const BodyParagraph &) const = default;
 };
 
+// A change to one paragraph of a document's main text, the paragraph found
+// by its whole text: a new text (inserted literally, placeholders and
+// all), or none, and the paragraph goes; then new paragraphs in its style
+// after it, in order.
+struct ParagraphEdit
+{
+    QString text;
+    std::optional<QString> newText;
+    QStringList after;
+};
+
 // Why a file could not be opened as a document.
 enum class OpenProblem {
     NotADocument,       // the office cannot read it as a text document
@@ -242,6 +253,10 @@ public:
     // texts are inserted literally. Throws Failure when the document has
     // no such greeting and closing.
     virtual void replaceBody(const std::vector<BodyParagraph> &paragraphs) = 0;
+    // Applies the edits in order, each to the first paragraph after the
+    // last one edited whose text is the edit's. An edit whose paragraph is
+    // not there is passed by. Answers how many were applied.
+    virtual int editParagraphs(const std::vector<ParagraphEdit> &edits) = 0;
     // The fields of the later pages' header that show the recipient (a
     // macro button) and the date (the creation date) become the
     // placeholders [RecipientName] and [CurrentDate], so that the header

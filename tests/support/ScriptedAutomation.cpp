@@ -327,6 +327,31 @@ public:
         lines = lines.mid(0, greeting + 1) + body + lines.mid(closing);
         m_data.stories.front().second = lines.join(u'\n');
     }
+    // The main text's lines are its paragraphs.
+    int editParagraphs(const std::vector<word::ParagraphEdit> &edits) override
+    {
+        m_s.enter(QStringLiteral("Document.EditParagraphs"));
+        QStringList lines = m_data.stories.front().second.split(u'\n');
+        int count = 0;
+        qsizetype next = 0;
+        for (const word::ParagraphEdit &edit : edits) {
+            const qsizetype at = lines.indexOf(edit.text, next);
+            if (at < 0)
+                continue;
+            ++count;
+            for (qsizetype i = 0; i < edit.after.size(); ++i)
+                lines.insert(at + 1 + i, edit.after[i]);
+            next = at + 1 + edit.after.size();
+            if (edit.newText) {
+                lines[at] = *edit.newText;
+            } else {
+                lines.removeAt(at);
+                --next;
+            }
+        }
+        m_data.stories.front().second = lines.join(u'\n');
+        return count;
+    }
     int turnHeaderFieldsIntoPlaceholders() override
     {
         m_s.enter(QStringLiteral("Document.HeaderFields"));
