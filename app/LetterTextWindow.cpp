@@ -1,14 +1,21 @@
 #include "LetterTextWindow.h"
 
+#include <memory>
+
+#include <QAction>
 #include <QDialogButtonBox>
+#include <QContextMenuEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "AppTitle.h"
@@ -17,10 +24,13 @@
 #include "LetterTemplate.h"
 #include "LetterText.h"
 #include "Messenger.h"
+#include "SpellingHighlighter.h"
 
 namespace {
 // Room for a letter's body at a glance, in average characters and lines.
 constexpr int TextColumns = 72, TextLines = 18;
+// Enough to find the word meant without a long menu to read through.
+constexpr int MaxSuggestions = 5;
 } // namespace
 
 LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &templateFile, QWidget *parent)
@@ -54,6 +64,11 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     const QFontMetrics metrics(letterText->font());
     letterText->setMinimumSize(metrics.averageCharWidth() * TextColumns, metrics.lineSpacing() * TextLines);
     textLabel->setBuddy(letterText);
+    m_spelling = new SpellingHighlighter(letterText->document());
+    // Its context menu, from the mouse, the Menu key or Shift+F10, starts
+    // with the spelling of the word there.
+    letterText->installEventFilter(this);
+    letterText->viewport()->installEventFilter(this);
 
     insertPlaceholderButton = new QPushButton(tr("&Insert Placeholder"), this);
     insertPlaceholderButton->setAccessibleDescription(tr("Puts a placeholder where the caret is in the letter text"));
@@ -118,6 +133,73 @@ void LetterTextWindow::insertPlaceholder(const QString &placeholder)
 {
     letterText->insertPlainText(placeholder);
     letterText->setFocus(Qt::OtherFocusReason);
+}
+
+bool LetterTextWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != letterText && watched != letterText->viewport())
+        return QDialog::eventFilter(watched, event);
+    const auto *key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event) : nullptr;
+    const bool shiftF10 = key && key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+    if (event->type() != QEvent::ContextMenu && !shiftF10)
+        return QDialog::eventFilter(watched, event);
+    // From the keyboard the menu is for the word at the caret, below it.
+    QTextCursor at = letterText->textCursor();
+    QPoint where = letterText->viewport()->mapToGlobal(letterText->cursorRect().bottomLeft());
+    const auto *menuEvent = event->type() == QEvent::ContextMenu ? static_cast<QContextMenuEvent *>(event) : nullptr;
+    if (menuEvent && menuEvent->reason() == QContextMenuEvent::Mouse) {
+        where = menuEvent->globalPos();
+        at = letterText->cursorForPosition(letterText->viewport()->mapFromGlobal(where));
+    }
+    const std::unique_ptr<QMenu> menu(createTextMenu(at));
+    menu->exec(where);
+    return true;
+}
+
+QMenu *LetterTextWindow::createTextMenu(const QTextCursor &at)
+{
+    QMenu *menu = letterText->createStandardContextMenu();
+    const QTextBlock block = at.block();
+    const qsizetype caret = at.positionInBlock();
+    const SpellChecker &checker = m_spelling->checker();
+    for (const SpellChecker::Misspelling &m : checker.misspellings(block.text())) {
+        if (caret < m.position || caret > m.position + m.length)
+            continue;
+        QAction *standardFirst = menu->actions().value(0);
+        const int start = block.position() + int(m.position), length = int(m.length);
+        for (const QString &suggestion : checker.suggestions(m.word).mid(0, MaxSuggestions)) {
+            auto *action = new QAction(suggestion, menu);
+            connect(action, &QAction::triggered, this,
+                    [this, start, length, suggestion] { replaceWord(start, length, suggestion); });
+            menu->insertAction(standardFirst, action);
+        }
+        auto *add = new QAction(tr("Add to &Dictionary"), menu);
+        connect(add, &QAction::triggered, this, [this, word = m.word] { addToDictionary(word); });
+        menu->insertAction(standardFirst, add);
+        menu->insertSeparator(standardFirst);
+        break;
+    }
+    return menu;
+}
+
+void LetterTextWindow::replaceWord(int start, int length, const QString &replacement)
+{
+    QTextCursor word(letterText->document());
+    word.setPosition(start);
+    word.setPosition(start + length, QTextCursor::KeepAnchor);
+    word.insertText(replacement); // one step for Undo
+    letterText->setTextCursor(word);
+}
+
+void LetterTextWindow::addToDictionary(const QString &word)
+{
+    try {
+        m_spelling->checker().addToDictionary(word);
+    } catch (const std::exception &e) {
+        m_messenger.showMessage(QString::fromUtf8(e.what()), QString(), Messenger::Icon::Warning);
+        return;
+    }
+    m_spelling->rehighlight();
 }
 
 void LetterTextWindow::accept()

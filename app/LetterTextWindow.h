@@ -9,6 +9,8 @@ class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QTextCursor;
+class SpellingHighlighter;
 
 // "Tessaline — Letter Text": the built-in letter's body in the user's own
 // words, and their phone and e-mail. It opens with the letter text as the
@@ -16,7 +18,9 @@ class QPushButton;
 // [Phone]); OK keeps the text in its file (see LetterText.h) and the phone
 // and e-mail under the settings keys "Phone" and "Email"; Cancel keeps
 // nothing. A text that cannot be kept is told and the window stays open,
-// so nothing typed is lost.
+// so nothing typed is lost. Misspelled words of the letter text are
+// underlined as the user types; its context menu offers what to write
+// instead and adds a word to the user's word list.
 class LetterTextWindow : public QDialog
 {
     Q_OBJECT
@@ -26,6 +30,11 @@ public:
     LetterTextWindow(Messenger &messenger, const QString &templateFile, QWidget *parent = nullptr);
 
     void accept() override;
+
+    // The letter text's context menu for the word at `at` (the caller owns
+    // it): for a misspelled word, up to five suggestions and "Add to
+    // Dictionary" before the editor's own commands.
+    QMenu *createTextMenu(const QTextCursor &at);
 
     QPlainTextEdit *letterText = nullptr;
     QLineEdit *phone = nullptr;
@@ -37,9 +46,15 @@ public:
     // Shown only while a template of the user's own is in use.
     QLabel *ownTemplateNote = nullptr;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void load();
     void insertPlaceholder(const QString &placeholder);
+    void replaceWord(int start, int length, const QString &replacement);
+    void addToDictionary(const QString &word);
 
     Messenger &m_messenger;
+    SpellingHighlighter *m_spelling = nullptr;
 };

@@ -17,11 +17,16 @@ class SpellChecker
 {
 public:
     // The dictionary of the language of LC_ALL, LC_MESSAGES or LANG (the
-    // first that is set), else English; with none installed at all,
-    // available() is false and nothing is flagged.
+    // first that names one, "C" and "POSIX" do not), else English; with
+    // none installed at all, available() is false and nothing is flagged.
+    // The personal word list is personalListPath()'s.
     SpellChecker();
-    // The dictionary of a language such as "fr_FR" or "de", or English
-    // when there is none for it; and the personal word list of that file.
+    // The dictionary of a language such as "fr_FR", "fr_FR.UTF-8" or "de"
+    // (the exact one, else the language alone, else any of its countries),
+    // or English when there is none for it; and the personal word list of
+    // that file (an empty path: words are added for this checker alone).
+    // A list that cannot be read, is not a file or is larger than 1 MB is
+    // left alone: its words are not known and none is added to it.
     SpellChecker(const QString &language, const QString &personalListPath);
     ~SpellChecker();
 
@@ -43,8 +48,9 @@ public:
     // What the dictionary offers instead, best first.
     QStringList suggestions(const QString &word) const;
     // Adds the word to the personal word list, kept at once (written whole
-    // through a file beside it). Throws Failure naming the file when it
-    // cannot be written.
+    // through a file beside it, making its folder), and knows it from then
+    // on. Throws Failure naming the file when it cannot be written; the
+    // word is then not known.
     void addToDictionary(const QString &word);
 
     // $XDG_DATA_HOME/Tessaline/words.txt (by default

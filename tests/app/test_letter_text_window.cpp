@@ -1,0 +1,96 @@
+// The spelling in the Letter Text window: misspelled words underlined as
+// typed, the context menu's suggestions and its Add to Dictionary.
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+#include <QtTest>
+
+#include "LetterTextWindow.h"
+#include "RecordingMessenger.h"
+#include "Spelling.h"
+
+class TestLetterTextWindow : public QObject
+{
+    Q_OBJECT
+
+    // The words of the letter text's first paragraph that are underlined.
+    static QStringList underlined(const QPlainTextEdit *editor)
+    {
+        QStringList words;
+        const QTextBlock block = editor->document()->firstBlock();
+        for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
+            if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+                words << block.text().mid(range.start, range.length);
+        }
+        return words;
+    }
+
+private slots:
+    void misspelledWordsAreUnderlinedAndPutRightFromTheMenu()
+    {
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        qputenv("LC_ALL", "en_US.UTF-8");
+        RecordingMessenger messenger;
+        LetterTextWindow window(messenger, QString());
+        window.letterText->clear();
+        QTest::keyClicks(window.letterText, QStringLiteral("Marrowfen will recieve [Positon] at a@b.example"));
+        QCOMPARE(underlined(window.letterText), (QStringList{"Marrowfen", "recieve"}));
+
+        // The word's suggestions come first; choosing one is one step for Undo.
+        QTextCursor caret(window.letterText->document());
+        caret.setPosition(18);
+        std::unique_ptr<QMenu> menu(window.createTextMenu(caret));
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("receive"));
+        menu->actions().first()->trigger();
+        QCOMPARE(window.letterText->toPlainText(), QStringLiteral("Marrowfen will receive [Positon] at a@b.example"));
+        QCOMPARE(underlined(window.letterText), QStringList{"Marrowfen"});
+        window.letterText->undo();
+        QCOMPARE(window.letterText->toPlainText(), QStringLiteral("Marrowfen will recieve [Positon] at a@b.example"));
+
+        // An added word loses its underline and is in the user's word list.
+        caret.setPosition(0);
+        menu.reset(window.createTextMenu(caret));
+        const QList<QAction *> actions = menu->actions();
+        const auto add = std::find_if(actions.cbegin(), actions.cend(), [](const QAction *action) {
+            return action->text() == QStringLiteral("Add to &Dictionary");
+        });
+        QVERIFY(add != actions.cend());
+        QVERIFY(actions[add - actions.cbegin() + 1]->isSeparator());
+        (*add)->trigger();
+        QCOMPARE(underlined(window.letterText), QStringList{"recieve"});
+        QCOMPARE(SpellChecker().misspelledWords(QStringLiteral("Marrowfen")), QStringList());
+        QVERIFY(messenger.messages.empty());
+
+        // From the keyboard (Shift+F10, the Menu key) the menu is for the word at the caret.
+        window.letterText->setTextCursor(caret);
+        window.letterText->moveCursor(QTextCursor::EndOfWord);
+        window.letterText->moveCursor(QTextCursor::NextWord);
+        window.letterText->moveCursor(QTextCursor::NextWord);
+        for (int i = 0; i < 2; ++i) {
+            QString first;
+            QTimer::singleShot(0, this, [&first] {
+                auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                first = popup ? popup->actions().first()->text() : QString();
+                if (popup)
+                    popup->close();
+            });
+            if (i == 0) {
+                QTest::keyClick(window.letterText, Qt::Key_F10, Qt::ShiftModifier);
+            } else {
+                QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+                QApplication::sendEvent(window.letterText, &menuKey);
+            }
+            QCOMPARE(first, QStringLiteral("receive"));
+        }
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("LC_ALL");
+    }
+};
+
+QTEST_MAIN(TestLetterTextWindow)
+#include "test_letter_text_window.moc"
