@@ -15,6 +15,7 @@
 
 #include <hunspell/hunspell.hxx>
 
+#include "LetterText.h"
 #include "Failure.h"
 #include "FileInPlace.h"
 
@@ -225,6 +226,10 @@ SpellChecker::SpellChecker(const QString &language, const QString &personalListP
         if (d->load(name))
             break;
     }
+    // The program's own words are never the user's mistakes: the built-in
+    // body ("résumé", "two-storey") reads as written in every dictionary.
+    for (const QString &word : misspelledWords(LetterText::builtInText()))
+        d->addToHunspell(word);
     d->listPath = personalListPath;
     d->readList();
 }

@@ -33,6 +33,9 @@ private slots:
         QTest::newRow("French with the French dictionary")
                 << "fr_FR.UTF-8" << "Je vous remercie de l’attention portée à ma candidature, recieve"
                 << QStringList{"recieve@57"};
+        QTest::newRow("the built-in body's own words are the program's, not the user's")
+                << "en_US" << "I enclosed my r\u00e9sum\u00e9 and a two-storey plan I recieved."
+                << QStringList{"recieved@45"};
         QTest::newRow("English for a language without a dictionary")
                 << "xx_YY" << "Thank you for your tyme." << QStringList{"tyme@19"};
     }
