@@ -9,7 +9,7 @@
 #include <QFileInfo>
 
 #include "Failure.h"
-#include "LetterCheck.h"
+#include "ListCheck.h"
 #include "LetterDate.h"
 #include "LetterEngine.h"
 #include "LetterNames.h"
@@ -148,12 +148,12 @@ int Batch::prepare()
 // The letter as the first office has it open, before any row: what it
 // holds that nothing fills stops the run (Refusal), and so does a warning
 // with --strict. Also decides the placeholders every letter fills.
-void Batch::checkLetter(word::Document &letter)
+void Batch::checkList(word::Document &letter)
 {
     m_letterPlaceholders = Placeholders::namesIn(letter.bracketedTexts().join(u' '));
-    const CheckInputs inputs{m_stored, m_storedFurther, LetterNames(m_options.namePattern).placeholders(),
+    const ListCheckInputs inputs{m_stored, m_storedFurther, LetterNames(m_options.namePattern).placeholders(),
                              m_options.allowEmpty, m_options.allowEveryEmpty};
-    const LetterCheck check = ::checkLetter(m_letterPlaceholders, m_list, inputs);
+    const ListCheck check = ::checkList(m_letterPlaceholders, m_list, inputs);
     if (!check.unfilled.isEmpty())
         throw Refusal{ExitUsage, check.refusal(m_list)};
     if (!check.emptyNote().isEmpty())

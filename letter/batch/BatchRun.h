@@ -81,7 +81,7 @@ public:
 private:
     // BatchPreparation.cpp: before the offices, and before the first row.
     int prepare();
-    void checkLetter(word::Document &letter);
+    void checkList(word::Document &letter);
     QStringList spellingWarnings() const;
     void reportUnusableRows();
     void makeOutFolder();

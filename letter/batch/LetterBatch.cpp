@@ -14,7 +14,7 @@
 #include "ErrorTrap.h"
 #include "Failure.h"
 #include "FullDisk.h"
-#include "LetterCheck.h"
+#include "ListCheck.h"
 #include "LetterEngine.h"
 #include "LetterTemplate.h"
 #include "ScratchFiles.h"
@@ -127,7 +127,7 @@ void Batch::openLetter(Slot &slot)
             putLetterText(*slot.letter, *m_letterText);
         // Once, on the first office's copy, before any row starts.
         if (!m_checked) {
-            checkLetter(*slot.letter);
+            checkList(*slot.letter);
             m_checked = true;
         }
         // What an OpenDocument letter costs the office, halved.

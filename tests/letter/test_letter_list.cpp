@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "Failure.h"
-#include "LetterCheck.h"
+#include "ListCheck.h"
 #include "LetterList.h"
 #include "LetterNames.h"
 
@@ -228,9 +228,9 @@ private slots:
         const FurtherValues further = storedDetails();
         const LetterList list = parseLetterList(header + '\n', storedTexts(), further, Today);
         const bool all = allowed == QStringList{"all"};
-        const CheckInputs inputs{storedTexts(), further, LetterNames(QString::fromLatin1(LetterNames::DefaultPattern)).placeholders(),
+        const ListCheckInputs inputs{storedTexts(), further, LetterNames(QString::fromLatin1(LetterNames::DefaultPattern)).placeholders(),
                                  all ? QStringList{} : allowed, all};
-        const LetterCheck check = checkLetter(letter, list, inputs);
+        const ListCheck check = checkList(letter, list, inputs);
         QCOMPARE(check.unfilled, unfilled);
         QCOMPARE(check.allowedEmpty, allowedEmpty);
         QCOMPARE(check.emptyEverywhere, emptyEverywhere);

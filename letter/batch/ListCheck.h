@@ -14,7 +14,7 @@
 // fills it) and the list: what would be printed as written, what is empty
 // in every letter, and what the list gives that nothing uses. Names are
 // matched by Placeholders::key.
-struct LetterCheck
+struct ListCheck
 {
     // Placeholders of the letter that nothing fills and --allow-empty does
     // not let be empty: the run stops, as each letter would show them
@@ -42,7 +42,7 @@ struct LetterCheck
 // sender's fields and the stored further values (Phone, Email, More Fields).
 // `allowEmpty` holds names with or without brackets; `allowEveryEmpty` lets
 // every placeholder be empty.
-struct CheckInputs
+struct ListCheckInputs
 {
     FieldValues stored;
     FurtherValues storedFurther;
@@ -51,7 +51,7 @@ struct CheckInputs
     bool allowEveryEmpty = false;
 };
 
-LetterCheck checkLetter(const QStringList &letterPlaceholders, const LetterList &list, const CheckInputs &inputs);
+ListCheck checkList(const QStringList &letterPlaceholders, const LetterList &list, const ListCheckInputs &inputs);
 
 // The replacements, and for each of the letter's placeholders that one of
 // them fills under another spelling ("[Job_Title]" for a column "Job

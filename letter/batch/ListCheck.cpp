@@ -1,4 +1,4 @@
-#include "LetterCheck.h"
+#include "ListCheck.h"
 
 #include <algorithm>
 
@@ -36,9 +36,9 @@ QString quoted(const QStringList &names)
 }
 } // namespace
 
-LetterCheck checkLetter(const QStringList &letterPlaceholders, const LetterList &list, const CheckInputs &inputs)
+ListCheck checkList(const QStringList &letterPlaceholders, const LetterList &list, const ListCheckInputs &inputs)
 {
-    LetterCheck check;
+    ListCheck check;
     for (const QString &name : letterPlaceholders) {
         const int field = fieldNamed(name);
         if (field >= 0) {
@@ -74,7 +74,7 @@ LetterCheck checkLetter(const QStringList &letterPlaceholders, const LetterList 
     return check;
 }
 
-QString LetterCheck::refusal(const LetterList &list) const
+QString ListCheck::refusal(const LetterList &list) const
 {
     if (unfilled.isEmpty())
         return QString();
@@ -94,7 +94,7 @@ QString LetterCheck::refusal(const LetterList &list) const
             .arg(bracketed(unfilled), has, unfilled.join(u','));
 }
 
-QString LetterCheck::emptyNote() const
+QString ListCheck::emptyNote() const
 {
     if (emptyEverywhere.isEmpty())
         return QString();
@@ -105,7 +105,7 @@ QString LetterCheck::emptyNote() const
                           "for them.").arg(bracketed(emptyEverywhere));
 }
 
-QStringList LetterCheck::warnings() const
+QStringList ListCheck::warnings() const
 {
     QStringList lines;
     if (!allowedEmpty.isEmpty())
