@@ -27,17 +27,23 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.setApplicationDescription(QCoreApplication::translate("batch",
         "Writes cover letters. Without options it opens the window; with --batch it writes one "
         "letter per row of a CSV list, without a window.\n\n"
-        "The list's first row names the columns by placeholder, with or without brackets, in any "
-        "letter case: YourName, StreetAddress, City, ST, ZIPCode, RecipientName, Title, "
-        "CompanyName, StreetAddress2, City2, ST2, ZIPCode2, CurrentDate, Phone, Email; a column of any "
-        "other name fills the placeholder of that name ([Position] from a column Position). Your own "
-        "fields (YourName, StreetAddress, City, ST, ZIPCode), Phone and Email, when the list has no column "
-        "for them, are taken from the window's settings; a recipient's field the list has no column for "
-        "is empty. Without a CurrentDate column the date is today's. A row whose fields are all empty is "
-        "skipped.\n\n"
+        "The list's first row names the columns by placeholder, with or without brackets, ignoring letter "
+        "case, spaces, underscores and hyphens (\"Company Name\" fills [CompanyName]): YourName, StreetAddress, "
+        "City, ST, ZIPCode, RecipientName, Title, CompanyName, StreetAddress2, City2, ST2, ZIPCode2, CurrentDate, "
+        "Phone, Email; a column of any other name fills the placeholder of that name ([Position] from a column "
+        "Position). Its fields are separated by commas, semicolons or tabs, whichever its first row holds most. "
+        "Your own fields (YourName, StreetAddress, City, ST, ZIPCode), Phone, Email and the values of More Fields, "
+        "when the list has no column for them, are taken from the window's settings; a recipient's field the list "
+        "has no column for is empty. Without a CurrentDate column the date is today's. A row whose fields are all "
+        "empty is skipped; a row whose file name would be empty is named \"Letter\" and its line number.\n\n"
+        "Before the first letter the batch checks the letter: a placeholder that nothing fills stops it, naming "
+        "the placeholder and the list's columns, unless --allow-empty lets it be empty; the placeholders empty in "
+        "every letter, the columns that fill nothing and the words of your letter text that may be misspelled "
+        "are named.\n\n"
         "The summary goes to standard output; progress and the report of each row to standard error.\n\n"
         "Exit status: 0 when no row failed (a row skipped because its letter exists counts as done), "
-        "1 when some row failed, 2 for a bad command line, list or template, 130 when interrupted."));
+        "1 when some row failed (or --strict found a warning), 2 for a bad command line, list or template or a "
+        "placeholder nothing fills, 130 when interrupted."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption batch(QStringLiteral("batch"),
@@ -68,8 +74,21 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QCoreApplication::translate("batch", "Replace existing files, keeping their permissions (a read-only "
                                              "file is never replaced); without it an existing file is never "
                                              "touched and its row is reported as skipped."));
-    parser.addOptions({batch, out, templateFile, format, name, jobs, force});
-    const std::vector<QCommandLineOption> batchOnly{out, templateFile, format, name, jobs, force};
+    const QCommandLineOption separator(QStringLiteral("separator"),
+        QCoreApplication::translate("batch", "The list's fields are separated by <separator>: \",\", \";\" or "
+                                             "\"tab\" (default: the one its first row holds most, else a comma)."),
+        QStringLiteral("separator"));
+    const QCommandLineOption allowEmpty(QStringLiteral("allow-empty"),
+        QCoreApplication::translate("batch", "Let the placeholders <names> (separated by commas, or \"all\") be "
+                                             "empty in the letters when nothing fills them, rather than stop."),
+        QStringLiteral("names"));
+    const QCommandLineOption strict(QStringLiteral("strict"),
+        QCoreApplication::translate("batch", "Stop before the first letter, with status 1, when the checks warn "
+                                             "(a word that may be misspelled, a column that fills nothing, a "
+                                             "placeholder let empty)."));
+    parser.addOptions({batch, out, templateFile, format, name, jobs, force, separator, allowEmpty, strict});
+    const std::vector<QCommandLineOption> batchOnly{out, templateFile, format, name, jobs, force, separator,
+                                                    allowEmpty, strict};
     // What QApplication itself takes (for the window; the batch ignores
     // them), so that a session manager's or a user's "-style fusion" works.
     QStringList qtOptions;
@@ -154,6 +173,28 @@ CommandLine parseCommandLine(const QStringList &arguments)
             return usageError(QCoreApplication::translate("batch", "--jobs: \"%1\" is not a number from 1 to %2")
                                       .arg(parser.value(jobs)).arg(MaxJobs));
     }
+    if (parser.isSet(separator)) {
+        const QString given = parser.value(separator);
+        if (given == QStringLiteral(",") || given == QStringLiteral(";") || given == QStringLiteral("\t"))
+            options.separator = char(given.front().unicode());
+        else if (given.compare(QStringLiteral("tab"), Qt::CaseInsensitive) == 0)
+            options.separator = '\t';
+        else
+            return usageError(QCoreApplication::translate("batch", "--separator: \"%1\" is none of \",\", \";\" "
+                                                                   "and \"tab\"").arg(given));
+    }
+    for (const QString &value : parser.values(allowEmpty)) {
+        for (const QString &each : value.split(u',', Qt::SkipEmptyParts)) {
+            const QString placeholder = each.trimmed();
+            if (placeholder.compare(QStringLiteral("all"), Qt::CaseInsensitive) == 0)
+                options.allowEveryEmpty = true;
+            else if (!placeholder.isEmpty())
+                options.allowEmpty.append(placeholder);
+        }
+    }
+    if (parser.isSet(allowEmpty) && options.allowEmpty.isEmpty() && !options.allowEveryEmpty)
+        return usageError(QCoreApplication::translate("batch", "--allow-empty: no placeholder named"));
+    options.strict = parser.isSet(strict);
     try {
         LetterNames check(options.namePattern);
     } catch (const std::exception &e) {

@@ -24,6 +24,12 @@ struct BatchOptions
     QString namePattern;
     int jobs = 0;                          // office processes working at once; 0: chosen (see runBatch)
     Overwrite overwrite = Overwrite::Never;
+    char separator = 0;                    // between the list's fields; 0: found from its header line
+    // Placeholders that nothing fills and that may come out empty rather
+    // than stop the run (names as given, with or without brackets).
+    QStringList allowEmpty;
+    bool allowEveryEmpty = false;          // --allow-empty all
+    bool strict = false;                   // a warning stops the run before any letter
 };
 
 // What the command line asks for: the window, a batch, or only text to
@@ -45,7 +51,7 @@ inline constexpr char CommandName[] = "tessaline";
 // Exit statuses, as other command-line tools give them: rows skipped because
 // their letters exist, and empty rows, count as done.
 inline constexpr int ExitNothingFailed = 0;
-inline constexpr int ExitSomeFailed = 1;
+inline constexpr int ExitSomeFailed = 1;   // also: --strict and a warning
 inline constexpr int ExitNoDisplay = 1;
 inline constexpr int ExitUsage = 2;       // a bad command line, list or template
 inline constexpr int ExitInterrupted = 130;

@@ -14,6 +14,7 @@
 #include <QStringDecoder>
 
 #include "Failure.h"
+#include "Placeholders.h"
 
 namespace {
 constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
@@ -62,11 +63,20 @@ private:
     int lastEndLine = 0;
 };
 
-std::vector<Record> parseRecords(const QByteArray &data)
+// Only a space surrounds a field: a tab may be the separator.
+int isSpace(unsigned char c)
+{
+    return c == CSV_SPACE;
+}
+
+std::vector<Record> parseRecords(const QByteArray &data, char separator)
 {
     csv_parser parser{};
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL) != 0)
         throw Failure(QObject::tr("Cannot read the list: out of memory"));
+    csv_set_delim(&parser, static_cast<unsigned char>(separator));
+    if (separator == '\t')
+        csv_set_space_func(&parser, isSpace);
     RecordCollector collector;
     qsizetype at = 0;
     bool failed = false;
@@ -142,13 +152,36 @@ QString placeholderNamed(const QString &text)
 
 int fieldNamed(const QString &text)
 {
-    const QString name = placeholderNamed(text);
+    const QString name = Placeholders::key(placeholderNamed(text));
+    if (name.isEmpty())
+        return -1;
     for (const LetterField &field : LetterFields) {
-        const QString placeholder = QString::fromLatin1(field.placeholder);
-        if (name.compare(placeholder.mid(1, placeholder.size() - 2), Qt::CaseInsensitive) == 0)
+        if (name == Placeholders::key(QString::fromLatin1(field.placeholder)))
             return field.index;
     }
     return -1;
+}
+
+char separatorOf(const QByteArray &data)
+{
+    constexpr char Candidates[] = {',', ';', '\t'};
+    int counts[3] = {0, 0, 0};
+    bool quoted = false, begun = false;
+    for (const char c : data) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && (c == '\n' || c == '\r')) {
+            if (begun)
+                break; // the header line ends; empty lines before it are passed over
+        } else if (!quoted) {
+            for (int i = 0; i < 3; ++i)
+                counts[i] += c == Candidates[i];
+        }
+        begun = begun || (c != '\n' && c != '\r');
+    }
+    const int most = int(std::max_element(std::begin(counts), std::end(counts)) - std::begin(counts));
+    const bool alone = std::count(std::begin(counts), std::end(counts), counts[most]) == 1;
+    return alone ? Candidates[most] : ',';
 }
 
 namespace {
@@ -159,20 +192,26 @@ struct Column
     qsizetype further = -1;
 };
 
-// The position of a further placeholder among the row's, by name in any
-// letter case; -1 for none.
+// The position of a further placeholder among the row's, by its key (see
+// Placeholders::key); -1 for none.
 qsizetype furtherIndex(const QStringList &names, const QString &name)
 {
+    const QString wanted = Placeholders::key(name);
     for (qsizetype i = 0; i < names.size(); ++i) {
-        if (names[i].compare(name, Qt::CaseInsensitive) == 0)
+        if (Placeholders::key(names[i]) == wanted)
             return i;
     }
     return -1;
 }
+
+bool holdsNul(const QString &text)
+{
+    return text.contains(QChar(0));
+}
 } // namespace
 
 LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, FieldCount> &stored,
-                           const FurtherValues &storedDetails, const QString &today)
+                           const FurtherValues &storedDetails, const QString &today, char separator)
 {
     QByteArray data = bytes;
     if (data.startsWith(ByteOrderMark))
@@ -182,15 +221,18 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
     if (utf8.hasError())
         throw Failure(QObject::tr("it is not UTF-8 text (save it from the spreadsheet as \"CSV UTF-8\")"));
 
-    std::vector<Record> records = parseRecords(data);
+    LetterList list;
+    list.separator = separator != 0 ? separator : separatorOf(data);
+    std::vector<Record> records = parseRecords(data, list.separator);
     // Empty lines at the very end are no rows.
     while (!records.empty() && records.back().fields.isEmpty())
         records.pop_back();
     auto header = std::find_if(records.begin(), records.end(), [](const Record &r) { return !r.fields.isEmpty(); });
     if (header == records.end())
         throw Failure(QObject::tr("it has no header row naming the columns"));
+    if (std::any_of(header->fields.begin(), header->fields.end(), holdsNul))
+        throw Failure(QObject::tr("line %1: a column's name holds a NUL character (is it a text file?)").arg(header->line));
 
-    LetterList list;
     for (const auto &[name, text] : storedDetails)
         list.furtherNames.append(name);
     std::vector<bool> hasFurtherColumn(size_t(list.furtherNames.size()), false);
@@ -203,6 +245,7 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
         if (field >= 0 && !list.hasColumn[size_t(field)]) {
             list.hasColumn[size_t(field)] = true;
             column.field = field;
+            list.columns.push_back({name, field, QString()});
         } else if (field < 0 && !placeholder.isEmpty() && (further < 0 || !hasFurtherColumn[size_t(further)])) {
             if (further < 0) {
                 further = list.furtherNames.size();
@@ -211,6 +254,7 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
             }
             hasFurtherColumn[size_t(further)] = true;
             column.further = further;
+            list.columns.push_back({name, -1, list.furtherNames[further]});
         } else {
             list.unknownColumns.append(name.isEmpty() ? QObject::tr("(a column without a name)") : name);
         }
@@ -232,6 +276,11 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
         } else if (record->fields.size() != qsizetype(columns.size())) {
             row.problem = QObject::tr("the row has %1 fields, the header has %2")
                                   .arg(record->fields.size()).arg(columns.size());
+        } else if (const auto nul = std::find_if(record->fields.begin(), record->fields.end(), holdsNul);
+                   nul != record->fields.end()) {
+            // Never an empty field in its place: the letter would lack it unseen.
+            row.problem = QObject::tr("the field of column \"%1\" holds a NUL character (is the list a text file?)")
+                                  .arg(header->fields[nul - record->fields.begin()]);
         } else {
             for (size_t c = 0; c < columns.size(); ++c) {
                 if (columns[c].field >= 0)
@@ -246,13 +295,14 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
 }
 
 std::optional<LetterList> readLetterList(const QString &path, const std::array<QString, FieldCount> &stored,
-                                         const FurtherValues &storedDetails, const QString &today, int stopFd)
+                                         const FurtherValues &storedDetails, const QString &today, char separator,
+                                         int stopFd)
 {
     try {
         const std::optional<QByteArray> data = readUnlessStopped(path, stopFd);
         if (!data)
             return std::nullopt;
-        return parseLetterList(*data, stored, storedDetails, today);
+        return parseLetterList(*data, stored, storedDetails, today, separator);
     } catch (const Failure &failure) {
         throw Failure(QObject::tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), failure.description()));
     }

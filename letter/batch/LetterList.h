@@ -22,49 +22,72 @@ struct LetterRow
     bool empty = false;                  // no field holds text: nothing to write, the row is skipped
 };
 
-// A list of letters read from a CSV file (RFC 4180: quoted fields, commas
-// and line breaks inside quotes; UTF-8 with or without a byte-order mark).
-// The header row names the columns by placeholder, with or without
-// brackets, in any letter case ("RecipientName", "[CompanyName]"); a
-// column of any other name fills the placeholder of that name ("Position"
-// fills [Position]).
+// A column of a list that fills a placeholder: its name as the header
+// writes it, and the field or further placeholder it fills.
+struct ListColumn
+{
+    QString name;
+    int field = -1;  // -1: a further placeholder
+    QString further; // its name, as the list's furtherNames has it
+};
+
+// A list of letters read from a CSV file (RFC 4180: quoted fields,
+// separators and line breaks inside quotes; UTF-8 with or without a
+// byte-order mark), its fields separated by commas, semicolons or tabs, as
+// spreadsheets write them in different languages.
+// The header row names the columns by placeholder, as people write names
+// (see Placeholders::key: "Company Name", "company_name" and
+// "[CompanyName]" name one); a column of any other name fills the
+// placeholder of that name ("Position" fills [Position]).
 struct LetterList
 {
     std::vector<LetterRow> rows;
     // Header entries without a name, or that repeat another: ignored.
     QStringList unknownColumns;
+    // The columns that fill a placeholder, in the header's order.
+    std::vector<ListColumn> columns;
     std::array<bool, FieldCount> hasColumn{};
-    // The further placeholders every row fills, by name: Phone, Email and
-    // the list's own columns.
+    // The further placeholders every row fills, by name: the stored ones
+    // (Phone, Email, the More Fields values) and the list's own columns.
     QStringList furtherNames;
+    char separator = ',';
 };
 
 // The field a column or a name pattern names by its placeholder, with or
-// without brackets and in any letter case ("RecipientName", "[title]"), or
-// -1 for none.
+// without brackets, as people write names ("Recipient Name", "[title]"),
+// or -1 for none.
 int fieldNamed(const QString &name);
+
+// The separator a list's header line uses: of comma, semicolon and tab the
+// one it holds most often outside quotes; a comma when none is more
+// frequent than the others.
+char separatorOf(const QByteArray &data);
 
 // The name of the placeholder a column or a name pattern names, without
 // brackets or surrounding spaces ("[Position] " names "Position"); empty
 // when it can name none (no name, or brackets inside).
 QString placeholderNamed(const QString &name);
 
-// Parses a list. A sender's field (SenderFields) the list has no column
+// Parses a list, its fields separated by `separator` (0: the one
+// separatorOf finds). A sender's field (SenderFields) the list has no column
 // for takes its text from `stored` (the texts stored by the window), and so
-// do Phone and Email from `storedDetails`; a recipient's field the list has
+// does every further placeholder of `storedDetails` (Phone, Email, the
+// More Fields values); a recipient's field the list has
 // no column for is empty, never another letter's; the date field, when the
 // list has no column for it, is `today`. A row with too many or too few
-// fields is kept with its problem, and an empty line or a row whose fields
+// fields, or with a NUL character in a field, is kept with its problem, and
+// an empty line or a row whose fields
 // are all blank is kept marked empty, so that each is reported with its
 // line; empty lines at the very end are ignored.
 // Throws Failure when the data as a whole cannot be read: not UTF-8, a
 // quote left open, no header row.
 LetterList parseLetterList(const QByteArray &data, const std::array<QString, FieldCount> &stored,
-                           const FurtherValues &storedDetails, const QString &today);
+                           const FurtherValues &storedDetails, const QString &today, char separator = 0);
 
 // Reads and parses the file, which may also be a pipe or FIFO that is
 // still being written. Reading gives up, returning nullopt, as soon as
 // `stopFd` turns readable (a batch's Ctrl+C writes to it); -1 for none.
 // Throws Failure naming the file when it cannot be read.
 std::optional<LetterList> readLetterList(const QString &path, const std::array<QString, FieldCount> &stored,
-                                         const FurtherValues &storedDetails, const QString &today, int stopFd);
+                                         const FurtherValues &storedDetails, const QString &today, char separator,
+                                         int stopFd);

@@ -1,11 +1,13 @@
 #include "LetterNames.h"
 
+#include <algorithm>
 #include <set>
 
 #include <QObject>
 
 #include "Failure.h"
 #include "LetterList.h"
+#include "Placeholders.h"
 
 namespace {
 // Leaves room for the extension and the scratch name's additions within
@@ -45,10 +47,28 @@ LetterNames::LetterNames(const QString &pattern)
 void LetterNames::check(const QStringList &furtherNames) const
 {
     for (const Part &part : m_parts) {
-        if (!part.further.isEmpty() && !furtherNames.contains(part.further, Qt::CaseInsensitive))
+        const auto named = [&](const QString &name) { return Placeholders::key(name) == Placeholders::key(part.further); };
+        if (!part.further.isEmpty() && std::none_of(furtherNames.begin(), furtherNames.end(), named))
             throw Failure(QObject::tr("the name pattern's {%1} names no field of the letter and no column of "
                                       "the list").arg(part.further));
     }
+}
+
+QStringList LetterNames::placeholders() const
+{
+    QStringList names;
+    for (const Part &part : m_parts) {
+        if (part.field >= 0)
+            names.append(QString::fromLatin1(LetterFields[size_t(part.field)].placeholder).chopped(1).mid(1));
+        else if (!part.further.isEmpty())
+            names.append(part.further);
+    }
+    return names;
+}
+
+QString LetterNames::forLine(int line)
+{
+    return QObject::tr("Letter %1").arg(line);
 }
 
 std::vector<QString> LetterNames::unique(const std::vector<QString> &wanted,
@@ -82,7 +102,7 @@ QString LetterNames::nameFor(const std::array<QString, FieldCount> &texts, const
             name += texts[size_t(part.field)];
         } else if (!part.further.isEmpty()) {
             for (const auto &[placeholder, text] : further) {
-                if (placeholder.compare(part.further, Qt::CaseInsensitive) == 0)
+                if (Placeholders::key(placeholder) == Placeholders::key(part.further))
                     name += text;
             }
         } else {
@@ -100,7 +120,7 @@ QString LetterNames::nameFor(const std::array<QString, FieldCount> &texts, const
         name.chop(1);
     while (name.toUtf8().size() > MaxNameBytes)
         name.chop(name.back().isLowSurrogate() ? 2 : 1);
-    if (name.isEmpty())
-        name = QString::fromLatin1(EmptyName);
+    if (std::none_of(name.begin(), name.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+        return QString();
     return name;
 }

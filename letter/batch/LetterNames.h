@@ -14,13 +14,11 @@
 // The file name of each letter of a batch, made from a pattern such as
 // "{CompanyName} - {RecipientName}": each {Name} is the text of the field
 // or further placeholder ({Phone}, {Position}) whose placeholder it names
-// (any letter case, with or without brackets).
+// (with or without brackets, as people write names: {Company Name}).
 class LetterNames
 {
 public:
     static constexpr char DefaultPattern[] = "{CompanyName} - {RecipientName}";
-    // The name used when a row's name comes out empty.
-    static constexpr char EmptyName[] = "letter";
 
     // Throws Failure for an unclosed brace or a {…} that can name no
     // placeholder. Which further placeholders there are is known only
@@ -28,14 +26,23 @@ public:
     explicit LetterNames(const QString &pattern);
 
     // Throws Failure naming the first {…} that names no field and none of
-    // the further placeholders (by name, any letter case).
+    // the further placeholders (by Placeholders::key).
     void check(const QStringList &furtherNames) const;
+
+    // The placeholders the pattern names, without brackets: the fields'
+    // as the letter's fields spell them, the others as the pattern does.
+    QStringList placeholders() const;
 
     // The name for a row's texts, without an extension: characters that
     // cannot stand in a file name (on Linux or elsewhere) become "_",
     // leading and trailing spaces and dots go, and it is cut to a length
-    // every file system takes.
+    // every file system takes. Empty when nothing of it is a letter or a
+    // digit ("-" of a row without company and recipient): see forLine().
     QString nameFor(const std::array<QString, FieldCount> &texts, const FurtherValues &further = {}) const;
+
+    // The name of a row whose own name came out empty: "Letter" and the
+    // row's line in the list ("Letter 7"), which finds it there.
+    static QString forLine(int line);
 
     // One name for each wanted name, none of them given twice in a run:
     // a name wanted again gets " (2)", " (3)" and so on, passing over every

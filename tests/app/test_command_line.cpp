@@ -95,6 +95,23 @@ private slots:
         QTest::newRow("batch option without --batch, with a display")
                 << QStringList{"--jobs", "2", "--force"} << QByteArray() << true << 2 << ""
                 << "tessaline: --jobs works only with --batch\n" + Try;
+        QTest::newRow("--strict without --batch") << QStringList{"--strict"} << QByteArray() << false << 2 << ""
+                                                  << "tessaline: --strict works only with --batch\n" + Try;
+        QTest::newRow("bad --separator") << batch + QStringList{"--separator", "|"} << QByteArray("RecipientName\n")
+                                         << false << 2 << ""
+                                         << "tessaline: --separator: \"\\|\" is none of \",\", \";\" and \"tab\"\n" + Try;
+        QTest::newRow("--allow-empty without a name") << batch + QStringList{"--allow-empty", " , "}
+                                                      << QByteArray("RecipientName\n") << false << 2 << ""
+                                                      << "tessaline: --allow-empty: no placeholder named\n" + Try;
+        QTest::newRow("semicolons found, a NUL refused with its line")
+                << batch << QByteArray("RecipientName;CompanyName\n;\nA\0;x\n", 33) << false << 1
+                << "2 rows: 0 written, 1 skipped, 1 failed\n"
+                << "The list's columns are separated by semicolons\\.\nline 2: skipped: the row is empty\n"
+                   "line 3: failed: the field of column \"RecipientName\" holds a NUL character[^\n]*\n";
+        QTest::newRow("--separator tab") << batch + QStringList{"--separator", "tab", "--allow-empty", "all", "--strict"}
+                                         << QByteArray("RecipientName\tCompanyName,x\n\t\n") << false << 0
+                                         << "1 row: 0 written, 1 skipped, 0 failed\n"
+                                         << "The list's columns are separated by tabs\\.\nline 2: skipped: the row is empty\n";
         QTest::newRow("stray argument") << QStringList{"letter.doc"} << QByteArray() << true << 2 << ""
                                         << "tessaline: unexpected argument \"letter\\.doc\"\n" + Try;
         QTest::newRow("missing value") << QStringList{"--batch"} << QByteArray() << false << 2 << ""

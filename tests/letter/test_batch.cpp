@@ -33,7 +33,9 @@ constexpr char StoredSettings[] = "[Tessaline]\n"
                                   "Email=dorian@example.org\n"
                                   "Text1_7=Old Recipient\n"
                                   "Text1_4=9 Old Street\n"
-                                  "Text1_5=Oldtown\n";
+                                  "Text1_5=Oldtown\n"
+                                  "Extra_Position=Engineer\n"; // from More Fields, for lists without Position
+constexpr char StoredPosition[] = "Extra_Position=Engineer\n";
 
 // The user's own words for the built-in letter's body.
 constexpr char LetterTextFile[] = "I would like to be your [Position].\n\n"
@@ -306,6 +308,54 @@ private slots:
         // the list has it, never the window's last one.
         QCOMPARE(lines, (QStringList{"Dorian Vell", "1234 East Main Street", "Boise, ID  91002", date, "Jane Roe", "",
                                      "Acme", "", ",   ", "Dear Jane Roe:"}));
+        QVERIFY2(run.errors.contains(QStringLiteral("[Title], [StreetAddress2], [City2], [ST2], [ZIPCode2] will be "
+                                                    "empty in every letter")), qPrintable(run.errors));
+        QVERIFY2(letter.bodyText().contains(QStringLiteral("I would like to be your Engineer.")),
+                 qPrintable(letter.bodyText())); // the stored More Fields value
+    }
+
+    // The letter text's [Position], with no column and nothing stored for
+    // it, would stand as written in every letter.
+    void aPlaceholderNothingFillsStopsTheRunUnlessLetEmpty_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("stopped") << QStringList{} << 2 << QStringList{};
+        QTest::newRow("--allow-empty") << QStringList{"--allow-empty", "[position]"} << 0
+                                       << QStringList{"Acme - Ann Lee.doc", "Letter 3.doc"};
+    }
+
+    void aPlaceholderNothingFillsStopsTheRunUnlessLetEmpty()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, files);
+        const QString out = path(QStringLiteral("unfilled-%1").arg(exitCode));
+        const QString config = out + QStringLiteral("-config");
+        QVERIFY(QDir().mkpath(config));
+        writeFile(config + QStringLiteral("/Marrowfen.conf"), QByteArray(StoredSettings).replace(StoredPosition, ""));
+        // Column names as a spreadsheet in another language writes them.
+        writeFile(out + QStringLiteral(".csv"), "Recipient Name;company_name;Title\nAnn Lee;Acme;Boss\n;;Clerk\n");
+        QProcessEnvironment env = environment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        const Run run = runBatch(QStringList{QStringLiteral("--batch"), out + QStringLiteral(".csv"),
+                                             QStringLiteral("--out"), out} + options, env);
+
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(filesIn(out), files);
+        if (files.isEmpty()) {
+            QVERIFY2(run.errors.contains(QStringLiteral("The letter's [Position] would stand as written")) &&
+                             run.errors.contains(QStringLiteral("\"Recipient Name\", \"company_name\", \"Title\"")),
+                     qPrintable(run.errors));
+            return;
+        }
+        QVERIFY2(run.errors.contains(QStringLiteral("[Position] will be empty in every letter (--allow-empty)")),
+                 qPrintable(run.errors));
+        const QString named = m_reader->read(out + QStringLiteral("/Acme - Ann Lee.doc")).bodyText();
+        QVERIFY2(named.contains(QStringLiteral("Boss")) && named.contains(QStringLiteral("I would like to be your ."))
+                         && !named.contains(u'['), qPrintable(named));
+        QVERIFY(m_reader->read(out + QStringLiteral("/Letter 3.doc")).bodyText().contains(QStringLiteral("Clerk")));
     }
 
     // One office makes every letter from one loaded template, in every

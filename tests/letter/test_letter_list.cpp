@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "Failure.h"
+#include "ListCheck.h"
 #include "LetterList.h"
 #include "LetterNames.h"
 
@@ -66,6 +67,10 @@ private slots:
                                                   << QStringList{"Ann"} << QStringList{""};
         QTest::newRow("header only") << QByteArray("RecipientName\n") << QList<int>{} << QStringList{}
                                      << QStringList{};
+        // Never an empty field in its place: the letter would lack it unseen.
+        QTest::newRow("NUL in a field")
+                << QByteArray("RecipientName,Title\nAnn,x\nB\0b,y\n", 32) << QList<int>{2, 3} << QStringList{"Ann", ""}
+                << QStringList{"", "the field of column \"RecipientName\" holds a NUL character (is the list a text file?)"};
     }
 
     void rowsKeepTheirLinesAndTexts()
@@ -106,6 +111,144 @@ private slots:
         QCOMPARE(list.unknownColumns, QStringList({"Title", "(a column without a name)", "[a]b]"}));
     }
 
+    void columnNamesMatchAsPeopleWriteThem_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<int>("field");      // -1: a further placeholder
+        QTest::addColumn<QString>("further"); // the further placeholder it fills
+        QTest::newRow("spaces") << "Company Name" << CompanyName << "";
+        QTest::newRow("underscores") << "company_name" << CompanyName << "";
+        QTest::newRow("capitals") << "COMPANYNAME" << CompanyName << "";
+        QTest::newRow("spaces and a digit") << "ZIP Code 2" << 2 << "";
+        QTest::newRow("hyphen in brackets") << "[Recipient-Name]" << RecipientName << "";
+        QTest::newRow("a stored value's") << "E-mail" << -1 << "Email";
+        QTest::newRow("the list's own") << "Job Title" << -1 << "Job Title";
+    }
+
+    void columnNamesMatchAsPeopleWriteThem()
+    {
+        QFETCH(QString, column);
+        QFETCH(int, field);
+        QFETCH(QString, further);
+        const LetterList list = parseLetterList(column.toUtf8() + "\nValue\n", storedTexts(), storedDetails(), Today);
+        QCOMPARE(int(list.columns.size()), 1);
+        QCOMPARE(list.columns.front().field, field);
+        QCOMPARE(list.columns.front().further, further);
+        const LetterRow &row = list.rows.front();
+        if (field >= 0)
+            QCOMPARE(row.texts[size_t(field)], QStringLiteral("Value"));
+        else
+            QVERIFY(std::find(row.further.begin(), row.further.end(), std::pair(further, QStringLiteral("Value")))
+                    != row.further.end());
+        // A name pattern names it the same way.
+        const LetterNames names(QStringLiteral("{%1}").arg(column));
+        names.check(list.furtherNames);
+        QCOMPARE(names.nameFor(row.texts, row.further), QStringLiteral("Value"));
+    }
+
+    void separatorIsFoundFromTheHeaderLine_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<char>("given"); // 0: none given
+        QTest::addColumn<char>("separator");
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("comma") << QByteArray("RecipientName,Title\nAnn,Boss\n") << '\0' << ',' << QStringList{"Ann", "Boss"};
+        QTest::newRow("semicolon, a comma in a field")
+                << QByteArray("RecipientName;Title\nLee, Ann;Boss\n") << '\0' << ';' << QStringList{"Lee, Ann", "Boss"};
+        QTest::newRow("tab, spaces in fields")
+                << QByteArray("\xEF\xBB\xBFRecipient Name\tTitle\nAnn Lee\t Boss\n") << '\0' << '\t'
+                << QStringList{"Ann Lee", "Boss"};
+        QTest::newRow("quoted separators")
+                << QByteArray("\"Recipient;Name\",\"Title;\"\n\"Ann;Lee\",\"a,b\"\n") << '\0' << ','
+                << QStringList{"Ann;Lee", "a,b"};
+        QTest::newRow("quoted tab") << QByteArray("RecipientName\tTitle\n\"Ann\tLee\"\tBoss\n") << '\0' << '\t'
+                                    << QStringList{"Ann\tLee", "Boss"};
+        QTest::newRow("a tie") << QByteArray("RecipientName;Title,x\nAnn;Boss,y\n") << '\0' << ','
+                               << QStringList{"Ann;Boss", "y"};
+        QTest::newRow("one column") << QByteArray("\nRecipientName\nAnn;Lee\n") << '\0' << ',' << QStringList{"Ann;Lee"};
+        QTest::newRow("given") << QByteArray("RecipientName,Title;x\nAnn,Boss;y\n") << ';' << ';'
+                               << QStringList{"Ann,Boss", "y"};
+    }
+
+    void separatorIsFoundFromTheHeaderLine()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(char, given);
+        QFETCH(char, separator);
+        QFETCH(QStringList, row);
+        const LetterList list = parseLetterList(csv, storedTexts(), storedDetails(), Today, given);
+        QCOMPARE(list.separator, separator);
+        QCOMPARE(int(list.rows.size()), 1);
+        QCOMPARE(list.rows.front().problem, QString());
+        const LetterRow &read = list.rows.front();
+        QStringList texts;
+        for (const ListColumn &column : list.columns) {
+            const auto further = std::find_if(read.further.begin(), read.further.end(),
+                                              [&](const auto &value) { return value.first == column.further; });
+            texts << (column.field >= 0 ? read.texts[size_t(column.field)] : further->second);
+        }
+        QCOMPARE(texts, row);
+    }
+
+    // Before the first letter: the letter's placeholders against the list
+    // and what is stored.
+    void theCheckNamesWhatNothingFills_data()
+    {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<QStringList>("letter");  // its placeholders
+        QTest::addColumn<QStringList>("allowed"); // --allow-empty; "all" for all
+        QTest::addColumn<QStringList>("unfilled");
+        QTest::addColumn<QStringList>("allowedEmpty");
+        QTest::addColumn<QStringList>("emptyEverywhere");
+        QTest::addColumn<QStringList>("unusedColumns");
+        const QStringList letter{"YourName", "RecipientName", "Title", "Phone", "Position", "Fax"};
+        QTest::newRow("nothing fills two") << QByteArray("RecipientName,Title") << letter << QStringList{}
+                                           << QStringList{"Position", "Fax"} << QStringList{} << QStringList{}
+                                           << QStringList{};
+        QTest::newRow("columns by key, one allowed by key")
+                << QByteArray("recipient name,POSITION,Salary") << letter << QStringList{"[fax]"} << QStringList{}
+                << QStringList{"Fax"} << QStringList{"Title"} << QStringList{"Salary"};
+        QTest::newRow("all allowed") << QByteArray("RecipientName") << letter << QStringList{"all"} << QStringList{}
+                                     << QStringList{"Position", "Fax"} << QStringList{"Title"} << QStringList{};
+        QTest::newRow("the name pattern uses a column")
+                << QByteArray("RecipientName,CompanyName,Title,Position,Fax") << letter << QStringList{}
+                << QStringList{} << QStringList{} << QStringList{} << QStringList{};
+    }
+
+    void theCheckNamesWhatNothingFills()
+    {
+        QFETCH(QByteArray, header);
+        QFETCH(QStringList, letter);
+        QFETCH(QStringList, allowed);
+        QFETCH(QStringList, unfilled);
+        QFETCH(QStringList, allowedEmpty);
+        QFETCH(QStringList, emptyEverywhere);
+        QFETCH(QStringList, unusedColumns);
+        // The stored sender's name and phone fill theirs.
+        const FurtherValues further = storedDetails();
+        const LetterList list = parseLetterList(header + '\n', storedTexts(), further, Today);
+        const bool all = allowed == QStringList{"all"};
+        const ListCheckInputs inputs{storedTexts(), further, LetterNames(QString::fromLatin1(LetterNames::DefaultPattern)).placeholders(),
+                                 all ? QStringList{} : allowed, all};
+        const ListCheck check = checkList(letter, list, inputs);
+        QCOMPARE(check.unfilled, unfilled);
+        QCOMPARE(check.allowedEmpty, allowedEmpty);
+        QCOMPARE(check.emptyEverywhere, emptyEverywhere);
+        QCOMPARE(check.unusedColumns, unusedColumns);
+        if (!unfilled.isEmpty())
+            QVERIFY2(check.refusal(list).contains(QStringLiteral("[Position], [Fax]"))
+                             && check.refusal(list).contains(QStringLiteral("\"RecipientName\", \"Title\"")),
+                     qPrintable(check.refusal(list)));
+    }
+
+    void theLettersOwnSpellingIsFilled()
+    {
+        const std::vector<std::pair<QString, QString>> replacements{{"[CompanyName]", "Acme"}, {"[Job Title]", "Boss"}};
+        const auto filled = spelledAsTheLetter(replacements, {"companyname", "Job_Title", "Other"});
+        QCOMPARE(filled.size(), size_t(3)); // letter case alone needs nothing more
+        QCOMPARE(filled.back(), std::pair(QStringLiteral("[Job_Title]"), QStringLiteral("Boss")));
+    }
+
     void unreadableListsAreRefused_data()
     {
         QTest::addColumn<QByteArray>("csv");
@@ -141,7 +284,9 @@ private slots:
         QTest::newRow("slashes and colons") << standard << "A/B: C" << "Ann\\Lee" << "A_B_ C - Ann_Lee";
         QTest::newRow("line break") << standard << "Acme" << "Ann\nLee" << "Acme - Ann_Lee";
         QTest::newRow("leading dots") << QStringLiteral("{RecipientName}") << "" << "..hidden" << "hidden";
-        QTest::newRow("empty") << QStringLiteral("{RecipientName}") << "Acme" << "" << "letter";
+        // Named after the row's line instead (LetterNames::forLine).
+        QTest::newRow("empty") << QStringLiteral("{RecipientName}") << "Acme" << "" << "";
+        QTest::newRow("only punctuation") << standard << "" << "" << "";
         QTest::newRow("brackets and case") << QStringLiteral("{[companyname]}_{recipientNAME}") << "Acme" << "Ann"
                                            << "Acme_Ann";
     }

@@ -1,0 +1,232 @@
+// What a batch does before its first letter: reads the list and the
+// template, names the letters, checks the letter against the list, and
+// makes the output folder.
+#include "BatchRun.h"
+
+#include <algorithm>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "Failure.h"
+#include "ListCheck.h"
+#include "LetterDate.h"
+#include "LetterEngine.h"
+#include "LetterNames.h"
+#include "LetterTemplate.h"
+#include "LetterText.h"
+#include "Main.h"
+#include "Placeholders.h"
+#include "ScratchFiles.h"
+#include "Spelling.h"
+#include "StopSignals.h"
+
+namespace batch {
+namespace {
+// One line however many there are: a list of thousands of columns is no
+// screenful of notes.
+QString unknownColumnsNote(const QStringList &columns)
+{
+    if (columns.size() == 1)
+        return QObject::tr("Column \"%1\" is ignored: it repeats another column or has no name.").arg(columns.front());
+    return QObject::tr("Columns \"%1\" are ignored: they repeat other columns or have no name.")
+            .arg(columns.join(QStringLiteral("\", \"")));
+}
+
+QString separatorNote(char separator)
+{
+    switch (separator) {
+    case ';':
+        return QObject::tr("The list's columns are separated by semicolons.");
+    case '\t':
+        return QObject::tr("The list's columns are separated by tabs.");
+    default:
+        return QString();
+    }
+}
+
+// Every row's further placeholders, without their texts.
+FurtherValues furtherPlaceholders(const QStringList &names)
+{
+    FurtherValues values;
+    for (const QString &name : names)
+        values.emplace_back(name, QString());
+    return values;
+}
+} // namespace
+
+QString Batch::targetPath(const QString &name, word::LetterFormat format) const
+{
+    return QDir(m_options.outFolder).filePath(name + u'.'
+                                              + QString::fromLatin1(word::letterFormatInfo(format).suffix));
+}
+
+// Reads the list and the template and names the letters. Returns an exit
+// status when the batch cannot run at all.
+int Batch::prepare()
+{
+    SettingsStore store;
+    for (int i = 0; i < FieldCount; ++i)
+        m_stored[size_t(i)] = store.read(i);
+    m_storedFurther = Placeholders::storedFurtherValues();
+    std::optional<LetterList> list = readLetterList(m_options.listPath, m_stored, m_storedFurther, letterDate(),
+                                                    m_options.separator, StopSignals::wakeFd());
+    if (!list)
+        return ExitInterrupted;
+    m_list = std::move(*list);
+    m_progress = std::make_unique<BatchProgress>(stderr, stdout, m_output, int(m_list.rows.size()));
+    if (!separatorNote(m_list.separator).isEmpty())
+        m_progress->note(separatorNote(m_list.separator));
+    if (!m_list.unknownColumns.isEmpty())
+        m_progress->note(unknownColumnsNote(m_list.unknownColumns));
+
+    // What ended runs left in the temporary folder goes first.
+    ScratchFiles::removeLeftoversOfDeadRuns();
+    const QString scratch = ScratchFiles::folder();
+
+    // The template: the one asked for, else the window's choice, else the
+    // built-in one; copied once into the private scratch folder, where
+    // every office opens it read-only.
+    QString source = m_options.templatePath.isEmpty() ? QString() : QFileInfo(m_options.templatePath).absoluteFilePath();
+    if (source.isEmpty()) {
+        source = LetterTemplate::storedChoice();
+        if (!source.isEmpty() && !QFileInfo(source).isFile()) {
+            m_progress->note(QObject::tr("The template chosen in the window, %1, is missing; the built-in one is used.")
+                                     .arg(QDir::toNativeSeparators(source)));
+            source.clear();
+        }
+    }
+    m_source = source;
+    const QByteArray bytes = LetterTemplate::readChosen(source);
+    m_template = source.isEmpty() ? ScratchFiles::templateCopyPath(scratch)
+                                  : scratch + QStringLiteral("/template.") + QFileInfo(source).suffix();
+    SaveBytesToFile(bytes, m_template);
+    // The built-in letter in the user's words, as the window makes it; a
+    // letter text that cannot be read leaves the built-in body.
+    if (source.isEmpty()) {
+        try {
+            m_letterText = LetterText::read(LetterText::filePath());
+        } catch (const FileProblem &problem) {
+            m_progress->note(problem.description());
+        }
+    }
+
+    const LetterNames names(m_options.namePattern);
+    try {
+        names.check(m_list.furtherNames);
+    } catch (const Failure &failure) {
+        throw Failure(QStringLiteral("--name: ") + failure.description());
+    }
+    std::vector<size_t> good;
+    std::vector<QString> wanted;
+    for (size_t i = 0; i < m_list.rows.size(); ++i) {
+        const LetterRow &row = m_list.rows[i];
+        if (row.empty || !row.problem.isEmpty()) {
+            m_unusableRows.push_back(i);
+            continue;
+        }
+        good.push_back(i);
+        QString name = names.nameFor(row.texts, row.further);
+        if (name.isEmpty()) {
+            name = LetterNames::forLine(row.line);
+            if (m_namedByLine++ == 0)
+                m_firstNamedByLine = name;
+        }
+        wanted.push_back(name);
+    }
+    // Every name is decided now and given once, so that no letter of the
+    // run replaces another, or is skipped for one the run has written.
+    const std::vector<QString> unique = LetterNames::unique(wanted, [&](const QString &name) {
+        return std::any_of(m_options.formats.begin(), m_options.formats.end(),
+                           [&](word::LetterFormat format) { return QFileInfo::exists(targetPath(name, format)); });
+    });
+    for (size_t k = 0; k < good.size(); ++k)
+        m_pending.push_back({good[k], unique[k]});
+    return ExitNothingFailed;
+}
+
+// The letter as the first office has it open, before any row: what it
+// holds that nothing fills stops the run (Refusal), and so does a warning
+// with --strict. Also decides the placeholders every letter fills.
+void Batch::checkList(word::Document &letter)
+{
+    m_letterPlaceholders = Placeholders::namesIn(letter.bracketedTexts().join(u' '));
+    const ListCheckInputs inputs{m_stored, m_storedFurther, LetterNames(m_options.namePattern).placeholders(),
+                             m_options.allowEmpty, m_options.allowEveryEmpty};
+    const ListCheck check = ::checkList(m_letterPlaceholders, m_list, inputs);
+    if (!check.unfilled.isEmpty())
+        throw Refusal{ExitUsage, check.refusal(m_list)};
+    if (!check.emptyNote().isEmpty())
+        m_progress->note(check.emptyNote());
+    const QStringList warnings = check.warnings() + spellingWarnings();
+    for (const QString &warning : warnings)
+        m_progress->note(warning);
+    if (m_options.strict && !warnings.isEmpty())
+        throw Refusal{ExitSomeFailed, QObject::tr("--strict: no letter is written, for the warnings above.")};
+
+    // What --allow-empty lets be empty is filled with nothing, not left
+    // as written.
+    for (const QString &name : check.allowedEmpty) {
+        m_list.furtherNames.append(name);
+        for (LetterRow &row : m_list.rows)
+            row.further.emplace_back(name, QString());
+    }
+    m_placeholders = placeholdersOf(spelledAsTheLetter(
+            placeholderReplacements(FieldValues{}, furtherPlaceholders(m_list.furtherNames)), m_letterPlaceholders));
+}
+
+// The user's own letter text, once per run: a template of the user's, or
+// the built-in body unchanged, is not the user's writing to check.
+QStringList Batch::spellingWarnings() const
+{
+    if (!m_letterText || *m_letterText == LetterText::builtInText())
+        return {};
+    const QStringList words = SpellChecker().misspelledWords(*m_letterText);
+    if (words.isEmpty())
+        return {};
+    return {QObject::tr("Spelling: '%1' may be misspelled in your letter text.")
+                    .arg(words.join(QStringLiteral("', '")))};
+}
+
+// The rows that make no letter, and the letters named after their line,
+// once the letter has passed its checks.
+void Batch::reportUnusableRows()
+{
+    for (size_t i : m_unusableRows) {
+        const LetterRow &row = m_list.rows[i];
+        if (row.empty) {
+            ++m_skipped;
+            m_progress->rowDone(QObject::tr("line %1: skipped: the row is empty").arg(row.line),
+                                BatchProgress::Kind::Notable);
+        } else {
+            ++m_failed;
+            m_progress->rowDone(QObject::tr("line %1: failed: %2").arg(row.line).arg(row.problem),
+                                BatchProgress::Kind::Notable);
+        }
+    }
+    if (m_namedByLine == 1)
+        m_progress->note(QObject::tr("1 row has nothing for its file name: its letter is named after its line "
+                                     "in the list, \"%1\".").arg(m_firstNamedByLine));
+    else if (m_namedByLine > 1)
+        m_progress->note(QObject::tr("%1 rows have nothing for their file names: each letter is named after its "
+                                     "line in the list, such as \"%2\".").arg(m_namedByLine).arg(m_firstNamedByLine));
+}
+
+// Made only once a letter is to be written: a run that stops before has
+// written nothing.
+void Batch::makeOutFolder()
+{
+    if (!QDir().mkpath(m_options.outFolder) || !QFileInfo(m_options.outFolder).isDir())
+        throw Failure(QObject::tr("Cannot make the folder %1").arg(QDir::toNativeSeparators(m_options.outFolder)));
+    // What ended batches left in this folder goes first.
+    const QDir out(m_options.outFolder);
+    for (const QString &name : out.entryList({QStringLiteral(".tessaline-??????")},
+                                             QDir::Dirs | QDir::Hidden | QDir::NoSymLinks))
+        RunMark::removeIfAbandoned(out.filePath(name));
+    m_staging = std::make_unique<MarkedFolder>(out.filePath(QStringLiteral(".tessaline-XXXXXX")));
+    if (!m_staging->isValid())
+        throw Failure(QObject::tr("Cannot write in %1: %2")
+                              .arg(QDir::toNativeSeparators(m_options.outFolder), m_staging->errorString()));
+}
+
+} // namespace batch

@@ -1,0 +1,148 @@
+#pragma once
+
+// The batch's own parts, shared by its preparation (BatchPreparation.cpp)
+// and its run (LetterBatch.cpp); nothing outside the batch includes this.
+
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+#include <QElapsedTimer>
+#include <QFuture>
+#include <QSemaphore>
+#include <QString>
+#include <QStringList>
+#include <QThreadPool>
+
+#include "BatchOptions.h"
+#include "BatchProgress.h"
+#include "FileInPlace.h"
+#include "LetterFill.h"
+#include "LetterList.h"
+#include "LibreOfficeAutomation.h"
+#include "RunMark.h"
+#include "WordAutomation.h"
+
+namespace batch {
+
+struct Job
+{
+    size_t row = 0;
+    QString name; // file name without its extension
+    int attempt = 1;
+};
+
+struct Outcome
+{
+    enum class Status { Written, Skipped, Failed };
+    Status status = Status::Failed;
+    QString detail;
+    bool officeFailed = false;     // crashed, hung or broken: try the row elsewhere
+    bool freshLetterNeeded = false; // the template must be opened afresh
+    bool noPlaceholders = false;    // the template holds none
+    bool diskFull = false;          // no further letter fits
+};
+
+// One office of the pool and the letter it is making. The scheduler's
+// thread alone starts, replaces and ends the office (its process belongs to
+// that thread); a task of the batch's pool makes one letter with it while
+// it has a job.
+struct Slot
+{
+    std::shared_ptr<word::Application> office;
+    std::shared_ptr<word::Document> letter;
+    // The template's placeholders, found once; goes before the letter.
+    std::unique_ptr<PreparedLetter> prepared;
+    qint64 processId = 0;
+    bool usable = false;
+    std::optional<Job> job;
+    std::optional<QFuture<Outcome>> making; // the job's letter, once started
+    QElapsedTimer busyFor;
+    bool killed = false;
+};
+
+// The run ends before its first letter, with this status and sentence:
+// the checks of the letter found what the user must decide first.
+struct Refusal
+{
+    int exitStatus = 0;
+    QString text;
+};
+
+class Batch
+{
+public:
+    Batch(const BatchOptions &options, BatchProgress::Output output) : m_options(options), m_output(output) { }
+    ~Batch();
+    int run();
+
+private:
+    // BatchPreparation.cpp: before the offices, and before the first row.
+    int prepare();
+    void checkList(word::Document &letter);
+    QStringList spellingWarnings() const;
+    void reportUnusableRows();
+    void makeOutFolder();
+    QString targetPath(const QString &name, word::LetterFormat format) const;
+
+    // LetterBatch.cpp: the offices and the letters.
+    void startOffices(int count);
+    void openLetter(Slot &slot);
+    bool replaceOffice(Slot &slot);
+    std::shared_ptr<word::Document> openTemplate(word::Application &office) const;
+    void closeLetter(Slot &slot);
+    void startJob(Slot &slot, const Job &job);
+    Outcome work(Slot &slot, const Job &job);
+    Outcome makeLetter(Slot &slot, const Job &job);
+    void finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed);
+    void schedule();
+    void endOffices();
+
+    const BatchOptions &m_options;
+    BatchProgress::Output m_output;
+    std::unique_ptr<BatchProgress> m_progress;
+    LetterList m_list;
+    // What the window stores, which fills what the list has no column for.
+    FieldValues m_stored;
+    FurtherValues m_storedFurther;
+    std::deque<Job> m_pending;
+    // Rows reported once the letter has passed its checks: empty, or bad.
+    std::vector<size_t> m_unusableRows;
+    // How many rows are named after their line (see LetterNames::forLine).
+    int m_namedByLine = 0;
+    QString m_firstNamedByLine;
+    // Where the offices write, inside the output folder: hidden, private,
+    // on the same file system, and removed with whatever it holds (by a
+    // later batch into the folder when this one is killed).
+    std::unique_ptr<MarkedFolder> m_staging;
+    QString m_source;   // the user's template, empty for the built-in one
+    QString m_template; // its copy in the scratch folder
+    // The user's words for the built-in letter's body, when it is used.
+    std::optional<QString> m_letterText;
+    std::unique_ptr<LibreOfficeAutomation> m_automation;
+    std::vector<std::unique_ptr<Slot>> m_slots;
+    // How each place of the template takes new text: tried once, on the
+    // first office's copy.
+    std::optional<std::vector<word::PlaceholderPlaces::Behaviour>> m_placeBehaviours;
+    // The placeholders the letter holds, as it writes them; found on the
+    // first office's copy, before any row.
+    QStringList m_letterPlaceholders;
+    bool m_checked = false;
+    // Every placeholder a row of the list fills.
+    std::vector<QString> m_placeholders;
+    std::mutex m_trialMutex;
+
+    // The letters are made as QtConcurrent tasks of the batch's own pool,
+    // one thread per office; each finished letter wakes the scheduler.
+    QThreadPool m_pool;
+    QSemaphore m_letterDone;
+
+    int m_written = 0, m_skipped = 0, m_failed = 0;
+    bool m_noPlaceholdersNoted = false;
+    // Set once a letter did not fit: no new row starts.
+    bool m_diskFull = false;
+};
+
+} // namespace batch

@@ -1,0 +1,144 @@
+#include "ListCheck.h"
+
+#include <algorithm>
+
+#include <QObject>
+
+#include "LetterFields.h"
+#include "Placeholders.h"
+
+namespace {
+// Filled with "Hiring Manager" when empty (see NoRecipientName).
+constexpr int RecipientNameField = 7;
+
+bool isSenderField(int field)
+{
+    return std::find(SenderFields.begin(), SenderFields.end(), field) != SenderFields.end();
+}
+
+bool holdsKey(const QStringList &names, const QString &name)
+{
+    const QString wanted = Placeholders::key(name);
+    return std::any_of(names.begin(), names.end(), [&](const QString &n) { return Placeholders::key(n) == wanted; });
+}
+
+QString bracketed(const QStringList &names)
+{
+    QStringList placeholders;
+    for (const QString &name : names)
+        placeholders.append(u'[' + name + u']');
+    return placeholders.join(QStringLiteral(", "));
+}
+
+QString quoted(const QStringList &names)
+{
+    return u'"' + names.join(QStringLiteral("\", \"")) + u'"';
+}
+} // namespace
+
+ListCheck checkList(const QStringList &letterPlaceholders, const LetterList &list, const ListCheckInputs &inputs)
+{
+    ListCheck check;
+    for (const QString &name : letterPlaceholders) {
+        const int field = fieldNamed(name);
+        if (field >= 0) {
+            if (field == DateFieldIndex || field == RecipientNameField || list.hasColumn[size_t(field)])
+                continue;
+            if (!isSenderField(field) || inputs.stored[size_t(field)].trimmed().isEmpty())
+                check.emptyEverywhere.append(name);
+            continue;
+        }
+        const auto column = std::find_if(list.columns.begin(), list.columns.end(), [&](const ListColumn &c) {
+            return c.field < 0 && Placeholders::key(c.further) == Placeholders::key(name);
+        });
+        if (column != list.columns.end())
+            continue;
+        const auto stored = std::find_if(inputs.storedFurther.begin(), inputs.storedFurther.end(), [&](const auto &value) {
+            return Placeholders::key(value.first) == Placeholders::key(name);
+        });
+        if (stored != inputs.storedFurther.end()) {
+            if (stored->second.trimmed().isEmpty())
+                check.emptyEverywhere.append(name);
+        } else if (inputs.allowEveryEmpty || holdsKey(inputs.allowEmpty, name)) {
+            check.allowedEmpty.append(name);
+        } else {
+            check.unfilled.append(name);
+        }
+    }
+    for (const ListColumn &column : list.columns) {
+        const QString filled = column.field >= 0 ? QString::fromLatin1(LetterFields[size_t(column.field)].placeholder)
+                                                 : column.further;
+        if (!holdsKey(letterPlaceholders, filled) && !holdsKey(inputs.patternPlaceholders, filled))
+            check.unusedColumns.append(column.name);
+    }
+    return check;
+}
+
+QString ListCheck::refusal(const LetterList &list) const
+{
+    if (unfilled.isEmpty())
+        return QString();
+    QStringList columns;
+    for (const ListColumn &column : list.columns)
+        columns.append(column.name);
+    const QString has = columns.isEmpty() ? QObject::tr("the list has no column that fills a placeholder")
+                                          : QObject::tr("the list's columns: %1").arg(quoted(columns));
+    if (unfilled.size() == 1)
+        return QObject::tr("The letter's %1 would stand as written in every letter: no column of the list fills it "
+                           "and nothing is stored for it (%2). Add the column, or let it be empty with "
+                           "--allow-empty %3.")
+                .arg(bracketed(unfilled), has, unfilled.front());
+    return QObject::tr("The letter's %1 would stand as written in every letter: no column of the list fills them "
+                       "and nothing is stored for them (%2). Add the columns, or let them be empty with "
+                       "--allow-empty %3.")
+            .arg(bracketed(unfilled), has, unfilled.join(u','));
+}
+
+QString ListCheck::emptyNote() const
+{
+    if (emptyEverywhere.isEmpty())
+        return QString();
+    return emptyEverywhere.size() == 1
+            ? QObject::tr("%1 will be empty in every letter: the list has no column for it and nothing is stored "
+                          "for it.").arg(bracketed(emptyEverywhere))
+            : QObject::tr("%1 will be empty in every letter: the list has no column for them and nothing is stored "
+                          "for them.").arg(bracketed(emptyEverywhere));
+}
+
+QStringList ListCheck::warnings() const
+{
+    QStringList lines;
+    if (!allowedEmpty.isEmpty())
+        lines.append(allowedEmpty.size() == 1
+                             ? QObject::tr("%1 will be empty in every letter (--allow-empty): nothing fills it.")
+                                       .arg(bracketed(allowedEmpty))
+                             : QObject::tr("%1 will be empty in every letter (--allow-empty): nothing fills them.")
+                                       .arg(bracketed(allowedEmpty)));
+    if (!unusedColumns.isEmpty())
+        lines.append(unusedColumns.size() == 1
+                             ? QObject::tr("Column %1 fills nothing: the letter has no such placeholder and the "
+                                           "name pattern does not use it.").arg(quoted(unusedColumns))
+                             : QObject::tr("Columns %1 fill nothing: the letter has no such placeholders and the "
+                                           "name pattern uses none of them.").arg(quoted(unusedColumns)));
+    return lines;
+}
+
+std::vector<std::pair<QString, QString>> spelledAsTheLetter(std::vector<std::pair<QString, QString>> replacements,
+                                                            const QStringList &letterPlaceholders)
+{
+    const size_t given = replacements.size();
+    for (const QString &name : letterPlaceholders) {
+        const QString placeholder = u'[' + name + u']';
+        const auto begin = replacements.begin(), end = replacements.begin() + qsizetype(given);
+        if (std::any_of(begin, end, [&](const auto &r) { return r.first.compare(placeholder, Qt::CaseInsensitive) == 0; }))
+            continue;
+        const auto sameKey = std::find_if(begin, end, [&](const auto &r) {
+            return Placeholders::key(r.first) == Placeholders::key(name);
+        });
+        if (sameKey != end) {
+            const QString text = sameKey->second; // the vector may grow under it
+            replacements.emplace_back(placeholder, text);
+        }
+    }
+    return replacements;
+}
