@@ -22,11 +22,9 @@ namespace LetterText {
 // ~/.local/share/Tessaline/letter.txt).
 QString filePath();
 
-// The built-in letter's own body as letter text, its fixed telephone
-// number replaced by [Phone]: what the Letter Text window starts from.
+// The built-in letter's own body as letter text, the sender's phone as
+// [Phone]: what the Letter Text window starts from.
 QString builtInText();
-// The telephone number the built-in body gives.
-inline constexpr char BuiltInPhoneNumber[] = "(208) 555-0142";
 
 // The paragraphs of a letter text, in order.
 std::vector<word::BodyParagraph> paragraphs(const QString &text);
