@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include "AppTitle.h"
+#include "BuiltInLetter.h"
 #include "CommonDialog.h"
 #include "Form2.h"
 #include "JobProgress.h"
@@ -465,6 +466,7 @@ void Form1::PushButton6_Click()
     for (int i = 0; i < VisibleFieldCount; ++i)
         request.fields[size_t(i)] = Text1[size_t(i)]->text();
     request.further = Placeholders::storedFurtherValues();
+    request.wording = BuiltInLetter::storedWording();
     request.date = letterDate();
     request.templateFile = m_templateFile;
     request.letterTextFile = LetterText::filePath();

@@ -35,6 +35,7 @@ QStringList placeholdersInReadingOrder()
     placeholders << QLatin1String(LetterFields[DateFieldIndex].placeholder);
     for (const char *key : SenderDetailKeys)
         placeholders << u'[' + QLatin1String(key) + u']';
+    placeholders << u'[' + QLatin1String(RecipientCountryKey) + u']';
     return placeholders;
 }
 
@@ -52,6 +53,8 @@ QString placeholdersHelp()
     add(QLatin1String(LetterFields[DateFieldIndex].placeholder), FilledWith[DateFieldIndex]);
     add(QStringLiteral("[Phone]"), "Your Phone, set in Letter > Edit Letter Text…");
     add(QStringLiteral("[Email]"), "Your E-mail, set in Letter > Edit Letter Text…");
+    add(QStringLiteral("[Country]"), "Your Country, set in Letter > Edit Letter Text…");
+    add(QStringLiteral("[Country2]"), "The Recipient's Country, set in Letter > Edit Letter Text…");
 
     return QObject::tr("<p>A letter template holds placeholders, which are filled with your entries:</p>")
             + QStringLiteral("<table cellspacing=\"2\" cellpadding=\"2\">") + rows + QStringLiteral("</table>")
@@ -63,7 +66,8 @@ QString placeholdersHelp()
                           "around it stays as you wrote it. An empty Recipient Name is filled as "
                           "\"Hiring Manager\", so the letter reads \"Dear Hiring Manager:\".</p>"
                           "<p>In a list of letters (tessaline --batch), a column of any other name fills "
-                          "the placeholder of that name: a column \"Position\" fills [Position].</p>"
+                          "the placeholder of that name: a column \"Position\" fills [Position]. In the "
+                          "window, Letter &gt; More Fields… gives such a placeholder its value.</p>"
                           "<p>To put the built-in letter in your own words, choose Letter &gt; Edit Letter "
                           "Text…; placeholders work there too. For a letter laid out your own way, choose "
                           "Letter &gt; Save Built-in Letter As…, change the text around the placeholders "

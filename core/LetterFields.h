@@ -45,13 +45,16 @@ inline constexpr std::array<int, VisibleFieldCount> SampleOrder = {0, 6, 1, 8, 9
 // never come from there.
 inline constexpr std::array<int, 5> SenderFields = {0, 6, 1, 8, 9};
 
-// Beside the thirteen fields, the sender's phone and e-mail: kept under
-// the settings keys "Phone" and "Email" (set in the Letter Text window) and
-// filled as the placeholders of the same names, [Phone] and [Email], in
-// every template.
+// Beside the thirteen fields, the sender's phone, e-mail and country: kept
+// under the settings keys "Phone", "Email" and "Country" (set in the Letter
+// Text window) and filled as the placeholders of the same names, [Phone],
+// [Email] and [Country], in every template. The recipient's country,
+// "Country2", is the window's alone: a batch takes it from its list.
 inline constexpr char PhoneKey[] = "Phone";
 inline constexpr char EmailKey[] = "Email";
-inline constexpr std::array<const char *, 2> SenderDetailKeys = {PhoneKey, EmailKey};
+inline constexpr char CountryKey[] = "Country";
+inline constexpr char RecipientCountryKey[] = "Country2";
+inline constexpr std::array<const char *, 3> SenderDetailKeys = {PhoneKey, EmailKey, CountryKey};
 
 // The settings key of a field: "Text1_" and its index.
 QString settingsKey(int index);

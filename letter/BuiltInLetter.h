@@ -30,14 +30,11 @@ inline constexpr char NoPhoneParagraph[] =
         "If you have any questions, or would like to see further samples, please contact me. "
         "Thank you for your time and consideration.";
 
-// The settings keys of the user's wording, and of the countries (filled as
-// [Country] and [Country2]).
+// The settings keys of the user's wording.
 inline constexpr char GreetingKey[] = "Greeting";
 inline constexpr char GreetingNoNameKey[] = "GreetingNoName";
 inline constexpr char ClosingKey[] = "Closing";
 inline constexpr char EnclosureLineKey[] = "EnclosureLine";
-inline constexpr char CountryKey[] = "Country";
-inline constexpr char RecipientCountryKey[] = "Country2";
 
 // The greeting (when the recipient's name is given, and when it is not),
 // closing and enclosure line; placeholders work inside them. An empty

@@ -37,13 +37,15 @@ QStringList namesOnce(const QStringList &names)
     return once;
 }
 
+// Phone, Email and the countries have their own place in the Letter Text
+// window, not in More Fields.
 bool isSenderDetail(const QString &name)
 {
     for (const char *detail : SenderDetailKeys) {
         if (Placeholders::key(name) == Placeholders::key(QString::fromLatin1(detail)))
             return true;
     }
-    return false;
+    return Placeholders::key(name) == Placeholders::key(QString::fromLatin1(RecipientCountryKey));
 }
 } // namespace
 

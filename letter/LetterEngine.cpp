@@ -144,6 +144,8 @@ void LetterEngine::work()
     letter.step(150, [&] {
         if (!m_request.templateFile.isEmpty())
             m_result.ownTemplateNames = Placeholders::namesIn(document->bracketedTexts().join(u' '));
+        else
+            document->editParagraphs(BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording));
         m_result.placeholderFound = fillLetter(*document, m_request.fields, m_request.further);
     });
     laps.lap(times.fill);

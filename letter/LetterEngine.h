@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "BackgroundJob.h"
+#include "BuiltInLetter.h"
 #include "LetterDate.h"
 #include "LetterFill.h"
 #include "WordAutomation.h"
@@ -22,6 +23,8 @@ struct LetterRequest
     QString date;
     // A user's template by its path; empty for the built-in one.
     QString templateFile;
+    // The built-in letter's greeting, closing and enclosure line.
+    BuiltInLetter::Wording wording;
     // The user's letter text (see LetterText.h), whose body the built-in
     // letter takes when the file exists; empty for none.
     QString letterTextFile;

@@ -36,7 +36,8 @@ FurtherValues storedExtraValues();
 void storeExtraValue(const QString &name, const QString &value);
 
 // What every letter of the window fills beyond the fields: the sender's
-// phone and e-mail, then the More Fields values.
+// phone, e-mail and country, the recipient's country, then the More Fields
+// values.
 FurtherValues storedFurtherValues();
 
 } // namespace Placeholders

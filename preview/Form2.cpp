@@ -129,6 +129,7 @@ void Form2::createMenus()
     m_menuBarHeight = menuBar->sizeHint().height();
     noticeLine = new NoticeLine(tr("Edit Letter Text…"), m_menuBarHeight, menuBar);
     noticeLine->setMaximumWidth(twipsToPixels(ClientWidth, this) * 3 / 4);
+    noticeLine->button->setAccessibleDescription(tr("Goes back to the fields and opens the Letter Text window"));
     menuBar->setCornerWidget(noticeLine, Qt::TopRightCorner);
     connect(noticeLine, &NoticeLine::buttonClicked, this, [this] {
         if (m_progress->isRunning())

@@ -30,7 +30,6 @@ void NoticeLine::setText(const QString &text)
     label->setToolTip(text);
     label->setAccessibleName(tr("Worth a look"));
     label->setAccessibleDescription(text);
-    button->setAccessibleDescription(text);
     showText();
     setVisible(!text.isEmpty());
 }

@@ -104,6 +104,7 @@ int Batch::prepare()
     // The built-in letter in the user's words, as the window makes it; a
     // letter text that cannot be read leaves the built-in body.
     if (source.isEmpty()) {
+        m_wording = BuiltInLetter::storedWording();
         try {
             m_letterText = LetterText::read(LetterText::filePath());
         } catch (const FileProblem &problem) {

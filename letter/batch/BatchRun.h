@@ -18,6 +18,7 @@
 
 #include "BatchOptions.h"
 #include "BatchProgress.h"
+#include "BuiltInLetter.h"
 #include "FileInPlace.h"
 #include "LetterFill.h"
 #include "LetterList.h"
@@ -55,6 +56,9 @@ struct Slot
     std::shared_ptr<word::Document> letter;
     // The template's placeholders, found once; goes before the letter.
     std::unique_ptr<PreparedLetter> prepared;
+    // The built-in letter's lines as this copy has them (see
+    // BuiltInLetter::edits): a row that wants others takes a fresh copy.
+    std::vector<word::ParagraphEdit> edits;
     qint64 processId = 0;
     bool usable = false;
     std::optional<Job> job;
@@ -89,7 +93,8 @@ private:
 
     // LetterBatch.cpp: the offices and the letters.
     void startOffices(int count);
-    void openLetter(Slot &slot);
+    void openLetter(Slot &slot, const std::vector<word::ParagraphEdit> &edits);
+    std::vector<word::ParagraphEdit> editsFor(const LetterRow &row) const;
     bool replaceOffice(Slot &slot);
     std::shared_ptr<word::Document> openTemplate(word::Application &office) const;
     void closeLetter(Slot &slot);
@@ -123,9 +128,12 @@ private:
     std::optional<QString> m_letterText;
     std::unique_ptr<LibreOfficeAutomation> m_automation;
     std::vector<std::unique_ptr<Slot>> m_slots;
-    // How each place of the template takes new text: tried once, on the
-    // first office's copy.
-    std::optional<std::vector<word::PlaceholderPlaces::Behaviour>> m_placeBehaviours;
+    // The built-in letter's greeting, closing and enclosure line.
+    BuiltInLetter::Wording m_wording;
+    // How each place of the template takes new text: tried once for each
+    // set of the built-in letter's lines, on the first copy that has them.
+    std::vector<std::pair<std::vector<word::ParagraphEdit>, std::vector<word::PlaceholderPlaces::Behaviour>>>
+            m_placeBehaviours;
     // The placeholders the letter holds, as it writes them; found on the
     // first office's copy, before any row.
     QStringList m_letterPlaceholders;

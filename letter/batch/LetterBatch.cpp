@@ -70,7 +70,8 @@ void Batch::startOffices(int count)
             slot->office = m_automation->createApplication();
             slot->processId = m_automation->lastInstanceProcessId();
             m_slots.push_back(std::move(slot)); // ended with the others, whatever happens
-            openLetter(*m_slots.back());
+            openLetter(*m_slots.back(), m_pending.empty() ? std::vector<word::ParagraphEdit>()
+                                                          : editsFor(m_list.rows[m_pending.front().row]));
             m_slots.back()->usable = true;
         } catch (const LetterTemplate::Problem &) {
             throw; // the template cannot be used at all
@@ -99,7 +100,7 @@ bool Batch::replaceOffice(Slot &slot)
     try {
         slot.office = m_automation->createApplication();
         slot.processId = m_automation->lastInstanceProcessId();
-        openLetter(slot);
+        openLetter(slot, slot.edits);
         slot.usable = true;
     } catch (const Failure &failure) {
         slot.prepared.reset();
@@ -116,7 +117,14 @@ bool Batch::replaceOffice(Slot &slot)
 // word::PlaceholderPlaces::Behaviour): the trial leaves a fresh copy
 // needed, and a place that loses its formatting once emptied (a row's
 // empty field) needs one before the next letter.
-void Batch::openLetter(Slot &slot)
+std::vector<word::ParagraphEdit> Batch::editsFor(const LetterRow &row) const
+{
+    if (!m_source.isEmpty())
+        return {};
+    return BuiltInLetter::edits(row.texts, row.further, m_wording);
+}
+
+void Batch::openLetter(Slot &slot, const std::vector<word::ParagraphEdit> &edits)
 {
     for (int attempt = 0; attempt < 2; ++attempt) {
         closeLetter(slot);
@@ -125,6 +133,9 @@ void Batch::openLetter(Slot &slot)
         // are found, so that those of the user's words are filled too.
         if (m_letterText)
             putLetterText(*slot.letter, *m_letterText);
+        if (!edits.empty())
+            slot.letter->editParagraphs(edits);
+        slot.edits = edits;
         // Once, on the first office's copy, before any row starts.
         if (!m_checked) {
             checkList(*slot.letter);
@@ -136,11 +147,13 @@ void Batch::openLetter(Slot &slot)
             slot.letter->removeUnusedTableStyles();
         slot.prepared = std::make_unique<PreparedLetter>(*slot.letter, m_placeholders);
         std::lock_guard lock(m_trialMutex);
-        if (m_placeBehaviours) {
-            slot.prepared->places().setBehaviours(*m_placeBehaviours);
+        const auto tried = std::find_if(m_placeBehaviours.begin(), m_placeBehaviours.end(),
+                                        [&](const auto &known) { return known.first == edits; });
+        if (tried != m_placeBehaviours.end()) {
+            slot.prepared->places().setBehaviours(tried->second);
             return;
         }
-        m_placeBehaviours = slot.prepared->places().tryPlaces();
+        m_placeBehaviours.emplace_back(edits, slot.prepared->places().tryPlaces());
         if (!slot.prepared->places().needsFreshDocument())
             return;
     }
@@ -178,7 +191,7 @@ Outcome Batch::work(Slot &slot, const Job &job)
     Outcome outcome = makeLetter(slot, job);
     if (outcome.freshLetterNeeded && !outcome.officeFailed) {
         try {
-            openLetter(slot);
+            openLetter(slot, slot.edits);
             outcome.freshLetterNeeded = false;
         } catch (const Failure &) {
             // The scheduler replaces the office.
@@ -192,7 +205,6 @@ Outcome Batch::work(Slot &slot, const Job &job)
 // next letter sets the places again. Runs on a thread of the batch's pool.
 Outcome Batch::makeLetter(Slot &slot, const Job &job)
 {
-    word::Document &letter = *slot.letter;
     const LetterRow &row = m_list.rows[job.row];
     Outcome outcome;
     std::vector<word::LetterFormat> formats;
@@ -225,6 +237,20 @@ Outcome Batch::makeLetter(Slot &slot, const Job &job)
         return reason.has_value();
     };
     std::vector<std::pair<QString, word::LetterFormat>> scratch;
+    // The built-in letter's lines as this row wants them: a row whose
+    // address or greeting reads otherwise than the last takes a fresh copy.
+    // A copy that cannot be had is the office's failure: the row is tried
+    // again on a fresh one.
+    if (const std::vector<word::ParagraphEdit> wanted = editsFor(row); wanted != slot.edits) {
+        try {
+            openLetter(slot, wanted);
+        } catch (const Failure &failure) {
+            outcome.detail = QObject::tr("the office could not fill in the letter (%1)").arg(failure.description());
+            outcome.officeFailed = true;
+            return outcome;
+        }
+    }
+    word::Document &letter = *slot.letter;
     // The same fill as the window's letter.
     trap.step(StepReplace, [&] {
         slot.prepared->fill(spelledAsTheLetter(placeholderReplacements(row.texts, row.further), m_letterPlaceholders));

@@ -103,6 +103,7 @@ struct ParagraphEdit
     QString text;
     std::optional<QString> newText;
     QStringList after;
+    bool operator==(const ParagraphEdit &) const = default;
 };
 
 // Why a file could not be opened as a document.

@@ -247,7 +247,7 @@ private slots:
         for (QAction *action : form->helpMenu->actions())
             help << action->text();
         QCOMPARE(letter, (QStringList{"&Built-in Letter", "&Use My Own Template…", "&Save Built-in Letter As…",
-                                      "&Edit Letter Text…", "-", "&Quit"}));
+                                      "&Edit Letter Text…", "More &Fields…", "-", "&Quit"}));
         QCOMPARE(form->editLetterTextAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         QCOMPARE(help, (QStringList{"&Placeholders…", "&About Tessaline"}));
         QCOMPARE(form->quitAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -407,7 +407,7 @@ private slots:
         const QString help = m_messenger.messages[0].text;
         for (const QString &placeholder : placeholdersInReadingOrder())
             QVERIFY2(help.contains(placeholder), qPrintable(placeholder));
-        QCOMPARE(placeholdersInReadingOrder().size(), FieldCount + 2); // and [Phone], [Email]
+        QCOMPARE(placeholdersInReadingOrder().size(), FieldCount + 4); // and [Phone], [Email], [Country], [Country2]
         QVERIFY(help.contains(QStringLiteral("any letter case")));
         QVERIFY(help.contains(QStringLiteral("text boxes")));
         const QString about = m_messenger.messages[1].text;
@@ -886,7 +886,7 @@ private slots:
         caret.setPosition(21);
         window->letterText->setTextCursor(caret);
         const QList<QAction *> placeholders = window->placeholderMenu->actions();
-        QCOMPARE(placeholders.size(), FieldCount + 2);
+        QCOMPARE(placeholders.size(), FieldCount + 4);
         for (QAction *action : placeholders) {
             if (action->text() == QStringLiteral("[CompanyName]"))
                 action->trigger();

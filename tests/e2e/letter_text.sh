@@ -17,7 +17,9 @@ trap 'if [[ -n ${app:-} ]]; then kill -9 "$app" 2>/dev/null || true; fi; rm -rf 
 
 export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache XDG_DATA_HOME=$work/data TMPDIR=$work/tmp \
        XDG_RUNTIME_DIR=$work/runtime
-unset temp TEMP
+unset temp TEMP LC_ALL LC_MESSAGES
+# American English: its dictionary judges the words typed below.
+export LANG=en_US.UTF-8
 mkdir -p "$TMPDIR" "$work/documents"
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 
@@ -64,7 +66,8 @@ grep -qF -- "- A clean licence" "$XDG_DATA_HOME/Tessaline/letter.txt" || fail "t
 grep -qxF "Phone=(555) 010-7788" "$XDG_CONFIG_HOME/Marrowfen.conf" || fail "the phone was not kept"
 
 letter=$work/documents/my-words.doc
-sample_letter_saved "$letter" "$out/letter-text-preview.png"
+# "licence" is British: the US dictionary asks first, and the letter is made anyway.
+sample_letter_saved "$letter" "$out/letter-text-preview.png" alt+m
 
 step "check the letter and what is left"
 left=$(find "$TMPDIR" -mindepth 1 | head -5)

@@ -41,9 +41,12 @@ click() { # window x y
 
 # Answers the message box in front (a window other than the preview) with
 # Return, then waits until that box is gone.
-other_window() { visible_windows | grep -vx "$preview" | tail -1 | grep .; }
+other_window() { visible_windows | grep -vx "${preview:-}" | tail -1 | grep .; }
 is_visible() { visible_windows | grep -qx "$1"; }
+# Answers the message box that is there or comes with a key (Return: its
+# default button; "alt+m": the button whose mnemonic is M).
 answer_box() {
+  local key=${1:-Return}
   wait_until 30 other_window || fail "no message box appeared"
   local box try
   # The box stays; a dialog that is closing or a passing popup does not,
@@ -56,7 +59,7 @@ answer_box() {
   done
   timeout 20 import -window "$box" "$out/message-$((++boxes)).png" || true
   xdotool mousemove --window "$box" 10 10
-  xdotool windowfocus --sync "$box" key Return
+  xdotool windowfocus --sync "$box" key "$key"
   wait_until 30 bash -c "! xdotool search --onlyvisible --pid $app | grep -qx $box" || fail "the message box stayed"
 }
 boxes=0
@@ -74,10 +77,18 @@ snap_preview_client() { # png
 # Loads the sample data into the main window ($main), makes the letter,
 # takes the preview's screenshot, saves the letter, closes the preview
 # (with $close_window) and waits for the program to end.
-sample_letter_saved() { # letter png
+sample_letter_saved() { # letter png [the key that answers the check before the letter]
   step "load the sample data and generate"
   click_main 400 42    # "Load Sample/Example Data"
   click_main 268 21    # "Start Creating Template"
+  if [[ -n ${3:-} ]]; then
+    # The question comes over the main window, which is no message box.
+    local main_window
+    main_window=$(window_of_size $main_size)
+    wait_until 60 bash -c "xdotool search --onlyvisible --pid $app | grep -vqx $main_window" \
+      || fail "the check before the letter did not ask"
+    answer_box "$3"
+  fi
   wait_until 120 has_window_of_size $preview_size || fail "the preview did not appear"
   preview=$(window_of_size $preview_size)
   sleep 0.5
