@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "AppTitle.h"
+#include "BuiltInLetter.h"
 #include "HelpTexts.h"
 #include "LetterFields.h"
 #include "LetterTemplate.h"
@@ -89,9 +90,23 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     email = new QLineEdit(this);
     email->setAccessibleName(tr("Your E-mail"));
     email->setAccessibleDescription(tr("Fills [Email] in the letter"));
+    auto lineEdit = [this](const QString &name, const QString &description) {
+        auto *edit = new QLineEdit(this);
+        edit->setAccessibleName(name);
+        edit->setAccessibleDescription(description);
+        return edit;
+    };
+    country = lineEdit(tr("Your Country"), tr("Fills [Country]: a line under your city when given"));
+    recipientCountry = lineEdit(tr("Recipient's Country"),
+                                tr("Fills [Country2]: a line under the recipient's city when given"));
+    greeting = lineEdit(tr("Greeting"), tr("The built-in letter's greeting; placeholders work here"));
+    greetingNoName = lineEdit(tr("Greeting Without a Name"),
+                              tr("The built-in letter's greeting when the recipient's name is empty"));
+    closing = lineEdit(tr("Closing"), tr("The built-in letter's closing; empty: none"));
+    enclosure = lineEdit(tr("Enclosure Line"), tr("The line under your name; empty: none"));
 
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setAccessibleDescription(tr("Keeps the letter text, the phone and the e-mail"));
+    buttons->button(QDialogButtonBox::Ok)->setAccessibleDescription(tr("Keeps the letter text and everything below it"));
     buttons->button(QDialogButtonBox::Cancel)->setAccessibleDescription(tr("Closes the window and keeps nothing"));
     connect(buttons, &QDialogButtonBox::accepted, this, &LetterTextWindow::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &LetterTextWindow::reject);
@@ -103,6 +118,12 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     auto *details = new QFormLayout;
     details->addRow(tr("Your P&hone:"), phone);
     details->addRow(tr("Your E-&mail:"), email);
+    details->addRow(tr("Your Co&untry:"), country);
+    details->addRow(tr("Recipient's Countr&y:"), recipientCountry);
+    details->addRow(tr("&Greeting:"), greeting);
+    details->addRow(tr("Greeting &without a name:"), greetingNoName);
+    details->addRow(tr("C&losing:"), closing);
+    details->addRow(tr("&Enclosure line:"), enclosure);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addWidget(ownTemplateNote);
@@ -127,6 +148,13 @@ void LetterTextWindow::load()
     letterText->setPlainText(text);
     phone->setText(readSetting(QString::fromLatin1(PhoneKey)));
     email->setText(readSetting(QString::fromLatin1(EmailKey)));
+    country->setText(readSetting(QString::fromLatin1(CountryKey)));
+    recipientCountry->setText(readSetting(QString::fromLatin1(RecipientCountryKey)));
+    const BuiltInLetter::Wording wording = BuiltInLetter::storedWording();
+    greeting->setText(wording.greeting);
+    greetingNoName->setText(wording.greetingNoName);
+    closing->setText(wording.closing);
+    enclosure->setText(wording.enclosure);
 }
 
 void LetterTextWindow::insertPlaceholder(const QString &placeholder)
@@ -208,6 +236,9 @@ void LetterTextWindow::accept()
         LetterText::write(LetterText::filePath(), letterText->toPlainText());
         writeSetting(QString::fromLatin1(PhoneKey), phone->text());
         writeSetting(QString::fromLatin1(EmailKey), email->text());
+        writeSetting(QString::fromLatin1(CountryKey), country->text());
+        writeSetting(QString::fromLatin1(RecipientCountryKey), recipientCountry->text());
+        BuiltInLetter::storeWording({greeting->text(), greetingNoName->text(), closing->text(), enclosure->text()});
     } catch (const std::exception &e) {
         m_messenger.showMessage(tr("%1\n\nYour letter text was not kept; the window stays open so that "
                                    "nothing you typed is lost.").arg(QString::fromUtf8(e.what())),

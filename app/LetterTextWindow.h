@@ -39,6 +39,14 @@ public:
     QPlainTextEdit *letterText = nullptr;
     QLineEdit *phone = nullptr;
     QLineEdit *email = nullptr;
+    QLineEdit *country = nullptr;          // [Country]
+    QLineEdit *recipientCountry = nullptr; // [Country2]
+    // The built-in letter's greeting (with and without the recipient's
+    // name), closing and enclosure line.
+    QLineEdit *greeting = nullptr;
+    QLineEdit *greetingNoName = nullptr;
+    QLineEdit *closing = nullptr;
+    QLineEdit *enclosure = nullptr;
     QPushButton *insertPlaceholderButton = nullptr;
     QMenu *placeholderMenu = nullptr;
     QPushButton *restoreButton = nullptr;

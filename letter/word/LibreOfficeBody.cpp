@@ -177,18 +177,26 @@ int editParagraphs(Instance &instance, const Reference<lang::XComponent> &model,
             next = at + 1;
             ++count;
             const Paragraph &paragraph = all[at];
+            // Its lines: the new text, then those after it. The paragraph's
+            // own object is used before any break is inserted (a break at its
+            // end splits it, and the object may then stand for either part).
+            QStringList lines = edit.after;
+            if (edit.newText)
+                lines.prepend(*edit.newText);
+            if (lines.isEmpty()) {
+                Reference<lang::XComponent>(paragraph.range, UNO_QUERY_THROW)->dispose();
+                continue;
+            }
+            if (lines.front() != edit.text)
+                paragraph.range->setString(toOUString(lines.front()));
             const Reference<text::XTextCursor> cursor = text->createTextCursorByRange(paragraph.range->getEnd());
             const Reference<text::XTextRange> end(cursor.get());
-            for (const QString &line : edit.after) {
+            for (qsizetype i = 1; i < lines.size(); ++i) {
                 text->insertControlCharacter(end, text::ControlCharacter::PARAGRAPH_BREAK, false);
                 cursor->collapseToEnd();
-                text->insertString(end, toOUString(line), false);
+                text->insertString(end, toOUString(lines[i]), false);
                 cursor->collapseToEnd();
             }
-            if (!edit.newText)
-                Reference<lang::XComponent>(paragraph.range, UNO_QUERY_THROW)->dispose();
-            else if (*edit.newText != edit.text)
-                paragraph.range->setString(toOUString(*edit.newText));
         }
         return count;
     });

@@ -20,6 +20,7 @@
 #include "AccessibleNames.h"
 #include "ColourContrast.h"
 #include "AppTitle.h"
+#include "BuiltInLetter.h"
 #include "ErrorReport.h"
 #include "Failure.h"
 #include "CommonDialog.h"
@@ -893,8 +894,17 @@ private slots:
         }
         QTest::keyClicks(window->phone, QStringLiteral("(555) 010-7788"));
         QTest::keyClicks(window->email, QStringLiteral("ada@example.org"));
+        // The built-in letter's own words start as they are, and are the user's.
+        QCOMPARE(window->greeting->text(), QStringLiteral("Dear [RecipientName]:"));
+        QCOMPARE(window->enclosure->text(), QStringLiteral("Enclosure"));
+        window->closing->setText(QStringLiteral("Mit freundlichen Gr\u00fc\u00dfen"));
+        window->enclosure->clear();
+        window->recipientCountry->setText(QStringLiteral("Deutschland"));
         window->buttons->button(QDialogButtonBox::Ok)->click();
         QVERIFY(!form->letterTextWindow());
+        QCOMPARE(BuiltInLetter::storedWording().closing, QStringLiteral("Mit freundlichen Gr\u00fc\u00dfen"));
+        QCOMPARE(BuiltInLetter::storedWording().enclosure, QString()); // kept empty: no line
+        QCOMPARE(readSetting(QStringLiteral("Country2")), QStringLiteral("Deutschland"));
         QCOMPARE(readAll(LetterText::filePath()), QByteArray("I would like to join [CompanyName] as a designer."));
         QCOMPARE(readSetting(QStringLiteral("Phone")), QStringLiteral("(555) 010-7788"));
         QCOMPARE(readSetting(QStringLiteral("Email")), QStringLiteral("ada@example.org"));

@@ -362,6 +362,48 @@ private slots:
     // format: rows that empty places and rows that fill them again, in
     // turns. Each letter holds its own row's texts, in the template's
     // formatting, no other row's text and no field.
+    void theBuiltInLettersLinesFollowEachRowAndTheUsersWording()
+    {
+        // The user's own wording and country, and no letter text: the
+        // built-in body.
+        QVERIFY(QDir().mkpath(path(QStringLiteral("wording/config"))));
+        writeFile(path(QStringLiteral("wording/config/Marrowfen.conf")),
+                  QByteArray(StoredSettings) + "Greeting=\"Bonjour [RecipientName],\"\nClosing=\"Cordialement,\"\n"
+                                               "EnclosureLine=\nCountry=USA\n");
+        QProcessEnvironment env = environment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("wording/config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("wording/data")));
+        const QString listPath = path(QStringLiteral("wording/list.csv"));
+        writeFile(listPath, "RecipientName,Title,CompanyName,StreetAddress2,City2,ST2,ZIPCode2,Country2\n"
+                            "Ana Ruiz,CTO,Acme,1 Rue,Paris,,75005,France\n"
+                            "Ben Levi,,Beta,2 Road,Tel Aviv,,,\n"
+                            "Cy Moss,Dev,Gamma,3 Road,Boston,MA,02110,\n");
+        const QString out = path(QStringLiteral("wording/out"));
+        const Run run = runBatch({QStringLiteral("--batch"), listPath, QStringLiteral("--out"), out, QStringLiteral("--name"),
+                                  QStringLiteral("{RecipientName}"), QStringLiteral("--jobs"), QStringLiteral("1")},
+                                 env);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+
+        const QString sender = QStringLiteral("Dorian Vell|1234 East Main Street|Boise, ID  91002|USA|") + letterDate();
+        const QString end = QStringLiteral("|Cordialement,|Dorian Vell");
+        const std::pair<const char *, QString> expected[] = {
+            {"Ana Ruiz", sender + "|Ana Ruiz|CTO|Acme|1 Rue|Paris, 75005|France|Bonjour Ana Ruiz," + end},
+            {"Ben Levi", sender + "|Ben Levi|Beta|2 Road|Tel Aviv|Bonjour Ben Levi," + end},
+            {"Cy Moss", sender + "|Cy Moss|Dev|Gamma|3 Road|Boston, MA  02110|Bonjour Cy Moss," + end},
+        };
+        for (const auto &[name, lines] : expected) {
+            const DocumentReader::Document letter = m_reader->read(out + u'/' + QLatin1String(name) + QStringLiteral(".doc"));
+            QStringList shown;
+            for (const DocumentReader::Paragraph &p : letter.paragraphs) {
+                if (p.style != QStringLiteral("Text body") && p.style != QStringLiteral("Body Text") && !p.inList)
+                    shown << p.text;
+                else
+                    QVERIFY(!p.text.contains(QStringLiteral("555-0142")));
+            }
+            QCOMPARE(shown.join(u'|'), lines);
+        }
+    }
+
     void everyLetterOfAVariedListHoldsItsOwnRowInEveryFormat_data()
     {
         QTest::addColumn<QString>("format");

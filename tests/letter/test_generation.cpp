@@ -147,6 +147,9 @@ private slots:
                 << sender + "Gen\u00e8ve, GE  1204|Switzerland" + recipient + "Hawthorne, CA  90250|Israel|Dear Vore Vurud:"
                            + closing
                 << withPhone;
+        QTest::newRow("a country without a city line")
+                << QStringList{"1=", "8=", "9=", "Country=Switzerland"}
+                << sender + "Switzerland" + recipient + "Hawthorne, CA  90250|Dear Vore Vurud:" + closing << withPhone;
         QTest::newRow("no phone: the sentence asks to be contacted")
                 << QStringList{"Phone="} << sender + "Boise, ID  91002" + recipient + "Hawthorne, CA  90250|Dear Vore Vurud:" + closing
                 << "please contact me. Thank you for your time and consideration.";
