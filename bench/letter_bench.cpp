@@ -5,7 +5,8 @@
 //   (b) the same with the spares disabled;
 //   (c) the plain route a user would script instead: the filled template
 //       converted by "soffice --headless --convert-to" to .doc, then to .png;
-//   (d) as (a), from a user's own .docx template.
+//   (d) as (a), from a user's own .docx template;
+//   (e) the check of the user's own words before the letter shows.
 // Also: launch to main window shown with and without spares, and memory.
 // Under a display (xvfb-run) the windows are really shown; without one
 // they are drawn offscreen.
@@ -21,12 +22,15 @@
 #include "LetterBenchSupport.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "LetterCheck.h"
 #include "LetterFields.h"
+#include "LetterText.h"
 #include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "Messenger.h"
 #include "ScratchFiles.h"
+#include "Spelling.h"
 
 namespace {
 constexpr int Runs = 10;
@@ -112,6 +116,32 @@ std::vector<double> measurePlainRoute(const QString &work)
     return times;
 }
 
+// The check before a letter shows, on a letter text of the user's own of
+// the built-in body's length, with a placeholder nothing fills and a
+// misspelled word; and loading the dictionary it checks with, once.
+std::pair<std::vector<double>, std::vector<double>> measureCheck()
+{
+    std::vector<double> loads, checks;
+    for (int run = 0; run < Runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        const SpellChecker spelling;
+        loads.push_back(timer.nsecsElapsed() / 1e6);
+        LetterCheckInput input;
+        input.fields[0] = QStringLiteral("Dorian Vell");
+        input.further = {{QStringLiteral("Phone"), QStringLiteral("555-0100")}};
+        input.ownLetterText = LetterText::builtInText().replace(QStringLiteral("review"), QStringLiteral("reveiw"))
+                + QStringLiteral("\nI would bring to the [Position] role years of care.\n");
+        input.spelling = &spelling;
+        timer.restart();
+        const LetterCheckResult result = checkLetter(input);
+        checks.push_back(timer.nsecsElapsed() / 1e6);
+        if (result.problems.size() != 2)
+            std::fprintf(stderr, "the check found %d problems, not 2\n", int(result.problems.size()));
+    }
+    return {loads, checks};
+}
+
 // Launch to main window shown, in this process: the office layer, the
 // main window's load sequence (with its office check) and the first show.
 std::vector<double> measureStartUp(int spares)
@@ -162,6 +192,10 @@ int main(int argc, char *argv[])
     std::printf("%-46s %8.2f\n", "ratio a/b (median)", a / statsOf(withoutSpares.clickToPreview).median);
     std::printf("%-46s %8.2f  (c is %.1f times slower)\n", "ratio a/c (median)", a / statsOf(plain).median,
                 statsOf(plain).median / a);
+
+    const auto [dictionaryLoads, checks] = measureCheck();
+    printStats("(e) the check before a letter shows", checks);
+    printStats("    loading the dictionary (once a run)", dictionaryLoads);
 
     const std::vector<double> startWith = measureStartUp(LibreOfficeAutomation::ProgramSpares);
     const std::vector<double> startWithout = measureStartUp(0);
