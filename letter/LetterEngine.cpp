@@ -145,6 +145,8 @@ void LetterEngine::work()
         if (!m_request.templateFile.isEmpty())
             m_result.ownTemplateNames = Placeholders::namesIn(document->bracketedTexts().join(u' '));
         m_result.placeholderFound = fillLetter(*document, m_request.fields, m_request.further);
+        if (m_request.templateFile.isEmpty())
+            Paper::layOut(*document, m_request.paper);
     });
     laps.lap(times.fill);
     letter.step(168, [&] { scratchDocument = newScratchDocumentPath(m_temp); });
