@@ -298,7 +298,7 @@ private slots:
         const QString second = pageText(2);
         for (const QString &expected : {QStringLiteral("Vore Vurud\n") + letterDate() + QStringLiteral("\nPage 2")})
             QVERIFY2(second.contains(expected), qPrintable(second));
-        QVERIFY(!second.contains(u'['));
+        QVERIFY2(!second.contains(u'['), qPrintable(second));
         QVERIFY(!pageText(1).contains(QStringLiteral("Page 1"))); // the first page has a header of its own
         // The later pages are on the same paper as the first.
         QCOMPARE(pdfPageSizes(pdf), (std::vector<QSize>{points, points}));
