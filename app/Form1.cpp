@@ -36,6 +36,7 @@
 #include "LetterCheck.h"
 #include "LetterTextWindow.h"
 #include "MoreFieldsWindow.h"
+#include "PaperSizeMenu.h"
 #include "Placeholders.h"
 #include "Spelling.h"
 #include "Main.h"
@@ -179,6 +180,9 @@ void Form1::createMenus()
     editLetterTextAction->setStatusTip(tr("Write the built-in letter's body in your own words, with your phone and e-mail"));
     moreFieldsAction = letterMenu->addAction(tr("More &Fields…"), this, &Form1::MoreFields_Click);
     moreFieldsAction->setStatusTip(tr("Give values to the placeholders your letter uses beyond the fields, such as [Position]"));
+    paperSizeMenu = new PaperSizeMenu(letterMenu);
+    letterMenu->addMenu(paperSizeMenu);
+    connect(paperSizeMenu, &PaperSizeMenu::notStored, this, [this](const QString &why) { warnEntriesNotKept(why); });
     letterMenu->addSeparator();
     quitAction = letterMenu->addAction(tr("&Quit"), this, &Form1::close);
     quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -471,6 +475,7 @@ void Form1::PushButton6_Click()
     request.templateFile = m_templateFile;
     request.letterTextFile = LetterText::filePath();
     request.pixelsPerLogicalInch = pagePixelsPerLogicalInch();
+    request.paper = paperSizeMenu->chosen();
     // The offices kept ready are replaced once the letter is on screen.
     m_services.automation.holdRefills();
     LetterEngine letter(m_services.automation, request);
@@ -660,7 +665,7 @@ void Form1::SaveBuiltInLetterAs_Click()
     std::optional<QString> letterText;
     trap.step(106, [&] { letterText = LetterText::read(LetterText::filePath()); });
     trap.step(108, [&] {
-        saveBuiltInLetter(m_services.automation, target.path, target.format, letterText);
+        saveBuiltInLetter(m_services.automation, target.path, target.format, paperSizeMenu->chosen(), letterText);
         saved = true;
     });
     trap.step(110, [&] { setBusyPointer(false); });

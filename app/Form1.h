@@ -17,6 +17,7 @@ class CommonDialog;
 class Form2;
 class LetterTextWindow;
 class MoreFieldsWindow;
+class PaperSizeMenu;
 class SpellChecker;
 class JobProgress;
 class Frame;
@@ -111,6 +112,8 @@ public:
     QAction *saveBuiltInLetterAsAction = nullptr;
     QAction *editLetterTextAction = nullptr;
     QAction *moreFieldsAction = nullptr;
+    // Letter ▸ Paper Size: the built-in letter's paper.
+    PaperSizeMenu *paperSizeMenu = nullptr;
     QAction *quitAction = nullptr;
     QAction *placeholdersAction = nullptr;
     QAction *aboutAction = nullptr;

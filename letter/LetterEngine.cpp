@@ -147,6 +147,8 @@ void LetterEngine::work()
         else
             document->editParagraphs(BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording));
         m_result.placeholderFound = fillLetter(*document, m_request.fields, m_request.further);
+        if (m_request.templateFile.isEmpty())
+            Paper::layOut(*document, m_request.paper);
     });
     laps.lap(times.fill);
     letter.step(168, [&] { scratchDocument = newScratchDocumentPath(m_temp); });

@@ -10,6 +10,7 @@
 #include "BuiltInLetter.h"
 #include "LetterDate.h"
 #include "LetterFill.h"
+#include "PaperSize.h"
 #include "WordAutomation.h"
 
 // What a letter is made from.
@@ -28,6 +29,9 @@ struct LetterRequest
     // The user's letter text (see LetterText.h), whose body the built-in
     // letter takes when the file exists; empty for none.
     QString letterTextFile;
+    // The paper the built-in letter is laid out on; a user's template
+    // keeps its own.
+    PaperSize paper = PaperSize::Letter;
     // How dense the page pictures are (see PageSnapshotSize.h).
     int pixelsPerLogicalInch = 144;
     // At most this many pages are rendered; a longer letter is still made

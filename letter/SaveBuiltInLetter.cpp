@@ -36,7 +36,7 @@ struct SaveScratch
 } // namespace
 
 void saveBuiltInLetter(word::Automation &automation, const QString &target, word::LetterFormat format,
-                       const std::optional<QString> &letterText)
+                       PaperSize paper, const std::optional<QString> &letterText)
 {
     const QString temp = ScratchFiles::folder();
     SaveScratch scratch;
@@ -46,6 +46,7 @@ void saveBuiltInLetter(word::Automation &automation, const QString &target, word
     if (letterText)
         putLetterText(*document, *letterText);
     document->turnHeaderFieldsIntoPlaceholders();
+    Paper::layOut(*document, paper);
     scratch.exported = temp + QStringLiteral("/built-in-letter.")
             + QLatin1String(word::letterFormatInfo(format).suffix);
     document->exportCopy(scratch.exported, format);

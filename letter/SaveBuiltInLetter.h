@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "LetterFormat.h"
+#include "PaperSize.h"
 
 namespace word { class Automation; }
 
@@ -14,14 +15,15 @@ namespace word { class Automation; }
 // placeholders and choose the file as their template. The copy has the
 // user's letter text as its body when there is one, and its later pages'
 // header holds [RecipientName] and [CurrentDate] (beside the page number),
-// so that it fills as the rest of the letter does.
+// so that it fills as the rest of the letter does. It is laid out on the
+// given paper, which a letter made from it then keeps.
 //
 // The letter is exported in the temporary folder and then written beside
 // the target and moved into place: an existing file is replaced whole or
 // not at all. Throws Failure when it cannot be done; the office instance
 // and the scratch files are gone either way.
 void saveBuiltInLetter(word::Automation &automation, const QString &target, word::LetterFormat format,
-                       const std::optional<QString> &letterText = std::nullopt);
+                       PaperSize paper, const std::optional<QString> &letterText = std::nullopt);
 
 // The formats the built-in letter can be saved in, the default first:
 // .docx, .odt, .doc.

@@ -86,9 +86,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QCoreApplication::translate("batch", "Stop before the first letter, with status 1, when the checks warn "
                                              "(a word that may be misspelled, a column that fills nothing, a "
                                              "placeholder let empty)."));
-    parser.addOptions({batch, out, templateFile, format, name, jobs, force, separator, allowEmpty, strict});
+    const QCommandLineOption paper(QStringLiteral("paper"),
+        QCoreApplication::translate("batch", "Lay the built-in letter out on <paper>: a4 or letter (default: the "
+                                             "one chosen in the window, else your locale's). A template of your "
+                                             "own keeps its own paper."),
+        QStringLiteral("paper"));
+    parser.addOptions({batch, out, templateFile, format, name, jobs, force, separator, allowEmpty, strict, paper});
     const std::vector<QCommandLineOption> batchOnly{out, templateFile, format, name, jobs, force, separator,
-                                                    allowEmpty, strict};
+                                                    allowEmpty, strict, paper};
     // What QApplication itself takes (for the window; the batch ignores
     // them), so that a session manager's or a user's "-style fusion" works.
     QStringList qtOptions;
@@ -195,6 +200,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(allowEmpty) && options.allowEmpty.isEmpty() && !options.allowEveryEmpty)
         return usageError(QCoreApplication::translate("batch", "--allow-empty: no placeholder named"));
     options.strict = parser.isSet(strict);
+    if (parser.isSet(paper)) {
+        options.paper = Paper::parse(parser.value(paper));
+        if (!options.paper)
+            return usageError(QCoreApplication::translate("batch", "--paper: \"%1\" is neither \"a4\" nor \"letter\"")
+                                      .arg(parser.value(paper)));
+    }
     try {
         LetterNames check(options.namePattern);
     } catch (const std::exception &e) {

@@ -8,6 +8,7 @@
 
 #include "LetterFormat.h"
 #include "FileInPlace.h"
+#include "PaperSize.h"
 
 // Without --jobs, a batch runs one office, and one more per this many
 // letters up to the number of cores: a further office pays for its start
@@ -30,6 +31,9 @@ struct BatchOptions
     QStringList allowEmpty;
     bool allowEveryEmpty = false;          // --allow-empty all
     bool strict = false;                   // a warning stops the run before any letter
+    // The built-in letter's paper; nullopt: the window's choice, else the
+    // locale's. A template of the user's own keeps its own.
+    std::optional<PaperSize> paper;
 };
 
 // What the command line asks for: the window, a batch, or only text to

@@ -97,6 +97,10 @@ int Batch::prepare()
         }
     }
     m_source = source;
+    m_paper = m_options.paper.value_or(Paper::stored());
+    if (m_options.paper && !source.isEmpty())
+        m_progress->note(QObject::tr("--paper: the template %1 keeps its own paper.")
+                                 .arg(QDir::toNativeSeparators(source)));
     const QByteArray bytes = LetterTemplate::readChosen(source);
     m_template = source.isEmpty() ? ScratchFiles::templateCopyPath(scratch)
                                   : scratch + QStringLiteral("/template.") + QFileInfo(source).suffix();

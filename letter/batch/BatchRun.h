@@ -124,6 +124,8 @@ private:
     std::unique_ptr<MarkedFolder> m_staging;
     QString m_source;   // the user's template, empty for the built-in one
     QString m_template; // its copy in the scratch folder
+    // The paper the built-in letter is laid out on.
+    PaperSize m_paper = PaperSize::Letter;
     // The user's words for the built-in letter's body, when it is used.
     std::optional<QString> m_letterText;
     std::unique_ptr<LibreOfficeAutomation> m_automation;

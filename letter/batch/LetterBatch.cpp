@@ -171,7 +171,10 @@ void Batch::closeLetter(Slot &slot)
 // Problems of a user's template name the user's file, not the copy.
 std::shared_ptr<word::Document> Batch::openTemplate(word::Application &office) const
 {
-    return LetterTemplate::openCopy(office, m_template, m_source);
+    std::shared_ptr<word::Document> letter = LetterTemplate::openCopy(office, m_template, m_source);
+    if (m_source.isEmpty())
+        Paper::layOut(*letter, m_paper);
+    return letter;
 }
 
 void Batch::startJob(Slot &slot, const Job &job)

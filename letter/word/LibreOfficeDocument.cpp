@@ -359,6 +359,25 @@ public:
         return removed;
     }
 
+    void setPaperSize(int width, int height) override
+    {
+        ensureOpen(QObject::tr("PageSetup"));
+        officeCall(*m_instance->office, QObject::tr("PageSetup"), [&] {
+            // The first page's style and those that follow it, page after
+            // page: the pages a letter that grows can have.
+            std::vector<OUString> seen;
+            for (OUString name = firstPageStyleName(m_model);
+                 !name.isEmpty() && std::find(seen.begin(), seen.end(), name) == seen.end();) {
+                seen.push_back(name);
+                const Reference<beans::XPropertySet> style = pageStyle(m_model, name);
+                style->setPropertyValue("IsLandscape", uno::Any(false));
+                style->setPropertyValue("Width", uno::Any(sal_Int32(width)));
+                style->setPropertyValue("Height", uno::Any(sal_Int32(height)));
+                name = style->getPropertyValue("FollowStyle").get<OUString>();
+            }
+        });
+    }
+
     int turnHeaderFieldsIntoPlaceholders() override
     {
         ensureOpen(QObject::tr("HeaderFields"));

@@ -264,6 +264,11 @@ public:
     // fills as the rest of the letter does; the page number stays a field.
     // Answers how many fields became placeholders.
     virtual int turnHeaderFieldsIntoPlaceholders() = 0;
+    // Lays the pages out on paper of this width and height, in hundredths
+    // of a millimetre, upright: the first page's style and every style
+    // that follows it. Their margins stay as they are, so the text takes
+    // the width and height the paper gains or loses.
+    virtual void setPaperSize(int width, int height) = 0;
     // Removes the table styles that no table of the document uses (the
     // office gives every document its own copy of a dozen), which its
     // OpenDocument store looks through, cell by cell, however unused.

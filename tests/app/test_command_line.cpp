@@ -100,6 +100,9 @@ private slots:
         QTest::newRow("bad --separator") << batch + QStringList{"--separator", "|"} << QByteArray("RecipientName\n")
                                          << false << 2 << ""
                                          << "tessaline: --separator: \"\\|\" is none of \",\", \";\" and \"tab\"\n" + Try;
+        QTest::newRow("bad --paper") << batch + QStringList{"--paper", "a5"} << QByteArray("RecipientName\n")
+                                     << false << 2 << ""
+                                     << "tessaline: --paper: \"a5\" is neither \"a4\" nor \"letter\"\n" + Try;
         QTest::newRow("--allow-empty without a name") << batch + QStringList{"--allow-empty", " , "}
                                                       << QByteArray("RecipientName\n") << false << 2 << ""
                                                       << "tessaline: --allow-empty: no placeholder named\n" + Try;

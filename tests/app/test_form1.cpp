@@ -14,6 +14,7 @@
 #include <QToolTip>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QtTest>
 
@@ -33,7 +34,9 @@
 #include "LetterTemplate.h"
 #include "LetterText.h"
 #include "LetterTextWindow.h"
+#include "LocaleVariables.h"
 #include "Main.h"
+#include "PaperSizeMenu.h"
 #include "ProgramFolder.h"
 #include "PushButton.h"
 #include "RecordingMessenger.h"
@@ -242,13 +245,16 @@ private slots:
         QCOMPARE(menus[1]->text(), QStringLiteral("&Edit"));
         QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
         QCOMPARE(form->editMenu->actions(), QList<QAction *>{form->undoAction});
-        QStringList letter, help;
+        QStringList letter, paper, help;
         for (QAction *action : form->letterMenu->actions())
             letter << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        for (QAction *action : form->paperSizeMenu->actions())
+            paper << action->text();
         for (QAction *action : form->helpMenu->actions())
             help << action->text();
         QCOMPARE(letter, (QStringList{"&Built-in Letter", "&Use My Own Template…", "&Save Built-in Letter As…",
-                                      "&Edit Letter Text…", "More &Fields…", "-", "&Quit"}));
+                                      "&Edit Letter Text…", "More &Fields…", "&Paper Size", "-", "&Quit"}));
+        QCOMPARE(paper, (QStringList{"&A4", "US &Letter"}));
         QCOMPARE(form->editLetterTextAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         QCOMPARE(help, (QStringList{"&Placeholders…", "&About Tessaline"}));
         QCOMPARE(form->quitAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -263,7 +269,7 @@ private slots:
             windowKeys << label->text();
         for (PushButton *button : {form->PushButton6, form->PushButton3, form->PushButton4})
             windowKeys << button->text();
-        for (const QStringList &items : {letter, help, windowKeys}) {
+        for (const QStringList &items : {letter, paper, help, windowKeys}) {
             QSet<QChar> keys;
             for (const QString &item : items) {
                 if (item == u"-")
@@ -273,6 +279,46 @@ private slots:
             }
             QCOMPARE(keys.size(), items.size() - items.count(QStringLiteral("-")));
         }
+    }
+
+    void thePaperOpensAsStoredElseAsTheLocalesAndTheNextLetterTakesTheChoice_data()
+    {
+        QTest::addColumn<QByteArray>("lang");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("a4");
+        QTest::newRow("France") << QByteArray("fr_FR.UTF-8") << "" << true;
+        QTest::newRow("the United States") << QByteArray("en_US.UTF-8") << "" << false;
+        QTest::newRow("A4 chosen in the United States") << QByteArray("en_US.UTF-8") << "A4" << true;
+    }
+
+    void thePaperOpensAsStoredElseAsTheLocalesAndTheNextLetterTakesTheChoice()
+    {
+        QFETCH(QByteArray, lang);
+        QFETCH(QString, stored);
+        QFETCH(bool, a4);
+        const QByteArray langBefore = qgetenv("LANG");
+        const auto restoreLang = qScopeGuard([&] { setLocaleVariables({{"LANG", langBefore}}); });
+        setLocaleVariables({{"LC_PAPER", {}}, {"LC_ALL", {}}, {"LANG", lang}});
+        if (!stored.isEmpty())
+            writeSetting(QStringLiteral("PaperSize"), stored);
+        auto form = makeForm();
+        form->Form_Load();
+        PaperSizeMenu &menu = *form->paperSizeMenu;
+        QCOMPARE(menu.a4Action->isChecked(), a4);
+        QCOMPARE(menu.letterAction->isChecked(), !a4);
+
+        // The other paper, chosen, is the only one checked, is kept, and
+        // lays out the next letter.
+        QAction *other = a4 ? menu.letterAction : menu.a4Action;
+        other->trigger();
+        QVERIFY(other->isChecked());
+        QVERIFY(!(a4 ? menu.a4Action : menu.letterAction)->isChecked());
+        QCOMPARE(readSetting(QStringLiteral("PaperSize")), a4 ? QStringLiteral("Letter") : QStringLiteral("A4"));
+        scriptALetter();
+        form->PushButton6_Click();
+        QVERIFY(!m_office.paperSizes.empty());
+        QCOMPARE(m_office.paperSizes.back(), a4 ? std::make_pair(21590, 27940) : std::make_pair(21000, 29700));
+        QVERIFY(m_messenger.messages.empty());
     }
 
     void theControlsKeepTheirPlacesBelowTheMenuBar()

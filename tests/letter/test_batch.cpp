@@ -271,13 +271,20 @@ private slots:
         QTest::addColumn<QString>("variable");  // of the environment, or the settings key "DateFormat"
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("date");
+        // The paper: --paper, else the locale's (LANG here; US Letter
+        // when it names no country).
+        QTest::addColumn<QStringList>("paper");
+        QTest::addColumn<QSize>("millimetres");
         const QDate today = QDate::currentDate();
-        QTest::newRow("French") << "LC_TIME" << "fr_FR.UTF-8"
-                                << QLocale(QStringLiteral("fr_FR")).toString(today, QStringLiteral("d MMMM yyyy"));
-        QTest::newRow("German") << "LANG" << "de_DE.UTF-8"
-                                << QLocale(QStringLiteral("de_DE")).toString(today, QStringLiteral("d. MMMM yyyy"));
-        QTest::newRow("a pattern of the user's own") << "DateFormat" << "yyyy-MM-dd"
-                                                     << today.toString(QStringLiteral("yyyy-MM-dd"));
+        QTest::newRow("French, --paper a4") << "LC_TIME" << "fr_FR.UTF-8"
+                                << QLocale(QStringLiteral("fr_FR")).toString(today, QStringLiteral("d MMMM yyyy"))
+                                << QStringList{"--paper", "a4"} << QSize(210, 297);
+        QTest::newRow("German, A4 of the locale") << "LANG" << "de_DE.UTF-8"
+                                << QLocale(QStringLiteral("de_DE")).toString(today, QStringLiteral("d. MMMM yyyy"))
+                                << QStringList{} << QSize(210, 297);
+        QTest::newRow("a pattern of the user's own, --paper letter") << "DateFormat" << "yyyy-MM-dd"
+                                                     << today.toString(QStringLiteral("yyyy-MM-dd"))
+                                                     << QStringList{"--paper", "LETTER"} << QSize(216, 279);
     }
 
     void aListWithoutAddressesGetsTheDateOfTheLanguageAndNoOldAddress()
@@ -285,6 +292,8 @@ private slots:
         QFETCH(QString, variable);
         QFETCH(QString, value);
         QFETCH(QString, date);
+        QFETCH(QStringList, paper);
+        QFETCH(QSize, millimetres);
         const QString out = path(QStringLiteral("short-") + variable);
         const QString config = out + QStringLiteral("-config");
         QVERIFY(QDir().mkpath(config));
@@ -295,12 +304,15 @@ private slots:
         QProcessEnvironment env = environment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
         env.remove(QStringLiteral("LC_ALL"));
+        env.remove(QStringLiteral("LC_PAPER"));
         if (variable != QStringLiteral("DateFormat"))
             env.insert(variable, value);
-        const Run run = runBatch({QStringLiteral("--batch"), out + QStringLiteral(".csv"), QStringLiteral("--out"), out}, env);
+        const Run run = runBatch(QStringList{QStringLiteral("--batch"), out + QStringLiteral(".csv"),
+                                             QStringLiteral("--out"), out} + paper, env);
         QCOMPARE(run.exitCode, 0);
 
         const DocumentReader::Document letter = m_reader->read(out + QStringLiteral("/Acme - Jane Roe.doc"));
+        QCOMPARE(letter.pageSizeMm(), millimetres);
         QStringList lines;
         for (size_t i = 0; i < 10; ++i)
             lines << letter.paragraphs.at(i).text;

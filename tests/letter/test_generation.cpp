@@ -118,6 +118,44 @@ private slots:
         QCOMPARE(scratchFiles(temp()), (QStringList{QFileInfo(made.document).fileName(), QStringLiteral("temp.bmp")}));
     }
 
+    void theBuiltInLetterIsOnTheChosenPaperInEveryFormat_data()
+    {
+        QTest::addColumn<PaperSize>("paper");
+        QTest::addColumn<QSize>("millimetres");
+        QTest::addColumn<QSize>("points");
+        QTest::newRow("A4") << PaperSize::A4 << QSize(210, 297) << QSize(595, 842);
+        QTest::newRow("US Letter") << PaperSize::Letter << QSize(216, 279) << QSize(612, 792);
+    }
+
+    void theBuiltInLetterIsOnTheChosenPaperInEveryFormat()
+    {
+        QFETCH(PaperSize, paper);
+        QFETCH(QSize, millimetres);
+        QFETCH(QSize, points);
+        LetterRequest request = sampleRequest();
+        request.paper = paper;
+        MadeLetter made;
+        const DocumentReader::Document letter = makeAndRead(m_office, request, *m_reader, &made);
+        // The margins stay; the sample letter still fits its one page.
+        QCOMPARE(letter.pageSizeMm(), millimetres);
+        QCOMPARE(letter.leftMargin, 1800);
+        QCOMPARE(letter.rightMargin, 1800);
+        QCOMPARE(made.pageCount, 1);
+
+        auto office = m_office.createApplication();
+        auto saved = office->documents().open(made.document, {.readOnly = true});
+        for (word::LetterFormat format : {word::LetterFormat::WordXml, word::LetterFormat::OpenDocument,
+                                          word::LetterFormat::Pdf})
+            saved->exportCopy(m_temp->filePath(QStringLiteral("letter.")
+                                               + QLatin1String(word::letterFormatInfo(format).suffix)), format);
+        saved->close();
+        office->quit();
+        for (const char *suffix : {"docx", "odt"})
+            QCOMPARE(m_reader->read(m_temp->filePath(QStringLiteral("letter.") + QLatin1String(suffix))).pageSizeMm(),
+                     millimetres);
+        QCOMPARE(pdfPageSizes(m_temp->filePath(QStringLiteral("letter.pdf"))), std::vector<QSize>{points});
+    }
+
     void theBuiltInLettersLinesReadAsTheReaderExpects_data()
     {
         QTest::addColumn<QStringList>("changes"); // field index or further name = value, or a wording key

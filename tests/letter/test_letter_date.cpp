@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "LetterDate.h"
+#include "LocaleVariables.h"
 
 class TestLetterDate : public QObject
 {
@@ -55,13 +56,7 @@ private slots:
         QFETCH(QByteArray, lcTime);
         QFETCH(QByteArray, lang);
         QFETCH(QString, date);
-        const std::pair<const char *, QByteArray> variables[] = {{"LC_ALL", lcAll}, {"LC_TIME", lcTime}, {"LANG", lang}};
-        for (const auto &[name, value] : variables) {
-            if (value.isEmpty())
-                qunsetenv(name);
-            else
-                qputenv(name, value);
-        }
+        setLocaleVariables({{"LC_ALL", lcAll}, {"LC_TIME", lcTime}, {"LANG", lang}});
         QCOMPARE(letterDate(QDate(2026, 12, 7), dateLanguage()), date);
     }
 

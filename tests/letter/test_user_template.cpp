@@ -216,15 +216,20 @@ private slots:
     {
         QTest::addColumn<word::LetterFormat>("format");
         QTest::addColumn<QString>("filter");
-        QTest::newRow("docx") << word::LetterFormat::WordXml << "MS Word 2007 XML";
-        QTest::newRow("odt") << word::LetterFormat::OpenDocument << "writer8";
-        QTest::newRow("doc") << word::LetterFormat::Word97 << "MS Word 97";
+        QTest::addColumn<PaperSize>("paper");
+        QTest::addColumn<QSize>("millimetres");
+        QTest::newRow("docx, A4") << word::LetterFormat::WordXml << "MS Word 2007 XML" << PaperSize::A4 << QSize(210, 297);
+        QTest::newRow("odt, US Letter") << word::LetterFormat::OpenDocument << "writer8" << PaperSize::Letter
+                                        << QSize(216, 279);
+        QTest::newRow("doc, A4") << word::LetterFormat::Word97 << "MS Word 97" << PaperSize::A4 << QSize(210, 297);
     }
 
     void theBuiltInLetterSavedInEachFormatMakesTheSameLetter()
     {
         QFETCH(word::LetterFormat, format);
         QFETCH(QString, filter);
+        QFETCH(PaperSize, paper);
+        QFETCH(QSize, millimetres);
         const QString saved = m_files->filePath(QStringLiteral("my-letter.")
                                                 + QLatin1String(word::letterFormatInfo(format).suffix));
         // A file already there is replaced.
@@ -233,13 +238,21 @@ private slots:
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write("an older file");
         }
-        saveBuiltInLetter(m_office, saved, format);
-        QCOMPARE(m_reader->read(saved).filterName, filter);
+        saveBuiltInLetter(m_office, saved, format, paper);
+        const DocumentReader::Document starter = m_reader->read(saved);
+        QCOMPARE(starter.filterName, filter);
+        QCOMPARE(starter.pageSizeMm(), millimetres);
         QVERIFY(scratchLeft().isEmpty());
         QCOMPARE(QDir(m_files->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
         const QString builtIn = generateAndRead(QString()).bodyText();
-        const QString fromSaved = generateAndRead(saved).bodyText();
+        // The user's template keeps its own paper, whatever the built-in
+        // letter's is.
+        LetterRequest request = sampleRequest(saved);
+        request.paper = paper == PaperSize::A4 ? PaperSize::Letter : PaperSize::A4;
+        const DocumentReader::Document letter = makeAndRead(m_office, request, *m_reader);
+        QCOMPARE(letter.pageSizeMm(), millimetres);
+        const QString fromSaved = letter.bodyText();
         QCOMPARE(fromSaved, builtIn);
         QVERIFY(fromSaved.contains(QStringLiteral("Dear Vore Vurud:")));
     }
@@ -247,16 +260,20 @@ private slots:
     void theStarterCopyFillsItsLaterPagesHeader_data()
     {
         QTest::addColumn<word::LetterFormat>("format");
-        QTest::newRow("docx") << word::LetterFormat::WordXml;
-        QTest::newRow("odt") << word::LetterFormat::OpenDocument;
-        QTest::newRow("doc") << word::LetterFormat::Word97;
+        QTest::addColumn<PaperSize>("paper");
+        QTest::addColumn<QSize>("points");
+        QTest::newRow("docx, A4") << word::LetterFormat::WordXml << PaperSize::A4 << QSize(595, 842);
+        QTest::newRow("odt, US Letter") << word::LetterFormat::OpenDocument << PaperSize::Letter << QSize(612, 792);
+        QTest::newRow("doc, A4") << word::LetterFormat::Word97 << PaperSize::A4 << QSize(595, 842);
     }
 
     void theStarterCopyFillsItsLaterPagesHeader()
     {
         QFETCH(word::LetterFormat, format);
         const QString saved = m_files->filePath(QStringLiteral("starter.") + QLatin1String(word::letterFormatInfo(format).suffix));
-        saveBuiltInLetter(m_office, saved, format);
+        QFETCH(PaperSize, paper);
+        QFETCH(QSize, points);
+        saveBuiltInLetter(m_office, saved, format, paper);
         // A letter long enough for a second page.
         LetterRequest request = sampleRequest(saved);
         request.fields[4] = QStringLiteral("A street that goes on ").repeated(90).trimmed();
@@ -281,8 +298,10 @@ private slots:
         const QString second = pageText(2);
         for (const QString &expected : {QStringLiteral("Vore Vurud\n") + letterDate() + QStringLiteral("\nPage 2")})
             QVERIFY2(second.contains(expected), qPrintable(second));
-        QVERIFY(!second.contains(u'['));
+        QVERIFY2(!second.contains(u'['), qPrintable(second));
         QVERIFY(!pageText(1).contains(QStringLiteral("Page 1"))); // the first page has a header of its own
+        // The later pages are on the same paper as the first.
+        QCOMPARE(pdfPageSizes(pdf), (std::vector<QSize>{points, points}));
     }
 
     void aNameIsSavedInTheFormatItsSuffixNames_data()

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <com/sun/star/beans/XPropertySet.hpp>
@@ -138,6 +140,26 @@ QString DocumentReader::Document::everyText() const
     QStringList texts{bodyText()};
     texts << tableCellTexts << firstPageHeader << primaryHeader << primaryFooter << frameTexts << shapeTexts;
     return texts.join(QLatin1Char('\n'));
+}
+
+QSize DocumentReader::Document::pageSizeMm() const
+{
+    constexpr double TwipsPerMm = 1440.0 / 25.4;
+    return {int(std::lround(pageWidth / TwipsPerMm)), int(std::lround(pageHeight / TwipsPerMm))};
+}
+
+std::vector<QSize> pdfPageSizes(const QString &pdf)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                              QStringLiteral("1000"), pdf});
+    pdfinfo.waitForFinished();
+    std::vector<QSize> sizes;
+    static const QRegularExpression pageSize(QStringLiteral("^Page +\\d+ size: +([\\d.]+) x ([\\d.]+) pts"),
+                                             QRegularExpression::MultilineOption);
+    for (const QRegularExpressionMatch &match : pageSize.globalMatch(QString::fromUtf8(pdfinfo.readAllStandardOutput())))
+        sizes.emplace_back(int(std::lround(match.captured(1).toDouble())), int(std::lround(match.captured(2).toDouble())));
+    return sizes;
 }
 
 QString DocumentReader::Document::bodyText() const

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QDateTime>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -50,6 +51,9 @@ public:
         QString author, modifiedBy, title;
         QDateTime created, modified;
 
+        // The first page's width and height in whole millimetres: A4 is
+        // 210 × 297, US Letter 216 × 279.
+        QSize pageSizeMm() const;
         QString bodyText() const;
         // Every text of the letter: body, table cells, headers, footers,
         // frames and shapes, one per line.
@@ -69,6 +73,10 @@ public:
 private:
     std::unique_ptr<OfficeConnection> m_office;
 };
+
+// The size of each page of a PDF file, as pdfinfo tells it, in whole
+// points: A4 is 595 × 842, US Letter 612 × 792.
+std::vector<QSize> pdfPageSizes(const QString &pdf);
 
 // Processes whose parent is the given process, by their program names.
 std::vector<qint64> childProcesses(qint64 parent, const QString &programName);

@@ -357,6 +357,11 @@ public:
         m_s.enter(QStringLiteral("Document.HeaderFields"));
         return 0;
     }
+    void setPaperSize(int width, int height) override
+    {
+        m_s.enter(QStringLiteral("Document.PageSetup"));
+        m_s.paperSizes.emplace_back(width, height);
+    }
     int removeUnusedTableStyles() override
     {
         m_s.enter(QStringLiteral("Document.TableStyles"));

@@ -32,6 +32,8 @@ public:
     std::map<QString, std::set<int>> failures;
     // Every copy written through exportCopy: path and format.
     std::vector<std::pair<QString, word::LetterFormat>> exports;
+    // Every paper a document was laid out on: width and height.
+    std::vector<std::pair<int, int>> paperSizes;
     // The document properties each saved file was written with, by path.
     std::map<QString, word::DocumentProperties> savedProperties;
     // Calls that hang, as a hung office does, until an application is
