@@ -44,6 +44,7 @@ word::DocumentProperties letterProperties(const FieldValues &fields, const QDate
         addressee = fields[RecipientNameField].trimmed();
     return {.author = fields[SenderNameField].trimmed(),
             .title = addressee.isEmpty() ? QObject::tr("Letter") : QObject::tr("Letter to %1").arg(addressee),
+            .subject = QObject::tr("Cover letter"),
             .created = now,
             .modified = now};
 }
