@@ -149,7 +149,9 @@ void LetterEngine::work()
     });
     laps.lap(times.fill);
     letter.step(168, [&] { scratchDocument = newScratchDocumentPath(m_temp); });
-    letter.step(182, [&] { document->setBuiltInProperties(letterProperties(m_request.fields, QDateTime::currentDateTime())); });
+    const word::DocumentProperties properties = letterProperties(m_request.fields, QDateTime::currentDateTime());
+    m_result.title = properties.title;
+    letter.step(182, [&] { document->setBuiltInProperties(properties); });
     // Without the stored letter there is nothing to save from the preview.
     letter.essential(184, [&] { document->saveAs(scratchDocument); });
     laps.lap(times.store);

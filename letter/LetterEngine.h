@@ -60,6 +60,9 @@ struct MadeLetter
     std::vector<word::PagePicture> pages;
     // How many pages the letter has, rendered or not.
     int pageCount = 0;
+    // The letter's title as the saved letter gives it ("Letter to
+    // Brightwater Analytics"), which names the files it is saved to.
+    QString title;
     std::vector<LetterReport> reports;
     // The template was opened: the date was filled (the window's date field
     // takes it).
