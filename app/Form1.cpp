@@ -503,6 +503,7 @@ void Form1::PushButton6_Click()
     if (outcome == JobProgress::Outcome::Completed && made.canShow()) {
         if (trap.test(202, [&] {
                 form2().setPages(made.pages);
+                form2().setLetterTitle(made.title);
                 return true;
             })) {
             trap.step(204, [&] { form2().mWordFile = made.document; });

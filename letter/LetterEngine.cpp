@@ -44,6 +44,7 @@ word::DocumentProperties letterProperties(const FieldValues &fields, const QDate
         addressee = fields[RecipientNameField].trimmed();
     return {.author = fields[SenderNameField].trimmed(),
             .title = addressee.isEmpty() ? QObject::tr("Letter") : QObject::tr("Letter to %1").arg(addressee),
+            .subject = QObject::tr("Cover letter"),
             .created = now,
             .modified = now};
 }
@@ -152,7 +153,9 @@ void LetterEngine::work()
     });
     laps.lap(times.fill);
     letter.step(168, [&] { scratchDocument = newScratchDocumentPath(m_temp); });
-    letter.step(182, [&] { document->setBuiltInProperties(letterProperties(m_request.fields, QDateTime::currentDateTime())); });
+    const word::DocumentProperties properties = letterProperties(m_request.fields, QDateTime::currentDateTime());
+    m_result.title = properties.title;
+    letter.step(182, [&] { document->setBuiltInProperties(properties); });
     // Without the stored letter there is nothing to save from the preview.
     letter.essential(184, [&] { document->saveAs(scratchDocument); });
     laps.lap(times.store);

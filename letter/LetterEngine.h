@@ -67,6 +67,9 @@ struct MadeLetter
     std::vector<word::PagePicture> pages;
     // How many pages the letter has, rendered or not.
     int pageCount = 0;
+    // The letter's title as the saved letter gives it ("Letter to
+    // Brightwater Analytics"), which names the files it is saved to.
+    QString title;
     std::vector<LetterReport> reports;
     // The template was opened: the date was filled (the window's date field
     // takes it).
@@ -142,6 +145,6 @@ private:
 QString newScratchDocumentPath(const QString &temp);
 
 // What the saved letter says about itself: written by the sender (field
-// 0), "Letter to " the company (field 11, else the recipient, field 7),
-// created and modified now.
+// 0), "Letter to " the company (field 11, else the recipient, field 7; just
+// "Letter" without either), a cover letter, created and modified now.
 word::DocumentProperties letterProperties(const FieldValues &fields, const QDateTime &now);

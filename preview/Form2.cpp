@@ -557,7 +557,7 @@ void Form2::PushButton6_Click()
 {
     if (m_progress->isRunning())
         return; // one piece of work on the letter at a time
-    SaveLetter(*CommonDialog1, m_messenger, mWordFile);
+    SaveLetter(*CommonDialog1, m_messenger, mWordFile, m_letterTitle);
 }
 
 void Form2::exportLetter(word::LetterFormat format)
@@ -567,7 +567,8 @@ void Form2::exportLetter(word::LetterFormat format)
     if (!m_automation)
         return m_messenger.showMessage(tr("No office is there to export the letter."), QString(),
                                        Messenger::Icon::Warning);
-    ExportLetter({m_messenger, *m_automation, *CommonDialog1, *m_printDialog, *m_progress}, mWordFile, format);
+    ExportLetter({m_messenger, *m_automation, *CommonDialog1, *m_printDialog, *m_progress, m_letterTitle},
+                 mWordFile, format);
 }
 
 void Form2::printLetter()
@@ -577,7 +578,7 @@ void Form2::printLetter()
     if (!m_automation)
         return m_messenger.showMessage(tr("No office is there to print the letter."), QString(),
                                        Messenger::Icon::Warning);
-    PrintLetter({m_messenger, *m_automation, *CommonDialog1, *m_printDialog, *m_progress}, mWordFile);
+    PrintLetter({m_messenger, *m_automation, *CommonDialog1, *m_printDialog, *m_progress, m_letterTitle}, mWordFile);
 }
 
 void Form2::PushButton8_Click()

@@ -58,6 +58,9 @@ public:
 
     // The full path of the filled scratch document.
     QString mWordFile;
+    // The letter's title ("Letter to Brightwater Analytics"), from which
+    // the save and export dialogs propose a file name.
+    void setLetterTitle(const QString &title) { m_letterTitle = title; }
 
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
     // The save dialog; the real file dialog unless a test sets its own.
@@ -173,6 +176,7 @@ private:
     QString m_programFolder;
     bool mFirstActivate = true;
     std::vector<word::PagePicture> m_pages;
+    QString m_letterTitle;
     int m_pageNumber = 0;
     bool m_syncing = false;
     int m_menuBarHeight = 0;

@@ -13,6 +13,7 @@
 #include "Messenger.h"
 #include "OfficeJob.h"
 #include "PrintDialog.h"
+#include "SafeFileName.h"
 
 namespace {
 
@@ -34,6 +35,16 @@ Written runJob(const LetterOutputContext &context, const std::function<std::uniq
 }
 
 } // namespace
+
+QString suggestedFileName(const QString &letterTitle, const QString &suffix)
+{
+    QString name = safeFileName(letterTitle);
+    if (name.isEmpty())
+        name = QObject::tr("Letter");
+    // Added even to a name that seems to have an extension of its own
+    // ("Letter to Acme Co. Ltd").
+    return name + u'.' + suffix;
+}
 
 QString exportTitle(word::LetterFormat format)
 {
@@ -57,7 +68,7 @@ void ExportLetter(const LetterOutputContext &context, const QString &wordFile, w
     CommonDialog &dialog = context.saveDialog;
     QString target;
 
-    trap.step(100, [&] { dialog.FileName = QString(); });
+    trap.step(100, [&] { dialog.FileName = suggestedFileName(context.letterTitle, QLatin1String(info.suffix)); });
     trap.step(102, [&] { dialog.DialogTitle = exportTitle(format); });
     trap.step(104, [&] {
         dialog.Filter = QLatin1String(info.dialogFilter) + QStringLiteral("|*.") + QLatin1String(info.suffix);

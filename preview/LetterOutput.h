@@ -18,10 +18,19 @@ struct LetterOutputContext
     CommonDialog &saveDialog;
     PrintDialog &printDialog;
     JobProgress &progress;
+    // The letter's title ("Letter to Brightwater Analytics"), which the
+    // file dialog proposes as the name; empty: "Letter".
+    QString letterTitle;
 };
 
-// "Export as …": lets the user choose a name for the format (its extension
-// proposed, and added to a name typed without one), asks before replacing
+// The name a file dialog proposes for the letter: its title made fit for
+// a file by the rule the batch's names follow, and ".suffix" ("Letter to
+// Brightwater Analytics.pdf"); "Letter" for a title with nothing of it left.
+QString suggestedFileName(const QString &letterTitle, const QString &suffix);
+
+// "Export as …": lets the user choose a name for the format (the letter's
+// suggested name proposed in the folder last saved to, its extension
+// added to a name typed without one), asks before replacing
 // an existing file, and has an office instance write the filled letter
 // (the scratch document at wordFile) there through the office's own export
 // filter. Ends with "Done." after an export; a failure says so in a plain

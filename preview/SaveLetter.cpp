@@ -4,17 +4,18 @@
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
 #include "Failure.h"
+#include "LetterOutput.h"
 #include "Main.h"
 #include "Messenger.h"
 
-void SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordFile)
+void SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordFile, const QString &letterTitle)
 {
     ErrorTrap trap(messenger, QString::fromLatin1(ReportLocation::Form2_PushButton6_Click));
     constexpr int Yes = int(Messenger::Answer::Yes);
     int answer = 0;
     QString target;
 
-    trap.step(106, [&] { dialog.FileName = QString(); });
+    trap.step(106, [&] { dialog.FileName = suggestedFileName(letterTitle, QStringLiteral("doc")); });
     trap.step(108, [&] { dialog.DialogTitle = QStringLiteral("Save File"); });
     trap.step(110, [&] {
         dialog.Filter = QStringLiteral("Word Files (*.doc)|*.doc");

@@ -8,17 +8,7 @@
 #include "Failure.h"
 #include "LetterList.h"
 #include "Placeholders.h"
-
-namespace {
-// Leaves room for the extension and the scratch name's additions within
-// the 255 bytes a file name may have.
-constexpr int MaxNameBytes = 200;
-
-bool unfitForFileName(QChar c)
-{
-    return c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c);
-}
-} // namespace
+#include "SafeFileName.h"
 
 LetterNames::LetterNames(const QString &pattern)
 {
@@ -109,18 +99,5 @@ QString LetterNames::nameFor(const std::array<QString, FieldCount> &texts, const
             name += part.literal;
         }
     }
-    for (QChar &c : name) {
-        if (unfitForFileName(c))
-            c = u'_';
-    }
-    auto trimmable = [](QChar c) { return c.isSpace() || c == u'.'; };
-    while (!name.isEmpty() && trimmable(name.front()))
-        name.remove(0, 1);
-    while (!name.isEmpty() && trimmable(name.back()))
-        name.chop(1);
-    while (name.toUtf8().size() > MaxNameBytes)
-        name.chop(name.back().isLowSurrogate() ? 2 : 1);
-    if (std::none_of(name.begin(), name.end(), [](QChar c) { return c.isLetterOrNumber(); }))
-        return QString();
-    return name;
+    return safeFileName(name);
 }

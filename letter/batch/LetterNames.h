@@ -33,11 +33,10 @@ public:
     // as the letter's fields spell them, the others as the pattern does.
     QStringList placeholders() const;
 
-    // The name for a row's texts, without an extension: characters that
-    // cannot stand in a file name (on Linux or elsewhere) become "_",
-    // leading and trailing spaces and dots go, and it is cut to a length
-    // every file system takes. Empty when nothing of it is a letter or a
-    // digit ("-" of a row without company and recipient): see forLine().
+    // The name for a row's texts, without an extension, made fit for a
+    // file by safeFileName (SafeFileName.h). Empty when nothing of it is a
+    // letter or a digit ("-" of a row without company and recipient): see
+    // forLine().
     QString nameFor(const std::array<QString, FieldCount> &texts, const FurtherValues &further = {}) const;
 
     // The name of a row whose own name came out empty: "Letter" and the

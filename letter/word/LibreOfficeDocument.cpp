@@ -19,6 +19,10 @@ namespace libreoffice {
 
 namespace {
 
+// writer_pdf_Export's SelectPdfVersion for PDF/A-2b (1 is PDF/A-1b, 3
+// PDF/A-3b).
+constexpr sal_Int32 PdfA2b = 2;
+
 util::DateTime unoDateTime(const QDateTime &when)
 {
     const QDateTime local = when.toLocalTime();
@@ -244,9 +248,15 @@ public:
                 property("NoFileSync", uno::Any(true))};
             if (format == word::LetterFormat::Pdf) {
                 // Text stays text, and the reader needs none of our fonts.
+                // Tagged, a screen reader and an employer's portal read
+                // the letter's paragraphs and list in order; PDF/A-2b
+                // keeps it readable in archives, title and author in its
+                // metadata.
                 args.push_back(property("FilterData", uno::Any(properties({
                     property("EmbedStandardFonts", uno::Any(true)),
                     property("ExportFormFields", uno::Any(false)),
+                    property("UseTaggedPDF", uno::Any(true)),
+                    property("SelectPdfVersion", uno::Any(sal_Int32(PdfA2b))),
                 }))));
             }
             Reference<frame::XStorable> storable(m_model, UNO_QUERY_THROW);
@@ -308,6 +318,7 @@ public:
             props->setAuthor(toOUString(wanted.author));
             props->setModifiedBy(toOUString(wanted.author));
             props->setTitle(toOUString(wanted.title));
+            props->setSubject(toOUString(wanted.subject));
             props->setCreationDate(unoDateTime(wanted.created));
             props->setModificationDate(unoDateTime(wanted.modified));
         });

@@ -77,11 +77,13 @@ struct FindExecuteArgs
 };
 
 // The built-in document properties that say who wrote a document, what it
-// is and when it was written.
+// is, what it is about and when it was written. A PDF written from the
+// document carries the author, title and subject too.
 struct DocumentProperties
 {
     QString author;
     QString title;
+    QString subject;
     QDateTime created;
     QDateTime modified;
 };
@@ -235,8 +237,11 @@ public:
     // at that path.
     virtual void saveAs(const QString &path) = 0;
     // Writes a copy of the document at that path in the given format,
-    // through the office's own export filter (a PDF with selectable text
-    // and its fonts embedded). The document itself stays where it is.
+    // through the office's own export filter. A PDF has selectable text
+    // and its fonts embedded, is tagged (its structure, reading order and
+    // lists there for screen readers and portals) and is PDF/A-2b, with
+    // the document's title, author and subject. The document itself stays
+    // where it is.
     virtual void exportCopy(const QString &path, LetterFormat format) = 0;
     // Prints the document through the office's own print interface, as
     // text, and returns once the office has handed the job on.

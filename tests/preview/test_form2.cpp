@@ -376,6 +376,7 @@ private slots:
     void aNewNameIsWrittenAtOnceAndASecondSaveAsks()
     {
         auto form = makeForm();
+        form->setLetterTitle(QStringLiteral("Letter to Brightwater Analytics"));
         const QString target = m_dir->filePath(QStringLiteral("My Letter.doc"));
         m_dialog->answer = target;
         form->PushButton6_Click();
@@ -386,8 +387,9 @@ private slots:
         QCOMPARE(m_messenger.questions,
                  QStringList{QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?")});
         QCOMPARE(m_messenger.texts(), (QStringList{QStringLiteral("Done."), QStringLiteral("Done.")}));
-        // The name field was empty both times.
-        QCOMPARE(m_dialog->namesShown, (QStringList{QString(), QString()}));
+        // The letter's name was proposed both times.
+        const QString proposed = QStringLiteral("Letter to Brightwater Analytics.doc");
+        QCOMPARE(m_dialog->namesShown, (QStringList{proposed, proposed}));
     }
 
     void answeringNoLeavesTheFileYesReplacesIt()

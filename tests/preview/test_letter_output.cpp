@@ -1,7 +1,9 @@
 // The letter in other formats and on paper, from the preview, through the
 // real office: export to PDF, .docx and .odt, the overwrite question, a
 // read-only target, a name without extension, Cancel, print to a PDF file,
-// and the save dialog's remembered folder.
+// the name proposed from the letter's title, the PDF's tags, PDF/A
+// identity, properties and bullets, and the save dialog's remembered
+// folder.
 #include <sys/stat.h>
 
 #include <QDir>
@@ -20,6 +22,7 @@
 #include "Form2.h"
 #include "JobProgress.h"
 #include "LetterFields.h"
+#include "LetterOutput.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "OfficeJob.h"
@@ -36,10 +39,11 @@ class ScriptedDialog : public CommonDialog
 {
 public:
     QString answer;
-    QStringList titles, filters, extensions;
+    QStringList namesShown, titles, filters, extensions;
     void ShowOpen() override { QFAIL("the preview window opens no file"); }
     void ShowSave() override
     {
+        namesShown << FileName;
         titles << DialogTitle;
         filters << Filter;
         extensions << DefaultExt;
@@ -68,6 +72,26 @@ QString toolOutput(const QString &tool, const QStringList &args)
 QString pdfText(const QString &path)
 {
     return toolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+}
+
+// What pdfinfo tells of a PDF, by its names ("Tagged": "yes").
+QMap<QString, QString> pdfInfo(const QString &path)
+{
+    QMap<QString, QString> info;
+    for (const QString &line : toolOutput(QStringLiteral("pdfinfo"), {path}).split(u'\n'))
+        info.insert(line.section(u':', 0, 0), line.section(u':', 1).trimmed());
+    return info;
+}
+
+// The line of the PDF's text that holds `words`, its spaces as a reader
+// sees them (one between words, none at either end).
+QString pdfLineWith(const QString &path, const QString &words)
+{
+    for (const QString &line : pdfText(path).split(u'\n')) {
+        if (line.contains(words))
+            return line.simplified();
+    }
+    return QString();
 }
 
 // Every font that pdffonts lists, and whether each is embedded.
@@ -142,6 +166,7 @@ class TestLetterOutput : public QObject
     LibreOfficeAutomation m_office{1};
     std::unique_ptr<DocumentReader> m_reader;
     QString m_letter;
+    QString m_title;
     RecordingMessenger m_messenger;
     ScriptedDialog *m_dialog = nullptr;
     ScriptedPrintDialog *m_printDialog = nullptr;
@@ -158,6 +183,7 @@ class TestLetterOutput : public QObject
         form->setOffice(office);
         form->Form_Load();
         form->mWordFile = m_letter;
+        form->setLetterTitle(m_title);
         return form;
     }
 
@@ -172,6 +198,7 @@ private slots:
         const MadeLetter made = makeLetter(m_office, sampleRequest());
         QVERIFY2(made.reports.empty(), qPrintable(reportTexts(made).join(QLatin1Char('\n'))));
         m_letter = made.document;
+        m_title = made.title;
         QVERIFY(FileExists(m_letter));
         m_reader = std::make_unique<DocumentReader>();
     }
@@ -207,6 +234,7 @@ private slots:
         m_dialog->answer = target;
         form->exportLetter(format);
         QCOMPARE(m_messenger.texts(), QStringList{QStringLiteral("Done.")});
+        QCOMPARE(m_dialog->namesShown, QStringList{QStringLiteral("Letter to Vuvodud Arudaziz Inc.") + QFileInfo(name).suffix()});
         QCOMPARE(m_dialog->titles, QStringList{title});
         QCOMPARE(m_dialog->filters, QStringList{filter});
         QCOMPARE(m_dialog->extensions, QStringList{QFileInfo(name).suffix()});
@@ -220,9 +248,25 @@ private slots:
             int fonts = 0;
             QCOMPARE(fontsNotEmbedded(target, &fonts), QStringList());
             QVERIFY(fonts > 0); // text, not a picture of it
+            // Tagged for screen readers and portals, PDF/A-2b for archives,
+            // and saying whose letter it is and to whom.
+            const QMap<QString, QString> info = pdfInfo(target);
+            QCOMPARE(info.value(QStringLiteral("Tagged")), QStringLiteral("yes"));
+            QCOMPARE(info.value(QStringLiteral("Title")), QStringLiteral("Letter to Vuvodud Arudaziz Inc."));
+            QCOMPARE(info.value(QStringLiteral("Author")), QStringLiteral("Dorian Vell"));
+            QCOMPARE(info.value(QStringLiteral("Subject")), QStringLiteral("Cover letter"));
+            const QString meta = toolOutput(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), target}).simplified();
+            QVERIFY2(meta.contains(QStringLiteral("<pdfaid:part>2</pdfaid:part>"))
+                             && meta.contains(QStringLiteral("<pdfaid:conformance>B</pdfaid:conformance>")),
+                     qPrintable(meta));
         } else {
             const DocumentReader::Document read = m_reader->read(target);
             text = read.bodyText();
+            // The list stays a list an editor can go on with.
+            const auto item = std::find_if(read.paragraphs.begin(), read.paragraphs.end(), [](const auto &p) {
+                return p.text.startsWith(QStringLiteral("A design study"));
+            });
+            QVERIFY(item != read.paragraphs.end() && item->inList);
             QVERIFY(bytes.startsWith("PK\x03\x04"));
             if (format == word::LetterFormat::WordXml) {
                 QCOMPARE(read.filterName, QStringLiteral("MS Word 2007 XML"));
@@ -237,6 +281,61 @@ private slots:
         }
         for (const QString &field : typedFields())
             QVERIFY2(text.contains(field), qPrintable(field + QStringLiteral(" missing from:\n") + text));
+    }
+
+    void aPdfsBulletIsABulletCharacterBeforeItsItem_data()
+    {
+        QTest::addColumn<QString>("letterText"); // empty: the built-in body
+        QTest::addColumn<QString>("item");
+        QTest::newRow("built-in body") << QString() << "A design study for a small community library";
+        QTest::newRow("letter text") << "My recent work:\n\n- A study of light in reading rooms.\n- A bridge.\n"
+                                     << "A study of light in reading rooms.";
+    }
+
+    void aPdfsBulletIsABulletCharacterBeforeItsItem()
+    {
+        QFETCH(QString, letterText);
+        QFETCH(QString, item);
+        auto form = makeForm(m_office);
+        MadeLetter made;
+        if (!letterText.isEmpty()) {
+            LetterRequest request = sampleRequest();
+            request.letterTextFile = path(QStringLiteral("letter.txt"));
+            writeFile(request.letterTextFile, letterText.toUtf8());
+            made = makeLetter(m_office, request);
+            QVERIFY(made.canShow() && made.letterText);
+            form->mWordFile = made.document;
+        }
+        const QString target = path(QStringLiteral("bullets.pdf"));
+        m_dialog->answer = target;
+        form->exportLetter(word::LetterFormat::Pdf);
+        const QString line = pdfLineWith(target, item);
+        QVERIFY2(line.startsWith(QStringLiteral("\u2022 ") + item), qPrintable(line));
+        QVERIFY(!pdfText(target).contains(QChar(0xF0B7))); // the Symbol font's private bullet
+        DeleteFileQuietly(made.document);
+    }
+
+    void theProposedNameIsTheLettersTitleFitForAFile_data()
+    {
+        QTest::addColumn<QString>("company");
+        QTest::addColumn<QString>("recipient");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("company") << "Brightwater Analytics" << "Mia Chen" << "Letter to Brightwater Analytics.pdf";
+        QTest::newRow("only the recipient") << " " << "Mia Chen" << "Letter to Mia Chen.pdf";
+        QTest::newRow("neither") << "" << "" << "Letter.pdf";
+        QTest::newRow("slash and colon") << "AC/DC: Live" << "" << "Letter to AC_DC_ Live.pdf";
+        QTest::newRow("a dot at the end") << "Acme Co. Ltd." << "" << "Letter to Acme Co. Ltd.pdf";
+    }
+
+    void theProposedNameIsTheLettersTitleFitForAFile()
+    {
+        QFETCH(QString, company);
+        QFETCH(QString, recipient);
+        QFETCH(QString, name);
+        FieldValues fields;
+        fields[11] = company;
+        fields[7] = recipient;
+        QCOMPARE(suggestedFileName(letterProperties(fields, QDateTime()).title, QStringLiteral("pdf")), name);
     }
 
     void aChineseNameIsPrintedInAnEmbeddedFontThatHasItsGlyphs()
@@ -445,14 +544,15 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
 
         // Answers the real file dialog with a name typed without extension.
-        QStringList opened;
+        QStringList opened, proposed;
         auto answerWith = [&](const QString &name) {
-            QTimer::singleShot(0, this, [&opened, name] {
+            QTimer::singleShot(0, this, [&opened, &proposed, name] {
                 auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
                 QVERIFY(dialog);
                 opened << dialog->directory().absolutePath();
                 auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
                 QVERIFY(field);
+                proposed << field->text();
                 field->setText(name); // as typed
                 static_cast<QDialog *>(dialog)->accept(); // as the Save button does
             });
@@ -466,12 +566,15 @@ private slots:
         }
         {
             FileDialogCommonDialog restarted(nullptr); // as after a restart
+            restarted.FileName = QStringLiteral("Letter to Brightwater Analytics.doc");
             answerWith(chosen + QStringLiteral("/second.doc"));
             restarted.ShowSave();
         }
         qputenv("XDG_CONFIG_HOME", oldConfig);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, oldSettingsFolder);
         QCOMPARE(opened, (QStringList{documents, chosen}));
+        // A proposed name shows in the folder last used, not instead of it.
+        QCOMPARE(proposed, (QStringList{QString(), QStringLiteral("Letter to Brightwater Analytics.doc")}));
         QVERIFY(readAll(config + QStringLiteral("/Marrowfen.conf")).contains("SaveFolder="));
     }
 };
