@@ -19,8 +19,8 @@ inline MadeLetter makeLetter(word::Automation &office, const LetterRequest &requ
     return engine.result();
 }
 
-// A request with the sample entries, today's date and the given template
-// (empty: the built-in one).
+// A request with the sample entries, a phone and an e-mail, today's date
+// and the given template (empty: the built-in one).
 inline LetterRequest sampleRequest(const QString &templateFile = QString())
 {
     LetterRequest request;
@@ -28,6 +28,9 @@ inline LetterRequest sampleRequest(const QString &templateFile = QString())
         request.fields[size_t(i)] = QString::fromUtf8(LetterFields[size_t(i)].sampleValue);
     request.date = letterDate();
     request.templateFile = templateFile;
+    // As the window passes them: the sender's phone and e-mail.
+    request.further = {{QStringLiteral("Phone"), QStringLiteral("(208) 555-0100")},
+                       {QStringLiteral("Email"), QStringLiteral("dorian@example.org")}};
     return request;
 }
 
