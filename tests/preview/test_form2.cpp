@@ -196,7 +196,7 @@ private slots:
         const QColor colours[] = {Qt::blue, Qt::red, Qt::green};
         std::vector<word::PagePicture> letter;
         for (int i = 0; i < pages; ++i)
-            letter.push_back({pagePicture(colours[i]), QStringLiteral("page %1").arg(i + 1)});
+            letter.push_back({pagePicture(colours[i]), QStringLiteral("page %1").arg(i + 1), {}});
         form->setPages(letter);
         form->showPreview();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
