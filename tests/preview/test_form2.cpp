@@ -490,6 +490,8 @@ private slots:
         row("&File", "&Quit", QKeySequence(QStringLiteral("Ctrl+Q")));
         row("&View", "Zoom &In", QKeySequence(QStringLiteral("Ctrl++")));
         row("&View", "Zoom &Out", QKeySequence(QStringLiteral("Ctrl+-")));
+        row("&View", "&Whole Page", QKeySequence());
+        row("&View", "&Fit Page", QKeySequence(QStringLiteral("Ctrl+0")));
     }
 
     void theMenusCarryEveryCommandWithItsKeys()
