@@ -113,6 +113,8 @@ void Form2::createMenus()
     view->addActions({zoomInAction, zoomOutAction});
     view->addSeparator();
     view->addActions({nextPageAction, previousPageAction});
+    view->addSeparator();
+    view->addActions({wholePageAction, fitPageAction});
     menuBar->setGeometry(0, 0, twipsToPixels(ClientWidth, this), menuBar->sizeHint().height());
     menuBar->setAccessibleName(tr("Menu Bar"));
     menuBar->setAccessibleDescription(tr("Save, export or print the letter, go back, quit, and zoom"));
@@ -293,8 +295,15 @@ void Form2::showPage(int number)
     if (number < 1 || number > pageCount() || number == m_pageNumber)
         return;
     m_pageNumber = number;
+    showCurrentPage();
+}
+
+void Form2::showCurrentPage()
+{
+    const int number = m_pageNumber;
     const word::PagePicture &page = m_pages[size_t(number - 1)];
-    setPicture(page.picture, page.text);
+    const bool whole = wholePageAction->isChecked() && !page.wholePage.isNull();
+    setPicture(whole ? page.wholePage : page.picture, page.text);
     showCaption();
     nextPageAction->setEnabled(number < pageCount());
     previousPageAction->setEnabled(number > 1);
@@ -450,6 +459,7 @@ void Form2::createActions()
     previousPageAction->setEnabled(false);
     connect(previousPageAction, &QAction::triggered, this, [this] { showPage(m_pageNumber - 1); });
     addActions({nextPageAction, previousPageAction});
+    createPageViewActions();
 
     // Scroll keys work wherever the focus is in this window: a focused push
     // button would otherwise take the arrows to move the focus.

@@ -122,6 +122,13 @@ public:
     // enabled where there is such a page.
     QAction *nextPageAction = nullptr;
     QAction *previousPageAction = nullptr;
+    // "Whole Page" (checkable, remembered): each page as printed, the
+    // whole sheet; off, its printed block. "Fit Page" (Ctrl+0): the zoom
+    // at which the whole picture fits the view.
+    QAction *wholePageAction = nullptr;
+    QAction *fitPageAction = nullptr;
+    void setWholePage(bool on);
+    void FitPage();
 
 protected:
     bool event(QEvent *event) override;
@@ -159,6 +166,10 @@ private:
     // The caption, with the page shown when the letter has more than one.
     void showCaption();
     QPointF toTwips(QPointF innerPixels) const;
+    // Hands the page on show over to the viewer, in the view chosen.
+    void showCurrentPage();
+    // "Whole Page" and "Fit Page" (Form2PageViews.cpp).
+    void createPageViewActions();
 
     // Paints the drawing the viewer made due, if any: blanks the surface,
     // draws the holder's picture stretched on it and resets the pointer,

@@ -72,6 +72,31 @@ void Viewport::ApplyZoom(float factor, ErrorTrap &redrawTrap)
     }
 }
 
+float Viewport::fitZoom(int sourceWidth, int sourceHeight, int innerWidth, int innerHeight)
+{
+    if (sourceWidth <= 0 || sourceHeight <= 0)
+        return InitialZoom;
+    // Drawn extents are floored: the widest zoom whose drawing is no wider
+    // than the room, and stays below the limits.
+    const int roomWidth = std::min(innerWidth, DrawWidthLimit - 1);
+    const int roomHeight = std::min(innerHeight, DrawHeightLimit - 1);
+    auto fits = [&](float zoom) {
+        return std::floor(double(sourceWidth) * double(zoom)) <= roomWidth
+               && std::floor(double(sourceHeight) * double(zoom)) <= roomHeight;
+    };
+    float zoom = float(std::min(double(roomWidth) / sourceWidth, double(roomHeight) / sourceHeight));
+    zoom = std::clamp(zoom, SmallestZoom, LargestZoom);
+    // The float nearest the quotient may lie a hair above it.
+    while (zoom > SmallestZoom && !fits(zoom))
+        zoom = std::nextafter(zoom, 0.0f);
+    return zoom;
+}
+
+void Viewport::FitPage(ErrorTrap &redrawTrap)
+{
+    ApplyZoom(fitZoom(mOrigWidth, mOrigHeight, viewportInnerWidth(), viewportInnerHeight()), redrawTrap);
+}
+
 void Viewport::RedrawImage(ErrorTrap &trap)
 {
     trap.step(100, [&] {

@@ -94,6 +94,13 @@ public:
     void ZoomStep(int direction, ErrorTrap &redrawTrap);
     // Takes a factor from 0.25 to 4.0 and redraws; refuses others silently.
     void ApplyZoom(float factor, ErrorTrap &redrawTrap);
+    // "Fit Page": draws the picture whole inside the viewport (fitZoom);
+    // the next zoom step goes on from there.
+    void FitPage(ErrorTrap &redrawTrap);
+    // The largest zoom at which a source of these extents (twips) is drawn
+    // within an inner area of these extents and below the drawing limits,
+    // held between the smallest and the largest zoom.
+    static float fitZoom(int sourceWidth, int sourceHeight, int innerWidth, int innerHeight);
     // Draws at the current zoom when the drawing stays below the limits,
     // puts it at the origin and sets the bars up for its new size;
     // otherwise keeps what is shown and falls back to zoom 1.0. Reports its

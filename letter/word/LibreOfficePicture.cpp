@@ -7,10 +7,10 @@
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/text/XPageCursor.hpp>
-#include <com/sun/star/text/XTextContent.hpp>
 #include <com/sun/star/text/XTextViewCursor.hpp>
 #include <com/sun/star/text/XTextViewCursorSupplier.hpp>
 
+#include "LibreOfficePageText.h"
 #include "PageSnapshotSize.h"
 
 namespace libreoffice {
@@ -26,45 +26,13 @@ Reference<text::XTextViewCursor> viewCursor(const Reference<lang::XComponent> &m
     return supplier->getViewCursor();
 }
 
-// The place in the main text that holds `place`: itself, or, for a place
-// in a table cell or a frame, the anchor of that table or frame (tables
-// and frames may nest).
-Reference<text::XTextRange> inMainText(Reference<text::XTextRange> place, const Reference<text::XText> &body)
+// The view's count lays the whole document out first: a hidden document is
+// otherwise laid out only as far as it has been looked at.
+int viewPageCount(const Reference<lang::XComponent> &model)
 {
-    constexpr int MaxNesting = 32;
-    for (int depth = 0; depth < MaxNesting && place.is() && place->getText() != body; ++depth) {
-        Reference<beans::XPropertySet> props(place, UNO_QUERY);
-        if (!props.is())
-            return {};
-        Reference<text::XTextContent> holder;
-        for (const char *kind : {"TextTable", "TextFrame"}) {
-            const OUString name = OUString::createFromAscii(kind);
-            if (!holder.is() && props->getPropertySetInfo()->hasPropertyByName(name))
-                holder.set(props->getPropertyValue(name), UNO_QUERY);
-        }
-        if (!holder.is())
-            return {};
-        place = holder->getAnchor();
-    }
-    return place.is() && place->getText() == body ? place : Reference<text::XTextRange>();
-}
-
-// The text of the main text from the start to the end of the page the view
-// cursor is on, in reading order, tables included.
-QString pageText(const Reference<lang::XComponent> &model, const Reference<text::XTextViewCursor> &cursor)
-{
-    Reference<text::XPageCursor> pages(cursor, UNO_QUERY_THROW);
-    Reference<text::XTextDocument> document(model, UNO_QUERY_THROW);
-    const Reference<text::XText> body = document->getText();
-    pages->jumpToStartOfPage();
-    const Reference<text::XTextRange> start = inMainText(cursor->getStart(), body);
-    pages->jumpToEndOfPage();
-    const Reference<text::XTextRange> end = inMainText(cursor->getEnd(), body);
-    if (!start.is() || !end.is())
-        return {};
-    Reference<text::XTextCursor> span = body->createTextCursorByRange(start);
-    span->gotoRange(end, true);
-    return toQString(span->getString());
+    Reference<frame::XModel> document(model, UNO_QUERY_THROW);
+    Reference<beans::XPropertySet> view(document->getCurrentController(), UNO_QUERY_THROW);
+    return int(view->getPropertyValue("PageCount").get<sal_Int32>());
 }
 
 PageGeometry pageGeometry(const Reference<beans::XPropertySet> &style)
@@ -79,12 +47,6 @@ PageGeometry pageGeometry(const Reference<beans::XPropertySet> &style)
     page.right = length("RightMargin");
     page.top = length("TopMargin");
     page.bottom = length("BottomMargin");
-    // The text area starts below the header and its spacing (which the
-    // header's height includes).
-    if (boolProperty(style, "HeaderIsOn", false))
-        page.top += length("HeaderHeight");
-    if (boolProperty(style, "FooterIsOn", false))
-        page.bottom += length("FooterHeight");
     return page;
 }
 
@@ -92,14 +54,7 @@ PageGeometry pageGeometry(const Reference<beans::XPropertySet> &style)
 
 int pageCount(Instance &instance, const Reference<lang::XComponent> &model)
 {
-    return officeCall(*instance.office, QObject::tr("PageCount"), [&] {
-        // The view's count lays the whole document out first: a hidden
-        // document is otherwise laid out only as far as it has been looked
-        // at.
-        Reference<frame::XModel> document(model, UNO_QUERY_THROW);
-        Reference<beans::XPropertySet> view(document->getCurrentController(), UNO_QUERY_THROW);
-        return int(view->getPropertyValue("PageCount").get<sal_Int32>());
-    });
+    return officeCall(*instance.office, QObject::tr("PageCount"), [&] { return viewPageCount(model); });
 }
 
 word::PagePicture renderPage(Instance &instance, const Reference<lang::XComponent> &model, int number,
@@ -117,11 +72,19 @@ word::PagePicture renderPage(Instance &instance, const Reference<lang::XComponen
     officeCall(*instance.office, QObject::tr("RenderPage"), [&] {
         const Reference<text::XTextViewCursor> cursor = viewCursor(model);
         Reference<text::XPageCursor> pages(cursor, UNO_QUERY_THROW);
-        if (!pages->jumpToPage(sal_Int16(number)) || pages->getPage() != number)
-            throw Failure(QObject::tr("RenderPage failed: the letter has no page %1").arg(number));
-        result.text = pageText(model, cursor);
         Reference<beans::XPropertySet> where(cursor, UNO_QUERY_THROW);
-        page = pageGeometry(pageStyle(model, where->getPropertyValue("PageStyleName").get<OUString>()));
+        auto styleOfPage = [&](int n) {
+            if (!pages->jumpToPage(sal_Int16(n)) || pages->getPage() != n)
+                throw Failure(QObject::tr("RenderPage failed: the letter has no page %1").arg(n));
+            return where->getPropertyValue("PageStyleName").get<OUString>();
+        };
+        // A page shows the first page's header of its style when the page
+        // before has another style.
+        const OUString before = number > 1 ? styleOfPage(number - 1) : OUString();
+        PageInLayout layout{.number = number, .count = viewPageCount(model), .style = styleOfPage(number)};
+        layout.firstOfStyle = number == 1 || before != layout.style;
+        result.text = pageText(model, cursor, layout);
+        page = pageGeometry(pageStyle(model, layout.style));
         // The text is read; the filter renders the page the cursor is on.
         pages->jumpToPage(sal_Int16(number));
 
@@ -140,7 +103,8 @@ word::PagePicture renderPage(Instance &instance, const Reference<lang::XComponen
     QFile::remove(file);
     if (rendered.isNull())
         throw Failure(QObject::tr("RenderPage failed: the office rendered no picture of page %1").arg(number));
-    result.picture = textAreaPicture(rendered, page, pixelsPerLogicalInch);
+    result.picture = printedBlockPicture(rendered, page, pixelsPerLogicalInch);
+    result.wholePage = wholePagePicture(rendered);
     return result;
 }
 

@@ -4,11 +4,30 @@
 #include <cmath>
 
 namespace {
+constexpr double MetresPerInch = 0.0254;
+
 double pixelsPerUnit(const PageGeometry &page, int pixelsPerLogicalInch)
 {
-    return page.textHeight() > 0 ? double(snapshotPixelHeight(pixelsPerLogicalInch)) / page.textHeight() : 0.0;
+    const int blockHeight = page.printedBlock().height();
+    return blockHeight > 0 ? double(snapshotPixelHeight(pixelsPerLogicalInch)) / blockHeight : 0.0;
+}
+
+QImage withDensity(QImage picture, double pixelsPerLogicalInch)
+{
+    const int dotsPerMetre = int(std::lround(pixelsPerLogicalInch / MetresPerInch));
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
+    return picture;
 }
 } // namespace
+
+QRect PageGeometry::printedBlock() const
+{
+    const QRect paper(0, 0, width, height);
+    return QRect(QPoint(left - PrintedBlockBleed, top - PrintedBlockBleed),
+                 QPoint(width - right + PrintedBlockBleed - 1, height - bottom + PrintedBlockBleed - 1))
+            .intersected(paper);
+}
 
 int previewPixelsPerLogicalInch(double devicePixelRatio)
 {
@@ -22,19 +41,21 @@ QSize pageExportPixels(const PageGeometry &page, int pixelsPerLogicalInch)
     return QSize(int(std::lround(page.width * scale)), int(std::lround(page.height * scale)));
 }
 
-QImage textAreaPicture(const QImage &renderedPage, const PageGeometry &page, int pixelsPerLogicalInch)
+QImage printedBlockPicture(const QImage &renderedPage, const PageGeometry &page, int pixelsPerLogicalInch)
 {
     // Scale by what the office really rendered, which may differ from the
     // size asked for by a pixel.
     const double sx = page.width > 0 ? double(renderedPage.width()) / page.width : 0.0;
     const double sy = page.height > 0 ? double(renderedPage.height()) / page.height : 0.0;
-    const QRect textArea(int(std::lround(page.left * sx)), int(std::lround(page.top * sy)),
-                         int(std::lround(page.textWidth() * sx)), int(std::lround(page.textHeight() * sy)));
-    QImage picture = renderedPage.copy(textArea.intersected(renderedPage.rect()))
-                             .convertToFormat(QImage::Format_RGB32);
-    constexpr double MetresPerInch = 0.0254;
-    const int dotsPerMetre = int(std::lround(pixelsPerLogicalInch / MetresPerInch));
-    picture.setDotsPerMeterX(dotsPerMetre);
-    picture.setDotsPerMeterY(dotsPerMetre);
-    return picture;
+    const QRect block = page.printedBlock();
+    const QRect pixels(int(std::lround(block.left() * sx)), int(std::lround(block.top() * sy)),
+                       int(std::lround(block.width() * sx)), int(std::lround(block.height() * sy)));
+    return withDensity(renderedPage.copy(pixels.intersected(renderedPage.rect())).convertToFormat(QImage::Format_RGB32),
+                       pixelsPerLogicalInch);
+}
+
+QImage wholePagePicture(const QImage &renderedPage)
+{
+    const double logicalInches = SnapshotLogicalHeightTwips / 1440.0;
+    return withDensity(renderedPage.convertToFormat(QImage::Format_RGB32), renderedPage.height() / logicalInches);
 }

@@ -170,13 +170,17 @@ public:
 };
 
 // One page of a document as the preview shows it: a picture of the page's
-// text area (headers and footers are not part of it), whose logical size
-// is fixed (see PageSnapshotSize.h) and whose pixels are as dense as asked,
-// and the text of the main text on that page, in reading order.
+// printed block (header, text and footer between the margins, with a
+// millimetre of paper around them), whose pixels are as dense as asked; a
+// picture of the whole sheet, paper edge and margins included; both of the
+// same logical height (see PageSnapshotSize.h). And the page's words as a
+// screen reader reads them: its header, its main text and its footer, a
+// paragraph a line, list items after their bullet, table cells a line each.
 struct PagePicture
 {
     QImage picture;
     QString text;
+    QImage wholePage;
 };
 
 class TextFrame

@@ -51,7 +51,7 @@ sleep 0.5
 import -window "$preview" "$out/preview-window.png"
 
 # The viewport's inner area spans 9..628 by 9..501 in the window. At zoom
-# 1.0 the page is 373 by 560 pixels: it fits sideways, not upwards.
+# 1.0 the page is 338 by 560 pixels: it fits sideways, not upwards.
 # (Points in the client area, below the menu bar.)
 drag_page() { # from-y to-y, straight up or down
   xdotool mousemove --window "$preview" 150 $(($1 + preview_top)) mousedown 1

@@ -12,6 +12,7 @@
 #include "Main.h"
 #include "DocumentReader.h"
 #include "OfficeProcess.h"
+#include "PageInk.h"
 #include "PageSnapshotSize.h"
 #include "RecordingMessenger.h"
 #include "ScratchFiles.h"
@@ -309,11 +310,12 @@ private slots:
         const word::PagePicture page = document->renderPage(1, Density);
         const QImage &picture = page.picture;
         QVERIFY(qAbs(picture.height() - snapshotPixelHeight(Density)) <= 2);
-        QVERIFY(qAbs(picture.width() - snapshotPixelWidth(Density)) <= 2); // 6 by 9 inches of text area
+        QVERIFY(qAbs(picture.width() - snapshotPixelWidth(Density)) <= 2); // the printed block, 6 by 10 inches
         QVERIFY(qAbs(picture.dotsPerMeterX() - 5669) <= 1);
-        // Text near the top left (the sender's name), white paper elsewhere.
+        // Text near the top left (the sender's name, below the first
+        // page's empty header), white paper elsewhere.
         int dark = 0;
-        for (int y = 0; y < 30; ++y)
+        for (int y = 0; y < Density; ++y)
             for (int x = 0; x < 100; ++x)
                 dark += qGray(picture.pixel(x, y)) < 100;
         QVERIFY(dark > 20);
@@ -328,8 +330,44 @@ private slots:
         const word::PagePicture second = document->renderPage(2, Density);
         QCOMPARE(second.picture.size(), picture.size());
         QVERIFY(second.text.contains(QStringLiteral("Sincerely,")));
+        // The later pages' header, whole, as that page shows it.
+        QVERIFY2(second.text.startsWith(QStringLiteral("[Recipient Name]\n")), qPrintable(second.text));
+        QCOMPARE(second.text.section(QLatin1Char('\n'), 2, 2), QStringLiteral("Page 2"));
+        QVERIFY(inkRows(second.picture).first() < Density / 10);
         QVERIFY(!document->renderPage(1, Density).text.contains(QStringLiteral("Sincerely,")));
         QVERIFY_THROWS_EXCEPTION(Failure, document->renderPage(3, Density));
+        document->close(word::WdSaveOptions::DoNotSaveChanges);
+    }
+
+    void aPageKeepsItsHeaderFooterListsTablesAndEveryGlyph()
+    {
+        auto document = m_office->documents().open(QFINDTESTDATA("data/page-parts.fodt"), {.readOnly = true});
+        QCOMPARE(document->pageCount(), 2);
+        constexpr int Density = MinimumPixelsPerLogicalInch;
+        const word::PagePicture first = document->renderPage(1, Density);
+        QCOMPARE(first.text, QStringLiteral("HEADER OF THE LETTER, page 1\nPlease send the alerts first. I\nDear reader,\n"
+                                            "\u2022 First point\n\u2022 Second point\nStart\nMonday\n"
+                                            "Footer of the letter"));
+        // The "I" set flush against the right margin is drawn whole, in
+        // the millimetre of paper beyond it.
+        const int bleed = qRound(Density / 25.4);
+        const int rightInk = inkColumns(first.picture).last();
+        QVERIFY2(rightInk < first.picture.width() - 2 && rightInk > first.picture.width() - 2 * bleed,
+                 qPrintable(QStringLiteral("%1 of %2").arg(rightInk).arg(first.picture.width())));
+        // Header on top, footer at the foot, on every page.
+        const word::PagePicture second = document->renderPage(2, Density);
+        QCOMPARE(second.text, QStringLiteral("HEADER OF THE LETTER, page 2\nThe second page.\nFooter of the letter"));
+        for (const QImage &picture : {first.picture, second.picture}) {
+            QVERIFY(inkRows(picture).first() < 2 * bleed + Density / 10);
+            QVERIFY(inkRows(picture).last() > picture.height() - 2 * bleed - Density / 10);
+        }
+        // The whole sheet: A4, as high as the block's picture in logical
+        // units, with the paper's margins white.
+        const QImage &sheet = second.wholePage;
+        QVERIFY(qAbs(double(sheet.width()) / sheet.height() - 210.0 / 297.0) < 0.01);
+        QCOMPARE(qRound(sheet.height() / (sheet.dotsPerMeterY() * 0.0254) * 1440), SnapshotLogicalHeightTwips);
+        const int margin = sheet.width() * 25 / 210;
+        QVERIFY(inkColumns(sheet).first() >= margin - 2 && inkColumns(sheet).last() <= sheet.width() - margin + 2);
         document->close(word::WdSaveOptions::DoNotSaveChanges);
     }
 

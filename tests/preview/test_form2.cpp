@@ -196,7 +196,7 @@ private slots:
         const QColor colours[] = {Qt::blue, Qt::red, Qt::green};
         std::vector<word::PagePicture> letter;
         for (int i = 0; i < pages; ++i)
-            letter.push_back({pagePicture(colours[i]), QStringLiteral("page %1").arg(i + 1)});
+            letter.push_back({pagePicture(colours[i]), QStringLiteral("page %1").arg(i + 1), {}});
         form->setPages(letter);
         form->showPreview();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -492,6 +492,8 @@ private slots:
         row("&File", "&Quit", QKeySequence(QStringLiteral("Ctrl+Q")));
         row("&View", "Zoom &In", QKeySequence(QStringLiteral("Ctrl++")));
         row("&View", "Zoom &Out", QKeySequence(QStringLiteral("Ctrl+-")));
+        row("&View", "&Whole Page", QKeySequence());
+        row("&View", "&Fit Page", QKeySequence(QStringLiteral("Ctrl+0")));
     }
 
     void theMenusCarryEveryCommandWithItsKeys()

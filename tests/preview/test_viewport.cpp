@@ -378,6 +378,51 @@ private slots:
         QCOMPARE(v.viewport.surface().top, 0);
     }
 
+    void fitPageShowsTheWholePictureAndZoomGoesOnFromThere_data()
+    {
+        QTest::addColumn<int>("pictureWidth");
+        QTest::addColumn<int>("pictureHeight");
+        QTest::addColumn<bool>("heightBound"); // else the width fills the room
+        // The whole sheet, as the office layer gives it: 8400 twips high.
+        QTest::newRow("US Letter sheet") << 8400 * 612 / 792 << 8400 << true;
+        QTest::newRow("A4 sheet") << 8400 * 595 / 842 << 8400 << true;
+        QTest::newRow("printed block") << SnapshotLogicalWidthTwips << SnapshotLogicalHeightTwips << true;
+        // Wider than the drawing limit allows even where the viewport has room.
+        QTest::newRow("landscape strip") << 12000 << 4000 << false;
+    }
+
+    void fitPageShowsTheWholePictureAndZoomGoesOnFromThere()
+    {
+        QFETCH(int, pictureWidth);
+        QFETCH(int, pictureHeight);
+        QFETCH(bool, heightBound);
+        Viewer v(pictureWidth, pictureHeight);
+        v.viewport.FitPage(v.redraw);
+        v.painter.paintDue(v.viewport);
+        const float fit = v.viewport.mZoom;
+        const Viewport::Box &s = v.viewport.surface();
+        QVERIFY(!v.viewport.hScroll().enabled && !v.viewport.vScroll().enabled);
+        QVERIFY(s.outerWidth < Viewport::DrawWidthLimit && s.outerHeight < Viewport::DrawHeightLimit);
+        // As large as fits: the bound side fills its room to the twip.
+        const int room = heightBound ? v.viewport.viewportInnerHeight() : Viewport::DrawWidthLimit - 1;
+        QVERIFY2((heightBound ? s.outerHeight : s.outerWidth) >= room - 1, qPrintable(QString::number(fit)));
+        QCOMPARE(fit, Viewport::fitZoom(v.viewport.mOrigWidth, v.viewport.mOrigHeight,
+                                              v.viewport.viewportInnerWidth(), v.viewport.viewportInnerHeight()));
+        v.zoomOut();
+        QCOMPARE(v.viewport.mZoom, fit - Viewport::ZoomStepSize);
+        v.zoomIn();
+        QCOMPARE(v.viewport.mZoom, fit);
+        v.zoomIn(); // a sheet drawn a step larger than fits; wider than the limit, refused
+        QCOMPARE(v.viewport.mZoom, heightBound ? fit + Viewport::ZoomStepSize : Viewport::InitialZoom);
+        QVERIFY(v.messenger.messages.empty());
+    }
+
+    void fitZoomStaysWithinTheZoomLimits()
+    {
+        QCOMPARE(Viewport::fitZoom(100, 100, 9300, 7395), Viewport::LargestZoom);
+        QCOMPARE(Viewport::fitZoom(100000, 100000, 9300, 7395), Viewport::SmallestZoom);
+    }
+
     void aRedrawResetsTheBarsAndTheirEnabledState()
     {
         Viewer v(8000, 10000); // drawn 7998 by 9998: taller than the viewport

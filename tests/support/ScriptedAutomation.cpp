@@ -381,7 +381,7 @@ public:
     word::PagePicture renderPage(int number, int) override
     {
         m_s.enter(QStringLiteral("Document.RenderPage"));
-        return {m_s.picture, m_data.stories.front().second.split(u'\f').value(number - 1)};
+        return {m_s.picture, m_data.stories.front().second.split(u'\f').value(number - 1), m_s.picture};
     }
 
 private:
