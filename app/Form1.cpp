@@ -43,11 +43,11 @@
 #include "ProgramFolder.h"
 #include "PushButton.h"
 #include "SaveBuiltInLetter.h"
+#include "ScreenFit.h"
 #include "SkinFramework.h"
 #include "Twips.h"
 #include "WindowAccessibility.h"
 #include "WindowLook.h"
-#include "WindowPlacement.h"
 #include "WordAutomation.h"
 
 namespace {
@@ -143,7 +143,7 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     describeControls();
     createMenus();
     setFixedSize(twipsToPixels(ClientWidth, this), clientTop() + twipsToPixels(ClientHeight, this));
-    placeInsideScreen(this);
+    ScreenFit::install(this, menuBar);
 }
 
 Form1::~Form1() = default;

@@ -28,10 +28,10 @@
 #include "ProgramFolder.h"
 #include "PushButton.h"
 #include "SaveLetter.h"
+#include "ScreenFit.h"
 #include "Twips.h"
 #include "WindowAccessibility.h"
 #include "WindowLook.h"
-#include "WindowPlacement.h"
 
 namespace {
 constexpr int ClientWidth = 9840, ClientHeight = 9390; // twips
@@ -62,7 +62,7 @@ Form2::Form2(Messenger &messenger, QWidget *parent)
     createControls();
     // The menu bar sits above the client area, which keeps its size.
     setFixedSize(twipsToPixels(ClientWidth, this), clientTop() + twipsToPixels(ClientHeight, this));
-    placeInsideScreen(this);
+    ScreenFit::install(this, menuBar);
 }
 
 Form2::~Form2() = default;
