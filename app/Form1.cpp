@@ -37,6 +37,7 @@
 #include "LetterTextWindow.h"
 #include "MoreFieldsWindow.h"
 #include "Placeholders.h"
+#include "PlaceholdersWindow.h"
 #include "Spelling.h"
 #include "Main.h"
 #include "Messenger.h"
@@ -710,9 +711,21 @@ void Form1::MoreFields_Click()
     m_moreFieldsWindow->open();
 }
 
+PlaceholdersWindow *Form1::placeholdersWindow() const
+{
+    return m_placeholdersWindow;
+}
+
 void Form1::Placeholders_Click()
 {
-    m_services.messenger.showMessage(placeholdersHelp(), tr("Placeholders"), Messenger::Icon::None);
+    // Left open beside the fields, to read while writing a template.
+    if (!m_placeholdersWindow) {
+        m_placeholdersWindow = new PlaceholdersWindow(this);
+        connect(m_placeholdersWindow, &QDialog::finished, m_placeholdersWindow, &QObject::deleteLater);
+    }
+    m_placeholdersWindow->show();
+    m_placeholdersWindow->raise();
+    m_placeholdersWindow->activateWindow();
 }
 
 void Form1::About_Click()

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 
 #include "FieldsUndo.h"
@@ -17,6 +18,7 @@ class CommonDialog;
 class Form2;
 class LetterTextWindow;
 class MoreFieldsWindow;
+class PlaceholdersWindow;
 class SpellChecker;
 class JobProgress;
 class Frame;
@@ -128,6 +130,8 @@ public:
     LetterTextWindow *letterTextWindow() const { return m_letterTextWindow; }
     // The More Fields window while it is open (nullptr otherwise).
     MoreFieldsWindow *moreFieldsWindow() const { return m_moreFieldsWindow; }
+    // The Placeholders window while it is open (nullptr otherwise).
+    PlaceholdersWindow *placeholdersWindow() const;
 
     // The preview window, loaded on first use.
     Form2 &form2();
@@ -205,6 +209,7 @@ private:
     QString m_templateFile;
     LetterTextWindow *m_letterTextWindow = nullptr;
     MoreFieldsWindow *m_moreFieldsWindow = nullptr;
+    QPointer<PlaceholdersWindow> m_placeholdersWindow;
     // The placeholders the user's own template held when a letter was last
     // made from it, for More Fields.
     QStringList m_ownTemplateNames;
