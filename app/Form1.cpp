@@ -38,17 +38,18 @@
 #include "MoreFieldsWindow.h"
 #include "PaperSizeMenu.h"
 #include "Placeholders.h"
+#include "PlaceholdersWindow.h"
 #include "Spelling.h"
 #include "Main.h"
 #include "Messenger.h"
 #include "ProgramFolder.h"
 #include "PushButton.h"
 #include "SaveBuiltInLetter.h"
+#include "ScreenFit.h"
 #include "SkinFramework.h"
 #include "Twips.h"
 #include "WindowAccessibility.h"
 #include "WindowLook.h"
-#include "WindowPlacement.h"
 #include "WordAutomation.h"
 
 namespace {
@@ -144,7 +145,7 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
     describeControls();
     createMenus();
     setFixedSize(twipsToPixels(ClientWidth, this), clientTop() + twipsToPixels(ClientHeight, this));
-    placeInsideScreen(this);
+    ScreenFit::install(this, menuBar);
 }
 
 Form1::~Form1() = default;
@@ -716,9 +717,21 @@ void Form1::MoreFields_Click()
     m_moreFieldsWindow->open();
 }
 
+PlaceholdersWindow *Form1::placeholdersWindow() const
+{
+    return m_placeholdersWindow;
+}
+
 void Form1::Placeholders_Click()
 {
-    m_services.messenger.showMessage(placeholdersHelp(), tr("Placeholders"), Messenger::Icon::None);
+    // Left open beside the fields, to read while writing a template.
+    if (!m_placeholdersWindow) {
+        m_placeholdersWindow = new PlaceholdersWindow(this);
+        connect(m_placeholdersWindow, &QDialog::finished, m_placeholdersWindow, &QObject::deleteLater);
+    }
+    m_placeholdersWindow->show();
+    m_placeholdersWindow->raise();
+    m_placeholdersWindow->activateWindow();
 }
 
 void Form1::About_Click()

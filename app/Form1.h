@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 
 #include "FieldsUndo.h"
@@ -18,6 +19,7 @@ class Form2;
 class LetterTextWindow;
 class MoreFieldsWindow;
 class PaperSizeMenu;
+class PlaceholdersWindow;
 class SpellChecker;
 class JobProgress;
 class Frame;
@@ -131,6 +133,8 @@ public:
     LetterTextWindow *letterTextWindow() const { return m_letterTextWindow; }
     // The More Fields window while it is open (nullptr otherwise).
     MoreFieldsWindow *moreFieldsWindow() const { return m_moreFieldsWindow; }
+    // The Placeholders window while it is open (nullptr otherwise).
+    PlaceholdersWindow *placeholdersWindow() const;
 
     // The preview window, loaded on first use.
     Form2 &form2();
@@ -208,6 +212,7 @@ private:
     QString m_templateFile;
     LetterTextWindow *m_letterTextWindow = nullptr;
     MoreFieldsWindow *m_moreFieldsWindow = nullptr;
+    QPointer<PlaceholdersWindow> m_placeholdersWindow;
     // The placeholders the user's own template held when a letter was last
     // made from it, for More Fields.
     QStringList m_ownTemplateNames;

@@ -27,52 +27,54 @@ constexpr std::array<const char *, FieldCount> FilledWith = {
 };
 } // namespace
 
-QStringList placeholdersInReadingOrder()
+QList<PlaceholderHelp> placeholderHelpRows()
 {
-    QStringList placeholders;
-    for (int index : SampleOrder)
-        placeholders << QLatin1String(LetterFields[size_t(index)].placeholder);
-    placeholders << QLatin1String(LetterFields[DateFieldIndex].placeholder);
-    for (const char *key : SenderDetailKeys)
-        placeholders << u'[' + QLatin1String(key) + u']';
-    placeholders << u'[' + QLatin1String(RecipientCountryKey) + u']';
-    return placeholders;
-}
-
-QString placeholdersHelp()
-{
-    // A table, so that the placeholders and what fills them line up.
-    QString rows;
+    QList<PlaceholderHelp> rows;
     auto add = [&](const QString &placeholder, const char *filledWith) {
-        rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                        .arg(placeholder, QObject::tr(filledWith).toHtmlEscaped());
+        rows.append({placeholder, QObject::tr(filledWith)});
     };
     // Reading order: the fields as the window shows them, then the date.
     for (int index : SampleOrder)
         add(QLatin1String(LetterFields[size_t(index)].placeholder), FilledWith[size_t(index)]);
     add(QLatin1String(LetterFields[DateFieldIndex].placeholder), FilledWith[DateFieldIndex]);
-    add(QStringLiteral("[Phone]"), "Your Phone, set in Letter > Edit Letter Text…");
-    add(QStringLiteral("[Email]"), "Your E-mail, set in Letter > Edit Letter Text…");
-    add(QStringLiteral("[Country]"), "Your Country, set in Letter > Edit Letter Text…");
-    add(QStringLiteral("[Country2]"), "The Recipient's Country, set in Letter > Edit Letter Text…");
+    add(u'[' + QLatin1String(SenderDetailKeys[0]) + u']', "Your Phone, set in Letter > Edit Letter Text…");
+    add(u'[' + QLatin1String(SenderDetailKeys[1]) + u']', "Your E-mail, set in Letter > Edit Letter Text…");
+    add(u'[' + QLatin1String(SenderDetailKeys[2]) + u']', "Your Country, set in Letter > Edit Letter Text…");
+    add(u'[' + QLatin1String(RecipientCountryKey) + u']',
+        "The Recipient's Country, set in Letter > Edit Letter Text…");
+    return rows;
+}
 
-    return QObject::tr("<p>A letter template holds placeholders, which are filled with your entries:</p>")
-            + QStringLiteral("<table cellspacing=\"2\" cellpadding=\"2\">") + rows + QStringLiteral("</table>")
-            + QObject::tr("<p>A placeholder is the name in square brackets, as above, in any letter case: "
-                          "[yourname] and [YOURNAME] are filled too. It is filled wherever it stands: in "
-                          "the body, headers, footers, tables and text boxes, even when part of it is "
-                          "formatted differently. Each placeholder ends with its bracket, so [City] never "
-                          "matches inside [City2]. An empty field leaves its placeholder empty; text "
-                          "around it stays as you wrote it. An empty Recipient Name is filled as "
-                          "\"Hiring Manager\", so the letter reads \"Dear Hiring Manager:\".</p>"
-                          "<p>In a list of letters (tessaline --batch), a column of any other name fills "
-                          "the placeholder of that name: a column \"Position\" fills [Position]. In the "
-                          "window, Letter &gt; More Fields… gives such a placeholder its value.</p>"
-                          "<p>To put the built-in letter in your own words, choose Letter &gt; Edit Letter "
-                          "Text…; placeholders work there too. For a letter laid out your own way, choose "
-                          "Letter &gt; Save Built-in Letter As…, change the text around the placeholders "
-                          "in your word processor, and choose the file with Letter &gt; Use My Own "
-                          "Template….</p>");
+QStringList placeholdersInReadingOrder()
+{
+    QStringList placeholders;
+    for (const PlaceholderHelp &row : placeholderHelpRows())
+        placeholders << row.placeholder;
+    return placeholders;
+}
+
+QString placeholdersIntroduction()
+{
+    return QObject::tr("A letter template holds placeholders, which are filled with your entries:");
+}
+
+QString placeholdersExplanation()
+{
+    return QObject::tr("<p>A placeholder is the name in square brackets, as listed, in any letter case: "
+                       "[yourname] and [YOURNAME] are filled too. It is filled wherever it stands: in "
+                       "the body, headers, footers, tables and text boxes, even when part of it is "
+                       "formatted differently. Each placeholder ends with its bracket, so [City] never "
+                       "matches inside [City2]. An empty field leaves its placeholder empty; text "
+                       "around it stays as you wrote it. An empty Recipient Name is filled as "
+                       "\"Hiring Manager\", so the letter reads \"Dear Hiring Manager:\".</p>"
+                       "<p>In a list of letters (tessaline --batch), a column of any other name fills "
+                       "the placeholder of that name: a column \"Position\" fills [Position]. In the "
+                       "window, Letter &gt; More Fields… gives such a placeholder its value.</p>"
+                       "<p>To put the built-in letter in your own words, choose Letter &gt; Edit Letter "
+                       "Text…; placeholders work there too. For a letter laid out your own way, choose "
+                       "Letter &gt; Save Built-in Letter As…, change the text around the placeholders "
+                       "in your word processor, and choose the file with Letter &gt; Use My Own "
+                       "Template….</p>");
 }
 
 QString aboutText(const QString &officeVersion, const QString &settingsFile, const QString &scratchFolder)

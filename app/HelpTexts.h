@@ -1,16 +1,25 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 // The texts of the Help menu.
 
-// "Placeholders…": the placeholders, what fills each, and how a template's
-// text is matched.
-QString placeholdersHelp();
+// "Placeholders…": every placeholder with what fills it, the line before
+// them, and how a template's text is matched (paragraphs of rich text).
+struct PlaceholderHelp
+{
+    QString placeholder;
+    QString filledWith;
+};
+QList<PlaceholderHelp> placeholderHelpRows();
+QString placeholdersIntroduction();
+QString placeholdersExplanation();
 
 // Every placeholder, in the order the window shows its fields: the
-// sender's, the recipient's, the date, the phone and the e-mail.
+// sender's, the recipient's, the date, the phone, the e-mail and the
+// countries.
 QStringList placeholdersInReadingOrder();
 
 // "About Tessaline": the version, the office in use (empty: not found),

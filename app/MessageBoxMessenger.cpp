@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "AppTitle.h"
+#include "ScreenFit.h"
 
 namespace {
 QString captionOrTitle(const QString &caption)
@@ -21,6 +22,7 @@ void MessageBoxMessenger::showMessage(const QString &text, const QString &captio
     QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                     captionOrTitle(caption), text, QMessageBox::Ok, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
+    keepDialogInsideScreen(&box);
     box.exec();
 }
 
@@ -30,6 +32,7 @@ Messenger::Answer MessageBoxMessenger::askYesNo(const QString &text)
                     QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Yes);
     box.setWindowModality(Qt::ApplicationModal);
+    keepDialogInsideScreen(&box);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
@@ -48,6 +51,7 @@ int MessageBoxMessenger::askChoice(const QString &text, const QStringList &butto
     }
     // Only the window it speaks of waits for the answer.
     box.setWindowModality(over ? Qt::WindowModal : Qt::ApplicationModal);
+    keepDialogInsideScreen(&box);
     box.exec();
     const auto chosen = std::find(added.begin(), added.end(), box.clickedButton());
     return chosen == added.end() ? safe : int(chosen - added.begin());

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "LetterFields.h"
+#include "ScreenFit.h"
 
 namespace {
 constexpr char SaveFolderKey[] = "SaveFolder";
@@ -67,6 +68,7 @@ void FileDialogCommonDialog::ShowOpen()
     QFileDialog dialog(m_owner, DialogTitle, InitDir.isEmpty() ? documentsFolder() : InitDir);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    keepDialogInsideScreen(&dialog);
     const QStringList filters = showKinds(dialog, Filter, FilterIndex);
     FileName = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
             ? dialog.selectedFiles().constFirst()
@@ -79,6 +81,7 @@ void FileDialogCommonDialog::ShowSave()
     QFileDialog dialog(m_owner, DialogTitle);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    keepDialogInsideScreen(&dialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = showKinds(dialog, Filter, FilterIndex);
     dialog.setDefaultSuffix(DefaultExt);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -28,10 +29,10 @@
 #include "ProgramFolder.h"
 #include "PushButton.h"
 #include "SaveLetter.h"
+#include "ScreenFit.h"
 #include "Twips.h"
 #include "WindowAccessibility.h"
 #include "WindowLook.h"
-#include "WindowPlacement.h"
 
 namespace {
 constexpr int ClientWidth = 9840, ClientHeight = 9390; // twips
@@ -62,7 +63,7 @@ Form2::Form2(Messenger &messenger, QWidget *parent)
     createControls();
     // The menu bar sits above the client area, which keeps its size.
     setFixedSize(twipsToPixels(ClientWidth, this), clientTop() + twipsToPixels(ClientHeight, this));
-    placeInsideScreen(this);
+    ScreenFit::install(this, menuBar);
 }
 
 Form2::~Form2() = default;
@@ -240,7 +241,6 @@ void Form2::describeControls()
     Picture2->setAccessibleDescription(tr("Shows the letter's page at the chosen zoom"));
     m_clip->setAccessibleName(tr("Visible Area"));
     m_clip->setAccessibleDescription(tr("The part of the view through which the page shows"));
-    Picture1->setAccessibleName(tr("Letter Page"));
     describePage();
     HScroll1->setAccessibleName(tr("Horizontal Scroll"));
     HScroll1->setAccessibleDescription(tr("Moves the page left and right"));
@@ -277,6 +277,9 @@ void Form2::setPicture(const QImage &picture, const QString &text)
     Picture1->setAccessibleText(text);
     const QSizeF twips = PictureBox::logicalSizeTwips(picture);
     m_viewport.assignPicture(Viewport::nearest(twips.width()), Viewport::nearest(twips.height()));
+    // Shown at its own size until the viewer sets it up.
+    m_drawnZoom = Viewport::InitialZoom;
+    m_zoomRefusal.clear();
     // A new letter is set up afresh at the next activation.
     mFirstActivate = true;
 }
@@ -304,6 +307,7 @@ void Form2::showCurrentPage()
     const word::PagePicture &page = m_pages[size_t(number - 1)];
     const bool whole = wholePageAction->isChecked() && !page.wholePage.isNull();
     setPicture(whole ? page.wholePage : page.picture, page.text);
+    describePage();
     showCaption();
     nextPageAction->setEnabled(number < pageCount());
     previousPageAction->setEnabled(number > 1);
@@ -314,9 +318,19 @@ void Form2::showCurrentPage()
 
 void Form2::showCaption()
 {
-    const QString title = tr("%1 — Preview").arg(QString::fromLatin1(ProductName));
-    setWindowTitle(pageCount() > 1 ? tr("%1 (page %2 of %3)").arg(title).arg(m_pageNumber).arg(pageCount())
-                                   : title);
+    const QString zoom = tr("%1%").arg(std::lround(m_drawnZoom * 100));
+    const QString view = pageCount() > 1 ? tr("page %1 of %2, %3").arg(m_pageNumber).arg(pageCount()).arg(zoom)
+                                         : zoom;
+    QString title = tr("%1 — Preview (%2)").arg(QString::fromLatin1(ProductName), view);
+    if (!m_zoomRefusal.isEmpty())
+        title += tr(" — %1").arg(m_zoomRefusal);
+    if (title == windowTitle())
+        return;
+    setWindowTitle(title);
+    // The window's name is its title; Qt tells assistive technology of no
+    // change to it.
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 void Form2::showPreview()
@@ -381,28 +395,38 @@ void Form2::syncFromViewport()
     mirror(VScroll1, m_viewport.vScroll());
     m_syncing = false;
     describePage();
+    showCaption();
 }
 
 void Form2::describePage()
 {
-    QString state = tr("Zoom %1%").arg(std::lround(m_viewport.mZoom * 100));
+    const QString name = pageCount() > 1 ? tr("Letter Page %1 of %2").arg(m_pageNumber).arg(pageCount())
+                                         : tr("Letter Page");
+    QString state = tr("Zoom %1%").arg(std::lround(m_drawnZoom * 100));
     if (pageCount() > 1)
         state += tr(", page %1 of %2").arg(m_pageNumber).arg(pageCount());
+    if (!m_zoomRefusal.isEmpty())
+        state = tr("%1. %2").arg(m_zoomRefusal, state);
     const QString description =
             tr("%1. A page of the filled letter: the arrow keys, Page Up, Page Down, Home and End scroll it, "
                "or drag it")
                     .arg(state);
-    // Set only when it changes (a screen reader hears of every change): a
+    // Set only when they change (a screen reader hears of every change): a
     // zoom or another page, never a scroll.
+    if (Picture1->accessibleName() != name)
+        Picture1->setAccessibleName(name);
     if (Picture1->accessibleDescription() != description)
         Picture1->setAccessibleDescription(description);
 }
 
-void Form2::paintDueDrawing(ErrorTrap &redrawTrap)
+bool Form2::paintDueDrawing(ErrorTrap &redrawTrap)
 {
     const std::optional<Viewport::Drawing> drawing = m_viewport.takeDrawing();
     if (!drawing)
-        return;
+        return false;
+    // Another drawing ends what a refused step said.
+    m_drawnZoom = m_viewport.mZoom;
+    m_zoomRefusal.clear();
     syncFromViewport(); // the surface has its new size before it is drawn on
     redrawTrap.step(104, [&] { Picture1->clearPicture(); });
     redrawTrap.step(108, [&] {
@@ -416,6 +440,7 @@ void Form2::paintDueDrawing(ErrorTrap &redrawTrap)
                                 QRectF(0, 0, drawing->width / tpp, drawing->height / tpp));
     });
     redrawTrap.step(110, [&] { m_pointer.setCode(WindowPointer::Default); });
+    return true;
 }
 
 void Form2::PushButton1_Click()
@@ -423,8 +448,7 @@ void Form2::PushButton1_Click()
     ErrorTrap trap(m_messenger, location(ReportLocation::Form2_PushButton1_Click));
     ErrorTrap redrawTrap(m_messenger, location(ReportLocation::Form2_RedrawImage));
     trap.step(100, [&] { m_viewport.ZoomStep(0, redrawTrap); });
-    paintDueDrawing(redrawTrap);
-    syncFromViewport();
+    zoomStepDone(paintDueDrawing(redrawTrap), tr("Largest zoom reached"));
 }
 
 void Form2::PushButton2_Click()
@@ -432,8 +456,20 @@ void Form2::PushButton2_Click()
     ErrorTrap trap(m_messenger, location(ReportLocation::Form2_PushButton2_Click));
     ErrorTrap redrawTrap(m_messenger, location(ReportLocation::Form2_RedrawImage));
     trap.step(100, [&] { m_viewport.ZoomStep(1, redrawTrap); });
-    paintDueDrawing(redrawTrap);
+    zoomStepDone(paintDueDrawing(redrawTrap), tr("Smallest zoom reached"));
+}
+
+void Form2::zoomStepDone(bool drawn, const QString &refusal)
+{
+    if (!drawn)
+        m_zoomRefusal = refusal;
     syncFromViewport();
+    // Said again at each refused step, though the description said it
+    // already.
+    if (!drawn) {
+        QAccessibleEvent alert(Picture1, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 void Form2::createActions()

@@ -100,6 +100,9 @@ public:
     void Form_QueryUnload();
 
     const Viewport &viewport() const { return m_viewport; }
+    // The zoom the page is drawn at: a refused step leaves the picture, and
+    // this, as they were, though the viewer's next step starts from 1.0.
+    float drawnZoom() const { return m_drawnZoom; }
     WindowPointer &pointer() { return m_pointer; }
     bool isFirstActivationPending() const { return mFirstActivate; }
 
@@ -157,14 +160,19 @@ private:
     void createMenus();
     // Where the client area begins, below the menu bar (pixels).
     int clientTop() const;
-    // Mirrors the viewer's state into the surface, the bars and the page's
-    // description.
+    // Mirrors the viewer's state into the surface, the bars, the page's
+    // name and description, and the caption.
     void syncFromViewport();
-    // The page's accessible description: zoom, page of pages, and how to
-    // move it.
+    // The page's accessible name (with the page of pages) and description
+    // (the zoom drawn, a refused step, and how to move it): a screen reader
+    // hears each change of page or zoom.
     void describePage();
-    // The caption, with the page shown when the letter has more than one.
+    // The caption: the zoom drawn, the page shown when the letter has more
+    // than one, and a refused step.
     void showCaption();
+    // After a zoom step: drawn, or refused at a limit (told on screen and
+    // to a screen reader, the picture as it was).
+    void zoomStepDone(bool drawn, const QString &refusal);
     QPointF toTwips(QPointF innerPixels) const;
     // Hands the page on show over to the viewer, in the view chosen.
     void showCurrentPage();
@@ -174,7 +182,8 @@ private:
     // Paints the drawing the viewer made due, if any: blanks the surface,
     // draws the holder's picture stretched on it and resets the pointer,
     // each step through the redraw's trap.
-    void paintDueDrawing(ErrorTrap &redrawTrap);
+    // True when there was one.
+    bool paintDueDrawing(ErrorTrap &redrawTrap);
 
     Messenger &m_messenger;
     std::unique_ptr<CommonDialog> CommonDialog1;
@@ -192,4 +201,6 @@ private:
     bool m_syncing = false;
     int m_menuBarHeight = 0;
     int m_zoomWheelDelta = 0; // Ctrl+wheel turned but not yet a whole notch
+    float m_drawnZoom = Viewport::InitialZoom;
+    QString m_zoomRefusal; // the last step's limit, until the view changes
 };

@@ -113,7 +113,7 @@ private slots:
         QVERIFY(form->VScroll1->isEnabled()); // taller than the viewport
         QVERIFY(!form->HScroll1->isEnabled());
         QVERIFY(!form->Zoom_Ori->isVisible());
-        QCOMPARE(form->windowTitle(), QStringLiteral("Tessaline — Preview"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Tessaline — Preview (100%)"));
         QVERIFY(!form->windowIcon().isNull());
         QVERIFY(m_messenger.messages.empty());
     }
@@ -179,11 +179,13 @@ private slots:
         QTest::addColumn<QList<int>>("keys");        // +1 Ctrl+Page Down, -1 Ctrl+Page Up
         QTest::addColumn<QList<int>>("shown");       // the page after each key
         QTest::addColumn<QString>("title");          // after the last key
-        QTest::newRow("one page: no page keys") << 1 << QList<int>{1, -1} << QList<int>{1, 1} << "Tessaline — Preview";
+        // A zoom before each key: 125% drawn, 150% refused on the same page.
+        QTest::newRow("one page: no page keys") << 1 << QList<int>{1, -1} << QList<int>{1, 1}
+                                                << "Tessaline — Preview (125%) — Largest zoom reached";
         QTest::newRow("two pages, on and back") << 2 << QList<int>{1, 1, -1, -1, -1} << QList<int>{2, 2, 1, 1, 1}
-                                                << "Tessaline — Preview (page 1 of 2)";
+                                                << "Tessaline — Preview (page 1 of 2, 125%) — Largest zoom reached";
         QTest::newRow("three pages, to the end") << 3 << QList<int>{1, 1, 1} << QList<int>{2, 3, 3}
-                                                 << "Tessaline — Preview (page 3 of 3)";
+                                                 << "Tessaline — Preview (page 3 of 3, 125%)";
     }
 
     void thePageKeysMoveThroughTheLetterAndStopAtItsEnds()
@@ -239,6 +241,10 @@ private slots:
         QCOMPARE(form->pointer().code(), WindowPointer::Custom);
         QCOMPARE(form->viewport().mZoom, 1.0f);
         QVERIFY(qAbs(form->Picture1->height() - 700) <= 1); // keeps what it shows
+        // The zoom told is the one drawn, and the refusal is told with it.
+        QCOMPARE(form->windowTitle(), QStringLiteral("Tessaline — Preview (125%) — Largest zoom reached"));
+        QVERIFY2(form->Picture1->accessibleDescription().startsWith(QStringLiteral("Largest zoom reached. Zoom 125%")),
+                 qPrintable(form->Picture1->accessibleDescription()));
         QVERIFY(m_messenger.messages.empty());
     }
 

@@ -1,0 +1,207 @@
+#include "ScreenFit.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+#include <QWindow>
+
+#include "WindowAccessibility.h"
+#include "WindowPlacement.h"
+
+namespace {
+// The room a window's inside has on its screen: the available area less
+// the frame, which is known only once the window was shown.
+QSize roomFor(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return {};
+    const QRect frame = window->frameGeometry(), inside = window->geometry();
+    const QMargins frameMargins(inside.left() - frame.left(), inside.top() - frame.top(),
+                                frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    return screen->availableGeometry().size().shrunkBy(frameMargins);
+}
+
+bool isInsideItsScreen(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    return !screen || screen->availableGeometry().contains(window->frameGeometry());
+}
+
+// Scrolls one bar so that the stretch from start of the given length shows:
+// as little as it takes, or from its start when it is longer than the view.
+void scrollToShow(QScrollBar *bar, int start, int length, int view)
+{
+    int value = bar->value();
+    if (start < value || length > view)
+        value = start;
+    else if (start + length > value + view)
+        value = start + length - view;
+    bar->setValue(value);
+}
+
+void fitDialog(QWidget *dialog)
+{
+    const QSize room = roomFor(dialog);
+    if (room.isEmpty())
+        return;
+    if (dialog->width() > room.width() || dialog->height() > room.height()) {
+        const QSize size = dialog->size().boundedTo(room);
+        dialog->setMinimumSize(dialog->minimumSize().boundedTo(size));
+        dialog->resize(size);
+    }
+    if (!isInsideItsScreen(dialog))
+        placeInsideScreen(dialog);
+}
+
+// Fits its dialog once the dialog has taken its own size for the showing.
+class DialogScreenFit : public QObject
+{
+public:
+    explicit DialogScreenFit(QWidget *dialog) : QObject(dialog), m_dialog(dialog) { }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A message box takes its size again after every layout request.
+        if (watched == m_dialog && (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest))
+            QTimer::singleShot(0, this, [this] { fitDialog(m_dialog); });
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_dialog;
+};
+} // namespace
+
+ScreenFit *ScreenFit::install(QWidget *window, QMenuBar *menuBar)
+{
+    auto *fit = new ScreenFit(window, menuBar);
+    window->installEventFilter(fit);
+    connect(qApp, &QApplication::focusChanged, fit, [fit](QWidget *, QWidget *now) { fit->bringIntoView(now); });
+    fit->fit();
+    placeInsideScreen(window);
+    return fit;
+}
+
+ScreenFit::ScreenFit(QWidget *window, QMenuBar *menuBar)
+    : QObject(window), m_window(window), m_menuBar(menuBar), m_designedSize(window->size())
+{
+}
+
+int ScreenFit::clientTop() const
+{
+    return m_menuBar->geometry().bottom() + 1;
+}
+
+void ScreenFit::fit()
+{
+    const QSize room = roomFor(m_window);
+    if (room.isEmpty())
+        return;
+    QSize size = m_designedSize;
+    if (size.width() > room.width() || size.height() > room.height()) {
+        wrapClientArea();
+        const int bar = m_area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_area);
+        size = m_designedSize.boundedTo(room);
+        // Each side's scroll bar takes room across the other side, as far
+        // as the screen has it.
+        if (size.height() < m_designedSize.height())
+            size.setWidth(std::min(size.width() + bar, room.width()));
+        if (size.width() < m_designedSize.width())
+            size.setHeight(std::min(size.height() + bar, room.height()));
+    }
+    if (m_area) {
+        m_window->setFixedSize(size);
+        m_menuBar->resize(size.width(), m_menuBar->height());
+        m_area->setGeometry(0, clientTop(), size.width(), size.height() - clientTop());
+    }
+    if (!isInsideItsScreen(m_window))
+        placeInsideScreen(m_window);
+}
+
+void ScreenFit::wrapClientArea()
+{
+    if (m_area)
+        return;
+    const int top = clientTop();
+    QWidget *focused = m_window->focusWidget();
+    auto *content = new QWidget;
+    content->setFixedSize(m_designedSize.width(), m_designedSize.height() - top);
+    const QList<QWidget *> children = m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *child : children) {
+        // What the window keeps from assistive technology is out of sight
+        // and stays the window's own, where it stays out of reach.
+        if (child == m_menuBar || child->isWindow() || isKeptFromAssistiveTechnology(child))
+            continue;
+        const bool hidden = child->isHidden() && child->testAttribute(Qt::WA_WState_ExplicitShowHide);
+        const QPoint place = child->pos() - QPoint(0, top);
+        child->setParent(content);
+        child->move(place);
+        child->setVisible(!hidden);
+    }
+
+    m_area = new QScrollArea(m_window);
+    m_area->setFrameShape(QFrame::NoFrame);
+    // Tab goes from control to control, never to the area itself.
+    m_area->setFocusPolicy(Qt::NoFocus);
+    m_area->setWidget(content);
+    m_area->setAccessibleName(tr("Window Contents"));
+    m_area->setAccessibleDescription(tr("The window's controls, which scroll where the screen is too small"));
+    m_area->verticalScrollBar()->setAccessibleName(tr("Window Vertical Scroll"));
+    m_area->verticalScrollBar()->setAccessibleDescription(tr("Moves the window's controls up and down"));
+    m_area->horizontalScrollBar()->setAccessibleName(tr("Window Horizontal Scroll"));
+    m_area->horizontalScrollBar()->setAccessibleDescription(tr("Moves the window's controls left and right"));
+    m_area->setVisible(true);
+    if (focused && content->isAncestorOf(focused))
+        focused->setFocus(Qt::OtherFocusReason);
+}
+
+void ScreenFit::bringIntoView(QWidget *focused)
+{
+    QWidget *content = m_area ? m_area->widget() : nullptr;
+    if (!focused || !content || !content->isAncestorOf(focused))
+        return;
+    // A control partly hidden inside another counts by the part that can
+    // show.
+    const QRect shown = shownPart(focused, content);
+    const QSize view = m_area->viewport()->size();
+    scrollToShow(m_area->horizontalScrollBar(), shown.left(), shown.width(), view.width());
+    scrollToShow(m_area->verticalScrollBar(), shown.top(), shown.height(), view.height());
+}
+
+bool ScreenFit::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && event->type() == QEvent::Show) {
+        // The frame is known once the window is on the desktop.
+        QTimer::singleShot(0, this, &ScreenFit::fit);
+        if (!m_followsScreen && m_window->windowHandle()) {
+            m_followsScreen = true;
+            connect(m_window->windowHandle(), &QWindow::screenChanged, this, &ScreenFit::fit);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QRect shownPart(const QWidget *widget, const QWidget *within)
+{
+    QRect shown = widget->rect();
+    for (const QWidget *w = widget; w && w != within; w = w->parentWidget()) {
+        shown.translate(w->pos());
+        if (const QWidget *parent = w->parentWidget())
+            shown &= parent->rect();
+    }
+    return shown;
+}
+
+void keepDialogInsideScreen(QWidget *dialog)
+{
+    dialog->installEventFilter(new DialogScreenFit(dialog));
+}
