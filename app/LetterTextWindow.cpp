@@ -25,11 +25,14 @@
 #include "LetterTemplate.h"
 #include "LetterText.h"
 #include "Messenger.h"
+#include <QScrollArea>
+
+#include "ScreenFit.h"
 #include "SpellingHighlighter.h"
 
 namespace {
 // Room for a letter's body at a glance, in average characters and lines.
-constexpr int TextColumns = 72, TextLines = 18;
+constexpr int TextColumns = 72, TextLines = 16;
 // Enough to find the word meant without a long menu to read through.
 constexpr int MaxSuggestions = 5;
 } // namespace
@@ -115,22 +118,37 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     tools->addWidget(insertPlaceholderButton);
     tools->addStretch();
     tools->addWidget(restoreButton);
-    auto *details = new QFormLayout;
-    details->addRow(tr("Your P&hone:"), phone);
-    details->addRow(tr("Your E-&mail:"), email);
-    details->addRow(tr("Your Co&untry:"), country);
-    details->addRow(tr("Recipient's Countr&y:"), recipientCountry);
-    details->addRow(tr("&Greeting:"), greeting);
-    details->addRow(tr("Greeting &without a name:"), greetingNoName);
-    details->addRow(tr("C&losing:"), closing);
-    details->addRow(tr("&Enclosure line:"), enclosure);
+    // Who writes and where, beside the built-in letter's own words.
+    auto *sender = new QFormLayout;
+    sender->addRow(tr("Your P&hone:"), phone);
+    sender->addRow(tr("Your E-&mail:"), email);
+    sender->addRow(tr("Your Co&untry:"), country);
+    sender->addRow(tr("Recipient's Countr&y:"), recipientCountry);
+    auto *wording = new QFormLayout;
+    wording->addRow(tr("&Greeting:"), greeting);
+    wording->addRow(tr("Greeting &without a name:"), greetingNoName);
+    wording->addRow(tr("C&losing:"), closing);
+    wording->addRow(tr("&Enclosure line:"), enclosure);
+    // Room for a greeting such as "Sehr geehrte Frau [RecipientName],".
+    for (QLineEdit *words : {greeting, greetingNoName, closing, enclosure})
+        words->setMinimumWidth(metrics.averageCharWidth() * 30);
+    auto *details = new QHBoxLayout;
+    details->addLayout(sender, 1);
+    details->addSpacing(metrics.averageCharWidth() * 2);
+    details->addLayout(wording, 1);
+
+    // Everything but OK and Cancel scrolls where the screen is too small.
+    auto *content = new QWidget(this);
+    auto *contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(intro);
+    contentLayout->addWidget(ownTemplateNote);
+    contentLayout->addWidget(textLabel);
+    contentLayout->addWidget(letterText, 1);
+    contentLayout->addLayout(tools);
+    contentLayout->addLayout(details);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
-    layout->addWidget(ownTemplateNote);
-    layout->addWidget(textLabel);
-    layout->addWidget(letterText, 1);
-    layout->addLayout(tools);
-    layout->addLayout(details);
+    layout->addWidget(scrollableContent(this, content), 1);
     layout->addWidget(buttons);
 
     load();

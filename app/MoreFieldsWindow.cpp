@@ -11,6 +11,9 @@
 #include "AppTitle.h"
 #include "Messenger.h"
 #include "Placeholders.h"
+#include <QScrollArea>
+
+#include "ScreenFit.h"
 
 namespace {
 // Room for a value at a glance, in average characters.
@@ -39,9 +42,9 @@ MoreFieldsWindow::MoreFieldsWindow(Messenger &messenger, const QStringList &name
                                 "[Email]. Each fills every letter you make here, and a list's column of the "
                                 "same name takes its place in a batch."), this);
     intro->setWordWrap(true);
-    noneNote = new QLabel(tr("Your letter uses no such placeholder. Put one such as [Position] in your letter "
-                             "text (Letter > Edit Letter Text…) or your own template, and make the letter: "
-                             "it is listed here."), this);
+    noneNote = new QLabel(tr("Your letter text uses no such placeholder. Put one such as [Position] in it "
+                             "(Letter > Edit Letter Text…), and it is listed here. Those of your own template "
+                             "are listed once a letter has been made from it."), this);
     noneNote->setWordWrap(true);
     noneNote->setVisible(names.isEmpty());
 
@@ -67,10 +70,16 @@ MoreFieldsWindow::MoreFieldsWindow(Messenger &messenger, const QStringList &name
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    // A letter with many placeholders scrolls where the screen is too small.
+    auto *content = new QWidget(this);
+    auto *contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(intro);
+    contentLayout->addWidget(noneNote);
+    contentLayout->addLayout(form);
+    contentLayout->addStretch();
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
-    layout->addWidget(noneNote);
-    layout->addLayout(form);
+    layout->addWidget(scrollableContent(this, content), 1);
     layout->addWidget(buttons);
 }
 

@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QToolButton>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -145,6 +146,9 @@ void Form2::createMenus()
 void Form2::setNotice(const QString &text)
 {
     noticeLine->setText(text);
+    // The bar places its corner widget again only when it is laid out anew.
+    QResizeEvent relayout(menuBar->size(), menuBar->size());
+    QCoreApplication::sendEvent(menuBar, &relayout);
 }
 
 void Form2::createControls()

@@ -1,5 +1,7 @@
 #include "NoticeLine.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
@@ -11,8 +13,7 @@ NoticeLine::NoticeLine(const QString &buttonText, int height, QWidget *parent) :
     layout->setSpacing(6);
     label = new QLabel(this);
     label->setTextFormat(Qt::PlainText);
-    label->setMinimumWidth(0);
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     button = new QToolButton(this);
     button->setText(buttonText);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -40,7 +41,17 @@ void NoticeLine::resizeEvent(QResizeEvent *event)
     showText();
 }
 
+// The line asks for its text's width (the menu bar gives a corner widget
+// what it asks for), up to the room it has beside its button.
 void NoticeLine::showText()
 {
-    label->setText(label->fontMetrics().elidedText(m_text, Qt::ElideRight, std::max(0, label->width())));
+    const QMargins margins = layout()->contentsMargins();
+    const int room = maximumWidth() - button->sizeHint().width() - layout()->spacing() - margins.left()
+            - margins.right();
+    const QString shown = label->fontMetrics().elidedText(m_text, Qt::ElideRight, std::max(0, room));
+    if (label->text() != shown) {
+        label->setText(shown);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(shown));
+        adjustSize();
+    }
 }

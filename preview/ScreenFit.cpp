@@ -205,3 +205,39 @@ void keepDialogInsideScreen(QWidget *dialog)
 {
     dialog->installEventFilter(new DialogScreenFit(dialog));
 }
+
+namespace {
+// A scroll area that asks for its content's whole size, so that on a
+// screen with room the dialog looks as it would without it.
+class ContentScrollArea : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+};
+} // namespace
+
+QScrollArea *scrollableContent(QWidget *dialog, QWidget *content)
+{
+    auto *area = new ContentScrollArea(dialog);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(content);
+    area->setAccessibleName(QObject::tr("Contents"));
+    area->setAccessibleDescription(QObject::tr("Scrolls where the screen is too small for the window"));
+    area->verticalScrollBar()->setAccessibleName(QObject::tr("Contents, up and down"));
+    area->verticalScrollBar()->setAccessibleDescription(QObject::tr("Scrolls the window's contents up and down"));
+    area->horizontalScrollBar()->setAccessibleName(QObject::tr("Contents, sideways"));
+    area->horizontalScrollBar()->setAccessibleDescription(QObject::tr("Scrolls the window's contents sideways"));
+    // A control the keyboard reaches is scrolled into view.
+    QObject::connect(qApp, &QApplication::focusChanged, area, [area, content](QWidget *, QWidget *now) {
+        if (now && content->isAncestorOf(now))
+            area->ensureWidgetVisible(now);
+    });
+    keepDialogInsideScreen(dialog);
+    return area;
+}

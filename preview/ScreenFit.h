@@ -57,6 +57,13 @@ private:
 // fields and buttons stay on the screen.
 void keepDialogInsideScreen(QWidget *dialog);
 
+// Holds a dialog's content in a scroll area as large as the content wants,
+// and keeps the dialog inside its screen (keepDialogInsideScreen): where
+// the screen is smaller, the content scrolls and what the dialog has
+// beside the area (its buttons) stays on the screen. The area belongs to
+// the dialog; the caller lays it out.
+QScrollArea *scrollableContent(QWidget *dialog, QWidget *content);
+
 // The part of a widget that the widgets around it let show (the page
 // inside its view), in the coordinates of `within`, one of its ancestors.
 QRect shownPart(const QWidget *widget, const QWidget *within);

@@ -1,6 +1,7 @@
 // The check before a letter shows, as the user meets it in the window:
 // the question and its answers, More Fields, and the preview's notice line.
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSettings>
@@ -143,8 +144,13 @@ private slots:
         NoticeLine *notice = form->form2().noticeLine;
         QVERIFY(notice->isVisible());
         QCOMPARE(notice->text(), QStringLiteral("The letter's body is still the sample text; Your Name is empty."));
-        // Within the menu bar's height: the page keeps its place.
+        // Within the menu bar's height: the page keeps its place. Its words
+        // show beside its button.
         QVERIFY(notice->geometry().bottom() < form->form2().menuBar->height());
+        QCOMPARE(notice->label->text(), notice->text());
+        QVERIFY(notice->label->isVisible());
+        QVERIFY(notice->label->width() >= notice->label->fontMetrics().horizontalAdvance(notice->text()));
+        QVERIFY(notice->geometry().right() < form->form2().menuBar->width());
 
         notice->button->click();
         QVERIFY(!form->form2().isVisible());
