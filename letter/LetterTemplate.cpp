@@ -1,13 +1,13 @@
 #include "LetterTemplate.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "Failure.h"
 #include "LetterFields.h"
 #include "Main.h"
 #include "OfficeDeadline.h"
+#include "RegularFile.h"
 #include "ScratchFiles.h"
 #include "WordAutomation.h"
 
@@ -65,17 +65,22 @@ QByteArray readChosen(const QString &path)
 {
     if (path.isEmpty())
         return templateBytes();
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw Problem(path, QObject::tr("is gone: it may have been moved, renamed or deleted."));
-    if (info.isDir())
-        throw Problem(path, QObject::tr("is a folder, not a document."));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Problem(path, QObject::tr("cannot be read: %1.").arg(file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw Problem(path, QObject::tr("cannot be read: %1.").arg(file.errorString()));
+    QByteArray bytes;
+    try {
+        bytes = RegularFile::read(path, MaximumBytes);
+    } catch (const RegularFile::Refusal &refusal) {
+        switch (refusal.reason()) {
+        case RegularFile::Refusal::Reason::Missing:
+            throw Problem(path, QObject::tr("is gone: it may have been moved, renamed or deleted."));
+        case RegularFile::Refusal::Reason::NotRegular:
+            throw Problem(path, refusal.description() + u'.');
+        case RegularFile::Refusal::Reason::TooLarge:
+            throw Problem(path, refusal.description() + QObject::tr(": no letter template is that large."));
+        case RegularFile::Refusal::Reason::Unreadable:
+            break;
+        }
+        throw Problem(path, QObject::tr("cannot be read: %1.").arg(refusal.description()));
+    }
     // The office would take an empty file for a new, empty document.
     if (bytes.isEmpty())
         throw Problem(path, QObject::tr("is an empty file, not a document."));

@@ -52,9 +52,15 @@ private:
     QString m_whatIsWrong;
 };
 
+// The largest template read: far beyond any letter's, and short of what
+// would cost the program its memory (a link to /dev/zero never ends).
+inline constexpr qint64 MaximumBytes = 50 * 1024 * 1024;
+
 // The bytes of the chosen template: the built-in resource, or the user's
 // file exactly as it is (read only, never locked). Throws Problem when the
-// user's file is gone, cannot be read or is empty (no document at all).
+// user's file is gone, is no regular file (a folder, a named pipe, a
+// device), is larger than MaximumBytes, cannot be read or is empty (no
+// document at all).
 QByteArray readChosen(const QString &path);
 
 // Writes the template copy for one letter into the temporary folder: a

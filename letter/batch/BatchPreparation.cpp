@@ -17,6 +17,7 @@
 #include "LetterText.h"
 #include "Main.h"
 #include "Placeholders.h"
+#include "RegularFile.h"
 #include "ScratchFiles.h"
 #include "Spelling.h"
 #include "StopSignals.h"
@@ -90,7 +91,12 @@ int Batch::prepare()
     QString source = m_options.templatePath.isEmpty() ? QString() : QFileInfo(m_options.templatePath).absoluteFilePath();
     if (source.isEmpty()) {
         source = LetterTemplate::storedChoice();
-        if (!source.isEmpty() && !QFileInfo(source).isFile()) {
+        const QString kind = source.isEmpty() ? QString() : RegularFile::specialKind(source);
+        if (!kind.isEmpty()) {
+            m_progress->note(QObject::tr("The template chosen in the window, %1, is %2, not a regular file; the "
+                                         "built-in one is used.").arg(QDir::toNativeSeparators(source), kind));
+            source.clear();
+        } else if (!source.isEmpty() && !QFileInfo::exists(source)) {
             m_progress->note(QObject::tr("The template chosen in the window, %1, is missing; the built-in one is used.")
                                      .arg(QDir::toNativeSeparators(source)));
             source.clear();

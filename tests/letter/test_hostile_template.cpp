@@ -16,6 +16,7 @@
 #include <thread>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -422,6 +423,65 @@ private slots:
         for (const QString &file : std::as_const(written))
             QVERIFY2(!holds(readableContents(file), m_secretText), qPrintable(file + QStringLiteral(" holds the private file")));
         QCOMPARE(m_listener.connections() - requestsBefore, 0);
+    }
+
+    // A template or letter text that is a pipe nobody writes, a device that
+    // never ends, a folder or a file too large for any letter: told in
+    // plain words, naming the file and what it is, by the window and by
+    // the batch, neither of which may hang or fill its memory.
+    void specialFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("role"); // "template" or "letter text"
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("told");
+        for (const QString &role : {QStringLiteral("template"), QStringLiteral("letter text")}) {
+            const auto row = [&](const char *what) { return (role + QStringLiteral(": ") + QLatin1String(what)).toUtf8(); };
+            QTest::newRow(row("a named pipe").constData()) << role << "fifo" << "is a named pipe (FIFO), not a regular file";
+            QTest::newRow(row("a link to /dev/zero").constData()) << role << "zero" << "is a device, not a regular file";
+            QTest::newRow(row("a folder").constData()) << role << "folder" << "is a folder, not a regular file";
+            QTest::newRow(row("too large").constData()) << role << "oversized"
+                                            << (role == u"template" ? "is larger than 50 MB" : "is larger than 1 MB");
+        }
+    }
+
+    void specialFilesAreRefused()
+    {
+        QFETCH(QString, role);
+        QFETCH(QString, kind);
+        QFETCH(QString, told);
+        const bool isTemplate = role == u"template";
+        const QString home = path(QStringLiteral("special-%1-%2").arg(isTemplate).arg(kind));
+        const QString file = home + (isTemplate ? QStringLiteral("/my letter.docx") : QStringLiteral("/Tessaline/letter.txt"));
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        QVERIFY(makeUnreadableFile(file, kind, (isTemplate ? 50 : 1) * 1024 * 1024 + 1));
+        QElapsedTimer took;
+        took.start();
+
+        LetterRequest request = sampleRequest(isTemplate ? file : QString());
+        if (!isTemplate)
+            request.letterTextFile = file;
+        const MadeLetter made = makeLetter(m_office, request);
+        const QString window = reportTexts(made).join(u'\n');
+        // A hang would show here as a time far past any reading of a file.
+        const auto after = [&](const QString &words) {
+            return (words + QStringLiteral("\n(after %1 ms)").arg(took.elapsed())).toLocal8Bit();
+        };
+        QVERIFY2(window.contains(QDir::toNativeSeparators(file)) && window.contains(told), after(window).constData());
+        QCOMPARE(made.canShow(), !isTemplate); // the letter text's absence leaves the built-in body
+
+        QProcessEnvironment env = batchEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home);
+        QProcess batch;
+        batch.setProcessEnvironment(env);
+        QStringList arguments{QStringLiteral("--batch"), path(QStringLiteral("one.csv")), QStringLiteral("--out"),
+                              home + QStringLiteral("/out")};
+        if (isTemplate)
+            arguments << QStringLiteral("--template") << file;
+        batch.start(QStringLiteral(TESSALINE_PROGRAM), arguments);
+        QVERIFY2(batch.waitForFinished(ToolTimeoutMs), "the batch hangs");
+        const QString said = QString::fromUtf8(batch.readAllStandardError());
+        QVERIFY2(said.contains(QDir::toNativeSeparators(file)) && said.contains(told), after(said).constData());
+        QCOMPARE(batch.exitCode() == 0, !isTemplate);
     }
 };
 
