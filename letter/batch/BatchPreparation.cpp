@@ -84,6 +84,7 @@ int Batch::prepare()
     // What ended runs left in the temporary folder goes first.
     ScratchFiles::removeLeftoversOfDeadRuns();
     const QString scratch = ScratchFiles::folder();
+    m_scratch = scratch;
 
     // The template: the one asked for, else the window's choice, else the
     // built-in one; copied once into the private scratch folder, where

@@ -122,6 +122,7 @@ private:
     // on the same file system, and removed with whatever it holds (by a
     // later batch into the folder when this one is killed).
     std::unique_ptr<MarkedFolder> m_staging;
+    QString m_scratch;  // the run's scratch folder, where the offices write
     QString m_source;   // the user's template, empty for the built-in one
     QString m_template; // its copy in the scratch folder
     // The paper the built-in letter is laid out on.

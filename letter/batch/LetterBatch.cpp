@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QtConcurrent/QtConcurrentRun>
 #include <QThread>
 
@@ -15,6 +16,7 @@
 #include "Failure.h"
 #include "FullDisk.h"
 #include "ListCheck.h"
+#include "OfficeJail.h"
 #include "LetterEngine.h"
 #include "LetterTemplate.h"
 #include "ScratchFiles.h"
@@ -265,8 +267,14 @@ Outcome Batch::makeLetter(Slot &slot, const Job &job)
     outcome.noPlaceholders = !placeholderFound;
     for (word::LetterFormat format : formats) {
         trap.step(StepWriteFormat, [&] {
-            scratch.emplace_back(reserveScratch(m_staging->path(), targetPath(job.name, format)), format);
-            letter.exportCopy(scratch.back().first, format);
+            // The office's jail lets it write into the scratch folder alone:
+            // the letter is taken over into the output folder's staging.
+            const QString target = targetPath(job.name, format);
+            scratch.emplace_back(reserveScratch(m_staging->path(), target), format);
+            const QString written = reserveScratch(m_scratch, target);
+            const auto removeWritten = qScopeGuard([&] { QFile::remove(written); });
+            letter.exportCopy(written, format);
+            takeOver(written, scratch.back().first);
         });
     }
     outcome.freshLetterNeeded = slot.prepared->places().needsFreshDocument();
@@ -430,6 +438,16 @@ void Batch::endOffices()
 int Batch::run()
 {
     StopSignals stopSignals;
+    // Said once, before any office starts.
+    if (m_options.requireJail)
+        OfficeJail::requireForThisRun();
+    if (!OfficeJail::available()) {
+        if (OfficeJail::required()) {
+            std::fprintf(stderr, "%s\n", qPrintable(OfficeJail::refusal()));
+            return ExitUsage;
+        }
+        std::fprintf(stderr, "%s\n", qPrintable(OfficeJail::absenceNotice()));
+    }
     // The first office starts while the list is read: the first letter
     // then waits for neither.
     m_automation = std::make_unique<LibreOfficeAutomation>(m_options.jobs > 0 ? m_options.jobs : QThread::idealThreadCount(),

@@ -291,6 +291,12 @@ bool makeTemplate(const QString &file, const QString &kind, const QString &link)
         writeText(file, rtfField(QStringLiteral("INCLUDETEXT \"%1\"").arg(link)));
         return true;
     }
+    // \d: the picture is linked rather than kept in the document.
+    if (kind == u"rtf-includepicture" || kind == u"rtf-includepicture-linked") {
+        const QString linked = kind.endsWith(u"linked") ? QStringLiteral(" \\\\d") : QString();
+        writeText(file, rtfField(QStringLiteral("INCLUDEPICTURE \"%1\"%2").arg(link, linked)));
+        return true;
+    }
     return false;
 }
 
@@ -378,6 +384,12 @@ private slots:
         QTest::newRow("Word picture linked to a web address") << "docx-image" << "web";
         QTest::newRow("Word INCLUDETEXT of a local file") << "docx-includetext" << "file";
         QTest::newRow("RTF INCLUDETEXT of a local file") << "rtf-includetext" << "file";
+        // The RTF import embeds a picture it can reach whatever the
+        // office's settings: the jail alone keeps the user's files away.
+        QTest::newRow("RTF INCLUDEPICTURE of a local picture") << "rtf-includepicture" << "picture";
+        QTest::newRow("RTF INCLUDEPICTURE of a web address") << "rtf-includepicture" << "web";
+        QTest::newRow("RTF INCLUDEPICTURE \\d of a local picture") << "rtf-includepicture-linked" << "picture";
+        QTest::newRow("RTF INCLUDEPICTURE \\d of a web address") << "rtf-includepicture-linked" << "web";
     }
 
     void noLinkIsFollowed()
@@ -482,6 +494,43 @@ private slots:
         const QString said = QString::fromUtf8(batch.readAllStandardError());
         QVERIFY2(said.contains(QDir::toNativeSeparators(file)) && said.contains(told), after(said).constData());
         QCOMPARE(batch.exitCode() == 0, !isTemplate);
+    }
+
+    // Where the system gives the offices no jail (here: bubblewrap named
+    // where there is none), the batch says so in one line and goes on;
+    // asked to require the jail, it makes nothing.
+    void withoutAJail_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("told once, and the letter made") << QStringList() << "" << 0 << "runs without its jail";
+        QTest::newRow("--require-jail") << QStringList{"--require-jail"} << "" << 2 << "RequireJail asks for it";
+        QTest::newRow("RequireJail=true") << QStringList() << "RequireJail=true" << 2 << "RequireJail asks for it";
+    }
+
+    void withoutAJail()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, settings);
+        QFETCH(int, exitCode);
+        QFETCH(QString, told);
+        const QString home = path(QStringLiteral("no-jail-%1").arg(QTest::currentDataTag()).replace(u' ', u'-'));
+        writeText(home + QStringLiteral("/config/Marrowfen.conf"), QStringLiteral("[Tessaline]\n") + settings + u'\n');
+        QProcessEnvironment env = batchEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+        env.insert(QStringLiteral("TESSALINE_BWRAP"), home + QStringLiteral("/no-bwrap-here"));
+        QProcess batch;
+        batch.setProcessEnvironment(env);
+        batch.start(QStringLiteral(TESSALINE_PROGRAM), QStringList{QStringLiteral("--batch"), path(QStringLiteral("one.csv")),
+                                                                   QStringLiteral("--out"), home + QStringLiteral("/out")}
+                                                               + options);
+        QVERIFY(batch.waitForFinished(ToolTimeoutMs));
+        const QString said = QString::fromUtf8(batch.readAllStandardError());
+        QCOMPARE(said.count(told), 1);
+        QCOMPARE(batch.exitCode(), exitCode);
+        QCOMPARE(QDir(home + QStringLiteral("/out")).entryList(QDir::Files).size(), exitCode == 0 ? 1 : 0);
     }
 };
 
