@@ -83,6 +83,13 @@ const Trial &trial()
     return result;
 }
 
+// TESSALINE_JAIL_SHARE (folders separated by colons) lets the office
+// reach more: the tests' own folders, whose documents they open in it.
+QStringList sharedFolders()
+{
+    return qEnvironmentVariable("TESSALINE_JAIL_SHARE").split(u':', Qt::SkipEmptyParts);
+}
+
 // Read-only: what the office needs of the user's own, where it exists.
 QStringList userFontFolders()
 {
@@ -98,6 +105,11 @@ QStringList userFontFolders()
             QStringLiteral("/run/cups")};
 }
 } // namespace
+
+bool sharesSystemTemp()
+{
+    return sharedFolders().contains(QStringLiteral("/tmp"));
+}
 
 bool available()
 {
@@ -142,10 +154,17 @@ Command wrap(const QString &program, const QStringList &arguments, const QString
     const QString installation = QFileInfo(QFileInfo(program).canonicalPath() + QStringLiteral("/..")).canonicalFilePath();
     if (!installation.isEmpty() && !installation.startsWith(QStringLiteral("/usr/")))
         jail << QStringLiteral("--ro-bind") << installation << installation;
-    jail << QStringLiteral("--bind") << temp << QStringLiteral("/tmp");
-    for (const QString &folder : userFontFolders())
+    jail << QStringLiteral("--bind") << (sharesSystemTemp() ? QStringLiteral("/tmp") : temp) << QStringLiteral("/tmp");
+    QStringList readOnly = userFontFolders();
+    readOnly.removeDuplicates(); // ~/.local/share/fonts is often named twice
+    for (const QString &folder : std::as_const(readOnly))
         jail << QStringLiteral("--ro-bind-try") << folder << folder;
-    for (const QString &folder : folders)
+    QStringList shared = folders;
+    for (const QString &folder : sharedFolders()) {
+        if (QFileInfo(folder).isDir() && folder != u"/tmp")
+            shared << folder;
+    }
+    for (const QString &folder : std::as_const(shared))
         jail << QStringLiteral("--bind") << folder << folder;
     jail << QStringLiteral("--unshare-net") << QStringLiteral("--unshare-ipc")
          // Dies with the program, and takes the office with it.

@@ -37,9 +37,15 @@ QString absenceNotice();
 // there is none.
 QString refusal();
 
+// Whether TESSALINE_JAIL_SHARE names the system's /tmp: the jail's /tmp
+// is then that one, where the office makes its pipe as without a jail.
+bool sharesSystemTemp();
+
 // How to start `program` with `arguments` in the jail: bubblewrap's path
 // and its arguments, which end with the office's own. `folders` are read
-// and written inside at their own paths; `temp` is the jail's /tmp.
+// and written inside at their own paths, and so are the folders that
+// TESSALINE_JAIL_SHARE names (separated by colons: the tests' folders);
+// `temp` is the jail's /tmp.
 struct Command
 {
     QString program;

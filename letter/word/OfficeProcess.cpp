@@ -235,7 +235,7 @@ void OfficeProcess::start(Wait wait)
         const OfficeJail::Command jailed =
                 OfficeJail::wrap(program, arguments, {m_profile.path(), ScratchFiles::folder()}, officeTemp);
         const QString pipe = socketPrefix() + m_pipeName;
-        if (!QFile::link(officeTemp + QLatin1Char('/') + pipe, socketFolder() + QLatin1Char('/') + pipe))
+        if (!OfficeJail::sharesSystemTemp() && !QFile::link(officeTemp + QLatin1Char('/') + pipe, socketFolder() + QLatin1Char('/') + pipe))
             throw Failure(QObject::tr("Cannot reach the office's connection in %1").arg(socketFolder()));
         m_process.start(jailed.program, jailed.arguments);
     } else {

@@ -333,6 +333,8 @@ class TestHostileTemplate : public QObject
 {
     Q_OBJECT
 
+    // The offices here see no folder of the tests': the jail alone is tried.
+    const bool m_jailShared = qunsetenv("TESSALINE_JAIL_SHARE");
     QTemporaryDir m_dir;
     LocalListener m_listener;
     LibreOfficeAutomation m_office;
