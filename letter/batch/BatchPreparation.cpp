@@ -230,6 +230,8 @@ void Batch::makeOutFolder()
 {
     if (!QDir().mkpath(m_options.outFolder) || !QFileInfo(m_options.outFolder).isDir())
         throw Failure(QObject::tr("Cannot make the folder %1").arg(QDir::toNativeSeparators(m_options.outFolder)));
+    if (const QString another = lockOutFolder(); !another.isEmpty())
+        throw Refusal{ExitUsage, another};
     // What ended batches left in this folder goes first.
     const QDir out(m_options.outFolder);
     for (const QString &name : out.entryList({QStringLiteral(".tessaline-??????")},
@@ -239,6 +241,22 @@ void Batch::makeOutFolder()
     if (!m_staging->isValid())
         throw Failure(QObject::tr("Cannot write in %1: %2")
                               .arg(QDir::toNativeSeparators(m_options.outFolder), m_staging->errorString()));
+}
+
+QString Batch::lockOutFolder()
+{
+    if (m_outLock)
+        return {};
+    auto lock = std::make_unique<WriterLock>(m_options.outFolder);
+    if (lock->isHeld()) {
+        m_outLock = std::move(lock);
+        return {};
+    }
+    const QString folder = QDir::toNativeSeparators(m_options.outFolder);
+    if (lock->holder() > 0)
+        return QObject::tr("Another batch is writing into %1 (process %2); wait for it to end.")
+                .arg(folder).arg(lock->holder());
+    return QObject::tr("Another batch is writing into %1; wait for it to end.").arg(folder);
 }
 
 } // namespace batch

@@ -89,6 +89,9 @@ private:
     QStringList spellingWarnings() const;
     void reportUnusableRows();
     void makeOutFolder();
+    // Takes the output folder's writer lock (which must exist); returns the
+    // sentence that stops the run when another batch holds it.
+    QString lockOutFolder();
     QString targetPath(const QString &name, word::LetterFormat format) const;
 
     // LetterBatch.cpp: the offices and the letters.
@@ -118,6 +121,9 @@ private:
     // How many rows are named after their line (see LetterNames::forLine).
     int m_namedByLine = 0;
     QString m_firstNamedByLine;
+    // Held while the run may write into the output folder: one batch per
+    // folder at a time, so that every row's files come from one run.
+    std::unique_ptr<WriterLock> m_outLock;
     // Where the offices write, inside the output folder: hidden, private,
     // on the same file system, and removed with whatever it holds (by a
     // later batch into the folder when this one is killed).

@@ -36,6 +36,13 @@ constexpr int SchedulerSliceMs = 100;
 constexpr int StepReplace = 102;
 constexpr int StepWriteFormat = 104;
 
+// Why a row's files were not written: "X.doc: it already exists".
+QString alreadyThere(const QStringList &names)
+{
+    return names.size() == 1 ? QObject::tr("%1: it already exists").arg(names.front())
+                             : QObject::tr("%1: they already exist").arg(names.join(QStringLiteral(", ")));
+}
+
 QString plural(int n, const char *one, const char *many)
 {
     return QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
@@ -219,7 +226,10 @@ Outcome Batch::makeLetter(Slot &slot, const Job &job)
     }
     if (formats.empty()) {
         outcome.status = Outcome::Status::Skipped;
-        outcome.detail = QObject::tr("%1 already exists").arg(job.name);
+        QStringList names;
+        for (word::LetterFormat format : m_options.formats)
+            names.append(QFileInfo(targetPath(job.name, format)).fileName());
+        outcome.detail = alreadyThere(names);
         return outcome;
     }
 
@@ -316,6 +326,15 @@ Outcome Batch::makeLetter(Slot &slot, const Job &job)
     outcome.status = kept.isEmpty() && formats.size() == m_options.formats.size() ? Outcome::Status::Written
                                                                                   : Outcome::Status::Skipped;
     outcome.detail = written.join(QStringLiteral(", "));
+    if (outcome.status == Outcome::Status::Skipped) {
+        // What was there before the run, and what appeared while it ran.
+        for (word::LetterFormat format : m_options.formats) {
+            if (std::find(formats.begin(), formats.end(), format) == formats.end())
+                kept.append(QFileInfo(targetPath(job.name, format)).fileName());
+        }
+        outcome.detail = written.isEmpty() ? alreadyThere(kept)
+                                           : QObject::tr("written %1; %2").arg(outcome.detail, alreadyThere(kept));
+    }
     return outcome;
 }
 
@@ -354,8 +373,7 @@ void Batch::finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed)
         break;
     case Outcome::Status::Skipped:
         ++m_skipped;
-        m_progress->rowDone(QObject::tr("line %1: skipped: %2 (--force replaces it)")
-                                    .arg(line).arg(outcome.detail.isEmpty() ? job.name : outcome.detail),
+        m_progress->rowDone(QObject::tr("line %1: skipped: %2 (--force replaces it)").arg(line).arg(outcome.detail),
                             BatchProgress::Kind::Notable);
         break;
     case Outcome::Status::Failed:
@@ -447,6 +465,19 @@ int Batch::run()
             return ExitUsage;
         }
         std::fprintf(stderr, "%s\n", qPrintable(OfficeJail::absenceNotice()));
+    }
+    // A folder another batch is writing stops the run at once; one made
+    // later is locked as it is made.
+    if (QFileInfo(m_options.outFolder).isDir()) {
+        try {
+            if (const QString another = lockOutFolder(); !another.isEmpty()) {
+                std::fprintf(stderr, "%s\n", qPrintable(another));
+                return ExitUsage;
+            }
+        } catch (const Failure &failure) {
+            std::fprintf(stderr, "%s\n", qPrintable(failure.description()));
+            return ExitUsage;
+        }
     }
     // The first office starts while the list is read: the first letter
     // then waits for neither.
