@@ -112,15 +112,24 @@ std::shared_ptr<word::Document> openCopy(word::Application &office, const QStrin
                                           "templates are Word (.doc, .docx, .dot, .dotx), "
                                           "OpenDocument (.odt, .ott) or RTF files."));
     } catch (const Failure &failure) {
-        // A file that keeps the office busy past the deadline (or ends it)
-        // is the file's fault: the office is lost with it.
-        if (failure.kind() != Failure::Kind::OfficeLost)
-            throw;
-        throw Problem(chosen,
-                      QObject::tr("is too large or too slow to open: the word processor did not finish "
-                                  "reading it within %1 seconds.").arg(officeCallDeadlineMs() / 1000),
-                      Failure::Kind::OfficeLost);
+        rethrowAsProblem(chosen, failure, Stage::Open);
     }
+}
+
+void rethrowAsProblem(const QString &chosen, const Failure &failure, Stage stage)
+{
+    // A file that keeps the office busy past the deadline (or ends it) is
+    // the file's fault: the office is lost with it.
+    if (chosen.isEmpty() || failure.kind() != Failure::Kind::OfficeLost || dynamic_cast<const Problem *>(&failure))
+        throw;
+    const int seconds = officeCallDeadlineMs() / 1000;
+    throw Problem(chosen,
+                  stage == Stage::Open
+                          ? QObject::tr("is too large or too slow to open: the word processor did not finish "
+                                        "reading it within %1 seconds.").arg(seconds)
+                          : QObject::tr("is too large or too complex to fill in (tables nested very deep, say): "
+                                        "the word processor did not finish within %1 seconds.").arg(seconds),
+                  Failure::Kind::OfficeLost);
 }
 
 QString noPlaceholdersMessage(const QString &path)

@@ -75,6 +75,14 @@ QString writeCopy(const QByteArray &bytes, const QString &temp);
 // the user's file (not the copy).
 std::shared_ptr<word::Document> openCopy(word::Application &office, const QString &copy, const QString &chosen);
 
+// A Failure that lost the office while it worked on a user's template
+// (it did not finish within the call deadline, or it ended) is the file's
+// fault: rethrown as a Problem naming the file, what was too much, and no
+// office call. Any other failure, and any for the built-in template, is
+// rethrown as it is.
+enum class Stage { Open, Fill };
+[[noreturn]] void rethrowAsProblem(const QString &chosen, const Failure &failure, Stage stage);
+
 // Told (as a FileProblem) when a user's template holds none of the
 // placeholders; the letter is made all the same.
 QString noPlaceholdersMessage(const QString &path);

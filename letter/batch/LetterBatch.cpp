@@ -87,7 +87,10 @@ void Batch::startOffices(int count)
         } catch (const Refusal &) {
             throw;
         } catch (const Failure &failure) {
-            // The first one tells whether the template can be used at all.
+            // The first one tells whether the template can be used at all:
+            // one that keeps it busy past its deadline is named as too much.
+            if (i == 0 && !m_slots.empty() && !m_source.isEmpty() && failure.kind() == Failure::Kind::OfficeLost)
+                LetterTemplate::rethrowAsProblem(m_source, failure, LetterTemplate::Stage::Fill);
             if (i == 0)
                 throw Failure(QObject::tr("Cannot start an office with the template: %1").arg(failure.description()));
             m_progress->note(QObject::tr("An office could not be started: %1").arg(failure.description()));
