@@ -164,8 +164,10 @@ Command wrap(const QString &program, const QStringList &arguments, const QString
         if (QFileInfo(folder).isDir() && folder != u"/tmp")
             shared << folder;
     }
+    // A folder removed while the jail starts (a batch that ends before its
+    // first letter removes its scratch folder) is no error: it is not there.
     for (const QString &folder : std::as_const(shared))
-        jail << QStringLiteral("--bind") << folder << folder;
+        jail << QStringLiteral("--bind-try") << folder << folder;
     jail << QStringLiteral("--unshare-net") << QStringLiteral("--unshare-ipc")
          // Dies with the program, and takes the office with it.
          << QStringLiteral("--die-with-parent")

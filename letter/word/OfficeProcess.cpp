@@ -232,8 +232,14 @@ void OfficeProcess::start(Wait wait)
         // The office's temporary folder is the jail's /tmp, where it makes
         // its pipe; the program reaches the pipe through a link of its
         // own where it looks for it, named after the (unguessable) pipe.
-        const OfficeJail::Command jailed =
-                OfficeJail::wrap(program, arguments, {m_profile.path(), ScratchFiles::folder()}, officeTemp);
+        QStringList folders{m_profile.path()};
+        try {
+            folders << ScratchFiles::folder();
+        } catch (const Failure &) {
+            // No safe scratch folder: no letter is made, and the office
+            // needs none to start (the start-up check).
+        }
+        const OfficeJail::Command jailed = OfficeJail::wrap(program, arguments, folders, officeTemp);
         const QString pipe = socketPrefix() + m_pipeName;
         if (!OfficeJail::sharesSystemTemp() && !QFile::link(officeTemp + QLatin1Char('/') + pipe, socketFolder() + QLatin1Char('/') + pipe))
             throw Failure(QObject::tr("Cannot reach the office's connection in %1").arg(socketFolder()));
