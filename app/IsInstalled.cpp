@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <utility>
 
 #include "Messenger.h"
 #include "WordAutomation.h"
@@ -30,6 +31,14 @@ QString officeMissingMessage(const QString &reason)
 
 bool CheckWordInstalled(word::Automation &automation, Messenger &messenger)
 {
+    if (const QString refusal = automation.refusal(); !refusal.isEmpty()) {
+        messenger.showMessage(refusal, QString(), Messenger::Icon::Warning);
+        return false;
+    }
+    // Once a run, at the first check.
+    static bool noticeTold = false;
+    if (const QString notice = automation.protectionNotice(); !notice.isEmpty() && !std::exchange(noticeTold, true))
+        messenger.showMessage(notice, QString(), Messenger::Icon::None);
     std::shared_ptr<word::Application> application;
     QString reason;
     try {

@@ -119,7 +119,11 @@ MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, co
     whole.start();
     const char *phase = "starting the office";
     try {
+        // The merge's office reads the list and template and writes the
+        // letters in the bench's own folder, which its jail must share.
+        qputenv("TESSALINE_JAIL_SHARE", QFile::encodeName(QFileInfo(outDir).absolutePath()));
         std::unique_ptr<OfficeConnection> office = OfficeConnection::start(ConnectTimeoutMs);
+        qunsetenv("TESSALINE_JAIL_SHARE");
         run.officeStartMs = whole.nsecsElapsed() / 1e6;
         const Reference<frame::XDesktop2> desktop = office->desktop();
         const Reference<uno::XComponentContext> context = office->context();

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QFileInfo>
 #include <QObject>
 #include <QRandomGenerator>
@@ -248,6 +249,24 @@ void writeNewFile(const QString &path, const QByteArray &bytes, mode_t mode)
 QString reserveScratch(const QString &folder, const QString &target)
 {
     return makeScratch(folder, QString(), target, false);
+}
+
+void takeOver(const QString &written, const QString &scratch)
+{
+    const auto removeWritten = qScopeGuard([&] { QFile::remove(written); });
+    if (::rename(encoded(written).constData(), encoded(scratch).constData()) == 0 || errno == ENOENT)
+        return;
+    QFile from(written);
+    QFile to(scratch);
+    if (!from.open(QIODevice::ReadOnly) || !to.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw Failure(QObject::tr("Cannot write in %1: %2")
+                              .arg(QDir::toNativeSeparators(QFileInfo(scratch).absolutePath()), to.errorString()));
+    char buffer[65536];
+    for (qint64 count; (count = from.read(buffer, sizeof buffer)) > 0;) {
+        if (to.write(buffer, count) != count)
+            throw Failure(QObject::tr("Cannot write in %1: %2")
+                                  .arg(QDir::toNativeSeparators(QFileInfo(scratch).absolutePath()), to.errorString()));
+    }
 }
 
 Published publishFile(const QString &scratch, const QString &target, Overwrite overwrite)

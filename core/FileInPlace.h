@@ -82,5 +82,12 @@ void writeNewFile(const QString &path, const QByteArray &bytes, mode_t mode = 06
 QString reserveScratch(const QString &folder, const QString &target);
 Published publishFile(const QString &scratch, const QString &target, Overwrite overwrite);
 
+// Moves what an office wrote at `written` (in the scratch folder, which its
+// jail lets it write) into the reserved scratch file `scratch`, which may
+// lie on another file system; `written` is gone afterwards. A file the
+// office never wrote leaves `scratch` empty. Throws Failure when the bytes
+// cannot be moved.
+void takeOver(const QString &written, const QString &scratch);
+
 // Throws Failure naming the target when it exists and is marked read-only.
 void refuseReadOnlyTarget(const QString &target);

@@ -6,6 +6,7 @@
 
 #include "AppTitle.h"
 #include "Failure.h"
+#include "RegularFile.h"
 
 namespace {
 constexpr char SettingsSection[] = "Tessaline";
@@ -25,6 +26,30 @@ QSettings openSettings()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(CompanyName));
 }
+
+// QSettings reads its file whole as it is made: a named pipe there would
+// hold the program's start for ever, a device would fill its memory. Its
+// folder is learnt from settings of a name no file has, which read nothing.
+QString settingsFile()
+{
+    const QSettings none(QSettings::NativeFormat, QSettings::UserScope,
+                         QString::fromLatin1(CompanyName) + QStringLiteral("-nothing"));
+    return QFileInfo(none.fileName()).absolutePath() + QLatin1Char('/') + QString::fromLatin1(CompanyName)
+            + QStringLiteral(".conf");
+}
+
+// What the settings file is when it is no regular file ("a named pipe
+// (FIFO)"), else empty.
+QString settingsFileKind()
+{
+    return RegularFile::specialKind(settingsFile());
+}
+
+QString notAFile(const QString &kind)
+{
+    return QObject::tr("Cannot save your entries to %1: it is %2, not a regular file.")
+            .arg(QDir::toNativeSeparators(settingsFile()), kind);
+}
 } // namespace
 
 QString settingsKey(int index)
@@ -34,11 +59,15 @@ QString settingsKey(int index)
 
 QString readSetting(const QString &key)
 {
+    if (!settingsFileKind().isEmpty())
+        return {};
     return openSettings().value(sectionKey(key)).toString();
 }
 
 void writeSetting(const QString &key, const QString &value)
 {
+    if (const QString kind = settingsFileKind(); !kind.isEmpty())
+        throw Failure(notAFile(kind));
     QSettings settings = openSettings();
     settings.setValue(sectionKey(key), value);
     settings.sync();
@@ -50,6 +79,8 @@ void writeSetting(const QString &key, const QString &value)
 
 void removeSetting(const QString &key)
 {
+    if (const QString kind = settingsFileKind(); !kind.isEmpty())
+        throw Failure(notAFile(kind));
     QSettings settings = openSettings();
     settings.remove(sectionKey(key));
     settings.sync();
@@ -59,6 +90,8 @@ void removeSetting(const QString &key)
 
 void SettingsStore::checkWritable() const
 {
+    if (const QString kind = settingsFileKind(); !kind.isEmpty())
+        throw Failure(notAFile(kind));
     const QString file = fileName();
     const QFileInfo info(file);
     const QString folder = info.absolutePath();
@@ -71,6 +104,8 @@ void SettingsStore::checkWritable() const
 
 QStringList settingKeys()
 {
+    if (!settingsFileKind().isEmpty())
+        return {};
     QSettings settings = openSettings();
     settings.beginGroup(QString::fromLatin1(SettingsSection));
     return settings.childKeys();
@@ -78,7 +113,7 @@ QStringList settingKeys()
 
 QString settingsFileName()
 {
-    return openSettings().fileName();
+    return settingsFile();
 }
 
 SettingsStore::SettingsStore() = default;

@@ -61,7 +61,9 @@ QString settingsKey(int index);
 
 // One value of the settings group "Tessaline" in the per-user settings
 // file; a missing key reads as empty. Every write is flushed at once and
-// throws Failure when the file cannot be written.
+// throws Failure when the file cannot be written. A settings file that is
+// no regular file (a named pipe, a device, a folder) is never read: every
+// key reads as empty, and a write throws Failure naming what it is.
 QString readSetting(const QString &key);
 void writeSetting(const QString &key, const QString &value);
 // Removes a key. Throws Failure when the file cannot be written.

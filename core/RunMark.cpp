@@ -111,3 +111,55 @@ MarkedFolder::~MarkedFolder()
     QDir(m_path).removeRecursively();
     RunMark::release(m_lock);
 }
+
+namespace {
+constexpr char WriterLockName[] = ".tessaline-writer";
+
+bool sameFile(int fd, const QByteArray &path)
+{
+    struct stat held {}, there {};
+    return ::fstat(fd, &held) == 0 && ::lstat(path.constData(), &there) == 0 && held.st_dev == there.st_dev
+            && held.st_ino == there.st_ino;
+}
+} // namespace
+
+WriterLock::WriterLock(const QString &folder) : m_path(folder + QLatin1Char('/') + QLatin1String(WriterLockName))
+{
+    const QByteArray path = QFile::encodeName(m_path);
+    // A writer that ends removes its file as we open it: the lock taken on
+    // a removed file is no lock, so it is taken again on the new one.
+    for (int attempt = 0; attempt < MakeAttempts; ++attempt) {
+        const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0)
+            throw Failure(QObject::tr("Cannot write in %1: %2")
+                                  .arg(native(folder), QString::fromLocal8Bit(std::strerror(errno))));
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            char text[32] = {};
+            const ssize_t length = ::pread(fd, text, sizeof text - 1, 0);
+            m_holder = length > 0 ? std::strtoll(text, nullptr, 10) : 0;
+            ::close(fd);
+            return;
+        }
+        if (sameFile(fd, path)) {
+            const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
+            if (::ftruncate(fd, 0) == 0 && ::pwrite(fd, pid.constData(), size_t(pid.size()), 0) == pid.size())
+                m_lock = fd;
+            else
+                ::close(fd);
+            if (m_lock < 0)
+                throw Failure(QObject::tr("Cannot write in %1").arg(native(folder)));
+            return;
+        }
+        ::close(fd);
+    }
+    throw Failure(QObject::tr("Cannot write in %1: its lock file keeps changing").arg(native(folder)));
+}
+
+WriterLock::~WriterLock()
+{
+    if (m_lock < 0)
+        return;
+    // Removed while still held: nobody takes a lock on it meanwhile.
+    ::unlink(QFile::encodeName(m_path).constData());
+    ::close(m_lock);
+}

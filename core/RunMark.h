@@ -54,3 +54,28 @@ private:
     QString m_error;
     int m_lock = -1;
 };
+
+// One writer at a time for a folder the user names (a batch's output
+// folder): a hidden file in it, ".tessaline-writer", locked (flock) by the
+// writer for as long as the object lives and naming its process, then
+// removed. The kernel lets go of the lock when the process ends however it
+// ends, so a killed writer holds nothing.
+class WriterLock
+{
+public:
+    // Takes the lock of `folder`, which must exist. Throws Failure when its
+    // file cannot be made.
+    explicit WriterLock(const QString &folder);
+    ~WriterLock();
+    WriterLock(const WriterLock &) = delete;
+    WriterLock &operator=(const WriterLock &) = delete;
+
+    bool isHeld() const { return m_lock >= 0; }
+    // The process that holds it when this object does not (0 when unknown).
+    qint64 holder() const { return m_holder; }
+
+private:
+    QString m_path;
+    int m_lock = -1;
+    qint64 m_holder = 0;
+};

@@ -143,13 +143,17 @@ void LetterEngine::work()
         m_result.letterText = m_letterText;
     }
     letter.step(150, [&] {
-        if (!m_request.templateFile.isEmpty())
-            m_result.ownTemplateNames = Placeholders::namesIn(document->bracketedTexts().join(u' '));
-        else
-            document->editParagraphs(BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording));
-        m_result.placeholderFound = fillLetter(*document, m_request.fields, m_request.further);
-        if (m_request.templateFile.isEmpty())
-            Paper::layOut(*document, m_request.paper);
+        try {
+            if (!m_request.templateFile.isEmpty())
+                m_result.ownTemplateNames = Placeholders::namesIn(document->bracketedTexts().join(u' '));
+            else
+                document->editParagraphs(BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording));
+            m_result.placeholderFound = fillLetter(*document, m_request.fields, m_request.further);
+            if (m_request.templateFile.isEmpty())
+                Paper::layOut(*document, m_request.paper);
+        } catch (const Failure &failure) {
+            LetterTemplate::rethrowAsProblem(m_request.templateFile, failure, LetterTemplate::Stage::Fill);
+        }
     });
     laps.lap(times.fill);
     letter.step(168, [&] { scratchDocument = newScratchDocumentPath(m_temp); });

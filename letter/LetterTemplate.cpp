@@ -1,13 +1,13 @@
 #include "LetterTemplate.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "Failure.h"
 #include "LetterFields.h"
 #include "Main.h"
 #include "OfficeDeadline.h"
+#include "RegularFile.h"
 #include "ScratchFiles.h"
 #include "WordAutomation.h"
 
@@ -65,17 +65,22 @@ QByteArray readChosen(const QString &path)
 {
     if (path.isEmpty())
         return templateBytes();
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw Problem(path, QObject::tr("is gone: it may have been moved, renamed or deleted."));
-    if (info.isDir())
-        throw Problem(path, QObject::tr("is a folder, not a document."));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Problem(path, QObject::tr("cannot be read: %1.").arg(file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw Problem(path, QObject::tr("cannot be read: %1.").arg(file.errorString()));
+    QByteArray bytes;
+    try {
+        bytes = RegularFile::read(path, MaximumBytes);
+    } catch (const RegularFile::Refusal &refusal) {
+        switch (refusal.reason()) {
+        case RegularFile::Refusal::Reason::Missing:
+            throw Problem(path, QObject::tr("is gone: it may have been moved, renamed or deleted."));
+        case RegularFile::Refusal::Reason::NotRegular:
+            throw Problem(path, refusal.description() + u'.');
+        case RegularFile::Refusal::Reason::TooLarge:
+            throw Problem(path, refusal.description() + QObject::tr(": no letter template is that large."));
+        case RegularFile::Refusal::Reason::Unreadable:
+            break;
+        }
+        throw Problem(path, QObject::tr("cannot be read: %1.").arg(refusal.description()));
+    }
     // The office would take an empty file for a new, empty document.
     if (bytes.isEmpty())
         throw Problem(path, QObject::tr("is an empty file, not a document."));
@@ -107,15 +112,24 @@ std::shared_ptr<word::Document> openCopy(word::Application &office, const QStrin
                                           "templates are Word (.doc, .docx, .dot, .dotx), "
                                           "OpenDocument (.odt, .ott) or RTF files."));
     } catch (const Failure &failure) {
-        // A file that keeps the office busy past the deadline (or ends it)
-        // is the file's fault: the office is lost with it.
-        if (failure.kind() != Failure::Kind::OfficeLost)
-            throw;
-        throw Problem(chosen,
-                      QObject::tr("is too large or too slow to open: the word processor did not finish "
-                                  "reading it within %1 seconds.").arg(officeCallDeadlineMs() / 1000),
-                      Failure::Kind::OfficeLost);
+        rethrowAsProblem(chosen, failure, Stage::Open);
     }
+}
+
+void rethrowAsProblem(const QString &chosen, const Failure &failure, Stage stage)
+{
+    // A file that keeps the office busy past the deadline (or ends it) is
+    // the file's fault: the office is lost with it.
+    if (chosen.isEmpty() || failure.kind() != Failure::Kind::OfficeLost || dynamic_cast<const Problem *>(&failure))
+        throw;
+    const int seconds = officeCallDeadlineMs() / 1000;
+    throw Problem(chosen,
+                  stage == Stage::Open
+                          ? QObject::tr("is too large or too slow to open: the word processor did not finish "
+                                        "reading it within %1 seconds.").arg(seconds)
+                          : QObject::tr("is too large or too complex to fill in (tables nested very deep, say): "
+                                        "the word processor did not finish within %1 seconds.").arg(seconds),
+                  Failure::Kind::OfficeLost);
 }
 
 QString noPlaceholdersMessage(const QString &path)

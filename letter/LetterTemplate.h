@@ -52,9 +52,15 @@ private:
     QString m_whatIsWrong;
 };
 
+// The largest template read: far beyond any letter's, and short of what
+// would cost the program its memory (a link to /dev/zero never ends).
+inline constexpr qint64 MaximumBytes = 50 * 1024 * 1024;
+
 // The bytes of the chosen template: the built-in resource, or the user's
 // file exactly as it is (read only, never locked). Throws Problem when the
-// user's file is gone, cannot be read or is empty (no document at all).
+// user's file is gone, is no regular file (a folder, a named pipe, a
+// device), is larger than MaximumBytes, cannot be read or is empty (no
+// document at all).
 QByteArray readChosen(const QString &path);
 
 // Writes the template copy for one letter into the temporary folder: a
@@ -68,6 +74,14 @@ QString writeCopy(const QByteArray &bytes, const QString &temp);
 // does not finish reading within the call deadline) throws Problem naming
 // the user's file (not the copy).
 std::shared_ptr<word::Document> openCopy(word::Application &office, const QString &copy, const QString &chosen);
+
+// A Failure that lost the office while it worked on a user's template
+// (it did not finish within the call deadline, or it ended) is the file's
+// fault: rethrown as a Problem naming the file, what was too much, and no
+// office call. Any other failure, and any for the built-in template, is
+// rethrown as it is.
+enum class Stage { Open, Fill };
+[[noreturn]] void rethrowAsProblem(const QString &chosen, const Failure &failure, Stage stage);
 
 // Told (as a FileProblem) when a user's template holds none of the
 // placeholders; the letter is made all the same.

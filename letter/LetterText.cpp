@@ -1,7 +1,6 @@
 #include "LetterText.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -9,6 +8,7 @@
 #include "Failure.h"
 #include "FileInPlace.h"
 #include "Main.h"
+#include "RegularFile.h"
 
 namespace LetterText {
 
@@ -73,17 +73,24 @@ std::vector<word::BodyParagraph> paragraphs(const QString &text)
 
 std::optional<QString> read(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return std::nullopt;
-    if (info.isDir())
-        throw unreadable(path, QObject::tr("it is a folder"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw unreadable(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw unreadable(path, file.errorString());
+    QByteArray bytes;
+    try {
+        bytes = RegularFile::read(path, MaximumBytes);
+    } catch (const RegularFile::Refusal &refusal) {
+        switch (refusal.reason()) {
+        case RegularFile::Refusal::Reason::Missing:
+            // A link to nowhere is no letter text either.
+            if (!QFileInfo(path).isSymLink())
+                return std::nullopt;
+            throw unreadable(path, QObject::tr("it is a link to a file that does not exist"));
+        case RegularFile::Refusal::Reason::NotRegular:
+        case RegularFile::Refusal::Reason::TooLarge:
+            throw unreadable(path, QObject::tr("it %1").arg(refusal.description()));
+        case RegularFile::Refusal::Reason::Unreadable:
+            break;
+        }
+        throw unreadable(path, refusal.description());
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())

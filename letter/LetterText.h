@@ -29,9 +29,13 @@ QString builtInText();
 // The paragraphs of a letter text, in order.
 std::vector<word::BodyParagraph> paragraphs(const QString &text);
 
+// The largest letter text read: pages and pages of a letter's body.
+inline constexpr qint64 MaximumBytes = 1024 * 1024;
+
 // The text in the file, or nullopt when there is no file. Throws
 // FileProblem, in plain words naming the file, when there is one that
-// cannot be read or is not UTF-8 text.
+// cannot be read, is no regular file (a folder, a named pipe, a device),
+// is larger than MaximumBytes or is not UTF-8 text.
 std::optional<QString> read(const QString &path);
 
 // Writes the text to the file, making its folder, through a file beside it

@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include "Failure.h"
 #include "FileInPlace.h"
 #include "FullDisk.h"
+#include "ScratchFiles.h"
 
 bool hasFormatSignature(const QByteArray &head, word::LetterFormat format)
 {
@@ -38,9 +40,14 @@ std::unique_ptr<OfficeJob> OfficeJob::exportLetter(word::Automation &automation,
         throwIfDiskFull(QFileInfo(target).absolutePath());
         throw;
     }
+    // The office's jail lets it write into the scratch folder alone: what
+    // it writes there is taken over beside the target.
     const QString beside = output->scratchPath();
-    std::unique_ptr<OfficeJob> job(new OfficeJob(automation, letter, [beside, format](word::Document &document) {
-        document.exportCopy(beside, format);
+    const QString written = reserveScratch(ScratchFiles::folder(), target);
+    std::unique_ptr<OfficeJob> job(new OfficeJob(automation, letter, [beside, written, format](word::Document &document) {
+        const auto removeWritten = qScopeGuard([&] { QFile::remove(written); });
+        document.exportCopy(written, format);
+        takeOver(written, beside);
     }));
     job->m_output = std::move(output);
     job->m_format = format;

@@ -86,14 +86,18 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QCoreApplication::translate("batch", "Stop before the first letter, with status 1, when the checks warn "
                                              "(a word that may be misspelled, a column that fills nothing, a "
                                              "placeholder let empty)."));
+    const QCommandLineOption requireJail(QStringLiteral("require-jail"),
+        QCoreApplication::translate("batch", "Stop, with status 2, when the offices cannot run in their jail "
+                                             "(bubblewrap), as the setting RequireJail=true does."));
     const QCommandLineOption paper(QStringLiteral("paper"),
         QCoreApplication::translate("batch", "Lay the built-in letter out on <paper>: a4 or letter (default: the "
                                              "one chosen in the window, else your locale's). A template of your "
                                              "own keeps its own paper."),
         QStringLiteral("paper"));
-    parser.addOptions({batch, out, templateFile, format, name, jobs, force, separator, allowEmpty, strict, paper});
+    parser.addOptions({batch, out, templateFile, format, name, jobs, force, separator, allowEmpty, strict,
+                       requireJail, paper});
     const std::vector<QCommandLineOption> batchOnly{out, templateFile, format, name, jobs, force, separator,
-                                                    allowEmpty, strict, paper};
+                                                    allowEmpty, strict, requireJail, paper};
     // What QApplication itself takes (for the window; the batch ignores
     // them), so that a session manager's or a user's "-style fusion" works.
     QStringList qtOptions;
@@ -200,6 +204,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(allowEmpty) && options.allowEmpty.isEmpty() && !options.allowEveryEmpty)
         return usageError(QCoreApplication::translate("batch", "--allow-empty: no placeholder named"));
     options.strict = parser.isSet(strict);
+    options.requireJail = parser.isSet(requireJail);
     if (parser.isSet(paper)) {
         options.paper = Paper::parse(parser.value(paper));
         if (!options.paper)

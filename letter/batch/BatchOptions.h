@@ -31,6 +31,7 @@ struct BatchOptions
     QStringList allowEmpty;
     bool allowEveryEmpty = false;          // --allow-empty all
     bool strict = false;                   // a warning stops the run before any letter
+    bool requireJail = false;              // no office without its jail (OfficeJail.h)
     // The built-in letter's paper; nullopt: the window's choice, else the
     // locale's. A template of the user's own keeps its own.
     std::optional<PaperSize> paper;

@@ -17,6 +17,7 @@
 #include "LetterText.h"
 #include "Main.h"
 #include "Placeholders.h"
+#include "RegularFile.h"
 #include "ScratchFiles.h"
 #include "Spelling.h"
 #include "StopSignals.h"
@@ -83,6 +84,7 @@ int Batch::prepare()
     // What ended runs left in the temporary folder goes first.
     ScratchFiles::removeLeftoversOfDeadRuns();
     const QString scratch = ScratchFiles::folder();
+    m_scratch = scratch;
 
     // The template: the one asked for, else the window's choice, else the
     // built-in one; copied once into the private scratch folder, where
@@ -90,7 +92,12 @@ int Batch::prepare()
     QString source = m_options.templatePath.isEmpty() ? QString() : QFileInfo(m_options.templatePath).absoluteFilePath();
     if (source.isEmpty()) {
         source = LetterTemplate::storedChoice();
-        if (!source.isEmpty() && !QFileInfo(source).isFile()) {
+        const QString kind = source.isEmpty() ? QString() : RegularFile::specialKind(source);
+        if (!kind.isEmpty()) {
+            m_progress->note(QObject::tr("The template chosen in the window, %1, is %2, not a regular file; the "
+                                         "built-in one is used.").arg(QDir::toNativeSeparators(source), kind));
+            source.clear();
+        } else if (!source.isEmpty() && !QFileInfo::exists(source)) {
             m_progress->note(QObject::tr("The template chosen in the window, %1, is missing; the built-in one is used.")
                                      .arg(QDir::toNativeSeparators(source)));
             source.clear();
@@ -223,6 +230,8 @@ void Batch::makeOutFolder()
 {
     if (!QDir().mkpath(m_options.outFolder) || !QFileInfo(m_options.outFolder).isDir())
         throw Failure(QObject::tr("Cannot make the folder %1").arg(QDir::toNativeSeparators(m_options.outFolder)));
+    if (const QString another = lockOutFolder(); !another.isEmpty())
+        throw Refusal{ExitUsage, another};
     // What ended batches left in this folder goes first.
     const QDir out(m_options.outFolder);
     for (const QString &name : out.entryList({QStringLiteral(".tessaline-??????")},
@@ -232,6 +241,22 @@ void Batch::makeOutFolder()
     if (!m_staging->isValid())
         throw Failure(QObject::tr("Cannot write in %1: %2")
                               .arg(QDir::toNativeSeparators(m_options.outFolder), m_staging->errorString()));
+}
+
+QString Batch::lockOutFolder()
+{
+    if (m_outLock)
+        return {};
+    auto lock = std::make_unique<WriterLock>(m_options.outFolder);
+    if (lock->isHeld()) {
+        m_outLock = std::move(lock);
+        return {};
+    }
+    const QString folder = QDir::toNativeSeparators(m_options.outFolder);
+    if (lock->holder() > 0)
+        return QObject::tr("Another batch is writing into %1 (process %2); wait for it to end.")
+                .arg(folder).arg(lock->holder());
+    return QObject::tr("Another batch is writing into %1; wait for it to end.").arg(folder);
 }
 
 } // namespace batch

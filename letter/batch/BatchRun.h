@@ -89,6 +89,9 @@ private:
     QStringList spellingWarnings() const;
     void reportUnusableRows();
     void makeOutFolder();
+    // Takes the output folder's writer lock (which must exist); returns the
+    // sentence that stops the run when another batch holds it.
+    QString lockOutFolder();
     QString targetPath(const QString &name, word::LetterFormat format) const;
 
     // LetterBatch.cpp: the offices and the letters.
@@ -118,10 +121,14 @@ private:
     // How many rows are named after their line (see LetterNames::forLine).
     int m_namedByLine = 0;
     QString m_firstNamedByLine;
+    // Held while the run may write into the output folder: one batch per
+    // folder at a time, so that every row's files come from one run.
+    std::unique_ptr<WriterLock> m_outLock;
     // Where the offices write, inside the output folder: hidden, private,
     // on the same file system, and removed with whatever it holds (by a
     // later batch into the folder when this one is killed).
     std::unique_ptr<MarkedFolder> m_staging;
+    QString m_scratch;  // the run's scratch folder, where the offices write
     QString m_source;   // the user's template, empty for the built-in one
     QString m_template; // its copy in the scratch folder
     // The paper the built-in letter is laid out on.

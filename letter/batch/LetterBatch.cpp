@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QtConcurrent/QtConcurrentRun>
 #include <QThread>
 
@@ -15,6 +16,7 @@
 #include "Failure.h"
 #include "FullDisk.h"
 #include "ListCheck.h"
+#include "OfficeJail.h"
 #include "LetterEngine.h"
 #include "LetterTemplate.h"
 #include "ScratchFiles.h"
@@ -33,6 +35,13 @@ constexpr int SchedulerSliceMs = 100;
 // The steps of one letter of a batch, numbered as the window's handlers are.
 constexpr int StepReplace = 102;
 constexpr int StepWriteFormat = 104;
+
+// Why a row's files were not written: "X.doc: it already exists".
+QString alreadyThere(const QStringList &names)
+{
+    return names.size() == 1 ? QObject::tr("%1: it already exists").arg(names.front())
+                             : QObject::tr("%1: they already exist").arg(names.join(QStringLiteral(", ")));
+}
 
 QString plural(int n, const char *one, const char *many)
 {
@@ -78,7 +87,10 @@ void Batch::startOffices(int count)
         } catch (const Refusal &) {
             throw;
         } catch (const Failure &failure) {
-            // The first one tells whether the template can be used at all.
+            // The first one tells whether the template can be used at all:
+            // one that keeps it busy past its deadline is named as too much.
+            if (i == 0 && !m_slots.empty() && !m_source.isEmpty() && failure.kind() == Failure::Kind::OfficeLost)
+                LetterTemplate::rethrowAsProblem(m_source, failure, LetterTemplate::Stage::Fill);
             if (i == 0)
                 throw Failure(QObject::tr("Cannot start an office with the template: %1").arg(failure.description()));
             m_progress->note(QObject::tr("An office could not be started: %1").arg(failure.description()));
@@ -217,7 +229,10 @@ Outcome Batch::makeLetter(Slot &slot, const Job &job)
     }
     if (formats.empty()) {
         outcome.status = Outcome::Status::Skipped;
-        outcome.detail = QObject::tr("%1 already exists").arg(job.name);
+        QStringList names;
+        for (word::LetterFormat format : m_options.formats)
+            names.append(QFileInfo(targetPath(job.name, format)).fileName());
+        outcome.detail = alreadyThere(names);
         return outcome;
     }
 
@@ -265,8 +280,14 @@ Outcome Batch::makeLetter(Slot &slot, const Job &job)
     outcome.noPlaceholders = !placeholderFound;
     for (word::LetterFormat format : formats) {
         trap.step(StepWriteFormat, [&] {
-            scratch.emplace_back(reserveScratch(m_staging->path(), targetPath(job.name, format)), format);
-            letter.exportCopy(scratch.back().first, format);
+            // The office's jail lets it write into the scratch folder alone:
+            // the letter is taken over into the output folder's staging.
+            const QString target = targetPath(job.name, format);
+            scratch.emplace_back(reserveScratch(m_staging->path(), target), format);
+            const QString written = reserveScratch(m_scratch, target);
+            const auto removeWritten = qScopeGuard([&] { QFile::remove(written); });
+            letter.exportCopy(written, format);
+            takeOver(written, scratch.back().first);
         });
     }
     outcome.freshLetterNeeded = slot.prepared->places().needsFreshDocument();
@@ -308,6 +329,15 @@ Outcome Batch::makeLetter(Slot &slot, const Job &job)
     outcome.status = kept.isEmpty() && formats.size() == m_options.formats.size() ? Outcome::Status::Written
                                                                                   : Outcome::Status::Skipped;
     outcome.detail = written.join(QStringLiteral(", "));
+    if (outcome.status == Outcome::Status::Skipped) {
+        // What was there before the run, and what appeared while it ran.
+        for (word::LetterFormat format : m_options.formats) {
+            if (std::find(formats.begin(), formats.end(), format) == formats.end())
+                kept.append(QFileInfo(targetPath(job.name, format)).fileName());
+        }
+        outcome.detail = written.isEmpty() ? alreadyThere(kept)
+                                           : QObject::tr("written %1; %2").arg(outcome.detail, alreadyThere(kept));
+    }
     return outcome;
 }
 
@@ -346,8 +376,7 @@ void Batch::finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed)
         break;
     case Outcome::Status::Skipped:
         ++m_skipped;
-        m_progress->rowDone(QObject::tr("line %1: skipped: %2 (--force replaces it)")
-                                    .arg(line).arg(outcome.detail.isEmpty() ? job.name : outcome.detail),
+        m_progress->rowDone(QObject::tr("line %1: skipped: %2 (--force replaces it)").arg(line).arg(outcome.detail),
                             BatchProgress::Kind::Notable);
         break;
     case Outcome::Status::Failed:
@@ -430,6 +459,29 @@ void Batch::endOffices()
 int Batch::run()
 {
     StopSignals stopSignals;
+    // Said once, before any office starts.
+    if (m_options.requireJail)
+        OfficeJail::requireForThisRun();
+    if (!OfficeJail::available()) {
+        if (OfficeJail::required()) {
+            std::fprintf(stderr, "%s\n", qPrintable(OfficeJail::refusal()));
+            return ExitUsage;
+        }
+        std::fprintf(stderr, "%s\n", qPrintable(OfficeJail::absenceNotice()));
+    }
+    // A folder another batch is writing stops the run at once; one made
+    // later is locked as it is made.
+    if (QFileInfo(m_options.outFolder).isDir()) {
+        try {
+            if (const QString another = lockOutFolder(); !another.isEmpty()) {
+                std::fprintf(stderr, "%s\n", qPrintable(another));
+                return ExitUsage;
+            }
+        } catch (const Failure &failure) {
+            std::fprintf(stderr, "%s\n", qPrintable(failure.description()));
+            return ExitUsage;
+        }
+    }
     // The first office starts while the list is read: the first letter
     // then waits for neither.
     m_automation = std::make_unique<LibreOfficeAutomation>(m_options.jobs > 0 ? m_options.jobs : QThread::idealThreadCount(),

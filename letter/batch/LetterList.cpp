@@ -6,6 +6,7 @@
 #include <csv.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -15,6 +16,7 @@
 
 #include "Failure.h"
 #include "Placeholders.h"
+#include "RegularFile.h"
 
 namespace {
 constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
@@ -107,6 +109,9 @@ std::vector<Record> parseRecords(const QByteArray &data, char separator)
     return std::move(collector.records);
 }
 
+// Far beyond a list of every letter anyone sends.
+constexpr qint64 MaximumListBytes = 100 * 1024 * 1024;
+
 // The whole file. Read through poll() rather than a blocking read, so that a
 // FIFO whose writer is slow or never comes holds up no stop: nullopt once
 // `stopFd` is readable. Throws Failure with the system's reason.
@@ -118,6 +123,17 @@ std::optional<QByteArray> readUnlessStopped(const QString &path, int stopFd)
     if (fd < 0)
         throw systemFailure();
     const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        throw systemFailure();
+    if (S_ISDIR(info.st_mode))
+        throw Failure(QObject::tr("it is a folder, not a list"));
+    // A pipe or a device may never end: what no list reaches stops it.
+    const auto tooLarge = [] {
+        return Failure(QObject::tr("it is larger than %1").arg(RegularFile::sizeInWords(MaximumListBytes)));
+    };
+    if (info.st_size > MaximumListBytes)
+        throw tooLarge();
     QByteArray data;
     char buffer[65536];
     for (;;) {
@@ -130,6 +146,8 @@ std::optional<QByteArray> readUnlessStopped(const QString &path, int stopFd)
         if (stopFd >= 0 && watched[1].revents != 0)
             return std::nullopt;
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count > 0 && data.size() + count > MaximumListBytes)
+            throw tooLarge();
         if (count > 0)
             data.append(buffer, count);
         else if (count == 0)

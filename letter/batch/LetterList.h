@@ -87,7 +87,8 @@ LetterList parseLetterList(const QByteArray &data, const std::array<QString, Fie
 // Reads and parses the file, which may also be a pipe or FIFO that is
 // still being written. Reading gives up, returning nullopt, as soon as
 // `stopFd` turns readable (a batch's Ctrl+C writes to it); -1 for none.
-// Throws Failure naming the file when it cannot be read.
+// Throws Failure naming the file when it cannot be read, is a folder, or
+// holds more than 100 MB (a device that never ends, such as /dev/zero).
 std::optional<LetterList> readLetterList(const QString &path, const std::array<QString, FieldCount> &stored,
                                          const FurtherValues &storedDetails, const QString &today, char separator,
                                          int stopFd);

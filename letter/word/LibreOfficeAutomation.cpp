@@ -18,6 +18,7 @@
 #include <com/sun/star/util/XCloseable.hpp>
 
 #include "LibreOfficeInstance.h"
+#include "OfficeJail.h"
 #include "OfficeProcess.h"
 #include "OfficeReaper.h"
 #include "OfficeSpares.h"
@@ -261,4 +262,14 @@ std::shared_ptr<word::Application> LibreOfficeAutomation::createApplication()
         instance->office = OfficeConnection::start(ConnectTimeoutMs);
     m_lastProcessId = instance->office->process().processId();
     return std::make_shared<ApplicationImpl>(instance, m_reaper);
+}
+
+QString LibreOfficeAutomation::refusal()
+{
+    return !OfficeJail::available() && OfficeJail::required() ? OfficeJail::refusal() : QString();
+}
+
+QString LibreOfficeAutomation::protectionNotice()
+{
+    return OfficeJail::absenceNotice();
 }

@@ -55,6 +55,9 @@ public:
     void releaseRefills() override;
     // Asks the installed office program for its version.
     QString officeVersion() override;
+    // From OfficeJail: RequireJail without a jail, and the jail's absence.
+    QString refusal() override;
+    QString protectionNotice() override;
 
 private:
     std::unique_ptr<OfficeSpares> m_spares;

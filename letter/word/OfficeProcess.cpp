@@ -19,6 +19,7 @@
 
 #include "FileInPlace.h"
 #include "Failure.h"
+#include "OfficeJail.h"
 #include "OfficeSettings.h"
 #include "ReadyProfile.h"
 #include "ScratchFiles.h"
@@ -59,13 +60,22 @@ QString profileUrl(const QString &folder)
     return QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded);
 }
 
-// Removes a pipe socket of this user, and nothing else.
+// Removes a pipe socket of this user, or this user's link to a jailed
+// office's socket, and nothing else.
 void removeSocket(const QString &path)
 {
     const QByteArray encoded = QFile::encodeName(path);
     struct stat info {};
-    if (::lstat(encoded.constData(), &info) == 0 && S_ISSOCK(info.st_mode) && info.st_uid == ::getuid())
+    if (::lstat(encoded.constData(), &info) == 0 && (S_ISSOCK(info.st_mode) || S_ISLNK(info.st_mode))
+        && info.st_uid == ::getuid())
         ::unlink(encoded.constData());
+}
+
+// Where this program looks for an office's pipe: the system's temporary
+// folder when it may write there, as the office's own pipe code decides.
+QString socketFolder()
+{
+    return QLatin1String(::access(SocketFolder, W_OK) == 0 ? SocketFolder : AlternativeSocketFolder);
 }
 
 QString uniquePipeName()
@@ -216,7 +226,29 @@ void OfficeProcess::start(Wait wait)
         QStringLiteral("--nolockcheck"),
         QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipeName),
     };
-    m_process.start(program, arguments);
+    // A stand-in program for tests runs as it is.
+    m_jailed = qEnvironmentVariableIsEmpty("TESSALINE_OFFICE_PROGRAM") && OfficeJail::available();
+    if (m_jailed) {
+        // The office's temporary folder is the jail's /tmp, where it makes
+        // its pipe; the program reaches the pipe through a link of its
+        // own where it looks for it, named after the (unguessable) pipe.
+        QStringList folders{m_profile.path()};
+        try {
+            folders << ScratchFiles::folder();
+        } catch (const Failure &) {
+            // No safe scratch folder: no letter is made, and the office
+            // needs none to start (the start-up check).
+        }
+        const OfficeJail::Command jailed = OfficeJail::wrap(program, arguments, folders, officeTemp);
+        const QString pipe = socketPrefix() + m_pipeName;
+        if (!OfficeJail::sharesSystemTemp() && !QFile::link(officeTemp + QLatin1Char('/') + pipe, socketFolder() + QLatin1Char('/') + pipe))
+            throw Failure(QObject::tr("Cannot reach the office's connection in %1").arg(socketFolder()));
+        m_process.start(jailed.program, jailed.arguments);
+    } else {
+        if (qEnvironmentVariableIsEmpty("TESSALINE_OFFICE_PROGRAM") && OfficeJail::required())
+            throw Failure(OfficeJail::refusal());
+        m_process.start(program, arguments);
+    }
     if (wait == Wait::UntilStarted && !m_process.waitForStarted(10000))
         throw Failure(QObject::tr("Cannot start %1: %2").arg(program, m_process.errorString()));
 }
@@ -242,7 +274,15 @@ bool OfficeProcess::isRunning()
 
 qint64 OfficeProcess::processId() const
 {
-    return m_process.processId();
+    const qint64 started = m_process.processId();
+    if (!m_jailed || started <= 0)
+        return started;
+    // The jail's only child is the office.
+    QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(started));
+    bool found = false;
+    const qint64 office = children.open(QIODevice::ReadOnly) ? children.readLine().trimmed().split(' ').value(0).toLongLong(&found)
+                                                               : 0;
+    return found && office > 0 ? office : started;
 }
 
 QString OfficeProcess::exitDescription() const

@@ -8,7 +8,10 @@
 
 // One private office process: its own user profile folder (in the user's
 // cache folder, which needs no temporary folder) and its own connection
-// pipe, so it never talks to an office it did not start. Its temporary
+// pipe, so it never talks to an office it did not start. It runs in its
+// jail (OfficeJail.h) where the system allows one: its temporary folder,
+// inside its profile, is the jail's /tmp, and the program reaches its pipe
+// through a link in the system's temporary folder. Its temporary
 // files go into its profile folder, and everything it writes is its
 // owner's alone (umask 077).
 //
@@ -42,7 +45,10 @@ public:
     bool restartIfRequested();
 
     bool isRunning();
+    // The office's own process (inside its jail, when it has one).
     qint64 processId() const;
+    // Whether it runs in its jail (OfficeJail.h).
+    bool isJailed() const { return m_jailed; }
     QString pipeName() const { return m_pipeName; }
     QString profileFolder() const { return m_profile.path(); }
     QString exitDescription() const;
@@ -73,4 +79,5 @@ private:
     MarkedFolder m_profile;
     QString m_pipeName;
     bool m_restarted = false;
+    bool m_jailed = false;
 };

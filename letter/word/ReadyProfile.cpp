@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "OfficeJail.h"
 #include "ScratchFiles.h"
 
 namespace {
@@ -92,9 +93,14 @@ bool makeProfile(const QString &folder, const QString &officeProgram)
         QStringLiteral("--nologo"), QStringLiteral("--nodefault"), QStringLiteral("--nolockcheck"),
         QStringLiteral("--terminate_after_init"),
     };
+    // In the offices' jail too, where there is one: it opens no document,
+    // but nothing of the office runs outside it.
+    const OfficeJail::Command command = OfficeJail::available()
+            ? OfficeJail::wrap(officeProgram, arguments, {folder}, temp)
+            : OfficeJail::Command{officeProgram, arguments};
     // A first start sets the profile up and asks to be started again.
     for (int run = 0; run < 2; ++run) {
-        office.start(officeProgram, arguments);
+        office.start(command.program, command.arguments);
         if (!office.waitForFinished(MakeTimeoutMs)) {
             office.kill();
             office.waitForFinished(5000);

@@ -348,6 +348,13 @@ public:
     // The name and version of the office in use ("LibreOffice 7.4.7.2"), as
     // its installation tells it; empty when it cannot be told.
     virtual QString officeVersion() { return {}; }
+    // Why no instance may be created at all although the office is there
+    // (it may not run without a jail that this computer cannot give);
+    // empty when instances may be created.
+    virtual QString refusal() { return {}; }
+    // What the user should know once about the instances' protection (they
+    // run without their jail); empty when nothing needs telling.
+    virtual QString protectionNotice() { return {}; }
 };
 
 } // namespace word

@@ -474,6 +474,23 @@ private slots:
         }
     }
 
+    // Two runs into one folder would mix their letters: a row's .doc from
+    // one and its .pdf from the other. The second stops at once.
+    void aSecondBatchIntoTheSameFolderStops()
+    {
+        const QString out = path(QStringLiteral("shared"));
+        QVERIFY(QDir().mkpath(out));
+        QProcess first;
+        startLongBatch(first, out, 12, 1);
+        const Run second = runBatch({QStringLiteral("--batch"), path(QStringLiteral("mixed.csv")),
+                                     QStringLiteral("--out"), out});
+        QCOMPARE(second.exitCode, 2);
+        QCOMPARE(second.errors, QStringLiteral("Another batch is writing into %1 (process %2); wait for it to end.\n")
+                                        .arg(out).arg(first.processId()));
+        QCOMPARE(finish(first).exitCode, 0);
+        QCOMPARE(filesIn(out).size(), 12);
+    }
+
     void existingFileIsKeptWithoutForceAndReplacedWithIt()
     {
         const QString out = path(QStringLiteral("existing"));
@@ -487,7 +504,8 @@ private slots:
         const Run keep = runBatch(arguments);
         QCOMPARE(keep.exitCode, 0); // a kept letter is no failure
         QCOMPARE(readFile(kept), QByteArray("the user's own file"));
-        QVERIFY2(keep.errors.contains(QStringLiteral("line 2: skipped")), qPrintable(keep.errors));
+        QVERIFY2(keep.errors.contains(QStringLiteral("line 2: skipped: Acme - Jane Roe.doc: it already exists "
+                                                     "(--force replaces it)")), qPrintable(keep.errors));
         QCOMPARE(keep.out, QStringLiteral("2 rows: 1 written, 1 skipped, 0 failed\n"));
         QVERIFY(m_reader->read(out + QStringLiteral("/Bolt - John Doe.doc")).bodyText().contains(QStringLiteral("Dear John Doe:")));
 

@@ -16,6 +16,7 @@
 #include <thread>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -290,6 +291,12 @@ bool makeTemplate(const QString &file, const QString &kind, const QString &link)
         writeText(file, rtfField(QStringLiteral("INCLUDETEXT \"%1\"").arg(link)));
         return true;
     }
+    // \d: the picture is linked rather than kept in the document.
+    if (kind == u"rtf-includepicture" || kind == u"rtf-includepicture-linked") {
+        const QString linked = kind.endsWith(u"linked") ? QStringLiteral(" \\\\d") : QString();
+        writeText(file, rtfField(QStringLiteral("INCLUDEPICTURE \"%1\"%2").arg(link, linked)));
+        return true;
+    }
     return false;
 }
 
@@ -326,6 +333,8 @@ class TestHostileTemplate : public QObject
 {
     Q_OBJECT
 
+    // The offices here see no folder of the tests': the jail alone is tried.
+    const bool m_jailShared = qunsetenv("TESSALINE_JAIL_SHARE");
     QTemporaryDir m_dir;
     LocalListener m_listener;
     LibreOfficeAutomation m_office;
@@ -377,6 +386,12 @@ private slots:
         QTest::newRow("Word picture linked to a web address") << "docx-image" << "web";
         QTest::newRow("Word INCLUDETEXT of a local file") << "docx-includetext" << "file";
         QTest::newRow("RTF INCLUDETEXT of a local file") << "rtf-includetext" << "file";
+        // The RTF import embeds a picture it can reach whatever the
+        // office's settings: the jail alone keeps the user's files away.
+        QTest::newRow("RTF INCLUDEPICTURE of a local picture") << "rtf-includepicture" << "picture";
+        QTest::newRow("RTF INCLUDEPICTURE of a web address") << "rtf-includepicture" << "web";
+        QTest::newRow("RTF INCLUDEPICTURE \\d of a local picture") << "rtf-includepicture-linked" << "picture";
+        QTest::newRow("RTF INCLUDEPICTURE \\d of a web address") << "rtf-includepicture-linked" << "web";
     }
 
     void noLinkIsFollowed()
@@ -422,6 +437,102 @@ private slots:
         for (const QString &file : std::as_const(written))
             QVERIFY2(!holds(readableContents(file), m_secretText), qPrintable(file + QStringLiteral(" holds the private file")));
         QCOMPARE(m_listener.connections() - requestsBefore, 0);
+    }
+
+    // A template or letter text that is a pipe nobody writes, a device that
+    // never ends, a folder or a file too large for any letter: told in
+    // plain words, naming the file and what it is, by the window and by
+    // the batch, neither of which may hang or fill its memory.
+    void specialFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("role"); // "template" or "letter text"
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("told");
+        for (const QString &role : {QStringLiteral("template"), QStringLiteral("letter text")}) {
+            const auto row = [&](const char *what) { return (role + QStringLiteral(": ") + QLatin1String(what)).toUtf8(); };
+            QTest::newRow(row("a named pipe").constData()) << role << "fifo" << "is a named pipe (FIFO), not a regular file";
+            QTest::newRow(row("a link to /dev/zero").constData()) << role << "zero" << "is a device, not a regular file";
+            QTest::newRow(row("a folder").constData()) << role << "folder" << "is a folder, not a regular file";
+            QTest::newRow(row("too large").constData()) << role << "oversized"
+                                            << (role == u"template" ? "is larger than 50 MB" : "is larger than 1 MB");
+        }
+    }
+
+    void specialFilesAreRefused()
+    {
+        QFETCH(QString, role);
+        QFETCH(QString, kind);
+        QFETCH(QString, told);
+        const bool isTemplate = role == u"template";
+        const QString home = path(QStringLiteral("special-%1-%2").arg(isTemplate).arg(kind));
+        const QString file = home + (isTemplate ? QStringLiteral("/my letter.docx") : QStringLiteral("/Tessaline/letter.txt"));
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        QVERIFY(makeUnreadableFile(file, kind, (isTemplate ? 50 : 1) * 1024 * 1024 + 1));
+        QElapsedTimer took;
+        took.start();
+
+        LetterRequest request = sampleRequest(isTemplate ? file : QString());
+        if (!isTemplate)
+            request.letterTextFile = file;
+        const MadeLetter made = makeLetter(m_office, request);
+        const QString window = reportTexts(made).join(u'\n');
+        // A hang would show here as a time far past any reading of a file.
+        const auto after = [&](const QString &words) {
+            return (words + QStringLiteral("\n(after %1 ms)").arg(took.elapsed())).toLocal8Bit();
+        };
+        QVERIFY2(window.contains(QDir::toNativeSeparators(file)) && window.contains(told), after(window).constData());
+        QCOMPARE(made.canShow(), !isTemplate); // the letter text's absence leaves the built-in body
+
+        QProcessEnvironment env = batchEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home);
+        QProcess batch;
+        batch.setProcessEnvironment(env);
+        QStringList arguments{QStringLiteral("--batch"), path(QStringLiteral("one.csv")), QStringLiteral("--out"),
+                              home + QStringLiteral("/out")};
+        if (isTemplate)
+            arguments << QStringLiteral("--template") << file;
+        batch.start(QStringLiteral(TESSALINE_PROGRAM), arguments);
+        QVERIFY2(batch.waitForFinished(ToolTimeoutMs), "the batch hangs");
+        const QString said = QString::fromUtf8(batch.readAllStandardError());
+        QVERIFY2(said.contains(QDir::toNativeSeparators(file)) && said.contains(told), after(said).constData());
+        QCOMPARE(batch.exitCode() == 0, !isTemplate);
+    }
+
+    // Where the system gives the offices no jail (here: bubblewrap named
+    // where there is none), the batch says so in one line and goes on;
+    // asked to require the jail, it makes nothing.
+    void withoutAJail_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("told once, and the letter made") << QStringList() << "" << 0 << "runs without its jail";
+        QTest::newRow("--require-jail") << QStringList{"--require-jail"} << "" << 2 << "RequireJail asks for it";
+        QTest::newRow("RequireJail=true") << QStringList() << "RequireJail=true" << 2 << "RequireJail asks for it";
+    }
+
+    void withoutAJail()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, settings);
+        QFETCH(int, exitCode);
+        QFETCH(QString, told);
+        const QString home = path(QStringLiteral("no-jail-%1").arg(QTest::currentDataTag()).replace(u' ', u'-'));
+        writeText(home + QStringLiteral("/config/Marrowfen.conf"), QStringLiteral("[Tessaline]\n") + settings + u'\n');
+        QProcessEnvironment env = batchEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+        env.insert(QStringLiteral("TESSALINE_BWRAP"), home + QStringLiteral("/no-bwrap-here"));
+        QProcess batch;
+        batch.setProcessEnvironment(env);
+        batch.start(QStringLiteral(TESSALINE_PROGRAM), QStringList{QStringLiteral("--batch"), path(QStringLiteral("one.csv")),
+                                                                   QStringLiteral("--out"), home + QStringLiteral("/out")}
+                                                               + options);
+        QVERIFY(batch.waitForFinished(ToolTimeoutMs));
+        const QString said = QString::fromUtf8(batch.readAllStandardError());
+        QCOMPARE(said.count(told), 1);
+        QCOMPARE(batch.exitCode(), exitCode);
+        QCOMPARE(QDir(home + QStringLiteral("/out")).entryList(QDir::Files).size(), exitCode == 0 ? 1 : 0);
     }
 };
 

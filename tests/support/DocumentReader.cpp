@@ -1,5 +1,6 @@
 #include "DocumentReader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 
@@ -340,7 +341,12 @@ void DocumentReader::writeProtectedCopy(const QString &source, const QString &ta
 
 std::vector<qint64> childProcesses(qint64 parent, const QString &programName)
 {
-    std::vector<qint64> result;
+    struct Process
+    {
+        qint64 pid, parent;
+        QString name;
+    };
+    std::vector<Process> processes;
     const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
     for (const QString &entry : entries) {
         bool numeric = false;
@@ -357,8 +363,20 @@ std::vector<qint64> childProcesses(qint64 parent, const QString &programName)
         const QList<QByteArray> fields = line.mid(close + 2).split(' ');
         if (fields.size() < 2 || fields[0] == "Z")
             continue;
-        if (fields[1].toLongLong() == parent && QString::fromLocal8Bit(comm).startsWith(programName.left(15)))
-            result.push_back(pid);
+        processes.push_back({pid, fields[1].toLongLong(), QString::fromLocal8Bit(comm)});
+    }
+    // An office in its jail is the child of the jail (bwrap) that the
+    // parent started.
+    std::vector<qint64> parents{parent};
+    for (const Process &p : processes) {
+        if (p.parent == parent && p.name == u"bwrap")
+            parents.push_back(p.pid);
+    }
+    std::vector<qint64> result;
+    for (const Process &p : processes) {
+        if (std::find(parents.begin(), parents.end(), p.parent) != parents.end()
+            && p.name.startsWith(programName.left(15)))
+            result.push_back(p.pid);
     }
     return result;
 }

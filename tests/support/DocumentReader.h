@@ -78,7 +78,8 @@ private:
 // points: A4 is 595 × 842, US Letter 612 × 792.
 std::vector<QSize> pdfPageSizes(const QString &pdf);
 
-// Processes whose parent is the given process, by their program names.
+// Processes whose parent is the given process, by their program names;
+// an office counts as its starter's child inside its jail too.
 std::vector<qint64> childProcesses(qint64 parent, const QString &programName);
 bool processIsAlive(qint64 pid);
 // Stops a process (SIGSTOP) and returns once every thread of it has
