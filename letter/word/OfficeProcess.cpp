@@ -117,6 +117,10 @@ OfficeProcess::~OfficeProcess()
 void OfficeProcess::kill()
 {
     if (m_process.state() != QProcess::NotRunning) {
+        // The office in its jail first: the jail's end reaches it only
+        // through its parent-death signal, a moment later.
+        if (const qint64 office = processId(); m_jailed && office > 0 && office != m_process.processId())
+            ::kill(pid_t(office), SIGKILL);
         m_process.kill();
         m_process.waitForFinished(5000);
     }

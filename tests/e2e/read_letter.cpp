@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 
 #include "Failure.h"
 #include "DocumentReader.h"
@@ -15,6 +17,12 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: read_letter FILE...\n");
         return 2;
     }
+    // The reader's office, jailed like the program's, must see the folders
+    // of the letters it reads.
+    QStringList folders;
+    for (int i = 1; i < argc; ++i)
+        folders << QFileInfo(QString::fromLocal8Bit(argv[i])).absolutePath();
+    qputenv("TESSALINE_JAIL_SHARE", QFile::encodeName(folders.join(u':')));
     try {
         DocumentReader reader;
         for (int i = 1; i < argc; ++i) {
