@@ -380,6 +380,10 @@ Form1::LoadResult Form1::Form_Load()
         warnEntriesNotKept(QString::fromUtf8(e.what()));
     }
     trap.step(114, [&] { officeAvailable = CheckWordInstalled(m_services.automation, m_services.messenger); });
+    // The office's version, for Help > About, is asked now in the
+    // background, so that the box has it without waiting.
+    if (officeAvailable)
+        m_services.automation.officeVersion();
 
     return officeAvailable ? LoadResult::ShowWindow : LoadResult::EndProgram;
 }

@@ -22,6 +22,7 @@
 #include "MoreFieldsWindow.h"
 #include "PaperSizeMenu.h"
 #include "PlaceholdersWindow.h"
+#include "JobProgress.h"
 #include "SaveBuiltInLetter.h"
 #include "ScratchFiles.h"
 
@@ -113,15 +114,16 @@ void Form1::SaveBuiltInLetterAs_Click()
     }
     bool saved = false;
     mBusy = true;
-    trap.step(104, [&] { setBusyPointer(true); });
+    trap.step(104, [&] { setInputBlocked(true); });
     // The copy has the user's own words, when there are any that can be read.
     std::optional<QString> letterText;
     trap.step(106, [&] { letterText = LetterText::read(LetterText::filePath()); });
     trap.step(108, [&] {
-        saveBuiltInLetter(m_services.automation, target.path, target.format, paperSizeMenu->chosen(), letterText);
-        saved = true;
+        SaveBuiltInLetterJob job(m_services.automation, target.path, target.format, paperSizeMenu->chosen(),
+                                 letterText);
+        saved = m_letterProgress->run(job, tr("Saving the built-in letter…")) == JobProgress::Outcome::Completed;
     });
-    trap.step(110, [&] { setBusyPointer(false); });
+    trap.step(110, [&] { setInputBlocked(false); });
     mBusy = false;
     if (saved) {
         trap.step(112, [&] {

@@ -77,13 +77,17 @@ QString placeholdersExplanation()
                        "Template….</p>");
 }
 
-QString aboutText(const QString &officeVersion, const QString &settingsFile, const QString &scratchFolder)
+QString aboutText(const std::optional<QString> &officeVersion, const QString &settingsFile, const QString &scratchFolder)
 {
+    // The box never waits for the office to tell its version.
+    const QString office = !officeVersion ? QObject::tr("LibreOffice (its version is still being asked)")
+            : officeVersion->isEmpty()    ? QObject::tr("none found")
+                                          : *officeVersion;
     return QObject::tr("%1 %2\nCover letters from twelve short fields.\n\n"
                        "Word processor: %3\n"
                        "Settings: %4\n"
                        "Scratch files: %5")
             .arg(QLatin1String(ProductName), QLatin1String(VersionText),
-                 officeVersion.isEmpty() ? QObject::tr("none found") : officeVersion,
+                 office,
                  QDir::toNativeSeparators(settingsFile), QDir::toNativeSeparators(scratchFolder));
 }

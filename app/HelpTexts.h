@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,4 +26,4 @@ QStringList placeholdersInReadingOrder();
 
 // "About Tessaline": the version, the office in use (empty: not found),
 // the settings file and where the scratch files live.
-QString aboutText(const QString &officeVersion, const QString &settingsFile, const QString &scratchFolder);
+QString aboutText(const std::optional<QString> &officeVersion, const QString &settingsFile, const QString &scratchFolder);

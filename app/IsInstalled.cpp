@@ -1,7 +1,10 @@
 #include "IsInstalled.h"
 
+#include <QEventLoop>
+#include <QFutureWatcher>
 #include <QObject>
 #include <QStringList>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <memory>
 #include <utility>
@@ -41,13 +44,23 @@ bool CheckWordInstalled(word::Automation &automation, Messenger &messenger)
         messenger.showMessage(notice, QString(), Messenger::Icon::None);
     std::shared_ptr<word::Application> application;
     QString reason;
-    try {
-        application = automation.createApplication();
-    } catch (const std::exception &e) {
-        // No instance: the reference stays empty.
-        reason = QString::fromUtf8(e.what());
-    } catch (...) {
-    }
+    // The office is taken on a worker (bounded by the office's start
+    // deadline) while this thread goes on answering its events.
+    QFutureWatcher<void> watcher;
+    QEventLoop loop;
+    QObject::connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run([&] {
+        try {
+            application = automation.createApplication();
+        } catch (const std::exception &e) {
+            // No instance: the reference stays empty.
+            reason = QString::fromUtf8(e.what());
+        } catch (...) {
+        }
+    }));
+    if (!watcher.isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    watcher.waitForFinished();
     if (!application) {
         messenger.showMessage(officeMissingMessage(reason), QString(), Messenger::Icon::None);
         return false;

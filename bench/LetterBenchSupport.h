@@ -27,11 +27,11 @@ public:
     void holdRefills() override { m_real.holdRefills(); }
     void releaseRefills() override { m_real.releaseRefills(); }
 
-    std::shared_ptr<word::Application> createApplication() override
+    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr) override
     {
         QElapsedTimer timer;
         timer.start();
-        auto application = m_real.createApplication();
+        auto application = m_real.createApplication(stop);
         createMs.push_back(timer.nsecsElapsed() / 1e6);
         return std::make_shared<Measured>(application, m_real.lastInstanceProcessId(), peakOfficeKb, lastOfficeKb);
     }

@@ -151,6 +151,7 @@ MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, co
         mailMerge->setPropertyValue("FileNamePrefix", uno::Any(OUString("letter")));
         Reference<task::XJob>(mailMerge, UNO_QUERY_THROW)->execute({});
         run.mergeMs = merge.nsecsElapsed() / 1e6;
+        run.lastLetterMs = whole.nsecsElapsed() / 1e6;
         // LibreOffice 7.4 aborts as it ends after a merge to files (its
         // "Fatal exception: Signal 6" on this program's error output); the
         // whole job lasts until the process has gone either way.

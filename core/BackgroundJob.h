@@ -6,11 +6,12 @@
 
 // Office work that runs on a worker thread of the program's thread pool
 // while the thread that owns the job (the GUI thread) stays free: the
-// letter, the exports and printing all run this one way.
+// letter, the exports, printing and saving the built-in letter all run
+// this one way.
 //
-// The owning thread starts the job, which first runs prepare() there (an
-// office instance must be started from a thread that lives as long as the
-// program), then work() on a worker. finished() is emitted on the owning
+// The owning thread starts the job, which first runs prepare() there (the
+// quick steps that need no office: files to read or copy), then work() on
+// a worker, which also takes the job's office and may wait for it. finished() is emitted on the owning
 // thread once the worker is done; complete() then runs finish() there.
 // cancel() makes the worker's office calls fail at once (abort()) and waits
 // for it, then runs cancelled(). A job destroyed while running is

@@ -110,8 +110,6 @@ void LetterEngine::prepare()
     // Afresh for every letter: a copy an earlier one left is never used.
     letter.essential(108, [&] { m_templateCopy = LetterTemplate::writeCopy(templateData, m_temp); });
     laps.lap(times.templateCopy);
-    letter.essential(110, [&] { m_office = m_automation.createApplication(); });
-    laps.lap(times.takeOffice);
     // The built-in letter in the user's words; a file that cannot be read
     // is told plainly, and the built-in body stays.
     if (letter.possible() && m_request.templateFile.isEmpty() && !m_request.letterTextFile.isEmpty())
@@ -132,6 +130,15 @@ void LetterEngine::work()
     QString scratchDocument;
     LetterTimings &times = m_result.timings;
     Laps laps;
+
+    // Here, not on the owning thread: the office may still be starting,
+    // or be replaced, and the window waits for neither.
+    letter.essential(110, [&] { m_office = m_jobOffice.take(m_automation); });
+    laps.lap(times.takeOffice);
+    if (!letter.possible()) {
+        m_possible = false;
+        return;
+    }
 
     letter.essential(114, [&] {
         document = LetterTemplate::openCopy(*m_office, m_templateCopy, m_request.templateFile);
@@ -188,8 +195,7 @@ void LetterEngine::work()
 
 void LetterEngine::abort()
 {
-    if (m_office)
-        m_office->kill(); // the worker's call fails at once
+    m_jobOffice.kill(); // the wait for it, or the worker's call, fails at once
 }
 
 void LetterEngine::finish()

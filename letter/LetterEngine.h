@@ -8,6 +8,7 @@
 
 #include "BackgroundJob.h"
 #include "BuiltInLetter.h"
+#include "JobOffice.h"
 #include "LetterDate.h"
 #include "LetterFill.h"
 #include "PaperSize.h"
@@ -114,10 +115,10 @@ public:
     const MadeLetter &result() const { return m_result; }
 
 protected:
-    // On the owning thread: the scratch folder, the template's copy and
-    // the office instance.
+    // On the owning thread: the scratch folder and the template's copy.
     void prepare() override;
-    // On the worker: open, fill, store, render, close.
+    // On the worker: the office instance (which may still be starting),
+    // open, fill, store, render, close.
     void work() override;
     void abort() override;
     // On the owning thread: the instance ends, the template copy goes.
@@ -134,6 +135,8 @@ private:
     QString m_temp;
     QString m_templateCopy;
     std::optional<QString> m_letterText;
+    // Taken by the worker, ended by a Cancel on the owning thread.
+    JobOffice m_jobOffice;
     std::shared_ptr<word::Application> m_office;
     // Whether the letter can still be made, and whether the office is lost.
     bool m_possible = true;

@@ -10,48 +10,85 @@
 #include "ScratchFiles.h"
 #include "WordAutomation.h"
 
-namespace {
-// Everything one save makes in the temporary folder and the office it
-// uses; whatever happens, they are gone when it ends.
-struct SaveScratch
+SaveBuiltInLetterJob::SaveBuiltInLetterJob(word::Automation &automation, QString target, word::LetterFormat format,
+                                           PaperSize paper, std::optional<QString> letterText)
+    : m_automation(automation), m_target(std::move(target)), m_format(format), m_paper(paper),
+      m_letterText(std::move(letterText))
 {
-    QString templateCopy;
-    QString exported;
-    std::shared_ptr<word::Application> office;
+}
 
-    ~SaveScratch()
-    {
-        try {
-            if (office)
-                office->quit();
-        } catch (...) {
-            // An office that will not quit is killed as its object goes.
-        }
-        office.reset();
-        for (const QString &path : {templateCopy, exported})
-            if (!path.isEmpty())
-                DeleteFileQuietly(path);
+SaveBuiltInLetterJob::~SaveBuiltInLetterJob()
+{
+    cancelIfRunning();
+    cleanUp();
+}
+
+void SaveBuiltInLetterJob::prepare()
+{
+    const QString temp = ScratchFiles::folder();
+    m_templateCopy = LetterTemplate::writeCopy(templateBytes(), temp);
+    m_exported = temp + QStringLiteral("/built-in-letter.") + QLatin1String(word::letterFormatInfo(m_format).suffix);
+}
+
+void SaveBuiltInLetterJob::work()
+{
+    try {
+        m_office = m_jobOffice.take(m_automation);
+        std::shared_ptr<word::Document> document = m_office->documents().open(m_templateCopy, {.readOnly = true});
+        if (m_letterText)
+            putLetterText(*document, *m_letterText);
+        document->turnHeaderFieldsIntoPlaceholders();
+        Paper::layOut(*document, m_paper);
+        document->exportCopy(m_exported, m_format);
+        document->close(word::WdSaveOptions::DoNotSaveChanges);
+    } catch (const std::exception &e) {
+        m_failure = QString::fromUtf8(e.what());
     }
-};
-} // namespace
+}
+
+void SaveBuiltInLetterJob::abort()
+{
+    m_jobOffice.kill();
+}
+
+void SaveBuiltInLetterJob::finish()
+{
+    try {
+        if (m_office)
+            m_office->quit();
+    } catch (const std::exception &) {
+        // An office that will not quit is killed as its object goes.
+    }
+    m_office.reset();
+    if (m_failure.isEmpty())
+        copyFileReplacing(m_exported, m_target);
+    cleanUp();
+    if (!m_failure.isEmpty())
+        throw Failure(m_failure);
+}
+
+void SaveBuiltInLetterJob::cancelled()
+{
+    m_office.reset();
+    cleanUp();
+}
+
+void SaveBuiltInLetterJob::cleanUp()
+{
+    for (QString *path : {&m_templateCopy, &m_exported}) {
+        if (!path->isEmpty())
+            DeleteFileQuietly(*path);
+        path->clear();
+    }
+}
 
 void saveBuiltInLetter(word::Automation &automation, const QString &target, word::LetterFormat format,
                        PaperSize paper, const std::optional<QString> &letterText)
 {
-    const QString temp = ScratchFiles::folder();
-    SaveScratch scratch;
-    scratch.templateCopy = LetterTemplate::writeCopy(templateBytes(), temp);
-    scratch.office = automation.createApplication();
-    std::shared_ptr<word::Document> document = scratch.office->documents().open(scratch.templateCopy, {.readOnly = true});
-    if (letterText)
-        putLetterText(*document, *letterText);
-    document->turnHeaderFieldsIntoPlaceholders();
-    Paper::layOut(*document, paper);
-    scratch.exported = temp + QStringLiteral("/built-in-letter.")
-            + QLatin1String(word::letterFormatInfo(format).suffix);
-    document->exportCopy(scratch.exported, format);
-    document->close(word::WdSaveOptions::DoNotSaveChanges);
-    copyFileReplacing(scratch.exported, target);
+    SaveBuiltInLetterJob job(automation, target, format, paper, letterText);
+    job.start();
+    job.waitForWorker();
+    job.complete();
 }
 
 SaveTarget saveTargetFor(const QString &chosenPath, word::LetterFormat chosenFormat)

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include <QString>
 
+#include "BackgroundJob.h"
+#include "JobOffice.h"
 #include "LetterFormat.h"
 #include "PaperSize.h"
-
-namespace word { class Automation; }
+#include "WordAutomation.h"
 
 // "Save Built-in Letter As…": writes the built-in letter template,
 // placeholders and all, at target in the given format through the office's
@@ -20,8 +22,41 @@ namespace word { class Automation; }
 //
 // The letter is exported in the temporary folder and then written beside
 // the target and moved into place: an existing file is replaced whole or
-// not at all. Throws Failure when it cannot be done; the office instance
-// and the scratch files are gone either way.
+// not at all. The office's part runs on a worker, so the window shows its
+// progress and Cancel; a cancelled save writes nothing. complete() throws
+// Failure when it cannot be done; the office instance and the scratch
+// files are gone either way.
+class SaveBuiltInLetterJob : public BackgroundJob
+{
+    Q_OBJECT
+public:
+    SaveBuiltInLetterJob(word::Automation &automation, QString target, word::LetterFormat format, PaperSize paper,
+                         std::optional<QString> letterText);
+    ~SaveBuiltInLetterJob() override;
+
+protected:
+    void prepare() override;
+    void work() override;
+    void abort() override;
+    void finish() override;
+    void cancelled() override;
+
+private:
+    void cleanUp();
+
+    word::Automation &m_automation;
+    const QString m_target;
+    const word::LetterFormat m_format;
+    const PaperSize m_paper;
+    const std::optional<QString> m_letterText;
+    QString m_templateCopy;
+    QString m_exported;
+    JobOffice m_jobOffice; // taken by the worker, ended by a Cancel
+    std::shared_ptr<word::Application> m_office;
+    QString m_failure; // written by the worker
+};
+
+// The same, done at once, for callers without a window.
 void saveBuiltInLetter(word::Automation &automation, const QString &target, word::LetterFormat format,
                        PaperSize paper, const std::optional<QString> &letterText = std::nullopt);
 

@@ -45,10 +45,10 @@ std::unique_ptr<OfficeJob> OfficeJob::exportLetter(word::Automation &automation,
     const QString beside = output->scratchPath();
     const QString written = reserveScratch(ScratchFiles::folder(), target);
     std::unique_ptr<OfficeJob> job(new OfficeJob(automation, letter, [beside, written, format](word::Document &document) {
-        const auto removeWritten = qScopeGuard([&] { QFile::remove(written); });
         document.exportCopy(written, format);
         takeOver(written, beside);
     }));
+    job->m_reserved = written; // gone however the job ends
     job->m_output = std::move(output);
     job->m_format = format;
     return job;
@@ -67,16 +67,14 @@ OfficeJob::~OfficeJob()
     cancelIfRunning();
     if (m_application)
         cancelled();
-}
-
-void OfficeJob::prepare()
-{
-    m_application = m_automation.createApplication();
+    if (!m_reserved.isEmpty())
+        QFile::remove(m_reserved);
 }
 
 void OfficeJob::work()
 {
     try {
+        m_application = m_jobOffice.take(m_automation);
         std::shared_ptr<word::Document> document = m_application->documents().open(m_letter, {.readOnly = true});
         m_work(*document);
         document->close(word::WdSaveOptions::DoNotSaveChanges);
@@ -87,13 +85,14 @@ void OfficeJob::work()
 
 void OfficeJob::abort()
 {
-    if (m_application)
-        m_application->kill(); // the worker's call fails at once
+    m_jobOffice.kill(); // the wait for it, or the worker's call, fails at once
 }
 
 void OfficeJob::cancelled()
 {
     m_application.reset();
+    if (!m_reserved.isEmpty())
+        QFile::remove(m_reserved);
     if (m_output)
         m_output->discard();
 }
@@ -125,6 +124,8 @@ void OfficeJob::endInstanceSoon()
 
 void OfficeJob::finish()
 {
+    if (!m_reserved.isEmpty())
+        QFile::remove(m_reserved); // taken over, or left by a failure
     if (!m_failure.isEmpty()) {
         endInstance();
         if (m_output) {

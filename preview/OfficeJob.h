@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "BackgroundJob.h"
+#include "JobOffice.h"
 #include "LetterFormat.h"
 #include "WordAutomation.h"
 
@@ -16,10 +17,9 @@ class FileInPlace;
 // an office instance of its own (a ready spare where there is one) that
 // opens the letter read-only and hidden.
 //
-// The instance is created and ended on the thread that owns the job (the
-// GUI thread, whose life the office process shares); the calls into the
-// office run on a worker (see BackgroundJob), so the window stays
-// responsive and Cancel can end the instance at once. An export writes beside its target and
+// The instance is taken (it may still be starting) and used on a worker
+// (see BackgroundJob), so the window stays responsive and Cancel can end
+// the instance, or the wait for it, at once. An export writes beside its target and
 // moves the file into place only when it is complete and checked, so a
 // failed or cancelled export leaves an existing target as it was and no
 // partial file anywhere.
@@ -38,8 +38,6 @@ public:
     ~OfficeJob() override;
 
 protected:
-    // Creates the office instance. Throws Failure when there is none.
-    void prepare() override;
     void work() override;
     // Ends the instance at once: nothing is written, an existing target
     // stays as it was.
@@ -61,7 +59,9 @@ private:
     QString m_letter;
     Work m_work;
     std::unique_ptr<FileInPlace> m_output;
+    QString m_reserved; // the office's file in the scratch folder
     std::optional<word::LetterFormat> m_format;
+    JobOffice m_jobOffice; // taken by the worker, ended by a Cancel
     std::shared_ptr<word::Application> m_application;
     QString m_failure; // written by the worker
 };

@@ -23,6 +23,7 @@
 #include "LetterFill.h"
 #include "LetterList.h"
 #include "LibreOfficeAutomation.h"
+#include "OfficeDeadline.h"
 #include "RunMark.h"
 #include "WordAutomation.h"
 
@@ -63,8 +64,9 @@ struct Slot
     bool usable = false;
     std::optional<Job> job;
     std::optional<QFuture<Outcome>> making; // the job's letter, once started
-    QElapsedTimer busyFor;
-    bool killed = false;
+    // The row's deadline, armed while it is made: one more deadline of
+    // the office's (see OfficeDeadline.h), which kills a hung office.
+    std::unique_ptr<OfficeDeadline> rowDeadline;
 };
 
 // The run ends before its first letter, with this status and sentence:

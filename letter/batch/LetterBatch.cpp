@@ -108,7 +108,7 @@ bool Batch::replaceOffice(Slot &slot)
     slot.letter.reset();
     slot.office.reset();
     slot.usable = false;
-    slot.killed = false;
+    slot.rowDeadline.reset();
     try {
         slot.office = m_automation->createApplication();
         slot.processId = m_automation->lastInstanceProcessId();
@@ -192,7 +192,7 @@ std::shared_ptr<word::Document> Batch::openTemplate(word::Application &office) c
 void Batch::startJob(Slot &slot, const Job &job)
 {
     slot.job = job;
-    slot.busyFor.start();
+    slot.rowDeadline = std::make_unique<OfficeDeadline>(slot.processId, RowDeadlineMs);
     slot.making = QtConcurrent::run(&m_pool, [this, &slot, job] { return work(slot, job); });
     // Runs once the letter is made, so that the scheduler it wakes finds
     // the task finished.
@@ -395,9 +395,11 @@ void Batch::schedule()
             if (slot->making && slot->making->isFinished()) {
                 const Job job = *slot->job;
                 const Outcome outcome = slot->making->result();
+                const bool killed = slot->rowDeadline && slot->rowDeadline->expired();
+                slot->rowDeadline.reset();
                 slot->job.reset();
                 slot->making.reset();
-                finishJob(*slot, job, outcome, slot->killed); // the other letters go on meanwhile
+                finishJob(*slot, job, outcome, killed); // the other letters go on meanwhile
             }
         }
         if (StopSignals::asked() && !stopNoted) {
@@ -415,14 +417,6 @@ void Batch::schedule()
         }
         if (!anyBusy && (m_pending.empty() || StopSignals::asked() || m_diskFull || !anyUsable))
             break;
-        // A hung office is killed; its worker's call then fails and the row
-        // goes to a fresh office.
-        for (auto &slot : m_slots) {
-            if (slot->making && !slot->making->isFinished() && !slot->killed && slot->busyFor.hasExpired(RowDeadlineMs)) {
-                slot->killed = true;
-                ::kill(pid_t(slot->processId), SIGKILL);
-            }
-        }
         m_progress->tick();
         m_letterDone.tryAcquire(1, SchedulerSliceMs);
     }

@@ -1,10 +1,12 @@
 #include "LibreOfficeAutomation.h"
 
 #include <atomic>
+#include <utility>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <cppuhelper/implbase1.hxx>
 #include <rtl/ref.hxx>
@@ -19,9 +21,9 @@
 
 #include "LibreOfficeInstance.h"
 #include "OfficeJail.h"
+#include "OfficeDeadline.h"
+#include "OfficePool.h"
 #include "OfficeProcess.h"
-#include "OfficeReaper.h"
-#include "OfficeSpares.h"
 
 using namespace libreoffice;
 
@@ -74,17 +76,21 @@ private:
 class ApplicationImpl : public word::Application
 {
 public:
-    ApplicationImpl(std::shared_ptr<Instance> instance, std::shared_ptr<OfficeReaper> reaper)
-        : m_instance(std::move(instance)), m_reaper(std::move(reaper)), m_documents(*this)
+    ApplicationImpl(std::shared_ptr<Instance> instance, std::shared_ptr<OfficePool> pool)
+        : m_instance(std::move(instance)), m_pool(std::move(pool)), m_documents(*this),
+          m_processId(m_instance->office->process().processId())
     {
     }
 
     ~ApplicationImpl() override
     {
         // An instance that was never asked to quit (a failure cut its
-        // operation short) ends here all the same.
+        // operation short) ends here all the same; a killed one goes back
+        // to be waited for.
         if (!m_instance->hasQuit)
             endInstance();
+        else if (m_instance->office)
+            m_pool->giveBack(std::move(m_instance->office), OfficePool::End::Kill);
     }
 
     word::Documents &documents() override { return m_documents; }
@@ -113,29 +119,35 @@ public:
 
     void kill() override
     {
-        // Only the process is touched: another thread may be inside a call
+        // Only the process, by its id: another thread may be inside a call
         // on the connection, which fails as soon as the office is gone.
         m_instance->hasQuit = true;
-        if (m_instance->office)
-            m_instance->office->process().kill();
+        killOfficeProcess(m_processId);
     }
 
     std::shared_ptr<Instance> instance() const { return m_instance; }
-    void opened(std::shared_ptr<BackendDocument> document) { m_opened.push_back(std::move(document)); }
+    void opened(std::shared_ptr<BackendDocument> document)
+    {
+        // Those closed since are forgotten: a batch opens its template
+        // again and again in one instance.
+        std::erase_if(m_opened, [](const auto &d) { return !d || d->isClosed(); });
+        m_opened.push_back(std::move(document));
+    }
 
 private:
     // The office is told to end; its process ends on its own time, which
-    // nobody waits for (the reaper makes sure it does end).
+    // nobody waits for (its pool makes sure it does end).
     void endInstance()
     {
         m_instance->hasQuit = true;
         if (m_instance->office)
-            m_reaper->take(std::move(m_instance->office));
+            m_pool->giveBack(std::move(m_instance->office), OfficePool::End::Ask);
     }
 
     std::shared_ptr<Instance> m_instance;
-    std::shared_ptr<OfficeReaper> m_reaper;
+    std::shared_ptr<OfficePool> m_pool;
     DocumentsImpl m_documents;
+    const qint64 m_processId;
     std::vector<std::shared_ptr<BackendDocument>> m_opened;
     bool m_displayAlerts = true;
 };
@@ -195,37 +207,10 @@ std::shared_ptr<word::Document> DocumentsImpl::open(const QString &path, const w
 
 } // namespace
 
-LibreOfficeAutomation::LibreOfficeAutomation(int spareCount, Refill refill)
-    : m_spares(spareCount > 0 ? std::make_unique<OfficeSpares>(spareCount) : nullptr), m_refill(refill),
-      m_reaper(std::make_shared<OfficeReaper>(QuitTimeoutMs))
-{
-}
-
-LibreOfficeAutomation::~LibreOfficeAutomation() = default;
-
-void LibreOfficeAutomation::warmSparesWith(const QByteArray &document)
-{
-    if (m_spares)
-        m_spares->setWarmUpDocument(document);
-}
-
-void LibreOfficeAutomation::startSpares(int now)
-{
-    if (m_spares)
-        m_spares->replenish(now);
-}
-
-std::vector<qint64> LibreOfficeAutomation::spareProcessIds() const
-{
-    return m_spares ? m_spares->processIds() : std::vector<qint64>{};
-}
-
-int LibreOfficeAutomation::readySpares() const
-{
-    return m_spares ? m_spares->readyCount() : 0;
-}
-
-QString LibreOfficeAutomation::officeVersion()
+namespace {
+// Asks the office program for its version ("LibreOffice 7.4.7.2"); empty
+// when there is none or it does not tell.
+QString askOfficeVersion()
 {
     const QString program = OfficeProcess::officeProgram();
     if (program.isEmpty())
@@ -242,26 +227,73 @@ QString LibreOfficeAutomation::officeVersion()
     const QStringList words = QString::fromLocal8Bit(process.readAllStandardOutput()).simplified().split(u' ');
     return words.size() >= 2 ? words[0] + u' ' + words[1] : QString();
 }
+} // namespace
+
+LibreOfficeAutomation::LibreOfficeAutomation(int spareCount, Refill refill)
+    : m_pool(std::make_shared<OfficePool>(spareCount, refill == Refill::OnTake ? OfficePool::Refill::OnTake
+                                                                               : OfficePool::Refill::Never))
+{
+}
+
+LibreOfficeAutomation::~LibreOfficeAutomation()
+{
+    std::lock_guard lock(m_versionMutex);
+    if (m_versionAsked)
+        m_version.waitForFinished(); // bounded by its own deadline
+}
+
+void LibreOfficeAutomation::warmSparesWith(const QByteArray &document)
+{
+    m_pool->setWarmUpDocument(document);
+}
+
+void LibreOfficeAutomation::startSpares(int now)
+{
+    m_pool->replenish(now);
+}
+
+std::vector<qint64> LibreOfficeAutomation::spareProcessIds() const
+{
+    return m_pool->processIds();
+}
+
+int LibreOfficeAutomation::readySpares() const
+{
+    return m_pool->readyCount();
+}
+
+int LibreOfficeAutomation::endingOffices() const
+{
+    return m_pool->endingCount();
+}
+
+std::optional<QString> LibreOfficeAutomation::officeVersion()
+{
+    std::lock_guard lock(m_versionMutex);
+    // Asked at the first call (a batch never needs it), once.
+    if (!std::exchange(m_versionAsked, true))
+        m_version = QtConcurrent::run(askOfficeVersion);
+    if (!m_version.isFinished())
+        return std::nullopt;
+    return m_version.result();
+}
+
+void LibreOfficeAutomation::holdRefills()
+{
+    m_pool->holdRefills(true);
+}
 
 void LibreOfficeAutomation::releaseRefills()
 {
-    m_refillsHeld = false;
-    if (m_spares && m_refill == Refill::OnTake)
-        m_spares->replenish();
+    m_pool->holdRefills(false);
 }
 
-std::shared_ptr<word::Application> LibreOfficeAutomation::createApplication()
+std::shared_ptr<word::Application> LibreOfficeAutomation::createApplication(word::CreationStop *stop)
 {
     auto instance = std::make_shared<Instance>();
-    if (m_spares) {
-        instance->office = m_spares->take(ConnectTimeoutMs);
-        if (m_refill == Refill::OnTake && !m_refillsHeld)
-            m_spares->replenish(); // the replacement starts at once
-    }
-    if (!instance->office)
-        instance->office = OfficeConnection::start(ConnectTimeoutMs);
+    instance->office = m_pool->take(ConnectTimeoutMs, stop);
     m_lastProcessId = instance->office->process().processId();
-    return std::make_shared<ApplicationImpl>(instance, m_reaper);
+    return std::make_shared<ApplicationImpl>(instance, m_pool);
 }
 
 QString LibreOfficeAutomation::refusal()

@@ -1,22 +1,24 @@
 #pragma once
 
+#include <atomic>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include <QByteArray>
+#include <QFuture>
 #include <QtGlobal>
 
 #include "WordAutomation.h"
 
-class OfficeReaper;
-class OfficeSpares;
+class OfficePool;
 
 // The real backend of the automation interface: each application is a
 // private LibreOffice process, driven through its UNO API over a pipe.
+// Every office comes from its pool (see OfficePool) and goes back to it.
 //
-// With spares, offices are started ahead of need (see OfficeSpares) and
-// "create" hands out a fresh, already running one; without, it starts one
-// and waits for it.
+// With spares, offices are started ahead of need and "create" hands out a
+// fresh, already running one; without, it starts one and waits for it.
 class LibreOfficeAutomation : public word::Automation
 {
 public:
@@ -33,15 +35,17 @@ public:
     ~LibreOfficeAutomation() override;
 
     // Spares open this document once, write it and its page picture, and
-    // close it before they count as ready (see OfficeSpares).
+    // close it before they count as ready (see OfficePool).
     void warmSparesWith(const QByteArray &document);
-    // Starts spares now, at most `now` of them (from the GUI thread, whose
-    // life they share); the rest follow when the first is taken.
+    // Starts spares now, at most `now` of them; the rest follow when the
+    // first is taken.
     void startSpares(int now = ProgramSpares);
     // The spares' processes, and the process of the last instance created.
     std::vector<qint64> spareProcessIds() const;
     int readySpares() const;
     qint64 lastInstanceProcessId() const { return m_lastProcessId; }
+    // Offices asked to end whose processes have not ended yet.
+    int endingOffices() const;
 
     // How long "create" waits for a started office to accept the
     // connection before it counts as no instance.
@@ -50,19 +54,20 @@ public:
     // is killed. "quit" itself does not wait.
     static constexpr int QuitTimeoutMs = 10000;
 
-    std::shared_ptr<word::Application> createApplication() override;
-    void holdRefills() override { m_refillsHeld = true; }
+    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr) override;
+    void holdRefills() override;
     void releaseRefills() override;
-    // Asks the installed office program for its version.
-    QString officeVersion() override;
+    // The installed office program's version, asked once, in the
+    // background, at the first call; nullopt until it is known.
+    std::optional<QString> officeVersion() override;
     // From OfficeJail: RequireJail without a jail, and the jail's absence.
     QString refusal() override;
     QString protectionNotice() override;
 
 private:
-    std::unique_ptr<OfficeSpares> m_spares;
-    Refill m_refill;
-    bool m_refillsHeld = false;
-    std::shared_ptr<OfficeReaper> m_reaper;
-    qint64 m_lastProcessId = 0;
+    std::shared_ptr<OfficePool> m_pool;
+    std::atomic<qint64> m_lastProcessId{0};
+    std::mutex m_versionMutex;
+    bool m_versionAsked = false;
+    QFuture<QString> m_version;
 };

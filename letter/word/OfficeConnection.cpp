@@ -87,7 +87,7 @@ bool OfficeConnection::tryConnect()
                     + ";urp;StarOffice.ComponentContext";
             m_context.set(resolver->resolve(connect), uno::UNO_QUERY_THROW);
         } catch (const com::sun::star::connection::NoConnectException &) {
-            if (!m_process.isRunning() && !m_process.restartIfRequested())
+            if (!m_process.isRunning())
                 throw Failure(QObject::tr("The office could not be started: %1").arg(m_process.exitDescription()));
             return false;
         }
@@ -145,11 +145,19 @@ void OfficeConnection::terminate(int timeoutMs)
 
 void OfficeConnection::requestEnd()
 {
-    m_terminated = true;
     if (!isConnected()) {
+        m_terminated = true;
         m_process.waitForEnd(0); // nobody to ask: end it now
         return;
     }
+    askToEnd();
+}
+
+void OfficeConnection::askToEnd()
+{
+    m_terminated = true;
+    if (!isConnected())
+        return;
     try {
         // A hung office would never answer the request: it is killed.
         const OfficeDeadline deadline(m_process.processId(), officeCallDeadlineMs());

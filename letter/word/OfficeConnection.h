@@ -40,9 +40,14 @@ public:
     // Asks the office to end, waits up to timeoutMs, then kills it; an
     // office that does not answer the request within timeoutMs is killed.
     void terminate(int timeoutMs);
-    // Asks the office to end and returns without waiting for its process
-    // (see OfficeReaper); one that is not connected is killed at once.
+    // Asks the office to end and returns without waiting for its process;
+    // one that is not connected is killed at once.
     void requestEnd();
+    // Asks a connected office to end (a hung one is killed by the call's
+    // deadline) and touches nothing of its process: any thread that holds
+    // the connection may ask. Its process is then ended and waited for by
+    // its owning thread.
+    void askToEnd();
 
     OfficeProcess &process() { return m_process; }
     com::sun::star::uno::Reference<com::sun::star::frame::XDesktop2> desktop() const { return m_desktop; }

@@ -70,8 +70,7 @@ private:
             Clock::time_point next = Clock::time_point::max();
             for (auto it = m_entries.begin(); it != m_entries.end();) {
                 if ((*it)->due <= Clock::now()) {
-                    // SIGKILL ends even a stopped process.
-                    ::kill(pid_t((*it)->processId), SIGKILL);
+                    killOfficeProcess((*it)->processId);
                     (*it)->expired = true;
                     it = m_entries.erase(it);
                 } else {
@@ -93,6 +92,12 @@ private:
     bool m_stopping = false;
 };
 } // namespace
+
+void killOfficeProcess(qint64 processId)
+{
+    if (processId > 0)
+        ::kill(pid_t(processId), SIGKILL);
+}
 
 int officeCallDeadlineMs()
 {

@@ -25,6 +25,11 @@ inline constexpr int SpareAnswerDeadlineMs = 5000;
 // hung offices short).
 int officeCallDeadlineMs();
 
+// The one way the program ends an office process at once, from any
+// thread: SIGKILL, which ends even a stopped process. The deadlines, a
+// user's Cancel and the office pool all kill through it.
+void killOfficeProcess(qint64 processId);
+
 // A deadline armed on one office process for as long as the object lives.
 class OfficeDeadline
 {

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QThread>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QDir>
@@ -19,6 +20,7 @@
 
 #include "FileInPlace.h"
 #include "Failure.h"
+#include "OfficeDeadline.h"
 #include "OfficeJail.h"
 #include "OfficeSettings.h"
 #include "ReadyProfile.h"
@@ -107,6 +109,12 @@ OfficeProcess::OfficeProcess()
         // The letters it writes are the user's alone.
         ::umask(077);
     });
+    // Delivered on the owning thread, by its event loop or by a wait there.
+    QObject::connect(&m_process, &QProcess::finished, &m_process, [this] { ended(); });
+    QObject::connect(&m_process, &QProcess::errorOccurred, &m_process, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            ended();
+    });
 }
 
 OfficeProcess::~OfficeProcess()
@@ -117,14 +125,46 @@ OfficeProcess::~OfficeProcess()
 void OfficeProcess::kill()
 {
     if (m_process.state() != QProcess::NotRunning) {
-        // The office in its jail first: the jail's end reaches it only
-        // through its parent-death signal, a moment later.
-        if (const qint64 office = processId(); m_jailed && office > 0 && office != m_process.processId())
-            ::kill(pid_t(office), SIGKILL);
-        m_process.kill();
+        killNow();
         m_process.waitForFinished(5000);
     }
     removeSockets();
+}
+
+void OfficeProcess::killNow() const
+{
+    if (!m_running)
+        return;
+    // The office in its jail first: the jail's end reaches it only through
+    // its parent-death signal, a moment later.
+    const qint64 office = processId();
+    killOfficeProcess(office);
+    if (const qint64 started = m_startedId; started != office)
+        killOfficeProcess(started);
+}
+
+bool OfficeProcess::onOwningThread() const
+{
+    return QThread::currentThread() == m_process.thread();
+}
+
+void OfficeProcess::ended()
+{
+    if (!m_restarted && m_process.error() != QProcess::FailedToStart && m_process.exitStatus() == QProcess::NormalExit
+        && m_process.exitCode() == RestartRequestedExitCode) {
+        m_restarted = true;
+        m_officeId = 0;
+        m_process.start();
+        m_startedId = m_process.processId();
+        return;
+    }
+    if (m_process.error() == QProcess::FailedToStart)
+        m_exitDescription = QObject::tr("the office program could not be run: %1").arg(m_process.errorString());
+    else if (m_process.exitStatus() == QProcess::CrashExit)
+        m_exitDescription = QObject::tr("the office process crashed");
+    else
+        m_exitDescription = QObject::tr("the office process ended with code %1").arg(m_process.exitCode());
+    m_running = false;
 }
 
 QString OfficeProcess::profilesFolder()
@@ -247,55 +287,49 @@ void OfficeProcess::start(Wait wait)
         const QString pipe = socketPrefix() + m_pipeName;
         if (!OfficeJail::sharesSystemTemp() && !QFile::link(officeTemp + QLatin1Char('/') + pipe, socketFolder() + QLatin1Char('/') + pipe))
             throw Failure(QObject::tr("Cannot reach the office's connection in %1").arg(socketFolder()));
+        m_running = true;
         m_process.start(jailed.program, jailed.arguments);
     } else {
         if (qEnvironmentVariableIsEmpty("TESSALINE_OFFICE_PROGRAM") && OfficeJail::required())
             throw Failure(OfficeJail::refusal());
+        m_running = true;
         m_process.start(program, arguments);
     }
+    m_startedId = m_process.processId();
     if (wait == Wait::UntilStarted && !m_process.waitForStarted(10000))
         throw Failure(QObject::tr("Cannot start %1: %2").arg(program, m_process.errorString()));
 }
 
-bool OfficeProcess::restartIfRequested()
-{
-    if (m_restarted || m_process.state() != QProcess::NotRunning
-        || m_process.exitStatus() != QProcess::NormalExit
-        || m_process.exitCode() != RestartRequestedExitCode)
-        return false;
-    m_restarted = true;
-    m_process.start();
-    return m_process.waitForStarted(10000);
-}
-
 bool OfficeProcess::isRunning()
 {
-    // Without an event loop QProcess learns of the end only when asked.
-    if (m_process.state() != QProcess::NotRunning)
+    // Without an event loop the owning thread learns of the end only when
+    // it asks; other threads learn of it from the owning thread.
+    if (onOwningThread() && m_process.state() != QProcess::NotRunning)
         m_process.waitForFinished(0);
-    return m_process.state() != QProcess::NotRunning;
+    return m_running;
 }
 
 qint64 OfficeProcess::processId() const
 {
-    const qint64 started = m_process.processId();
+    const qint64 started = m_startedId;
     if (!m_jailed || started <= 0)
         return started;
+    if (const qint64 known = m_officeId; known > 0)
+        return known;
     // The jail's only child is the office.
     QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(started));
     bool found = false;
     const qint64 office = children.open(QIODevice::ReadOnly) ? children.readLine().trimmed().split(' ').value(0).toLongLong(&found)
                                                                : 0;
-    return found && office > 0 ? office : started;
+    if (!found || office <= 0)
+        return started;
+    m_officeId = office;
+    return office;
 }
 
 QString OfficeProcess::exitDescription() const
 {
-    if (m_process.error() == QProcess::FailedToStart)
-        return QObject::tr("the office program could not be run: %1").arg(m_process.errorString());
-    if (m_process.exitStatus() == QProcess::CrashExit)
-        return QObject::tr("the office process crashed");
-    return QObject::tr("the office process ended with code %1").arg(m_process.exitCode());
+    return m_running ? QString() : m_exitDescription;
 }
 
 void OfficeProcess::waitForEnd(int timeoutMs)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -16,8 +18,13 @@
 // owner's alone (umask 077).
 //
 // The process never outlives the program: it gets SIGKILL when the thread
-// that started it ends (Linux's parent-death signal, so start it from the
-// GUI thread), and the destructor kills it if it still runs. What a killed
+// that started it ends (Linux's parent-death signal, so start it from a
+// thread that lives as long as the program: the office pool's), and the
+// destructor kills it if it still runs.
+//
+// The object belongs to the thread that started it: only that thread
+// starts, waits for or destroys it. Any thread may ask its process id,
+// whether it runs, how it ended, and kill it at once (killNow). What a killed
 // office cannot remove itself (its profile, its pipe sockets in the
 // system's temporary folder) is removed by its owner, or by the next start
 // when the program itself was killed: the profile is marked with the
@@ -39,14 +46,14 @@ public:
     // Wait::No a program that fails to run shows as a process that ended.
     void start(Wait wait = Wait::UntilStarted);
 
-    // Called when the process has ended on its own: a first start with a
-    // fresh profile ends with a request to be started again, which this
-    // honours (once). Returns whether the process runs again.
-    bool restartIfRequested();
-
+    // A first start with a fresh profile ends with a request to be started
+    // again, which the process honours (once) on its own: it still runs.
     bool isRunning();
     // The office's own process (inside its jail, when it has one).
     qint64 processId() const;
+    // Ends the office at once with SIGKILL, from any thread; the owning
+    // thread then learns of the end as of any other.
+    void killNow() const;
     // Whether it runs in its jail (OfficeJail.h).
     bool isJailed() const { return m_jailed; }
     QString pipeName() const { return m_pipeName; }
@@ -55,7 +62,7 @@ public:
 
     // Waits up to timeoutMs for the process to end, then kills it.
     void waitForEnd(int timeoutMs);
-    // Ends the process at once.
+    // Ends the process at once and waits for it (on the owning thread).
     void kill();
 
     // The pipe sockets an office makes in the system's temporary folder:
@@ -74,8 +81,17 @@ public:
 
 private:
     void removeSockets() const;
+    void ended();
+    bool onOwningThread() const;
 
     QProcess m_process;
+    // What other threads may read: the started process (the jail, or the
+    // office itself), the office inside the jail once found, and whether
+    // it ended, with how.
+    std::atomic<qint64> m_startedId{0};
+    mutable std::atomic<qint64> m_officeId{0};
+    std::atomic<bool> m_running{false};
+    QString m_exitDescription; // written before m_running turns false
     MarkedFolder m_profile;
     QString m_pipeName;
     bool m_restarted = false;

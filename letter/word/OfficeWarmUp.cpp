@@ -6,7 +6,7 @@
 
 using namespace libreoffice;
 
-void warmUpOffice(const Reference<frame::XDesktop2> &desktop, const QString &folder, const QByteArray &document)
+bool warmUpOffice(const Reference<frame::XDesktop2> &desktop, const QString &folder, const QByteArray &document)
 {
     // The picture is small: the filter's code is what is worth loading.
     constexpr sal_Int32 PicturePixels = 64;
@@ -15,8 +15,9 @@ void warmUpOffice(const Reference<frame::XDesktop2> &desktop, const QString &fol
     const QString picture = folder + QStringLiteral("/warm-up.jpg");
     QFile file(source);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(document) != document.size())
-        return;
+        return true; // no room to warm up in: the office itself is fine
     file.close();
+    bool warmed = true;
     try {
         Reference<lang::XComponent> model = desktop->loadComponentFromURL(
                 fileUrl(source), "_blank", 0,
@@ -30,8 +31,9 @@ void warmUpOffice(const Reference<frame::XDesktop2> &desktop, const QString &fol
         }));
         Reference<util::XCloseable>(model, UNO_QUERY_THROW)->close(true);
     } catch (const uno::Exception &) {
-        // Cold, then.
+        warmed = false;
     }
     for (const QString &path : {source, copy, picture})
         QFile::remove(path);
+    return warmed;
 }

@@ -11,7 +11,8 @@
 // first page as a picture, and closes it, so that Writer, the Word filters
 // and the picture export are loaded before the first letter needs them.
 // The files live in `folder` (the office's private profile folder) and
-// are removed. Every failure is ignored: a cold office still works. Any
-// thread may run it.
-void warmUpOffice(const com::sun::star::uno::Reference<com::sun::star::frame::XDesktop2> &desktop,
+// are removed. Returns whether it went through: an office that failed it
+// (killed by a deadline, gone) is not one to hand out. Any thread may run
+// it.
+bool warmUpOffice(const com::sun::star::uno::Reference<com::sun::star::frame::XDesktop2> &desktop,
                   const QString &folder, const QByteArray &document);

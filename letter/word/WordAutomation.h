@@ -11,7 +11,9 @@
 // Objects are owned by std::shared_ptr and stay valid (but fail) after their
 // application has quit.
 
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -327,9 +329,48 @@ public:
     // process may take a moment longer to go, which nobody waits for.
     virtual void quit() = 0;
     // Ends the instance at once, whatever it is doing: a call that another
-    // thread has in progress then fails. For a user's Cancel; call it from
-    // the thread that created the instance.
+    // thread has in progress then fails. For a user's Cancel; any thread.
     virtual void kill() = 0;
+};
+
+// Lets another thread end a wait for a new instance at once (a user's
+// Cancel): the wait then fails, and the office it waited for is ended.
+class CreationStop
+{
+public:
+    void stop()
+    {
+        std::function<void()> alsoDo;
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopped = true;
+            alsoDo = m_alsoDo;
+        }
+        if (alsoDo)
+            alsoDo();
+    }
+    bool stopped() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_stopped;
+    }
+    // For the backend: what stop() does besides while the wait lasts (it
+    // must hold no reference to what the wait may destroy); runs at once
+    // when the stop came first. An empty function clears it.
+    void alsoDo(std::function<void()> what)
+    {
+        std::unique_lock lock(m_mutex);
+        m_alsoDo = what;
+        if (m_stopped && what) {
+            lock.unlock();
+            what();
+        }
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    bool m_stopped = false;
+    std::function<void()> m_alsoDo;
 };
 
 // Creates instances: "Word.Application".
@@ -338,16 +379,19 @@ class Automation
 public:
     virtual ~Automation() = default;
     // A new, invisible instance of its own. Throws Failure when none can be
-    // created.
-    virtual std::shared_ptr<Application> createApplication() = 0;
+    // created, or when `stop` ended the wait for one. It may wait for an
+    // office to start: call it from a worker, never from the window's
+    // thread.
+    virtual std::shared_ptr<Application> createApplication(CreationStop *stop = nullptr) = 0;
     // While held, an instance handed out from the offices kept ready is
     // replaced only when the hold ends: a letter being made should not
     // share the processor with offices starting.
     virtual void holdRefills() { }
     virtual void releaseRefills() { }
     // The name and version of the office in use ("LibreOffice 7.4.7.2"), as
-    // its installation tells it; empty when it cannot be told.
-    virtual QString officeVersion() { return {}; }
+    // its installation tells it; empty when it cannot be told, nullopt
+    // while it is still being asked (it never waits for the answer).
+    virtual std::optional<QString> officeVersion() { return QString(); }
     // Why no instance may be created at all although the office is there
     // (it may not run without a jail that this computer cannot give);
     // empty when instances may be created.

@@ -103,11 +103,11 @@ class OfficeWithAMoment : public ScriptedAutomation
 {
 public:
     std::function<void()> whileStarting;
-    std::shared_ptr<word::Application> createApplication() override
+    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr) override
     {
         if (whileStarting)
             std::exchange(whileStarting, nullptr)();
-        return ScriptedAutomation::createApplication();
+        return ScriptedAutomation::createApplication(stop);
     }
 };
 

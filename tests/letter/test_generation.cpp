@@ -30,9 +30,9 @@ class HangingFirstOffice : public word::Automation
 {
 public:
     explicit HangingFirstOffice(LibreOfficeAutomation &real) : m_real(real) { }
-    std::shared_ptr<word::Application> createApplication() override
+    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr) override
     {
-        auto application = m_real.createApplication();
+        auto application = m_real.createApplication(stop);
         if (!hung) {
             hung = m_real.lastInstanceProcessId();
             stopProcess(hung);

@@ -1,5 +1,7 @@
 #include "ScriptedAutomation.h"
 
+#include <QScopeGuard>
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -441,8 +443,14 @@ private:
 
 } // namespace
 
-std::shared_ptr<word::Application> ScriptedAutomation::createApplication()
+std::shared_ptr<word::Application> ScriptedAutomation::createApplication(word::CreationStop *stop)
 {
+    if (stop)
+        stop->alsoDo([this] { kill(); });
+    const auto forget = qScopeGuard([&] {
+        if (stop)
+            stop->alsoDo({});
+    });
     enter(QStringLiteral("Automation.Create"));
     if (!canCreate)
         throw Failure(QStringLiteral("No office could be started"));

@@ -65,8 +65,10 @@ public:
     void kill();
     void release();
 
-    std::shared_ptr<word::Application> createApplication() override;
-    QString officeVersion() override { return version; }
+    // Waits as an office that is slow to start does when "Automation.Create"
+    // holds or hangs; a stop ends the wait as a kill does.
+    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr) override;
+    std::optional<QString> officeVersion() override { return version; }
     QString version = QStringLiteral("Scripted Office 1.0");
 
 private:
