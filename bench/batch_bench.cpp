@@ -119,7 +119,9 @@ JobRun runBatch(const QString &work, const QString &list, int jobs, const QStrin
     batch.setStandardErrorFile(work + QStringLiteral("/batch.log"), QIODevice::Append);
     QElapsedTimer timer;
     timer.start();
-    batch.start(QStringLiteral(TESSALINE_PROGRAM), arguments);
+    // Another build's program may stand in (TESSALINE_BENCH_PROGRAM), so
+    // that a change is measured before and after in one run.
+    batch.start(qEnvironmentVariable("TESSALINE_BENCH_PROGRAM", QStringLiteral(TESSALINE_PROGRAM)), arguments);
     JobRun run;
     batch.waitForStarted();
     if (memory == Memory::Unwatched) {

@@ -47,10 +47,11 @@ struct Outcome
     bool diskFull = false;          // no further letter fits
 };
 
-// One office of the pool and the letter it is making. The scheduler's
-// thread alone starts, replaces and ends the office (its process belongs to
-// that thread); a task of the batch's pool makes one letter with it while
-// it has a job.
+// One office and the letter it is making. The first is brought up by the
+// scheduler's thread, the others by tasks of the batch's pool while the
+// first already works; once in the run, the scheduler's thread alone
+// replaces and ends a slot's office, and a task of the pool makes one
+// letter with it while it has a job.
 struct Slot
 {
     std::shared_ptr<word::Application> office;
@@ -60,8 +61,9 @@ struct Slot
     // The built-in letter's lines as this copy has them (see
     // BuiltInLetter::edits): a row that wants others takes a fresh copy.
     std::vector<word::ParagraphEdit> edits;
-    qint64 processId = 0;
     bool usable = false;
+    // Why its office could not be brought up, when it could not.
+    QString failure;
     std::optional<Job> job;
     std::optional<QFuture<Outcome>> making; // the job's letter, once started
     // The row's deadline, armed while it is made: one more deadline of
@@ -98,6 +100,12 @@ private:
 
     // LetterBatch.cpp: the offices and the letters.
     void startOffices(int count);
+    // On a worker of the batch's pool: an office for another slot, with
+    // the letter open in it, while the first office already makes letters.
+    std::unique_ptr<Slot> bringUpOffice(const std::vector<word::ParagraphEdit> &edits);
+    // Takes into the run the slots whose offices have come up (or failed
+    // to); with `wait`, waits for them all first.
+    void adoptOfficesComingUp(bool wait);
     void openLetter(Slot &slot, const std::vector<word::ParagraphEdit> &edits);
     std::vector<word::ParagraphEdit> editsFor(const LetterRow &row) const;
     bool replaceOffice(Slot &slot);
@@ -139,6 +147,8 @@ private:
     std::optional<QString> m_letterText;
     std::unique_ptr<LibreOfficeAutomation> m_automation;
     std::vector<std::unique_ptr<Slot>> m_slots;
+    // Slots whose offices are still coming up.
+    std::vector<QFuture<std::shared_ptr<Slot>>> m_comingUp;
     // The built-in letter's greeting, closing and enclosure line.
     BuiltInLetter::Wording m_wording;
     // How each place of the template takes new text: tried once for each

@@ -68,35 +68,68 @@ Batch::~Batch()
 void Batch::startOffices(int count)
 {
     // The first has been starting while the list was read, and checks the
-    // letter before the others start; they then come up side by side; none
-    // is started later except to replace one that failed.
+    // letter; the others start then and come up side by side while the
+    // first already makes letters; none is started later except to replace
+    // one that failed.
     m_pool.setMaxThreadCount(count);
-    for (int i = 0; i < count; ++i) {
-        if (i == 1)
-            m_automation->startSpares(count - 1);
-        auto slot = std::make_unique<Slot>();
-        try {
-            slot->office = m_automation->createApplication();
-            slot->processId = m_automation->lastInstanceProcessId();
-            m_slots.push_back(std::move(slot)); // ended with the others, whatever happens
-            openLetter(*m_slots.back(), m_pending.empty() ? std::vector<word::ParagraphEdit>()
-                                                          : editsFor(m_list.rows[m_pending.front().row]));
-            m_slots.back()->usable = true;
-        } catch (const LetterTemplate::Problem &) {
-            throw; // the template cannot be used at all
-        } catch (const Refusal &) {
-            throw;
-        } catch (const Failure &failure) {
-            // The first one tells whether the template can be used at all:
-            // one that keeps it busy past its deadline is named as too much.
-            if (i == 0 && !m_slots.empty() && !m_source.isEmpty() && failure.kind() == Failure::Kind::OfficeLost)
-                LetterTemplate::rethrowAsProblem(m_source, failure, LetterTemplate::Stage::Fill);
-            if (i == 0)
-                throw Failure(QObject::tr("Cannot start an office with the template: %1").arg(failure.description()));
-            m_progress->note(QObject::tr("An office could not be started: %1").arg(failure.description()));
+    const std::vector<word::ParagraphEdit> firstEdits =
+            m_pending.empty() ? std::vector<word::ParagraphEdit>() : editsFor(m_list.rows[m_pending.front().row]);
+    auto slot = std::make_unique<Slot>();
+    try {
+        slot->office = m_automation->createApplication();
+        m_slots.push_back(std::move(slot)); // ended with the others, whatever happens
+        openLetter(*m_slots.back(), firstEdits);
+        m_slots.back()->usable = true;
+    } catch (const LetterTemplate::Problem &) {
+        throw; // the template cannot be used at all
+    } catch (const Refusal &) {
+        throw;
+    } catch (const Failure &failure) {
+        // The first one tells whether the template can be used at all: one
+        // that keeps it busy past its deadline is named as too much.
+        if (!m_slots.empty() && !m_source.isEmpty() && failure.kind() == Failure::Kind::OfficeLost)
+            LetterTemplate::rethrowAsProblem(m_source, failure, LetterTemplate::Stage::Fill);
+        throw Failure(QObject::tr("Cannot start an office with the template: %1").arg(failure.description()));
+    }
+    if (count > 1)
+        m_automation->startSpares(count - 1);
+    for (int i = 1; i < count; ++i) {
+        m_comingUp.push_back(QtConcurrent::run(&m_pool, [this, firstEdits] {
+            std::shared_ptr<Slot> slot = bringUpOffice(firstEdits);
+            m_letterDone.release(); // the scheduler takes it in
+            return slot;
+        }));
+    }
+}
+
+std::unique_ptr<Slot> Batch::bringUpOffice(const std::vector<word::ParagraphEdit> &edits)
+{
+    auto slot = std::make_unique<Slot>();
+    try {
+        slot->office = m_automation->createApplication();
+        openLetter(*slot, edits);
+        slot->usable = true;
+    } catch (const std::exception &e) {
+        slot->failure = QString::fromUtf8(e.what());
+    }
+    return slot;
+}
+
+void Batch::adoptOfficesComingUp(bool wait)
+{
+    for (auto it = m_comingUp.begin(); it != m_comingUp.end();) {
+        if (wait)
+            it->waitForFinished();
+        if (!it->isFinished()) {
+            ++it;
+            continue;
         }
-        if (slot)
-            m_slots.push_back(std::move(slot));
+        std::shared_ptr<Slot> slot = it->result();
+        it = m_comingUp.erase(it);
+        if (!slot->failure.isEmpty())
+            m_progress->note(QObject::tr("An office could not be started: %1").arg(slot->failure));
+        // Ended with the others, whatever happened.
+        m_slots.push_back(std::make_unique<Slot>(std::move(*slot)));
     }
 }
 
@@ -111,7 +144,6 @@ bool Batch::replaceOffice(Slot &slot)
     slot.rowDeadline.reset();
     try {
         slot.office = m_automation->createApplication();
-        slot.processId = m_automation->lastInstanceProcessId();
         openLetter(slot, slot.edits);
         slot.usable = true;
     } catch (const Failure &failure) {
@@ -192,7 +224,7 @@ std::shared_ptr<word::Document> Batch::openTemplate(word::Application &office) c
 void Batch::startJob(Slot &slot, const Job &job)
 {
     slot.job = job;
-    slot.rowDeadline = std::make_unique<OfficeDeadline>(slot.processId, RowDeadlineMs);
+    slot.rowDeadline = std::make_unique<OfficeDeadline>(slot.office->processId(), RowDeadlineMs);
     slot.making = QtConcurrent::run(&m_pool, [this, &slot, job] { return work(slot, job); });
     // Runs once the letter is made, so that the scheduler it wakes finds
     // the task finished.
@@ -391,6 +423,7 @@ void Batch::schedule()
 {
     bool stopNoted = false;
     for (;;) {
+        adoptOfficesComingUp(false);
         for (auto &slot : m_slots) {
             if (slot->making && slot->making->isFinished()) {
                 const Job job = *slot->job;
@@ -415,6 +448,7 @@ void Batch::schedule()
             anyUsable = anyUsable || slot->usable;
             anyBusy = anyBusy || slot->job.has_value();
         }
+        anyBusy = anyBusy || !m_comingUp.empty();
         if (!anyBusy && (m_pending.empty() || StopSignals::asked() || m_diskFull || !anyUsable))
             break;
         m_progress->tick();
@@ -435,6 +469,7 @@ void Batch::schedule()
 void Batch::endOffices()
 {
     m_pool.waitForDone(); // the letters in progress end first
+    adoptOfficesComingUp(true);
     for (auto &slot : m_slots) {
         try {
             closeLetter(*slot);

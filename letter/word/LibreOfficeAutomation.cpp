@@ -125,6 +125,8 @@ public:
         killOfficeProcess(m_processId);
     }
 
+    qint64 processId() const override { return m_processId; }
+
     std::shared_ptr<Instance> instance() const { return m_instance; }
     void opened(std::shared_ptr<BackendDocument> document)
     {

@@ -331,6 +331,8 @@ public:
     // Ends the instance at once, whatever it is doing: a call that another
     // thread has in progress then fails. For a user's Cancel; any thread.
     virtual void kill() = 0;
+    // The process that does its work, for a deadline on it; 0 for none.
+    virtual qint64 processId() const { return 0; }
 };
 
 // Lets another thread end a wait for a new instance at once (a user's

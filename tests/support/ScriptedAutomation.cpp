@@ -452,6 +452,8 @@ std::shared_ptr<word::Application> ScriptedAutomation::createApplication(word::C
             stop->alsoDo({});
     });
     enter(QStringLiteral("Automation.Create"));
+    if (stop && stop->stopped())
+        throw Failure(QStringLiteral("The office was not needed any more"));
     if (!canCreate)
         throw Failure(QStringLiteral("No office could be started"));
     ++created;
