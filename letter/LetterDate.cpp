@@ -107,7 +107,8 @@ QLocale dateLanguage()
         if (!name.isEmpty())
             break;
     }
-    // The description's date is English; C and POSIX name no language.
+    // Without a language of the user's the date is written in English; C
+    // and POSIX name no language.
     if (name.isEmpty() || name == u"C" || name == u"POSIX" || name.startsWith(QStringLiteral("C.")))
         return QLocale(QLocale::English, QLocale::UnitedStates);
     return QLocale(name);

@@ -468,8 +468,8 @@ void Form2::zoomStepDone(bool drawn, const QString &refusal)
     if (!drawn)
         m_zoomRefusal = refusal;
     syncFromViewport();
-    // Said again at each refused step, though the description said it
-    // already.
+    // Said again at each refused step, though the page's accessible
+    // description says it already.
     if (!drawn) {
         QAccessibleEvent alert(Picture1, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);

@@ -22,7 +22,7 @@ struct LetterFormatInfo
     const char *dialogFilter;  // a file dialog's filter line
 };
 
-// All formats, Word 97 first (the described default).
+// All formats, Word 97 first (the default a save offers).
 std::span<const LetterFormatInfo> letterFormats();
 const LetterFormatInfo &letterFormatInfo(LetterFormat format);
 // The format named "doc", "docx", "odt" or "pdf" (any letter case).

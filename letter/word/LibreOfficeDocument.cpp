@@ -381,9 +381,14 @@ public:
                  !name.isEmpty() && std::find(seen.begin(), seen.end(), name) == seen.end();) {
                 seen.push_back(name);
                 const Reference<beans::XPropertySet> style = pageStyle(m_model, name);
-                style->setPropertyValue("IsLandscape", uno::Any(false));
-                style->setPropertyValue("Width", uno::Any(sal_Int32(width)));
-                style->setPropertyValue("Height", uno::Any(sal_Int32(height)));
+                // A page already of that size is left alone: setting it
+                // again would have the office lay the letter out again.
+                if (style->getPropertyValue("IsLandscape").get<bool>() || style->getPropertyValue("Width").get<sal_Int32>() != width
+                    || style->getPropertyValue("Height").get<sal_Int32>() != height) {
+                    style->setPropertyValue("IsLandscape", uno::Any(false));
+                    style->setPropertyValue("Width", uno::Any(sal_Int32(width)));
+                    style->setPropertyValue("Height", uno::Any(sal_Int32(height)));
+                }
                 name = style->getPropertyValue("FollowStyle").get<OUString>();
             }
         });

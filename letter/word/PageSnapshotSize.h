@@ -74,7 +74,7 @@ struct PageGeometry
 QSize pageExportPixels(const PageGeometry &page, int pixelsPerLogicalInch);
 
 // Cuts the printed block out of the rendered page, at the logical size
-// described above (through its dots per metre).
+// given above (through its dots per metre).
 QImage printedBlockPicture(const QImage &renderedPage, const PageGeometry &page, int pixelsPerLogicalInch);
 // The rendered page as a whole, SnapshotLogicalHeightTwips high.
 QImage wholePagePicture(const QImage &renderedPage);

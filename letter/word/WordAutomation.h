@@ -375,7 +375,9 @@ private:
     std::function<void()> m_alsoDo;
 };
 
-// Creates instances: "Word.Application".
+// Where instances of the word processor come from: each is an office of
+// its own, invisible, that the program drives and ends; the real backend
+// takes them from its office pool, the tests' scripted one makes them up.
 class Automation
 {
 public:

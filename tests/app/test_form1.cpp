@@ -552,7 +552,7 @@ private slots:
         QCOMPARE(form->Form_Load(), Form1::LoadResult::EndProgram);
         QCOMPARE(m_messenger.messages.size(), size_t(1));
         const auto &shown = m_messenger.messages[0];
-        // The five described parts, and below them the reason.
+        // The message's five parts, and below them the reason.
         QVERIFY(shown.text.startsWith(officeMissingMessage() + QStringLiteral("\r\n\r\nReason: ")));
         QCOMPARE(shown.text.split(QStringLiteral("\r\n\r\n")).size(), 6);
         QVERIFY(shown.text.startsWith(QStringLiteral("Error 842001. A normal instance of Word could not be created.")));

@@ -454,7 +454,7 @@ private slots:
         QVERIFY(!CheckWordInstalled(m_automation, messenger));
         qunsetenv("TESSALINE_OFFICE_PROGRAM");
         QCOMPARE(messenger.messages.size(), size_t(1));
-        // The described message, and below it what went wrong.
+        // The office-missing message, and below it what went wrong.
         const QString text = messenger.messages[0].text;
         QVERIFY(text.startsWith(officeMissingMessage() + QStringLiteral("\r\n\r\nReason: ")));
         QVERIFY2(text.contains(QStringLiteral("No LibreOffice installation was found")), qPrintable(text));
