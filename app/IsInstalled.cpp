@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QFutureWatcher>
 #include <QObject>
+#include <QScopeGuard>
 #include <QStringList>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -10,6 +11,7 @@
 #include <utility>
 
 #include "Messenger.h"
+#include "ThreadHandOver.h"
 #include "WordAutomation.h"
 
 QString officeMissingMessage(const QString &reason)
@@ -49,7 +51,10 @@ bool CheckWordInstalled(word::Automation &automation, Messenger &messenger)
     QFutureWatcher<void> watcher;
     QEventLoop loop;
     QObject::connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
+    handOver(&application);
     watcher.setFuture(QtConcurrent::run([&] {
+        tookOver(&application);
+        const auto done = qScopeGuard([&] { handOver(&application); });
         try {
             application = automation.createApplication();
         } catch (const std::exception &e) {
@@ -61,6 +66,7 @@ bool CheckWordInstalled(word::Automation &automation, Messenger &messenger)
     if (!watcher.isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     watcher.waitForFinished();
+    tookOver(&application);
     if (!application) {
         messenger.showMessage(officeMissingMessage(reason), QString(), Messenger::Icon::None);
         return false;

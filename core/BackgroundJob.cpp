@@ -2,6 +2,8 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "ThreadHandOver.h"
+
 BackgroundJob::~BackgroundJob()
 {
     // By now a derived job's members are gone: it cancelled itself first.
@@ -18,15 +20,22 @@ void BackgroundJob::start()
 {
     prepare();
     connect(&m_watcher, &QFutureWatcher<void>::finished, this, &BackgroundJob::finished);
-    m_future = QtConcurrent::run([this] { work(); });
+    handOver(&m_future);
+    m_future = QtConcurrent::run([this] {
+        tookOver(&m_future);
+        work();
+        handOver(&m_future);
+    });
     m_watcher.setFuture(m_future);
     m_started = true;
 }
 
 void BackgroundJob::waitForWorker()
 {
-    if (m_started)
+    if (m_started) {
         m_future.waitForFinished();
+        tookOver(&m_future);
+    }
 }
 
 void BackgroundJob::cancel()

@@ -21,6 +21,7 @@
 #include "LetterTemplate.h"
 #include "ScratchFiles.h"
 #include "StopSignals.h"
+#include "ThreadHandOver.h"
 
 namespace batch {
 namespace {
@@ -94,8 +95,11 @@ void Batch::startOffices(int count)
     if (count > 1)
         m_automation->startSpares(count - 1);
     for (int i = 1; i < count; ++i) {
+        handOver(this);
         m_comingUp.push_back(QtConcurrent::run(&m_pool, [this, firstEdits] {
+            tookOver(this);
             std::shared_ptr<Slot> slot = bringUpOffice(firstEdits);
+            handOver(slot.get());
             m_letterDone.release(); // the scheduler takes it in
             return slot;
         }));
@@ -125,6 +129,7 @@ void Batch::adoptOfficesComingUp(bool wait)
             continue;
         }
         std::shared_ptr<Slot> slot = it->result();
+        tookOver(slot.get());
         it = m_comingUp.erase(it);
         if (!slot->failure.isEmpty())
             m_progress->note(QObject::tr("An office could not be started: %1").arg(slot->failure));
@@ -225,7 +230,13 @@ void Batch::startJob(Slot &slot, const Job &job)
 {
     slot.job = job;
     slot.rowDeadline = std::make_unique<OfficeDeadline>(slot.office->processId(), RowDeadlineMs);
-    slot.making = QtConcurrent::run(&m_pool, [this, &slot, job] { return work(slot, job); });
+    handOver(&slot);
+    slot.making = QtConcurrent::run(&m_pool, [this, &slot, job] {
+        tookOver(&slot);
+        Outcome outcome = work(slot, job);
+        handOver(&slot);
+        return outcome;
+    });
     // Runs once the letter is made, so that the scheduler it wakes finds
     // the task finished.
     slot.making->then(QtFuture::Launch::Sync, [this](const Outcome &) { m_letterDone.release(); });
@@ -426,6 +437,7 @@ void Batch::schedule()
         adoptOfficesComingUp(false);
         for (auto &slot : m_slots) {
             if (slot->making && slot->making->isFinished()) {
+                tookOver(slot.get());
                 const Job job = *slot->job;
                 const Outcome outcome = slot->making->result();
                 const bool killed = slot->rowDeadline && slot->rowDeadline->expired();

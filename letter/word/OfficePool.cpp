@@ -14,6 +14,7 @@
 #include "OfficeConnection.h"
 #include "OfficeDeadline.h"
 #include "OfficeWarmUp.h"
+#include "ThreadHandOver.h"
 #include "WordAutomation.h"
 
 namespace {
@@ -45,8 +46,10 @@ struct OfficePool::Spare
     bool isReady() const { return connected && (!warmUpWanted || warm); }
     void finishWarmUp()
     {
-        if (warmUp.isStarted())
+        if (warmUp.isStarted()) {
             warmUp.waitForFinished();
+            tookOver(this);
+        }
     }
     ~Spare() { finishWarmUp(); }
 };
@@ -89,9 +92,11 @@ OfficePool::~OfficePool()
             spare->office->process().killNow();
     }
     m_helpers.waitForDone(); // requests to end, checks, warm-ups
+    handOver(m_home);
     QMetaObject::invokeMethod(
             m_home,
             [this] {
+                tookOver(m_home);
                 std::deque<std::unique_ptr<Spare>> spares;
                 {
                     std::lock_guard lock(m_mutex);
@@ -113,7 +118,14 @@ OfficePool::~OfficePool()
 
 void OfficePool::onOfficeThread(std::function<void()> call)
 {
-    QMetaObject::invokeMethod(m_home, std::move(call), Qt::QueuedConnection);
+    handOver(m_home);
+    QMetaObject::invokeMethod(
+            m_home,
+            [this, call = std::move(call)] {
+                tookOver(m_home);
+                call();
+            },
+            Qt::QueuedConnection);
 }
 
 void OfficePool::setWarmUpDocument(const QByteArray &document)
@@ -223,10 +235,12 @@ void OfficePool::poll()
 void OfficePool::startWarmUp(Spare &spare)
 {
     Spare *target = &spare;
+    handOver(target);
     spare.warmUp = QtConcurrent::run(&m_helpers, [this, target, desktop = spare.office->desktop(),
                                                   folder = spare.office->process().profileFolder(),
                                                   pid = spare.office->process().processId(),
                                                   document = m_warmUpDocument] {
+        tookOver(target);
         // A spare that hangs while it warms up is killed, so that nothing
         // ever waits for this task for ever; one that failed it is not
         // handed out.
@@ -238,6 +252,7 @@ void OfficePool::startWarmUp(Spare &spare)
             target->warm = !failed;
             target->warmUpFailed = failed;
         }
+        handOver(target);
         m_changed.notify_all();
     });
 }
@@ -342,7 +357,9 @@ void OfficePool::giveBack(std::unique_ptr<OfficeConnection> office, End how)
         std::lock_guard lock(m_mutex);
         ++m_askingToEnd;
     }
+    handOver(held.get());
     m_helpers.start([this, held] {
+        tookOver(held.get());
         (*held)->askToEnd();
         retire(std::move(*held), End::Ask);
         std::lock_guard lock(m_mutex);
