@@ -23,14 +23,16 @@ DisplayCheck::DisplayCheck(const QStringList &arguments)
         platform = qEnvironmentVariable("QT_QPA_PLATFORM");
     // A platform without a display server (offscreen, vnc, eglfs) is the
     // user's own choice.
-    if (!platform.isEmpty() && !platform.startsWith(QLatin1String("xcb")) && !platform.startsWith(QLatin1String("wayland")))
+    if (!platform.isEmpty() && !platform.startsWith(QLatin1String("xcb"))
+        && !platform.startsWith(QLatin1String("wayland")))
         return;
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return;
 
-    const QString advice = QCoreApplication::translate("main",
-        "the window needs a desktop session; use --batch to write letters without a window, "
-        "or start the window under a virtual X server with xvfb-run");
+    const QString advice = QCoreApplication::translate(
+            "main",
+            "the window needs a desktop session; use --batch to write letters without a window, "
+            "or start the window under a virtual X server with xvfb-run");
     QString display = optionValue(arguments, QStringLiteral("display"));
     if (display.isEmpty())
         display = qEnvironmentVariable("DISPLAY");

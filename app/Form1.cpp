@@ -58,11 +58,11 @@ constexpr int LabelHeight = 225, FieldHeight = 345, LabelDrop = 45;
 
 struct Row
 {
-    int frame;       // 1 or 2
-    int label;       // index into Label2
+    int frame;           // 1 or 2
+    int label;           // index into Label2
     const char *caption; // with its mnemonic, unique in the window
     int labelLeft, labelWidth;
-    int field;       // index into Text1
+    int field; // index into Text1
     int fieldLeft, fieldTop, fieldWidth;
     const char *accessibleName; // what a screen reader announces for the field
     const char *description;
@@ -70,23 +70,22 @@ struct Row
 
 // The rows of both frames, in tab order.
 constexpr std::array<Row, 12> Rows = {{
-    {1, 0, "Yo&ur Name:", 240, 975, 0, 1680, 300, 5895, "Your Name",
-     "Your full name: it heads the letter and signs it"},
-    {1, 1, "St&reet Address:", 240, 1335, 6, 1680, 750, 5895, "Your Street Address",
-     "Your street and house number, under your name"},
-    {1, 4, "C&ity:", 240, 360, 1, 1680, 1200, 2895, "Your City", "Your city, in your address"},
-    {1, 8, "&State:", 4680, 495, 8, 5280, 1200, 495, "Your State", "Your state, after your city"},
-    {1, 9, "Zi&p Code:", 5880, 780, 9, 6720, 1200, 855, "Your Zip Code", "Your zip code, after your state"},
-    {2, 7, "Recipient &Name:", 240, 1380, 7, 1680, 300, 5895, "Recipient Name",
-     "Whom you write to: heads the inside address and the greeting"},
-    {2, 10, "&Title:", 240, 405, 10, 1680, 750, 5895, "Recipient Title", "The recipient's job title"},
-    {2, 11, "Co&mpany Name:", 240, 1380, 11, 1680, 1200, 5895, "Recipient Company Name",
-     "The recipient's company"},
-    {2, 5, "Street A&ddress:", 240, 1335, 4, 1680, 1650, 5895, "Recipient Street Address",
-     "The recipient's street and number"},
-    {2, 6, "Cit&y:", 240, 360, 5, 1680, 2100, 2895, "Recipient City", "The recipient's city"},
-    {2, 3, "St&ate:", 4680, 495, 3, 5280, 2100, 495, "Recipient State", "The recipient's state"},
-    {2, 2, "&Zip Code:", 5880, 780, 2, 6720, 2100, 855, "Recipient Zip Code", "The recipient's zip code"},
+        {1, 0, "Yo&ur Name:", 240, 975, 0, 1680, 300, 5895, "Your Name",
+         "Your full name: it heads the letter and signs it"},
+        {1, 1, "St&reet Address:", 240, 1335, 6, 1680, 750, 5895, "Your Street Address",
+         "Your street and house number, under your name"},
+        {1, 4, "C&ity:", 240, 360, 1, 1680, 1200, 2895, "Your City", "Your city, in your address"},
+        {1, 8, "&State:", 4680, 495, 8, 5280, 1200, 495, "Your State", "Your state, after your city"},
+        {1, 9, "Zi&p Code:", 5880, 780, 9, 6720, 1200, 855, "Your Zip Code", "Your zip code, after your state"},
+        {2, 7, "Recipient &Name:", 240, 1380, 7, 1680, 300, 5895, "Recipient Name",
+         "Whom you write to: heads the inside address and the greeting"},
+        {2, 10, "&Title:", 240, 405, 10, 1680, 750, 5895, "Recipient Title", "The recipient's job title"},
+        {2, 11, "Co&mpany Name:", 240, 1380, 11, 1680, 1200, 5895, "Recipient Company Name", "The recipient's company"},
+        {2, 5, "Street A&ddress:", 240, 1335, 4, 1680, 1650, 5895, "Recipient Street Address",
+         "The recipient's street and number"},
+        {2, 6, "Cit&y:", 240, 360, 5, 1680, 2100, 2895, "Recipient City", "The recipient's city"},
+        {2, 3, "St&ate:", 4680, 495, 3, 5280, 2100, 495, "Recipient State", "The recipient's state"},
+        {2, 2, "&Zip Code:", 5880, 780, 2, 6720, 2100, 855, "Recipient Zip Code", "The recipient's zip code"},
 }};
 
 // What the three commands do, for their tooltips and screen readers.
@@ -130,10 +129,8 @@ void LetterFieldEdit::focusInEvent(QFocusEvent *event)
 }
 
 Form1::Form1(const Form1Services &services, QWidget *parent)
-    : QWidget(parent), m_services(services), m_pointer(this),
-      SkinFramework1(std::make_unique<SkinFramework>()),
-      m_endProgram([] { QCoreApplication::quit(); }),
-      m_programFolder(findProgramFolder()), m_inputBlock(this),
+    : QWidget(parent), m_services(services), m_pointer(this), SkinFramework1(std::make_unique<SkinFramework>()),
+      m_endProgram([] { QCoreApplication::quit(); }), m_programFolder(findProgramFolder()), m_inputBlock(this),
       m_letterProgress(std::make_unique<JobProgress>(this, m_pointer)),
       m_ownCommonDialog(std::make_unique<FileDialogCommonDialog>(this)), CommonDialog1(m_ownCommonDialog.get())
 {
@@ -173,14 +170,17 @@ void Form1::createMenus()
     builtInLetterAction->setStatusTip(tr("Make letters from the built-in template"));
     useMyOwnTemplateAction = letterMenu->addAction(tr("&Use My Own Template…"), this, &Form1::UseMyOwnTemplate_Click);
     useMyOwnTemplateAction->setStatusTip(tr("Make letters from a document of your own that holds the placeholders"));
-    saveBuiltInLetterAsAction = letterMenu->addAction(tr("&Save Built-in Letter As…"), this,
-                                                      &Form1::SaveBuiltInLetterAs_Click);
-    saveBuiltInLetterAsAction->setStatusTip(tr("Save the built-in letter to write your own text around its placeholders"));
+    saveBuiltInLetterAsAction
+            = letterMenu->addAction(tr("&Save Built-in Letter As…"), this, &Form1::SaveBuiltInLetterAs_Click);
+    saveBuiltInLetterAsAction->setStatusTip(
+            tr("Save the built-in letter to write your own text around its placeholders"));
     editLetterTextAction = letterMenu->addAction(tr("&Edit Letter Text…"), this, &Form1::EditLetterText_Click);
     editLetterTextAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    editLetterTextAction->setStatusTip(tr("Write the built-in letter's body in your own words, with your phone and e-mail"));
+    editLetterTextAction->setStatusTip(
+            tr("Write the built-in letter's body in your own words, with your phone and e-mail"));
     moreFieldsAction = letterMenu->addAction(tr("More &Fields…"), this, &Form1::MoreFields_Click);
-    moreFieldsAction->setStatusTip(tr("Give values to the placeholders your letter uses beyond the fields, such as [Position]"));
+    moreFieldsAction->setStatusTip(
+            tr("Give values to the placeholders your letter uses beyond the fields, such as [Position]"));
     paperSizeMenu = new PaperSizeMenu(letterMenu);
     letterMenu->addMenu(paperSizeMenu);
     connect(paperSizeMenu, &PaperSizeMenu::notStored, this, [this](const QString &why) { warnEntriesNotKept(why); });
@@ -306,8 +306,8 @@ void Form1::describeControls()
     Text1[DateFieldIndex]->setAccessibleName(tr("Letter Date"));
     Text1[DateFieldIndex]->setAccessibleDescription(tr("Set to today's date whenever a letter is made"));
 
-    const std::array<std::pair<PushButton *, const char *>, 3> commands = {
-            {{PushButton6, StartTip}, {PushButton3, ClearTip}, {PushButton4, SampleTip}}};
+    const std::array<std::pair<PushButton *, const char *>, 3> commands
+            = {{{PushButton6, StartTip}, {PushButton3, ClearTip}, {PushButton4, SampleTip}}};
     for (const auto &[button, tip] : commands) {
         button->setToolTip(tr(tip));
         button->setAccessibleDescription(tr(tip));
@@ -349,10 +349,10 @@ void Form1::warnEntriesNotKept(const QString &reason)
     if (m_storeFailureShown)
         return;
     m_storeFailureShown = true;
-    m_services.messenger.showMessage(
-            tr("%1\n\nYou can go on working, but your entries will not be remembered "
-               "for the next start.").arg(reason),
-            QString(), Messenger::Icon::Warning);
+    m_services.messenger.showMessage(tr("%1\n\nYou can go on working, but your entries will not be remembered "
+                                        "for the next start.")
+                                             .arg(reason),
+                                     QString(), Messenger::Icon::Warning);
 }
 
 Form1::LoadResult Form1::Form_Load()

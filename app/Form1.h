@@ -30,7 +30,9 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class SkinFramework;
-namespace word { class Automation; }
+namespace word {
+class Automation;
+}
 
 // What the main window works with; the program passes the real ones,
 // tests their own.
@@ -83,19 +85,19 @@ public:
     void ApplySkin();
 
     // Commands.
-    void PushButton3_Click();   // "Clear/Reset Data"
-    void PushButton4_Click();   // "Load Sample/Example Data"
-    void PushButton6_Click();   // "Start Creating Template"
+    void PushButton3_Click(); // "Clear/Reset Data"
+    void PushButton4_Click(); // "Load Sample/Example Data"
+    void PushButton6_Click(); // "Start Creating Template"
     // Brings back the twelve values that the last "Clear/Reset Data" or
     // "Load Sample/Example Data" replaced, and stores them again.
     void undoFieldsCommand();
-    void BuiltInLetter_Click();        // "Built-in Letter"
-    void UseMyOwnTemplate_Click();     // "Use My Own Template…"
-    void SaveBuiltInLetterAs_Click();  // "Save Built-in Letter As…"
-    void EditLetterText_Click();       // "Edit Letter Text…"
-    void MoreFields_Click();           // "More Fields…"
-    void Placeholders_Click();         // "Placeholders…"
-    void About_Click();                // "About Tessaline"
+    void BuiltInLetter_Click();       // "Built-in Letter"
+    void UseMyOwnTemplate_Click();    // "Use My Own Template…"
+    void SaveBuiltInLetterAs_Click(); // "Save Built-in Letter As…"
+    void EditLetterText_Click();      // "Edit Letter Text…"
+    void MoreFields_Click();          // "More Fields…"
+    void Placeholders_Click();        // "Placeholders…"
+    void About_Click();               // "About Tessaline"
 
     // The template letters are made from: a user's file, or empty for the
     // built-in one. Read from the settings at load.

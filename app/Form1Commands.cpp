@@ -58,8 +58,7 @@ void Form1::UseMyOwnTemplate_Click()
         return; // a letter is being made from the template in use
     QString chosen;
     // The dialog opens where the template in use lives, else in Documents.
-    const QString startFolder = m_templateFile.isEmpty() ? documentsFolder()
-                                                         : QFileInfo(m_templateFile).absolutePath();
+    const QString startFolder = m_templateFile.isEmpty() ? documentsFolder() : QFileInfo(m_templateFile).absolutePath();
     trap.step(100, [&] {
         CommonDialog &dialog = *CommonDialog1;
         dialog.DialogTitle = tr("Use My Own Template");
@@ -98,8 +97,8 @@ void Form1::SaveBuiltInLetterAs_Click()
         dialog.FilterIndex = 1;
         dialog.DefaultExt.clear(); // the kind chosen decides the suffix
         dialog.InitDir = documentsFolder();
-        dialog.FileName = QStringLiteral("my-letter.")
-                + QLatin1String(word::letterFormatInfo(BuiltInLetterFormats[0]).suffix);
+        dialog.FileName
+                = QStringLiteral("my-letter.") + QLatin1String(word::letterFormatInfo(BuiltInLetterFormats[0]).suffix);
         dialog.ShowSave();
     });
     if (dialog.FileName.isEmpty())
@@ -130,7 +129,8 @@ void Form1::SaveBuiltInLetterAs_Click()
             m_services.messenger.showMessage(
                     tr("The built-in letter is saved as %1.\n\nOpen it in your word processor, write your "
                        "own text around the placeholders, save it, and choose it with "
-                       "Letter > Use My Own Template….").arg(QDir::toNativeSeparators(target.path)),
+                       "Letter > Use My Own Template….")
+                            .arg(QDir::toNativeSeparators(target.path)),
                     QString(), Messenger::Icon::None);
         });
     }
@@ -160,8 +160,8 @@ void Form1::MoreFields_Click()
             // Told when a letter is made; the names it would give are unknown.
         }
     }
-    const QStringList used = extraPlaceholderNames(ownLetterText, m_templateFile.isEmpty() ? QStringList()
-                                                                                             : m_ownTemplateNames);
+    const QStringList used
+            = extraPlaceholderNames(ownLetterText, m_templateFile.isEmpty() ? QStringList() : m_ownTemplateNames);
     m_moreFieldsWindow = new MoreFieldsWindow(m_services.messenger, moreFieldsNames(used), this);
     connect(m_moreFieldsWindow, &QDialog::finished, this, [this] {
         m_moreFieldsWindow->deleteLater();

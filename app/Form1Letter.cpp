@@ -140,7 +140,6 @@ int Form1::pagePixelsPerLogicalInch() const
     return previewPixelsPerLogicalInch(where ? where->devicePixelRatio() : 1.0);
 }
 
-
 Form2 &Form1::form2()
 {
     if (!m_form2) {
@@ -154,7 +153,6 @@ Form2 &Form1::form2()
     }
     return *m_form2;
 }
-
 
 void Form1::comeBack()
 {

@@ -11,19 +11,19 @@
 namespace {
 // What fills each field's placeholder, by field index.
 constexpr std::array<const char *, FieldCount> FilledWith = {
-    "Your Name",
-    "your City",
-    "the recipient's Zip Code",
-    "the recipient's State",
-    "the recipient's Street Address",
-    "the recipient's City",
-    "your Street Address",
-    "the Recipient Name",
-    "your State",
-    "your Zip Code",
-    "the recipient's Title",
-    "the Company Name",
-    "the date of the letter, such as \"March 3, 2026\"",
+        "Your Name",
+        "your City",
+        "the recipient's Zip Code",
+        "the recipient's State",
+        "the recipient's Street Address",
+        "the recipient's City",
+        "your Street Address",
+        "the Recipient Name",
+        "your State",
+        "your Zip Code",
+        "the recipient's Title",
+        "the Company Name",
+        "the date of the letter, such as \"March 3, 2026\"",
 };
 } // namespace
 
@@ -40,8 +40,7 @@ QList<PlaceholderHelp> placeholderHelpRows()
     add(u'[' + QLatin1String(SenderDetailKeys[0]) + u']', "Your Phone, set in Letter > Edit Letter Text…");
     add(u'[' + QLatin1String(SenderDetailKeys[1]) + u']', "Your E-mail, set in Letter > Edit Letter Text…");
     add(u'[' + QLatin1String(SenderDetailKeys[2]) + u']', "Your Country, set in Letter > Edit Letter Text…");
-    add(u'[' + QLatin1String(RecipientCountryKey) + u']',
-        "The Recipient's Country, set in Letter > Edit Letter Text…");
+    add(u'[' + QLatin1String(RecipientCountryKey) + u']', "The Recipient's Country, set in Letter > Edit Letter Text…");
     return rows;
 }
 
@@ -77,7 +76,8 @@ QString placeholdersExplanation()
                        "Template….</p>");
 }
 
-QString aboutText(const std::optional<QString> &officeVersion, const QString &settingsFile, const QString &scratchFolder)
+QString aboutText(const std::optional<QString> &officeVersion, const QString &settingsFile,
+                  const QString &scratchFolder)
 {
     // The box never waits for the office to tell its version.
     const QString office = !officeVersion ? QObject::tr("LibreOffice (its version is still being asked)")
@@ -87,7 +87,6 @@ QString aboutText(const std::optional<QString> &officeVersion, const QString &se
                        "Word processor: %3\n"
                        "Settings: %4\n"
                        "Scratch files: %5")
-            .arg(QLatin1String(ProductName), QLatin1String(VersionText),
-                 office,
-                 QDir::toNativeSeparators(settingsFile), QDir::toNativeSeparators(scratchFolder));
+            .arg(QLatin1String(ProductName), QLatin1String(VersionText), office, QDir::toNativeSeparators(settingsFile),
+                 QDir::toNativeSeparators(scratchFolder));
 }

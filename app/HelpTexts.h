@@ -26,4 +26,5 @@ QStringList placeholdersInReadingOrder();
 
 // "About Tessaline": the version, the office in use (empty: not found),
 // the settings file and where the scratch files live.
-QString aboutText(const std::optional<QString> &officeVersion, const QString &settingsFile, const QString &scratchFolder);
+QString aboutText(const std::optional<QString> &officeVersion, const QString &settingsFile,
+                  const QString &scratchFolder);

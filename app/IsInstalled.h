@@ -3,7 +3,9 @@
 #include <QString>
 
 class Messenger;
-namespace word { class Automation; }
+namespace word {
+class Automation;
+}
 
 // The start-up check that the office can be started: creates an instance
 // and quits it again. Every failure inside is ignored. When no instance can

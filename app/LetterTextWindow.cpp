@@ -45,7 +45,8 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     auto *intro = new QLabel(tr("The body of the built-in letter: what stands between \"Dear …:\" and "
                                 "\"Sincerely,\". A blank line starts a new paragraph; a line that begins "
                                 "with a dash and a space (\"- \") is a bulleted item. Placeholders such as "
-                                "[CompanyName] are filled as everywhere else."), this);
+                                "[CompanyName] are filled as everywhere else."),
+                             this);
     intro->setWordWrap(true);
 
     ownTemplateNote = new QLabel(this);
@@ -100,8 +101,8 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
         return edit;
     };
     country = lineEdit(tr("Your Country"), tr("Fills [Country]: a line under your city when given"));
-    recipientCountry = lineEdit(tr("Recipient's Country"),
-                                tr("Fills [Country2]: a line under the recipient's city when given"));
+    recipientCountry
+            = lineEdit(tr("Recipient's Country"), tr("Fills [Country2]: a line under the recipient's city when given"));
     greeting = lineEdit(tr("Greeting"), tr("The built-in letter's greeting; placeholders work here"));
     greetingNoName = lineEdit(tr("Greeting Without a Name"),
                               tr("The built-in letter's greeting when the recipient's name is empty"));
@@ -109,7 +110,8 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     enclosure = lineEdit(tr("Enclosure Line"), tr("The line under your name; empty: none"));
 
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setAccessibleDescription(tr("Keeps the letter text and everything below it"));
+    buttons->button(QDialogButtonBox::Ok)
+            ->setAccessibleDescription(tr("Keeps the letter text and everything below it"));
     buttons->button(QDialogButtonBox::Cancel)->setAccessibleDescription(tr("Closes the window and keeps nothing"));
     connect(buttons, &QDialogButtonBox::accepted, this, &LetterTextWindow::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &LetterTextWindow::reject);
@@ -259,7 +261,8 @@ void LetterTextWindow::accept()
         BuiltInLetter::storeWording({greeting->text(), greetingNoName->text(), closing->text(), enclosure->text()});
     } catch (const std::exception &e) {
         m_messenger.showMessage(tr("%1\n\nYour letter text was not kept; the window stays open so that "
-                                   "nothing you typed is lost.").arg(QString::fromUtf8(e.what())),
+                                   "nothing you typed is lost.")
+                                        .arg(QString::fromUtf8(e.what())),
                                 QString(), Messenger::Icon::Warning);
         return;
     }

@@ -19,8 +19,8 @@ QString captionOrTitle(const QString &caption)
 
 void MessageBoxMessenger::showMessage(const QString &text, const QString &caption, Icon icon)
 {
-    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    captionOrTitle(caption), text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, captionOrTitle(caption), text,
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     keepDialogInsideScreen(&box);
     box.exec();

@@ -40,11 +40,13 @@ MoreFieldsWindow::MoreFieldsWindow(Messenger &messenger, const QStringList &name
     setWindowTitle(QString::fromLatin1(ProductName) + QStringLiteral(" \u2014 ") + tr("More Fields"));
     auto *intro = new QLabel(tr("Values for the placeholders your letter uses beyond the fields, [Phone] and "
                                 "[Email]. Each fills every letter you make here, and a list's column of the "
-                                "same name takes its place in a batch."), this);
+                                "same name takes its place in a batch."),
+                             this);
     intro->setWordWrap(true);
     noneNote = new QLabel(tr("Your letter text uses no such placeholder. Put one such as [Position] in it "
                              "(Letter > Edit Letter Text…), and it is listed here. Those of your own template "
-                             "are listed once a letter has been made from it."), this);
+                             "are listed once a letter has been made from it."),
+                          this);
     noneNote->setWordWrap(true);
     noneNote->setVisible(names.isEmpty());
 
@@ -92,7 +94,8 @@ void MoreFieldsWindow::accept()
         }
     } catch (const std::exception &e) {
         m_messenger.showMessage(tr("%1\n\nYour values were not all kept; the window stays open so that "
-                                   "nothing you typed is lost.").arg(QString::fromUtf8(e.what())),
+                                   "nothing you typed is lost.")
+                                        .arg(QString::fromUtf8(e.what())),
                                 QString(), Messenger::Icon::Warning);
         return;
     }

@@ -2,9 +2,7 @@
 
 #include <QTextCharFormat>
 
-SpellingHighlighter::SpellingHighlighter(QTextDocument *document) : QSyntaxHighlighter(document)
-{
-}
+SpellingHighlighter::SpellingHighlighter(QTextDocument *document) : QSyntaxHighlighter(document) { }
 
 void SpellingHighlighter::highlightBlock(const QString &text)
 {

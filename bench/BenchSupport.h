@@ -112,7 +112,7 @@ inline void convertWithSoffice(const QString &profileFolder, const QString &to, 
     QProcess soffice;
     soffice.start(QStringLiteral("soffice"),
                   {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profileFolder).toString(),
-                   QStringLiteral("--headless"), QStringLiteral("--convert-to"), to, QStringLiteral("--outdir"),
-                   outdir, file});
+                   QStringLiteral("--headless"), QStringLiteral("--convert-to"), to, QStringLiteral("--outdir"), outdir,
+                   file});
     soffice.waitForFinished(120000);
 }

@@ -41,7 +41,8 @@ private:
     {
     public:
         Measured(std::shared_ptr<word::Application> inner, qint64 pid, long &peak, long &last)
-            : m_inner(std::move(inner)), m_pid(pid), m_peak(peak), m_last(last) { }
+            : m_inner(std::move(inner)), m_pid(pid), m_peak(peak), m_last(last)
+        { }
         word::Documents &documents() override { return m_inner->documents(); }
         void setDisplayAlerts(bool on) override { m_inner->setDisplayAlerts(on); }
         std::shared_ptr<word::Document> activeDocument() override { return m_inner->activeDocument(); }
@@ -62,7 +63,6 @@ private:
 
     LibreOfficeAutomation &m_real;
 };
-
 
 // The main window as the program builds it, over the measured office layer
 // with its spares (sparesNow of them started at once, warmed with the given

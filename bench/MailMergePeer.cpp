@@ -32,9 +32,9 @@
 #include "UnoHelpers.h"
 
 using namespace com::sun::star;
+using rtl::OUString;
 using uno::Reference;
 using uno::UNO_QUERY_THROW;
-using rtl::OUString;
 
 namespace {
 constexpr int ConnectTimeoutMs = 60000;
@@ -60,10 +60,10 @@ void registerList(const Reference<uno::XComponentContext> &context, const QStrin
     Reference<beans::XPropertySet> source(databases->createInstance(), UNO_QUERY_THROW);
 #pragma GCC diagnostic pop
     source->setPropertyValue("URL", uno::Any("sdbc:flat:" + fileUrl(QFileInfo(list).absolutePath())));
-    const uno::Sequence<beans::PropertyValue> info = properties({
-        property("Extension", uno::Any(OUString("csv"))), property("HeaderLine", uno::Any(true)),
-        property("FieldDelimiter", uno::Any(OUString(","))), property("StringDelimiter", uno::Any(OUString("\""))),
-        property("CharSet", uno::Any(OUString("UTF-8")))});
+    const uno::Sequence<beans::PropertyValue> info = properties(
+            {property("Extension", uno::Any(OUString("csv"))), property("HeaderLine", uno::Any(true)),
+             property("FieldDelimiter", uno::Any(OUString(","))), property("StringDelimiter", uno::Any(OUString("\""))),
+             property("CharSet", uno::Any(OUString("UTF-8")))});
     source->setPropertyValue("Info", uno::Any(info));
     Reference<sdb::XDocumentDataSource> document(source, UNO_QUERY_THROW);
     Reference<frame::XStorable>(document->getDatabaseDocument(), UNO_QUERY_THROW)
@@ -77,8 +77,8 @@ void registerList(const Reference<uno::XComponentContext> &context, const QStrin
 void makeMergeDocument(const Reference<frame::XDesktop2> &desktop, const QString &letterTemplate,
                        const OUString &source, const OUString &table, const QString &target)
 {
-    Reference<lang::XComponent> model = desktop->loadComponentFromURL(
-            fileUrl(letterTemplate), "_blank", 0, properties({property("Hidden", uno::Any(true))}));
+    Reference<lang::XComponent> model = desktop->loadComponentFromURL(fileUrl(letterTemplate), "_blank", 0,
+                                                                      properties({property("Hidden", uno::Any(true))}));
     Reference<lang::XMultiServiceFactory> factory(model, UNO_QUERY_THROW);
     Reference<util::XReplaceable> replaceable(model, UNO_QUERY_THROW);
     // Every placeholder is found first: a search in a paragraph that
@@ -111,8 +111,7 @@ void makeMergeDocument(const Reference<frame::XDesktop2> &desktop, const QString
 }
 } // namespace
 
-MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, const QString &outDir,
-                          bool openDocument)
+MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, const QString &outDir, bool openDocument)
 {
     MailMergeRun run;
     QElapsedTimer whole;
@@ -147,7 +146,8 @@ MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, co
         mailMerge->setPropertyValue("OutputType", uno::Any(text::MailMergeType::FILE));
         mailMerge->setPropertyValue("OutputURL", uno::Any(fileUrl(outDir)));
         mailMerge->setPropertyValue("SaveAsSingleFile", uno::Any(false));
-        mailMerge->setPropertyValue("SaveFilter", uno::Any(openDocument ? OUString("writer8") : OUString("MS Word 97")));
+        mailMerge->setPropertyValue("SaveFilter",
+                                    uno::Any(openDocument ? OUString("writer8") : OUString("MS Word 97")));
         mailMerge->setPropertyValue("FileNamePrefix", uno::Any(OUString("letter")));
         Reference<task::XJob>(mailMerge, UNO_QUERY_THROW)->execute({});
         run.mergeMs = merge.nsecsElapsed() / 1e6;
@@ -162,9 +162,9 @@ MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, co
         run.failure = QString::fromLatin1(phase) + QStringLiteral(": ") + failure.description();
     }
     run.wholeJobMs = whole.nsecsElapsed() / 1e6;
-    run.lettersWritten = int(QDir(outDir)
-                                     .entryList({openDocument ? QStringLiteral("*.odt") : QStringLiteral("*.doc")},
-                                                QDir::Files)
-                                     .size());
+    run.lettersWritten
+            = int(QDir(outDir)
+                          .entryList({openDocument ? QStringLiteral("*.odt") : QStringLiteral("*.doc")}, QDir::Files)
+                          .size());
     return run;
 }

@@ -9,7 +9,7 @@
 // service.
 struct MailMergeRun
 {
-    double wholeJobMs = 0;   // office start to office ended
+    double wholeJobMs = 0; // office start to office ended
     double officeStartMs = 0;
     double mergeMs = 0;      // the MailMerge service's execute alone
     double lastLetterMs = 0; // office start to the last letter written

@@ -35,9 +35,10 @@ constexpr int JobTimeoutMs = 30 * 60 * 1000;
 constexpr int LetterPollMs = 10;
 
 const char *const FirstNames[] = {"Ada", "Bram", "Chloé", "Dmitri", "Eun-ji", "Farah", "Gustav", "Hana", "Ivo", "Jun"};
-const char *const LastNames[] = {"Okafor", "Lindqvist", "Moreau", "Petrov", "Kim", "Haddad", "Berg", "Sato", "Novak", "Li"};
-const char *const Companies[] = {"Northwind", "Bluefin Labs", "Oak & Ash", "Kestrel Works", "Harbor Freight Co",
-                                 "Lumen Studio", "Granite Partners", "Vela Systems"};
+const char *const LastNames[]
+        = {"Okafor", "Lindqvist", "Moreau", "Petrov", "Kim", "Haddad", "Berg", "Sato", "Novak", "Li"};
+const char *const Companies[] = {"Northwind",         "Bluefin Labs", "Oak & Ash",        "Kestrel Works",
+                                 "Harbor Freight Co", "Lumen Studio", "Granite Partners", "Vela Systems"};
 const char *const Titles[] = {"Hiring Manager", "Director", "Head of Design", "Recruiter", "CTO"};
 
 QString csvField(const QString &text)
@@ -53,7 +54,8 @@ std::array<QString, FieldCount> rowValues(int row)
     std::array<QString, FieldCount> v;
     for (const LetterField &field : LetterFields)
         v[size_t(field.index)] = field.sampleValue ? QString::fromUtf8(field.sampleValue) : QString();
-    v[7] = QStringLiteral("%1 %2").arg(QString::fromUtf8(FirstNames[row % 10]), QString::fromUtf8(LastNames[row / 10 % 10]));
+    v[7] = QStringLiteral("%1 %2").arg(QString::fromUtf8(FirstNames[row % 10]),
+                                       QString::fromUtf8(LastNames[row / 10 % 10]));
     v[10] = QString::fromUtf8(Titles[row % 5]);
     v[11] = QStringLiteral("%1 %2").arg(QString::fromUtf8(Companies[row % 8])).arg(row + 1);
     v[4] = QStringLiteral("%1 Harbour Road").arg(10 + row);
@@ -83,11 +85,11 @@ void writeList(const QString &path, int rows)
 
 struct JobRun
 {
-    double ms = 0;           // start to the process's end
+    double ms = 0;            // start to the process's end
     double firstLetterMs = 0; // start to the first letter in place
     double lastLetterMs = 0;  // start to the last letter in place
     int written = 0;
-    long officePeakKb = 0;  // the largest office seen
+    long officePeakKb = 0; // the largest office seen
     long programPeakKb = 0;
     int exitCode = -1;
 };
@@ -112,7 +114,8 @@ JobRun runBatch(const QString &work, const QString &list, int jobs, const QStrin
 {
     static int runs = 0;
     const QString out = work + QStringLiteral("/batch-%1").arg(++runs);
-    QStringList arguments{QStringLiteral("--batch"), list, QStringLiteral("--out"), out, QStringLiteral("--format"), format};
+    QStringList arguments{QStringLiteral("--batch"),  list,  QStringLiteral("--out"), out,
+                          QStringLiteral("--format"), format};
     if (jobs > 0)
         arguments << QStringLiteral("--jobs") << QString::number(jobs);
     QProcess batch;
@@ -158,14 +161,15 @@ JobRun runBatch(const QString &work, const QString &list, int jobs, const QStrin
 
 void printRow(const char *road, int rows, double ms, int written, const QString &extra = {})
 {
-    std::printf("%-34s %5d rows %9.0f ms %8.1f ms/letter %7.1f letters/s  %4d written  %s\n", road, rows, ms,
-                ms / rows, rows / (ms / 1000), written, qPrintable(extra));
+    std::printf("%-34s %5d rows %9.0f ms %8.1f ms/letter %7.1f letters/s  %4d written  %s\n", road, rows, ms, ms / rows,
+                rows / (ms / 1000), written, qPrintable(extra));
 }
 
 QString memoryText(const JobRun &run)
 {
     return QStringLiteral("office peak %1 MB, program peak %2 MB")
-            .arg(run.officePeakKb / 1024.0, 0, 'f', 0).arg(run.programPeakKb / 1024.0, 0, 'f', 0);
+            .arg(run.officePeakKb / 1024.0, 0, 'f', 0)
+            .arg(run.programPeakKb / 1024.0, 0, 'f', 0);
 }
 
 QString loadAverage()
@@ -188,16 +192,16 @@ void startUpAndWholeJob(QTemporaryDir &work, const QString &list, const QString 
 {
     const QString cache = work.filePath(QStringLiteral("cache"));
     for (const bool profile : {false, true}) {
-        std::printf("Word 97, %d rows, %d rounds, %s ready office profile, from the start (ms):\n", ListRows,
-                    rounds, profile ? "with a" : "without a");
+        std::printf("Word 97, %d rows, %d rounds, %s ready office profile, from the start (ms):\n", ListRows, rounds,
+                    profile ? "with a" : "without a");
         std::printf("%-7s %12s %12s %12s   %12s %12s %12s  %s\n", "round", "merge: up", "last letter", "ended",
                     "batch: first", "last letter", "ended", "load");
         std::vector<double> up, mergeLast, mergeEnd, first, last, end;
         for (int round = 1; round <= rounds; ++round) {
             auto fresh = [&] {
                 if (!profile)
-                    for (const QString &name : QDir(cache).entryList({QStringLiteral("tessaline-office-profile-*")},
-                                                                    QDir::Dirs))
+                    for (const QString &name :
+                         QDir(cache).entryList({QStringLiteral("tessaline-office-profile-*")}, QDir::Dirs))
                         QDir(cache + u'/' + name).removeRecursively();
             };
             fresh();
@@ -220,7 +224,8 @@ void startUpAndWholeJob(QTemporaryDir &work, const QString &list, const QString 
         std::printf("%-7s %12.0f %12.0f %12.0f   %12.0f %12.0f %12.0f\n", "median", median(up), median(mergeLast),
                     median(mergeEnd), median(first), median(last), median(end));
         std::printf("batch first letter / merge office up %.2f (goal 1.10); batch last letter / merge last letter "
-                    "%.2f (goal 0.80)\n\n", median(first) / median(up), median(last) / median(mergeLast));
+                    "%.2f (goal 0.80)\n\n",
+                    median(first) / median(up), median(last) / median(mergeLast));
     }
 }
 } // namespace
@@ -290,11 +295,12 @@ int main(int argc, char *argv[])
         batches.push_back(batch.ms);
         ratios.push_back(batch.ms / merge.wholeJobMs);
         std::printf("round %d: mail merge %6.0f ms (%d written), batch %6.0f ms (%d written), batch/merge %.2f, "
-                    "load %s\n", round, merge.wholeJobMs, merge.lettersWritten, batch.ms, batch.written,
-                    batch.ms / merge.wholeJobMs, qPrintable(loadAverage()));
+                    "load %s\n",
+                    round, merge.wholeJobMs, merge.lettersWritten, batch.ms, batch.written, batch.ms / merge.wholeJobMs,
+                    qPrintable(loadAverage()));
     }
-    std::printf("median:  mail merge %6.0f ms, batch %6.0f ms, batch/merge %.2f\n\n", median(merges),
-                median(batches), median(ratios));
+    std::printf("median:  mail merge %6.0f ms, batch %6.0f ms, batch/merge %.2f\n\n", median(merges), median(batches),
+                median(ratios));
 
     startUpAndWholeJob(work, list, letterTemplate, rounds);
 
@@ -310,8 +316,8 @@ int main(int argc, char *argv[])
         const JobRun batch = runBatch(work.path(), list, 1, QStringLiteral("odt"), Memory::Unwatched);
         std::printf("OpenDocument, one office each: mail merge %6.0f ms (%d written, the merge alone %.1f ms a "
                     "letter), batch --jobs 1 %6.0f ms (%d written)\n\n",
-                    merge.wholeJobMs, merge.lettersWritten, merge.mergeMs / std::max(1, merge.lettersWritten),
-                    batch.ms, batch.written);
+                    merge.wholeJobMs, merge.lettersWritten, merge.mergeMs / std::max(1, merge.lettersWritten), batch.ms,
+                    batch.written);
     }
 
     std::printf("Whole %d-row jobs by format and office count\n", ListRows);

@@ -45,7 +45,9 @@ std::vector<double> measureExports(LibreOfficeAutomation &automation, Form2 &pre
         // user reads "Done.".
         QCoreApplication::processEvents();
         waitFor([&] { return automation.readySpares() == LibreOfficeAutomation::ProgramSpares; }, 30000);
-        dialog.next = QStringLiteral("%1/export-%2.%3").arg(folder).arg(run + 1)
+        dialog.next = QStringLiteral("%1/export-%2.%3")
+                              .arg(folder)
+                              .arg(run + 1)
                               .arg(QLatin1String(word::letterFormatInfo(format).suffix));
         QElapsedTimer timer;
         timer.start();

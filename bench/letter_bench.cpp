@@ -171,8 +171,8 @@ int main(int argc, char *argv[])
                 QThread::idealThreadCount(), qPrintable(QGuiApplication::platformName()));
     const Generation withSpares = measureGeneration(LibreOfficeAutomation::ProgramSpares);
     const Generation withoutSpares = measureGeneration(0);
-    const Generation ownTemplate = measureGeneration(LibreOfficeAutomation::ProgramSpares,
-                                                     QStringLiteral(TESSALINE_USER_TEMPLATE));
+    const Generation ownTemplate
+            = measureGeneration(LibreOfficeAutomation::ProgramSpares, QStringLiteral(TESSALINE_USER_TEMPLATE));
     const std::vector<double> plain = measurePlainRoute(work.path());
 
     printStats("(a) click to preview shown, with spare offices", withSpares.clickToPreview);
@@ -202,8 +202,10 @@ int main(int argc, char *argv[])
     printStats("launch to main window shown, with spares", startWith);
     printStats("launch to main window shown, without spares", startWithout);
 
-    std::printf("%-46s %8.1f MB\n", "peak memory of the program", procStatusKb(QCoreApplication::applicationPid(), "VmHWM") / 1024.0);
-    std::printf("%-46s %8.1f MB\n", "peak memory of an office at work", std::max(withSpares.peakOfficeKb, withoutSpares.peakOfficeKb) / 1024.0);
+    std::printf("%-46s %8.1f MB\n", "peak memory of the program",
+                procStatusKb(QCoreApplication::applicationPid(), "VmHWM") / 1024.0);
+    std::printf("%-46s %8.1f MB\n", "peak memory of an office at work",
+                std::max(withSpares.peakOfficeKb, withoutSpares.peakOfficeKb) / 1024.0);
     std::printf("%-46s %8.1f MB each, %d kept\n", "memory of an idle spare office", withSpares.idleSpareKb / 1024.0,
                 LibreOfficeAutomation::ProgramSpares);
     return 0;

@@ -59,7 +59,8 @@ int makeLetters()
         // hold (resident memory also counts freed pages the allocator keeps).
         if (reported)
             std::printf(" %14.1f %16.1f %14.1f", procStatusKb(QCoreApplication::applicationPid(), "VmRSS") / 1024.0,
-                        double(mallinfo2().uordblks + mallinfo2().hblkhd) / (1024 * 1024), measuring.lastOfficeKb / 1024.0);
+                        double(mallinfo2().uordblks + mallinfo2().hblkhd) / (1024 * 1024),
+                        measuring.lastOfficeKb / 1024.0);
         std::printf("\n");
     }
     printStats("time per letter", times);
@@ -79,8 +80,9 @@ QStringList leftBehind(qint64 pid, const QString &temp, const QString &cache)
         left << files.next();
     for (const QString &profile : QDir(cache).entryList({QStringLiteral("tessaline-office-%1-*").arg(pid)}, QDir::Dirs))
         left << profile;
-    for (const QString &socket : QDir(QStringLiteral("/tmp")).entryList(
-                 {QStringLiteral("OSL_PIPE_%1_tessaline-%2-*").arg(::getuid()).arg(pid)}, QDir::System))
+    for (const QString &socket :
+         QDir(QStringLiteral("/tmp"))
+                 .entryList({QStringLiteral("OSL_PIPE_%1_tessaline-%2-*").arg(::getuid()).arg(pid)}, QDir::System))
         left << socket;
     QProcess pgrep;
     pgrep.start(QStringLiteral("pgrep"), {QStringLiteral("-f"), QStringLiteral("[t]essaline-office-%1-").arg(pid)});

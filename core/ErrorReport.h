@@ -39,5 +39,4 @@ QString errorReportText(const QString &description, const QString &location, int
 
 // Shows the error report (caption "Application Error", warning icon, OK)
 // and returns when the user has dismissed it.
-void ShowErrorReport(Messenger &messenger, const QString &description,
-                     const QString &location, int line);
+void ShowErrorReport(Messenger &messenger, const QString &description, const QString &location, int line);

@@ -13,16 +13,11 @@ ErrorTrap::ErrorTrap(Messenger &messenger, QString location)
       m_tell([&messenger](const QString &description, int) {
           messenger.showMessage(description, QString(), Messenger::Icon::Warning);
       })
-{
-}
+{ }
 
-ErrorTrap::ErrorTrap(Reporter report) : m_report(report), m_tell(std::move(report))
-{
-}
+ErrorTrap::ErrorTrap(Reporter report) : m_report(report), m_tell(std::move(report)) { }
 
-ErrorTrap::ErrorTrap(Reporter report, Reporter tell) : m_report(std::move(report)), m_tell(std::move(tell))
-{
-}
+ErrorTrap::ErrorTrap(Reporter report, Reporter tell) : m_report(std::move(report)), m_tell(std::move(tell)) { }
 
 void ErrorTrap::step(int line, const std::function<void()> &body)
 {

@@ -17,8 +17,7 @@ public:
 
     explicit Failure(const QString &description, Kind kind = Kind::Step)
         : std::runtime_error(description.toStdString()), m_kind(kind)
-    {
-    }
+    { }
 
     QString description() const { return QString::fromUtf8(what()); }
     Kind kind() const { return m_kind; }

@@ -91,7 +91,8 @@ Published moveIntoPlace(const QString &scratch, const QString &target, const Pla
     const int fd = ::open(from.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         throw fail(systemReason());
-    struct stat written {};
+    struct stat written
+    { };
     const bool synced = ::fstat(fd, &written) == 0 && ::fsync(fd) == 0;
     const int syncError = errno;
     if (!synced) {
@@ -103,7 +104,8 @@ Published moveIntoPlace(const QString &scratch, const QString &target, const Pla
         throw fail(QObject::tr("the office wrote nothing"));
     }
     // A replaced file keeps its mode; a new one gets the policy's.
-    struct stat old {};
+    struct stat old
+    { };
     const bool exists = ::stat(to.constData(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode) && policy.overwrite == Overwrite::Replace) {
         ::close(fd);
@@ -189,7 +191,8 @@ Published placeBytes(const QByteArray &bytes, const QString &target, PlacePolicy
 
 void refuseReadOnlyTarget(const QString &target)
 {
-    struct stat st {};
+    struct stat st
+    { };
     if (::stat(encoded(target).constData(), &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR))
         throw cannotWrite(target, QObject::tr("the file is read-only"));
 }
@@ -202,9 +205,8 @@ FileInPlace::FileInPlace(const QString &target, PlacePolicy policy)
     const QFileInfo info(m_target);
     if (info.isDir())
         throw cannotWrite(m_target, QObject::tr("it is a folder"));
-    m_scratch = m_policy.stagingFolder.isEmpty()
-            ? makeScratch(info.absolutePath(), QStringLiteral("."), m_target, true)
-            : makeScratch(m_policy.stagingFolder, QString(), m_target, false);
+    m_scratch = m_policy.stagingFolder.isEmpty() ? makeScratch(info.absolutePath(), QStringLiteral("."), m_target, true)
+                                                 : makeScratch(m_policy.stagingFolder, QString(), m_target, false);
 }
 
 FileInPlace::~FileInPlace()

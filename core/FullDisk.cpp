@@ -41,7 +41,8 @@ std::optional<QString> fullDiskReason(const QString &folder)
     if (meansFull(allocated))
         return systemText(allocated);
     // A file system that cannot reserve room says how much it has left.
-    struct statvfs info {};
+    struct statvfs info
+    { };
     if (::statvfs(QFile::encodeName(folder).constData(), &info) == 0
         && qint64(info.f_bavail) * qint64(info.f_frsize) < FullDiskRoomBytes)
         return systemText(ENOSPC);

@@ -20,19 +20,19 @@ inline constexpr int VisibleFieldCount = 12;
 inline constexpr int DateFieldIndex = 12;
 
 inline constexpr std::array<LetterField, FieldCount> LetterFields = {{
-    {0, "[YourName]", "Dorian Vell"},
-    {1, "[City]", "Boise"},
-    {2, "[ZIPCode2]", "90250"},
-    {3, "[ST2]", "CA"},
-    {4, "[StreetAddress2]", "123 Garage St"},
-    {5, "[City2]", "Hawthorne"},
-    {6, "[StreetAddress]", "1234 East Main Street"},
-    {7, "[RecipientName]", "Vore Vurud"},
-    {8, "[ST]", "ID"},
-    {9, "[ZIPCode]", "91002"},
-    {10, "[Title]", "Contractor"},
-    {11, "[CompanyName]", "Vuvodud Arudaziz Inc."},
-    {12, "[CurrentDate]", nullptr},
+        {0, "[YourName]", "Dorian Vell"},
+        {1, "[City]", "Boise"},
+        {2, "[ZIPCode2]", "90250"},
+        {3, "[ST2]", "CA"},
+        {4, "[StreetAddress2]", "123 Garage St"},
+        {5, "[City2]", "Hawthorne"},
+        {6, "[StreetAddress]", "1234 East Main Street"},
+        {7, "[RecipientName]", "Vore Vurud"},
+        {8, "[ST]", "ID"},
+        {9, "[ZIPCode]", "91002"},
+        {10, "[Title]", "Contractor"},
+        {11, "[CompanyName]", "Vuvodud Arudaziz Inc."},
+        {12, "[CurrentDate]", nullptr},
 }};
 
 // "Load Sample/Example Data" fills the fields in reading order: the sender's

@@ -42,7 +42,8 @@ Refusal notRegular(mode_t mode)
 
 QString specialKind(const QString &path)
 {
-    struct stat info {};
+    struct stat info
+    { };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
         return {};
     return kindOf(info.st_mode);
@@ -63,7 +64,8 @@ QByteArray read(const QString &path, qint64 limit)
     if (fd < 0)
         throw systemRefusal(errno);
     const auto closeFile = qScopeGuard([fd] { ::close(fd); });
-    struct stat info {};
+    struct stat info
+    { };
     if (::fstat(fd, &info) != 0)
         throw systemRefusal(errno);
     if (!S_ISREG(info.st_mode))

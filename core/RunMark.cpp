@@ -52,7 +52,9 @@ int mark(const QString &folder)
 
 bool stillMarks(int lock, const QString &folder)
 {
-    struct stat held {}, there {};
+    struct stat held
+    {
+    }, there{};
     return lock >= 0 && ::fstat(lock, &held) == 0 && ::lstat(lockPath(folder).constData(), &there) == 0
             && held.st_dev == there.st_dev && held.st_ino == there.st_ino;
 }
@@ -65,16 +67,18 @@ void release(int lock)
 
 bool removeIfAbandoned(const QString &folder, const std::function<void(const QString &)> &beforeRemoval)
 {
-    struct stat info {};
+    struct stat info
+    { };
     if (::lstat(QFile::encodeName(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode)
         || info.st_uid != ::getuid())
         return false;
     const int lock = ::open(lockPath(folder).constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
     if (lock < 0)
         return false; // not marked (or being made): not this run's to judge
-    struct stat lockInfo {};
-    const bool abandoned = ::fstat(lock, &lockInfo) == 0 && S_ISREG(lockInfo.st_mode)
-            && lockInfo.st_uid == ::getuid() && ::flock(lock, LOCK_EX | LOCK_NB) == 0;
+    struct stat lockInfo
+    { };
+    const bool abandoned = ::fstat(lock, &lockInfo) == 0 && S_ISREG(lockInfo.st_mode) && lockInfo.st_uid == ::getuid()
+            && ::flock(lock, LOCK_EX | LOCK_NB) == 0;
     if (abandoned) {
         if (beforeRemoval)
             beforeRemoval(folder);
@@ -117,7 +121,9 @@ constexpr char WriterLockName[] = ".tessaline-writer";
 
 bool sameFile(int fd, const QByteArray &path)
 {
-    struct stat held {}, there {};
+    struct stat held
+    {
+    }, there{};
     return ::fstat(fd, &held) == 0 && ::lstat(path.constData(), &there) == 0 && held.st_dev == there.st_dev
             && held.st_ino == there.st_ino;
 }

@@ -30,22 +30,26 @@ void makePrivateFolder(const QString &folder)
         throw Failure(QObject::tr("Cannot create the scratch folder %1: %2")
                               .arg(QDir::toNativeSeparators(folder), reason(errno)));
     const int fd = ::open(encoded.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    struct stat info {};
+    struct stat info
+    { };
     const bool stated = fd >= 0 && ::fstat(fd, &info) == 0;
     if (fd >= 0)
         ::close(fd);
     if (!stated || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
         throw Failure(QObject::tr("The scratch folder %1 is not a folder of your own; "
-                                  "remove it or set the variable TMPDIR.").arg(QDir::toNativeSeparators(folder)));
+                                  "remove it or set the variable TMPDIR.")
+                              .arg(QDir::toNativeSeparators(folder)));
     if ((info.st_mode & 077) != 0)
         throw Failure(QObject::tr("The scratch folder %1 is open to other users; "
-                                  "remove it or set the variable TMPDIR.").arg(QDir::toNativeSeparators(folder)));
+                                  "remove it or set the variable TMPDIR.")
+                              .arg(QDir::toNativeSeparators(folder)));
 }
 
 // Whether the path is a real folder of this user's, closed to others.
 bool isOwnPrivateFolder(const QString &folder)
 {
-    struct stat info {};
+    struct stat info
+    { };
     return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode)
             && info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
 }
@@ -133,7 +137,8 @@ void ScratchFiles::removeRunFolder()
     const QString run = runFolder(user);
     RunFolderLock &held = runFolderLock();
     const std::lock_guard guard(held.mutex);
-    struct stat info {};
+    struct stat info
+    { };
     if (::lstat(QFile::encodeName(run).constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid())
         QDir(run).removeRecursively();
     RunMark::release(held.lock);

@@ -7,8 +7,8 @@ namespace BuiltInLetter {
 
 namespace {
 // The fields by index, as LetterFields has them.
-constexpr int YourName = 0, City = 1, Zip2 = 2, St2 = 3, Street2 = 4, City2 = 5, Street = 6, RecipientName = 7,
-              St = 8, Zip = 9, Title = 10, Company = 11;
+constexpr int YourName = 0, City = 1, Zip2 = 2, St2 = 3, Street2 = 4, City2 = 5, Street = 6, RecipientName = 7, St = 8,
+              Zip = 9, Title = 10, Company = 11;
 
 QString further(const FurtherValues &values, const char *name)
 {
@@ -52,7 +52,8 @@ word::ParagraphEdit cityEdit(const char *templateLine, const QString &composed, 
                              const QString &country)
 {
     word::ParagraphEdit edit{QString::fromLatin1(templateLine),
-                             composed.isEmpty() ? std::nullopt : std::optional<QString>(composed), {}};
+                             composed.isEmpty() ? std::nullopt : std::optional<QString>(composed),
+                             {}};
     if (given(country))
         edit.after << QString::fromLatin1(countryPlaceholder);
     return edit;
@@ -91,7 +92,8 @@ std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherV
     std::vector<word::ParagraphEdit> result;
     result.push_back(fieldLine(fields, YourName));
     result.push_back(fieldLine(fields, Street));
-    result.push_back(cityEdit(SenderCityLine, cityLine(fields, City, St, Zip), "[Country]", further(values, CountryKey)));
+    result.push_back(
+            cityEdit(SenderCityLine, cityLine(fields, City, St, Zip), "[Country]", further(values, CountryKey)));
     result.push_back(fieldLine(fields, Title));
     result.push_back(fieldLine(fields, Company));
     result.push_back(fieldLine(fields, Street2));

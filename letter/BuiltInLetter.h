@@ -23,12 +23,12 @@ inline constexpr char ClosingLine[] = "Sincerely,";
 inline constexpr char EnclosureLine[] = "Enclosure";
 // The built-in body's last paragraph, which gives the sender's phone, and
 // the words it has when there is none.
-inline constexpr char PhoneParagraph[] =
-        "If you have any questions, or would like to see further samples, please call me at [Phone]. "
-        "Thank you for your time and consideration.";
-inline constexpr char NoPhoneParagraph[] =
-        "If you have any questions, or would like to see further samples, please contact me. "
-        "Thank you for your time and consideration.";
+inline constexpr char PhoneParagraph[]
+        = "If you have any questions, or would like to see further samples, please call me at [Phone]. "
+          "Thank you for your time and consideration.";
+inline constexpr char NoPhoneParagraph[]
+        = "If you have any questions, or would like to see further samples, please contact me. "
+          "Thank you for your time and consideration.";
 
 // The settings keys of the user's wording.
 inline constexpr char GreetingKey[] = "Greeting";
@@ -55,7 +55,6 @@ void storeWording(const Wording &wording);
 // of these values (the further values give Phone, Country and Country2).
 // Applied after the letter text and before filling; two letters whose
 // edits are the same take the same template.
-std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &further,
-                                       const Wording &wording);
+std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &further, const Wording &wording);
 
 } // namespace BuiltInLetter

@@ -69,8 +69,10 @@ QString longDatePatternWithoutWeekday(const QLocale &language)
             ++at;
             continue;
         }
-        const bool first = std::none_of(pieces.begin(), pieces.begin() + qsizetype(at), [](const Piece &p) { return p.field; });
-        const bool last = std::none_of(pieces.begin() + qsizetype(at) + 1, pieces.end(), [](const Piece &p) { return p.field; });
+        const bool first
+                = std::none_of(pieces.begin(), pieces.begin() + qsizetype(at), [](const Piece &p) { return p.field; });
+        const bool last = std::none_of(pieces.begin() + qsizetype(at) + 1, pieces.end(),
+                                       [](const Piece &p) { return p.field; });
         auto trimLiteral = [&](size_t i, bool fromEnd) {
             if (i >= pieces.size() || pieces[i].field || pieces[i].text.startsWith(u'\''))
                 return;

@@ -59,8 +59,7 @@ std::vector<QString> filledTexts(const std::vector<std::pair<QString, QString>> 
 
 PreparedLetter::PreparedLetter(word::Document &document, std::vector<QString> placeholders)
     : m_placeholders(std::move(placeholders)), m_places(document.findPlaceholders(m_placeholders))
-{
-}
+{ }
 
 PreparedLetter::~PreparedLetter() = default;
 

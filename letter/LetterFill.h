@@ -9,7 +9,10 @@
 
 #include "LetterFields.h"
 
-namespace word { class Document; class PlaceholderPlaces; }
+namespace word {
+class Document;
+class PlaceholderPlaces;
+} // namespace word
 
 // The texts of the thirteen letter fields, by field index (the date is
 // field 12).

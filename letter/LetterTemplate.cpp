@@ -27,8 +27,7 @@ Problem::Problem(const QString &path, const QString &whatIsWrong, Kind kind)
                           .arg(QDir::toNativeSeparators(path), whatIsWrong, whatToDo()),
                   kind),
       m_path(path), m_whatIsWrong(whatIsWrong)
-{
-}
+{ }
 
 QString storedChoice()
 {
@@ -48,10 +47,10 @@ QString displayName(const QString &path)
 QString dialogFilter()
 {
     const QStringList kinds{
-        QObject::tr("Letter templates (*.doc *.docx *.dot *.dotx *.odt *.ott *.rtf)"),
-        QObject::tr("Word documents and templates (*.doc *.docx *.dot *.dotx)"),
-        QObject::tr("OpenDocument texts and templates (*.odt *.ott)"),
-        QObject::tr("Rich Text Format (*.rtf)"),
+            QObject::tr("Letter templates (*.doc *.docx *.dot *.dotx *.odt *.ott *.rtf)"),
+            QObject::tr("Word documents and templates (*.doc *.docx *.dot *.dotx)"),
+            QObject::tr("OpenDocument texts and templates (*.odt *.ott)"),
+            QObject::tr("Rich Text Format (*.rtf)"),
     };
     QStringList pairs;
     for (const QString &kind : kinds) {
@@ -106,11 +105,13 @@ std::shared_ptr<word::Document> openCopy(word::Application &office, const QStrin
         return office.documents().open(copy, {.readOnly = true});
     } catch (const word::OpenFailure &failure) {
         if (failure.problem() == word::OpenProblem::PasswordProtected)
-            throw Problem(chosen, QObject::tr("is protected by a password. Save a copy of it "
-                                              "without the password and choose that one."));
-        throw Problem(chosen, QObject::tr("is not a document the word processor can open. Letter "
-                                          "templates are Word (.doc, .docx, .dot, .dotx), "
-                                          "OpenDocument (.odt, .ott) or RTF files."));
+            throw Problem(chosen,
+                          QObject::tr("is protected by a password. Save a copy of it "
+                                      "without the password and choose that one."));
+        throw Problem(chosen,
+                      QObject::tr("is not a document the word processor can open. Letter "
+                                  "templates are Word (.doc, .docx, .dot, .dotx), "
+                                  "OpenDocument (.odt, .ott) or RTF files."));
     } catch (const Failure &failure) {
         rethrowAsProblem(chosen, failure, Stage::Open);
     }
@@ -126,9 +127,11 @@ void rethrowAsProblem(const QString &chosen, const Failure &failure, Stage stage
     throw Problem(chosen,
                   stage == Stage::Open
                           ? QObject::tr("is too large or too slow to open: the word processor did not finish "
-                                        "reading it within %1 seconds.").arg(seconds)
+                                        "reading it within %1 seconds.")
+                                    .arg(seconds)
                           : QObject::tr("is too large or too complex to fill in (tables nested very deep, say): "
-                                        "the word processor did not finish within %1 seconds.").arg(seconds),
+                                        "the word processor did not finish within %1 seconds.")
+                                    .arg(seconds),
                   Failure::Kind::OfficeLost);
 }
 

@@ -8,7 +8,10 @@
 
 #include "Failure.h"
 
-namespace word { class Application; class Document; }
+namespace word {
+class Application;
+class Document;
+} // namespace word
 
 // The template a letter is made from: the built-in one, or a file of the
 // user's own, named by its absolute path. An empty path is the built-in

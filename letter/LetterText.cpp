@@ -17,17 +17,17 @@ constexpr char BulletMark[] = "- ";
 
 // The built-in letter's body, paragraph by paragraph, as its template
 // (resources/template/template.fodt) has it.
-constexpr char BuiltInBody[] =
-        "As I promised when we spoke last week, I have enclosed my r\u00e9sum\u00e9 for your review.\n"
-        "\n"
-        "I have also enclosed copies of three recent pieces of work:\n"
-        "\n"
-        "- A design study for a small community library, prepared for a regional competition.\n"
-        "- A renovation plan for a two-storey family home, with a cost estimate for each phase.\n"
-        "- A set of site drawings for a corner shop, completed with a team of three.\n"
-        "\n"
-        "If you have any questions, or would like to see further samples, please call me at [Phone]. "
-        "Thank you for your time and consideration.\n";
+constexpr char BuiltInBody[]
+        = "As I promised when we spoke last week, I have enclosed my r\u00e9sum\u00e9 for your review.\n"
+          "\n"
+          "I have also enclosed copies of three recent pieces of work:\n"
+          "\n"
+          "- A design study for a small community library, prepared for a regional competition.\n"
+          "- A renovation plan for a two-storey family home, with a cost estimate for each phase.\n"
+          "- A set of site drawings for a corner shop, completed with a team of three.\n"
+          "\n"
+          "If you have any questions, or would like to see further samples, please call me at [Phone]. "
+          "Thank you for your time and consideration.\n";
 
 FileProblem unreadable(const QString &path, const QString &why)
 {
@@ -102,8 +102,7 @@ void write(const QString &path, const QString &text)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw Failure(QObject::tr("Cannot write %1: its folder cannot be made")
-                              .arg(QDir::toNativeSeparators(path)));
+        throw Failure(QObject::tr("Cannot write %1: its folder cannot be made").arg(QDir::toNativeSeparators(path)));
     writeFileInPlace(text.toUtf8(), path);
 }
 

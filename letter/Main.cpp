@@ -14,7 +14,8 @@ bool FileExists(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    struct stat info {};
+    struct stat info
+    { };
     return ::stat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
@@ -36,11 +37,11 @@ void copyFileReplacing(const QString &source, const QString &target)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        throw Failure(QObject::tr("Cannot read the letter %1: %2")
-                              .arg(QDir::toNativeSeparators(source), in.errorString()));
+        throw Failure(
+                QObject::tr("Cannot read the letter %1: %2").arg(QDir::toNativeSeparators(source), in.errorString()));
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError || bytes.size() != in.size())
-        throw Failure(QObject::tr("Cannot read the letter %1: %2")
-                              .arg(QDir::toNativeSeparators(source), in.errorString()));
+        throw Failure(
+                QObject::tr("Cannot read the letter %1: %2").arg(QDir::toNativeSeparators(source), in.errorString()));
     writeFileInPlace(bytes, target);
 }

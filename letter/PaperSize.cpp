@@ -12,8 +12,8 @@ namespace {
 // The countries where US Letter is the paper sold and printed on: those
 // the Unicode locale data (CLDR) and the system's own locale data give
 // Letter, and the Dominican Republic, whose offices use it too.
-constexpr std::array<const char *, 16> LetterCountries = {
-    "BO", "BZ", "CA", "CL", "CO", "CR", "DO", "GT", "MX", "NI", "PA", "PH", "PR", "SV", "US", "VE"};
+constexpr std::array<const char *, 16> LetterCountries
+        = {"BO", "BZ", "CA", "CL", "CO", "CR", "DO", "GT", "MX", "NI", "PA", "PH", "PR", "SV", "US", "VE"};
 
 // The country of a locale name, "language_COUNTRY.codeset@modifier";
 // empty when it names none ("C", "POSIX", "C.UTF-8", "fr").

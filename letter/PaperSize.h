@@ -4,7 +4,9 @@
 
 #include <QString>
 
-namespace word { class Document; }
+namespace word {
+class Document;
+}
 
 // The paper the built-in letter and its starter copy are laid out on. A
 // template of the user's own keeps its own paper, whatever is chosen here.

@@ -73,7 +73,8 @@ void storeExtraValue(const QString &name, const QString &value)
 FurtherValues storedFurtherValues()
 {
     FurtherValues values = storedSenderDetails();
-    values.emplace_back(QString::fromLatin1(RecipientCountryKey), readSetting(QString::fromLatin1(RecipientCountryKey)));
+    values.emplace_back(QString::fromLatin1(RecipientCountryKey),
+                        readSetting(QString::fromLatin1(RecipientCountryKey)));
     for (auto &extra : storedExtraValues()) {
         const bool known = std::any_of(values.begin(), values.end(),
                                        [&](const auto &v) { return key(v.first) == key(extra.first); });

@@ -14,8 +14,7 @@ SaveBuiltInLetterJob::SaveBuiltInLetterJob(word::Automation &automation, QString
                                            PaperSize paper, std::optional<QString> letterText)
     : m_automation(automation), m_target(std::move(target)), m_format(format), m_paper(paper),
       m_letterText(std::move(letterText))
-{
-}
+{ }
 
 SaveBuiltInLetterJob::~SaveBuiltInLetterJob()
 {
@@ -82,8 +81,8 @@ void SaveBuiltInLetterJob::cleanUp()
     }
 }
 
-void saveBuiltInLetter(word::Automation &automation, const QString &target, word::LetterFormat format,
-                       PaperSize paper, const std::optional<QString> &letterText)
+void saveBuiltInLetter(word::Automation &automation, const QString &target, word::LetterFormat format, PaperSize paper,
+                       const std::optional<QString> &letterText)
 {
     SaveBuiltInLetterJob job(automation, target, format, paper, letterText);
     job.start();

@@ -57,13 +57,13 @@ private:
 };
 
 // The same, done at once, for callers without a window.
-void saveBuiltInLetter(word::Automation &automation, const QString &target, word::LetterFormat format,
-                       PaperSize paper, const std::optional<QString> &letterText = std::nullopt);
+void saveBuiltInLetter(word::Automation &automation, const QString &target, word::LetterFormat format, PaperSize paper,
+                       const std::optional<QString> &letterText = std::nullopt);
 
 // The formats the built-in letter can be saved in, the default first:
 // .docx, .odt, .doc.
-inline constexpr word::LetterFormat BuiltInLetterFormats[] = {
-    word::LetterFormat::WordXml, word::LetterFormat::OpenDocument, word::LetterFormat::Word97};
+inline constexpr word::LetterFormat BuiltInLetterFormats[]
+        = {word::LetterFormat::WordXml, word::LetterFormat::OpenDocument, word::LetterFormat::Word97};
 
 // The path and format a name chosen in the save dialog stands for: a name
 // ending in one of the formats' suffixes (any letter case) is saved in that

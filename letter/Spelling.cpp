@@ -214,9 +214,7 @@ struct SpellChecker::Impl
     }
 };
 
-SpellChecker::SpellChecker() : SpellChecker(localeLanguage(), personalListPath())
-{
-}
+SpellChecker::SpellChecker() : SpellChecker(localeLanguage(), personalListPath()) { }
 
 SpellChecker::SpellChecker(const QString &language, const QString &personalListPath) : d(std::make_unique<Impl>())
 {

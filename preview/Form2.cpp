@@ -46,13 +46,12 @@ QString location(const char *text)
 } // namespace
 
 Form2::Form2(Messenger &messenger, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_messenger(messenger),
-      CommonDialog1(std::make_unique<FileDialogCommonDialog>(this)),
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_messenger(messenger), CommonDialog1(std::make_unique<FileDialogCommonDialog>(this)),
       m_printDialog(std::make_unique<QtPrintDialog>(this)), m_pointer(this),
-      m_viewport(int(std::lround(twipsPerPixel(this)))),
-      m_programFolder(findProgramFolder())
+      m_viewport(int(std::lround(twipsPerPixel(this)))), m_programFolder(findProgramFolder())
 {
     installWindowAccessibility();
     setWindowTitle(QStringLiteral("Form2"));
@@ -323,8 +322,7 @@ void Form2::showCurrentPage()
 void Form2::showCaption()
 {
     const QString zoom = tr("%1%").arg(std::lround(m_drawnZoom * 100));
-    const QString view = pageCount() > 1 ? tr("page %1 of %2, %3").arg(m_pageNumber).arg(pageCount()).arg(zoom)
-                                         : zoom;
+    const QString view = pageCount() > 1 ? tr("page %1 of %2, %3").arg(m_pageNumber).arg(pageCount()).arg(zoom) : zoom;
     QString title = tr("%1 — Preview (%2)").arg(QString::fromLatin1(ProductName), view);
     if (!m_zoomRefusal.isEmpty())
         title += tr(" — %1").arg(m_zoomRefusal);
@@ -386,8 +384,8 @@ void Form2::syncFromViewport()
 {
     m_syncing = true;
     const Viewport::Box &s = m_viewport.surface();
-    Picture1->setGeometry(twipsToPixels(s.left, this), twipsToPixels(s.top, this),
-                          twipsToPixels(s.outerWidth, this), twipsToPixels(s.outerHeight, this));
+    Picture1->setGeometry(twipsToPixels(s.left, this), twipsToPixels(s.top, this), twipsToPixels(s.outerWidth, this),
+                          twipsToPixels(s.outerHeight, this));
     auto mirror = [](QScrollBar *bar, const Viewport::ScrollBar &state) {
         bar->setRange(0, state.maximum);
         bar->setSingleStep(state.singleStep);
@@ -404,17 +402,17 @@ void Form2::syncFromViewport()
 
 void Form2::describePage()
 {
-    const QString name = pageCount() > 1 ? tr("Letter Page %1 of %2").arg(m_pageNumber).arg(pageCount())
-                                         : tr("Letter Page");
+    const QString name
+            = pageCount() > 1 ? tr("Letter Page %1 of %2").arg(m_pageNumber).arg(pageCount()) : tr("Letter Page");
     QString state = tr("Zoom %1%").arg(std::lround(m_drawnZoom * 100));
     if (pageCount() > 1)
         state += tr(", page %1 of %2").arg(m_pageNumber).arg(pageCount());
     if (!m_zoomRefusal.isEmpty())
         state = tr("%1. %2").arg(m_zoomRefusal, state);
-    const QString description =
-            tr("%1. A page of the filled letter: the arrow keys, Page Up, Page Down, Home and End scroll it, "
-               "or drag it")
-                    .arg(state);
+    const QString description
+            = tr("%1. A page of the filled letter: the arrow keys, Page Up, Page Down, Home and End scroll it, "
+                 "or drag it")
+                      .arg(state);
     // Set only when they change (a screen reader hears of every change): a
     // zoom or another page, never a scroll.
     if (Picture1->accessibleName() != name)
@@ -512,10 +510,10 @@ void Form2::createActions()
         Move move;
     };
     constexpr ScrollKey scrollKeys[] = {
-        {Qt::Key_Up, Axis::Vertical, Move::LineBack},       {Qt::Key_Down, Axis::Vertical, Move::LineForward},
-        {Qt::Key_Left, Axis::Horizontal, Move::LineBack},   {Qt::Key_Right, Axis::Horizontal, Move::LineForward},
-        {Qt::Key_PageUp, Axis::Vertical, Move::PageBack},   {Qt::Key_PageDown, Axis::Vertical, Move::PageForward},
-        {Qt::Key_Home, Axis::Vertical, Move::ToStart},      {Qt::Key_End, Axis::Vertical, Move::ToEnd},
+            {Qt::Key_Up, Axis::Vertical, Move::LineBack},     {Qt::Key_Down, Axis::Vertical, Move::LineForward},
+            {Qt::Key_Left, Axis::Horizontal, Move::LineBack}, {Qt::Key_Right, Axis::Horizontal, Move::LineForward},
+            {Qt::Key_PageUp, Axis::Vertical, Move::PageBack}, {Qt::Key_PageDown, Axis::Vertical, Move::PageForward},
+            {Qt::Key_Home, Axis::Vertical, Move::ToStart},    {Qt::Key_End, Axis::Vertical, Move::ToEnd},
     };
     for (const ScrollKey &k : scrollKeys) {
         auto *action = new QAction(this);
@@ -524,7 +522,6 @@ void Form2::createActions()
         addAction(action);
     }
 }
-
 
 void Form2::PushButton6_Click()
 {
@@ -540,8 +537,8 @@ void Form2::exportLetter(word::LetterFormat format)
     if (!m_automation)
         return m_messenger.showMessage(tr("No office is there to export the letter."), QString(),
                                        Messenger::Icon::Warning);
-    ExportLetter({m_messenger, *m_automation, *CommonDialog1, *m_printDialog, *m_progress, m_letterTitle},
-                 mWordFile, format);
+    ExportLetter({m_messenger, *m_automation, *CommonDialog1, *m_printDialog, *m_progress, m_letterTitle}, mWordFile,
+                 format);
 }
 
 void Form2::printLetter()

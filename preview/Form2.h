@@ -24,7 +24,9 @@ class NoticeLine;
 class QMenuBar;
 class QScrollBar;
 class QWheelEvent;
-namespace word { class Automation; }
+namespace word {
+class Automation;
+}
 
 // The preview window: the filled letter's page picture in a viewport that
 // zooms in quarter steps, scrolls and can be dragged, with "Save Results To
@@ -87,12 +89,12 @@ public:
     void setNotice(const QString &text);
 
     // Commands and handlers.
-    void PushButton1_Click();   // "Zoom In"
-    void PushButton2_Click();   // "Zoom Out"
-    void PushButton6_Click();   // "Save Results To Word File"
-    void PushButton8_Click();   // "< Back"
+    void PushButton1_Click();                     // "Zoom In"
+    void PushButton2_Click();                     // "Zoom Out"
+    void PushButton6_Click();                     // "Save Results To Word File"
+    void PushButton8_Click();                     // "< Back"
     void exportLetter(word::LetterFormat format); // "Export as …"
-    void printLetter();         // "Print…"
+    void printLetter();                           // "Print…"
     void picture1_MouseDown(Qt::MouseButtons buttons, QPointF innerPixels);
     void picture1_MouseMove(Qt::MouseButtons buttons, QPointF innerPixels);
     void Picture1_MouseUp(Qt::MouseButtons buttons, QPointF innerPixels);

@@ -35,7 +35,8 @@ void Form2::setWholePage(bool on)
         writeSetting(QString::fromLatin1(WholePageKey), on ? QStringLiteral("1") : QStringLiteral("0"));
     } catch (const Failure &failure) {
         m_messenger.showMessage(tr("%1\n\nThe page is shown as you chose, but the choice will not be "
-                                   "remembered for the next start.").arg(failure.description()),
+                                   "remembered for the next start.")
+                                        .arg(failure.description()),
                                 QString(), Messenger::Icon::Warning);
     }
     if (m_pageNumber > 0)

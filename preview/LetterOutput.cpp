@@ -80,7 +80,8 @@ void ExportLetter(const LetterOutputContext &context, const QString &wordFile, w
         return; // cancelled: nothing to do, nothing to say
     if (FileExists(target)
         && context.messenger.askYesNo(QStringLiteral("Are you sure you wish to overwrite ") + target
-                                      + QStringLiteral(" ?")) != Messenger::Answer::Yes)
+                                      + QStringLiteral(" ?"))
+                != Messenger::Answer::Yes)
         return;
     const QString shown = QDir::toNativeSeparators(target);
     const Written written = runJob(
@@ -88,7 +89,8 @@ void ExportLetter(const LetterOutputContext &context, const QString &wordFile, w
             QObject::tr("Exporting the letter to %1…").arg(shown),
             QObject::tr("The letter could not be exported to %1.").arg(shown));
     if (written == Written::Yes)
-        trap.step(110, [&] { context.messenger.showMessage(QStringLiteral("Done."), QString(), Messenger::Icon::None); });
+        trap.step(110,
+                  [&] { context.messenger.showMessage(QStringLiteral("Done."), QString(), Messenger::Icon::None); });
 }
 
 void PrintLetter(const LetterOutputContext &context, const QString &wordFile)
@@ -99,15 +101,17 @@ void PrintLetter(const LetterOutputContext &context, const QString &wordFile)
     if (!choice)
         return;
     if (choice->toFile.isEmpty()) {
-        runJob(context, [&] { return OfficeJob::printLetter(context.automation, wordFile, choice->settings); },
-               QObject::tr("Printing the letter…"), QObject::tr("The letter could not be printed."));
+        runJob(
+                context, [&] { return OfficeJob::printLetter(context.automation, wordFile, choice->settings); },
+                QObject::tr("Printing the letter…"), QObject::tr("The letter could not be printed."));
         return;
     }
-    const QString file = withDefaultSuffix(choice->toFile,
-                                          QLatin1String(word::letterFormatInfo(word::LetterFormat::Pdf).suffix));
+    const QString file
+            = withDefaultSuffix(choice->toFile, QLatin1String(word::letterFormatInfo(word::LetterFormat::Pdf).suffix));
     const QString shown = QDir::toNativeSeparators(file);
-    runJob(context,
-           [&] { return OfficeJob::exportLetter(context.automation, wordFile, file, word::LetterFormat::Pdf); },
-           QObject::tr("Printing the letter to %1…").arg(shown),
-           QObject::tr("The letter could not be printed to %1.").arg(shown));
+    runJob(
+            context,
+            [&] { return OfficeJob::exportLetter(context.automation, wordFile, file, word::LetterFormat::Pdf); },
+            QObject::tr("Printing the letter to %1…").arg(shown),
+            QObject::tr("The letter could not be printed to %1.").arg(shown));
 }

@@ -8,7 +8,9 @@ class CommonDialog;
 class JobProgress;
 class Messenger;
 class PrintDialog;
-namespace word { class Automation; }
+namespace word {
+class Automation;
+}
 
 // What the export and print commands of the preview work with.
 struct LetterOutputContext

@@ -46,8 +46,8 @@ void NoticeLine::resizeEvent(QResizeEvent *event)
 void NoticeLine::showText()
 {
     const QMargins margins = layout()->contentsMargins();
-    const int room = maximumWidth() - button->sizeHint().width() - layout()->spacing() - margins.left()
-            - margins.right();
+    const int room
+            = maximumWidth() - button->sizeHint().width() - layout()->spacing() - margins.left() - margins.right();
     const QString shown = label->fontMetrics().elidedText(m_text, Qt::ElideRight, std::max(0, room));
     if (label->text() != shown) {
         label->setText(shown);

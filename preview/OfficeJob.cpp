@@ -27,8 +27,7 @@ bool hasFormatSignature(const QByteArray &head, word::LetterFormat format)
 
 OfficeJob::OfficeJob(word::Automation &automation, QString letter, Work work)
     : m_automation(automation), m_letter(std::move(letter)), m_work(std::move(work))
-{
-}
+{ }
 
 std::unique_ptr<OfficeJob> OfficeJob::exportLetter(word::Automation &automation, const QString &letter,
                                                    const QString &target, word::LetterFormat format)
@@ -44,10 +43,11 @@ std::unique_ptr<OfficeJob> OfficeJob::exportLetter(word::Automation &automation,
     // it writes there is taken over beside the target.
     const QString beside = output->scratchPath();
     const QString written = reserveScratch(ScratchFiles::folder(), target);
-    std::unique_ptr<OfficeJob> job(new OfficeJob(automation, letter, [beside, written, format](word::Document &document) {
-        document.exportCopy(written, format);
-        takeOver(written, beside);
-    }));
+    std::unique_ptr<OfficeJob> job(
+            new OfficeJob(automation, letter, [beside, written, format](word::Document &document) {
+                document.exportCopy(written, format);
+                takeOver(written, beside);
+            }));
     job->m_reserved = written; // gone however the job ends
     job->m_output = std::move(output);
     job->m_format = format;
@@ -57,9 +57,8 @@ std::unique_ptr<OfficeJob> OfficeJob::exportLetter(word::Automation &automation,
 std::unique_ptr<OfficeJob> OfficeJob::printLetter(word::Automation &automation, const QString &letter,
                                                   const word::PrintSettings &settings)
 {
-    return std::unique_ptr<OfficeJob>(new OfficeJob(automation, letter, [settings](word::Document &document) {
-        document.print(settings);
-    }));
+    return std::unique_ptr<OfficeJob>(
+            new OfficeJob(automation, letter, [settings](word::Document &document) { document.print(settings); }));
 }
 
 OfficeJob::~OfficeJob()

@@ -27,8 +27,8 @@ void SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordF
     if (!trap.test(116, [&] { return target.isEmpty(); })) {
         if (trap.test(118, [&] { return FileExists(target); })) {
             trap.step(120, [&] {
-                answer = int(messenger.askYesNo(QStringLiteral("Are you sure you wish to overwrite ")
-                                                + target + QStringLiteral(" ?")));
+                answer = int(messenger.askYesNo(QStringLiteral("Are you sure you wish to overwrite ") + target
+                                                + QStringLiteral(" ?")));
             });
             // A Yes does not delete the old file first: the copy's final
             // move replaces it, so a failed copy keeps it.

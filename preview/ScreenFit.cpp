@@ -93,8 +93,7 @@ ScreenFit *ScreenFit::install(QWidget *window, QMenuBar *menuBar)
 
 ScreenFit::ScreenFit(QWidget *window, QMenuBar *menuBar)
     : QObject(window), m_window(window), m_menuBar(menuBar), m_designedSize(window->size())
-{
-}
+{ }
 
 int ScreenFit::clientTop() const
 {

@@ -27,6 +27,6 @@ inline double pixelsToTwips(double pixels, const QWidget *widget)
 
 inline QRect twipsRect(int left, int top, int width, int height, const QWidget *widget)
 {
-    return QRect(twipsToPixels(left, widget), twipsToPixels(top, widget),
-                 twipsToPixels(width, widget), twipsToPixels(height, widget));
+    return QRect(twipsToPixels(left, widget), twipsToPixels(top, widget), twipsToPixels(width, widget),
+                 twipsToPixels(height, widget));
 }

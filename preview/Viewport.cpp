@@ -43,7 +43,10 @@ void Viewport::setUp(ErrorTrap &trap, ErrorTrap &redrawTrap)
 {
     // Steps 1 and 2: the surface keeps its auto-sized extent; the holder
     // takes the surface's outer size and its picture.
-    trap.step(104, [&] { m_holder.outerWidth = m_surface.outerWidth; m_holder.outerHeight = m_surface.outerHeight; });
+    trap.step(104, [&] {
+        m_holder.outerWidth = m_surface.outerWidth;
+        m_holder.outerHeight = m_surface.outerHeight;
+    });
     trap.step(106, [&] { mZoom = InitialZoom; });
     trap.step(108, [&] { takeExtentsFromHolder(); });
     trap.step(110, [&] { RedrawImage(redrawTrap); });
@@ -82,7 +85,7 @@ float Viewport::fitZoom(int sourceWidth, int sourceHeight, int innerWidth, int i
     const int roomHeight = std::min(innerHeight, DrawHeightLimit - 1);
     auto fits = [&](float zoom) {
         return std::floor(double(sourceWidth) * double(zoom)) <= roomWidth
-               && std::floor(double(sourceHeight) * double(zoom)) <= roomHeight;
+                && std::floor(double(sourceHeight) * double(zoom)) <= roomHeight;
     };
     float zoom = float(std::min(double(roomWidth) / sourceWidth, double(roomHeight) / sourceHeight));
     zoom = std::clamp(zoom, SmallestZoom, LargestZoom);
@@ -104,7 +107,10 @@ void Viewport::RedrawImage(ErrorTrap &trap)
         mDrawHeight = int32_t(std::floor(double(mOrigHeight) * double(mZoom)));
     });
     if (trap.test(102, [&] { return mDrawWidth < DrawWidthLimit && mDrawHeight < DrawHeightLimit; })) {
-        trap.step(106, [&] { m_surface.outerWidth = mDrawWidth; m_surface.outerHeight = mDrawHeight; });
+        trap.step(106, [&] {
+            m_surface.outerWidth = mDrawWidth;
+            m_surface.outerHeight = mDrawHeight;
+        });
         // Blanking (104), drawing (108) and the pointer (110) are the
         // window's: it takes this drawing and paints it.
         trap.step(108, [&] { m_due = Drawing{mOrigWidth, mOrigHeight, mDrawWidth, mDrawHeight}; });
@@ -184,12 +190,24 @@ void Viewport::scroll(Axis which, ScrollMove move)
     const AxisState a = axis(which);
     int value = a.bar.value;
     switch (move) {
-    case ScrollMove::LineBack: value -= a.bar.singleStep; break;
-    case ScrollMove::LineForward: value += a.bar.singleStep; break;
-    case ScrollMove::PageBack: value -= a.bar.pageStep; break;
-    case ScrollMove::PageForward: value += a.bar.pageStep; break;
-    case ScrollMove::ToStart: value = 0; break;
-    case ScrollMove::ToEnd: value = a.bar.maximum; break;
+    case ScrollMove::LineBack:
+        value -= a.bar.singleStep;
+        break;
+    case ScrollMove::LineForward:
+        value += a.bar.singleStep;
+        break;
+    case ScrollMove::PageBack:
+        value -= a.bar.pageStep;
+        break;
+    case ScrollMove::PageForward:
+        value += a.bar.pageStep;
+        break;
+    case ScrollMove::ToStart:
+        value = 0;
+        break;
+    case ScrollMove::ToEnd:
+        value = a.bar.maximum;
+        break;
     }
     setScrollValue(a, std::clamp(value, 0, a.bar.maximum));
 }

@@ -70,7 +70,7 @@ public:
     // axis' step: mHStep or mVStep twips).
     struct ScrollBar
     {
-        int value = 0;   // 0 .. maximum
+        int value = 0; // 0 .. maximum
         int maximum = 0;
         bool enabled = false;
         int singleStep = 1; // units per arrow click: about one line
@@ -156,9 +156,9 @@ private:
     {
         ScrollBar &bar;
         int &step;
-        int &offset;        // the surface's left or top
-        int surfaceOuter;   // the surface's outer width or height
-        int viewportInner;  // the viewport's inner width or height
+        int &offset;       // the surface's left or top
+        int surfaceOuter;  // the surface's outer width or height
+        int viewportInner; // the viewport's inner width or height
 
         // How far the surface reaches past the viewport: 0 when it fits.
         int overflow() const;

@@ -16,11 +16,11 @@ class WindowAccessible : public QAccessibleWidget
 {
 public:
     explicit WindowAccessible(QWidget *window)
-        : QAccessibleWidget(window, window->windowType() == Qt::Dialog || window->windowType() == Qt::Sheet
-                                            ? QAccessible::Dialog
-                                            : QAccessible::Window)
-    {
-    }
+        : QAccessibleWidget(window,
+                            window->windowType() == Qt::Dialog || window->windowType() == Qt::Sheet
+                                    ? QAccessible::Dialog
+                                    : QAccessible::Window)
+    { }
 
     int childCount() const override { return int(offeredChildren().size()); }
 
@@ -49,7 +49,8 @@ private:
         for (int i = 0, count = QAccessibleWidget::childCount(); i < count; ++i) {
             QAccessibleInterface *child = QAccessibleWidget::child(i);
             const QObject *object = child ? child->object() : nullptr;
-            if (object && !(object->isWidgetType() && isKeptFromAssistiveTechnology(static_cast<const QWidget *>(object))))
+            if (object
+                && !(object->isWidgetType() && isKeptFromAssistiveTechnology(static_cast<const QWidget *>(object))))
                 children << child;
         }
         return children;

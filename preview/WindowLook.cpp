@@ -34,9 +34,9 @@ void setColours(QWidget *widget, const QColor &background, const QColor &text)
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         palette.setColor(group, QPalette::WindowText, text);
     // Disabled text stays readable, halfway to the background.
-    const QColor disabled = QColor::fromRgbF((text.redF() + background.redF()) / 2,
-                                             (text.greenF() + background.greenF()) / 2,
-                                             (text.blueF() + background.blueF()) / 2);
+    const QColor disabled
+            = QColor::fromRgbF((text.redF() + background.redF()) / 2, (text.greenF() + background.greenF()) / 2,
+                               (text.blueF() + background.blueF()) / 2);
     palette.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
@@ -54,8 +54,8 @@ void ApplyButtonFaceColors(QWidget *window)
     setColours(window, face, text);
     const auto children = window->findChildren<QWidget *>();
     for (QWidget *child : children) {
-        if (qobject_cast<QGroupBox *>(child) || qobject_cast<QLabel *>(child)
-            || qobject_cast<QCheckBox *>(child) || qobject_cast<QRadioButton *>(child))
+        if (qobject_cast<QGroupBox *>(child) || qobject_cast<QLabel *>(child) || qobject_cast<QCheckBox *>(child)
+            || qobject_cast<QRadioButton *>(child))
             setColours(child, face, text);
     }
 }

@@ -7,8 +7,8 @@
 class QWidget;
 
 // Fonts of both windows: Arial (Liberation Sans on Linux), bold.
-QFont controlFont();   // labels, frames and fields: 9 pt
-QFont buttonFont();    // push buttons: 11.25 pt
+QFont controlFont(); // labels, frames and fields: 9 pt
+QFont buttonFont();  // push buttons: 11.25 pt
 
 // The application icon (32, 48, 128 and 256 pixels). Throws Failure when
 // it is missing from the program.

@@ -24,80 +24,104 @@ CommandLine parseCommandLine(const QStringList &arguments)
     QCommandLineParser parser;
     // Qt's own window options keep their single dash ("-platform offscreen").
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QCoreApplication::translate("batch",
-        "Writes cover letters. Without options it opens the window; with --batch it writes one "
-        "letter per row of a CSV list, without a window.\n\n"
-        "The list's first row names the columns by placeholder, with or without brackets, ignoring letter "
-        "case, spaces, underscores and hyphens (\"Company Name\" fills [CompanyName]): YourName, StreetAddress, "
-        "City, ST, ZIPCode, RecipientName, Title, CompanyName, StreetAddress2, City2, ST2, ZIPCode2, CurrentDate, "
-        "Phone, Email; a column of any other name fills the placeholder of that name ([Position] from a column "
-        "Position). Its fields are separated by commas, semicolons or tabs, whichever its first row holds most. "
-        "Your own fields (YourName, StreetAddress, City, ST, ZIPCode), Phone, Email and the values of More Fields, "
-        "when the list has no column for them, are taken from the window's settings; a recipient's field the list "
-        "has no column for is empty. Without a CurrentDate column the date is today's. A row whose fields are all "
-        "empty is skipped; a row whose file name would be empty is named \"Letter\" and its line number.\n\n"
-        "Before the first letter the batch checks the letter: a placeholder that nothing fills stops it, naming "
-        "the placeholder and the list's columns, unless --allow-empty lets it be empty; the placeholders empty in "
-        "every letter, the columns that fill nothing and the words of your letter text that may be misspelled "
-        "are named.\n\n"
-        "The summary goes to standard output; progress and the report of each row to standard error.\n\n"
-        "Exit status: 0 when no row failed (a row skipped because its letter exists counts as done), "
-        "1 when some row failed (or --strict found a warning), 2 for a bad command line, list or template or a "
-        "placeholder nothing fills, 130 when interrupted."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+            "batch",
+            "Writes cover letters. Without options it opens the window; with --batch it writes one "
+            "letter per row of a CSV list, without a window.\n\n"
+            "The list's first row names the columns by placeholder, with or without brackets, ignoring letter "
+            "case, spaces, underscores and hyphens (\"Company Name\" fills [CompanyName]): YourName, StreetAddress, "
+            "City, ST, ZIPCode, RecipientName, Title, CompanyName, StreetAddress2, City2, ST2, ZIPCode2, CurrentDate, "
+            "Phone, Email; a column of any other name fills the placeholder of that name ([Position] from a column "
+            "Position). Its fields are separated by commas, semicolons or tabs, whichever its first row holds most. "
+            "Your own fields (YourName, StreetAddress, City, ST, ZIPCode), Phone, Email and the values of More Fields, "
+            "when the list has no column for them, are taken from the window's settings; a recipient's field the list "
+            "has no column for is empty. Without a CurrentDate column the date is today's. A row whose fields are all "
+            "empty is skipped; a row whose file name would be empty is named \"Letter\" and its line number.\n\n"
+            "Before the first letter the batch checks the letter: a placeholder that nothing fills stops it, naming "
+            "the placeholder and the list's columns, unless --allow-empty lets it be empty; the placeholders empty in "
+            "every letter, the columns that fill nothing and the words of your letter text that may be misspelled "
+            "are named.\n\n"
+            "The summary goes to standard output; progress and the report of each row to standard error.\n\n"
+            "Exit status: 0 when no row failed (a row skipped because its letter exists counts as done), "
+            "1 when some row failed (or --strict found a warning), 2 for a bad command line, list or template or a "
+            "placeholder nothing fills, 130 when interrupted."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption batch(QStringLiteral("batch"),
-        QCoreApplication::translate("batch", "Write one letter per row of the CSV file <list>."),
-        QStringLiteral("list"));
-    const QCommandLineOption out(QStringLiteral("out"),
-        QCoreApplication::translate("batch", "Write the letters into <folder> (made when missing)."),
-        QStringLiteral("folder"));
-    const QCommandLineOption templateFile(QStringLiteral("template"),
-        QCoreApplication::translate("batch", "Fill <file> rather than the template chosen in the window "
-                                             "(or the built-in one)."),
-        QStringLiteral("file"));
+    const QCommandLineOption batch(
+            QStringLiteral("batch"),
+            QCoreApplication::translate("batch", "Write one letter per row of the CSV file <list>."),
+            QStringLiteral("list"));
+    const QCommandLineOption out(
+            QStringLiteral("out"),
+            QCoreApplication::translate("batch", "Write the letters into <folder> (made when missing)."),
+            QStringLiteral("folder"));
+    const QCommandLineOption templateFile(
+            QStringLiteral("template"),
+            QCoreApplication::translate("batch",
+                                        "Fill <file> rather than the template chosen in the window "
+                                        "(or the built-in one)."),
+            QStringLiteral("file"));
     const QCommandLineOption format(QStringLiteral("format"),
-        QCoreApplication::translate("batch", "Write each letter as <format>: %1 (default doc; "
-                                             "give it more than once for several).").arg(formatNames()),
-        QStringLiteral("format"));
-    const QCommandLineOption name(QStringLiteral("name"),
-        QCoreApplication::translate("batch", "Name each file after <pattern> (default \"%1\"); "
-                                             "characters that cannot stand in a file name become \"_\".")
-                .arg(QString::fromLatin1(LetterNames::DefaultPattern)),
-        QStringLiteral("pattern"), QString::fromLatin1(LetterNames::DefaultPattern));
-    const QCommandLineOption jobs(QStringLiteral("jobs"),
-        QCoreApplication::translate("batch", "Run <n> office processes at once (default: one, and one "
-                                             "more per %1 letters up to the number of cores, %2 here).")
-                .arg(RowsPerOffice).arg(QThread::idealThreadCount()),
-        QStringLiteral("n"));
-    const QCommandLineOption force(QStringLiteral("force"),
-        QCoreApplication::translate("batch", "Replace existing files, keeping their permissions (a read-only "
-                                             "file is never replaced); without it an existing file is never "
-                                             "touched and its row is reported as skipped."));
-    const QCommandLineOption separator(QStringLiteral("separator"),
-        QCoreApplication::translate("batch", "The list's fields are separated by <separator>: \",\", \";\" or "
-                                             "\"tab\" (default: the one its first row holds most, else a comma)."),
-        QStringLiteral("separator"));
-    const QCommandLineOption allowEmpty(QStringLiteral("allow-empty"),
-        QCoreApplication::translate("batch", "Let the placeholders <names> (separated by commas, or \"all\") be "
-                                             "empty in the letters when nothing fills them, rather than stop."),
-        QStringLiteral("names"));
-    const QCommandLineOption strict(QStringLiteral("strict"),
-        QCoreApplication::translate("batch", "Stop before the first letter, with status 1, when the checks warn "
-                                             "(a word that may be misspelled, a column that fills nothing, a "
-                                             "placeholder let empty)."));
-    const QCommandLineOption requireJail(QStringLiteral("require-jail"),
-        QCoreApplication::translate("batch", "Stop, with status 2, when the offices cannot run in their jail "
-                                             "(bubblewrap), as the setting RequireJail=true does."));
-    const QCommandLineOption paper(QStringLiteral("paper"),
-        QCoreApplication::translate("batch", "Lay the built-in letter out on <paper>: a4 or letter (default: the "
-                                             "one chosen in the window, else your locale's). A template of your "
-                                             "own keeps its own paper."),
-        QStringLiteral("paper"));
-    parser.addOptions({batch, out, templateFile, format, name, jobs, force, separator, allowEmpty, strict,
-                       requireJail, paper});
-    const std::vector<QCommandLineOption> batchOnly{out, templateFile, format, name, jobs, force, separator,
-                                                    allowEmpty, strict, requireJail, paper};
+                                    QCoreApplication::translate("batch",
+                                                                "Write each letter as <format>: %1 (default doc; "
+                                                                "give it more than once for several).")
+                                            .arg(formatNames()),
+                                    QStringLiteral("format"));
+    const QCommandLineOption name(
+            QStringLiteral("name"),
+            QCoreApplication::translate("batch",
+                                        "Name each file after <pattern> (default \"%1\"); "
+                                        "characters that cannot stand in a file name become \"_\".")
+                    .arg(QString::fromLatin1(LetterNames::DefaultPattern)),
+            QStringLiteral("pattern"), QString::fromLatin1(LetterNames::DefaultPattern));
+    const QCommandLineOption jobs(
+            QStringLiteral("jobs"),
+            QCoreApplication::translate("batch",
+                                        "Run <n> office processes at once (default: one, and one "
+                                        "more per %1 letters up to the number of cores, %2 here).")
+                    .arg(RowsPerOffice)
+                    .arg(QThread::idealThreadCount()),
+            QStringLiteral("n"));
+    const QCommandLineOption force(
+            QStringLiteral("force"),
+            QCoreApplication::translate("batch",
+                                        "Replace existing files, keeping their permissions (a read-only "
+                                        "file is never replaced); without it an existing file is never "
+                                        "touched and its row is reported as skipped."));
+    const QCommandLineOption separator(
+            QStringLiteral("separator"),
+            QCoreApplication::translate("batch",
+                                        "The list's fields are separated by <separator>: \",\", \";\" or "
+                                        "\"tab\" (default: the one its first row holds most, else a comma)."),
+            QStringLiteral("separator"));
+    const QCommandLineOption allowEmpty(
+            QStringLiteral("allow-empty"),
+            QCoreApplication::translate("batch",
+                                        "Let the placeholders <names> (separated by commas, or \"all\") be "
+                                        "empty in the letters when nothing fills them, rather than stop."),
+            QStringLiteral("names"));
+    const QCommandLineOption strict(
+            QStringLiteral("strict"),
+            QCoreApplication::translate("batch",
+                                        "Stop before the first letter, with status 1, when the checks warn "
+                                        "(a word that may be misspelled, a column that fills nothing, a "
+                                        "placeholder let empty)."));
+    const QCommandLineOption requireJail(
+            QStringLiteral("require-jail"),
+            QCoreApplication::translate("batch",
+                                        "Stop, with status 2, when the offices cannot run in their jail "
+                                        "(bubblewrap), as the setting RequireJail=true does."));
+    const QCommandLineOption paper(
+            QStringLiteral("paper"),
+            QCoreApplication::translate("batch",
+                                        "Lay the built-in letter out on <paper>: a4 or letter (default: the "
+                                        "one chosen in the window, else your locale's). A template of your "
+                                        "own keeps its own paper."),
+            QStringLiteral("paper"));
+    parser.addOptions(
+            {batch, out, templateFile, format, name, jobs, force, separator, allowEmpty, strict, requireJail, paper});
+    const std::vector<QCommandLineOption> batchOnly{out,       templateFile, format, name,        jobs, force,
+                                                    separator, allowEmpty,   strict, requireJail, paper};
     // What QApplication itself takes (for the window; the batch ignores
     // them), so that a session manager's or a user's "-style fusion" works.
     QStringList qtOptions;
@@ -132,8 +156,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
         result.message = parser.helpText();
         result.message.replace(0, result.message.indexOf(u'\n'), QStringLiteral("Usage: %1 [options]").arg(command));
         if (helpAll)
-            result.message += u'\n' + QCoreApplication::translate("batch", "Qt's options for the window: %1")
-                                            .arg(qtOptions.join(QStringLiteral(", ")));
+            result.message += u'\n'
+                    + QCoreApplication::translate("batch", "Qt's options for the window: %1")
+                              .arg(qtOptions.join(QStringLiteral(", ")));
         return result;
     }
     if (parser.isSet(version)) {
@@ -166,8 +191,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
         for (const QString &each : value.split(u',', Qt::SkipEmptyParts)) {
             const std::optional<word::LetterFormat> f = word::letterFormatNamed(each.trimmed());
             if (!f)
-                return usageError(QCoreApplication::translate("batch", "--format: unknown format \"%1\" "
-                                                                       "(known: %2)").arg(each, formatNames()));
+                return usageError(QCoreApplication::translate("batch",
+                                                              "--format: unknown format \"%1\" "
+                                                              "(known: %2)")
+                                          .arg(each, formatNames()));
             if (std::find(options.formats.begin(), options.formats.end(), *f) == options.formats.end())
                 options.formats.push_back(*f);
         }
@@ -180,7 +207,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         options.jobs = parser.value(jobs).toInt(&ok);
         if (!ok || options.jobs < 1 || options.jobs > MaxJobs)
             return usageError(QCoreApplication::translate("batch", "--jobs: \"%1\" is not a number from 1 to %2")
-                                      .arg(parser.value(jobs)).arg(MaxJobs));
+                                      .arg(parser.value(jobs))
+                                      .arg(MaxJobs));
     }
     if (parser.isSet(separator)) {
         const QString given = parser.value(separator);
@@ -189,8 +217,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
         else if (given.compare(QStringLiteral("tab"), Qt::CaseInsensitive) == 0)
             options.separator = '\t';
         else
-            return usageError(QCoreApplication::translate("batch", "--separator: \"%1\" is none of \",\", \";\" "
-                                                                   "and \"tab\"").arg(given));
+            return usageError(QCoreApplication::translate("batch",
+                                                          "--separator: \"%1\" is none of \",\", \";\" "
+                                                          "and \"tab\"")
+                                      .arg(given));
     }
     for (const QString &value : parser.values(allowEmpty)) {
         for (const QString &each : value.split(u',', Qt::SkipEmptyParts)) {

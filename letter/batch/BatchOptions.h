@@ -20,18 +20,18 @@ struct BatchOptions
 {
     QString listPath;
     QString outFolder;
-    QString templatePath;                  // empty: the window's choice, else the built-in one
+    QString templatePath; // empty: the window's choice, else the built-in one
     std::vector<word::LetterFormat> formats;
     QString namePattern;
-    int jobs = 0;                          // office processes working at once; 0: chosen (see runBatch)
+    int jobs = 0; // office processes working at once; 0: chosen (see runBatch)
     Overwrite overwrite = Overwrite::Never;
-    char separator = 0;                    // between the list's fields; 0: found from its header line
+    char separator = 0; // between the list's fields; 0: found from its header line
     // Placeholders that nothing fills and that may come out empty rather
     // than stop the run (names as given, with or without brackets).
     QStringList allowEmpty;
-    bool allowEveryEmpty = false;          // --allow-empty all
-    bool strict = false;                   // a warning stops the run before any letter
-    bool requireJail = false;              // no office without its jail (OfficeJail.h)
+    bool allowEveryEmpty = false; // --allow-empty all
+    bool strict = false;          // a warning stops the run before any letter
+    bool requireJail = false;     // no office without its jail (OfficeJail.h)
     // The built-in letter's paper; nullopt: the window's choice, else the
     // locale's. A template of the user's own keeps its own.
     std::optional<PaperSize> paper;
@@ -56,9 +56,9 @@ inline constexpr char CommandName[] = "tessaline";
 // Exit statuses, as other command-line tools give them: rows skipped because
 // their letters exist, and empty rows, count as done.
 inline constexpr int ExitNothingFailed = 0;
-inline constexpr int ExitSomeFailed = 1;   // also: --strict and a warning
+inline constexpr int ExitSomeFailed = 1; // also: --strict and a warning
 inline constexpr int ExitNoDisplay = 1;
-inline constexpr int ExitUsage = 2;       // a bad command line, list or template
+inline constexpr int ExitUsage = 2; // a bad command line, list or template
 inline constexpr int ExitInterrupted = 130;
 
 // Parses the arguments (the program's name first). Needs no application

@@ -58,8 +58,7 @@ FurtherValues furtherPlaceholders(const QStringList &names)
 
 QString Batch::targetPath(const QString &name, word::LetterFormat format) const
 {
-    return QDir(m_options.outFolder).filePath(name + u'.'
-                                              + QString::fromLatin1(word::letterFormatInfo(format).suffix));
+    return QDir(m_options.outFolder).filePath(name + u'.' + QString::fromLatin1(word::letterFormatInfo(format).suffix));
 }
 
 // Reads the list and the template and names the letters. Returns an exit
@@ -89,13 +88,15 @@ int Batch::prepare()
     // The template: the one asked for, else the window's choice, else the
     // built-in one; copied once into the private scratch folder, where
     // every office opens it read-only.
-    QString source = m_options.templatePath.isEmpty() ? QString() : QFileInfo(m_options.templatePath).absoluteFilePath();
+    QString source
+            = m_options.templatePath.isEmpty() ? QString() : QFileInfo(m_options.templatePath).absoluteFilePath();
     if (source.isEmpty()) {
         source = LetterTemplate::storedChoice();
         const QString kind = source.isEmpty() ? QString() : RegularFile::specialKind(source);
         if (!kind.isEmpty()) {
             m_progress->note(QObject::tr("The template chosen in the window, %1, is %2, not a regular file; the "
-                                         "built-in one is used.").arg(QDir::toNativeSeparators(source), kind));
+                                         "built-in one is used.")
+                                     .arg(QDir::toNativeSeparators(source), kind));
             source.clear();
         } else if (!source.isEmpty() && !QFileInfo::exists(source)) {
             m_progress->note(QObject::tr("The template chosen in the window, %1, is missing; the built-in one is used.")
@@ -106,8 +107,8 @@ int Batch::prepare()
     m_source = source;
     m_paper = m_options.paper.value_or(Paper::stored());
     if (m_options.paper && !source.isEmpty())
-        m_progress->note(QObject::tr("--paper: the template %1 keeps its own paper.")
-                                 .arg(QDir::toNativeSeparators(source)));
+        m_progress->note(
+                QObject::tr("--paper: the template %1 keeps its own paper.").arg(QDir::toNativeSeparators(source)));
     const QByteArray bytes = LetterTemplate::readChosen(source);
     m_template = source.isEmpty() ? ScratchFiles::templateCopyPath(scratch)
                                   : scratch + QStringLiteral("/template.") + QFileInfo(source).suffix();
@@ -164,7 +165,7 @@ void Batch::checkList(word::Document &letter)
 {
     m_letterPlaceholders = Placeholders::namesIn(letter.bracketedTexts().join(u' '));
     const ListCheckInputs inputs{m_stored, m_storedFurther, LetterNames(m_options.namePattern).placeholders(),
-                             m_options.allowEmpty, m_options.allowEveryEmpty};
+                                 m_options.allowEmpty, m_options.allowEveryEmpty};
     const ListCheck check = ::checkList(m_letterPlaceholders, m_list, inputs);
     if (!check.unfilled.isEmpty())
         throw Refusal{ExitUsage, check.refusal(m_list)};
@@ -218,10 +219,13 @@ void Batch::reportUnusableRows()
     }
     if (m_namedByLine == 1)
         m_progress->note(QObject::tr("1 row has nothing for its file name: its letter is named after its line "
-                                     "in the list, \"%1\".").arg(m_firstNamedByLine));
+                                     "in the list, \"%1\".")
+                                 .arg(m_firstNamedByLine));
     else if (m_namedByLine > 1)
         m_progress->note(QObject::tr("%1 rows have nothing for their file names: each letter is named after its "
-                                     "line in the list, such as \"%2\".").arg(m_namedByLine).arg(m_firstNamedByLine));
+                                     "line in the list, such as \"%2\".")
+                                 .arg(m_namedByLine)
+                                 .arg(m_firstNamedByLine));
 }
 
 // Made only once a letter is to be written: a run that stops before has
@@ -234,8 +238,8 @@ void Batch::makeOutFolder()
         throw Refusal{ExitUsage, another};
     // What ended batches left in this folder goes first.
     const QDir out(m_options.outFolder);
-    for (const QString &name : out.entryList({QStringLiteral(".tessaline-??????")},
-                                             QDir::Dirs | QDir::Hidden | QDir::NoSymLinks))
+    for (const QString &name :
+         out.entryList({QStringLiteral(".tessaline-??????")}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks))
         RunMark::removeIfAbandoned(out.filePath(name));
     m_staging = std::make_unique<MarkedFolder>(out.filePath(QStringLiteral(".tessaline-XXXXXX")));
     if (!m_staging->isValid())
@@ -255,7 +259,8 @@ QString Batch::lockOutFolder()
     const QString folder = QDir::toNativeSeparators(m_options.outFolder);
     if (lock->holder() > 0)
         return QObject::tr("Another batch is writing into %1 (process %2); wait for it to end.")
-                .arg(folder).arg(lock->holder());
+                .arg(folder)
+                .arg(lock->holder());
     return QObject::tr("Another batch is writing into %1; wait for it to end.").arg(folder);
 }
 

@@ -8,7 +8,9 @@ constexpr qint64 RedrawIntervalMs = 200;
 
 QString clockText(qint64 seconds)
 {
-    return seconds >= 3600 ? QStringLiteral("%1:%2:%3").arg(seconds / 3600).arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+    return seconds >= 3600 ? QStringLiteral("%1:%2:%3")
+                                     .arg(seconds / 3600)
+                                     .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
                                      .arg(seconds % 60, 2, 10, QLatin1Char('0'))
                            : QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
@@ -64,7 +66,9 @@ void BatchProgress::drawBar()
     const int filled = m_rows > 0 ? BarWidth * m_done / m_rows : BarWidth;
     QString line = QStringLiteral("\r[%1%2] %3/%4  %5 letters/s")
                            .arg(QString(filled, u'#'), QString(BarWidth - filled, u'-'))
-                           .arg(m_done).arg(m_rows).arg(rate, 0, 'f', 1);
+                           .arg(m_done)
+                           .arg(m_rows)
+                           .arg(rate, 0, 'f', 1);
     if (m_done > 0 && m_done < m_rows)
         line += QStringLiteral("  %1 left").arg(clockText(qint64((m_rows - m_done) / rate + 0.5)));
     std::fputs("\r\033[K", m_stream);

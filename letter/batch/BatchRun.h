@@ -41,7 +41,7 @@ struct Outcome
     enum class Status { Written, Skipped, Failed };
     Status status = Status::Failed;
     QString detail;
-    bool officeFailed = false;     // crashed, hung or broken: try the row elsewhere
+    bool officeFailed = false;      // crashed, hung or broken: try the row elsewhere
     bool freshLetterNeeded = false; // the template must be opened afresh
     bool noPlaceholders = false;    // the template holds none
     bool diskFull = false;          // no further letter fits

@@ -53,9 +53,9 @@ QString plural(int n, const char *one, const char *many)
 // cores; never more than there are letters.
 int officeCount(int jobs, size_t letters)
 {
-    const size_t wanted = jobs > 0 ? size_t(jobs)
-                                   : std::min<size_t>(size_t(std::max(1, QThread::idealThreadCount())),
-                                                      1 + letters / RowsPerOffice);
+    const size_t wanted = jobs > 0
+            ? size_t(jobs)
+            : std::min<size_t>(size_t(std::max(1, QThread::idealThreadCount())), 1 + letters / RowsPerOffice);
     return int(std::max<size_t>(1, std::min(wanted, letters)));
 }
 
@@ -73,8 +73,8 @@ void Batch::startOffices(int count)
     // first already makes letters; none is started later except to replace
     // one that failed.
     m_pool.setMaxThreadCount(count);
-    const std::vector<word::ParagraphEdit> firstEdits =
-            m_pending.empty() ? std::vector<word::ParagraphEdit>() : editsFor(m_list.rows[m_pending.front().row]);
+    const std::vector<word::ParagraphEdit> firstEdits
+            = m_pending.empty() ? std::vector<word::ParagraphEdit>() : editsFor(m_list.rows[m_pending.front().row]);
     auto slot = std::make_unique<Slot>();
     try {
         slot->office = m_automation->createApplication();
@@ -285,8 +285,9 @@ Outcome Batch::makeLetter(Slot &slot, const Job &job)
         if (!problem.isEmpty())
             return;
         // A sentence of ours first; the office's own words after it.
-        problem = line == StepWriteFormat ? QObject::tr("the office could not write the letter (%1)").arg(description)
-                                          : QObject::tr("the office could not fill in the letter (%1)").arg(description);
+        problem = line == StepWriteFormat
+                ? QObject::tr("the office could not write the letter (%1)").arg(description)
+                : QObject::tr("the office could not fill in the letter (%1)").arg(description);
     });
     // A letter that did not fit says so, for every row after it too.
     auto diskFull = [&] {
@@ -390,7 +391,8 @@ void Batch::finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed)
 {
     const int line = m_list.rows[job.row].line;
     if (killed)
-        outcome.detail = QObject::tr("the office did not answer within %1 seconds and was ended").arg(RowDeadlineMs / 1000);
+        outcome.detail
+                = QObject::tr("the office did not answer within %1 seconds and was ended").arg(RowDeadlineMs / 1000);
     if (outcome.diskFull && !m_diskFull) {
         m_diskFull = true;
         m_progress->note(outcome.detail + QObject::tr(" No new letter is started; those in progress end."));
@@ -407,7 +409,8 @@ void Batch::finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed)
         replaceOffice(slot);
     if (outcome.officeFailed && job.attempt < RowAttempts && !StopSignals::asked()) {
         m_progress->note(QObject::tr("line %1: the office failed (%2); trying again on a fresh one")
-                                 .arg(line).arg(outcome.detail));
+                                 .arg(line)
+                                 .arg(outcome.detail));
         m_pending.push_front({job.row, job.name, job.attempt + 1});
         return;
     }
@@ -470,9 +473,9 @@ void Batch::schedule()
         // Rows left with no office to make them.
         for (const Job &job : m_pending) {
             ++m_failed;
-            m_progress->rowDone(QObject::tr("line %1: failed: no office could be started")
-                                        .arg(m_list.rows[job.row].line),
-                                BatchProgress::Kind::Notable);
+            m_progress->rowDone(
+                    QObject::tr("line %1: failed: no office could be started").arg(m_list.rows[job.row].line),
+                    BatchProgress::Kind::Notable);
         }
         m_pending.clear();
     }
@@ -525,8 +528,8 @@ int Batch::run()
     }
     // The first office starts while the list is read: the first letter
     // then waits for neither.
-    m_automation = std::make_unique<LibreOfficeAutomation>(m_options.jobs > 0 ? m_options.jobs : QThread::idealThreadCount(),
-                                                           LibreOfficeAutomation::Refill::Never);
+    m_automation = std::make_unique<LibreOfficeAutomation>(
+            m_options.jobs > 0 ? m_options.jobs : QThread::idealThreadCount(), LibreOfficeAutomation::Refill::Never);
     m_automation->startSpares(1);
     try {
         if (prepare() == ExitInterrupted) {
@@ -565,7 +568,9 @@ int Batch::run()
     const int notDone = int(m_pending.size());
     QString summary = QObject::tr("%1: %2 written, %3 skipped, %4 failed")
                               .arg(plural(int(m_list.rows.size()), "row", "rows"))
-                              .arg(m_written).arg(m_skipped).arg(m_failed);
+                              .arg(m_written)
+                              .arg(m_skipped)
+                              .arg(m_failed);
     if (StopSignals::asked())
         summary = QObject::tr("Stopped. ") + summary + QObject::tr(", %1 not done").arg(notDone);
     else if (m_diskFull)

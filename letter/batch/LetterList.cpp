@@ -46,8 +46,8 @@ public:
     {
         auto &c = *static_cast<RecordCollector *>(self);
         // The line feed of a CR LF pair ends no row of its own.
-        const bool secondHalfOfCrLf = terminator == '\n' && c.lastTerminator == '\r'
-                && c.current.fields.isEmpty() && c.lastEndLine == c.feedingLine;
+        const bool secondHalfOfCrLf = terminator == '\n' && c.lastTerminator == '\r' && c.current.fields.isEmpty()
+                && c.lastEndLine == c.feedingLine;
         c.lastTerminator = terminator;
         c.lastEndLine = c.feedingLine;
         if (!secondHalfOfCrLf) {
@@ -87,7 +87,8 @@ std::vector<Record> parseRecords(const QByteArray &data, char separator)
         end = end < 0 ? data.size() : end + 1;
         const size_t length = size_t(end - at);
         failed = csv_parse(&parser, data.constData() + at, length, &RecordCollector::onField,
-                           &RecordCollector::onRecordEnd, &collector) != length;
+                           &RecordCollector::onRecordEnd, &collector)
+                != length;
         if (!failed)
             ++collector.feedingLine;
         at = end;
@@ -103,8 +104,8 @@ std::vector<Record> parseRecords(const QByteArray &data, char separator)
             throw Failure(QObject::tr("line %1: a quote is misplaced or never closed (a field that "
                                       "holds quotes must be quoted, with each quote doubled)")
                                   .arg(collector.feedingLine));
-        throw Failure(QObject::tr("line %1: %2").arg(collector.feedingLine)
-                              .arg(QString::fromLatin1(csv_strerror(error))));
+        throw Failure(
+                QObject::tr("line %1: %2").arg(collector.feedingLine).arg(QString::fromLatin1(csv_strerror(error))));
     }
     return std::move(collector.records);
 }
@@ -123,7 +124,8 @@ std::optional<QByteArray> readUnlessStopped(const QString &path, int stopFd)
     if (fd < 0)
         throw systemFailure();
     const auto closeFile = qScopeGuard([fd] { ::close(fd); });
-    struct stat info {};
+    struct stat info
+    { };
     if (::fstat(fd, &info) != 0)
         throw systemFailure();
     if (S_ISDIR(info.st_mode))
@@ -249,7 +251,8 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
     if (header == records.end())
         throw Failure(QObject::tr("it has no header row naming the columns"));
     if (std::any_of(header->fields.begin(), header->fields.end(), holdsNul))
-        throw Failure(QObject::tr("line %1: a column's name holds a NUL character (is it a text file?)").arg(header->line));
+        throw Failure(
+                QObject::tr("line %1: a column's name holds a NUL character (is it a text file?)").arg(header->line));
 
     for (const auto &[name, text] : storedDetails)
         list.furtherNames.append(name);
@@ -293,7 +296,8 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
             row.empty = true;
         } else if (record->fields.size() != qsizetype(columns.size())) {
             row.problem = QObject::tr("the row has %1 fields, the header has %2")
-                                  .arg(record->fields.size()).arg(columns.size());
+                                  .arg(record->fields.size())
+                                  .arg(columns.size());
         } else if (const auto nul = std::find_if(record->fields.begin(), record->fields.end(), holdsNul);
                    nul != record->fields.end()) {
             // Never an empty field in its place: the letter would lack it unseen.

@@ -15,11 +15,11 @@
 // placeholders, and where the row starts in the file.
 struct LetterRow
 {
-    int line = 0;                        // 1-based line of the file
+    int line = 0; // 1-based line of the file
     std::array<QString, FieldCount> texts;
-    FurtherValues further;               // Phone, Email, then the list's own columns
-    QString problem;                     // why no letter can be made; empty when one can
-    bool empty = false;                  // no field holds text: nothing to write, the row is skipped
+    FurtherValues further; // Phone, Email, then the list's own columns
+    QString problem;       // why no letter can be made; empty when one can
+    bool empty = false;    // no field holds text: nothing to write, the row is skipped
 };
 
 // A column of a list that fills a placeholder: its name as the header

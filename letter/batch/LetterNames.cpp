@@ -37,10 +37,12 @@ LetterNames::LetterNames(const QString &pattern)
 void LetterNames::check(const QStringList &furtherNames) const
 {
     for (const Part &part : m_parts) {
-        const auto named = [&](const QString &name) { return Placeholders::key(name) == Placeholders::key(part.further); };
+        const auto named
+                = [&](const QString &name) { return Placeholders::key(name) == Placeholders::key(part.further); };
         if (!part.further.isEmpty() && std::none_of(furtherNames.begin(), furtherNames.end(), named))
             throw Failure(QObject::tr("the name pattern's {%1} names no field of the letter and no column of "
-                                      "the list").arg(part.further));
+                                      "the list")
+                                  .arg(part.further));
     }
 }
 
@@ -62,7 +64,7 @@ QString LetterNames::forLine(int line)
 }
 
 std::vector<QString> LetterNames::unique(const std::vector<QString> &wanted,
-                                        const std::function<bool(const QString &)> &present)
+                                         const std::function<bool(const QString &)> &present)
 {
     auto key = [](const QString &name) { return name.toCaseFolded(); };
     // Every row's own name is its own: numbers go around them.

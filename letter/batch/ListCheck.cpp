@@ -53,9 +53,10 @@ ListCheck checkList(const QStringList &letterPlaceholders, const LetterList &lis
         });
         if (column != list.columns.end())
             continue;
-        const auto stored = std::find_if(inputs.storedFurther.begin(), inputs.storedFurther.end(), [&](const auto &value) {
-            return Placeholders::key(value.first) == Placeholders::key(name);
-        });
+        const auto stored
+                = std::find_if(inputs.storedFurther.begin(), inputs.storedFurther.end(), [&](const auto &value) {
+                      return Placeholders::key(value.first) == Placeholders::key(name);
+                  });
         if (stored != inputs.storedFurther.end()) {
             if (stored->second.trimmed().isEmpty())
                 check.emptyEverywhere.append(name);
@@ -100,9 +101,11 @@ QString ListCheck::emptyNote() const
         return QString();
     return emptyEverywhere.size() == 1
             ? QObject::tr("%1 will be empty in every letter: the list has no column for it and nothing is stored "
-                          "for it.").arg(bracketed(emptyEverywhere))
+                          "for it.")
+                      .arg(bracketed(emptyEverywhere))
             : QObject::tr("%1 will be empty in every letter: the list has no column for them and nothing is stored "
-                          "for them.").arg(bracketed(emptyEverywhere));
+                          "for them.")
+                      .arg(bracketed(emptyEverywhere));
 }
 
 QStringList ListCheck::warnings() const
@@ -117,9 +120,11 @@ QStringList ListCheck::warnings() const
     if (!unusedColumns.isEmpty())
         lines.append(unusedColumns.size() == 1
                              ? QObject::tr("Column %1 fills nothing: the letter has no such placeholder and the "
-                                           "name pattern does not use it.").arg(quoted(unusedColumns))
+                                           "name pattern does not use it.")
+                                       .arg(quoted(unusedColumns))
                              : QObject::tr("Columns %1 fill nothing: the letter has no such placeholders and the "
-                                           "name pattern uses none of them.").arg(quoted(unusedColumns)));
+                                           "name pattern uses none of them.")
+                                       .arg(quoted(unusedColumns)));
     return lines;
 }
 
@@ -130,11 +135,11 @@ std::vector<std::pair<QString, QString>> spelledAsTheLetter(std::vector<std::pai
     for (const QString &name : letterPlaceholders) {
         const QString placeholder = u'[' + name + u']';
         const auto begin = replacements.begin(), end = replacements.begin() + qsizetype(given);
-        if (std::any_of(begin, end, [&](const auto &r) { return r.first.compare(placeholder, Qt::CaseInsensitive) == 0; }))
+        if (std::any_of(begin, end,
+                        [&](const auto &r) { return r.first.compare(placeholder, Qt::CaseInsensitive) == 0; }))
             continue;
-        const auto sameKey = std::find_if(begin, end, [&](const auto &r) {
-            return Placeholders::key(r.first) == Placeholders::key(name);
-        });
+        const auto sameKey = std::find_if(
+                begin, end, [&](const auto &r) { return Placeholders::key(r.first) == Placeholders::key(name); });
         if (sameKey != end) {
             const QString text = sameKey->second; // the vector may grow under it
             replacements.emplace_back(placeholder, text);

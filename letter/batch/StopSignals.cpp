@@ -22,7 +22,8 @@ StopSignals::StopSignals()
     stopRequested = false;
     if (::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         stopPipe[0] = stopPipe[1] = -1;
-    struct sigaction action {};
+    struct sigaction action
+    { };
     action.sa_handler = requestStop;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESETHAND;

@@ -22,6 +22,8 @@ public:
     static void blockInThisThread();
 
 private:
-    struct sigaction m_oldInt {};
-    struct sigaction m_oldTerm {};
+    struct sigaction m_oldInt
+    { };
+    struct sigaction m_oldTerm
+    { };
 };

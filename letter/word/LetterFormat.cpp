@@ -7,10 +7,10 @@ namespace word {
 namespace {
 
 constexpr std::array<LetterFormatInfo, 4> Formats{{
-    {LetterFormat::Word97, "doc", "doc", "MS Word 97", "Word Files (*.doc)"},
-    {LetterFormat::WordXml, "docx", "docx", "MS Word 2007 XML", "Word 2007-365 Documents (*.docx)"},
-    {LetterFormat::OpenDocument, "odt", "odt", "writer8", "OpenDocument Text (*.odt)"},
-    {LetterFormat::Pdf, "pdf", "pdf", "writer_pdf_Export", "PDF Documents (*.pdf)"},
+        {LetterFormat::Word97, "doc", "doc", "MS Word 97", "Word Files (*.doc)"},
+        {LetterFormat::WordXml, "docx", "docx", "MS Word 2007 XML", "Word 2007-365 Documents (*.docx)"},
+        {LetterFormat::OpenDocument, "odt", "odt", "writer8", "OpenDocument Text (*.odt)"},
+        {LetterFormat::Pdf, "pdf", "pdf", "writer_pdf_Export", "PDF Documents (*.pdf)"},
 }};
 
 } // namespace

@@ -16,10 +16,10 @@ enum class LetterFormat { Word97, WordXml, OpenDocument, Pdf };
 struct LetterFormatInfo
 {
     LetterFormat format;
-    const char *name;          // as given on the command line: "doc", "docx", ...
-    const char *suffix;        // the file name's extension, without the dot
-    const char *filterName;    // the office's export filter
-    const char *dialogFilter;  // a file dialog's filter line
+    const char *name;         // as given on the command line: "doc", "docx", ...
+    const char *suffix;       // the file name's extension, without the dot
+    const char *filterName;   // the office's export filter
+    const char *dialogFilter; // a file dialog's filter line
 };
 
 // All formats, Word 97 first (the default a save offers).

@@ -79,8 +79,7 @@ public:
     ApplicationImpl(std::shared_ptr<Instance> instance, std::shared_ptr<OfficePool> pool)
         : m_instance(std::move(instance)), m_pool(std::move(pool)), m_documents(*this),
           m_processId(m_instance->office->process().processId())
-    {
-    }
+    { }
 
     ~ApplicationImpl() override
     {
@@ -172,16 +171,15 @@ std::shared_ptr<word::Document> DocumentsImpl::open(const QString &path, const w
     };
     auto document = officeCall(*instance->office, QObject::tr("Open %1").arg(path), [&] {
         std::vector<beans::PropertyValue> props = {
-            property("Hidden", uno::Any(true)),
-            // The file itself is the document, even under a template's name.
-            property("AsTemplate", uno::Any(false)),
-            property("MacroExecutionMode",
-                     uno::Any(sal_Int16(com::sun::star::document::MacroExecMode::NEVER_EXECUTE))),
-            // No link of the document is brought up to date while it loads
-            // (the profile's settings stop the rest; see OfficeSettings.h).
-            property("UpdateDocMode", uno::Any(sal_Int16(com::sun::star::document::UpdateDocMode::NO_UPDATE))),
-            property("InteractionHandler",
-                     uno::Any(Reference<task::XInteractionHandler>(questions.get()))),
+                property("Hidden", uno::Any(true)),
+                // The file itself is the document, even under a template's name.
+                property("AsTemplate", uno::Any(false)),
+                property("MacroExecutionMode",
+                         uno::Any(sal_Int16(com::sun::star::document::MacroExecMode::NEVER_EXECUTE))),
+                // No link of the document is brought up to date while it loads
+                // (the profile's settings stop the rest; see OfficeSettings.h).
+                property("UpdateDocMode", uno::Any(sal_Int16(com::sun::star::document::UpdateDocMode::NO_UPDATE))),
+                property("InteractionHandler", uno::Any(Reference<task::XInteractionHandler>(questions.get()))),
         };
         if (options.readOnly)
             props.push_back(property("ReadOnly", uno::Any(*options.readOnly)));
@@ -232,10 +230,9 @@ QString askOfficeVersion()
 } // namespace
 
 LibreOfficeAutomation::LibreOfficeAutomation(int spareCount, Refill refill)
-    : m_pool(std::make_shared<OfficePool>(spareCount, refill == Refill::OnTake ? OfficePool::Refill::OnTake
-                                                                               : OfficePool::Refill::Never))
-{
-}
+    : m_pool(std::make_shared<OfficePool>(
+            spareCount, refill == Refill::OnTake ? OfficePool::Refill::OnTake : OfficePool::Refill::Never))
+{ }
 
 LibreOfficeAutomation::~LibreOfficeAutomation()
 {

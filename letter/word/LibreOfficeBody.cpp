@@ -44,8 +44,8 @@ struct BodyLook
 {
     OUString plainStyle;
     OUString itemStyle;
-    OUString listStyle;       // the bulleted list's style, when it has one
-    uno::Any listRules;       // else its own rules
+    OUString listStyle; // the bulleted list's style, when it has one
+    uno::Any listRules; // else its own rules
 };
 
 BodyLook lookOf(const std::vector<Paragraph> &body)

@@ -29,8 +29,7 @@ util::DateTime unoDateTime(const QDateTime &when)
     const QDate d = local.date();
     const QTime t = local.time();
     return util::DateTime(sal_uInt32(t.msec()) * 1000000, sal_uInt16(t.second()), sal_uInt16(t.minute()),
-                          sal_uInt16(t.hour()), sal_uInt16(d.day()), sal_uInt16(d.month()),
-                          sal_Int16(d.year()), false);
+                          sal_uInt16(t.hour()), sal_uInt16(d.day()), sal_uInt16(d.month()), sal_Int16(d.year()), false);
 }
 
 class ReplacementImpl : public word::Replacement
@@ -50,8 +49,7 @@ public:
     FindImpl(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model, StoryTexts story)
         : m_instance(std::move(instance)), m_model(std::move(model)), m_story(std::move(story)),
           m_replacement(m_settings)
-    {
-    }
+    { }
 
     void clearFormatting() override { }
     word::Replacement &replacement() override { return m_replacement; }
@@ -86,8 +84,7 @@ public:
         const word::WdReplace replace = args.replace.value_or(word::WdReplace::None);
         if (replace == word::WdReplace::None)
             return countMatches() > 0; // a search alone changes nothing
-        return replaceInStory(*m_instance, m_model, m_story, m_settings,
-                              replace == word::WdReplace::All) > 0;
+        return replaceInStory(*m_instance, m_model, m_story, m_settings, replace == word::WdReplace::All) > 0;
     }
 
 private:
@@ -115,8 +112,7 @@ class RangeImpl : public word::Range
 public:
     RangeImpl(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model, StoryTexts story)
         : m_find(std::move(instance), std::move(model), std::move(story))
-    {
-    }
+    { }
 
     word::Find &find() override { return m_find; }
 
@@ -130,8 +126,7 @@ public:
     TextFrameImpl(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model,
                   Reference<drawing::XShape> shape)
         : m_instance(std::move(instance)), m_model(std::move(model)), m_shape(std::move(shape))
-    {
-    }
+    { }
 
     bool hasText() override
     {
@@ -167,11 +162,9 @@ private:
 class ShapeImpl : public word::Shape
 {
 public:
-    ShapeImpl(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model,
-              Reference<drawing::XShape> shape)
+    ShapeImpl(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model, Reference<drawing::XShape> shape)
         : m_frame(std::move(instance), std::move(model), std::move(shape))
-    {
-    }
+    { }
     word::TextFrame &textFrame() override { return m_frame; }
 
 private:
@@ -183,8 +176,7 @@ class DocumentImpl : public BackendDocument
 public:
     DocumentImpl(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model)
         : m_instance(std::move(instance)), m_model(std::move(model))
-    {
-    }
+    { }
 
     ~DocumentImpl() override = default;
 
@@ -224,8 +216,9 @@ public:
         const OUString url = fileUrl(path);
         officeCall(*m_instance->office, QObject::tr("SaveAs %1").arg(path), [&] {
             Reference<frame::XStorable> storable(m_model, UNO_QUERY_THROW);
-            storable->storeAsURL(url, properties({property("FilterName", uno::Any(OUString("MS Word 97"))),
-                                                  property("Overwrite", uno::Any(true))}));
+            storable->storeAsURL(url,
+                                 properties({property("FilterName", uno::Any(OUString("MS Word 97"))),
+                                             property("Overwrite", uno::Any(true))}));
         });
     }
 
@@ -236,28 +229,29 @@ public:
         const OUString url = fileUrl(path);
         officeCall(*m_instance->office, QObject::tr("Export %1").arg(path), [&] {
             std::vector<beans::PropertyValue> args{
-                property("FilterName", uno::Any(OUString::createFromAscii(info.filterName))),
-                property("Overwrite", uno::Any(true)),
-                // Rendering a page preview into the package would cost an
-                // OpenDocument export nine tenths of its time; readers do
-                // not need it.
-                property("NoThumbnail", uno::Any(true)),
-                // Every copy is written to a scratch file that is synced
-                // before it is moved into place; the office's own sync of
-                // it is a second wait for the disk.
-                property("NoFileSync", uno::Any(true))};
+                    property("FilterName", uno::Any(OUString::createFromAscii(info.filterName))),
+                    property("Overwrite", uno::Any(true)),
+                    // Rendering a page preview into the package would cost an
+                    // OpenDocument export nine tenths of its time; readers do
+                    // not need it.
+                    property("NoThumbnail", uno::Any(true)),
+                    // Every copy is written to a scratch file that is synced
+                    // before it is moved into place; the office's own sync of
+                    // it is a second wait for the disk.
+                    property("NoFileSync", uno::Any(true))};
             if (format == word::LetterFormat::Pdf) {
                 // Text stays text, and the reader needs none of our fonts.
                 // Tagged, a screen reader and an employer's portal read
                 // the letter's paragraphs and list in order; PDF/A-2b
                 // keeps it readable in archives, title and author in its
                 // metadata.
-                args.push_back(property("FilterData", uno::Any(properties({
-                    property("EmbedStandardFonts", uno::Any(true)),
-                    property("ExportFormFields", uno::Any(false)),
-                    property("UseTaggedPDF", uno::Any(true)),
-                    property("SelectPdfVersion", uno::Any(sal_Int32(PdfA2b))),
-                }))));
+                args.push_back(property("FilterData",
+                                        uno::Any(properties({
+                                                property("EmbedStandardFonts", uno::Any(true)),
+                                                property("ExportFormFields", uno::Any(false)),
+                                                property("UseTaggedPDF", uno::Any(true)),
+                                                property("SelectPdfVersion", uno::Any(sal_Int32(PdfA2b))),
+                                        }))));
             }
             Reference<frame::XStorable> storable(m_model, UNO_QUERY_THROW);
             storable->storeToURL(url, uno::Sequence<beans::PropertyValue>(args.data(), sal_Int32(args.size())));
@@ -272,11 +266,11 @@ public:
             if (!settings.printerName.isEmpty())
                 printable->setPrinter(properties({property("Name", uno::Any(toOUString(settings.printerName)))}));
             std::vector<beans::PropertyValue> args{
-                property("CopyCount", uno::Any(sal_Int16(std::max(1, settings.copies)))),
-                property("Collate", uno::Any(true)),
-                // The document closes after this call: the job must be
-                // handed on first.
-                property("Wait", uno::Any(true))};
+                    property("CopyCount", uno::Any(sal_Int16(std::max(1, settings.copies)))),
+                    property("Collate", uno::Any(true)),
+                    // The document closes after this call: the job must be
+                    // handed on first.
+                    property("Wait", uno::Any(true))};
             if (!settings.pages.isEmpty())
                 args.push_back(property("Pages", uno::Any(toOUString(settings.pages))));
             printable->print(uno::Sequence<beans::PropertyValue>(args.data(), sal_Int32(args.size())));
@@ -383,7 +377,8 @@ public:
                 const Reference<beans::XPropertySet> style = pageStyle(m_model, name);
                 // A page already of that size is left alone: setting it
                 // again would have the office lay the letter out again.
-                if (style->getPropertyValue("IsLandscape").get<bool>() || style->getPropertyValue("Width").get<sal_Int32>() != width
+                if (style->getPropertyValue("IsLandscape").get<bool>()
+                    || style->getPropertyValue("Width").get<sal_Int32>() != width
                     || style->getPropertyValue("Height").get<sal_Int32>() != height) {
                     style->setPropertyValue("IsLandscape", uno::Any(false));
                     style->setPropertyValue("Width", uno::Any(sal_Int32(width)));
@@ -451,8 +446,7 @@ private:
 
     // Headers or footers: the first page's own, the primary one and the
     // even pages' one, each taken from the page style that shows it.
-    template <typename Add>
-    void addHeaderFooterStories(Add &&addStory, const char *kind)
+    template<typename Add> void addHeaderFooterStories(Add &&addStory, const char *kind)
     {
         const QByteArray k(kind);
         const OUString firstName = firstPageStyleName(m_model);
@@ -478,8 +472,7 @@ private:
             addStory({textProperty(primary, (k + "TextLeft").constData())});
     }
 
-    template <typename Add>
-    void addNotes(Add &&addStory, const Reference<container::XIndexAccess> &notes)
+    template<typename Add> void addNotes(Add &&addStory, const Reference<container::XIndexAccess> &notes)
     {
         std::vector<Reference<text::XText>> texts;
         for (sal_Int32 i = 0; notes.is() && i < notes->getCount(); ++i)
@@ -487,15 +480,13 @@ private:
         addStory(std::move(texts));
     }
 
-    template <typename Add>
-    void addNoteStory(Add &&addStory, const Reference<text::XFootnotesSupplier> &supplier)
+    template<typename Add> void addNoteStory(Add &&addStory, const Reference<text::XFootnotesSupplier> &supplier)
     {
         if (supplier.is())
             addNotes(addStory, supplier->getFootnotes());
     }
 
-    template <typename Add>
-    void addEndnoteStory(Add &&addStory, const Reference<text::XEndnotesSupplier> &supplier)
+    template<typename Add> void addEndnoteStory(Add &&addStory, const Reference<text::XEndnotesSupplier> &supplier)
     {
         if (supplier.is())
             addNotes(addStory, supplier->getEndnotes());

@@ -91,8 +91,8 @@ struct Instance
 
 // Case-insensitive (unless asked otherwise), literal replacement in exactly
 // the texts of one story. Returns how many occurrences were replaced.
-int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
-                   const StoryTexts &story, const word::FindSettings &settings, bool all);
+int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model, const StoryTexts &story,
+                   const word::FindSettings &settings, bool all);
 
 // The letter's body and the headers' fields (see word::Document::replaceBody
 // and turnHeaderFieldsIntoPlaceholders).
@@ -125,7 +125,6 @@ public:
     virtual bool isClosed() const = 0;
 };
 
-std::shared_ptr<BackendDocument> makeDocument(std::shared_ptr<Instance> instance,
-                                              Reference<lang::XComponent> model);
+std::shared_ptr<BackendDocument> makeDocument(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model);
 
 } // namespace libreoffice

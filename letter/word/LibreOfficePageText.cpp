@@ -72,7 +72,7 @@ QString listLabel(const Reference<beans::XPropertySet> &paragraph)
         label = toQString(bullet);
         const bool privateUse = label.size() == 1 && label[0].unicode() >= 0xE000 && label[0].unicode() <= 0xF8FF;
         const bool symbolFont = font.CharSet == awt::CharSet::SYMBOL || font.Name.startsWith("Symbol")
-                                || font.Name.startsWith("Wingdings") || font.Name.startsWith("Webdings");
+                || font.Name.startsWith("Wingdings") || font.Name.startsWith("Webdings");
         if (label.isEmpty() || privateUse || symbolFont)
             label = Bullet;
     } else if (paragraph->getPropertySetInfo()->hasPropertyByName("ListLabelString")) {
@@ -174,12 +174,14 @@ void addBodyLines(const Reference<text::XText> &body, const Reference<text::XTex
         if (lastPage < page.number)
             continue;
         const bool beginsHere = firstPage == page.number;
-        const QString label = beginsHere ? listLabel(Reference<beans::XPropertySet>(paragraph, UNO_QUERY_THROW)) : QString();
+        const QString label
+                = beginsHere ? listLabel(Reference<beans::XPropertySet>(paragraph, UNO_QUERY_THROW)) : QString();
         if ((beginsHere && lastPage == page.number) || !start.is() || !end.is()) {
             lines << label + paragraphText(paragraph, page);
             continue;
         }
-        Reference<text::XTextCursor> part = body->createTextCursorByRange(beginsHere ? paragraph->getStart() : start->getStart());
+        Reference<text::XTextCursor> part
+                = body->createTextCursorByRange(beginsHere ? paragraph->getStart() : start->getStart());
         part->gotoRange(lastPage == page.number ? paragraph->getEnd() : end->getEnd(), true);
         lines << label + toQString(part->getString());
     }

@@ -13,9 +13,9 @@ namespace libreoffice {
 // What decides which header and footer a page shows.
 struct PageInLayout
 {
-    int number = 0;          // from 1
-    int count = 0;           // the document's pages
-    OUString style;          // the page's style
+    int number = 0;            // from 1
+    int count = 0;             // the document's pages
+    OUString style;            // the page's style
     bool firstOfStyle = false; // the page before has another style, or none
 };
 

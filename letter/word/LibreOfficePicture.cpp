@@ -90,9 +90,9 @@ word::PagePicture renderPage(Instance &instance, const Reference<lang::XComponen
 
         const QSize pixels = pageExportPixels(page, pixelsPerLogicalInch);
         const uno::Sequence<beans::PropertyValue> filterData = properties({
-            property("PixelWidth", uno::Any(sal_Int32(pixels.width()))),
-            property("PixelHeight", uno::Any(sal_Int32(pixels.height()))),
-            property("Quality", uno::Any(JpegQuality)),
+                property("PixelWidth", uno::Any(sal_Int32(pixels.width()))),
+                property("PixelHeight", uno::Any(sal_Int32(pixels.height()))),
+                property("Quality", uno::Any(JpegQuality)),
         });
         Reference<frame::XStorable> storable(model, UNO_QUERY_THROW);
         storable->storeToURL(fileUrl(file),

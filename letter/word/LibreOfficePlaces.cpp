@@ -22,10 +22,10 @@ namespace {
 // The character formatting a place shows, as far as a reader sees it:
 // compared before and after a place is emptied and filled again.
 constexpr const char *FormattingProperties[] = {
-    "CharStyleName", "CharFontName", "CharFontFamily", "CharHeight", "CharWeight", "CharPosture",
-    "CharUnderline", "CharStrikeout", "CharColor", "CharBackColor", "CharHighlight", "CharCaseMap",
-    "CharEscapement", "CharEscapementHeight", "CharHidden", "CharContoured", "CharShadowed", "CharRelief",
-    "CharKerning", "CharScaleWidth", "CharLocale", "CharOverline", "HyperLinkURL",
+        "CharStyleName",  "CharFontName",         "CharFontFamily", "CharHeight",    "CharWeight",    "CharPosture",
+        "CharUnderline",  "CharStrikeout",        "CharColor",      "CharBackColor", "CharHighlight", "CharCaseMap",
+        "CharEscapement", "CharEscapementHeight", "CharHidden",     "CharContoured", "CharShadowed",  "CharRelief",
+        "CharKerning",    "CharScaleWidth",       "CharLocale",     "CharOverline",  "HyperLinkURL",
 };
 
 std::vector<uno::Any> formattingOf(const Reference<text::XTextRange> &range)
@@ -179,8 +179,7 @@ class Places : public word::PlaceholderPlaces
 public:
     Places(std::shared_ptr<Instance> instance, Reference<lang::XComponent> model)
         : m_instance(std::move(instance)), m_model(std::move(model))
-    {
-    }
+    { }
 
     void find(const std::vector<QString> &placeholders)
     {

@@ -104,8 +104,7 @@ int replaceInShapeText(const Reference<text::XText> &shapeText, const word::Find
     return replaced;
 }
 // The search tools of this document, made afresh for another document.
-SearchTools &toolsFor(Instance &instance, const Reference<lang::XComponent> &model,
-                      const word::FindSettings &settings)
+SearchTools &toolsFor(Instance &instance, const Reference<lang::XComponent> &model, const word::FindSettings &settings)
 {
     SearchTools &tools = instance.searchTools;
     const Reference<uno::XInterface> modelId(model, UNO_QUERY);
@@ -129,8 +128,8 @@ SearchTools &toolsFor(Instance &instance, const Reference<lang::XComponent> &mod
 }
 } // namespace
 
-int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
-                   const StoryTexts &story, const word::FindSettings &settings, bool all)
+int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model, const StoryTexts &story,
+                   const word::FindSettings &settings, bool all)
 {
     instance.ensureAlive(QObject::tr("Find"));
     if (settings.matchWildcards || settings.matchSoundsLike || settings.matchAllWordForms)

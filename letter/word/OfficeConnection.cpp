@@ -45,8 +45,8 @@ uno::Reference<uno::XComponentContext> localContext()
 {
     static uno::Reference<uno::XComponentContext> context = [] {
         const QString programDir = QFileInfo(OfficeProcess::officeProgram()).absolutePath();
-        const QString bootstrap = QStringLiteral("vnd.sun.star.pathname:") + programDir
-                + QStringLiteral("/fundamentalrc");
+        const QString bootstrap
+                = QStringLiteral("vnd.sun.star.pathname:") + programDir + QStringLiteral("/fundamentalrc");
         qputenv("URE_BOOTSTRAP", bootstrap.toLocal8Bit());
         // A call on its way to an office that has just been ended (Cancel,
         // a hung office killed) writes into a closed pipe: that must fail
@@ -81,10 +81,10 @@ bool OfficeConnection::tryConnect()
     const OfficeDeadline deadline(m_process.processId(), officeCallDeadlineMs());
     try {
         try {
-            uno::Reference<com::sun::star::bridge::XUnoUrlResolver> resolver =
-                    com::sun::star::bridge::UnoUrlResolver::create(localContext());
-            const OUString connect = "uno:pipe,name=" + toOUString(m_process.pipeName())
-                    + ";urp;StarOffice.ComponentContext";
+            uno::Reference<com::sun::star::bridge::XUnoUrlResolver> resolver
+                    = com::sun::star::bridge::UnoUrlResolver::create(localContext());
+            const OUString connect
+                    = "uno:pipe,name=" + toOUString(m_process.pipeName()) + ";urp;StarOffice.ComponentContext";
             m_context.set(resolver->resolve(connect), uno::UNO_QUERY_THROW);
         } catch (const com::sun::star::connection::NoConnectException &) {
             if (!m_process.isRunning())

@@ -43,7 +43,8 @@ QStringList systemArguments()
         else if (info.isDir())
             arguments << QStringLiteral("--ro-bind") << top << top;
     }
-    arguments << QStringLiteral("--proc") << QStringLiteral("/proc") << QStringLiteral("--dev") << QStringLiteral("/dev");
+    arguments << QStringLiteral("--proc") << QStringLiteral("/proc") << QStringLiteral("--dev")
+              << QStringLiteral("/dev");
     return arguments;
 }
 
@@ -59,14 +60,16 @@ const Trial &trial()
         Trial t;
         const QString program = bubblewrap();
         if (program.isEmpty() || !QFileInfo(program).isExecutable()) {
-            t.diagnostic = QStringLiteral("bwrap not found (%1)").arg(program.isEmpty() ? QStringLiteral("PATH") : program);
+            t.diagnostic
+                    = QStringLiteral("bwrap not found (%1)").arg(program.isEmpty() ? QStringLiteral("PATH") : program);
             return t;
         }
         QProcess jail;
         jail.setStandardOutputFile(QProcess::nullDevice());
-        jail.start(program, systemArguments() + QStringList{QStringLiteral("--unshare-net"),
-                                                           QStringLiteral("--die-with-parent"),
-                                                           QStringLiteral("--"), QStringLiteral("true")});
+        jail.start(program,
+                   systemArguments()
+                           + QStringList{QStringLiteral("--unshare-net"), QStringLiteral("--die-with-parent"),
+                                         QStringLiteral("--"), QStringLiteral("true")});
         if (!jail.waitForFinished(TrialTimeoutMs)) {
             jail.kill();
             jail.waitForFinished(1000);
@@ -151,7 +154,8 @@ Command wrap(const QString &program, const QStringList &arguments, const QString
 {
     QStringList jail = systemArguments();
     // An office installed elsewhere (under /opt) is seen where it lies.
-    const QString installation = QFileInfo(QFileInfo(program).canonicalPath() + QStringLiteral("/..")).canonicalFilePath();
+    const QString installation
+            = QFileInfo(QFileInfo(program).canonicalPath() + QStringLiteral("/..")).canonicalFilePath();
     if (!installation.isEmpty() && !installation.startsWith(QStringLiteral("/usr/")))
         jail << QStringLiteral("--ro-bind") << installation << installation;
     jail << QStringLiteral("--bind") << (sharesSystemTemp() ? QStringLiteral("/tmp") : temp) << QStringLiteral("/tmp");
@@ -168,7 +172,8 @@ Command wrap(const QString &program, const QStringList &arguments, const QString
     // first letter removes its scratch folder) is no error: it is not there.
     for (const QString &folder : std::as_const(shared))
         jail << QStringLiteral("--bind-try") << folder << folder;
-    jail << QStringLiteral("--unshare-net") << QStringLiteral("--unshare-ipc")
+    jail << QStringLiteral("--unshare-net")
+         << QStringLiteral("--unshare-ipc")
          // Dies with the program, and takes the office with it.
          << QStringLiteral("--die-with-parent")
          // No way back to the program's terminal.

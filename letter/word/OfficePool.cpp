@@ -39,8 +39,8 @@ struct OfficePool::Spare
     QDeadlineTimer startDeadline{officeCallDeadlineMs()};
     bool connected = false;
     bool warmUpWanted = false;
-    QFuture<void> warmUp;              // once started
-    std::atomic<bool> warm{false};     // the warm-up went through
+    QFuture<void> warmUp;          // once started
+    std::atomic<bool> warm{false}; // the warm-up went through
     std::atomic<bool> warmUpFailed{false};
 
     bool isReady() const { return connected && (!warmUpWanted || warm); }
@@ -236,25 +236,25 @@ void OfficePool::startWarmUp(Spare &spare)
 {
     Spare *target = &spare;
     handOver(target);
-    spare.warmUp = QtConcurrent::run(&m_helpers, [this, target, desktop = spare.office->desktop(),
-                                                  folder = spare.office->process().profileFolder(),
-                                                  pid = spare.office->process().processId(),
-                                                  document = m_warmUpDocument] {
-        tookOver(target);
-        // A spare that hangs while it warms up is killed, so that nothing
-        // ever waits for this task for ever; one that failed it is not
-        // handed out.
-        const OfficeDeadline deadline(pid, officeCallDeadlineMs());
-        const bool warmed = warmUpOffice(desktop, folder, document);
-        const bool failed = !warmed && (deadline.expired() || !target->office->process().isRunning());
-        {
-            std::lock_guard lock(m_mutex);
-            target->warm = !failed;
-            target->warmUpFailed = failed;
-        }
-        handOver(target);
-        m_changed.notify_all();
-    });
+    spare.warmUp = QtConcurrent::run(
+            &m_helpers,
+            [this, target, desktop = spare.office->desktop(), folder = spare.office->process().profileFolder(),
+             pid = spare.office->process().processId(), document = m_warmUpDocument] {
+                tookOver(target);
+                // A spare that hangs while it warms up is killed, so that nothing
+                // ever waits for this task for ever; one that failed it is not
+                // handed out.
+                const OfficeDeadline deadline(pid, officeCallDeadlineMs());
+                const bool warmed = warmUpOffice(desktop, folder, document);
+                const bool failed = !warmed && (deadline.expired() || !target->office->process().isRunning());
+                {
+                    std::lock_guard lock(m_mutex);
+                    target->warm = !failed;
+                    target->warmUpFailed = failed;
+                }
+                handOver(target);
+                m_changed.notify_all();
+            });
 }
 
 std::unique_ptr<OfficeConnection> OfficePool::take(int timeoutMs, word::CreationStop *stop)
@@ -299,8 +299,8 @@ std::unique_ptr<OfficeConnection> OfficePool::take(int timeoutMs, word::Creation
             // Its warm-up first: one that a deadline ends meanwhile is
             // found dead by the check.
             spare->finishWarmUp();
-            const bool healthy = !spare->warmUpFailed && !stopping.stopped()
-                    && spare->office->answers(SpareAnswerDeadlineMs);
+            const bool healthy
+                    = !spare->warmUpFailed && !stopping.stopped() && spare->office->answers(SpareAnswerDeadlineMs);
             stopping.alsoDo(wakeOnStop);
             std::unique_ptr<OfficeConnection> office = std::move(spare->office);
             spare.reset();

@@ -17,7 +17,9 @@ class OfficeConnection;
 class QObject;
 class QTimer;
 
-namespace word { class CreationStop; }
+namespace word {
+class CreationStop;
+}
 
 // The one owner of the program's office processes. It starts them (from
 // the ready profile), connects to them, warms them up, checks them before

@@ -67,7 +67,8 @@ QString profileUrl(const QString &folder)
 void removeSocket(const QString &path)
 {
     const QByteArray encoded = QFile::encodeName(path);
-    struct stat info {};
+    struct stat info
+    { };
     if (::lstat(encoded.constData(), &info) == 0 && (S_ISSOCK(info.st_mode) || S_ISLNK(info.st_mode))
         && info.st_uid == ::getuid())
         ::unlink(encoded.constData());
@@ -210,8 +211,8 @@ QString OfficeProcess::officeProgram()
     const QString launcher = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (launcher.isEmpty())
         return {};
-    const QString program = QFileInfo(QFileInfo(launcher).canonicalFilePath()).absolutePath()
-            + QStringLiteral("/soffice.bin");
+    const QString program
+            = QFileInfo(QFileInfo(launcher).canonicalFilePath()).absolutePath() + QStringLiteral("/soffice.bin");
     return QFileInfo(program).isExecutable() ? program : QString();
 }
 
@@ -240,8 +241,7 @@ void OfficeProcess::start(Wait wait)
     if (program.isEmpty())
         throw Failure(QObject::tr("No LibreOffice installation was found."));
     if (!m_profile.isValid())
-        throw Failure(QObject::tr("Cannot create a profile folder for the office: %1")
-                              .arg(m_profile.errorString()));
+        throw Failure(QObject::tr("Cannot create a profile folder for the office: %1").arg(m_profile.errorString()));
     // A copy of the ready profile spares the first start's set-up; a
     // stand-in program for tests is no office to make one with.
     if (qEnvironmentVariableIsEmpty("TESSALINE_OFFICE_PROGRAM"))
@@ -261,14 +261,14 @@ void OfficeProcess::start(Wait wait)
     environment.insert(QStringLiteral("TMP"), officeTemp);
     m_process.setProcessEnvironment(environment);
     const QStringList arguments = {
-        QStringLiteral("-env:UserInstallation=") + profileUrl(m_profile.path()),
-        QStringLiteral("--headless"),
-        QStringLiteral("--invisible"),
-        QStringLiteral("--norestore"),
-        QStringLiteral("--nologo"),
-        QStringLiteral("--nodefault"),
-        QStringLiteral("--nolockcheck"),
-        QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipeName),
+            QStringLiteral("-env:UserInstallation=") + profileUrl(m_profile.path()),
+            QStringLiteral("--headless"),
+            QStringLiteral("--invisible"),
+            QStringLiteral("--norestore"),
+            QStringLiteral("--nologo"),
+            QStringLiteral("--nodefault"),
+            QStringLiteral("--nolockcheck"),
+            QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipeName),
     };
     // A stand-in program for tests runs as it is.
     m_jailed = qEnvironmentVariableIsEmpty("TESSALINE_OFFICE_PROGRAM") && OfficeJail::available();
@@ -285,7 +285,8 @@ void OfficeProcess::start(Wait wait)
         }
         const OfficeJail::Command jailed = OfficeJail::wrap(program, arguments, folders, officeTemp);
         const QString pipe = socketPrefix() + m_pipeName;
-        if (!OfficeJail::sharesSystemTemp() && !QFile::link(officeTemp + QLatin1Char('/') + pipe, socketFolder() + QLatin1Char('/') + pipe))
+        if (!OfficeJail::sharesSystemTemp()
+            && !QFile::link(officeTemp + QLatin1Char('/') + pipe, socketFolder() + QLatin1Char('/') + pipe))
             throw Failure(QObject::tr("Cannot reach the office's connection in %1").arg(socketFolder()));
         m_running = true;
         m_process.start(jailed.program, jailed.arguments);
@@ -319,8 +320,9 @@ qint64 OfficeProcess::processId() const
     // The jail's only child is the office.
     QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(started));
     bool found = false;
-    const qint64 office = children.open(QIODevice::ReadOnly) ? children.readLine().trimmed().split(' ').value(0).toLongLong(&found)
-                                                               : 0;
+    const qint64 office = children.open(QIODevice::ReadOnly)
+            ? children.readLine().trimmed().split(' ').value(0).toLongLong(&found)
+            : 0;
     if (!found || office <= 0)
         return started;
     m_officeId = office;

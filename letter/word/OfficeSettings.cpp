@@ -26,16 +26,16 @@ struct Setting
 };
 
 constexpr Setting Settings[] = {
-    {"/org.openoffice.Office.Common/Security/Scripting", "BlockUntrustedRefererLinks", "true"},
-    {"/org.openoffice.Office.Writer/Content/Update", "Link", LinkUpdateNever},
-    {"/org.openoffice.Inet/Settings", "ooInetProxyType", ManualProxy},
-    {"/org.openoffice.Inet/Settings", "ooInetNoProxy", ""},
-    {"/org.openoffice.Inet/Settings", "ooInetHTTPProxyName", DeadEndHost},
-    {"/org.openoffice.Inet/Settings", "ooInetHTTPProxyPort", DeadEndPort},
-    {"/org.openoffice.Inet/Settings", "ooInetHTTPSProxyName", DeadEndHost},
-    {"/org.openoffice.Inet/Settings", "ooInetHTTPSProxyPort", DeadEndPort},
-    {"/org.openoffice.Inet/Settings", "ooInetFTPProxyName", DeadEndHost},
-    {"/org.openoffice.Inet/Settings", "ooInetFTPProxyPort", DeadEndPort},
+        {"/org.openoffice.Office.Common/Security/Scripting", "BlockUntrustedRefererLinks", "true"},
+        {"/org.openoffice.Office.Writer/Content/Update", "Link", LinkUpdateNever},
+        {"/org.openoffice.Inet/Settings", "ooInetProxyType", ManualProxy},
+        {"/org.openoffice.Inet/Settings", "ooInetNoProxy", ""},
+        {"/org.openoffice.Inet/Settings", "ooInetHTTPProxyName", DeadEndHost},
+        {"/org.openoffice.Inet/Settings", "ooInetHTTPProxyPort", DeadEndPort},
+        {"/org.openoffice.Inet/Settings", "ooInetHTTPSProxyName", DeadEndHost},
+        {"/org.openoffice.Inet/Settings", "ooInetHTTPSProxyPort", DeadEndPort},
+        {"/org.openoffice.Inet/Settings", "ooInetFTPProxyName", DeadEndHost},
+        {"/org.openoffice.Inet/Settings", "ooInetFTPProxyPort", DeadEndPort},
 };
 } // namespace
 

@@ -24,11 +24,13 @@ bool warmUpOffice(const Reference<frame::XDesktop2> &desktop, const QString &fol
                 properties({property("Hidden", uno::Any(true)), property("ReadOnly", uno::Any(true))}));
         Reference<frame::XStorable> storable(model, UNO_QUERY_THROW);
         storable->storeToURL(fileUrl(copy), properties({property("FilterName", uno::Any(OUString("MS Word 97")))}));
-        storable->storeToURL(fileUrl(picture), properties({
-                property("FilterName", uno::Any(OUString("writer_jpg_Export"))),
-                property("FilterData", uno::Any(properties({property("PixelWidth", uno::Any(PicturePixels)),
-                                                             property("PixelHeight", uno::Any(PicturePixels))}))),
-        }));
+        storable->storeToURL(fileUrl(picture),
+                             properties({
+                                     property("FilterName", uno::Any(OUString("writer_jpg_Export"))),
+                                     property("FilterData",
+                                              uno::Any(properties({property("PixelWidth", uno::Any(PicturePixels)),
+                                                                   property("PixelHeight", uno::Any(PicturePixels))}))),
+                             }));
         Reference<util::XCloseable>(model, UNO_QUERY_THROW)->close(true);
     } catch (const uno::Exception &) {
         warmed = false;

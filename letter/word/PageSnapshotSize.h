@@ -46,8 +46,8 @@ inline constexpr int PrintedBlockBleed = 100;
 // height.
 inline constexpr int TemplateBlockWidthTwips = 8640 + 113;   // 6 inches and 2 mm
 inline constexpr int TemplateBlockHeightTwips = 14400 + 113; // 10 inches and 2 mm
-inline constexpr int SnapshotLogicalWidthTwips =
-        TemplateBlockWidthTwips * SnapshotLogicalHeightTwips / TemplateBlockHeightTwips;
+inline constexpr int SnapshotLogicalWidthTwips
+        = TemplateBlockWidthTwips * SnapshotLogicalHeightTwips / TemplateBlockHeightTwips;
 constexpr int snapshotPixelWidth(int pixelsPerLogicalInch)
 {
     return SnapshotLogicalWidthTwips * pixelsPerLogicalInch / 1440;

@@ -43,7 +43,8 @@ QString versionKey(const QString &officeProgram)
 // user, that nobody else may enter.
 bool isPrivateFolder(const QString &path)
 {
-    struct stat info {};
+    struct stat info
+    { };
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode)
             && info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
 }
@@ -88,10 +89,14 @@ bool makeProfile(const QString &folder, const QString &officeProgram)
         ::umask(077);
     });
     const QStringList arguments = {
-        QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded),
-        QStringLiteral("--headless"), QStringLiteral("--invisible"), QStringLiteral("--norestore"),
-        QStringLiteral("--nologo"), QStringLiteral("--nodefault"), QStringLiteral("--nolockcheck"),
-        QStringLiteral("--terminate_after_init"),
+            QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded),
+            QStringLiteral("--headless"),
+            QStringLiteral("--invisible"),
+            QStringLiteral("--norestore"),
+            QStringLiteral("--nologo"),
+            QStringLiteral("--nodefault"),
+            QStringLiteral("--nolockcheck"),
+            QStringLiteral("--terminate_after_init"),
     };
     // In the offices' jail too, where there is one: it opens no document,
     // but nothing of the office runs outside it.
@@ -167,7 +172,8 @@ bool copyInto(const QString &folder, const QString &officeProgram)
             if (cannotMake)
                 return false;
             // Not ours, or not private: never used, and replaced when ours.
-            struct stat info {};
+            struct stat info
+            { };
             if (::lstat(QFile::encodeName(ready).constData(), &info) == 0) {
                 if (info.st_uid != ::getuid() || S_ISLNK(info.st_mode) || !S_ISDIR(info.st_mode))
                     return false;
@@ -183,7 +189,8 @@ bool copyInto(const QString &folder, const QString &officeProgram)
         return true;
     // Whatever was copied goes: the office makes its own profile.
     QDir target(folder);
-    for (const QString &entry : target.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+    for (const QString &entry :
+         target.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
         const QFileInfo info(target.filePath(entry));
         if (info.isDir() && !info.isSymLink())
             QDir(info.filePath()).removeRecursively();

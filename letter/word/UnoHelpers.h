@@ -70,20 +70,20 @@ inline Failure officeFailure(const OfficeDeadline &deadline, const QString &what
 {
     if (deadline.expired())
         return Failure(QObject::tr("%1 failed: the office did not answer within %2 seconds and has been stopped")
-                               .arg(what).arg(officeCallDeadlineMs() / 1000.0),
+                               .arg(what)
+                               .arg(officeCallDeadlineMs() / 1000.0),
                        Failure::Kind::OfficeLost);
     if (gone == OfficeGone::Yes)
         return Failure(QObject::tr("%1 failed: the office instance is no longer there").arg(what),
                        Failure::Kind::OfficeLost);
-    const QString reason = !error || error->Message.isEmpty() ? QObject::tr("the office gave no reason")
-                                                              : toQString(error->Message);
+    const QString reason
+            = !error || error->Message.isEmpty() ? QObject::tr("the office gave no reason") : toQString(error->Message);
     return Failure(QObject::tr("%1 failed: %2").arg(what, reason));
 }
 
 // Runs one call into the office under the call deadline and turns a UNO
 // exception into a Failure that carries the office's own message.
-template <typename Call>
-auto officeCall(OfficeConnection &office, const QString &what, Call &&call) -> decltype(call())
+template<typename Call> auto officeCall(OfficeConnection &office, const QString &what, Call &&call) -> decltype(call())
 {
     const OfficeDeadline deadline(office.process().processId(), officeCallDeadlineMs());
     try {
@@ -102,8 +102,8 @@ auto officeCall(OfficeConnection &office, const QString &what, Call &&call) -> d
 inline Reference<beans::XPropertySet> pageStyle(const Reference<lang::XComponent> &model, const OUString &name)
 {
     Reference<style::XStyleFamiliesSupplier> families(model, UNO_QUERY_THROW);
-    Reference<container::XNameAccess> pageStyles(
-            families->getStyleFamilies()->getByName("PageStyles"), UNO_QUERY_THROW);
+    Reference<container::XNameAccess> pageStyles(families->getStyleFamilies()->getByName("PageStyles"),
+                                                 UNO_QUERY_THROW);
     return Reference<beans::XPropertySet>(pageStyles->getByName(name), UNO_QUERY_THROW);
 }
 
@@ -128,8 +128,9 @@ inline Reference<container::XIndexAccess> drawPage(const Reference<lang::XCompon
 }
 
 // A cursor over `length` characters from `at` in a paragraph of a text.
-inline Reference<text::XTextCursor> cursorIn(const Reference<text::XText> &text, const Reference<text::XTextRange> &paragraph,
-                                             qsizetype at, qsizetype length)
+inline Reference<text::XTextCursor> cursorIn(const Reference<text::XText> &text,
+                                             const Reference<text::XTextRange> &paragraph, qsizetype at,
+                                             qsizetype length)
 {
     Reference<text::XTextCursor> cursor = text->createTextCursorByRange(paragraph->getStart());
     cursor->goRight(sal_Int16(at), false);

@@ -112,8 +112,8 @@ struct ParagraphEdit
 
 // Why a file could not be opened as a document.
 enum class OpenProblem {
-    NotADocument,       // the office cannot read it as a text document
-    PasswordProtected,  // it asks for a password
+    NotADocument,      // the office cannot read it as a text document
+    PasswordProtected, // it asks for a password
 };
 
 // Thrown by Documents::open when the file itself is the problem (not the
@@ -121,10 +121,7 @@ enum class OpenProblem {
 class OpenFailure : public Failure
 {
 public:
-    OpenFailure(OpenProblem problem, const QString &description)
-        : Failure(description), m_problem(problem)
-    {
-    }
+    OpenFailure(OpenProblem problem, const QString &description) : Failure(description), m_problem(problem) { }
     OpenProblem problem() const { return m_problem; }
 
 private:

@@ -38,17 +38,14 @@ private:
         form->Form_Load();
         form->show();
         form->PushButton4_Click();
-        m_office.files[ScratchFiles::templateCopyPath(ScratchFiles::folder())] =
-                {{{"main", "[YourName]\nDear [RecipientName]:\nOld body\nSincerely,"}}, {}};
+        m_office.files[ScratchFiles::templateCopyPath(ScratchFiles::folder())]
+                = {{{"main", "[YourName]\nDear [RecipientName]:\nOld body\nSincerely,"}}, {}};
         m_office.picture = QImage(300, 400, QImage::Format_RGB32);
         m_office.picture.fill(Qt::white);
         return form;
     }
 
-    QString letterShown(Form1 &form)
-    {
-        return m_office.files[form.form2().mWordFile].stories.front().second;
-    }
+    QString letterShown(Form1 &form) { return m_office.files[form.form2().mWordFile].stories.front().second; }
 
 private slots:
     void init()

@@ -82,7 +82,7 @@ private slots:
         QTest::addColumn<QByteArray>("list");
         QTest::addColumn<bool>("display");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("out");    // regular expressions for the whole text
+        QTest::addColumn<QString>("out"); // regular expressions for the whole text
         QTest::addColumn<QString>("errors");
 
         const QStringList batch{"--batch", "LIST", "--out", "OUT"};
@@ -90,8 +90,9 @@ private slots:
                                         << "tessaline: Unknown option 'bogus'\\.\n" + Try;
         QTest::newRow("unknown option, with a display") << QStringList{"--bogus"} << QByteArray() << true << 2 << ""
                                                         << "tessaline: Unknown option 'bogus'\\.\n" + Try;
-        QTest::newRow("batch option without --batch") << QStringList{"--format", "pdf"} << QByteArray() << false << 2
-                                                      << "" << "tessaline: --format works only with --batch\n" + Try;
+        QTest::newRow("batch option without --batch")
+                << QStringList{"--format", "pdf"} << QByteArray() << false << 2 << ""
+                << "tessaline: --format works only with --batch\n" + Try;
         QTest::newRow("batch option without --batch, with a display")
                 << QStringList{"--jobs", "2", "--force"} << QByteArray() << true << 2 << ""
                 << "tessaline: --jobs works only with --batch\n" + Try;
@@ -99,37 +100,40 @@ private slots:
                                                   << "tessaline: --strict works only with --batch\n" + Try;
         QTest::newRow("bad --separator") << batch + QStringList{"--separator", "|"} << QByteArray("RecipientName\n")
                                          << false << 2 << ""
-                                         << "tessaline: --separator: \"\\|\" is none of \",\", \";\" and \"tab\"\n" + Try;
-        QTest::newRow("bad --paper") << batch + QStringList{"--paper", "a5"} << QByteArray("RecipientName\n")
-                                     << false << 2 << ""
+                                         << "tessaline: --separator: \"\\|\" is none of \",\", \";\" and \"tab\"\n"
+                        + Try;
+        QTest::newRow("bad --paper") << batch + QStringList{"--paper", "a5"} << QByteArray("RecipientName\n") << false
+                                     << 2 << ""
                                      << "tessaline: --paper: \"a5\" is neither \"a4\" nor \"letter\"\n" + Try;
-        QTest::newRow("--allow-empty without a name") << batch + QStringList{"--allow-empty", " , "}
-                                                      << QByteArray("RecipientName\n") << false << 2 << ""
-                                                      << "tessaline: --allow-empty: no placeholder named\n" + Try;
+        QTest::newRow("--allow-empty without a name")
+                << batch + QStringList{"--allow-empty", " , "} << QByteArray("RecipientName\n") << false << 2 << ""
+                << "tessaline: --allow-empty: no placeholder named\n" + Try;
         QTest::newRow("semicolons found, a NUL refused with its line")
                 << batch << QByteArray("RecipientName;CompanyName\n;\nA\0;x\n", 33) << false << 1
                 << "2 rows: 0 written, 1 skipped, 1 failed\n"
                 << "The list's columns are separated by semicolons\\.\nline 2: skipped: the row is empty\n"
                    "line 3: failed: the field of column \"RecipientName\" holds a NUL character[^\n]*\n";
-        QTest::newRow("--separator tab") << batch + QStringList{"--separator", "tab", "--allow-empty", "all", "--strict"}
-                                         << QByteArray("RecipientName\tCompanyName,x\n\t\n") << false << 0
-                                         << "1 row: 0 written, 1 skipped, 0 failed\n"
-                                         << "The list's columns are separated by tabs\\.\nline 2: skipped: the row is empty\n";
+        QTest::newRow("--separator tab")
+                << batch + QStringList{"--separator", "tab", "--allow-empty", "all", "--strict"}
+                << QByteArray("RecipientName\tCompanyName,x\n\t\n") << false << 0
+                << "1 row: 0 written, 1 skipped, 0 failed\n"
+                << "The list's columns are separated by tabs\\.\nline 2: skipped: the row is empty\n";
         QTest::newRow("stray argument") << QStringList{"letter.doc"} << QByteArray() << true << 2 << ""
                                         << "tessaline: unexpected argument \"letter\\.doc\"\n" + Try;
         QTest::newRow("missing value") << QStringList{"--batch"} << QByteArray() << false << 2 << ""
                                        << "tessaline: Missing value after '--batch'\\.\n" + Try;
-        QTest::newRow("no --out") << QStringList{"--batch", "LIST"} << QByteArray("RecipientName\n") << false << 2
-                                  << "" << "tessaline: --out <folder> is missing\n" + Try;
+        QTest::newRow("no --out") << QStringList{"--batch", "LIST"} << QByteArray("RecipientName\n") << false << 2 << ""
+                                  << "tessaline: --out <folder> is missing\n" + Try;
         QTest::newRow("bad --format") << batch + QStringList{"--format", "rtf"} << QByteArray("RecipientName\n")
-                                      << false << 2 << "" << "tessaline: --format: unknown format \"rtf\"[^\n]*\n" + Try;
-        QTest::newRow("window without a display")
-                << QStringList{} << QByteArray() << false << 1 << ""
-                << "tessaline: no display [^\n]*--batch[^\n]*xvfb-run[^\n]*\n";
+                                      << false << 2 << ""
+                                      << "tessaline: --format: unknown format \"rtf\"[^\n]*\n" + Try;
+        QTest::newRow("window without a display") << QStringList{} << QByteArray() << false << 1 << ""
+                                                  << "tessaline: no display [^\n]*--batch[^\n]*xvfb-run[^\n]*\n";
         QTest::newRow("help names the program, not its path")
                 << QStringList{"--help"} << QByteArray() << false << 0 << "Usage: tessaline \\[options\\]\n[^/]*"
                 << "";
-        QTest::newRow("version") << QStringList{"-v"} << QByteArray() << false << 0 << "Tessaline 7\\.00\n" << "";
+        QTest::newRow("version") << QStringList{"-v"} << QByteArray() << false << 0 << "Tessaline 7\\.00\n"
+                                 << "";
         QTest::newRow("unreadable list") << QStringList{"--batch", "missing.csv", "--out", "OUT"} << QByteArray()
                                          << false << 2 << ""
                                          << "Cannot read missing\\.csv: No such file or directory\n";
@@ -140,10 +144,9 @@ private slots:
                 << "3 rows: 0 written, 3 skipped, 0 failed\n"
                 << "line 2: skipped: the row is empty\nline 3: skipped: the row is empty\n"
                    "line 4: skipped: the row is empty\n";
-        QTest::newRow("a bad row fails")
-                << batch << QByteArray("RecipientName,Title\nAnn\n") << false << 1
-                << "1 row: 0 written, 0 skipped, 1 failed\n"
-                << "line 2: failed: the row has 1 fields, the header has 2\n";
+        QTest::newRow("a bad row fails") << batch << QByteArray("RecipientName,Title\nAnn\n") << false << 1
+                                         << "1 row: 0 written, 0 skipped, 1 failed\n"
+                                         << "line 2: failed: the row has 1 fields, the header has 2\n";
         QTest::newRow("ignored columns in one line")
                 << batch << QByteArray("Hat,RecipientName,hat,,Title,TITLE\n,,,,,\n") << false << 0
                 << "1 row: 0 written, 1 skipped, 0 failed\n"

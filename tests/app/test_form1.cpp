@@ -255,8 +255,9 @@ private slots:
             paper << action->text();
         for (QAction *action : form->helpMenu->actions())
             help << action->text();
-        QCOMPARE(letter, (QStringList{"&Built-in Letter", "&Use My Own Template…", "&Save Built-in Letter As…",
-                                      "&Edit Letter Text…", "More &Fields…", "&Paper Size", "-", "&Quit"}));
+        QCOMPARE(letter,
+                 (QStringList{"&Built-in Letter", "&Use My Own Template…", "&Save Built-in Letter As…",
+                              "&Edit Letter Text…", "More &Fields…", "&Paper Size", "-", "&Quit"}));
         QCOMPARE(paper, (QStringList{"&A4", "US &Letter"}));
         QCOMPARE(form->editLetterTextAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         QCOMPARE(help, (QStringList{"&Placeholders…", "&About Tessaline"}));
@@ -425,9 +426,10 @@ private slots:
         if (exists)
             QVERIFY(!userTemplate(QStringLiteral("start.odt")).isEmpty());
         auto form = makeForm();
-        const int openDocumentKind = 1 + int(std::find(std::begin(BuiltInLetterFormats), std::end(BuiltInLetterFormats),
-                                                       word::LetterFormat::OpenDocument)
-                                             - std::begin(BuiltInLetterFormats));
+        const int openDocumentKind = 1
+                + int(std::find(std::begin(BuiltInLetterFormats), std::end(BuiltInLetterFormats),
+                                word::LetterFormat::OpenDocument)
+                      - std::begin(BuiltInLetterFormats));
         m_files.saveToPick = std::pair{m_programFolder->filePath(QStringLiteral("start")), openDocumentKind};
         m_messenger.answers.push_back(answer);
         form->saveBuiltInLetterAsAction->trigger();
@@ -573,10 +575,10 @@ private slots:
     {
         auto form = shownForm();
         form->Text1[0]->setFocus();
-        const QList<QWidget *> expected = {form->Text1[6], form->Text1[1], form->Text1[8], form->Text1[9],
-                                           form->Text1[7], form->Text1[10], form->Text1[11], form->Text1[4],
-                                           form->Text1[5], form->Text1[3], form->Text1[2], form->PushButton6,
-                                           form->PushButton3, form->PushButton4, form->Text1[0]};
+        const QList<QWidget *> expected
+                = {form->Text1[6],  form->Text1[1],    form->Text1[8],    form->Text1[9],    form->Text1[7],
+                   form->Text1[10], form->Text1[11],   form->Text1[4],    form->Text1[5],    form->Text1[3],
+                   form->Text1[2],  form->PushButton6, form->PushButton3, form->PushButton4, form->Text1[0]};
         for (QWidget *next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
@@ -700,7 +702,8 @@ private slots:
 
     void handOverButtonsArrowOverBackgroundAndFramesBusyLeftAlone()
     {
-        QVERIFY(QFile::copy(sourceFile("resources/HAND-M.CUR"), m_programFolder->filePath(QStringLiteral("HAND-M.CUR"))));
+        QVERIFY(QFile::copy(sourceFile("resources/HAND-M.CUR"),
+                            m_programFolder->filePath(QStringLiteral("HAND-M.CUR"))));
         auto form = makeForm();
         form->Form_Load();
         form->show();
@@ -777,7 +780,8 @@ private slots:
         QCOMPARE(form->skinFramework().property(SkinFramework::Options).toInt() & 1, 1);
         QVERIFY(form->skinFramework().property(SkinFramework::Enabled).toBool());
         // The skin is locked once applied.
-        QVERIFY_THROWS_EXCEPTION(Failure, form->skinFramework().invoke(SkinFramework::LoadSkin, {skin.fileName(), QString()}));
+        QVERIFY_THROWS_EXCEPTION(Failure,
+                                 form->skinFramework().invoke(SkinFramework::LoadSkin, {skin.fileName(), QString()}));
     }
 
     void anUnreadableSkinIsReportedAndStartUpGoesOn()
@@ -820,14 +824,14 @@ private slots:
             sawBusy = form->isInputBlocked() && form->letterInProgress() && form->letterInProgress()->isRunning();
             QCOMPARE(form->pointer().code(), WindowPointer::Busy);
             QCOMPARE(form->Text1[7]->cursor().shape(), Qt::WaitCursor);
-            QTest::mouseClick(form->PushButton3, Qt::LeftButton);              // "Clear/Reset Data"
-            QTest::keyClick(form->Text1[7], Qt::Key_C, Qt::AltModifier);       // its mnemonic
-            QTest::keyClicks(form->Text1[7], QStringLiteral("xyz"));           // typing
+            QTest::mouseClick(form->PushButton3, Qt::LeftButton);        // "Clear/Reset Data"
+            QTest::keyClick(form->Text1[7], Qt::Key_C, Qt::AltModifier); // its mnemonic
+            QTest::keyClicks(form->Text1[7], QStringLiteral("xyz"));     // typing
             QTest::keyClick(form->Text1[7], Qt::Key_Delete);
             form->PushButton4->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(form->PushButton4, Qt::Key_Return);                // "Load Sample/Example Data"
+            QTest::keyClick(form->PushButton4, Qt::Key_Return); // "Load Sample/Example Data"
             QTest::keyClick(form->PushButton4, Qt::Key_Space);
-            QTest::mouseClick(form->PushButton6, Qt::LeftButton);              // a second letter
+            QTest::mouseClick(form->PushButton6, Qt::LeftButton); // a second letter
             m_office.release();
         });
         if (!letterPossible)
@@ -930,11 +934,13 @@ private slots:
         QVERIFY(m_messenger.messages.empty());
         for (QLabel *label : form->Label2) {
             const double contrast = textContrast(label->grab().toImage());
-            QVERIFY2(contrast >= ReadableContrast, qPrintable(QStringLiteral("%1: %2").arg(label->text()).arg(contrast)));
+            QVERIFY2(contrast >= ReadableContrast,
+                     qPrintable(QStringLiteral("%1: %2").arg(label->text()).arg(contrast)));
         }
         for (Frame *frame : {form->Frame1, form->Frame2}) {
             const double contrast = captionContrast(frame);
-            QVERIFY2(contrast >= ReadableContrast, qPrintable(QStringLiteral("%1: %2").arg(frame->title()).arg(contrast)));
+            QVERIFY2(contrast >= ReadableContrast,
+                     qPrintable(QStringLiteral("%1: %2").arg(frame->title()).arg(contrast)));
         }
     }
 
@@ -991,7 +997,8 @@ private slots:
         // Opened again it shows what was kept; Restore brings the built-in text back.
         form->editLetterTextAction->trigger();
         window = form->letterTextWindow();
-        QCOMPARE(window->letterText->toPlainText(), QStringLiteral("I would like to join [CompanyName] as a designer."));
+        QCOMPARE(window->letterText->toPlainText(),
+                 QStringLiteral("I would like to join [CompanyName] as a designer."));
         QCOMPARE(window->email->text(), QStringLiteral("ada@example.org"));
         window->restoreButton->click();
         QCOMPARE(window->letterText->toPlainText(), builtIn);
@@ -1000,14 +1007,14 @@ private slots:
 
     void theLetterTextIsTheBuiltInLettersBodyAlone_data()
     {
-        QTest::addColumn<QString>("kept");        // what the letter text file is: text, "(folder)" or none
+        QTest::addColumn<QString>("kept"); // what the letter text file is: text, "(folder)" or none
         QTest::addColumn<bool>("ownTemplate");
-        QTest::addColumn<QString>("body");        // the letter's lines between greeting and closing
-        QTest::addColumn<QString>("message");     // a plain message about the letter text, if any
+        QTest::addColumn<QString>("body");    // the letter's lines between greeting and closing
+        QTest::addColumn<QString>("message"); // a plain message about the letter text, if any
         const QString text = QStringLiteral("Call me at [Phone] or write to [Email].\n\n- One\n- Two\n");
-        QTest::newRow("the built-in letter") << text << false
-                                             << QStringLiteral("Call me at 555-0100 or write to a@b.c.\n\u2022 One\n\u2022 Two")
-                                             << QString();
+        QTest::newRow("the built-in letter")
+                << text << false << QStringLiteral("Call me at 555-0100 or write to a@b.c.\n\u2022 One\n\u2022 Two")
+                << QString();
         QTest::newRow("an own template keeps its words") << text << true << QStringLiteral("Old body") << QString();
         QTest::newRow("no letter text") << QString() << false << QStringLiteral("Old body") << QString();
         QTest::newRow("a folder in its place") << QStringLiteral("(folder)") << false << QStringLiteral("Old body")
@@ -1031,8 +1038,8 @@ private slots:
         auto form = shownForm();
         scriptALetter();
         // The template as the office sees it; the recipient's name is empty.
-        m_office.files[ScratchFiles::templateCopyPath(ScratchFiles::folder())] =
-                {{{"main", "Dear [RecipientName]:\nOld body\nSincerely,"}}, {}};
+        m_office.files[ScratchFiles::templateCopyPath(ScratchFiles::folder())]
+                = {{{"main", "Dear [RecipientName]:\nOld body\nSincerely,"}}, {}};
         form->PushButton6_Click();
 
         QVERIFY(form->hasForm2() && form->form2().isVisible());
@@ -1067,7 +1074,8 @@ private slots:
         // A clear empties the sample; the sample replaces the user's own.
         QStringList before;
         for (int i = 0; i < VisibleFieldCount; ++i) {
-            before << (clear ? QString::fromUtf8(LetterFields[size_t(i)].sampleValue) : QStringLiteral("Mine %1").arg(i));
+            before << (clear ? QString::fromUtf8(LetterFields[size_t(i)].sampleValue)
+                             : QStringLiteral("Mine %1").arg(i));
             form->Text1[size_t(i)]->setText(before.back());
         }
         form->Text1[DateFieldIndex]->setText(QStringLiteral("March 3, 2026"));

@@ -37,7 +37,8 @@ void checkModalDialogFitsThenClose(bool *checked)
                      qPrintable(QStringLiteral("%1x%2").arg(dialog->width()).arg(dialog->height())));
         // Its buttons are on the screen.
         for (const QPushButton *button : dialog->findChildren<QPushButton *>())
-            QVERIFY(!button->isVisible() || dialog->rect().contains(QRect(button->mapTo(dialog, QPoint(0, 0)), button->size())));
+            QVERIFY(!button->isVisible()
+                    || dialog->rect().contains(QRect(button->mapTo(dialog, QPoint(0, 0)), button->size())));
         *checked = true;
     });
 }
@@ -109,8 +110,7 @@ private slots:
             const QRect shown = shownPart(focused, area->widget()).translated(area->widget()->pos());
             const QRect view = viewport->rect();
             const bool fits = shown.width() <= view.width() && shown.height() <= view.height();
-            QVERIFY2(fits ? view.contains(shown) : view.intersects(shown),
-                     qPrintable(focused->accessibleName()));
+            QVERIFY2(fits ? view.contains(shown) : view.intersects(shown), qPrintable(focused->accessibleName()));
         }
         for (QWidget *control : controls)
             QVERIFY2(reached.contains(control), qPrintable(control->accessibleName()));

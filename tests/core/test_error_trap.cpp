@@ -38,7 +38,10 @@ TEST(ErrorTrap, EachFailingStepReportsItsLineAndTheNextStepRuns)
     RecordingMessenger messenger;
     ErrorTrap trap(messenger, ClearLocation);
     QStringList ran;
-    trap.step(100, [&] { ran << "100"; throw Failure(QStringLiteral("first")); });
+    trap.step(100, [&] {
+        ran << "100";
+        throw Failure(QStringLiteral("first"));
+    });
     trap.step(102, [&] { ran << "102"; });
     trap.step(104, [&] { throw std::runtime_error("second"); });
     trap.step(106, [&] { throw 42; });
@@ -73,7 +76,10 @@ TEST(ErrorTrap, LoopsRunAllIterationsAfterAFailure)
     ErrorTrap trap(messenger, ClearLocation);
     int after = 0;
     for (int i = 0; i < 5; ++i) {
-        trap.step(110, [&] { if (i == 2) throw Failure(QStringLiteral("bad")); });
+        trap.step(110, [&] {
+            if (i == 2)
+                throw Failure(QStringLiteral("bad"));
+        });
         trap.step(112, [&] { ++after; });
     }
     EXPECT_EQ(after, 5);
@@ -104,7 +110,10 @@ TEST(ErrorTrap, AFailingCalleeIsAbandonedAndReportedAtTheCallersLine)
     RecordingMessenger messenger;
     ErrorTrap trap(messenger, ClearLocation);
     QStringList ran;
-    trap.step(130, [&] { callee(ran); ran << "after callee, same step"; });
+    trap.step(130, [&] {
+        callee(ran);
+        ran << "after callee, same step";
+    });
     trap.step(132, [&] { ran << "next step"; });
     EXPECT_EQ(ran, (QStringList{"callee start", "next step"}));
     ASSERT_EQ(messenger.messages.size(), 1u);

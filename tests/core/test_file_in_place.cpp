@@ -19,7 +19,8 @@ QByteArray contents(const QString &path)
 
 int modeOf(const QString &path)
 {
-    struct stat info {};
+    struct stat info
+    { };
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
 }
 
@@ -78,7 +79,8 @@ private slots:
                 writeFileInPlace("the new letter", target, policy);
                 QFAIL("a read-only file was replaced");
             } catch (const Failure &failure) {
-                QVERIFY2(failure.description().contains(QStringLiteral("read-only")), qPrintable(failure.description()));
+                QVERIFY2(failure.description().contains(QStringLiteral("read-only")),
+                         qPrintable(failure.description()));
             }
         } else {
             QCOMPARE(writeFileInPlace("the new letter", target, policy),

@@ -13,13 +13,13 @@ class TestProgramFolder : public QObject
 private slots:
     void filesAreFoundWhereTheProgramWasPut_data()
     {
-        QTest::addColumn<QString>("program");    // the executable's folder
+        QTest::addColumn<QString>("program");     // the executable's folder
         QTest::addColumn<QStringList>("folders"); // made besides it
         QTest::addColumn<QString>("expected");
         QTest::newRow("build folder") << "build/app" << QStringList{"build/share"} << "build/app";
         QTest::newRow("installed in /usr") << "usr/bin" << QStringList{"usr/share/tessaline"} << "usr/share/tessaline";
-        QTest::newRow("installed in /usr/local") << "usr/local/bin" << QStringList{"usr/local/share/tessaline"}
-                                                 << "usr/local/share/tessaline";
+        QTest::newRow("installed in /usr/local")
+                << "usr/local/bin" << QStringList{"usr/local/share/tessaline"} << "usr/local/share/tessaline";
     }
 
     void filesAreFoundWhereTheProgramWasPut()

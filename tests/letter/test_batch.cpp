@@ -46,13 +46,14 @@ constexpr char LetterTextFile[] = "I would like to be your [Position].\n\n"
 // A byte-order mark, CR LF line ends, quoted commas and quotes, a line
 // break inside a field, non-Latin names, a column of the list's own, a
 // repeated column and a short row.
-constexpr char MixedList[] =
-        "\xEF\xBB\xBFRecipientName,[companyname],Title,StreetAddress2,City2,ST2,ZIPCode2,Position,title\r\n"
-        "\"Smith, Jane\",\"Acme, Inc.\",Director,1 First St,Springfield,IL,62701,Designer,x\r\n"
-        "\"\xC3\x93lafur\n\xC3\x9E\xC3\xB3rsson\",\xC3\x8Dsfell hf.,Forstj\xC3\xB3ri,Laugavegur 1,Reykjav\xC3\xADk,IS,101,Smi\xC3\xB0ur,x\r\n"
-        "Short,Row\r\n"
-        "\xE5\xBC\xA0\xE4\xBC\x9F,\xE5\x8D\x8E\xE4\xB8\xBA\xE6\x8A\x80\xE6\x9C\xAF,\xE7\xBB\x8F\xE7\x90\x86,"
-        "\"No. 2 \"\"Main\"\" Rd\",\xE6\xB7\xB1\xE5\x9C\xB3,GD,518000,\xE5\xB7\xA5\xE7\xA8\x8B\xE5\xB8\x88,x\r\n";
+constexpr char MixedList[]
+        = "\xEF\xBB\xBFRecipientName,[companyname],Title,StreetAddress2,City2,ST2,ZIPCode2,Position,title\r\n"
+          "\"Smith, Jane\",\"Acme, Inc.\",Director,1 First St,Springfield,IL,62701,Designer,x\r\n"
+          "\"\xC3\x93lafur\n\xC3\x9E\xC3\xB3rsson\",\xC3\x8Dsfell hf.,Forstj\xC3\xB3ri,Laugavegur "
+          "1,Reykjav\xC3\xADk,IS,101,Smi\xC3\xB0ur,x\r\n"
+          "Short,Row\r\n"
+          "\xE5\xBC\xA0\xE4\xBC\x9F,\xE5\x8D\x8E\xE4\xB8\xBA\xE6\x8A\x80\xE6\x9C\xAF,\xE7\xBB\x8F\xE7\x90\x86,"
+          "\"No. 2 \"\"Main\"\" Rd\",\xE6\xB7\xB1\xE5\x9C\xB3,GD,518000,\xE5\xB7\xA5\xE7\xA8\x8B\xE5\xB8\x88,x\r\n";
 
 struct Run
 {
@@ -150,8 +151,9 @@ class TestBatch : public QObject
         constexpr int LettersBeforeGoingOn = 3;
         const QString list = out + QStringLiteral(".csv");
         writeFile(list, longList(rows));
-        start(batch, {QStringLiteral("--batch"), list, QStringLiteral("--out"), out, QStringLiteral("--jobs"),
-                      QString::number(jobs)});
+        start(batch,
+              {QStringLiteral("--batch"), list, QStringLiteral("--out"), out, QStringLiteral("--jobs"),
+               QString::number(jobs)});
         QTRY_VERIFY_WITH_TIMEOUT(filesIn(out).filter(QStringLiteral(".doc")).size() >= LettersBeforeGoingOn, 120000);
     }
 
@@ -203,10 +205,10 @@ private slots:
     {
         // The first row of the list, typed into the window instead.
         LetterRequest request;
-        const std::pair<int, const char *> values[] = {
-            {0, "Dorian Vell"}, {6, "1234 East Main Street"}, {1, "Boise"}, {8, "ID"}, {9, "91002"},
-            {7, "Smith, Jane"}, {11, "Acme, Inc."}, {10, "Director"}, {4, "1 First St"},
-            {5, "Springfield"}, {3, "IL"}, {2, "62701"}};
+        const std::pair<int, const char *> values[]
+                = {{0, "Dorian Vell"}, {6, "1234 East Main Street"}, {1, "Boise"},       {8, "ID"},
+                   {9, "91002"},       {7, "Smith, Jane"},           {11, "Acme, Inc."}, {10, "Director"},
+                   {4, "1 First St"},  {5, "Springfield"},           {3, "IL"},          {2, "62701"}};
         for (const auto &[field, text] : values)
             request.fields[size_t(field)] = QString::fromUtf8(text);
         request.further = {{QStringLiteral("Phone"), QStringLiteral("555-0100")},
@@ -217,7 +219,8 @@ private slots:
         qputenv("temp", QFile::encodeName(path(QStringLiteral("scratch"))));
         LibreOfficeAutomation office;
         const DocumentReader::Document window = makeAndRead(office, request, *m_reader);
-        const DocumentReader::Document batch = m_reader->read(path(QStringLiteral("mixed/Acme, Inc. - Smith, Jane.doc")));
+        const DocumentReader::Document batch
+                = m_reader->read(path(QStringLiteral("mixed/Acme, Inc. - Smith, Jane.doc")));
         QCOMPARE(window.everyText(), batch.everyText());
         QCOMPARE(window.title, batch.title);
         QCOMPARE(window.author, batch.author);
@@ -230,20 +233,27 @@ private slots:
         const QString sender = QStringLiteral("Dorian Vell");
         const QString senderCity = QStringLiteral("Boise, ID  91002");
         QTest::newRow("quoted commas") << QStringLiteral("Acme, Inc. - Smith, Jane.doc")
-                                       << QStringList{sender, senderCity, QStringLiteral("Smith, Jane"),
-                                                      QStringLiteral("Director"), QStringLiteral("Acme, Inc."),
+                                       << QStringList{sender,
+                                                      senderCity,
+                                                      QStringLiteral("Smith, Jane"),
+                                                      QStringLiteral("Director"),
+                                                      QStringLiteral("Acme, Inc."),
                                                       QStringLiteral("Springfield, IL  62701"),
                                                       QStringLiteral("Dear Smith, Jane:"),
                                                       QStringLiteral("I would like to be your Designer."),
                                                       QStringLiteral("I am reliable\nI learn fast"),
                                                       QStringLiteral("Call 555-0100 or write to dorian@example.org.")};
         QTest::newRow("line break in a field") << QStringLiteral("Ísfell hf. - Ólafur_Þórsson.doc")
-                                               << QStringList{sender, QStringLiteral("Ólafur"), QStringLiteral("Þórsson"),
+                                               << QStringList{sender,
+                                                              QStringLiteral("Ólafur"),
+                                                              QStringLiteral("Þórsson"),
                                                               QStringLiteral("Ísfell hf."),
                                                               QStringLiteral("Reykjavík, IS  101"),
                                                               QStringLiteral("I would like to be your Smiður.")};
         QTest::newRow("non-Latin, quotes") << QStringLiteral("华为技术 - 张伟.doc")
-                                           << QStringList{sender, QStringLiteral("张伟"), QStringLiteral("经理"),
+                                           << QStringList{sender,
+                                                          QStringLiteral("张伟"),
+                                                          QStringLiteral("经理"),
                                                           QStringLiteral("No. 2 \"Main\" Rd"),
                                                           QStringLiteral("深圳, GD  518000"),
                                                           QStringLiteral("Dear 张伟:"),
@@ -268,7 +278,7 @@ private slots:
 
     void aListWithoutAddressesGetsTheDateOfTheLanguageAndNoOldAddress_data()
     {
-        QTest::addColumn<QString>("variable");  // of the environment, or the settings key "DateFormat"
+        QTest::addColumn<QString>("variable"); // of the environment, or the settings key "DateFormat"
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("date");
         // The paper: --paper, else the locale's (LANG here; US Letter
@@ -276,15 +286,18 @@ private slots:
         QTest::addColumn<QStringList>("paper");
         QTest::addColumn<QSize>("millimetres");
         const QDate today = QDate::currentDate();
-        QTest::newRow("French, --paper a4") << "LC_TIME" << "fr_FR.UTF-8"
-                                << QLocale(QStringLiteral("fr_FR")).toString(today, QStringLiteral("d MMMM yyyy"))
-                                << QStringList{"--paper", "a4"} << QSize(210, 297);
-        QTest::newRow("German, A4 of the locale") << "LANG" << "de_DE.UTF-8"
-                                << QLocale(QStringLiteral("de_DE")).toString(today, QStringLiteral("d. MMMM yyyy"))
-                                << QStringList{} << QSize(210, 297);
-        QTest::newRow("a pattern of the user's own, --paper letter") << "DateFormat" << "yyyy-MM-dd"
-                                                     << today.toString(QStringLiteral("yyyy-MM-dd"))
-                                                     << QStringList{"--paper", "LETTER"} << QSize(216, 279);
+        QTest::newRow("French, --paper a4")
+                << "LC_TIME"
+                << "fr_FR.UTF-8" << QLocale(QStringLiteral("fr_FR")).toString(today, QStringLiteral("d MMMM yyyy"))
+                << QStringList{"--paper", "a4"} << QSize(210, 297);
+        QTest::newRow("German, A4 of the locale")
+                << "LANG"
+                << "de_DE.UTF-8" << QLocale(QStringLiteral("de_DE")).toString(today, QStringLiteral("d. MMMM yyyy"))
+                << QStringList{} << QSize(210, 297);
+        QTest::newRow("a pattern of the user's own, --paper letter")
+                << "DateFormat"
+                << "yyyy-MM-dd" << today.toString(QStringLiteral("yyyy-MM-dd")) << QStringList{"--paper", "LETTER"}
+                << QSize(216, 279);
     }
 
     void aListWithoutAddressesGetsTheDateOfTheLanguageAndNoOldAddress()
@@ -307,8 +320,10 @@ private slots:
         env.remove(QStringLiteral("LC_PAPER"));
         if (variable != QStringLiteral("DateFormat"))
             env.insert(variable, value);
-        const Run run = runBatch(QStringList{QStringLiteral("--batch"), out + QStringLiteral(".csv"),
-                                             QStringLiteral("--out"), out} + paper, env);
+        const Run run = runBatch(
+                QStringList{QStringLiteral("--batch"), out + QStringLiteral(".csv"), QStringLiteral("--out"), out}
+                        + paper,
+                env);
         QCOMPARE(run.exitCode, 0);
 
         const DocumentReader::Document letter = m_reader->read(out + QStringLiteral("/Acme - Jane Roe.doc"));
@@ -319,8 +334,9 @@ private slots:
         // The sender's address from the settings; the recipient's only as
         // the list has it, never the window's last one, and no line of it
         // left blank.
-        QCOMPARE(lines, (QStringList{"Dorian Vell", "1234 East Main Street", "Boise, ID  91002", date, "Jane Roe",
-                                     "Acme", "Dear Jane Roe:"}));
+        QCOMPARE(lines,
+                 (QStringList{"Dorian Vell", "1234 East Main Street", "Boise, ID  91002", date, "Jane Roe", "Acme",
+                              "Dear Jane Roe:"}));
         // The built-in letter leaves those lines out: nothing is left empty.
         QVERIFY2(!run.errors.contains(QStringLiteral("will be empty")), qPrintable(run.errors));
         QVERIFY2(letter.bodyText().contains(QStringLiteral("I would like to be your Engineer.")),
@@ -352,14 +368,16 @@ private slots:
         writeFile(out + QStringLiteral(".csv"), "Recipient Name;company_name;Title\nAnn Lee;Acme;Boss\n;;Clerk\n");
         QProcessEnvironment env = environment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-        const Run run = runBatch(QStringList{QStringLiteral("--batch"), out + QStringLiteral(".csv"),
-                                             QStringLiteral("--out"), out} + options, env);
+        const Run run = runBatch(
+                QStringList{QStringLiteral("--batch"), out + QStringLiteral(".csv"), QStringLiteral("--out"), out}
+                        + options,
+                env);
 
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(filesIn(out), files);
         if (files.isEmpty()) {
-            QVERIFY2(run.errors.contains(QStringLiteral("The letter's [Position] would stand as written")) &&
-                             run.errors.contains(QStringLiteral("\"Recipient Name\", \"company_name\", \"Title\"")),
+            QVERIFY2(run.errors.contains(QStringLiteral("The letter's [Position] would stand as written"))
+                             && run.errors.contains(QStringLiteral("\"Recipient Name\", \"company_name\", \"Title\"")),
                      qPrintable(run.errors));
             return;
         }
@@ -367,7 +385,8 @@ private slots:
                  qPrintable(run.errors));
         const QString named = m_reader->read(out + QStringLiteral("/Acme - Ann Lee.doc")).bodyText();
         QVERIFY2(named.contains(QStringLiteral("Boss")) && named.contains(QStringLiteral("I would like to be your ."))
-                         && !named.contains(u'['), qPrintable(named));
+                         && !named.contains(u'['),
+                 qPrintable(named));
         QVERIFY(m_reader->read(out + QStringLiteral("/Letter 3.doc")).bodyText().contains(QStringLiteral("Clerk")));
     }
 
@@ -381,31 +400,35 @@ private slots:
         // built-in body.
         QVERIFY(QDir().mkpath(path(QStringLiteral("wording/config"))));
         writeFile(path(QStringLiteral("wording/config/Marrowfen.conf")),
-                  QByteArray(StoredSettings) + "Greeting=\"Bonjour [RecipientName],\"\nClosing=\"Cordialement,\"\n"
-                                               "EnclosureLine=\nCountry=USA\n");
+                  QByteArray(StoredSettings)
+                          + "Greeting=\"Bonjour [RecipientName],\"\nClosing=\"Cordialement,\"\n"
+                            "EnclosureLine=\nCountry=USA\n");
         QProcessEnvironment env = environment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("wording/config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("wording/data")));
         const QString listPath = path(QStringLiteral("wording/list.csv"));
-        writeFile(listPath, "RecipientName,Title,CompanyName,StreetAddress2,City2,ST2,ZIPCode2,Country2\n"
-                            "Ana Ruiz,CTO,Acme,1 Rue,Paris,,75005,France\n"
-                            "Ben Levi,,Beta,2 Road,Tel Aviv,,,\n"
-                            "Cy Moss,Dev,Gamma,3 Road,Boston,MA,02110,\n");
+        writeFile(listPath,
+                  "RecipientName,Title,CompanyName,StreetAddress2,City2,ST2,ZIPCode2,Country2\n"
+                  "Ana Ruiz,CTO,Acme,1 Rue,Paris,,75005,France\n"
+                  "Ben Levi,,Beta,2 Road,Tel Aviv,,,\n"
+                  "Cy Moss,Dev,Gamma,3 Road,Boston,MA,02110,\n");
         const QString out = path(QStringLiteral("wording/out"));
-        const Run run = runBatch({QStringLiteral("--batch"), listPath, QStringLiteral("--out"), out, QStringLiteral("--name"),
-                                  QStringLiteral("{RecipientName}"), QStringLiteral("--jobs"), QStringLiteral("1")},
-                                 env);
+        const Run run
+                = runBatch({QStringLiteral("--batch"), listPath, QStringLiteral("--out"), out, QStringLiteral("--name"),
+                            QStringLiteral("{RecipientName}"), QStringLiteral("--jobs"), QStringLiteral("1")},
+                           env);
         QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
 
         const QString sender = QStringLiteral("Dorian Vell|1234 East Main Street|Boise, ID  91002|USA|") + letterDate();
         const QString end = QStringLiteral("|Cordialement,|Dorian Vell");
         const std::pair<const char *, QString> expected[] = {
-            {"Ana Ruiz", sender + "|Ana Ruiz|CTO|Acme|1 Rue|Paris, 75005|France|Bonjour Ana Ruiz," + end},
-            {"Ben Levi", sender + "|Ben Levi|Beta|2 Road|Tel Aviv|Bonjour Ben Levi," + end},
-            {"Cy Moss", sender + "|Cy Moss|Dev|Gamma|3 Road|Boston, MA  02110|Bonjour Cy Moss," + end},
+                {"Ana Ruiz", sender + "|Ana Ruiz|CTO|Acme|1 Rue|Paris, 75005|France|Bonjour Ana Ruiz," + end},
+                {"Ben Levi", sender + "|Ben Levi|Beta|2 Road|Tel Aviv|Bonjour Ben Levi," + end},
+                {"Cy Moss", sender + "|Cy Moss|Dev|Gamma|3 Road|Boston, MA  02110|Bonjour Cy Moss," + end},
         };
         for (const auto &[name, lines] : expected) {
-            const DocumentReader::Document letter = m_reader->read(out + u'/' + QLatin1String(name) + QStringLiteral(".doc"));
+            const DocumentReader::Document letter
+                    = m_reader->read(out + u'/' + QLatin1String(name) + QStringLiteral(".doc"));
             QStringList shown;
             for (const DocumentReader::Paragraph &p : letter.paragraphs) {
                 if (p.style != QStringLiteral("Text body") && p.style != QStringLiteral("Body Text") && !p.inList)
@@ -463,12 +486,12 @@ private slots:
             for (const auto &paragraph : letter.paragraphs)
                 marked << paragraph.marked;
             const QStringList expected{
-                QStringLiteral("Dear <b>Name%1x</b>, from Dorian Vell.").arg(row),
-                (row % 2 ? QStringLiteral("<u>%1</u>").arg(value("Co", row)) : QString())
-                        + QStringLiteral(" is at %1.").arg(value("St", row)),
-                value("Ti", row) + (row % 2 ? QStringLiteral("<b>%1</b>").arg(value("Ci", row)) : QString())
-                        + value("Sa", row),
-                QStringLiteral("<b>Re:</b> %1 end").arg(value("Zi", row)),
+                    QStringLiteral("Dear <b>Name%1x</b>, from Dorian Vell.").arg(row),
+                    (row % 2 ? QStringLiteral("<u>%1</u>").arg(value("Co", row)) : QString())
+                            + QStringLiteral(" is at %1.").arg(value("St", row)),
+                    value("Ti", row) + (row % 2 ? QStringLiteral("<b>%1</b>").arg(value("Ci", row)) : QString())
+                            + value("Sa", row),
+                    QStringLiteral("<b>Re:</b> %1 end").arg(value("Zi", row)),
             };
             QCOMPARE(marked, expected);
         }
@@ -482,11 +505,13 @@ private slots:
         QVERIFY(QDir().mkpath(out));
         QProcess first;
         startLongBatch(first, out, 12, 1);
-        const Run second = runBatch({QStringLiteral("--batch"), path(QStringLiteral("mixed.csv")),
-                                     QStringLiteral("--out"), out});
+        const Run second = runBatch(
+                {QStringLiteral("--batch"), path(QStringLiteral("mixed.csv")), QStringLiteral("--out"), out});
         QCOMPARE(second.exitCode, 2);
-        QCOMPARE(second.errors, QStringLiteral("Another batch is writing into %1 (process %2); wait for it to end.\n")
-                                        .arg(out).arg(first.processId()));
+        QCOMPARE(second.errors,
+                 QStringLiteral("Another batch is writing into %1 (process %2); wait for it to end.\n")
+                         .arg(out)
+                         .arg(first.processId()));
         QCOMPARE(finish(first).exitCode, 0);
         QCOMPARE(filesIn(out).size(), 12);
     }
@@ -498,16 +523,19 @@ private slots:
         const QString kept = out + QStringLiteral("/Acme - Jane Roe.doc");
         writeFile(kept, "the user's own file");
         writeFile(path(QStringLiteral("two.csv")), "RecipientName,CompanyName\nJane Roe,Acme\nJohn Doe,Bolt\n");
-        const QStringList arguments{QStringLiteral("--batch"), path(QStringLiteral("two.csv")),
-                                    QStringLiteral("--out"), out};
+        const QStringList arguments{QStringLiteral("--batch"), path(QStringLiteral("two.csv")), QStringLiteral("--out"),
+                                    out};
 
         const Run keep = runBatch(arguments);
         QCOMPARE(keep.exitCode, 0); // a kept letter is no failure
         QCOMPARE(readFile(kept), QByteArray("the user's own file"));
         QVERIFY2(keep.errors.contains(QStringLiteral("line 2: skipped: Acme - Jane Roe.doc: it already exists "
-                                                     "(--force replaces it)")), qPrintable(keep.errors));
+                                                     "(--force replaces it)")),
+                 qPrintable(keep.errors));
         QCOMPARE(keep.out, QStringLiteral("2 rows: 1 written, 1 skipped, 0 failed\n"));
-        QVERIFY(m_reader->read(out + QStringLiteral("/Bolt - John Doe.doc")).bodyText().contains(QStringLiteral("Dear John Doe:")));
+        QVERIFY(m_reader->read(out + QStringLiteral("/Bolt - John Doe.doc"))
+                        .bodyText()
+                        .contains(QStringLiteral("Dear John Doe:")));
 
         const Run force = runBatch(arguments + QStringList{QStringLiteral("--force")});
         QCOMPARE(force.exitCode, 0);
@@ -545,7 +573,8 @@ private slots:
         const Run force = runBatch({QStringLiteral("--batch"), path(QStringLiteral("two.csv")), QStringLiteral("--out"),
                                     out, QStringLiteral("--force")});
 
-        struct stat info {};
+        struct stat info
+        { };
         QCOMPARE(::stat(QFile::encodeName(existing).constData(), &info), 0);
         QCOMPARE(int(info.st_mode & 07777), mode);
         if (replaced) {
@@ -559,7 +588,9 @@ private slots:
             QCOMPARE(readFile(existing), QByteArray("the user's own file"));
         }
         // The other row's letter is written either way, and nothing else is left.
-        QVERIFY(m_reader->read(out + QStringLiteral("/Bolt - John Doe.doc")).bodyText().contains(QStringLiteral("Dear John Doe:")));
+        QVERIFY(m_reader->read(out + QStringLiteral("/Bolt - John Doe.doc"))
+                        .bodyText()
+                        .contains(QStringLiteral("Dear John Doe:")));
         QCOMPARE(filesIn(out).size(), 2);
     }
 
@@ -586,8 +617,9 @@ private slots:
         if (!present.isEmpty())
             writeFile(out + u'/' + present, "the user's own file");
         writeFile(path(QStringLiteral("colliding.csv")), "RecipientName,CompanyName\nGil,X\nHugo,X\nIvan,X (2)\n");
-        QStringList arguments{QStringLiteral("--batch"), path(QStringLiteral("colliding.csv")), QStringLiteral("--out"),
-                              out, QStringLiteral("--name"), QStringLiteral("{CompanyName}")};
+        QStringList arguments{QStringLiteral("--batch"), path(QStringLiteral("colliding.csv")),
+                              QStringLiteral("--out"),   out,
+                              QStringLiteral("--name"),  QStringLiteral("{CompanyName}")};
         if (force)
             arguments << QStringLiteral("--force");
         const Run run = runBatch(arguments);
@@ -598,7 +630,10 @@ private slots:
         for (const QString &file : filesIn(out)) {
             const QString body = readFile(out + u'/' + file) == "the user's own file"
                     ? QString()
-                    : m_reader->read(out + u'/' + file).bodyText().section(QStringLiteral("Dear "), 1).section(u':', 0, 0);
+                    : m_reader->read(out + u'/' + file)
+                              .bodyText()
+                              .section(QStringLiteral("Dear "), 1)
+                              .section(u':', 0, 0);
             found << file + u'|' + body;
         }
         QCOMPARE(found, files);
@@ -610,15 +645,17 @@ private slots:
         writeFile(plain, "{\\rtf1\\ansi{\\fonttbl{\\f0 Liberation Serif;}}\\f0 To whom it may concern.\\par}");
         writeFile(path(QStringLiteral("three.csv")), "RecipientName,CompanyName\nAda,One\nBram,Two\nCleo,Three\n");
         const QString out = path(QStringLiteral("plain"));
-        const Run run = runBatch({QStringLiteral("--batch"), path(QStringLiteral("three.csv")), QStringLiteral("--out"),
-                                  out, QStringLiteral("--template"), plain, QStringLiteral("--jobs"), QStringLiteral("1")});
+        const Run run
+                = runBatch({QStringLiteral("--batch"), path(QStringLiteral("three.csv")), QStringLiteral("--out"), out,
+                            QStringLiteral("--template"), plain, QStringLiteral("--jobs"), QStringLiteral("1")});
 
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.errors.count(QStringLiteral("holds none of the placeholders")), 1);
         QVERIFY2(run.errors.contains(QDir::toNativeSeparators(plain)), qPrintable(run.errors));
         QVERIFY2(!run.errors.contains(QStringLiteral("trying again")), qPrintable(run.errors)); // one office did it all
-        QCOMPARE(filesIn(out), (QStringList{QStringLiteral("One - Ada.doc"), QStringLiteral("Three - Cleo.doc"),
-                                            QStringLiteral("Two - Bram.doc")}));
+        QCOMPARE(filesIn(out),
+                 (QStringList{QStringLiteral("One - Ada.doc"), QStringLiteral("Three - Cleo.doc"),
+                              QStringLiteral("Two - Bram.doc")}));
         for (const QString &file : filesIn(out))
             QCOMPARE(m_reader->read(out + u'/' + file).bodyText(), QStringLiteral("To whom it may concern."));
     }
@@ -650,12 +687,14 @@ private slots:
         if (!needsOffice)
             env.insert(QStringLiteral("TESSALINE_OFFICE_PROGRAM"), path(QStringLiteral("no-office-here")));
         batch.setProcessEnvironment(env);
-        batch.start(QStringLiteral(TESSALINE_PROGRAM), {QStringLiteral("--batch"), path(QStringLiteral("mixed.csv")),
-                                                        QStringLiteral("--out"), out, QStringLiteral("--template"), mine});
+        batch.start(QStringLiteral(TESSALINE_PROGRAM),
+                    {QStringLiteral("--batch"), path(QStringLiteral("mixed.csv")), QStringLiteral("--out"), out,
+                     QStringLiteral("--template"), mine});
         const Run run = finish(batch);
 
         QCOMPARE(run.exitCode, 2);
-        QVERIFY2(run.errors.contains(QStringLiteral("The letter template %1 %2").arg(QDir::toNativeSeparators(mine), expected)),
+        QVERIFY2(run.errors.contains(
+                         QStringLiteral("The letter template %1 %2").arg(QDir::toNativeSeparators(mine), expected)),
                  qPrintable(run.errors));
         QVERIFY2(!run.errors.contains(QStringLiteral("tessaline-batch-")), qPrintable(run.errors)); // never the copy
         QCOMPARE(filesIn(out), QStringList());
@@ -669,8 +708,8 @@ private slots:
             QSKIP(SmallDisk::skipReason());
         const QString out = disk.filePath(QStringLiteral("letters"));
         writeFile(path(QStringLiteral("long.csv")), longList(Rows));
-        const Run run = runBatch({QStringLiteral("--batch"), path(QStringLiteral("long.csv")), QStringLiteral("--out"), out,
-                                  QStringLiteral("--jobs"), QStringLiteral("2")});
+        const Run run = runBatch({QStringLiteral("--batch"), path(QStringLiteral("long.csv")), QStringLiteral("--out"),
+                                  out, QStringLiteral("--jobs"), QStringLiteral("2")});
 
         QCOMPARE(run.exitCode, 1);
         const QString full = QStringLiteral("The disk that holds %1 is full (No space left on device).")
@@ -731,7 +770,8 @@ private slots:
         writeFile(out + QStringLiteral(".csv"), longList(400));
         QProcessEnvironment env = environment();
         env.insert(QStringLiteral("XDG_CACHE_HOME"), path(QStringLiteral("cache")));
-        const QStringList arguments{QStringLiteral("--batch"), out + QStringLiteral(".csv"), QStringLiteral("--out"), out};
+        const QStringList arguments{QStringLiteral("--batch"), out + QStringLiteral(".csv"), QStringLiteral("--out"),
+                                    out};
         // A parent that does not reap: a shell that starts the batch and
         // then becomes a "sleep", which never waits for its children.
         QProcess parent;
@@ -739,9 +779,11 @@ private slots:
         if (reaped)
             parent.start(QStringLiteral(TESSALINE_PROGRAM), arguments);
         else
-            parent.start(QStringLiteral("sh"), QStringList{QStringLiteral("-c"),
-                                                          QStringLiteral("\"$0\" \"$@\" 2>/dev/null & echo $!; exec sleep 300"),
-                                                          QStringLiteral(TESSALINE_PROGRAM)} + arguments);
+            parent.start(QStringLiteral("sh"),
+                         QStringList{QStringLiteral("-c"),
+                                     QStringLiteral("\"$0\" \"$@\" 2>/dev/null & echo $!; exec sleep 300"),
+                                     QStringLiteral(TESSALINE_PROGRAM)}
+                                 + arguments);
         QVERIFY(parent.waitForStarted());
         qint64 batch = parent.processId();
         if (!reaped) {
@@ -761,10 +803,11 @@ private slots:
             const QString pid = QString::number(batch);
             return QDir(out).entryList({QStringLiteral(".tessaline-*")}, QDir::Dirs | QDir::Hidden)
                     + QDir(path(QStringLiteral("scratch/tessaline-%1").arg(::getuid()))).entryList({pid}, QDir::Dirs)
-                    + QDir(path(QStringLiteral("cache"))).entryList({QStringLiteral("tessaline-office-%1-*").arg(pid)},
-                                                                    QDir::Dirs)
-                    + QDir(QStringLiteral("/tmp")).entryList(
-                            {QStringLiteral("OSL_PIPE_%1_tessaline-%2-*").arg(::getuid()).arg(pid)}, QDir::System);
+                    + QDir(path(QStringLiteral("cache")))
+                              .entryList({QStringLiteral("tessaline-office-%1-*").arg(pid)}, QDir::Dirs)
+                    + QDir(QStringLiteral("/tmp"))
+                              .entryList({QStringLiteral("OSL_PIPE_%1_tessaline-%2-*").arg(::getuid()).arg(pid)},
+                                         QDir::System);
         };
         QTRY_COMPARE_WITH_TIMEOUT(officesOf(batch), 0, 10000);
         QVERIFY2(leftBehind().size() >= 4, qPrintable(leftBehind().join(u' ')));
@@ -772,8 +815,8 @@ private slots:
         writeFile(path(QStringLiteral("one.csv")), "RecipientName,CompanyName\nNext Run,Later\n");
         QProcess next;
         next.setProcessEnvironment(env);
-        next.start(QStringLiteral(TESSALINE_PROGRAM), {QStringLiteral("--batch"), path(QStringLiteral("one.csv")),
-                                                       QStringLiteral("--out"), out});
+        next.start(QStringLiteral(TESSALINE_PROGRAM),
+                   {QStringLiteral("--batch"), path(QStringLiteral("one.csv")), QStringLiteral("--out"), out});
         QCOMPARE(finish(next).exitCode, 0);
         QCOMPARE(leftBehind(), QStringList());
         parent.kill();
@@ -800,7 +843,8 @@ private slots:
                  QStringList()); // nothing half written, no office's leftovers
         QCOMPARE(files.size(), Rows);
         QVERIFY(m_reader->read(out + QStringLiteral("/Company 150 - Person 150.doc"))
-                        .bodyText().contains(QStringLiteral("Dear Person 150:")));
+                        .bodyText()
+                        .contains(QStringLiteral("Dear Person 150:")));
     }
 };
 

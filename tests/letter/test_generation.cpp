@@ -113,7 +113,8 @@ private slots:
 
         // The scratch document and its snapshot, and nothing else, are left.
         QVERIFY(QRegularExpression(QStringLiteral("^qrenta[1-9]{8}\\.doc$"))
-                        .match(QFileInfo(made.document).fileName()).hasMatch());
+                        .match(QFileInfo(made.document).fileName())
+                        .hasMatch());
         QCOMPARE(QFileInfo(made.document).absolutePath(), QFileInfo(temp()).absoluteFilePath());
         QCOMPARE(scratchFiles(temp()), (QStringList{QFileInfo(made.document).fileName(), QStringLiteral("temp.bmp")}));
     }
@@ -144,10 +145,11 @@ private slots:
 
         auto office = m_office.createApplication();
         auto saved = office->documents().open(made.document, {.readOnly = true});
-        for (word::LetterFormat format : {word::LetterFormat::WordXml, word::LetterFormat::OpenDocument,
-                                          word::LetterFormat::Pdf})
-            saved->exportCopy(m_temp->filePath(QStringLiteral("letter.")
-                                               + QLatin1String(word::letterFormatInfo(format).suffix)), format);
+        for (word::LetterFormat format :
+             {word::LetterFormat::WordXml, word::LetterFormat::OpenDocument, word::LetterFormat::Pdf})
+            saved->exportCopy(
+                    m_temp->filePath(QStringLiteral("letter.") + QLatin1String(word::letterFormatInfo(format).suffix)),
+                    format);
         saved->close();
         office->quit();
         for (const char *suffix : {"docx", "odt"})
@@ -167,7 +169,8 @@ private slots:
         const QString closing = "|Sincerely,|Dorian Vell|Enclosure";
         const QString withPhone = "call me at (208) 555-0100. Thank you for your time and consideration.";
         QTest::newRow("everything given")
-                << QStringList() << sender + "Boise, ID  91002" + recipient + "Hawthorne, CA  90250|Dear Vore Vurud:" + closing
+                << QStringList()
+                << sender + "Boise, ID  91002" + recipient + "Hawthorne, CA  90250|Dear Vore Vurud:" + closing
                 << withPhone;
         QTest::newRow("no state: no separator beside it")
                 << QStringList{"1=Paris", "8=", "9=75005"}
@@ -178,28 +181,31 @@ private slots:
         QTest::newRow("nothing of a city line, no title, no street: no lines")
                 << QStringList{"5=", "3=", "2=", "10=", "4="}
                 << "Dorian Vell|1234 East Main Street|Boise, ID  91002|" + date
-                           + "|Vore Vurud|Vuvodud Arudaziz Inc.|Dear Vore Vurud:" + closing
+                        + "|Vore Vurud|Vuvodud Arudaziz Inc.|Dear Vore Vurud:" + closing
                 << withPhone;
         QTest::newRow("countries under their cities")
                 << QStringList{"1=Gen\u00e8ve", "8=GE", "9=1204", "Country=Switzerland", "Country2=Israel"}
-                << sender + "Gen\u00e8ve, GE  1204|Switzerland" + recipient + "Hawthorne, CA  90250|Israel|Dear Vore Vurud:"
-                           + closing
+                << sender + "Gen\u00e8ve, GE  1204|Switzerland" + recipient
+                        + "Hawthorne, CA  90250|Israel|Dear Vore Vurud:" + closing
                 << withPhone;
         QTest::newRow("a country without a city line")
                 << QStringList{"1=", "8=", "9=", "Country=Switzerland"}
                 << sender + "Switzerland" + recipient + "Hawthorne, CA  90250|Dear Vore Vurud:" + closing << withPhone;
         QTest::newRow("no phone: the sentence asks to be contacted")
-                << QStringList{"Phone="} << sender + "Boise, ID  91002" + recipient + "Hawthorne, CA  90250|Dear Vore Vurud:" + closing
+                << QStringList{"Phone="}
+                << sender + "Boise, ID  91002" + recipient + "Hawthorne, CA  90250|Dear Vore Vurud:" + closing
                 << "please contact me. Thank you for your time and consideration.";
         QTest::newRow("the user's greeting, closing and no enclosure")
                 << QStringList{"greeting=Bonjour [RecipientName],", "closing=Cordialement,", "enclosure="}
-                << sender + "Boise, ID  91002" + recipient + "Hawthorne, CA  90250|Bonjour Vore Vurud,|Cordialement,|Dorian Vell"
+                << sender + "Boise, ID  91002" + recipient
+                        + "Hawthorne, CA  90250|Bonjour Vore Vurud,|Cordialement,|Dorian Vell"
                 << withPhone;
         QTest::newRow("no recipient's name: the greeting for nobody")
                 << QStringList{"7=", "greetingNoName=Madame, Monsieur,"}
                 << sender + "Boise, ID  91002|" + date
-                           + "|Hiring Manager|Contractor|Vuvodud Arudaziz Inc.|123 Garage St|Hawthorne, CA  90250|Madame, Monsieur,"
-                           + closing
+                        + "|Hiring Manager|Contractor|Vuvodud Arudaziz Inc.|123 Garage St|Hawthorne, CA  90250|Madame, "
+                          "Monsieur,"
+                        + closing
                 << withPhone;
     }
 
@@ -226,7 +232,8 @@ private slots:
                 request.wording.enclosure = value;
             else
                 std::find_if(request.further.begin(), request.further.end(), [&](auto &f) { return f.first == name; })
-                        ->second = value;
+                        ->second
+                        = value;
         }
         const DocumentReader::Document letter = makeAndRead(m_office, request, *m_reader);
         QStringList shown;
@@ -246,10 +253,12 @@ private slots:
     {
         const QString file = m_temp->filePath(QStringLiteral("letter.txt"));
         // Words enough for a second page.
-        const QString story = QStringLiteral("I have built stairs, doors and windows for houses old and new. ").repeated(40);
-        LetterText::write(file, QStringLiteral("I write to [CompanyName] about the opening.\n\n"
-                                               "What I bring:\n- Ten years of joinery\n- A clean\n  licence\n\n")
-                                        + story + QStringLiteral("\n\nCall me at [Phone] or write to [Email]."));
+        const QString story
+                = QStringLiteral("I have built stairs, doors and windows for houses old and new. ").repeated(40);
+        LetterText::write(file,
+                          QStringLiteral("I write to [CompanyName] about the opening.\n\n"
+                                         "What I bring:\n- Ten years of joinery\n- A clean\n  licence\n\n")
+                                  + story + QStringLiteral("\n\nCall me at [Phone] or write to [Email]."));
         LetterRequest request = sampleRequest();
         request.letterTextFile = file;
         request.further = {{QStringLiteral("Phone"), QStringLiteral("555-0100")},
@@ -259,14 +268,18 @@ private slots:
         const DocumentReader::Document builtIn = makeAndRead(m_office, sampleRequest(), *m_reader);
 
         const auto &body = builtIn.paragraphs;
-        struct Expected { const char *text; const DocumentReader::Paragraph &like; };
+        struct Expected
+        {
+            const char *text;
+            const DocumentReader::Paragraph &like;
+        };
         const Expected expected[] = {
-            {"I write to Vuvodud Arudaziz Inc. about the opening.", body.at(10)},
-            {"What I bring:", body.at(10)},
-            {"Ten years of joinery", body.at(12)},
-            {"A clean licence", body.at(12)},
-            {"", body.at(10)}, // the story
-            {"Call me at 555-0100 or write to dorian@example.org.", body.at(10)},
+                {"I write to Vuvodud Arudaziz Inc. about the opening.", body.at(10)},
+                {"What I bring:", body.at(10)},
+                {"Ten years of joinery", body.at(12)},
+                {"A clean licence", body.at(12)},
+                {"", body.at(10)}, // the story
+                {"Call me at 555-0100 or write to dorian@example.org.", body.at(10)},
         };
         QCOMPARE(letter.paragraphs.size(), body.size());
         for (size_t i = 0; i < std::size(expected); ++i) {
@@ -284,7 +297,8 @@ private slots:
         QVERIFY(!letter.bodyText().contains(QStringLiteral("555-0142")));
         // The second page is headed by this letter's recipient and date.
         QCOMPARE(made.pageCount, 2);
-        QVERIFY2(letter.primaryHeader.startsWith(QStringLiteral("Vore Vurud\n") + letterDate() + QStringLiteral("\nPage ")),
+        QVERIFY2(letter.primaryHeader.startsWith(QStringLiteral("Vore Vurud\n") + letterDate()
+                                                 + QStringLiteral("\nPage ")),
                  qPrintable(letter.primaryHeader));
         QVERIFY(made.pages.at(0).text.contains(QStringLiteral("Ten years of joinery")));
     }
@@ -308,7 +322,8 @@ private slots:
             const QString source = m_temp->filePath(QStringLiteral("source.doc"));
             SaveBytesToFile(templateBytes(), source);
             auto document = office->documents().open(source);
-            const std::vector<std::pair<QString, QString>> stale{{QStringLiteral("Enclosure"), QStringLiteral("Stale")}};
+            const std::vector<std::pair<QString, QString>> stale{
+                    {QStringLiteral("Enclosure"), QStringLiteral("Stale")}};
             PreparedLetter(*document, placeholdersOf(stale)).fill(stale);
             document->saveAs(ScratchFiles::templateCopyPath(temp()));
             document->close();
@@ -325,10 +340,14 @@ private slots:
         QTest::addColumn<QString>("failing");
         QTest::addColumn<QString>("report");
         QTest::addColumn<int>("quits");
-        QTest::newRow("no office") << "Automation.Create" << "Form1.PushButton6_Click at line 110" << 0;
-        QTest::newRow("the template cannot be opened") << "Documents.Open" << "Form1.PushButton6_Click at line 114" << 1;
-        QTest::newRow("the letter cannot be stored") << "Document.SaveAs" << "Form1.PushButton6_Click at line 184" << 1;
-        QTest::newRow("no page can be rendered") << "Document.RenderPage" << "Form1.SaveDocAsJPG at line 120" << 1;
+        QTest::newRow("no office") << "Automation.Create"
+                                   << "Form1.PushButton6_Click at line 110" << 0;
+        QTest::newRow("the template cannot be opened") << "Documents.Open"
+                                                       << "Form1.PushButton6_Click at line 114" << 1;
+        QTest::newRow("the letter cannot be stored") << "Document.SaveAs"
+                                                     << "Form1.PushButton6_Click at line 184" << 1;
+        QTest::newRow("no page can be rendered") << "Document.RenderPage"
+                                                 << "Form1.SaveDocAsJPG at line 120" << 1;
     }
 
     void whatCannotBeMadeIsReportedOnceAndLeavesNothing()
@@ -439,7 +458,8 @@ private slots:
         const MadeLetter made = makeLetter(office, sampleRequest());
         const QStringList reports = reportTexts(made);
         QCOMPARE(reports.size(), 1);
-        QVERIFY(reports[0].contains(QLatin1String(ReportLocation::Form1_SaveDocAsJPG) + QStringLiteral("at line 122\r\r")));
+        QVERIFY(reports[0].contains(QLatin1String(ReportLocation::Form1_SaveDocAsJPG)
+                                    + QStringLiteral("at line 122\r\r")));
         // The page is in memory all the same; no part of a picture is left.
         QVERIFY(made.canShow());
         QCOMPARE(scratchFiles(temp()), QStringList{QFileInfo(made.document).fileName()});
@@ -447,7 +467,8 @@ private slots:
 
     void everyPageOfALongerLetterFromAUsersTemplateIsRendered()
     {
-        LetterRequest request = sampleRequest(QStringLiteral(TESSALINE_SOURCE_DIR "/tests/letter/data/user-template/my-letter.docx"));
+        LetterRequest request
+                = sampleRequest(QStringLiteral(TESSALINE_SOURCE_DIR "/tests/letter/data/user-template/my-letter.docx"));
         request.fields[4] = QStringLiteral("A street that goes on ").repeated(90).trimmed();
         MadeLetter made;
         makeAndRead(m_office, request, *m_reader, &made);
@@ -485,7 +506,8 @@ private slots:
         // The letter is the user's alone, in a folder of the user's alone.
         for (const auto &[path, mode] : {std::pair{made.document, 0600u}, std::pair{temp(), 0700u},
                                          std::pair{ScratchFiles::userFolder(), 0700u}}) {
-            struct stat info {};
+            struct stat info
+            { };
             QCOMPARE(::lstat(QFile::encodeName(path).constData(), &info), 0);
             QCOMPARE(info.st_mode & 0777, mode);
             QCOMPARE(info.st_uid, ::getuid());

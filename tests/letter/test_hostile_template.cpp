@@ -42,7 +42,7 @@ public:
     LocalListener()
     {
         m_socket = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address {};
+        sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t length = sizeof address;
@@ -80,8 +80,8 @@ private:
             ++m_connections;
             pollfd request{client, POLLIN, 0};
             char buffer[4096];
-            if (::poll(&request, 1, 1000) > 0)
-                [[maybe_unused]] const ssize_t ignored = ::read(client, buffer, sizeof buffer);
+            if (::poll(&request, 1, 1000) > 0) [[maybe_unused]]
+                const ssize_t ignored = ::read(client, buffer, sizeof buffer);
             static const char answer[] = "HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\n\r\n";
             [[maybe_unused]] const ssize_t written = ::write(client, answer, sizeof answer - 1);
             ::close(client);
@@ -144,7 +144,8 @@ bool zipFolder(const QString &folder, const QString &package)
     if (QFile::exists(QDir(folder).filePath(QStringLiteral("mimetype")))
         && !zip({QStringLiteral("-X0q"), package, QStringLiteral("mimetype")}))
         return false;
-    return zip({QStringLiteral("-Xrq"), package, QStringLiteral("."), QStringLiteral("-x"), QStringLiteral("mimetype")});
+    return zip(
+            {QStringLiteral("-Xrq"), package, QStringLiteral("."), QStringLiteral("-x"), QStringLiteral("mimetype")});
 }
 
 void writeText(const QString &path, const QString &text)
@@ -159,30 +160,38 @@ bool makeOdt(const QString &path, const QString &body)
 {
     QTemporaryDir parts;
     writeText(parts.filePath(QStringLiteral("mimetype")), QStringLiteral("application/vnd.oasis.opendocument.text"));
-    writeText(parts.filePath(QStringLiteral("META-INF/manifest.xml")), QStringLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-        "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" manifest:version=\"1.3\">"
-        "<manifest:file-entry manifest:full-path=\"/\" manifest:media-type=\"application/vnd.oasis.opendocument.text\"/>"
-        "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>"
-        "<manifest:file-entry manifest:full-path=\"settings.xml\" manifest:media-type=\"text/xml\"/>"
-        "</manifest:manifest>"));
-    writeText(parts.filePath(QStringLiteral("settings.xml")), QStringLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-        "<office:document-settings xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
-        "xmlns:config=\"urn:oasis:names:tc:opendocument:xmlns:config:1.0\" office:version=\"1.3\"><office:settings>"
-        "<config:config-item-set config:name=\"ooo:configuration-settings\">"
-        "<config:config-item config:name=\"LinkUpdateMode\" config:type=\"short\">2</config:config-item>"
-        "<config:config-item config:name=\"FieldAutoUpdate\" config:type=\"boolean\">true</config:config-item>"
-        "</config:config-item-set></office:settings></office:document-settings>"));
-    writeText(parts.filePath(QStringLiteral("content.xml")), QStringLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-        "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
-        "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
-        "xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\" "
-        "xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\" "
-        "xmlns:xlink=\"http://www.w3.org/1999/xlink\" office:version=\"1.3\">"
-        "<office:body><office:text><text:p>Dear [RecipientName],</text:p>%1"
-        "<text:p>Yours, [YourName]</text:p></office:text></office:body></office:document-content>").arg(body));
+    writeText(
+            parts.filePath(QStringLiteral("META-INF/manifest.xml")),
+            QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                           "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" "
+                           "manifest:version=\"1.3\">"
+                           "<manifest:file-entry manifest:full-path=\"/\" "
+                           "manifest:media-type=\"application/vnd.oasis.opendocument.text\"/>"
+                           "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>"
+                           "<manifest:file-entry manifest:full-path=\"settings.xml\" manifest:media-type=\"text/xml\"/>"
+                           "</manifest:manifest>"));
+    writeText(parts.filePath(QStringLiteral("settings.xml")),
+              QStringLiteral(
+                      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                      "<office:document-settings xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+                      "xmlns:config=\"urn:oasis:names:tc:opendocument:xmlns:config:1.0\" "
+                      "office:version=\"1.3\"><office:settings>"
+                      "<config:config-item-set config:name=\"ooo:configuration-settings\">"
+                      "<config:config-item config:name=\"LinkUpdateMode\" config:type=\"short\">2</config:config-item>"
+                      "<config:config-item config:name=\"FieldAutoUpdate\" "
+                      "config:type=\"boolean\">true</config:config-item>"
+                      "</config:config-item-set></office:settings></office:document-settings>"));
+    writeText(
+            parts.filePath(QStringLiteral("content.xml")),
+            QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                           "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+                           "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+                           "xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\" "
+                           "xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\" "
+                           "xmlns:xlink=\"http://www.w3.org/1999/xlink\" office:version=\"1.3\">"
+                           "<office:body><office:text><text:p>Dear [RecipientName],</text:p>%1"
+                           "<text:p>Yours, [YourName]</text:p></office:text></office:body></office:document-content>")
+                    .arg(body));
     return zipFolder(parts.path(), path);
 }
 
@@ -190,13 +199,15 @@ QString odtFrame(const QString &element, const QString &url)
 {
     return QStringLiteral("<text:p><draw:frame draw:name=\"Linked\" text:anchor-type=\"as-char\" svg:width=\"4cm\" "
                           "svg:height=\"2cm\"><draw:%1 xlink:href=\"%2\" xlink:type=\"simple\" xlink:show=\"embed\" "
-                          "xlink:actuate=\"onLoad\"/></draw:frame></text:p>").arg(element, url.toHtmlEscaped());
+                          "xlink:actuate=\"onLoad\"/></draw:frame></text:p>")
+            .arg(element, url.toHtmlEscaped());
 }
 
 QString odtSection(const QString &url)
 {
     return QStringLiteral("<text:section text:name=\"Linked\"><text:section-source xlink:href=\"%1\" "
-                          "xlink:type=\"simple\"/><text:p>cached text</text:p></text:section>").arg(url.toHtmlEscaped());
+                          "xlink:type=\"simple\"/><text:p>cached text</text:p></text:section>")
+            .arg(url.toHtmlEscaped());
 }
 
 // A Word 2007-365 document whose body holds `body` and whose relations
@@ -204,39 +215,46 @@ QString odtSection(const QString &url)
 bool makeDocx(const QString &path, const QString &body, const QString &relations)
 {
     QTemporaryDir parts;
-    writeText(parts.filePath(QStringLiteral("[Content_Types].xml")), QStringLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-        "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-        "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-        "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-        "<Override PartName=\"/word/document.xml\" "
-        "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
-        "<Override PartName=\"/word/settings.xml\" "
-        "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/>"
-        "</Types>"));
-    writeText(parts.filePath(QStringLiteral("_rels/.rels")), QStringLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-        "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-        "officeDocument\" Target=\"word/document.xml\"/></Relationships>"));
-    writeText(parts.filePath(QStringLiteral("word/_rels/document.xml.rels")), QStringLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-        "<Relationship Id=\"rIdSettings\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-        "relationships/settings\" Target=\"settings.xml\"/>%1</Relationships>").arg(relations));
-    writeText(parts.filePath(QStringLiteral("word/settings.xml")), QStringLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-        "<w:settings xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
-        "<w:updateFields w:val=\"true\"/></w:settings>"));
-    writeText(parts.filePath(QStringLiteral("word/document.xml")), QStringLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-        "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
-        "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
-        "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" "
-        "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
-        "xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><w:body>"
-        "<w:p><w:r><w:t>Dear [RecipientName],</w:t></w:r></w:p>%1"
-        "<w:p><w:r><w:t>Yours, [YourName]</w:t></w:r></w:p></w:body></w:document>").arg(body));
+    writeText(
+            parts.filePath(QStringLiteral("[Content_Types].xml")),
+            QStringLiteral(
+                    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+                    "<Default Extension=\"rels\" "
+                    "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+                    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+                    "<Override PartName=\"/word/document.xml\" "
+                    "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+                    "<Override PartName=\"/word/settings.xml\" "
+                    "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/>"
+                    "</Types>"));
+    writeText(parts.filePath(QStringLiteral("_rels/.rels")),
+              QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                             "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                             "<Relationship Id=\"rId1\" "
+                             "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+                             "officeDocument\" Target=\"word/document.xml\"/></Relationships>"));
+    writeText(parts.filePath(QStringLiteral("word/_rels/document.xml.rels")),
+              QStringLiteral(
+                      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                      "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                      "<Relationship Id=\"rIdSettings\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                      "relationships/settings\" Target=\"settings.xml\"/>%1</Relationships>")
+                      .arg(relations));
+    writeText(parts.filePath(QStringLiteral("word/settings.xml")),
+              QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                             "<w:settings xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+                             "<w:updateFields w:val=\"true\"/></w:settings>"));
+    writeText(parts.filePath(QStringLiteral("word/document.xml")),
+              QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                             "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
+                             "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
+                             "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" "
+                             "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
+                             "xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><w:body>"
+                             "<w:p><w:r><w:t>Dear [RecipientName],</w:t></w:r></w:p>%1"
+                             "<w:p><w:r><w:t>Yours, [YourName]</w:t></w:r></w:p></w:body></w:document>")
+                      .arg(body));
     return zipFolder(parts.path(), path);
 }
 
@@ -249,21 +267,24 @@ QString docxRelation(const QString &id, const QString &type, const QString &targ
 
 QString docxField(const QString &instruction)
 {
-    return QStringLiteral("<w:p><w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText xml:space=\"preserve\"> "
-                          "%1 </w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"separate\"/></w:r><w:r><w:t>cached "
-                          "text</w:t></w:r><w:r><w:fldChar w:fldCharType=\"end\"/></w:r></w:p>")
+    return QStringLiteral(
+                   "<w:p><w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText xml:space=\"preserve\"> "
+                   "%1 </w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"separate\"/></w:r><w:r><w:t>cached "
+                   "text</w:t></w:r><w:r><w:fldChar w:fldCharType=\"end\"/></w:r></w:p>")
             .arg(instruction.toHtmlEscaped());
 }
 
 QString docxLinkedPicture()
 {
     return QStringLiteral(
-        "<w:p><w:r><w:drawing><wp:inline><wp:extent cx=\"360000\" cy=\"360000\"/><wp:docPr id=\"1\" name=\"Pixel\"/>"
-        "<a:graphic><a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:pic>"
-        "<pic:nvPicPr><pic:cNvPr id=\"1\" name=\"Pixel\"/><pic:cNvPicPr/></pic:nvPicPr><pic:blipFill>"
-        "<a:blip r:link=\"rIdLink\"/><a:stretch><a:fillRect/></a:stretch></pic:blipFill><pic:spPr><a:xfrm>"
-        "<a:off x=\"0\" y=\"0\"/><a:ext cx=\"360000\" cy=\"360000\"/></a:xfrm><a:prstGeom prst=\"rect\"/></pic:spPr>"
-        "</pic:pic></a:graphicData></a:graphic></wp:inline></w:drawing></w:r></w:p>");
+            "<w:p><w:r><w:drawing><wp:inline><wp:extent cx=\"360000\" cy=\"360000\"/><wp:docPr id=\"1\" "
+            "name=\"Pixel\"/>"
+            "<a:graphic><a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:pic>"
+            "<pic:nvPicPr><pic:cNvPr id=\"1\" name=\"Pixel\"/><pic:cNvPicPr/></pic:nvPicPr><pic:blipFill>"
+            "<a:blip r:link=\"rIdLink\"/><a:stretch><a:fillRect/></a:stretch></pic:blipFill><pic:spPr><a:xfrm>"
+            "<a:off x=\"0\" y=\"0\"/><a:ext cx=\"360000\" cy=\"360000\"/></a:xfrm><a:prstGeom "
+            "prst=\"rect\"/></pic:spPr>"
+            "</pic:pic></a:graphicData></a:graphic></wp:inline></w:drawing></w:r></w:p>");
 }
 
 QString rtfField(const QString &instruction)
@@ -284,7 +305,8 @@ bool makeTemplate(const QString &file, const QString &kind, const QString &link)
     if (kind == u"odt-section")
         return makeOdt(file, odtSection(link));
     if (kind == u"docx-image")
-        return makeDocx(file, docxLinkedPicture(), docxRelation(QStringLiteral("rIdLink"), QStringLiteral("image"), link));
+        return makeDocx(file, docxLinkedPicture(),
+                        docxRelation(QStringLiteral("rIdLink"), QStringLiteral("image"), link));
     if (kind == u"docx-includetext")
         return makeDocx(file, docxField(QStringLiteral("INCLUDETEXT \"%1\"").arg(link)), {});
     if (kind == u"rtf-includetext") {
@@ -318,7 +340,9 @@ QByteArray readableContents(const QString &path)
     if (bytes.startsWith("PK\x03\x04"))
         bytes += toolOutput(QStringLiteral("unzip"), {QStringLiteral("-p"), path});
     else if (bytes.startsWith("%PDF-"))
-        bytes += toolOutput(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).simplified().replace(' ', QByteArray());
+        bytes += toolOutput(QStringLiteral("pdftotext"), {path, QStringLiteral("-")})
+                         .simplified()
+                         .replace(' ', QByteArray());
     return bytes;
 }
 
@@ -360,13 +384,15 @@ private slots:
         QVERIFY(m_dir.isValid());
         QVERIFY(m_listener.port() > 0);
         QVERIFY(QDir().mkpath(path(QStringLiteral("scratch"))));
-        m_secretText = QStringLiteral("TESSALINE-PRIVATE-%1").arg(QRandomGenerator::system()->generate64(), 16, 16,
-                                                                  QLatin1Char('0'));
+        m_secretText = QStringLiteral("TESSALINE-PRIVATE-%1")
+                               .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
         m_secret = path(QStringLiteral("private notes.txt"));
         writeText(m_secret, m_secretText + QStringLiteral("\nmy bank PIN and other private things\n"));
         m_secretImage = path(QStringLiteral("private-picture.svg"));
-        writeText(m_secretImage, QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"400\" height=\"40\">"
-                                                "<text x=\"0\" y=\"30\" font-size=\"20\">%1</text></svg>").arg(m_secretText));
+        writeText(m_secretImage,
+                  QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"400\" height=\"40\">"
+                                 "<text x=\"0\" y=\"30\" font-size=\"20\">%1</text></svg>")
+                          .arg(m_secretText));
         writeFile(path(QStringLiteral("one.csv")), "RecipientName,CompanyName\nVore Vurud,Arudaziz\n");
         qputenv("temp", QFile::encodeName(path(QStringLiteral("scratch"))));
     }
@@ -376,22 +402,36 @@ private slots:
         QTest::addColumn<QString>("kind");
         // "file": the private file, "picture": the private picture, "web": the listener
         QTest::addColumn<QString>("target");
-        QTest::newRow("OpenDocument object linked to a local file") << "odt-object" << "file";
-        QTest::newRow("OpenDocument object linked to a web address") << "odt-object" << "web";
-        QTest::newRow("OpenDocument image linked to a local file") << "odt-image" << "picture";
-        QTest::newRow("OpenDocument image linked to a web address") << "odt-image" << "web";
-        QTest::newRow("OpenDocument section linked to a local file") << "odt-section" << "file";
-        QTest::newRow("OpenDocument section linked to a web address") << "odt-section" << "web";
-        QTest::newRow("Word picture linked to a local file") << "docx-image" << "picture";
-        QTest::newRow("Word picture linked to a web address") << "docx-image" << "web";
-        QTest::newRow("Word INCLUDETEXT of a local file") << "docx-includetext" << "file";
-        QTest::newRow("RTF INCLUDETEXT of a local file") << "rtf-includetext" << "file";
+        QTest::newRow("OpenDocument object linked to a local file") << "odt-object"
+                                                                    << "file";
+        QTest::newRow("OpenDocument object linked to a web address") << "odt-object"
+                                                                     << "web";
+        QTest::newRow("OpenDocument image linked to a local file") << "odt-image"
+                                                                   << "picture";
+        QTest::newRow("OpenDocument image linked to a web address") << "odt-image"
+                                                                    << "web";
+        QTest::newRow("OpenDocument section linked to a local file") << "odt-section"
+                                                                     << "file";
+        QTest::newRow("OpenDocument section linked to a web address") << "odt-section"
+                                                                      << "web";
+        QTest::newRow("Word picture linked to a local file") << "docx-image"
+                                                             << "picture";
+        QTest::newRow("Word picture linked to a web address") << "docx-image"
+                                                              << "web";
+        QTest::newRow("Word INCLUDETEXT of a local file") << "docx-includetext"
+                                                          << "file";
+        QTest::newRow("RTF INCLUDETEXT of a local file") << "rtf-includetext"
+                                                         << "file";
         // The RTF import embeds a picture it can reach whatever the
         // office's settings: the jail alone keeps the user's files away.
-        QTest::newRow("RTF INCLUDEPICTURE of a local picture") << "rtf-includepicture" << "picture";
-        QTest::newRow("RTF INCLUDEPICTURE of a web address") << "rtf-includepicture" << "web";
-        QTest::newRow("RTF INCLUDEPICTURE \\d of a local picture") << "rtf-includepicture-linked" << "picture";
-        QTest::newRow("RTF INCLUDEPICTURE \\d of a web address") << "rtf-includepicture-linked" << "web";
+        QTest::newRow("RTF INCLUDEPICTURE of a local picture") << "rtf-includepicture"
+                                                               << "picture";
+        QTest::newRow("RTF INCLUDEPICTURE of a web address") << "rtf-includepicture"
+                                                             << "web";
+        QTest::newRow("RTF INCLUDEPICTURE \\d of a local picture") << "rtf-includepicture-linked"
+                                                                   << "picture";
+        QTest::newRow("RTF INCLUDEPICTURE \\d of a web address") << "rtf-includepicture-linked"
+                                                                 << "web";
     }
 
     void noLinkIsFollowed()
@@ -413,8 +453,8 @@ private slots:
         QVERIFY2(made.canShow(), qPrintable(reportTexts(made).join(u'\n')));
         written << made.document;
         const QString exported = path(kind + QStringLiteral("-") + target + QStringLiteral("-window.pdf"));
-        std::unique_ptr<OfficeJob> job = OfficeJob::exportLetter(m_office, made.document, exported,
-                                                                 word::LetterFormat::Pdf);
+        std::unique_ptr<OfficeJob> job
+                = OfficeJob::exportLetter(m_office, made.document, exported, word::LetterFormat::Pdf);
         job->start();
         job->waitForWorker();
         job->complete();
@@ -426,7 +466,8 @@ private slots:
         batch.setProcessEnvironment(batchEnvironment());
         batch.start(QStringLiteral(TESSALINE_PROGRAM),
                     {QStringLiteral("--batch"), path(QStringLiteral("one.csv")), QStringLiteral("--out"), out,
-                     QStringLiteral("--template"), mine, QStringLiteral("--format"), QStringLiteral("doc,docx,odt,pdf")});
+                     QStringLiteral("--template"), mine, QStringLiteral("--format"),
+                     QStringLiteral("doc,docx,odt,pdf")});
         QVERIFY(batch.waitForFinished(ToolTimeoutMs));
         QVERIFY2(batch.exitCode() == 0, batch.readAllStandardError().constData());
         for (const QString &file : QDir(out).entryList(QDir::Files))
@@ -435,7 +476,8 @@ private slots:
 
         QCOMPARE(watch.events(), 0); // the private files were never opened
         for (const QString &file : std::as_const(written))
-            QVERIFY2(!holds(readableContents(file), m_secretText), qPrintable(file + QStringLiteral(" holds the private file")));
+            QVERIFY2(!holds(readableContents(file), m_secretText),
+                     qPrintable(file + QStringLiteral(" holds the private file")));
         QCOMPARE(m_listener.connections() - requestsBefore, 0);
     }
 
@@ -449,12 +491,16 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("told");
         for (const QString &role : {QStringLiteral("template"), QStringLiteral("letter text")}) {
-            const auto row = [&](const char *what) { return (role + QStringLiteral(": ") + QLatin1String(what)).toUtf8(); };
-            QTest::newRow(row("a named pipe").constData()) << role << "fifo" << "is a named pipe (FIFO), not a regular file";
-            QTest::newRow(row("a link to /dev/zero").constData()) << role << "zero" << "is a device, not a regular file";
-            QTest::newRow(row("a folder").constData()) << role << "folder" << "is a folder, not a regular file";
-            QTest::newRow(row("too large").constData()) << role << "oversized"
-                                            << (role == u"template" ? "is larger than 50 MB" : "is larger than 1 MB");
+            const auto row
+                    = [&](const char *what) { return (role + QStringLiteral(": ") + QLatin1String(what)).toUtf8(); };
+            QTest::newRow(row("a named pipe").constData()) << role << "fifo"
+                                                           << "is a named pipe (FIFO), not a regular file";
+            QTest::newRow(row("a link to /dev/zero").constData()) << role << "zero"
+                                                                  << "is a device, not a regular file";
+            QTest::newRow(row("a folder").constData()) << role << "folder"
+                                                       << "is a folder, not a regular file";
+            QTest::newRow(row("too large").constData())
+                    << role << "oversized" << (role == u"template" ? "is larger than 50 MB" : "is larger than 1 MB");
         }
     }
 
@@ -465,7 +511,8 @@ private slots:
         QFETCH(QString, told);
         const bool isTemplate = role == u"template";
         const QString home = path(QStringLiteral("special-%1-%2").arg(isTemplate).arg(kind));
-        const QString file = home + (isTemplate ? QStringLiteral("/my letter.docx") : QStringLiteral("/Tessaline/letter.txt"));
+        const QString file
+                = home + (isTemplate ? QStringLiteral("/my letter.docx") : QStringLiteral("/Tessaline/letter.txt"));
         QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
         QVERIFY(makeUnreadableFile(file, kind, (isTemplate ? 50 : 1) * 1024 * 1024 + 1));
         QElapsedTimer took;
@@ -525,9 +572,10 @@ private slots:
         env.insert(QStringLiteral("TESSALINE_BWRAP"), home + QStringLiteral("/no-bwrap-here"));
         QProcess batch;
         batch.setProcessEnvironment(env);
-        batch.start(QStringLiteral(TESSALINE_PROGRAM), QStringList{QStringLiteral("--batch"), path(QStringLiteral("one.csv")),
-                                                                   QStringLiteral("--out"), home + QStringLiteral("/out")}
-                                                               + options);
+        batch.start(QStringLiteral(TESSALINE_PROGRAM),
+                    QStringList{QStringLiteral("--batch"), path(QStringLiteral("one.csv")), QStringLiteral("--out"),
+                                home + QStringLiteral("/out")}
+                            + options);
         QVERIFY(batch.waitForFinished(ToolTimeoutMs));
         const QString said = QString::fromUtf8(batch.readAllStandardError());
         QCOMPARE(said.count(told), 1);

@@ -13,20 +13,19 @@ class TestLetterCheck : public QObject
 private slots:
     void whatWouldComeOutWrongIsNamed_data()
     {
-        QTest::addColumn<QString>("letterText");   // the user's own letter text
+        QTest::addColumn<QString>("letterText");        // the user's own letter text
         QTest::addColumn<QStringList>("templateNames"); // an own template's placeholders
         QTest::addColumn<bool>("builtInWords");
-        QTest::addColumn<QStringList>("further");  // name=value pairs kept beside the fields
-        QTest::addColumn<QString>("company");      // Recipient Company Name (Your Name is always given)
+        QTest::addColumn<QStringList>("further"); // name=value pairs kept beside the fields
+        QTest::addColumn<QString>("company");     // Recipient Company Name (Your Name is always given)
         QTest::addColumn<QStringList>("problems");
         QTest::addColumn<QStringList>("unfilled");
         QTest::addColumn<QString>("notice");
 
         const QStringList phoneAndMail{"Phone=208 555 0100", "Email=ada@example.org"};
         QTest::newRow("the built-in letter's own words and empty fields ask nothing")
-                << QString() << QStringList() << true << QStringList{"Phone=", "Email="} << QString()
-                << QStringList() << QStringList()
-                << "The letter's body is still the sample text; Recipient Company Name is empty.";
+                << QString() << QStringList() << true << QStringList{"Phone=", "Email="} << QString() << QStringList()
+                << QStringList() << "The letter's body is still the sample text; Recipient Company Name is empty.";
         QTest::newRow("own words that come out right")
                 << "I enjoyed meeting you at [CompanyName]; call me at [Phone]." << QStringList() << false
                 << phoneAndMail << "Brightwater" << QStringList() << QStringList() << QString();
@@ -35,18 +34,18 @@ private slots:
                 << QStringList{"[Position] has no value"} << QStringList{"Position"} << QString();
         QTest::newRow("a kept value that is empty")
                 << "I apply for the [Position] role." << QStringList() << false
-                << phoneAndMail + QStringList{"Position="} << "Brightwater"
-                << QStringList{"[Position] is empty"} << QStringList{"Position"} << QString();
+                << phoneAndMail + QStringList{"Position="} << "Brightwater" << QStringList{"[Position] is empty"}
+                << QStringList{"Position"} << QString();
         QTest::newRow("a kept value under another spelling of the name fills it")
                 << "I apply for the [Position] role." << QStringList() << false
-                << phoneAndMail + QStringList{"position=Analyst"} << "Brightwater" << QStringList()
-                << QStringList() << QString();
+                << phoneAndMail + QStringList{"position=Analyst"} << "Brightwater" << QStringList() << QStringList()
+                << QString();
         QTest::newRow("the phone used while it is empty")
-                << "Call me at [Phone]." << QStringList() << false << QStringList{"Phone=", "Email="}
-                << "Brightwater" << QStringList{"[Phone] is empty"} << QStringList() << QString();
+                << "Call me at [Phone]." << QStringList() << false << QStringList{"Phone=", "Email="} << "Brightwater"
+                << QStringList{"[Phone] is empty"} << QStringList() << QString();
         QTest::newRow("an empty field is in plain sight, only worth a look")
-                << "I admire [CompanyName]." << QStringList() << false << phoneAndMail << QString()
-                << QStringList() << QStringList() << "Recipient Company Name is empty.";
+                << "I admire [CompanyName]." << QStringList() << false << phoneAndMail << QString() << QStringList()
+                << QStringList() << "Recipient Company Name is empty.";
         QTest::newRow("a misspelled word")
                 << "I hope to recieve your answer." << QStringList() << false << phoneAndMail << "Brightwater"
                 << QStringList{"'recieve' may be misspelled"} << QStringList() << QString();

@@ -26,7 +26,8 @@ std::array<QString, FieldCount> storedTexts()
 
 FurtherValues storedDetails()
 {
-    return {{QStringLiteral("Phone"), QStringLiteral("stored phone")}, {QStringLiteral("Email"), QStringLiteral("stored@mail")}};
+    return {{QStringLiteral("Phone"), QStringLiteral("stored phone")},
+            {QStringLiteral("Email"), QStringLiteral("stored@mail")}};
 }
 
 const QString Today = QStringLiteral("March 3, 2026");
@@ -44,18 +45,17 @@ private slots:
         QTest::addColumn<QStringList>("recipients");
         QTest::addColumn<QStringList>("problems"); // empty text: a good row; "(empty)": nothing to write
 
-        QTest::newRow("byte-order mark, CR LF")
-                << QByteArray("\xEF\xBB\xBFRecipientName\r\nAnn\r\nBob\r\n") << QList<int>{2, 3}
-                << QStringList{"Ann", "Bob"} << QStringList{"", ""};
+        QTest::newRow("byte-order mark, CR LF") << QByteArray("\xEF\xBB\xBFRecipientName\r\nAnn\r\nBob\r\n")
+                                                << QList<int>{2, 3} << QStringList{"Ann", "Bob"} << QStringList{"", ""};
         QTest::newRow("line break inside quotes")
                 << QByteArray("RecipientName,Title\n\"Ann\nLee\",x\nBob,y\n") << QList<int>{2, 4}
                 << QStringList{"Ann\nLee", "Bob"} << QStringList{"", ""};
         QTest::newRow("quoted comma and doubled quote")
-                << QByteArray("RecipientName\n\"Lee, \"\"Ann\"\"\"\n") << QList<int>{2}
-                << QStringList{"Lee, \"Ann\""} << QStringList{""};
+                << QByteArray("RecipientName\n\"Lee, \"\"Ann\"\"\"\n") << QList<int>{2} << QStringList{"Lee, \"Ann\""}
+                << QStringList{""};
         QTest::newRow("empty row inside, empty lines at the end")
-                << QByteArray("RecipientName\nAnn\n\nBob\n\n\n") << QList<int>{2, 3, 4}
-                << QStringList{"Ann", "", "Bob"} << QStringList{"", "(empty)", ""};
+                << QByteArray("RecipientName\nAnn\n\nBob\n\n\n") << QList<int>{2, 3, 4} << QStringList{"Ann", "", "Bob"}
+                << QStringList{"", "(empty)", ""};
         QTest::newRow("row of blank fields")
                 << QByteArray("RecipientName,Title\nAnn,x\n, \n\"\",\"\"\n") << QList<int>{2, 3, 4}
                 << QStringList{"Ann", "", ""} << QStringList{"", "(empty)", "(empty)"};
@@ -63,14 +63,15 @@ private slots:
                 << QByteArray("RecipientName,Title\nAnn\nBob,x,y\nCy,z\n") << QList<int>{2, 3, 4}
                 << QStringList{"", "", "Cy"}
                 << QStringList{"the row has 1 fields, the header has 2", "the row has 3 fields, the header has 2", ""};
-        QTest::newRow("no line break at the end") << QByteArray("RecipientName\nAnn") << QList<int>{2}
-                                                  << QStringList{"Ann"} << QStringList{""};
-        QTest::newRow("header only") << QByteArray("RecipientName\n") << QList<int>{} << QStringList{}
-                                     << QStringList{};
+        QTest::newRow("no line break at the end")
+                << QByteArray("RecipientName\nAnn") << QList<int>{2} << QStringList{"Ann"} << QStringList{""};
+        QTest::newRow("header only") << QByteArray("RecipientName\n") << QList<int>{} << QStringList{} << QStringList{};
         // Never an empty field in its place: the letter would lack it unseen.
         QTest::newRow("NUL in a field")
                 << QByteArray("RecipientName,Title\nAnn,x\nB\0b,y\n", 32) << QList<int>{2, 3} << QStringList{"Ann", ""}
-                << QStringList{"", "the field of column \"RecipientName\" holds a NUL character (is the list a text file?)"};
+                << QStringList{
+                           "",
+                           "the field of column \"RecipientName\" holds a NUL character (is the list a text file?)"};
     }
 
     void rowsKeepTheirLinesAndTexts()
@@ -98,7 +99,7 @@ private slots:
         QCOMPARE(int(list.rows.size()), 1);
         const LetterRow &row = list.rows.front();
         QCOMPARE(row.texts[RecipientName], QStringLiteral("Ann"));
-        QCOMPARE(row.texts[Title], QStringLiteral("Boss"));    // the first of two
+        QCOMPARE(row.texts[Title], QStringLiteral("Boss")); // the first of two
         QCOMPARE(row.texts[CompanyName], QStringLiteral("Acme"));
         QCOMPARE(row.texts[0], QStringLiteral("Stored Sender")); // no column: the sender's stored text
         QCOMPARE(row.texts[RecipientStreet], QString());         // never another letter's address
@@ -114,7 +115,7 @@ private slots:
     void columnNamesMatchAsPeopleWriteThem_data()
     {
         QTest::addColumn<QString>("column");
-        QTest::addColumn<int>("field");      // -1: a further placeholder
+        QTest::addColumn<int>("field");       // -1: a further placeholder
         QTest::addColumn<QString>("further"); // the further placeholder it fills
         QTest::newRow("spaces") << "Company Name" << CompanyName << "";
         QTest::newRow("underscores") << "company_name" << CompanyName << "";
@@ -152,20 +153,20 @@ private slots:
         QTest::addColumn<char>("given"); // 0: none given
         QTest::addColumn<char>("separator");
         QTest::addColumn<QStringList>("row");
-        QTest::newRow("comma") << QByteArray("RecipientName,Title\nAnn,Boss\n") << '\0' << ',' << QStringList{"Ann", "Boss"};
+        QTest::newRow("comma") << QByteArray("RecipientName,Title\nAnn,Boss\n") << '\0' << ','
+                               << QStringList{"Ann", "Boss"};
         QTest::newRow("semicolon, a comma in a field")
                 << QByteArray("RecipientName;Title\nLee, Ann;Boss\n") << '\0' << ';' << QStringList{"Lee, Ann", "Boss"};
-        QTest::newRow("tab, spaces in fields")
-                << QByteArray("\xEF\xBB\xBFRecipient Name\tTitle\nAnn Lee\t Boss\n") << '\0' << '\t'
-                << QStringList{"Ann Lee", "Boss"};
-        QTest::newRow("quoted separators")
-                << QByteArray("\"Recipient;Name\",\"Title;\"\n\"Ann;Lee\",\"a,b\"\n") << '\0' << ','
-                << QStringList{"Ann;Lee", "a,b"};
+        QTest::newRow("tab, spaces in fields") << QByteArray("\xEF\xBB\xBFRecipient Name\tTitle\nAnn Lee\t Boss\n")
+                                               << '\0' << '\t' << QStringList{"Ann Lee", "Boss"};
+        QTest::newRow("quoted separators") << QByteArray("\"Recipient;Name\",\"Title;\"\n\"Ann;Lee\",\"a,b\"\n") << '\0'
+                                           << ',' << QStringList{"Ann;Lee", "a,b"};
         QTest::newRow("quoted tab") << QByteArray("RecipientName\tTitle\n\"Ann\tLee\"\tBoss\n") << '\0' << '\t'
                                     << QStringList{"Ann\tLee", "Boss"};
         QTest::newRow("a tie") << QByteArray("RecipientName;Title,x\nAnn;Boss,y\n") << '\0' << ','
                                << QStringList{"Ann;Boss", "y"};
-        QTest::newRow("one column") << QByteArray("\nRecipientName\nAnn;Lee\n") << '\0' << ',' << QStringList{"Ann;Lee"};
+        QTest::newRow("one column") << QByteArray("\nRecipientName\nAnn;Lee\n") << '\0' << ','
+                                    << QStringList{"Ann;Lee"};
         QTest::newRow("given") << QByteArray("RecipientName,Title;x\nAnn,Boss;y\n") << ';' << ';'
                                << QStringList{"Ann,Boss", "y"};
     }
@@ -202,9 +203,9 @@ private slots:
         QTest::addColumn<QStringList>("emptyEverywhere");
         QTest::addColumn<QStringList>("unusedColumns");
         const QStringList letter{"YourName", "RecipientName", "Title", "Phone", "Position", "Fax"};
-        QTest::newRow("nothing fills two") << QByteArray("RecipientName,Title") << letter << QStringList{}
-                                           << QStringList{"Position", "Fax"} << QStringList{} << QStringList{}
-                                           << QStringList{};
+        QTest::newRow("nothing fills two")
+                << QByteArray("RecipientName,Title") << letter << QStringList{} << QStringList{"Position", "Fax"}
+                << QStringList{} << QStringList{} << QStringList{};
         QTest::newRow("columns by key, one allowed by key")
                 << QByteArray("recipient name,POSITION,Salary") << letter << QStringList{"[fax]"} << QStringList{}
                 << QStringList{"Fax"} << QStringList{"Title"} << QStringList{"Salary"};
@@ -228,8 +229,9 @@ private slots:
         const FurtherValues further = storedDetails();
         const LetterList list = parseLetterList(header + '\n', storedTexts(), further, Today);
         const bool all = allowed == QStringList{"all"};
-        const ListCheckInputs inputs{storedTexts(), further, LetterNames(QString::fromLatin1(LetterNames::DefaultPattern)).placeholders(),
-                                 all ? QStringList{} : allowed, all};
+        const ListCheckInputs inputs{storedTexts(), further,
+                                     LetterNames(QString::fromLatin1(LetterNames::DefaultPattern)).placeholders(),
+                                     all ? QStringList{} : allowed, all};
         const ListCheck check = checkList(letter, list, inputs);
         QCOMPARE(check.unfilled, unfilled);
         QCOMPARE(check.allowedEmpty, allowedEmpty);
@@ -255,8 +257,8 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("empty") << QByteArray() << QStringLiteral("no header row");
         QTest::newRow("only empty lines") << QByteArray("\n\n") << QStringLiteral("no header row");
-        QTest::newRow("quote never closed") << QByteArray("RecipientName\n\"Ann\nBob\n")
-                                            << QStringLiteral("never closed");
+        QTest::newRow("quote never closed")
+                << QByteArray("RecipientName\n\"Ann\nBob\n") << QStringLiteral("never closed");
         QTest::newRow("quote inside a field") << QByteArray("RecipientName\nAn\"n\n") << QStringLiteral("line 2:");
         QTest::newRow("not UTF-8") << QByteArray("RecipientName\nJos\xE9\n") << QStringLiteral("not UTF-8");
     }
@@ -280,14 +282,27 @@ private slots:
         QTest::addColumn<QString>("recipient");
         QTest::addColumn<QString>("name");
         const QString standard = QString::fromLatin1(LetterNames::DefaultPattern);
-        QTest::newRow("plain") << standard << "Acme" << "Ann Lee" << "Acme - Ann Lee";
-        QTest::newRow("slashes and colons") << standard << "A/B: C" << "Ann\\Lee" << "A_B_ C - Ann_Lee";
-        QTest::newRow("line break") << standard << "Acme" << "Ann\nLee" << "Acme - Ann_Lee";
-        QTest::newRow("leading dots") << QStringLiteral("{RecipientName}") << "" << "..hidden" << "hidden";
+        QTest::newRow("plain") << standard << "Acme"
+                               << "Ann Lee"
+                               << "Acme - Ann Lee";
+        QTest::newRow("slashes and colons") << standard << "A/B: C"
+                                            << "Ann\\Lee"
+                                            << "A_B_ C - Ann_Lee";
+        QTest::newRow("line break") << standard << "Acme"
+                                    << "Ann\nLee"
+                                    << "Acme - Ann_Lee";
+        QTest::newRow("leading dots") << QStringLiteral("{RecipientName}") << ""
+                                      << "..hidden"
+                                      << "hidden";
         // Named after the row's line instead (LetterNames::forLine).
-        QTest::newRow("empty") << QStringLiteral("{RecipientName}") << "Acme" << "" << "";
-        QTest::newRow("only punctuation") << standard << "" << "" << "";
-        QTest::newRow("brackets and case") << QStringLiteral("{[companyname]}_{recipientNAME}") << "Acme" << "Ann"
+        QTest::newRow("empty") << QStringLiteral("{RecipientName}") << "Acme"
+                               << ""
+                               << "";
+        QTest::newRow("only punctuation") << standard << ""
+                                          << ""
+                                          << "";
+        QTest::newRow("brackets and case") << QStringLiteral("{[companyname]}_{recipientNAME}") << "Acme"
+                                           << "Ann"
                                            << "Acme_Ann";
     }
 
@@ -318,13 +333,13 @@ private slots:
         QTest::addColumn<QStringList>("present"); // files already in the folder
         QTest::addColumn<QStringList>("names");
         QTest::newRow("two of one name") << QStringList{"X", "X"} << QStringList{} << QStringList{"X", "X (2)"};
-        QTest::newRow("a row named like a number") << QStringList{"X", "X", "X (2)"} << QStringList{}
-                                                   << QStringList{"X", "X (3)", "X (2)"};
-        QTest::newRow("a number a file has") << QStringList{"X", "X"} << QStringList{"X (2)"}
-                                             << QStringList{"X", "X (3)"};
+        QTest::newRow("a row named like a number")
+                << QStringList{"X", "X", "X (2)"} << QStringList{} << QStringList{"X", "X (3)", "X (2)"};
+        QTest::newRow("a number a file has")
+                << QStringList{"X", "X"} << QStringList{"X (2)"} << QStringList{"X", "X (3)"};
         QTest::newRow("a name wanted once, present") << QStringList{"X"} << QStringList{"X"} << QStringList{"X"};
-        QTest::newRow("letter case alone") << QStringList{"Acme", "ACME"} << QStringList{}
-                                           << QStringList{"Acme", "ACME (2)"};
+        QTest::newRow("letter case alone")
+                << QStringList{"Acme", "ACME"} << QStringList{} << QStringList{"Acme", "ACME (2)"};
         QTest::newRow("four of one name") << QStringList{"X", "X", "X", "X (3)", "X"} << QStringList{}
                                           << QStringList{"X", "X (2)", "X (4)", "X (3)", "X (5)"};
     }

@@ -22,8 +22,8 @@ private slots:
         QTest::addColumn<Paragraphs>("paragraphs");
         QTest::newRow("a blank line parts paragraphs")
                 << "One.\n\nTwo." << Paragraphs{{"One.", false}, {"Two.", false}};
-        QTest::newRow("lines of a paragraph run on")
-                << "One line\n  and the next. \n" << Paragraphs{{"One line and the next.", false}};
+        QTest::newRow("lines of a paragraph run on") << "One line\n  and the next. \n"
+                                                     << Paragraphs{{"One line and the next.", false}};
         QTest::newRow("bullets, each its own item")
                 << "Work:\n- one\n- two\n  goes on\n\nEnd."
                 << Paragraphs{{"Work:", false}, {"one", true}, {"two goes on", true}, {"End.", false}};
@@ -58,12 +58,17 @@ private slots:
     {
         QTest::addColumn<QString>("what");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("a folder") << "folder" << "it is a folder, not a regular file";
-        QTest::newRow("not UTF-8") << "latin1" << "it is not UTF-8 text";
+        QTest::newRow("a folder") << "folder"
+                                  << "it is a folder, not a regular file";
+        QTest::newRow("not UTF-8") << "latin1"
+                                   << "it is not UTF-8 text";
         // Neither may hold the window: a pipe nobody writes, a device that never ends.
-        QTest::newRow("a named pipe") << "fifo" << "it is a named pipe (FIFO), not a regular file";
-        QTest::newRow("a link to /dev/zero") << "zero" << "it is a device, not a regular file";
-        QTest::newRow("larger than any letter") << "oversized" << "it is larger than 1 MB";
+        QTest::newRow("a named pipe") << "fifo"
+                                      << "it is a named pipe (FIFO), not a regular file";
+        QTest::newRow("a link to /dev/zero") << "zero"
+                                             << "it is a device, not a regular file";
+        QTest::newRow("larger than any letter") << "oversized"
+                                                << "it is larger than 1 MB";
     }
 
     void aFileThatCannotBeReadIsToldInPlainWords()
@@ -73,7 +78,9 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("letter.txt"));
         if (what == QStringLiteral("latin1"))
-            writeFile(file, "Gr\xFC\xDF" "e");
+            writeFile(file,
+                      "Gr\xFC\xDF"
+                      "e");
         else
             QVERIFY(makeUnreadableFile(file, what, LetterText::MaximumBytes + 1));
         try {

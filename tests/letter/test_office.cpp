@@ -127,7 +127,8 @@ private slots:
         QFETCH(QByteArray, magic);
         auto document = m_office->documents().open(m_template, {.readOnly = true});
         replaceAll(document->storyRanges().front()->find(), QStringLiteral("[City]"), QStringLiteral("Boise"));
-        const QString exported = path(QStringLiteral("exported.") + QLatin1String(word::letterFormatInfo(format).suffix));
+        const QString exported
+                = path(QStringLiteral("exported.") + QLatin1String(word::letterFormatInfo(format).suffix));
         document->exportCopy(exported, format);
         document->close();
         QVERIFY(readAll(exported).startsWith(magic));
@@ -148,7 +149,8 @@ private slots:
         document->saveAs(first);
 
         DocumentReader::Document read = m_reader->read(first);
-        QVERIFY2(read.paragraphs.at(0).text.startsWith(QStringLiteral("Body Main and Main")), qPrintable(read.paragraphs.at(0).text));
+        QVERIFY2(read.paragraphs.at(0).text.startsWith(QStringLiteral("Body Main and Main")),
+                 qPrintable(read.paragraphs.at(0).text));
         // A table in the body is part of the main text.
         QCOMPARE(read.tableCellTexts, (QStringList{QStringLiteral("Cell Main"), QStringLiteral("plain")}));
         QCOMPARE(read.primaryHeader, QStringLiteral("Header [Name]"));
@@ -156,7 +158,9 @@ private slots:
         QCOMPARE(read.footnoteTexts, QStringList{QStringLiteral("Note [Name]")});
         QStringList shapeTexts = read.frameTexts + read.shapeTexts;
         shapeTexts.sort();
-        QCOMPARE(shapeTexts, (QStringList{QStringLiteral("Frame [Name]"), QStringLiteral("Shape [Name]\nSecond [name] paragraph")}));
+        QCOMPARE(
+                shapeTexts,
+                (QStringList{QStringLiteral("Frame [Name]"), QStringLiteral("Shape [Name]\nSecond [name] paragraph")}));
 
         // Now every other story, each by itself, and every shape's text.
         for (size_t i = 1; i < stories.size(); ++i)
@@ -166,9 +170,9 @@ private slots:
             if (!shape->textFrame().hasText())
                 continue;
             ++shapesWithText;
-            shape->textFrame().textRange()->find().execute(
-                    {.findText = QStringLiteral("[name]"), .replaceWith = QStringLiteral("Shaped"),
-                     .replace = word::WdReplace::All});
+            shape->textFrame().textRange()->find().execute({.findText = QStringLiteral("[name]"),
+                                                            .replaceWith = QStringLiteral("Shaped"),
+                                                            .replace = word::WdReplace::All});
         }
         QCOMPARE(shapesWithText, 2);
         const QString second = path(QStringLiteral("all.doc"));
@@ -183,7 +187,9 @@ private slots:
         QVERIFY(read.footnoteTexts.front().startsWith(QStringLiteral("Note S")));
         shapeTexts = read.frameTexts + read.shapeTexts;
         shapeTexts.sort();
-        QCOMPARE(shapeTexts, (QStringList{QStringLiteral("Frame Shaped"), QStringLiteral("Shape Shaped\nSecond Shaped paragraph")}));
+        QCOMPARE(
+                shapeTexts,
+                (QStringList{QStringLiteral("Frame Shaped"), QStringLiteral("Shape Shaped\nSecond Shaped paragraph")}));
     }
 
     // The places of the placeholders, found once in every kind of story,
@@ -215,7 +221,8 @@ private slots:
                     letter.fill({{QStringLiteral("[name]"), QStringLiteral("Earlier Letter")},
                                  {QStringLiteral("[OTHER]"), QString()}});
                     document->exportCopy(first, word::LetterFormat::Word97);
-                    letter.fill({{QStringLiteral("[name]"), text}, {QStringLiteral("[OTHER]"), QStringLiteral("later")}});
+                    letter.fill(
+                            {{QStringLiteral("[name]"), text}, {QStringLiteral("[OTHER]"), QStringLiteral("later")}});
                     document->exportCopy(second, word::LetterFormat::Word97);
                 }
                 document->close();
@@ -241,10 +248,12 @@ private slots:
         QCOMPARE(read.footnoteTexts, QStringList{QStringLiteral("Note ") + expected});
         QStringList shapeTexts = read.frameTexts + read.shapeTexts;
         shapeTexts.sort();
-        QCOMPARE(shapeTexts, (QStringList{QStringLiteral("Frame ") + expected,
-                                          QStringLiteral("Shape %1\nSecond %1 paragraph").arg(expected)}));
+        QCOMPARE(shapeTexts,
+                 (QStringList{QStringLiteral("Frame ") + expected,
+                              QStringLiteral("Shape %1\nSecond %1 paragraph").arg(expected)}));
         QVERIFY(!read.everyText().contains(QStringLiteral("Earlier")));
-        QVERIFY(m_reader->read(first).everyText().contains(QStringLiteral("Shape Earlier Letter\nSecond Earlier Letter paragraph")));
+        QVERIFY(m_reader->read(first).everyText().contains(
+                QStringLiteral("Shape Earlier Letter\nSecond Earlier Letter paragraph")));
     }
 
     void anOfficeThatEndsWhileClosingLeavesTheSavedLetterAndTheNextWorks()
@@ -325,7 +334,8 @@ private slots:
 
         // A street long enough to push the letter onto a second page.
         const QString longStreet = QStringLiteral("Overflowing Street ").repeated(150).trimmed();
-        PreparedLetter(*document, {QStringLiteral("[StreetAddress2]")}).fill({{QStringLiteral("[StreetAddress2]"), longStreet}});
+        PreparedLetter(*document, {QStringLiteral("[StreetAddress2]")})
+                .fill({{QStringLiteral("[StreetAddress2]"), longStreet}});
         QCOMPARE(document->pageCount(), 2);
         const word::PagePicture second = document->renderPage(2, Density);
         QCOMPARE(second.picture.size(), picture.size());
@@ -345,9 +355,10 @@ private slots:
         QCOMPARE(document->pageCount(), 2);
         constexpr int Density = MinimumPixelsPerLogicalInch;
         const word::PagePicture first = document->renderPage(1, Density);
-        QCOMPARE(first.text, QStringLiteral("HEADER OF THE LETTER, page 1\nPlease send the alerts first. I\nDear reader,\n"
-                                            "\u2022 First point\n\u2022 Second point\nStart\nMonday\n"
-                                            "Footer of the letter"));
+        QCOMPARE(first.text,
+                 QStringLiteral("HEADER OF THE LETTER, page 1\nPlease send the alerts first. I\nDear reader,\n"
+                                "\u2022 First point\n\u2022 Second point\nStart\nMonday\n"
+                                "Footer of the letter"));
         // The "I" set flush against the right margin is drawn whole, in
         // the millimetre of paper beyond it.
         const int bleed = qRound(Density / 25.4);
@@ -407,8 +418,7 @@ private slots:
         try {
             auto office = m_automation.createApplication();
             office->documents().open(path(QStringLiteral("missing.doc")));
-        } catch (const Failure &) {
-        }
+        } catch (const Failure &) { }
         QTRY_COMPARE_WITH_TIMEOUT(officeChildren(QCoreApplication::applicationPid()), before, QuitMs);
     }
 
@@ -437,7 +447,8 @@ private slots:
         const QDir sockets(QStringLiteral("/tmp"));
         const QString childPipes = QStringLiteral("OSL_PIPE_%1_tessaline-%2-*").arg(::getuid()).arg(childPid);
         QCOMPARE(sockets.entryList({childPipes}, QDir::System).size(), 1);
-        QTemporaryDir ours(profiles.filePath(QStringLiteral("tessaline-office-%1-XXXXXX").arg(QCoreApplication::applicationPid())));
+        QTemporaryDir ours(profiles.filePath(
+                QStringLiteral("tessaline-office-%1-XXXXXX").arg(QCoreApplication::applicationPid())));
         OfficeProcess::removeLeftoversOfDeadRuns();
         QVERIFY(profiles.entryList({pattern.arg(childPid)}, QDir::Dirs).isEmpty());
         QVERIFY(QFileInfo::exists(ours.path()));

@@ -31,12 +31,12 @@ private slots:
         const QByteArray none;
         QTest::newRow("LC_PAPER wins") << QByteArray("de_DE.UTF-8") << QByteArray("en_US.UTF-8")
                                        << QByteArray("en_US.UTF-8") << "" << PaperSize::A4;
-        QTest::newRow("LC_PAPER wins, Letter") << QByteArray("en_US.UTF-8") << none << QByteArray("fr_FR.UTF-8") << ""
-                                               << PaperSize::Letter;
-        QTest::newRow("LC_ALL before LANG") << none << QByteArray("fr_CA.UTF-8") << QByteArray("de_DE.UTF-8") << ""
-                                            << PaperSize::Letter;
-        QTest::newRow("C names no country") << QByteArray("C.UTF-8") << none << QByteArray("de_DE@euro") << ""
-                                            << PaperSize::A4;
+        QTest::newRow("LC_PAPER wins, Letter")
+                << QByteArray("en_US.UTF-8") << none << QByteArray("fr_FR.UTF-8") << "" << PaperSize::Letter;
+        QTest::newRow("LC_ALL before LANG")
+                << none << QByteArray("fr_CA.UTF-8") << QByteArray("de_DE.UTF-8") << "" << PaperSize::Letter;
+        QTest::newRow("C names no country")
+                << QByteArray("C.UTF-8") << none << QByteArray("de_DE@euro") << "" << PaperSize::A4;
         QTest::newRow("US") << none << none << QByteArray("en_US.UTF-8") << "" << PaperSize::Letter;
         QTest::newRow("CA") << none << none << QByteArray("en_CA.UTF-8") << "" << PaperSize::Letter;
         QTest::newRow("MX") << none << none << QByteArray("es_MX.UTF-8") << "" << PaperSize::Letter;
@@ -48,10 +48,10 @@ private slots:
         QTest::newRow("POSIX") << none << none << QByteArray("POSIX") << "" << PaperSize::Letter;
         QTest::newRow("nothing set") << none << none << none << "" << PaperSize::Letter;
         QTest::newRow("stored A4 in the US") << none << none << QByteArray("en_US.UTF-8") << "a4" << PaperSize::A4;
-        QTest::newRow("stored Letter in France") << none << none << QByteArray("fr_FR.UTF-8") << "Letter"
-                                                 << PaperSize::Letter;
-        QTest::newRow("an unknown value: the locale's") << none << none << QByteArray("fr_FR.UTF-8") << "A5"
-                                                        << PaperSize::A4;
+        QTest::newRow("stored Letter in France")
+                << none << none << QByteArray("fr_FR.UTF-8") << "Letter" << PaperSize::Letter;
+        QTest::newRow("an unknown value: the locale's")
+                << none << none << QByteArray("fr_FR.UTF-8") << "A5" << PaperSize::A4;
     }
 
     void theStoredChoiceElseTheLocalesCountryDecides()

@@ -77,7 +77,8 @@ private slots:
         QByteArray bytes("\0\1\2binary\r\n\xff", 12);
         SaveBytesToFile(bytes, path);
         QCOMPARE(contents(path), bytes);
-        struct stat info {};
+        struct stat info
+        { };
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
         QCOMPARE(info.st_mode & 0777, 0600u); // the owner's alone
 
@@ -95,7 +96,8 @@ private slots:
 
     void saveBytesFailsIntoAMissingFolder()
     {
-        QVERIFY_THROWS_EXCEPTION(Failure, SaveBytesToFile(QByteArray("x"), m_dir.filePath(QStringLiteral("no/such/file"))));
+        QVERIFY_THROWS_EXCEPTION(Failure,
+                                 SaveBytesToFile(QByteArray("x"), m_dir.filePath(QStringLiteral("no/such/file"))));
     }
 
     void theTemporaryFolderIsTakenUnchangedFromTheEnvironment_data()
@@ -147,7 +149,8 @@ private slots:
         const QString user = m_dir.filePath(QStringLiteral("tessaline-%1").arg(::getuid()));
         QCOMPARE(folder, user + QStringLiteral("/%1").arg(QCoreApplication::applicationPid()));
         for (const QString &made : {user, folder}) {
-            struct stat info {};
+            struct stat info
+            { };
             QCOMPARE(::lstat(QFile::encodeName(made).constData(), &info), 0);
             QVERIFY(S_ISDIR(info.st_mode));
             QCOMPARE(info.st_mode & 0777, 0700u);
@@ -226,7 +229,8 @@ private slots:
         if (planted.isEmpty()) {
             writeNewFile(path, QByteArray("picture"));
             QCOMPARE(contents(path), QByteArray("picture"));
-            struct stat info {};
+            struct stat info
+            { };
             QCOMPARE(::lstat(QFile::encodeName(path).constData(), &info), 0);
             QCOMPARE(info.st_mode & 0777, 0600u);
         } else {

@@ -49,7 +49,7 @@ private slots:
 
         auto first = automation.createApplication();
         const qint64 firstPid = automation.lastInstanceProcessId();
-        QVERIFY(contains(before, firstPid)); // a spare, already running
+        QVERIFY(contains(before, firstPid));                            // a spare, already running
         QTRY_COMPARE(int(automation.spareProcessIds().size()), Spares); // replaced at once
         QVERIFY(!contains(automation.spareProcessIds(), firstPid));
         first->quit();
@@ -57,7 +57,7 @@ private slots:
 
         auto second = automation.createApplication();
         const qint64 secondPid = automation.lastInstanceProcessId();
-        QVERIFY(secondPid != firstPid);       // never a used one
+        QVERIFY(secondPid != firstPid); // never a used one
         QVERIFY(contains(before, secondPid));
         second->quit();
         QTRY_COMPARE(int(automation.spareProcessIds().size()), Spares);

@@ -18,26 +18,31 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("flagged"); // each as word@position
-        QTest::newRow("a misspelled word") << "en_US" << "I will recieve it." << QStringList{"recieve@7"};
+        QTest::newRow("a misspelled word") << "en_US"
+                                           << "I will recieve it." << QStringList{"recieve@7"};
         QTest::newRow("each time it stands")
-                << "en_US" << "Recieve, recieve and teh" << QStringList{"Recieve@0", "recieve@9", "teh@21"};
+                << "en_US"
+                << "Recieve, recieve and teh" << QStringList{"Recieve@0", "recieve@9", "teh@21"};
         QTest::newRow("placeholders, even mid-text")
-                << "en_US" << "I admire [CompanyName]'s work as [Positon], at[Compny Name]." << QStringList{};
+                << "en_US"
+                << "I admire [CompanyName]'s work as [Positon], at[Compny Name]." << QStringList{};
         QTest::newRow("e-mail and web addresses")
-                << "en_US" << "Write to ada.lovelce@exampel.org, see https://exampel.org/jobz or www.exampel.com"
-                << QStringList{};
+                << "en_US"
+                << "Write to ada.lovelce@exampel.org, see https://exampel.org/jobz or www.exampel.com" << QStringList{};
         QTest::newRow("numbers and words with digits")
-                << "en_US" << "Room 12b, 3rd floor, 1,500 A4 pages in 2024" << QStringList{};
-        QTest::newRow("apostrophes and hyphens") << "en_US" << "I don't think I’m a well-known designer."
-                                                 << QStringList{};
+                << "en_US"
+                << "Room 12b, 3rd floor, 1,500 A4 pages in 2024" << QStringList{};
+        QTest::newRow("apostrophes and hyphens") << "en_US"
+                                                 << "I don't think I’m a well-known designer." << QStringList{};
         QTest::newRow("French with the French dictionary")
-                << "fr_FR.UTF-8" << "Je vous remercie de l’attention portée à ma candidature, recieve"
-                << QStringList{"recieve@57"};
+                << "fr_FR.UTF-8"
+                << "Je vous remercie de l’attention portée à ma candidature, recieve" << QStringList{"recieve@57"};
         QTest::newRow("the built-in body's own words are the program's, not the user's")
-                << "en_US" << "I enclosed my r\u00e9sum\u00e9 and a two-storey plan I recieved."
-                << QStringList{"recieved@45"};
+                << "en_US"
+                << "I enclosed my r\u00e9sum\u00e9 and a two-storey plan I recieved." << QStringList{"recieved@45"};
         QTest::newRow("English for a language without a dictionary")
-                << "xx_YY" << "Thank you for your tyme." << QStringList{"tyme@19"};
+                << "xx_YY"
+                << "Thank you for your tyme." << QStringList{"tyme@19"};
     }
 
     void onlyMisspelledProseIsFlagged()
@@ -60,10 +65,8 @@ private slots:
         QTest::addColumn<QByteArrayList>("lcAllMessagesLang");
         QTest::addColumn<QString>("language");
         QTest::newRow("LC_ALL first") << QByteArrayList{"de_DE.UTF-8", "fr_FR.UTF-8", "en_US.UTF-8"} << "de_DE";
-        QTest::newRow("C and unset pass on")
-                << QByteArrayList{"C.UTF-8", "", "fr_CA.UTF-8"} << "fr_CA";
-        QTest::newRow("the language alone, else its home country")
-                << QByteArrayList{"", "", "de_AT.UTF-8"} << "de_DE";
+        QTest::newRow("C and unset pass on") << QByteArrayList{"C.UTF-8", "", "fr_CA.UTF-8"} << "fr_CA";
+        QTest::newRow("the language alone, else its home country") << QByteArrayList{"", "", "de_AT.UTF-8"} << "de_DE";
         QTest::newRow("English when none") << QByteArrayList{"", "POSIX", ""} << "en_US";
     }
 
@@ -103,7 +106,9 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("a folder") << QByteArray("(folder)") << "it is not a file";
         QTest::newRow("larger than 1 MB") << QByteArray("Marrowfen\n").repeated(110000) << "larger than 1 MB";
-        QTest::newRow("not UTF-8") << QByteArray("Marrowfen\nGr\xFC\xDF" "e\n") << "not UTF-8";
+        QTest::newRow("not UTF-8") << QByteArray("Marrowfen\nGr\xFC\xDF"
+                                                 "e\n")
+                                   << "not UTF-8";
     }
 
     void aListThatIsNotOneIsLeftAsItIs()

@@ -50,13 +50,25 @@ private slots:
         QTest::addColumn<QString>("style");
         QTest::addColumn<QString>("text");
         const QStringList rows = {
-            "Sender Address|[YourName]", "Sender Address|[StreetAddress]",
-            "Sender Address|[City], [ST]  [ZIPCode]", "Date|[CurrentDate]",
-            "Recipient Address|[RecipientName]", "Recipient Address|[Title]",
-            "Recipient Address|[CompanyName]", "Recipient Address|[StreetAddress2]",
-            "Recipient Address|[City2], [ST2]  [ZIPCode2]", "Salutation|Dear [RecipientName]:",
-            "Body Text|", "Body Text|", "Body Text|", "Body Text|", "Body Text|", "Body Text|",
-            "Closing|Sincerely,", "Signature|[YourName]", "cc:/Enclosure|Enclosure",
+                "Sender Address|[YourName]",
+                "Sender Address|[StreetAddress]",
+                "Sender Address|[City], [ST]  [ZIPCode]",
+                "Date|[CurrentDate]",
+                "Recipient Address|[RecipientName]",
+                "Recipient Address|[Title]",
+                "Recipient Address|[CompanyName]",
+                "Recipient Address|[StreetAddress2]",
+                "Recipient Address|[City2], [ST2]  [ZIPCode2]",
+                "Salutation|Dear [RecipientName]:",
+                "Body Text|",
+                "Body Text|",
+                "Body Text|",
+                "Body Text|",
+                "Body Text|",
+                "Body Text|",
+                "Closing|Sincerely,",
+                "Signature|[YourName]",
+                "cc:/Enclosure|Enclosure",
         };
         for (int i = 0; i < rows.size(); ++i) {
             const QStringList parts = rows[i].split(QLatin1Char('|'));
@@ -158,8 +170,8 @@ private slots:
     void theFurtherStylesAreDefined_data()
     {
         QTest::addColumn<QString>("style");
-        for (const char *s : {"Heading 1", "Balloon Text", "Header", "Footer", "Sender Address",
-                              "Recipient Address", "Closing", "Signature", "cc:/Enclosure"})
+        for (const char *s : {"Heading 1", "Balloon Text", "Header", "Footer", "Sender Address", "Recipient Address",
+                              "Closing", "Signature", "cc:/Enclosure"})
             QTest::newRow(s) << QString::fromLatin1(s);
     }
 

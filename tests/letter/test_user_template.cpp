@@ -27,8 +27,8 @@ class TestUserTemplate : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_temp;   // the scratch folder
-    std::unique_ptr<QTemporaryDir> m_files;  // the user's own files
+    std::unique_ptr<QTemporaryDir> m_temp;  // the scratch folder
+    std::unique_ptr<QTemporaryDir> m_files; // the user's own files
     LibreOfficeAutomation m_office;
     std::unique_ptr<DocumentReader> m_reader;
 
@@ -119,14 +119,22 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("gone") << "gone" << "is gone";
-        QTest::newRow("unreadable") << "unreadable" << "cannot be read";
-        QTest::newRow("a folder") << "folder" << "is a folder";
-        QTest::newRow("empty") << "empty" << "is an empty file, not a document";
-        QTest::newRow("not a document") << "garbage" << "is not a document the word processor can open";
-        QTest::newRow("an image") << "image" << "is not a document the word processor can open";
-        QTest::newRow("password, Word 97") << "password-doc" << "is protected by a password";
-        QTest::newRow("password, OpenDocument") << "password-odt" << "is protected by a password";
+        QTest::newRow("gone") << "gone"
+                              << "is gone";
+        QTest::newRow("unreadable") << "unreadable"
+                                    << "cannot be read";
+        QTest::newRow("a folder") << "folder"
+                                  << "is a folder";
+        QTest::newRow("empty") << "empty"
+                               << "is an empty file, not a document";
+        QTest::newRow("not a document") << "garbage"
+                                        << "is not a document the word processor can open";
+        QTest::newRow("an image") << "image"
+                                  << "is not a document the word processor can open";
+        QTest::newRow("password, Word 97") << "password-doc"
+                                           << "is protected by a password";
+        QTest::newRow("password, OpenDocument") << "password-odt"
+                                                << "is protected by a password";
     }
 
     void aBadTemplateIsToldPlainlyAndNothingIsLost()
@@ -207,8 +215,8 @@ private slots:
                  qPrintable(made.ownTemplateNames.join(u',')));
         QStringList problems = checkLetter(checkInputFor(request, made, nullptr)).problems;
         problems.sort();
-        QCOMPARE(problems, (QStringList{QStringLiteral("[Position] has no value"),
-                                              QStringLiteral("[Reason] has no value")}));
+        QCOMPARE(problems,
+                 (QStringList{QStringLiteral("[Position] has no value"), QStringLiteral("[Reason] has no value")}));
         DeleteFileQuietly(made.document);
     }
 
@@ -218,7 +226,8 @@ private slots:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<PaperSize>("paper");
         QTest::addColumn<QSize>("millimetres");
-        QTest::newRow("docx, A4") << word::LetterFormat::WordXml << "MS Word 2007 XML" << PaperSize::A4 << QSize(210, 297);
+        QTest::newRow("docx, A4") << word::LetterFormat::WordXml << "MS Word 2007 XML" << PaperSize::A4
+                                  << QSize(210, 297);
         QTest::newRow("odt, US Letter") << word::LetterFormat::OpenDocument << "writer8" << PaperSize::Letter
                                         << QSize(216, 279);
         QTest::newRow("doc, A4") << word::LetterFormat::Word97 << "MS Word 97" << PaperSize::A4 << QSize(210, 297);
@@ -270,7 +279,8 @@ private slots:
     void theStarterCopyFillsItsLaterPagesHeader()
     {
         QFETCH(word::LetterFormat, format);
-        const QString saved = m_files->filePath(QStringLiteral("starter.") + QLatin1String(word::letterFormatInfo(format).suffix));
+        const QString saved
+                = m_files->filePath(QStringLiteral("starter.") + QLatin1String(word::letterFormatInfo(format).suffix));
         QFETCH(PaperSize, paper);
         QFETCH(QSize, points);
         saveBuiltInLetter(m_office, saved, format, paper);
@@ -290,8 +300,9 @@ private slots:
         office->quit();
         auto pageText = [&](int page) {
             QProcess pdftotext;
-            pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                                          QString::number(page), pdf, QStringLiteral("-")});
+            pdftotext.start(QStringLiteral("pdftotext"),
+                            {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+                             pdf, QStringLiteral("-")});
             pdftotext.waitForFinished();
             return QString::fromUtf8(pdftotext.readAllStandardOutput());
         };
@@ -310,11 +321,16 @@ private slots:
         QTest::addColumn<word::LetterFormat>("inDialog");
         QTest::addColumn<QString>("path");
         QTest::addColumn<word::LetterFormat>("format");
-        QTest::newRow("no suffix") << "/d/my" << word::LetterFormat::WordXml << "/d/my.docx" << word::LetterFormat::WordXml;
-        QTest::newRow("typed .odt") << "/d/my.ODT" << word::LetterFormat::WordXml << "/d/my.ODT" << word::LetterFormat::OpenDocument;
-        QTest::newRow("typed .doc") << "/d/my.doc" << word::LetterFormat::OpenDocument << "/d/my.doc" << word::LetterFormat::Word97;
-        QTest::newRow("other dot") << "/d/v1.2" << word::LetterFormat::Word97 << "/d/v1.2.doc" << word::LetterFormat::Word97;
-        QTest::newRow("pdf is no template") << "/d/my.pdf" << word::LetterFormat::WordXml << "/d/my.pdf.docx" << word::LetterFormat::WordXml;
+        QTest::newRow("no suffix") << "/d/my" << word::LetterFormat::WordXml << "/d/my.docx"
+                                   << word::LetterFormat::WordXml;
+        QTest::newRow("typed .odt") << "/d/my.ODT" << word::LetterFormat::WordXml << "/d/my.ODT"
+                                    << word::LetterFormat::OpenDocument;
+        QTest::newRow("typed .doc") << "/d/my.doc" << word::LetterFormat::OpenDocument << "/d/my.doc"
+                                    << word::LetterFormat::Word97;
+        QTest::newRow("other dot") << "/d/v1.2" << word::LetterFormat::Word97 << "/d/v1.2.doc"
+                                   << word::LetterFormat::Word97;
+        QTest::newRow("pdf is no template")
+                << "/d/my.pdf" << word::LetterFormat::WordXml << "/d/my.pdf.docx" << word::LetterFormat::WordXml;
     }
 
     void aNameIsSavedInTheFormatItsSuffixNames()
@@ -332,8 +348,10 @@ private slots:
     {
         QTest::addColumn<QString>("company");
         QTest::addColumn<QString>("title");
-        QTest::newRow("to a company") << "Vuvodud Arudaziz Inc." << "Letter to Vuvodud Arudaziz Inc.";
-        QTest::newRow("to a person") << "" << "Letter to Vore Vurud";
+        QTest::newRow("to a company") << "Vuvodud Arudaziz Inc."
+                                      << "Letter to Vuvodud Arudaziz Inc.";
+        QTest::newRow("to a person") << ""
+                                     << "Letter to Vore Vurud";
     }
 
     void theSavedLetterDescribesTheLetterNotTheProgram()
@@ -349,7 +367,8 @@ private slots:
         QCOMPARE(letter.author, QStringLiteral("Dorian Vell"));
         QCOMPARE(letter.title, title);
         QVERIFY2(letter.created >= before && letter.created <= after, qPrintable(letter.created.toString(Qt::ISODate)));
-        QVERIFY2(letter.modified >= before && letter.modified <= after, qPrintable(letter.modified.toString(Qt::ISODate)));
+        QVERIFY2(letter.modified >= before && letter.modified <= after,
+                 qPrintable(letter.modified.toString(Qt::ISODate)));
     }
 };
 

@@ -176,16 +176,16 @@ private slots:
     void thePageKeysMoveThroughTheLetterAndStopAtItsEnds_data()
     {
         QTest::addColumn<int>("pages");
-        QTest::addColumn<QList<int>>("keys");        // +1 Ctrl+Page Down, -1 Ctrl+Page Up
-        QTest::addColumn<QList<int>>("shown");       // the page after each key
-        QTest::addColumn<QString>("title");          // after the last key
+        QTest::addColumn<QList<int>>("keys");  // +1 Ctrl+Page Down, -1 Ctrl+Page Up
+        QTest::addColumn<QList<int>>("shown"); // the page after each key
+        QTest::addColumn<QString>("title");    // after the last key
         // A zoom before each key: 125% drawn, 150% refused on the same page.
-        QTest::newRow("one page: no page keys") << 1 << QList<int>{1, -1} << QList<int>{1, 1}
-                                                << "Tessaline — Preview (125%) — Largest zoom reached";
+        QTest::newRow("one page: no page keys")
+                << 1 << QList<int>{1, -1} << QList<int>{1, 1} << "Tessaline — Preview (125%) — Largest zoom reached";
         QTest::newRow("two pages, on and back") << 2 << QList<int>{1, 1, -1, -1, -1} << QList<int>{2, 2, 1, 1, 1}
                                                 << "Tessaline — Preview (page 1 of 2, 125%) — Largest zoom reached";
-        QTest::newRow("three pages, to the end") << 3 << QList<int>{1, 1, 1} << QList<int>{2, 3, 3}
-                                                 << "Tessaline — Preview (page 3 of 3, 125%)";
+        QTest::newRow("three pages, to the end")
+                << 3 << QList<int>{1, 1, 1} << QList<int>{2, 3, 3} << "Tessaline — Preview (page 3 of 3, 125%)";
     }
 
     void thePageKeysMoveThroughTheLetterAndStopAtItsEnds()
@@ -283,8 +283,9 @@ private slots:
         const QPoint start(100, 300);
         QTest::mousePress(form->Picture1, Qt::LeftButton, {}, start);
         QCOMPARE(form->Picture1->cursor().shape(), Qt::ClosedHandCursor); // the page is held
-        QMouseEvent move(QEvent::MouseMove, QPointF(start + QPoint(0, -40)), form->Picture1->mapToGlobal(QPointF(start + QPoint(0, -40))),
-                         Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, QPointF(start + QPoint(0, -40)),
+                         form->Picture1->mapToGlobal(QPointF(start + QPoint(0, -40))), Qt::NoButton, Qt::LeftButton,
+                         {});
         QApplication::sendEvent(form->Picture1, &move);
         QCOMPARE(form->Picture1->y(), -40);
         QTest::mouseRelease(form->Picture1, Qt::LeftButton, {}, start + QPoint(0, -40));
@@ -296,26 +297,26 @@ private slots:
 
     void wheelAndKeysScrollAndZoom_data()
     {
-        QTest::addColumn<bool>("wide");      // a page too wide to draw, else the letter's
-        QTest::addColumn<int>("key");        // 0: the wheel instead
+        QTest::addColumn<bool>("wide"); // a page too wide to draw, else the letter's
+        QTest::addColumn<int>("key");   // 0: the wheel instead
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<int>("wheelY");     // the wheel's angle, eighths of a degree
+        QTest::addColumn<int>("wheelY"); // the wheel's angle, eighths of a degree
         QTest::addColumn<float>("zoom");
-        QTest::addColumn<int>("left");       // the page's offset afterwards, twips
+        QTest::addColumn<int>("left"); // the page's offset afterwards, twips
         QTest::addColumn<int>("top");
         const Qt::KeyboardModifiers none;
         const int line = Viewport::LineTwips;
-        const int letterEnd = 7395 - 8398;   // 1.0: the page's foot at the viewport's foot
+        const int letterEnd = 7395 - 8398; // 1.0: the page's foot at the viewport's foot
         QTest::newRow("wheel down") << false << 0 << none << -120 << 1.0f << 0 << -3 * line;
         QTest::newRow("wheel up at the top") << false << 0 << none << 120 << 1.0f << 0 << 0;
         QTest::newRow("Shift+wheel") << true << 0 << Qt::KeyboardModifiers(Qt::ShiftModifier) << -120 << 1.0f
                                      << -3 * line << 0;
-        QTest::newRow("Ctrl+wheel up") << false << 0 << Qt::KeyboardModifiers(Qt::ControlModifier) << 120 << 1.25f
-                                       << 0 << 0;
-        QTest::newRow("Ctrl+wheel down") << false << 0 << Qt::KeyboardModifiers(Qt::ControlModifier) << -120
-                                         << 0.75f << 0 << 0;
-        QTest::newRow("Ctrl+half a notch") << false << 0 << Qt::KeyboardModifiers(Qt::ControlModifier) << 60 << 1.0f
-                                           << 0 << 0;
+        QTest::newRow("Ctrl+wheel up") << false << 0 << Qt::KeyboardModifiers(Qt::ControlModifier) << 120 << 1.25f << 0
+                                       << 0;
+        QTest::newRow("Ctrl+wheel down") << false << 0 << Qt::KeyboardModifiers(Qt::ControlModifier) << -120 << 0.75f
+                                         << 0 << 0;
+        QTest::newRow("Ctrl+half a notch")
+                << false << 0 << Qt::KeyboardModifiers(Qt::ControlModifier) << 60 << 1.0f << 0 << 0;
         QTest::newRow("Down") << false << int(Qt::Key_Down) << none << 0 << 1.0f << 0 << -line;
         QTest::newRow("Page Down") << false << int(Qt::Key_PageDown) << none << 0 << 1.0f << 0 << letterEnd;
         QTest::newRow("End") << false << int(Qt::Key_End) << none << 0 << 1.0f << 0 << letterEnd;
@@ -348,8 +349,8 @@ private slots:
             QTest::keyClick(form.get(), Qt::Key(key), modifiers);
         } else {
             const QPointF at(50, 50);
-            QWheelEvent wheel(at, form->Picture1->mapToGlobal(at), QPoint(), QPoint(0, wheelY), Qt::NoButton,
-                              modifiers, Qt::NoScrollPhase, false);
+            QWheelEvent wheel(at, form->Picture1->mapToGlobal(at), QPoint(), QPoint(0, wheelY), Qt::NoButton, modifiers,
+                              Qt::NoScrollPhase, false);
             QApplication::sendEvent(form->Picture1, &wheel);
         }
         QCOMPARE(form->viewport().mZoom, zoom);
@@ -458,8 +459,9 @@ private slots:
 
         QCOMPARE(m_messenger.messages.size(), size_t(1));
         QVERIFY(m_messenger.messages[0].text.contains(QStringLiteral("at line 130\r\r")));
-        QVERIFY2(m_messenger.messages[0].text.contains(QStringLiteral("The disk that holds %1 is full (No space left on device).")
-                                                               .arg(QDir::toNativeSeparators(disk.path()))),
+        QVERIFY2(m_messenger.messages[0].text.contains(
+                         QStringLiteral("The disk that holds %1 is full (No space left on device).")
+                                 .arg(QDir::toNativeSeparators(disk.path()))),
                  qPrintable(m_messenger.messages[0].text));
         QCOMPARE(readAll(target), replacing ? old : QByteArray());
         QCOMPARE(QFile::exists(target), replacing);

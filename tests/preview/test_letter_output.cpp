@@ -58,7 +58,6 @@ public:
     std::optional<PrintChoice> ask() override { return answer; }
 };
 
-
 // What a tool of the distribution prints about a file.
 QString toolOutput(const QString &tool, const QStringList &args)
 {
@@ -135,8 +134,9 @@ QStringList fontsWithGlyphsFor(const QString &text)
     for (const QChar c : text)
         codes << QString::number(c.unicode(), 16);
     QStringList names;
-    const QString listed = toolOutput(QStringLiteral("fc-list"), {QStringLiteral(":charset=") + codes.join(u' '),
-                                                                  QStringLiteral("postscriptname")});
+    const QString listed
+            = toolOutput(QStringLiteral("fc-list"),
+                         {QStringLiteral(":charset=") + codes.join(u' '), QStringLiteral("postscriptname")});
     for (const QString &line : listed.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         names << line.section(QLatin1Char('='), 1).trimmed();
     return names;
@@ -220,11 +220,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("filter");
-        QTest::newRow("pdf") << word::LetterFormat::Pdf << "letter.pdf" << "Export as PDF"
+        QTest::newRow("pdf") << word::LetterFormat::Pdf << "letter.pdf"
+                             << "Export as PDF"
                              << "PDF Documents (*.pdf)|*.pdf";
-        QTest::newRow("docx") << word::LetterFormat::WordXml << "letter.docx" << "Export as Word 2007-365 (.docx)"
+        QTest::newRow("docx") << word::LetterFormat::WordXml << "letter.docx"
+                              << "Export as Word 2007-365 (.docx)"
                               << "Word 2007-365 Documents (*.docx)|*.docx";
-        QTest::newRow("odt") << word::LetterFormat::OpenDocument << "letter.odt" << "Export as OpenDocument (.odt)"
+        QTest::newRow("odt") << word::LetterFormat::OpenDocument << "letter.odt"
+                             << "Export as OpenDocument (.odt)"
                              << "OpenDocument Text (*.odt)|*.odt";
     }
 
@@ -239,7 +242,8 @@ private slots:
         m_dialog->answer = target;
         form->exportLetter(format);
         QCOMPARE(m_messenger.texts(), QStringList{QStringLiteral("Done.")});
-        QCOMPARE(m_dialog->namesShown, QStringList{QStringLiteral("Letter to Vuvodud Arudaziz Inc.") + QFileInfo(name).suffix()});
+        QCOMPARE(m_dialog->namesShown,
+                 QStringList{QStringLiteral("Letter to Vuvodud Arudaziz Inc.") + QFileInfo(name).suffix()});
         QCOMPARE(m_dialog->titles, QStringList{title});
         QCOMPARE(m_dialog->filters, QStringList{filter});
         QCOMPARE(m_dialog->extensions, QStringList{QFileInfo(name).suffix()});
@@ -325,11 +329,21 @@ private slots:
         QTest::addColumn<QString>("company");
         QTest::addColumn<QString>("recipient");
         QTest::addColumn<QString>("name");
-        QTest::newRow("company") << "Brightwater Analytics" << "Mia Chen" << "Letter to Brightwater Analytics.pdf";
-        QTest::newRow("only the recipient") << " " << "Mia Chen" << "Letter to Mia Chen.pdf";
-        QTest::newRow("neither") << "" << "" << "Letter.pdf";
-        QTest::newRow("slash and colon") << "AC/DC: Live" << "" << "Letter to AC_DC_ Live.pdf";
-        QTest::newRow("a dot at the end") << "Acme Co. Ltd." << "" << "Letter to Acme Co. Ltd.pdf";
+        QTest::newRow("company") << "Brightwater Analytics"
+                                 << "Mia Chen"
+                                 << "Letter to Brightwater Analytics.pdf";
+        QTest::newRow("only the recipient") << " "
+                                            << "Mia Chen"
+                                            << "Letter to Mia Chen.pdf";
+        QTest::newRow("neither") << ""
+                                 << ""
+                                 << "Letter.pdf";
+        QTest::newRow("slash and colon") << "AC/DC: Live"
+                                         << ""
+                                         << "Letter to AC_DC_ Live.pdf";
+        QTest::newRow("a dot at the end") << "Acme Co. Ltd."
+                                          << ""
+                                          << "Letter to Acme Co. Ltd.pdf";
     }
 
     void theProposedNameIsTheLettersTitleFitForAFile()
@@ -561,7 +575,7 @@ private slots:
                 auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
                 QVERIFY(field);
                 proposed << field->text();
-                field->setText(name); // as typed
+                field->setText(name);                     // as typed
                 static_cast<QDialog *>(dialog)->accept(); // as the Save button does
             });
         };

@@ -252,7 +252,7 @@ private slots:
     void zoomingOutAfterADragKeepsThePageInView()
     {
         Viewer v = Viewer::letter();
-        v.zoomIn(); // 1.25
+        v.zoomIn();               // 1.25
         v.drag(-100000, -100000); // to the bottom
         v.viewport.mouseUp();
         QVERIFY(v.viewport.surface().top < 0);
@@ -406,8 +406,9 @@ private slots:
         // As large as fits: the bound side fills its room to the twip.
         const int room = heightBound ? v.viewport.viewportInnerHeight() : Viewport::DrawWidthLimit - 1;
         QVERIFY2((heightBound ? s.outerHeight : s.outerWidth) >= room - 1, qPrintable(QString::number(fit)));
-        QCOMPARE(fit, Viewport::fitZoom(v.viewport.mOrigWidth, v.viewport.mOrigHeight,
-                                              v.viewport.viewportInnerWidth(), v.viewport.viewportInnerHeight()));
+        QCOMPARE(fit,
+                 Viewport::fitZoom(v.viewport.mOrigWidth, v.viewport.mOrigHeight, v.viewport.viewportInnerWidth(),
+                                   v.viewport.viewportInnerHeight()));
         v.zoomOut();
         QCOMPARE(v.viewport.mZoom, fit - Viewport::ZoomStepSize);
         v.zoomIn();

@@ -43,12 +43,12 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("page");
-        QTest::addColumn<QSizeF>("paper"); // points
+        QTest::addColumn<QSizeF>("paper");    // points
         QTest::addColumn<QPointF>("margins"); // left, top, points
         QTest::newRow("US Letter, a user's template")
                 << QStringLiteral("user-template/my-letter.odt") << 1 << QSizeF(612, 792) << QPointF(72, 43.2);
-        QTest::newRow("A4, a later page") << QStringLiteral("page-parts.fodt") << 2 << QSizeF(595, 842)
-                                          << QPointF(70.9, 42.5);
+        QTest::newRow("A4, a later page")
+                << QStringLiteral("page-parts.fodt") << 2 << QSizeF(595, 842) << QPointF(70.9, 42.5);
     }
 
     void theWholePageShowsTheSheetAsPrintedAndIsRemembered()
@@ -57,8 +57,8 @@ private slots:
         QFETCH(int, page);
         QFETCH(QSizeF, paper);
         QFETCH(QPointF, margins);
-        const word::PagePicture picture =
-                render(QStringLiteral(TESSALINE_SOURCE_DIR "/tests/letter/data/") + file, page);
+        const word::PagePicture picture
+                = render(QStringLiteral(TESSALINE_SOURCE_DIR "/tests/letter/data/") + file, page);
         Form2 form(m_messenger);
         form.Form_Load();
         form.setPages({picture});
@@ -71,7 +71,8 @@ private slots:
         form.wholePageAction->trigger();
         QTRY_VERIFY(!form.isFirstActivationPending());
         const double shownRatio = double(form.viewport().mDrawWidth) / form.viewport().mDrawHeight;
-        QVERIFY2(qAbs(shownRatio / (paper.width() / paper.height()) - 1) < 0.01, qPrintable(QString::number(shownRatio)));
+        QVERIFY2(qAbs(shownRatio / (paper.width() / paper.height()) - 1) < 0.01,
+                 qPrintable(QString::number(shownRatio)));
         // White margins; the header's first line at the top margin, where
         // the text below it cannot yet be.
         const QImage sheet = form.Picture1->buffer().toImage();

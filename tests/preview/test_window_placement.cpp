@@ -23,8 +23,8 @@ private slots:
         // Twice the scale on a 1920 by 1200 screen: 960 by 600 to place in.
         QTest::newRow("too tall: at the top") << QSize(656, 626) << QRect(0, 0, 960, 600) << QPoint(152, 0);
         QTest::newRow("too wide: at the left") << QSize(700, 300) << QRect(0, 0, 640, 480) << QPoint(0, 90);
-        QTest::newRow("too large, second screen") << QSize(2000, 1300) << QRect(1920, 16, 1280, 1008)
-                                                  << QPoint(1920, 16);
+        QTest::newRow("too large, second screen")
+                << QSize(2000, 1300) << QRect(1920, 16, 1280, 1008) << QPoint(1920, 16);
     }
 
     void aWindowStaysInsideTheAvailableArea()
@@ -45,8 +45,7 @@ private slots:
         const QRect available = form.screen()->availableGeometry();
         QVERIFY(available.contains(form.frameGeometry()));
         QVERIFY(form.findChild<ScreenFit *>()->designedSize().height() > available.height());
-        const QRect menus(form.menuBar->mapTo(&form, QPoint(0, 0)) + form.geometry().topLeft(),
-                          form.menuBar->size());
+        const QRect menus(form.menuBar->mapTo(&form, QPoint(0, 0)) + form.geometry().topLeft(), form.menuBar->size());
         QVERIFY(available.contains(menus));
     }
 };

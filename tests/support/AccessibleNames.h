@@ -26,7 +26,7 @@ inline QStringList widgetsScreenReadersCannotName(QWidget *window)
             || accessible->text(QAccessible::Description).trimmed().isEmpty()) {
             const auto *button = qobject_cast<QAbstractButton *>(widget);
             unnamed << QString::fromLatin1(widget->metaObject()->className())
-                               + (button ? QStringLiteral(" ") + button->text() : QString());
+                            + (button ? QStringLiteral(" ") + button->text() : QString());
         }
     }
     return unnamed;

@@ -54,8 +54,7 @@ int twips(sal_Int32 hundredthMm)
     return int(std::lround(hundredthMm * 1440.0 / 2540.0));
 }
 
-template <typename T>
-T prop(const Reference<css::beans::XPropertySet> &p, const char *name)
+template<typename T> T prop(const Reference<css::beans::XPropertySet> &p, const char *name)
 {
     return p->getPropertyValue(OUString::createFromAscii(name)).get<T>();
 }
@@ -152,14 +151,16 @@ QSize DocumentReader::Document::pageSizeMm() const
 std::vector<QSize> pdfPageSizes(const QString &pdf)
 {
     QProcess pdfinfo;
-    pdfinfo.start(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                              QStringLiteral("1000"), pdf});
+    pdfinfo.start(QStringLiteral("pdfinfo"),
+                  {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1000"), pdf});
     pdfinfo.waitForFinished();
     std::vector<QSize> sizes;
     static const QRegularExpression pageSize(QStringLiteral("^Page +\\d+ size: +([\\d.]+) x ([\\d.]+) pts"),
                                              QRegularExpression::MultilineOption);
-    for (const QRegularExpressionMatch &match : pageSize.globalMatch(QString::fromUtf8(pdfinfo.readAllStandardOutput())))
-        sizes.emplace_back(int(std::lround(match.captured(1).toDouble())), int(std::lround(match.captured(2).toDouble())));
+    for (const QRegularExpressionMatch &match :
+         pageSize.globalMatch(QString::fromUtf8(pdfinfo.readAllStandardOutput())))
+        sizes.emplace_back(int(std::lround(match.captured(1).toDouble())),
+                           int(std::lround(match.captured(2).toDouble())));
     return sizes;
 }
 
@@ -205,8 +206,9 @@ DocumentReader::Document DocumentReader::read(const QString &path)
                 result.filterName = toQString(arg.Value.get<OUString>());
         }
 
-        Reference<css::document::XDocumentProperties> properties =
-                Reference<css::document::XDocumentPropertiesSupplier>(component, UNO_QUERY_THROW)->getDocumentProperties();
+        Reference<css::document::XDocumentProperties> properties
+                = Reference<css::document::XDocumentPropertiesSupplier>(component, UNO_QUERY_THROW)
+                          ->getDocumentProperties();
         result.author = toQString(properties->getAuthor());
         result.modifiedBy = toQString(properties->getModifiedBy());
         result.title = toQString(properties->getTitle());
@@ -233,24 +235,26 @@ DocumentReader::Document DocumentReader::read(const QString &path)
             p.style = toQString(prop<OUString>(props, "ParaStyleName"));
             p.inList = flag(props, "NumberingIsNumber");
             OUString listStyle;
-            if (p.inList && has(props, "NumberingStyleName") && (props->getPropertyValue("NumberingStyleName") >>= listStyle))
+            if (p.inList && has(props, "NumberingStyleName")
+                && (props->getPropertyValue("NumberingStyleName") >>= listStyle))
                 p.listStyle = toQString(listStyle);
             p.marked = markedText(info);
             result.paragraphs.push_back(p);
         }
 
         Reference<css::style::XStyleFamiliesSupplier> families(component, UNO_QUERY_THROW);
-        Reference<css::container::XNameAccess> pageStyles(
-                families->getStyleFamilies()->getByName("PageStyles"), UNO_QUERY_THROW);
-        Reference<css::container::XNameAccess> paraStyles(
-                families->getStyleFamilies()->getByName("ParagraphStyles"), UNO_QUERY_THROW);
+        Reference<css::container::XNameAccess> pageStyles(families->getStyleFamilies()->getByName("PageStyles"),
+                                                          UNO_QUERY_THROW);
+        Reference<css::container::XNameAccess> paraStyles(families->getStyleFamilies()->getByName("ParagraphStyles"),
+                                                          UNO_QUERY_THROW);
         for (const OUString &name : paraStyles->getElementNames()) {
             Reference<css::beans::XPropertySet> s(paraStyles->getByName(name), UNO_QUERY_THROW);
             result.paragraphStyles << toQString(name) << toQString(prop<OUString>(s, "DisplayName"));
         }
 
         Reference<css::text::XTextCursor> cursor = document->getText()->createTextCursor();
-        const OUString firstName = prop<OUString>(Reference<css::beans::XPropertySet>(cursor, UNO_QUERY_THROW), "PageStyleName");
+        const OUString firstName
+                = prop<OUString>(Reference<css::beans::XPropertySet>(cursor, UNO_QUERY_THROW), "PageStyleName");
         result.firstPageStyle = toQString(firstName);
         Reference<css::beans::XPropertySet> first(pageStyles->getByName(firstName), UNO_QUERY_THROW);
         const OUString followName = prop<OUString>(first, "FollowStyle");
@@ -264,7 +268,8 @@ DocumentReader::Document DocumentReader::read(const QString &path)
         result.primaryHeader = flag(primary, "HeaderIsOn") ? textOf(primary, "HeaderText") : QString();
         result.primaryFooter = flag(primary, "FooterIsOn") ? textOf(primary, "FooterText") : QString();
         if (flag(primary, "HeaderIsOn")) {
-            Reference<css::container::XEnumerationAccess> header(primary->getPropertyValue("HeaderText"), UNO_QUERY_THROW);
+            Reference<css::container::XEnumerationAccess> header(primary->getPropertyValue("HeaderText"),
+                                                                 UNO_QUERY_THROW);
             Reference<css::container::XEnumeration> paras = header->createEnumeration();
             while (paras->hasMoreElements()) {
                 Reference<css::container::XEnumerationAccess> portions(paras->nextElement(), UNO_QUERY);
@@ -306,11 +311,13 @@ DocumentReader::Document DocumentReader::read(const QString &path)
             else
                 result.shapeTexts << content;
         }
-        Reference<css::container::XIndexAccess> notes =
-                Reference<css::text::XFootnotesSupplier>(component, UNO_QUERY_THROW)->getFootnotes();
+        Reference<css::container::XIndexAccess> notes
+                = Reference<css::text::XFootnotesSupplier>(component, UNO_QUERY_THROW)->getFootnotes();
         for (sal_Int32 i = 0; i < notes->getCount(); ++i)
-            result.footnoteTexts << toQString(Reference<css::text::XText>(notes->getByIndex(i), UNO_QUERY_THROW)->getString());
-        result.endnoteCount = Reference<css::text::XEndnotesSupplier>(component, UNO_QUERY_THROW)->getEndnotes()->getCount();
+            result.footnoteTexts << toQString(
+                    Reference<css::text::XText>(notes->getByIndex(i), UNO_QUERY_THROW)->getString());
+        result.endnoteCount
+                = Reference<css::text::XEndnotesSupplier>(component, UNO_QUERY_THROW)->getEndnotes()->getCount();
 
         Reference<css::util::XCloseable>(component, UNO_QUERY_THROW)->close(true);
     } catch (const css::uno::Exception &e) {
@@ -319,8 +326,8 @@ DocumentReader::Document DocumentReader::read(const QString &path)
     return result;
 }
 
-void DocumentReader::writeProtectedCopy(const QString &source, const QString &target,
-                                        const QString &filterName, const QString &password)
+void DocumentReader::writeProtectedCopy(const QString &source, const QString &target, const QString &filterName,
+                                        const QString &password)
 {
     try {
         css::beans::PropertyValue args[] = {value("Hidden", css::uno::Any(true))};
@@ -328,9 +335,9 @@ void DocumentReader::writeProtectedCopy(const QString &source, const QString &ta
                 fileUrl(source), "_blank", 0, css::uno::Sequence<css::beans::PropertyValue>(args, 1));
         if (!component.is())
             throw Failure(QStringLiteral("The office cannot read %1").arg(source));
-        css::beans::PropertyValue store[] = {value("FilterName", css::uno::Any(toOUString(filterName))),
-                                             value("Password", css::uno::Any(toOUString(password))),
-                                             value("Overwrite", css::uno::Any(true))};
+        css::beans::PropertyValue store[]
+                = {value("FilterName", css::uno::Any(toOUString(filterName))),
+                   value("Password", css::uno::Any(toOUString(password))), value("Overwrite", css::uno::Any(true))};
         Reference<css::frame::XStorable>(component, UNO_QUERY_THROW)
                 ->storeToURL(fileUrl(target), css::uno::Sequence<css::beans::PropertyValue>(store, 3));
         Reference<css::util::XCloseable>(component, UNO_QUERY_THROW)->close(true);

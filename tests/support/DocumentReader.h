@@ -20,7 +20,7 @@ public:
         QString text;
         QString style;
         bool inList = false;
-        QString listStyle;      // the list style of a list item
+        QString listStyle; // the list style of a list item
         // The text with its formatting marked: bold as <b>..</b>, underlined
         // as <u>..</u>, and each field as {field}.
         QString marked;
@@ -28,15 +28,15 @@ public:
 
     struct Document
     {
-        QString filterName;             // the format the office detected
+        QString filterName; // the format the office detected
         std::vector<Paragraph> paragraphs;
-        QStringList tableCellTexts;     // cells of the body's tables, row by row
+        QStringList tableCellTexts; // cells of the body's tables, row by row
         QString firstPageStyle;
         bool firstPageHasOwnStyle = false;
-        QString firstPageHeader;        // text of the first page's header
-        QString primaryHeader;          // text of the following pages' header
+        QString firstPageHeader; // text of the first page's header
+        QString primaryHeader;   // text of the following pages' header
         QString primaryFooter;
-        QStringList headerFields;       // service names of the primary header's fields
+        QStringList headerFields;        // service names of the primary header's fields
         QStringList headerFieldCommands; // their presentation ("MACROBUTTON ..." etc.)
         QStringList frameTexts;
         QStringList shapeTexts;
@@ -45,8 +45,8 @@ public:
         int endnoteCount = 0;
         // Page of the first page's style, in twips.
         int pageWidth = 0, pageHeight = 0, leftMargin = 0, rightMargin = 0;
-        int bodyTop = 0;                // page edge to the body text
-        QStringList paragraphStyles;    // every paragraph style defined
+        int bodyTop = 0;             // page edge to the body text
+        QStringList paragraphStyles; // every paragraph style defined
         // The built-in document properties.
         QString author, modifiedBy, title;
         QDateTime created, modified;

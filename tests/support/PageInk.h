@@ -19,5 +19,11 @@ inline QList<int> pictureInk(const QImage &picture, Qt::Orientation lines)
             }
     return inked;
 }
-inline QList<int> inkRows(const QImage &picture) { return pictureInk(picture, Qt::Horizontal); }
-inline QList<int> inkColumns(const QImage &picture) { return pictureInk(picture, Qt::Vertical); }
+inline QList<int> inkRows(const QImage &picture)
+{
+    return pictureInk(picture, Qt::Horizontal);
+}
+inline QList<int> inkColumns(const QImage &picture)
+{
+    return pictureInk(picture, Qt::Vertical);
+}

@@ -48,7 +48,6 @@ namespace {
 
 using Data = ScriptedAutomation::DocumentData;
 
-
 class ScriptedReplacement : public word::Replacement
 {
 public:
@@ -101,8 +100,7 @@ public:
         QString result;
         qsizetype from = 0;
         bool found = false;
-        for (qsizetype at = m_text->indexOf(m_f.text, 0, cs); at >= 0;
-             at = m_text->indexOf(m_f.text, from, cs)) {
+        for (qsizetype at = m_text->indexOf(m_f.text, 0, cs); at >= 0; at = m_text->indexOf(m_f.text, from, cs)) {
             result += m_text->mid(from, at - from) + m_f.replacementText;
             from = at + m_f.text.size();
             found = true;
@@ -113,8 +111,7 @@ public:
     }
 
 private:
-    template <typename T, typename V>
-    void set(const char *call, T &field, const V &value)
+    template<typename T, typename V> void set(const char *call, T &field, const V &value)
     {
         m_s.enter(QString::fromLatin1(call));
         field = value;
@@ -177,8 +174,7 @@ private:
 };
 
 // Every text of a document in which placeholders are looked for.
-template <typename Data, typename Each>
-void eachText(Data &data, Each &&each)
+template<typename Data, typename Each> void eachText(Data &data, Each &&each)
 {
     for (auto &story : data.stories)
         each(story.second);
@@ -188,8 +184,7 @@ void eachText(Data &data, Each &&each)
 
 // Places of the placeholders in a scripted document: found in a copy of
 // the template's texts, filled by writing each text anew from that copy.
-template <typename Data>
-class ScriptedPlaces : public word::PlaceholderPlaces
+template<typename Data> class ScriptedPlaces : public word::PlaceholderPlaces
 {
 public:
     ScriptedPlaces(Data &data, std::vector<QString> placeholders)
@@ -217,7 +212,8 @@ private:
         for (qsizetype at = 0; at < text.size();) {
             qsizetype matched = -1;
             for (size_t i = 0; i < m_placeholders.size() && matched < 0; ++i) {
-                if (!m_placeholders[i].isEmpty() && QStringView(text).mid(at).startsWith(m_placeholders[i], Qt::CaseInsensitive)) {
+                if (!m_placeholders[i].isEmpty()
+                    && QStringView(text).mid(at).startsWith(m_placeholders[i], Qt::CaseInsensitive)) {
                     matched = m_placeholders[i].size();
                     result += i < texts.size() ? texts[i] : QString();
                     ++found;

@@ -11,8 +11,7 @@ SmallDisk::SmallDisk(int sizeKb)
     if (::getuid() != 0 || !m_folder.isValid())
         return;
     const QByteArray options = "size=" + QByteArray::number(sizeKb) + "k,mode=0700";
-    m_mounted = ::mount("tmpfs", QFile::encodeName(m_folder.path()).constData(), "tmpfs", 0,
-                        options.constData()) == 0;
+    m_mounted = ::mount("tmpfs", QFile::encodeName(m_folder.path()).constData(), "tmpfs", 0, options.constData()) == 0;
 }
 
 SmallDisk::~SmallDisk()
@@ -23,7 +22,8 @@ SmallDisk::~SmallDisk()
 
 qint64 SmallDisk::freeBytes() const
 {
-    struct statvfs info {};
+    struct statvfs info
+    { };
     if (::statvfs(QFile::encodeName(m_folder.path()).constData(), &info) != 0)
         return -1;
     return qint64(info.f_bavail) * qint64(info.f_frsize);
