@@ -95,5 +95,5 @@ private:
     MarkedFolder m_profile;
     QString m_pipeName;
     bool m_restarted = false;
-    bool m_jailed = false;
+    std::atomic<bool> m_jailed{false}; // read by other threads through processId()
 };
