@@ -49,6 +49,7 @@ bool CheckWordInstalled(word::Automation &automation, Messenger &messenger)
     // The office is taken on a worker (bounded by the office's start
     // deadline) while this thread goes on answering its events.
     QFutureWatcher<void> watcher;
+    word::CreationStop stop;
     QEventLoop loop;
     QObject::connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
     handOver(&application);
@@ -56,7 +57,7 @@ bool CheckWordInstalled(word::Automation &automation, Messenger &messenger)
         tookOver(&application);
         const auto done = qScopeGuard([&] { handOver(&application); });
         try {
-            application = automation.createApplication();
+            application = automation.createApplication(&stop);
         } catch (const std::exception &e) {
             // No instance: the reference stays empty.
             reason = QString::fromUtf8(e.what());
@@ -64,6 +65,14 @@ bool CheckWordInstalled(word::Automation &automation, Messenger &messenger)
     }));
     if (!watcher.isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!watcher.isFinished()) {
+        // The program is ending (a SIGTERM): the wait for the office ends
+        // at once, and there is nobody left to tell.
+        stop.stop();
+        watcher.waitForFinished();
+        tookOver(&application);
+        return false;
+    }
     watcher.waitForFinished();
     tookOver(&application);
     if (!application) {

@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QSocketNotifier>
 
 #include "AppTitle.h"
 #include "BatchOptions.h"
@@ -13,6 +14,7 @@
 #include "MessageBoxMessenger.h"
 #include "OfficeProcess.h"
 #include "ScratchFiles.h"
+#include "StopSignals.h"
 
 namespace {
 void setApplicationIdentity()
@@ -55,6 +57,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     setApplicationIdentity();
     QGuiApplication::setDesktopFileName(QStringLiteral("tessaline"));
+    // SIGTERM (a logout, kill) and SIGINT end the program the way its
+    // window does, so that its offices and scratch files go with it rather
+    // than being left running; a second one ends it at once.
+    const StopSignals stopSignals;
+    QSocketNotifier stopAsked(StopSignals::wakeFd(), QSocketNotifier::Read);
+    QObject::connect(&stopAsked, &QSocketNotifier::activated, &app, [] { QCoreApplication::quit(); });
 
     // What killed runs of this user left behind (letters, page pictures,
     // office profiles and pipes) goes before anything of this run is made.

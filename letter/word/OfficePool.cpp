@@ -170,7 +170,11 @@ void OfficePool::launch()
     {
         std::lock_guard lock(m_mutex);
         --m_launching;
-        if (office) {
+        if (office && m_shutDown) {
+            office->process().killNow(); // started as the pool ends
+            m_spares.push_back(std::make_unique<Spare>());
+            m_spares.back()->office = std::move(office);
+        } else if (office) {
             auto spare = std::make_unique<Spare>();
             spare->office = std::move(office);
             spare->warmUpWanted = !m_warmUpDocument.isEmpty();
@@ -190,6 +194,8 @@ void OfficePool::poll()
     std::vector<Spare *> starting;
     {
         std::lock_guard lock(m_mutex);
+        if (m_shutDown)
+            return; // the spares are being killed: nothing to connect to
         for (auto &spare : m_spares)
             if (!spare->connected)
                 starting.push_back(spare.get());

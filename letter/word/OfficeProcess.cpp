@@ -7,8 +7,10 @@
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QThread>
 #include <QCryptographicHash>
 #include <QFile>
@@ -30,6 +32,9 @@ namespace {
 // The exit code with which the office asks to be started again, as it does
 // after creating a fresh user profile.
 constexpr int RestartRequestedExitCode = 81;
+// How long a kill waits for a jail to stop before it ends what the jail
+// started; a stop takes effect at once but for a jail busy in the kernel.
+constexpr int JailStopWaitMs = 20;
 
 // Profile folders are named after the program's process (for people; a
 // later run tells an ended program's by its lock).
@@ -89,6 +94,30 @@ QString uniquePipeName()
             .arg(++counter)
             .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
 }
+
+// Whether a process has stopped (or ended): its state in /proc.
+bool processIsStopped(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const int afterName = line.lastIndexOf(')');
+    const char state = afterName > 0 && afterName + 2 < line.size() ? line.at(afterName + 2) : 'X';
+    return state == 'T' || state == 't' || state == 'Z' || state == 'X';
+}
+
+// The children a process has started, from /proc.
+std::vector<qint64> childrenOf(qint64 pid)
+{
+    std::vector<qint64> children;
+    QFile file(QStringLiteral("/proc/%1/task/%1/children").arg(pid));
+    if (file.open(QIODevice::ReadOnly))
+        for (const QByteArray &id : file.readAll().simplified().split(' '))
+            if (const qint64 child = id.toLongLong(); child > 0)
+                children.push_back(child);
+    return children;
+}
 } // namespace
 
 OfficeProcess::OfficeProcess()
@@ -136,12 +165,24 @@ void OfficeProcess::killNow() const
 {
     if (!m_running)
         return;
-    // The office in its jail first: the jail's end reaches it only through
-    // its parent-death signal, a moment later.
-    const qint64 office = processId();
-    killOfficeProcess(office);
-    if (const qint64 started = m_startedId; started != office)
+    const qint64 started = m_startedId;
+    if (!m_jailed || started <= 0) {
         killOfficeProcess(started);
+        return;
+    }
+    // The jail's end does not reliably end the office in it (its
+    // parent-death signal is lost when the jail changes its credentials),
+    // and the office may be just being started: the jail is stopped so
+    // that it starts nothing more, then whatever it started is killed,
+    // then the jail itself.
+    ::kill(pid_t(started), SIGSTOP);
+    QElapsedTimer stopping;
+    stopping.start();
+    while (!processIsStopped(started) && !stopping.hasExpired(JailStopWaitMs))
+        QThread::usleep(200);
+    for (const qint64 child : childrenOf(started))
+        killOfficeProcess(child);
+    killOfficeProcess(started);
 }
 
 bool OfficeProcess::onOwningThread() const

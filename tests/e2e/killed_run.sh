@@ -2,7 +2,8 @@
 # A program killed (SIGKILL) in the middle of a letter leaves its scratch
 # files, its offices' profiles and pipe sockets behind; its offices die with
 # it. The next start removes all of that, and only that: what a running
-# program of the same user has stays.
+# program of the same user has stays. One ended by SIGTERM ends as a closed
+# window does and leaves nothing.
 #
 # Usage: killed_run.sh TESSALINE CLOSE_WINDOW OUTPUT_FOLDER
 set -euo pipefail
@@ -58,6 +59,18 @@ left=$(left_behind "$killed")
 for socket in $(grep OSL_PIPE "$out/killed-run-left.txt"); do [[ -e $socket ]] && left+=" $socket"; done
 [[ -z ${left// /} ]] || fail "the killed run's files are still there: $left"
 [[ -f $scratch/$bystander/qrenta12345678.doc ]] || fail "the running program's letter was removed"
+
+step "a program ended by SIGTERM as its offices start ends them and its files"
+# The window ends as when it is closed; an office in the middle of its
+# start (its jail just started) goes too.
+"$program" & termed=$!
+sleep 0.3
+kill -TERM "$termed"
+wait_until 30 bash -c "! kill -0 $termed" || fail "the program did not end on SIGTERM"
+sleep 1
+pgrep -f "[t]essaline-office-$termed-" >/dev/null && fail "an office outlived the program ended by SIGTERM"
+left=$(left_behind "$termed")
+[[ -z $left ]] || fail "the program ended by SIGTERM left: $left"
 
 step "both programs end and leave nothing"
 "$close_window" "$(window_of_size $main_size)"
