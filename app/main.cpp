@@ -9,6 +9,7 @@
 #include "Form1.h"
 #include "LetterBatch.h"
 #include "LetterFields.h"
+#include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "MessageBoxMessenger.h"

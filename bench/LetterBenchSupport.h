@@ -8,6 +8,7 @@
 #include "BenchSupport.h"
 #include "Form1.h"
 #include "LetterFields.h"
+#include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "Messenger.h"

@@ -21,6 +21,7 @@
 #include "BenchSupport.h"
 #include "DocumentReader.h"
 #include "LetterFields.h"
+#include "LetterTemplate.h"
 #include "MailMergePeer.h"
 #include "ScratchFiles.h"
 

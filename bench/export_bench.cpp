@@ -20,6 +20,7 @@
 #include "Form2.h"
 #include "LetterFields.h"
 #include "LetterFormat.h"
+#include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "ScratchFiles.h"

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "BenchSupport.h"
+#include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "ScratchFiles.h"

@@ -20,6 +20,7 @@
 #include "Form2.h"
 #include "LetterBenchSupport.h"
 #include "LetterFields.h"
+#include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "OfficeProcess.h"

@@ -146,11 +146,3 @@ void ScratchFiles::removeRunFolder()
     // The user's folder goes too once no other run uses it.
     ::rmdir(QFile::encodeName(user).constData());
 }
-
-QByteArray templateBytes()
-{
-    QFile resource(QStringLiteral(":/CUSTOM/101"));
-    if (!resource.open(QIODevice::ReadOnly))
-        throw Failure(QObject::tr("The built-in letter template is missing from the program"));
-    return resource.readAll();
-}

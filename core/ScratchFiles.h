@@ -46,6 +46,3 @@ public:
 // The user's cache folder (made when missing), which needs no temporary
 // folder: the fallback temporary folder, and where office profiles live.
 QString userCacheFolder();
-
-// The built-in template: resource "CUSTOM"/101, at its full length.
-QByteArray templateBytes();

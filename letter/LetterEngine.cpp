@@ -10,6 +10,7 @@
 #include "ErrorTrap.h"
 #include "Failure.h"
 #include "LetterTemplate.h"
+#include "Logging.h"
 #include "LetterText.h"
 #include "Main.h"
 #include "OfficeSteps.h"
@@ -76,6 +77,7 @@ LetterEngine::~LetterEngine()
 
 void LetterEngine::report(const QString &location, int line, const QString &description, bool plainWords)
 {
+    qCWarning(lcLetter) << location << line << description;
     m_result.reports.push_back({location, line, description, plainWords});
 }
 

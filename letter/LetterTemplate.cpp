@@ -11,6 +11,14 @@
 #include "ScratchFiles.h"
 #include "WordAutomation.h"
 
+QByteArray templateBytes()
+{
+    QFile resource(QStringLiteral(":/CUSTOM/101"));
+    if (!resource.open(QIODevice::ReadOnly))
+        throw Failure(QObject::tr("The built-in letter template is missing from the program"));
+    return resource.readAll();
+}
+
 namespace LetterTemplate {
 
 namespace {

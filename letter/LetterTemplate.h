@@ -20,6 +20,10 @@ class Document;
 // The choice lives in the settings group under the key "Template"; a
 // settings file without it (as every earlier version wrote) means the
 // built-in template.
+// The built-in template: resource "CUSTOM"/101, at its full length (the
+// letter floor links the program's resources).
+QByteArray templateBytes();
+
 namespace LetterTemplate {
 
 inline constexpr char SettingsKey[] = "Template";

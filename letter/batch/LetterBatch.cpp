@@ -20,6 +20,7 @@
 #include "LetterEngine.h"
 #include "LetterTemplate.h"
 #include "ScratchFiles.h"
+#include "Logging.h"
 #include "StopSignals.h"
 #include "ThreadHandOver.h"
 
@@ -115,6 +116,7 @@ std::unique_ptr<Slot> Batch::bringUpOffice(const std::vector<word::ParagraphEdit
         slot->usable = true;
     } catch (const std::exception &e) {
         slot->failure = QString::fromUtf8(e.what());
+        qCWarning(lcBatch) << "an office could not be brought up:" << slot->failure;
     }
     return slot;
 }
@@ -426,6 +428,7 @@ void Batch::finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed)
                             BatchProgress::Kind::Notable);
         break;
     case Outcome::Status::Failed:
+        qCWarning(lcBatch) << "line" << line << "failed:" << outcome.detail << (killed ? "(row deadline)" : "");
         ++m_failed;
         m_progress->rowDone(QObject::tr("line %1: failed: %2").arg(line).arg(outcome.detail),
                             BatchProgress::Kind::Notable);

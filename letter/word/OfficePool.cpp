@@ -11,6 +11,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "Failure.h"
+#include "Logging.h"
 #include "OfficeConnection.h"
 #include "OfficeDeadline.h"
 #include "OfficeWarmUp.h"
@@ -175,11 +176,13 @@ void OfficePool::launch()
             m_spares.push_back(std::make_unique<Spare>());
             m_spares.back()->office = std::move(office);
         } else if (office) {
+            qCInfo(lcOffice) << "office started, process" << office->process().processId();
             auto spare = std::make_unique<Spare>();
             spare->office = std::move(office);
             spare->warmUpWanted = !m_warmUpDocument.isEmpty();
             m_spares.push_back(std::move(spare));
         } else {
+            qCWarning(lcOffice) << "no office could be started:" << failure;
             m_officeMissing = true; // taking one says why
             m_lastFailure = failure;
         }
@@ -223,10 +226,12 @@ void OfficePool::poll()
             std::unique_ptr<Spare> gone = std::move(*it);
             m_spares.erase(it);
             m_lastFailure = failure;
+            qCWarning(lcOffice) << "office ended before it was connected:" << failure;
             ++m_failures; // its replacement comes with the next take
             lock.unlock();
             gone.reset(); // its process ends here, on its own thread
         } else if (connected) {
+            qCInfo(lcOffice) << "office connected, process" << spare->office->process().processId();
             spare->connected = true;
             if (spare->warmUpWanted)
                 startWarmUp(*spare);
@@ -253,6 +258,9 @@ void OfficePool::startWarmUp(Spare &spare)
                 const OfficeDeadline deadline(pid, officeCallDeadlineMs());
                 const bool warmed = warmUpOffice(desktop, folder, document);
                 const bool failed = !warmed && (deadline.expired() || !target->office->process().isRunning());
+                if (failed)
+                    qCWarning(lcOffice) << "office" << pid << "failed its warm-up"
+                                        << (deadline.expired() ? "(hung)" : "");
                 {
                     std::lock_guard lock(m_mutex);
                     target->warm = !failed;
@@ -310,8 +318,11 @@ std::unique_ptr<OfficeConnection> OfficePool::take(int timeoutMs, word::Creation
             stopping.alsoDo(wakeOnStop);
             std::unique_ptr<OfficeConnection> office = std::move(spare->office);
             spare.reset();
-            if (healthy)
+            if (healthy) {
+                qCInfo(lcOffice) << "office handed out, process" << pid;
                 return office;
+            }
+            qCWarning(lcOffice) << "office" << pid << "not handed out: it did not answer or failed its warm-up";
             giveBack(std::move(office), End::Kill);
             lock.lock();
             continue;

@@ -27,6 +27,7 @@
 #include <com/sun/star/util/XCloseable.hpp>
 
 #include "Failure.h"
+#include "Logging.h"
 #include "OfficeConnection.h"
 #include "OfficeDeadline.h"
 
@@ -68,6 +69,10 @@ enum class OfficeGone { No, Yes };
 inline Failure officeFailure(const OfficeDeadline &deadline, const QString &what, const uno::Exception *error,
                              OfficeGone gone = OfficeGone::No)
 {
+    qCWarning(lcOffice) << what << "failed:" << (error ? toQString(error->Message) : QString())
+                        << (deadline.expired()                ? "(deadline passed: killed)"
+                                    : gone == OfficeGone::Yes ? "(office gone)"
+                                                              : "");
     if (deadline.expired())
         return Failure(QObject::tr("%1 failed: the office did not answer within %2 seconds and has been stopped")
                                .arg(what)

@@ -13,6 +13,7 @@
 #include "LetterEngine.h"
 #include "LetterFields.h"
 #include "LetterRun.h"
+#include "LetterTemplate.h"
 #include "LetterText.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"

@@ -8,6 +8,7 @@
 #include "Failure.h"
 #include "IsInstalled.h"
 #include "LetterFill.h"
+#include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "DocumentReader.h"

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "Failure.h"
+#include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
 #include "DocumentReader.h"
 #include "ScratchFiles.h"

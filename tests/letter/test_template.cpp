@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "LetterFields.h"
+#include "LetterTemplate.h"
 #include "LetterText.h"
 #include "Main.h"
 #include "DocumentReader.h"

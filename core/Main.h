@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-// Small file helpers shared by the commands. None of them has
-// an error trap of its own.
+// Small file helpers shared by every floor. None of them has an error trap
+// of its own.
 
 // True exactly when the modification time of the path can be read; false
 // for a missing, bad or empty path. Never reports anything.
@@ -15,7 +15,12 @@ void DeleteFileQuietly(const QString &path);
 
 // Lets pending window events run first; then, unless the path exists,
 // writes the bytes there exactly as they are (the file readable by its owner
-// only). Throws Failure when the file cannot be written.
+// only). Throws Failure when the file cannot be written. The events run
+// first on purpose: the click that asked for the file has its repaint (the
+// pressed button, the busy pointer) on screen before the disk is touched.
+// Its callers run while the window takes no input (a letter, the built-in
+// letter's copy) or have no window (the batch), so no event can start
+// another command meanwhile.
 void SaveBytesToFile(const QByteArray &bytes, const QString &path);
 
 // Copies source to target in place (see FileInPlace.h), so an existing
