@@ -106,7 +106,7 @@ public:
         m_instance->ensureAlive(QObject::tr("ActiveDocument"));
         std::erase_if(m_opened, [](const auto &d) { return !d || d->isClosed(); });
         if (m_opened.empty())
-            throw Failure(QObject::tr("ActiveDocument failed: no document is open"));
+            throw Failure(QObject::tr("No document is open in the office"));
         return m_opened.back();
     }
 

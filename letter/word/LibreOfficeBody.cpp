@@ -85,7 +85,7 @@ void replaceBody(Instance &instance, const Reference<lang::XComponent> &model,
         while (closing < all.size() && all[closing].style() != "Closing")
             ++closing;
         if (closing >= all.size() || closing == greeting + 1)
-            throw Failure(QObject::tr("%1 failed: the letter has no body between a greeting and a closing").arg(what));
+            throw Failure(QObject::tr("The letter has no body between a greeting and a closing"));
         const std::vector<Paragraph> body(all.begin() + qsizetype(greeting) + 1, all.begin() + qsizetype(closing));
         const BodyLook look = lookOf(body);
 

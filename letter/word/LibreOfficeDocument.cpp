@@ -143,7 +143,7 @@ public:
         return officeCall(*m_instance->office, QObject::tr("TextRange"), [&] {
             Reference<text::XText> text(m_shape, UNO_QUERY);
             if (!text.is())
-                throw Failure(QObject::tr("TextRange failed: the shape holds no text"));
+                throw Failure(QObject::tr("The shape holds no text"));
             StoryTexts story;
             story.texts.push_back(text);
             // Writer's own text frames are part of the document's search;
@@ -440,8 +440,10 @@ private:
     void ensureOpen(const QString &what) const
     {
         m_instance->ensureAlive(what);
-        if (m_closed)
-            throw Failure(QObject::tr("%1 failed: the document is closed").arg(what));
+        if (m_closed) {
+            qCWarning(lcOffice) << what << "on a closed document";
+            throw Failure(QObject::tr("The office cannot go on: the document is closed"));
+        }
     }
 
     // Headers or footers: the first page's own, the primary one and the

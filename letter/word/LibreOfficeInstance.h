@@ -84,8 +84,10 @@ struct Instance
 
     void ensureAlive(const QString &what) const
     {
-        if (hasQuit)
-            throw Failure(QObject::tr("%1 failed: the office instance has quit").arg(what));
+        if (hasQuit) {
+            qCWarning(lcOffice) << what << "after the office was ended";
+            throw Failure(QObject::tr("The office cannot go on: it has been ended"));
+        }
     }
 };
 

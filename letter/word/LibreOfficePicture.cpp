@@ -75,7 +75,7 @@ word::PagePicture renderPage(Instance &instance, const Reference<lang::XComponen
         Reference<beans::XPropertySet> where(cursor, UNO_QUERY_THROW);
         auto styleOfPage = [&](int n) {
             if (!pages->jumpToPage(sal_Int16(n)) || pages->getPage() != n)
-                throw Failure(QObject::tr("RenderPage failed: the letter has no page %1").arg(n));
+                throw Failure(QObject::tr("The letter has no page %1").arg(n));
             return where->getPropertyValue("PageStyleName").get<OUString>();
         };
         // A page shows the first page's header of its style when the page
@@ -102,7 +102,7 @@ word::PagePicture renderPage(Instance &instance, const Reference<lang::XComponen
     const QImage rendered(file, "JPG");
     QFile::remove(file);
     if (rendered.isNull())
-        throw Failure(QObject::tr("RenderPage failed: the office rendered no picture of page %1").arg(number));
+        throw Failure(QObject::tr("The office made no picture of page %1").arg(number));
     result.picture = printedBlockPicture(rendered, page, pixelsPerLogicalInch);
     result.wholePage = wholePagePicture(rendered);
     return result;

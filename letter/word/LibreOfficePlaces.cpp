@@ -232,7 +232,7 @@ public:
     void fill(const std::vector<QString> &texts) override
     {
         if (m_needsFreshDocument)
-            throw Failure(QObject::tr("Fill failed: the template must be opened afresh"));
+            throw Failure(QObject::tr("The template must be opened afresh before it is filled again"));
         m_instance->ensureAlive(QObject::tr("Fill"));
         officeCall(*m_instance->office, QObject::tr("Fill"), [&] {
             try {

@@ -133,7 +133,7 @@ int replaceInStory(Instance &instance, const Reference<lang::XComponent> &model,
 {
     instance.ensureAlive(QObject::tr("Find"));
     if (settings.matchWildcards || settings.matchSoundsLike || settings.matchAllWordForms)
-        throw Failure(QObject::tr("Find failed: wildcards, sounds-like and word-form matching are not available"));
+        throw Failure(QObject::tr("Wildcards, sounds-like and word-form matching are not available in a search"));
     if (settings.text.isEmpty())
         return 0;
 

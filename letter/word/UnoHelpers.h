@@ -73,17 +73,16 @@ inline Failure officeFailure(const OfficeDeadline &deadline, const QString &what
                         << (deadline.expired()                ? "(deadline passed: killed)"
                                     : gone == OfficeGone::Yes ? "(office gone)"
                                                               : "");
+    // The user reads what happened; the call's name is for the log above.
     if (deadline.expired())
-        return Failure(QObject::tr("%1 failed: the office did not answer within %2 seconds and has been stopped")
-                               .arg(what)
+        return Failure(QObject::tr("The office did not answer within %1 seconds and has been stopped")
                                .arg(officeCallDeadlineMs() / 1000.0),
                        Failure::Kind::OfficeLost);
     if (gone == OfficeGone::Yes)
-        return Failure(QObject::tr("%1 failed: the office instance is no longer there").arg(what),
-                       Failure::Kind::OfficeLost);
+        return Failure(QObject::tr("The office is no longer running"), Failure::Kind::OfficeLost);
     const QString reason
-            = !error || error->Message.isEmpty() ? QObject::tr("the office gave no reason") : toQString(error->Message);
-    return Failure(QObject::tr("%1 failed: %2").arg(what, reason));
+            = !error || error->Message.isEmpty() ? QObject::tr("it gave no reason") : toQString(error->Message);
+    return Failure(QObject::tr("The office could not go on: %1").arg(reason));
 }
 
 // Runs one call into the office under the call deadline and turns a UNO
