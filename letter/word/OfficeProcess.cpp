@@ -209,6 +209,19 @@ void OfficeProcess::ended()
     m_running = false;
 }
 
+QStringList OfficeProcess::privateOfficeArguments(const QString &profileFolder)
+{
+    return {
+            QStringLiteral("-env:UserInstallation=") + profileUrl(profileFolder),
+            QStringLiteral("--headless"),
+            QStringLiteral("--invisible"),
+            QStringLiteral("--norestore"),
+            QStringLiteral("--nologo"),
+            QStringLiteral("--nodefault"),
+            QStringLiteral("--nolockcheck"),
+    };
+}
+
 QString OfficeProcess::profilesFolder()
 {
     return userCacheFolder();
@@ -301,16 +314,8 @@ void OfficeProcess::start(Wait wait)
     environment.insert(QStringLiteral("TMPDIR"), officeTemp);
     environment.insert(QStringLiteral("TMP"), officeTemp);
     m_process.setProcessEnvironment(environment);
-    const QStringList arguments = {
-            QStringLiteral("-env:UserInstallation=") + profileUrl(m_profile.path()),
-            QStringLiteral("--headless"),
-            QStringLiteral("--invisible"),
-            QStringLiteral("--norestore"),
-            QStringLiteral("--nologo"),
-            QStringLiteral("--nodefault"),
-            QStringLiteral("--nolockcheck"),
-            QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipeName),
-    };
+    const QStringList arguments = privateOfficeArguments(m_profile.path())
+            << QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipeName);
     // A stand-in program for tests runs as it is.
     m_jailed = qEnvironmentVariableIsEmpty("TESSALINE_OFFICE_PROGRAM") && OfficeJail::available();
     if (m_jailed) {

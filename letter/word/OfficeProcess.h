@@ -70,6 +70,10 @@ public:
     // after its profile folder.
     static QStringList socketPaths(const QString &profileFolder, const QString &pipeName = {});
 
+    // What every office of the program is started with: its own profile
+    // folder, and no window, document, logo, restore or lock check.
+    static QStringList privateOfficeArguments(const QString &profileFolder);
+
     // The folder that holds the profile folders.
     static QString profilesFolder();
 

@@ -14,9 +14,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QUrl>
 
 #include "OfficeJail.h"
+#include "OfficeProcess.h"
 #include "ScratchFiles.h"
 
 namespace {
@@ -88,16 +88,8 @@ bool makeProfile(const QString &folder, const QString &officeProgram)
         prctl(PR_SET_PDEATHSIG, SIGKILL); // dies with the program
         ::umask(077);
     });
-    const QStringList arguments = {
-            QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded),
-            QStringLiteral("--headless"),
-            QStringLiteral("--invisible"),
-            QStringLiteral("--norestore"),
-            QStringLiteral("--nologo"),
-            QStringLiteral("--nodefault"),
-            QStringLiteral("--nolockcheck"),
-            QStringLiteral("--terminate_after_init"),
-    };
+    const QStringList arguments = OfficeProcess::privateOfficeArguments(folder)
+            << QStringLiteral("--terminate_after_init");
     // In the offices' jail too, where there is one: it opens no document,
     // but nothing of the office runs outside it.
     const OfficeJail::Command command = OfficeJail::available()
