@@ -10,10 +10,9 @@
 #include "LetterBatch.h"
 #include "LetterFields.h"
 #include "LetterTemplate.h"
-#include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "MessageBoxMessenger.h"
-#include "OfficeProcess.h"
+#include "OfficeAutomation.h"
 #include "ScratchFiles.h"
 #include "StopSignals.h"
 
@@ -68,20 +67,22 @@ int main(int argc, char *argv[])
     // What killed runs of this user left behind (letters, page pictures,
     // office profiles and pipes) goes before anything of this run is made.
     ScratchFiles::removeLeftoversOfDeadRuns();
-    OfficeProcess::removeLeftoversOfDeadRuns();
+    word::removeOfficeLeftoversOfDeadRuns();
 
     MessageBoxMessenger messenger;
     SettingsStore store;
-    LibreOfficeAutomation automation(LibreOfficeAutomation::ProgramSpares);
-    // Spares open the letter template once before they count as ready, so
-    // that the first letter finds Writer and its filters loaded.
-    automation.warmSparesWith(templateBytes());
+    // Each spare opens the letter template once before it counts as
+    // ready, so that the first letter finds the office's filters loaded.
+    word::OfficeOptions offices;
+    offices.spares = word::WindowSpares;
+    offices.warmUpDocument = templateBytes();
+    const std::unique_ptr<word::Automation> automation = word::makeOfficeAutomation(offices);
     // One spare starts now and serves the start-up check; taking it starts
     // the others, which come up while the main window shows, so the start
     // is no slower than without them.
-    automation.startSpares(1);
+    automation->startSpares(1);
 
-    Form1 form1({messenger, store, automation});
+    Form1 form1({messenger, store, *automation});
     if (form1.Form_Load() == Form1::LoadResult::EndProgram)
         return 1;
     form1.show();

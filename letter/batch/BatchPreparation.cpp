@@ -74,7 +74,8 @@ int Batch::prepare()
     if (!list)
         return ExitInterrupted;
     m_list = std::move(*list);
-    m_progress = std::make_unique<BatchProgress>(stderr, stdout, m_output, int(m_list.rows.size()));
+    m_progress
+            = std::make_unique<BatchProgress>(m_streams.reports, m_streams.summary, m_output, int(m_list.rows.size()));
     if (!separatorNote(m_list.separator).isEmpty())
         m_progress->note(separatorNote(m_list.separator));
     if (!m_list.unknownColumns.isEmpty())

@@ -1,7 +1,8 @@
 #pragma once
 
-// The batch's own parts, shared by its preparation (BatchPreparation.cpp)
-// and its run (LetterBatch.cpp); nothing outside the batch includes this.
+// The batch's own parts, shared by its preparation (BatchPreparation.cpp),
+// its offices (BatchOffices.cpp), its letters (BatchLetter.cpp) and its
+// schedule (LetterBatch.cpp); nothing outside the batch includes this.
 
 #include <deque>
 #include <memory>
@@ -18,11 +19,11 @@
 
 #include "BatchOptions.h"
 #include "BatchProgress.h"
+#include "LetterBatch.h"
 #include "BuiltInLetter.h"
 #include "FileInPlace.h"
 #include "LetterFill.h"
 #include "LetterList.h"
-#include "LibreOfficeAutomation.h"
 #include "OfficeDeadline.h"
 #include "RunMark.h"
 #include "WordAutomation.h"
@@ -82,7 +83,9 @@ struct Refusal
 class Batch
 {
 public:
-    Batch(const BatchOptions &options, BatchProgress::Output output) : m_options(options), m_output(output) { }
+    Batch(const BatchOptions &options, BatchProgress::Output output, word::Automation &offices, BatchStreams streams)
+        : m_options(options), m_output(output), m_offices(offices), m_streams(streams)
+    { }
     ~Batch();
     int run();
 
@@ -98,7 +101,7 @@ private:
     QString lockOutFolder();
     QString targetPath(const QString &name, word::LetterFormat format) const;
 
-    // LetterBatch.cpp: the offices and the letters.
+    // BatchOffices.cpp: the offices, each with the letter open in it.
     void startOffices(int count);
     // On a worker of the batch's pool: an office for another slot, with
     // the letter open in it, while the first office already makes letters.
@@ -111,15 +114,26 @@ private:
     bool replaceOffice(Slot &slot);
     std::shared_ptr<word::Document> openTemplate(word::Application &office) const;
     void closeLetter(Slot &slot);
-    void startJob(Slot &slot, const Job &job);
+    void endOffices();
+
+    // BatchLetter.cpp: one letter, on a thread of the batch's pool.
     Outcome work(Slot &slot, const Job &job);
     Outcome makeLetter(Slot &slot, const Job &job);
+
+    // LetterBatch.cpp: which office makes which row, and what came of it.
+    void startJob(Slot &slot, const Job &job);
     void finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed);
     void schedule();
-    void endOffices();
+
+    // Prints a line to the reports' stream, outside the progress (which
+    // does not exist yet, or no longer).
+    void tell(const QString &line) const;
 
     const BatchOptions &m_options;
     BatchProgress::Output m_output;
+    // Where every office of the run comes from.
+    word::Automation &m_offices;
+    BatchStreams m_streams;
     std::unique_ptr<BatchProgress> m_progress;
     LetterList m_list;
     // What the window stores, which fills what the list has no column for.
@@ -145,7 +159,6 @@ private:
     PaperSize m_paper = PaperSize::Letter;
     // The user's words for the built-in letter's body, when it is used.
     std::optional<QString> m_letterText;
-    std::unique_ptr<LibreOfficeAutomation> m_automation;
     std::vector<std::unique_ptr<Slot>> m_slots;
     // Slots whose offices are still coming up.
     std::vector<QFuture<std::shared_ptr<Slot>>> m_comingUp;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdio>
+
 #include "BatchOptions.h"
 
 #include "BatchProgress.h"
@@ -18,3 +20,19 @@
 // Reports and progress go to stderr, the summary line to stdout. Returns
 // the exit status (see BatchOptions.h).
 int runBatch(const BatchOptions &options, BatchProgress::Output output);
+
+namespace word {
+class Automation;
+}
+
+// Where a batch writes: its progress and reports, and its summary line.
+struct BatchStreams
+{
+    std::FILE *reports = stderr;
+    std::FILE *summary = stdout;
+};
+
+// The same run with the offices of `offices`, which outlives it, writing
+// to `streams`.
+int runBatch(const BatchOptions &options, BatchProgress::Output output, word::Automation &offices,
+             BatchStreams streams);

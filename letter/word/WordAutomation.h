@@ -389,6 +389,10 @@ public:
     // share the processor with offices starting.
     virtual void holdRefills() { }
     virtual void releaseRefills() { }
+    // Starts offices ahead of need, at most `now` of them at once (the
+    // rest follow as the first are taken); an automation that keeps none
+    // ready does nothing.
+    virtual void startSpares(int now) { (void)now; }
     // The name and version of the office in use ("LibreOffice 7.4.7.2"), as
     // its installation tells it; empty when it cannot be told, nullopt
     // while it is still being asked (it never waits for the answer).

@@ -1,9 +1,9 @@
 // The command-line batch, run as a user runs it: the real program without a
 // display, a real settings file, the real office; every letter read back
-// through an office of the test's own.
+// through an office of the test's own. Which office makes which row, a
+// full disk, existing files and colliding names are tried with a scripted
+// office in test_batch_run.
 #include <csignal>
-
-#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -14,8 +14,8 @@
 #include "DocumentReader.h"
 #include "LetterEngine.h"
 #include "LetterRun.h"
+#include "TestFiles.h"
 #include "LibreOfficeAutomation.h"
-#include "SmallDisk.h"
 
 namespace {
 constexpr int BatchTimeoutMs = 300000;
@@ -79,19 +79,6 @@ int officesOf(qint64 program)
 QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray longList(int rows)
@@ -477,7 +464,7 @@ private slots:
         for (int row = 1; row <= Rows; ++row) {
             const QString file = out + QStringLiteral("/Name%1x.").arg(row) + format;
             if (format == QStringLiteral("pdf")) {
-                const QByteArray pdf = readFile(file);
+                const QByteArray pdf = readAll(file);
                 QVERIFY2(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"), qPrintable(file));
                 continue;
             }
@@ -514,129 +501,6 @@ private slots:
                          .arg(first.processId()));
         QCOMPARE(finish(first).exitCode, 0);
         QCOMPARE(filesIn(out).size(), 12);
-    }
-
-    void existingFileIsKeptWithoutForceAndReplacedWithIt()
-    {
-        const QString out = path(QStringLiteral("existing"));
-        QVERIFY(QDir().mkpath(out));
-        const QString kept = out + QStringLiteral("/Acme - Jane Roe.doc");
-        writeFile(kept, "the user's own file");
-        writeFile(path(QStringLiteral("two.csv")), "RecipientName,CompanyName\nJane Roe,Acme\nJohn Doe,Bolt\n");
-        const QStringList arguments{QStringLiteral("--batch"), path(QStringLiteral("two.csv")), QStringLiteral("--out"),
-                                    out};
-
-        const Run keep = runBatch(arguments);
-        QCOMPARE(keep.exitCode, 0); // a kept letter is no failure
-        QCOMPARE(readFile(kept), QByteArray("the user's own file"));
-        QVERIFY2(keep.errors.contains(QStringLiteral("line 2: skipped: Acme - Jane Roe.doc: it already exists "
-                                                     "(--force replaces it)")),
-                 qPrintable(keep.errors));
-        QCOMPARE(keep.out, QStringLiteral("2 rows: 1 written, 1 skipped, 0 failed\n"));
-        QVERIFY(m_reader->read(out + QStringLiteral("/Bolt - John Doe.doc"))
-                        .bodyText()
-                        .contains(QStringLiteral("Dear John Doe:")));
-
-        const Run force = runBatch(arguments + QStringList{QStringLiteral("--force")});
-        QCOMPARE(force.exitCode, 0);
-        QCOMPARE(force.out, QStringLiteral("2 rows: 2 written, 0 skipped, 0 failed\n"));
-
-        // A second run finds every letter there: all skipped, nothing failed.
-        const Run again = runBatch(arguments);
-        QCOMPARE(again.exitCode, 0);
-        QCOMPARE(again.out, QStringLiteral("2 rows: 0 written, 2 skipped, 0 failed\n"));
-        QVERIFY(m_reader->read(kept).bodyText().contains(QStringLiteral("Dear Jane Roe:")));
-        QCOMPARE(filesIn(out).size(), 2);
-    }
-
-    // --force replaces a letter the way the window's export does: keeping
-    // its mode, and never one marked read-only.
-    void forceKeepsTheModeAndNeverReplacesAReadOnlyLetter_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("replaced");
-        QTest::newRow("writable by its owner alone") << 0640 << true;
-        QTest::newRow("read-only") << 0444 << false;
-    }
-
-    void forceKeepsTheModeAndNeverReplacesAReadOnlyLetter()
-    {
-        QFETCH(int, mode);
-        QFETCH(bool, replaced);
-        const QString out = path(QStringLiteral("forced-%1").arg(mode, 0, 8));
-        QVERIFY(QDir().mkpath(out));
-        const QString existing = out + QStringLiteral("/Acme - Jane Roe.doc");
-        writeFile(existing, "the user's own file");
-        QCOMPARE(::chmod(QFile::encodeName(existing).constData(), mode_t(mode)), 0);
-        writeFile(path(QStringLiteral("two.csv")), "RecipientName,CompanyName\nJane Roe,Acme\nJohn Doe,Bolt\n");
-
-        const Run force = runBatch({QStringLiteral("--batch"), path(QStringLiteral("two.csv")), QStringLiteral("--out"),
-                                    out, QStringLiteral("--force")});
-
-        struct stat info
-        { };
-        QCOMPARE(::stat(QFile::encodeName(existing).constData(), &info), 0);
-        QCOMPARE(int(info.st_mode & 07777), mode);
-        if (replaced) {
-            QCOMPARE(force.exitCode, 0);
-            QCOMPARE(force.out, QStringLiteral("2 rows: 2 written, 0 skipped, 0 failed\n"));
-            QVERIFY(m_reader->read(existing).bodyText().contains(QStringLiteral("Dear Jane Roe:")));
-        } else {
-            QCOMPARE(force.exitCode, 1);
-            QCOMPARE(force.out, QStringLiteral("2 rows: 1 written, 0 skipped, 1 failed\n"));
-            QVERIFY2(force.errors.contains(QStringLiteral("the file is read-only")), qPrintable(force.errors));
-            QCOMPARE(readFile(existing), QByteArray("the user's own file"));
-        }
-        // The other row's letter is written either way, and nothing else is left.
-        QVERIFY(m_reader->read(out + QStringLiteral("/Bolt - John Doe.doc"))
-                        .bodyText()
-                        .contains(QStringLiteral("Dear John Doe:")));
-        QCOMPARE(filesIn(out).size(), 2);
-    }
-
-    void collidingNamesNeverReplaceOrSkipALetterOfTheRun_data()
-    {
-        QTest::addColumn<bool>("force");
-        QTest::addColumn<QString>("present"); // a file of the user's there before the run
-        // Every file the folder holds afterwards: "name|recipient" (none: the user's file, untouched).
-        QTest::addColumn<QStringList>("files");
-        const QStringList three{"X (2).doc|Ivan", "X (3).doc|Hugo", "X.doc|Gil"};
-        QTest::newRow("without --force") << false << QString() << three;
-        QTest::newRow("with --force") << true << QString() << three;
-        QTest::newRow("a number a file of the user's has")
-                << true << "X (3).doc" << QStringList{"X (2).doc|Ivan", "X (3).doc|", "X (4).doc|Hugo", "X.doc|Gil"};
-    }
-
-    void collidingNamesNeverReplaceOrSkipALetterOfTheRun()
-    {
-        QFETCH(bool, force);
-        QFETCH(QString, present);
-        QFETCH(QStringList, files);
-        const QString out = path(QStringLiteral("colliding-") + QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(QDir().mkpath(out));
-        if (!present.isEmpty())
-            writeFile(out + u'/' + present, "the user's own file");
-        writeFile(path(QStringLiteral("colliding.csv")), "RecipientName,CompanyName\nGil,X\nHugo,X\nIvan,X (2)\n");
-        QStringList arguments{QStringLiteral("--batch"), path(QStringLiteral("colliding.csv")),
-                              QStringLiteral("--out"),   out,
-                              QStringLiteral("--name"),  QStringLiteral("{CompanyName}")};
-        if (force)
-            arguments << QStringLiteral("--force");
-        const Run run = runBatch(arguments);
-
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY2(!run.errors.contains(QStringLiteral("skipped:")), qPrintable(run.errors));
-        QStringList found;
-        for (const QString &file : filesIn(out)) {
-            const QString body = readFile(out + u'/' + file) == "the user's own file"
-                    ? QString()
-                    : m_reader->read(out + u'/' + file)
-                              .bodyText()
-                              .section(QStringLiteral("Dear "), 1)
-                              .section(u':', 0, 0);
-            found << file + u'|' + body;
-        }
-        QCOMPARE(found, files);
     }
 
     void aTemplateWithoutPlaceholdersMakesEveryLetterWithOneNotice()
@@ -698,36 +562,6 @@ private slots:
                  qPrintable(run.errors));
         QVERIFY2(!run.errors.contains(QStringLiteral("tessaline-batch-")), qPrintable(run.errors)); // never the copy
         QCOMPARE(filesIn(out), QStringList());
-    }
-
-    void aFullDiskStopsTheBatchAndLeavesOnlyWholeLetters()
-    {
-        constexpr int Rows = 400;
-        SmallDisk disk(512);
-        if (!disk.isMounted())
-            QSKIP(SmallDisk::skipReason());
-        const QString out = disk.filePath(QStringLiteral("letters"));
-        writeFile(path(QStringLiteral("long.csv")), longList(Rows));
-        const Run run = runBatch({QStringLiteral("--batch"), path(QStringLiteral("long.csv")), QStringLiteral("--out"),
-                                  out, QStringLiteral("--jobs"), QStringLiteral("2")});
-
-        QCOMPARE(run.exitCode, 1);
-        const QString full = QStringLiteral("The disk that holds %1 is full (No space left on device).")
-                                     .arg(QDir::toNativeSeparators(out));
-        QVERIFY2(run.errors.contains(full + QStringLiteral(" No new letter is started")), qPrintable(run.errors));
-        QVERIFY2(!run.errors.contains(QStringLiteral("impl_store")), qPrintable(run.errors)); // not the office's code
-        // The rows in progress end; the rest are counted as not done.
-        const QRegularExpression summary(QStringLiteral("(\\d+) written, 0 skipped, (\\d+) failed, (\\d+) not done"));
-        const QRegularExpressionMatch counts = summary.match(run.out);
-        QVERIFY2(counts.hasMatch(), qPrintable(run.out));
-        const int written = counts.captured(1).toInt(), failed = counts.captured(2).toInt();
-        QVERIFY2(failed >= 1 && failed <= 2, qPrintable(run.errors));
-        QCOMPARE(written + failed + counts.captured(3).toInt(), Rows);
-        // Whole letters only, and nothing hidden.
-        const QStringList files = QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-        QCOMPARE(files.size(), written);
-        for (const QString &file : files)
-            QVERIFY2(readFile(out + u'/' + file).startsWith(QByteArray::fromHex("d0cf11e0a1b11ae1")), qPrintable(file));
     }
 
     void interruptLeavesWholeLettersAndNoOffice()
@@ -795,7 +629,7 @@ private slots:
         if (reaped)
             QVERIFY(parent.waitForFinished(10000));
         else
-            QTRY_VERIFY(readFile(QStringLiteral("/proc/%1/stat").arg(batch)).contains(") Z "));
+            QTRY_VERIFY(readAll(QStringLiteral("/proc/%1/stat").arg(batch)).contains(") Z "));
 
         // What it left: its staging folder, scratch folder, office profiles
         // and pipes.

@@ -257,8 +257,10 @@ public:
     void saveAs(const QString &path) override
     {
         m_s.enter(QStringLiteral("Document.SaveAs"));
-        m_s.files[path] = m_data;
-        m_s.savedProperties[path] = m_properties;
+        m_s.update([&] {
+            m_s.files[path] = m_data;
+            m_s.savedProperties[path] = m_properties;
+        });
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             throw Failure(QStringLiteral("Cannot save %1").arg(path));
@@ -268,7 +270,7 @@ public:
     void exportCopy(const QString &path, word::LetterFormat format) override
     {
         m_s.enter(QStringLiteral("Document.Export"));
-        m_s.exports.push_back({path, format});
+        m_s.update([&] { m_s.exports.push_back({path, format}); });
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             throw Failure(QStringLiteral("Cannot export %1").arg(path));
@@ -278,7 +280,7 @@ public:
     void print(const word::PrintSettings &settings) override
     {
         m_s.enter(QStringLiteral("Document.Print"));
-        m_s.printed.push_back(settings);
+        m_s.update([&] { m_s.printed.push_back(settings); });
     }
     void close(std::optional<word::WdSaveOptions>) override { m_s.enter(QStringLiteral("Document.Close")); }
     void setBuiltInProperties(const word::DocumentProperties &properties) override
@@ -358,7 +360,7 @@ public:
     void setPaperSize(int width, int height) override
     {
         m_s.enter(QStringLiteral("Document.PageSetup"));
-        m_s.paperSizes.emplace_back(width, height);
+        m_s.update([&] { m_s.paperSizes.emplace_back(width, height); });
     }
     int removeUnusedTableStyles() override
     {
@@ -395,10 +397,17 @@ public:
     std::shared_ptr<word::Document> open(const QString &path, const word::OpenOptions &) override
     {
         m_s.enter(QStringLiteral("Documents.Open"));
-        const auto it = m_s.files.find(path);
-        if (it == m_s.files.end())
+        std::optional<Data> data;
+        m_s.update([&] {
+            const auto it = m_s.files.find(path);
+            if (it != m_s.files.end())
+                data = it->second;
+            else
+                data = m_s.anyOtherFile;
+        });
+        if (!data)
             throw Failure(QStringLiteral("Cannot open %1: no such file").arg(path));
-        m_active = std::make_shared<ScriptedDocument>(m_s, it->second);
+        m_active = std::make_shared<ScriptedDocument>(m_s, *data);
         return m_active;
     }
 
@@ -427,7 +436,7 @@ public:
     void quit() override
     {
         m_s.enter(QStringLiteral("Application.Quit"));
-        ++m_s.quits;
+        m_s.update([&] { ++m_s.quits; });
     }
     void kill() override { m_s.kill(); }
 
@@ -452,6 +461,6 @@ std::shared_ptr<word::Application> ScriptedAutomation::createApplication(word::C
         throw Failure(QStringLiteral("The office was not needed any more"));
     if (!canCreate)
         throw Failure(QStringLiteral("No office could be started"));
-    ++created;
+    update([&] { ++created; });
     return std::make_shared<ScriptedApplication>(*this);
 }

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
 
 #include <QImage>
@@ -24,8 +25,11 @@ public:
         std::vector<QString> shapes;                      // text of each shape
     };
 
-    // The files the scripted office can open, by path.
+    // The files the scripted office can open, by path, and what it opens
+    // for any other path (a copy the program made where the test does not
+    // know), if anything.
     std::map<QString, DocumentData> files;
+    std::optional<DocumentData> anyOtherFile;
     // Every call made, in order.
     QStringList calls;
     // Calls that fail: name -> the 1-based uses that fail (empty set: every use).
@@ -64,6 +68,12 @@ public:
     void enter(const QString &call);
     void kill();
     void release();
+    // Changes what several offices, each on its own thread, record.
+    template<typename Change> void update(Change &&change)
+    {
+        std::lock_guard lock(m_gate->mutex);
+        change();
+    }
 
     // Waits as an office that is slow to start does when "Automation.Create"
     // holds or hangs; a stop ends the wait as a kill does.

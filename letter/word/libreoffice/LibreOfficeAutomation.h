@@ -9,6 +9,7 @@
 #include <QFuture>
 #include <QtGlobal>
 
+#include "OfficeAutomation.h"
 #include "WordAutomation.h"
 
 class OfficePool;
@@ -22,9 +23,8 @@ class OfficePool;
 class LibreOfficeAutomation : public word::Automation
 {
 public:
-    // The spares the program keeps: a letter uses two instances, one after
-    // the other, so two spares mean it never waits for an office to start.
-    static constexpr int ProgramSpares = 2;
+    // The spares the window keeps.
+    static constexpr int ProgramSpares = word::WindowSpares;
 
     // Whether taking a spare starts its replacement (the window, which
     // always wants the next letter ready) or not (the batch, which starts
@@ -39,7 +39,7 @@ public:
     void warmSparesWith(const QByteArray &document);
     // Starts spares now, at most `now` of them; the rest follow when the
     // first is taken.
-    void startSpares(int now = ProgramSpares);
+    void startSpares(int now = ProgramSpares) override;
     // The spares' processes, and the process of the last instance created.
     std::vector<qint64> spareProcessIds() const;
     int readySpares() const;
