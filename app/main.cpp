@@ -8,12 +8,12 @@
 #include "DisplayCheck.h"
 #include "Form1.h"
 #include "LetterBatch.h"
-#include "LetterFields.h"
 #include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "MessageBoxMessenger.h"
 #include "OfficeProcess.h"
+#include "Settings.h"
 #include "ScratchFiles.h"
 #include "StopSignals.h"
 
@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
     OfficeProcess::removeLeftoversOfDeadRuns();
 
     MessageBoxMessenger messenger;
-    SettingsStore store;
+    Settings settings;
     LibreOfficeAutomation automation(LibreOfficeAutomation::ProgramSpares);
     // Spares open the letter template once before they count as ready, so
     // that the first letter finds Writer and its filters loaded.
@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
     // is no slower than without them.
     automation.startSpares(1);
 
-    Form1 form1({messenger, store, automation});
+    Form1 form1({messenger, settings, automation});
     if (form1.Form_Load() == Form1::LoadResult::EndProgram)
         return 1;
     form1.show();

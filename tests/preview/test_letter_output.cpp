@@ -31,6 +31,7 @@
 #include "RecordingMessenger.h"
 #include "TestFiles.h"
 #include "ScriptedAutomation.h"
+#include "Settings.h"
 #include "SmallDisk.h"
 
 namespace {
@@ -562,7 +563,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
         // The settings' folder is taken once, when they are first read (the
         // letter's date reads them): it is set here as a restart would find it.
-        const QString oldSettingsFolder = QFileInfo(settingsFileName()).absolutePath();
+        const QString oldSettingsFolder = QFileInfo(Settings().fileName()).absolutePath();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
 
         // Answers the real file dialog with a name typed without extension.
