@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
@@ -29,6 +28,7 @@
 #include "PrintDialog.h"
 #include "LetterRun.h"
 #include "RecordingMessenger.h"
+#include "RunProgram.h"
 #include "TestFiles.h"
 #include "ScriptedAutomation.h"
 #include "Settings.h"
@@ -62,11 +62,8 @@ public:
 // What a tool of the distribution prints about a file.
 QString toolOutput(const QString &tool, const QStringList &args)
 {
-    QProcess p;
-    p.start(tool, args);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
+    const ProgramRun run = runProgram(tool, args);
+    return run.exitCode == 0 ? run.out : QString();
 }
 
 QString pdfText(const QString &path)
