@@ -25,6 +25,7 @@
 #include "LetterEngine.h"
 #include "PageSnapshotSize.h"
 #include "ScratchFiles.h"
+#include "Settings.h"
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
 #include "Failure.h"
@@ -337,7 +338,7 @@ void Form1::updateUndo()
 void Form1::storeField(int index)
 {
     try {
-        m_services.store.write(index, Text1[size_t(index)]->text());
+        m_services.settings.setField(index, Text1[size_t(index)]->text());
     } catch (const std::exception &e) {
         warnEntriesNotKept(QString::fromUtf8(e.what()));
     }
@@ -371,11 +372,11 @@ Form1::LoadResult Form1::Form_Load()
     if (trap.test(108, [&] { return FileExists(cursorPath); }))
         trap.step(110, [&] { m_pointer.setMouseIcon(loadCursorFile(cursorPath)); });
     for (int i = 0; i < FieldCount; ++i)
-        trap.step(112, [&] { Text1[size_t(i)]->setText(m_services.store.read(i)); });
+        trap.step(112, [&] { Text1[size_t(i)]->setText(m_services.settings.field(i)); });
     // Told now, before the window takes input, rather than by a message
     // that pops up on the first keystroke and swallows the next ones.
     try {
-        m_services.store.checkWritable();
+        m_services.settings.checkWritable();
     } catch (const std::exception &e) {
         warnEntriesNotKept(QString::fromUtf8(e.what()));
     }

@@ -13,7 +13,6 @@
 #include "LetterEngine.h"
 #include "WindowPointer.h"
 
-class FieldStore;
 class CommonDialog;
 class Form2;
 class LetterTextWindow;
@@ -29,6 +28,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QMenuBar;
+class Settings;
 class SkinFramework;
 namespace word {
 class Automation;
@@ -39,7 +39,7 @@ class Automation;
 struct Form1Services
 {
     Messenger &messenger;
-    FieldStore &store;
+    Settings &settings;
     word::Automation &automation;
 };
 

@@ -13,7 +13,6 @@
 #include "Failure.h"
 #include "HelpTexts.h"
 #include "LetterCheck.h"
-#include "LetterFields.h"
 #include "LetterTemplate.h"
 #include "LetterText.h"
 #include "LetterTextWindow.h"
@@ -25,6 +24,7 @@
 #include "JobProgress.h"
 #include "SaveBuiltInLetter.h"
 #include "ScratchFiles.h"
+#include "Settings.h"
 
 void Form1::setCommonDialog(CommonDialog *dialog)
 {
@@ -196,6 +196,6 @@ void Form1::About_Click()
         scratchFolder = QString::fromUtf8(e.what());
     }
     m_services.messenger.showMessage(
-            aboutText(m_services.automation.officeVersion(), settingsFileName(), scratchFolder),
+            aboutText(m_services.automation.officeVersion(), m_services.settings.fileName(), scratchFolder),
             tr("About %1").arg(QString::fromLatin1(ProductName)), Messenger::Icon::None);
 }

@@ -21,13 +21,13 @@
 #include "AppTitle.h"
 #include "BuiltInLetter.h"
 #include "HelpTexts.h"
-#include "LetterFields.h"
 #include "LetterTemplate.h"
 #include "LetterText.h"
 #include "Messenger.h"
 #include <QScrollArea>
 
 #include "ScreenFit.h"
+#include "Settings.h"
 #include "SpellingHighlighter.h"
 
 namespace {
@@ -166,10 +166,11 @@ void LetterTextWindow::load()
         m_messenger.showMessage(QString::fromUtf8(e.what()), QString(), Messenger::Icon::Warning);
     }
     letterText->setPlainText(text);
-    phone->setText(readSetting(QString::fromLatin1(PhoneKey)));
-    email->setText(readSetting(QString::fromLatin1(EmailKey)));
-    country->setText(readSetting(QString::fromLatin1(CountryKey)));
-    recipientCountry->setText(readSetting(QString::fromLatin1(RecipientCountryKey)));
+    const Settings settings;
+    phone->setText(settings.phone());
+    email->setText(settings.email());
+    country->setText(settings.country());
+    recipientCountry->setText(settings.recipientCountry());
     const BuiltInLetter::Wording wording = BuiltInLetter::storedWording();
     greeting->setText(wording.greeting);
     greetingNoName->setText(wording.greetingNoName);
@@ -254,10 +255,11 @@ void LetterTextWindow::accept()
 {
     try {
         LetterText::write(LetterText::filePath(), letterText->toPlainText());
-        writeSetting(QString::fromLatin1(PhoneKey), phone->text());
-        writeSetting(QString::fromLatin1(EmailKey), email->text());
-        writeSetting(QString::fromLatin1(CountryKey), country->text());
-        writeSetting(QString::fromLatin1(RecipientCountryKey), recipientCountry->text());
+        Settings settings;
+        settings.setPhone(phone->text());
+        settings.setEmail(email->text());
+        settings.setCountry(country->text());
+        settings.setRecipientCountry(recipientCountry->text());
         BuiltInLetter::storeWording({greeting->text(), greetingNoName->text(), closing->text(), enclosure->text()});
     } catch (const std::exception &e) {
         m_messenger.showMessage(tr("%1\n\nYour letter text was not kept; the window stays open so that "

@@ -8,11 +8,11 @@
 #include "DisplayCheck.h"
 #include "Form1.h"
 #include "LetterBatch.h"
-#include "LetterFields.h"
 #include "LetterTemplate.h"
 #include "Main.h"
 #include "MessageBoxMessenger.h"
 #include "OfficeAutomation.h"
+#include "Settings.h"
 #include "ScratchFiles.h"
 #include "StopSignals.h"
 
@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
     word::removeOfficeLeftoversOfDeadRuns();
 
     MessageBoxMessenger messenger;
-    SettingsStore store;
+    Settings settings;
     // Each spare opens the letter template once before it counts as
     // ready, so that the first letter finds the office's filters loaded.
     word::OfficeOptions offices;
@@ -82,7 +82,7 @@ int main(int argc, char *argv[])
     // is no slower than without them.
     automation->startSpares(1);
 
-    Form1 form1({messenger, store, *automation});
+    Form1 form1({messenger, settings, *automation});
     if (form1.Form_Load() == Form1::LoadResult::EndProgram)
         return 1;
     form1.show();

@@ -7,11 +7,11 @@
 
 #include "BenchSupport.h"
 #include "Form1.h"
-#include "LetterFields.h"
 #include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "Messenger.h"
+#include "Settings.h"
 
 // An automation that passes every call to the real office layer, timing
 // each "create" and recording the peak memory of each office just before
@@ -74,7 +74,7 @@ struct SampleLetterWindow
     enum class Sample { Typed, NotTyped };
 
     SampleLetterWindow(int spares, int sparesNow, const QByteArray &warmUpDocument, Sample sample = Sample::Typed)
-        : automation(spares), measuring(automation), form({messenger, store, measuring})
+        : automation(spares), measuring(automation), form({messenger, settings, measuring})
     {
         if (!warmUpDocument.isEmpty())
             automation.warmSparesWith(warmUpDocument);
@@ -86,7 +86,7 @@ struct SampleLetterWindow
     }
 
     PrintingMessenger messenger;
-    SettingsStore store;
+    Settings settings;
     LibreOfficeAutomation automation;
     MeasuringAutomation measuring;
     Form1 form;

@@ -1,6 +1,7 @@
 #include "BuiltInLetter.h"
 
 #include "LetterFields.h"
+#include "Settings.h"
 #include "Placeholders.h"
 
 namespace BuiltInLetter {
@@ -64,26 +65,24 @@ std::optional<QString> lineOrNone(const QString &text)
     return given(text) ? std::optional<QString>(text) : std::nullopt;
 }
 
-QString setting(const char *key, const QString &fallback)
-{
-    const QString value = readSetting(QString::fromLatin1(key));
-    return settingKeys().contains(QString::fromLatin1(key)) ? value : fallback;
-}
 } // namespace
 
 Wording storedWording()
 {
     const Wording defaults;
-    return {setting(GreetingKey, defaults.greeting), setting(GreetingNoNameKey, defaults.greetingNoName),
-            setting(ClosingKey, defaults.closing), setting(EnclosureLineKey, defaults.enclosure)};
+    const Settings settings;
+    return {settings.greeting().value_or(defaults.greeting),
+            settings.greetingNoName().value_or(defaults.greetingNoName), settings.closing().value_or(defaults.closing),
+            settings.enclosureLine().value_or(defaults.enclosure)};
 }
 
 void storeWording(const Wording &wording)
 {
-    writeSetting(QString::fromLatin1(GreetingKey), wording.greeting);
-    writeSetting(QString::fromLatin1(GreetingNoNameKey), wording.greetingNoName);
-    writeSetting(QString::fromLatin1(ClosingKey), wording.closing);
-    writeSetting(QString::fromLatin1(EnclosureLineKey), wording.enclosure);
+    Settings settings;
+    settings.setGreeting(wording.greeting);
+    settings.setGreetingNoName(wording.greetingNoName);
+    settings.setClosing(wording.closing);
+    settings.setEnclosureLine(wording.enclosure);
 }
 
 std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &values, const Wording &wording)

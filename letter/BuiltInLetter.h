@@ -30,12 +30,6 @@ inline constexpr char NoPhoneParagraph[]
         = "If you have any questions, or would like to see further samples, please contact me. "
           "Thank you for your time and consideration.";
 
-// The settings keys of the user's wording.
-inline constexpr char GreetingKey[] = "Greeting";
-inline constexpr char GreetingNoNameKey[] = "GreetingNoName";
-inline constexpr char ClosingKey[] = "Closing";
-inline constexpr char EnclosureLineKey[] = "EnclosureLine";
-
 // The greeting (when the recipient's name is given, and when it is not),
 // closing and enclosure line; placeholders work inside them. An empty
 // closing or enclosure line is no line.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "LetterFields.h"
+#include "Settings.h"
 
 namespace {
 // One piece of a date pattern: a field (a run of one of the letters d, M
@@ -123,5 +123,5 @@ QString letterDate(const QDate &day, const QLocale &language, const QString &pat
 
 QString letterDate()
 {
-    return letterDate(QDate::currentDate(), dateLanguage(), readSetting(QString::fromLatin1(DateFormatKey)));
+    return letterDate(QDate::currentDate(), dateLanguage(), Settings().dateFormat());
 }

@@ -26,6 +26,3 @@ QLocale dateLanguage();
 // The language's long date pattern with its weekday and the separators
 // around it taken out: "dddd, MMMM d, yyyy" becomes "MMMM d, yyyy".
 QString longDatePatternWithoutWeekday(const QLocale &language);
-
-// The settings key whose pattern overrides the language's.
-inline constexpr char DateFormatKey[] = "DateFormat";

@@ -1,6 +1,7 @@
 #include "LetterFill.h"
 
 #include "LetterText.h"
+#include "Settings.h"
 #include "WordAutomation.h"
 
 namespace {
@@ -9,10 +10,10 @@ constexpr int RecipientNameField = 7;
 
 FurtherValues storedSenderDetails()
 {
-    FurtherValues details;
-    for (const char *key : SenderDetailKeys)
-        details.emplace_back(QString::fromLatin1(key), readSetting(QString::fromLatin1(key)));
-    return details;
+    const Settings settings;
+    return {{QString::fromLatin1(PhoneKey), settings.phone()},
+            {QString::fromLatin1(EmailKey), settings.email()},
+            {QString::fromLatin1(CountryKey), settings.country()}};
 }
 
 std::vector<std::pair<QString, QString>> placeholderReplacements(const FieldValues &values,

@@ -4,11 +4,11 @@
 #include <QFileInfo>
 
 #include "Failure.h"
-#include "LetterFields.h"
 #include "Main.h"
 #include "OfficeDeadline.h"
 #include "RegularFile.h"
 #include "ScratchFiles.h"
+#include "Settings.h"
 #include "WordAutomation.h"
 
 QByteArray templateBytes()
@@ -39,12 +39,12 @@ Problem::Problem(const QString &path, const QString &whatIsWrong, Kind kind)
 
 QString storedChoice()
 {
-    return readSetting(QString::fromLatin1(SettingsKey));
+    return Settings().templatePath();
 }
 
 void storeChoice(const QString &path)
 {
-    writeSetting(QString::fromLatin1(SettingsKey), path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath());
+    Settings().setTemplatePath(path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath());
 }
 
 QString displayName(const QString &path)

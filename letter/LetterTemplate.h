@@ -26,8 +26,6 @@ QByteArray templateBytes();
 
 namespace LetterTemplate {
 
-inline constexpr char SettingsKey[] = "Template";
-
 // The chosen template's path, empty for the built-in one.
 QString storedChoice();
 // Remembers the choice (an empty path: the built-in template). Throws

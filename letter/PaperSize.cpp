@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "LetterFields.h"
+#include "Settings.h"
 #include "WordAutomation.h"
 
 namespace Paper {
@@ -43,20 +43,6 @@ void layOut(word::Document &letter, PaperSize paper)
     letter.setPaperSize(page.width, page.height);
 }
 
-QString nameOf(PaperSize paper)
-{
-    return paper == PaperSize::A4 ? QStringLiteral("A4") : QStringLiteral("Letter");
-}
-
-std::optional<PaperSize> parse(const QString &text)
-{
-    for (PaperSize paper : {PaperSize::A4, PaperSize::Letter}) {
-        if (text.trimmed().compare(nameOf(paper), Qt::CaseInsensitive) == 0)
-            return paper;
-    }
-    return std::nullopt;
-}
-
 PaperSize forLocale(const QString &lcPaper, const QString &lcAll, const QString &lang)
 {
     // LC_PAPER first: it is the one a desktop's region settings set for
@@ -81,12 +67,12 @@ PaperSize localeDefault()
 
 PaperSize stored()
 {
-    return parse(readSetting(QString::fromLatin1(SettingsKey))).value_or(localeDefault());
+    return Settings().paperSize().value_or(localeDefault());
 }
 
 void store(PaperSize paper)
 {
-    writeSetting(QString::fromLatin1(SettingsKey), nameOf(paper));
+    Settings().setPaperSize(paper);
 }
 
 } // namespace Paper

@@ -6,6 +6,7 @@
 #include <QSet>
 
 #include "LetterFields.h"
+#include "Settings.h"
 
 namespace Placeholders {
 
@@ -48,33 +49,25 @@ bool isFieldName(const QString &name)
 
 FurtherValues storedExtraValues()
 {
-    FurtherValues values;
-    const QString prefix = QString::fromLatin1(ExtraKeyPrefix);
-    for (const QString &settingKey : settingKeys()) {
-        if (settingKey.startsWith(prefix) && settingKey.size() > prefix.size())
-            values.emplace_back(settingKey.mid(prefix.size()), readSetting(settingKey));
-    }
-    return values;
+    return Settings().extraValues();
 }
 
 void storeExtraValue(const QString &name, const QString &value)
 {
-    const QString prefix = QString::fromLatin1(ExtraKeyPrefix);
-    writeSetting(prefix + name, value);
+    Settings settings;
+    settings.setExtraValue(name, value);
     // One value a placeholder: one kept under another spelling of its name
     // ("Extra_position") would fill it too.
-    for (const QString &settingKey : settingKeys()) {
-        if (settingKey.startsWith(prefix) && settingKey != prefix + name
-            && key(settingKey.mid(prefix.size())) == key(name))
-            removeSetting(settingKey);
+    for (const auto &[storedName, storedValue] : settings.extraValues()) {
+        if (storedName != name && key(storedName) == key(name))
+            settings.removeExtraValue(storedName);
     }
 }
 
 FurtherValues storedFurtherValues()
 {
     FurtherValues values = storedSenderDetails();
-    values.emplace_back(QString::fromLatin1(RecipientCountryKey),
-                        readSetting(QString::fromLatin1(RecipientCountryKey)));
+    values.emplace_back(QString::fromLatin1(RecipientCountryKey), Settings().recipientCountry());
     for (auto &extra : storedExtraValues()) {
         const bool known = std::any_of(values.begin(), values.end(),
                                        [&](const auto &v) { return key(v.first) == key(extra.first); });

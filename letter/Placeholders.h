@@ -29,7 +29,6 @@ bool isFieldName(const QString &name);
 // The values the user gave in More Fields for the letter's own
 // placeholders, kept in the settings as "Extra_" and the name
 // ("Extra_Position"), in the order the settings file keeps them.
-inline constexpr char ExtraKeyPrefix[] = "Extra_";
 FurtherValues storedExtraValues();
 // Keeps a value (an empty one too: the user said so). Throws Failure when
 // the settings cannot be written.

@@ -5,11 +5,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "LetterFields.h"
 #include "ScreenFit.h"
+#include "Settings.h"
 
 namespace {
-constexpr char SaveFolderKey[] = "SaveFolder";
 
 // The suffix of each kind of file in a filter: "doc" for "…|*.doc".
 QStringList filterSuffixes(const QString &filter)
@@ -57,7 +56,7 @@ QString documentsFolder()
 
 QString FileDialogCommonDialog::rememberedFolder()
 {
-    const QString remembered = readSetting(QString::fromLatin1(SaveFolderKey));
+    const QString remembered = Settings().saveFolder();
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
         return remembered;
     return documentsFolder();
@@ -112,7 +111,7 @@ void FileDialogCommonDialog::ShowSave()
     if (toldWhere)
         return;
     try {
-        writeSetting(QString::fromLatin1(SaveFolderKey), QFileInfo(FileName).absolutePath());
+        Settings().setSaveFolder(QFileInfo(FileName).absolutePath());
     } catch (const std::exception &) {
         // A folder that cannot be remembered only means the next dialog
         // opens in Documents; the file chosen is what counts now.

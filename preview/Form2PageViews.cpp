@@ -7,18 +7,16 @@
 #include "ErrorTrap.h"
 #include "Failure.h"
 #include "Form2.h"
-#include "LetterFields.h"
 #include "Messenger.h"
+#include "Settings.h"
 
-namespace {
-constexpr char WholePageKey[] = "WholePage";
-} // namespace
+namespace { } // namespace
 
 void Form2::createPageViewActions()
 {
     wholePageAction = new QAction(tr("&Whole Page"), this);
     wholePageAction->setCheckable(true);
-    wholePageAction->setChecked(readSetting(QString::fromLatin1(WholePageKey)) == QLatin1String("1"));
+    wholePageAction->setChecked(Settings().wholePage());
     connect(wholePageAction, &QAction::toggled, this, &Form2::setWholePage);
     fitPageAction = new QAction(tr("&Fit Page"), this);
     fitPageAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
@@ -32,7 +30,7 @@ void Form2::setWholePage(bool on)
     if (wholePageAction->isChecked() != on)
         return wholePageAction->setChecked(on);
     try {
-        writeSetting(QString::fromLatin1(WholePageKey), on ? QStringLiteral("1") : QStringLiteral("0"));
+        Settings().setWholePage(on);
     } catch (const Failure &failure) {
         m_messenger.showMessage(tr("%1\n\nThe page is shown as you chose, but the choice will not be "
                                    "remembered for the next start.")

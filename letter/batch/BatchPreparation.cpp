@@ -20,6 +20,7 @@
 #include "RegularFile.h"
 #include "ScratchFiles.h"
 #include "Spelling.h"
+#include "Settings.h"
 #include "StopSignals.h"
 
 namespace batch {
@@ -65,9 +66,9 @@ QString Batch::targetPath(const QString &name, word::LetterFormat format) const
 // status when the batch cannot run at all.
 int Batch::prepare()
 {
-    SettingsStore store;
+    const Settings settings;
     for (int i = 0; i < FieldCount; ++i)
-        m_stored[size_t(i)] = store.read(i);
+        m_stored[size_t(i)] = settings.field(i);
     m_storedFurther = Placeholders::storedFurtherValues();
     std::optional<LetterList> list = readLetterList(m_options.listPath, m_stored, m_storedFurther, letterDate(),
                                                     m_options.separator, StopSignals::wakeFd());

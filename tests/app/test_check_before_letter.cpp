@@ -19,6 +19,8 @@
 #include "RecordingMessenger.h"
 #include "ScratchFiles.h"
 #include "ScriptedAutomation.h"
+#include "Settings.h"
+#include "SettingsStore.h"
 
 class TestCheckBeforeLetter : public QObject
 {
@@ -27,14 +29,14 @@ class TestCheckBeforeLetter : public QObject
 private:
     std::unique_ptr<QTemporaryDir> m_home;
     RecordingMessenger m_messenger;
-    SettingsStore m_store;
+    Settings m_settings;
     ScriptedAutomation m_office;
 
     // The main window with the sample's fields, and an office that fills
     // the built-in letter's body as the letter text has it.
     std::unique_ptr<Form1> shownForm()
     {
-        auto form = std::make_unique<Form1>(Form1Services{m_messenger, m_store, m_office});
+        auto form = std::make_unique<Form1>(Form1Services{m_messenger, m_settings, m_office});
         form->Form_Load();
         form->show();
         form->PushButton4_Click();
@@ -114,7 +116,7 @@ private slots:
     void moreFieldsFillsTheLettersOwnPlaceholdersAndIsKept()
     {
         LetterText::write(LetterText::filePath(), QStringLiteral("I apply for the [Position] role."));
-        writeSetting(QStringLiteral("Extra_Reason"), QStringLiteral("kept before"));
+        m_settings.setExtraValue(QStringLiteral("Reason"), QStringLiteral("kept before"));
         auto form = shownForm();
         form->moreFieldsAction->trigger();
         MoreFieldsWindow *window = form->moreFieldsWindow();
@@ -123,7 +125,7 @@ private slots:
         QCOMPARE(window->values[1]->text(), QStringLiteral("kept before"));
         window->values[0]->setText(QStringLiteral("Data Analyst"));
         window->accept();
-        QCOMPARE(readSetting(QStringLiteral("Extra_Position")), QStringLiteral("Data Analyst"));
+        QCOMPARE(UserSettingsStore().value(QStringLiteral("Extra_Position")), QStringLiteral("Data Analyst"));
 
         form->PushButton6_Click();
         QVERIFY(m_messenger.questions.isEmpty());

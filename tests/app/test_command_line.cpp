@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "RunProgram.h"
+
 namespace {
 constexpr int RunTimeoutMs = 30000;
 const QString Try = QStringLiteral("Try \"tessaline --help\" for more information\\.\n");
@@ -27,12 +29,6 @@ QByteArray manyRepeatedColumns(int columns)
     return names.join(',') + '\n' + QByteArray(columns - 1, ',') + '\n';
 }
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString errors;
-};
 } // namespace
 
 class TestCommandLine : public QObject
@@ -43,9 +39,12 @@ class TestCommandLine : public QObject
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    void start(QProcess &program, const QStringList &arguments, bool display) const
+    ProgramOptions options(bool display) const
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        ProgramOptions options;
+        options.timeoutMs = RunTimeoutMs;
+        options.workingFolder = m_dir.path();
+        QProcessEnvironment &env = options.environment;
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
         env.insert(QStringLiteral("temp"), m_dir.path());
         env.remove(QStringLiteral("DISPLAY"));
@@ -55,22 +54,7 @@ class TestCommandLine : public QObject
         // must not open it.
         if (display)
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        program.setProcessEnvironment(env);
-        program.setWorkingDirectory(m_dir.path());
-        program.start(QStringLiteral(TESSALINE_PROGRAM), arguments);
-        QVERIFY(program.waitForStarted());
-    }
-
-    static Run finish(QProcess &program, int timeoutMs)
-    {
-        Run run;
-        if (!program.waitForFinished(timeoutMs))
-            program.kill();
-        program.waitForFinished();
-        run.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
-        run.out = QString::fromUtf8(program.readAllStandardOutput());
-        run.errors = QString::fromUtf8(program.readAllStandardError());
-        return run;
+        return options;
     }
 
 private slots:
@@ -180,9 +164,7 @@ private slots:
         arguments.replaceInStrings(QRegularExpression(QStringLiteral("^OUT$")), outFolder);
         errors.replace(QStringLiteral("LIST"), QRegularExpression::escape(listFile));
 
-        QProcess program;
-        start(program, arguments, display);
-        const Run run = finish(program, RunTimeoutMs);
+        const ProgramRun run = runProgram(QStringLiteral(TESSALINE_PROGRAM), arguments, options(display));
         QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(out)).match(run.out).hasMatch(),
                  qPrintable(QStringLiteral("stdout: ") + run.out));
         QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(errors)).match(run.errors).hasMatch(),
@@ -208,7 +190,11 @@ private slots:
         const QString out = path(QStringLiteral("stopped-%1").arg(signal));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QProcess program;
-        start(program, {QStringLiteral("--batch"), fifo, QStringLiteral("--out"), out}, false);
+        program.setProcessEnvironment(options(false).environment);
+        program.setWorkingDirectory(m_dir.path());
+        program.start(QStringLiteral(TESSALINE_PROGRAM),
+                      {QStringLiteral("--batch"), fifo, QStringLiteral("--out"), out});
+        QVERIFY(program.waitForStarted());
 
         // Opening without blocking succeeds once the program reads.
         int writer = -1;
@@ -218,7 +204,7 @@ private slots:
         QCOMPARE(::write(writer, half.constData(), size_t(half.size())), ssize_t(half.size()));
         QTest::qWait(200);
         ::kill(pid_t(program.processId()), signal);
-        const Run run = finish(program, 10000);
+        const ProgramRun run = finishProgram(program, 10000);
         ::close(writer);
 
         QCOMPARE(run.exitCode, 130);

@@ -28,6 +28,9 @@
 #include "Failure.h"
 #include "CommonDialog.h"
 #include "Form1.h"
+#include "Mnemonics.h"
+#include "Settings.h"
+#include "SettingsStore.h"
 #include "Form2.h"
 #include "HelpTexts.h"
 #include "JobProgress.h"
@@ -53,19 +56,19 @@
 
 namespace {
 // A store that cannot read one field.
-class FailingReadStore : public SettingsStore
+class FailingReadStore : public UserSettingsStore
 {
 public:
-    explicit FailingReadStore(int failing) : m_failing(failing) { }
-    QString read(int index) const override
+    explicit FailingReadStore(int failing) : m_failing(QStringLiteral("Text1_") + QString::number(failing)) { }
+    QString value(const QString &key) const override
     {
-        if (index == m_failing)
+        if (key == m_failing)
             throw Failure(QStringLiteral("Cannot read field"));
-        return SettingsStore::read(index);
+        return UserSettingsStore::value(key);
     }
 
 private:
-    int m_failing;
+    QString m_failing;
 };
 
 // The file dialog answered by the test: what the user picks, and where
@@ -125,13 +128,13 @@ private:
     std::unique_ptr<QTemporaryDir> m_programFolder;
     std::unique_ptr<QTemporaryDir> m_temp;
     RecordingMessenger m_messenger;
-    SettingsStore m_store;
+    Settings m_settings;
     OfficeWithAMoment m_office;
     ScriptedFileDialog m_files;
 
-    std::unique_ptr<Form1> makeForm(FieldStore *store = nullptr)
+    std::unique_ptr<Form1> makeForm(Settings *settings = nullptr)
     {
-        auto form = std::make_unique<Form1>(Form1Services{m_messenger, store ? *store : m_store, m_office});
+        auto form = std::make_unique<Form1>(Form1Services{m_messenger, settings ? *settings : m_settings, m_office});
         form->setProgramFolder(m_programFolder->path());
         form->setCommonDialog(&m_files);
         return form;
@@ -206,9 +209,9 @@ private slots:
         form->Text1[6]->setText(QStringLiteral("12 Elm"));
         QTest::keyClicks(form->Text1[6], QStringLiteral("x"));
         // A fresh reader of the real file sees it without any close or flush.
-        QSettings reader(m_store.fileName(), QSettings::IniFormat); // the native format here is INI
+        QSettings reader(m_settings.fileName(), QSettings::IniFormat); // the native format here is INI
         QCOMPARE(reader.value(QStringLiteral("Tessaline/Text1_6")).toString(), form->Text1[6]->text());
-        QVERIFY(m_store.fileName().endsWith(QStringLiteral("/Marrowfen.conf")));
+        QVERIFY(m_settings.fileName().endsWith(QStringLiteral("/Marrowfen.conf")));
     }
 
     void clearEmptiesTheVisibleFieldsButKeepsTheDate()
@@ -220,9 +223,9 @@ private slots:
         form->PushButton3_Click();
         for (int i = 0; i < VisibleFieldCount; ++i) {
             QVERIFY(form->Text1[size_t(i)]->text().isEmpty());
-            QVERIFY(m_store.read(i).isEmpty());
+            QVERIFY(m_settings.field(i).isEmpty());
         }
-        QCOMPARE(m_store.read(DateFieldIndex), QStringLiteral("March 3, 2026"));
+        QCOMPARE(m_settings.field(DateFieldIndex), QStringLiteral("March 3, 2026"));
     }
 
     void sampleDataSurvivesARestart()
@@ -273,16 +276,8 @@ private slots:
             windowKeys << label->text();
         for (PushButton *button : {form->PushButton6, form->PushButton3, form->PushButton4})
             windowKeys << button->text();
-        for (const QStringList &items : {letter, paper, help, windowKeys}) {
-            QSet<QChar> keys;
-            for (const QString &item : items) {
-                if (item == u"-")
-                    continue;
-                QVERIFY2(item.indexOf(u'&') >= 0, qPrintable(item));
-                keys.insert(item.at(item.indexOf(u'&') + 1).toLower());
-            }
-            QCOMPARE(keys.size(), items.size() - items.count(QStringLiteral("-")));
-        }
+        for (const QStringList &items : {letter, paper, help, windowKeys})
+            QCOMPARE(altKeyProblems(items), QStringList());
     }
 
     void thePaperOpensAsStoredElseAsTheLocalesAndTheNextLetterTakesTheChoice_data()
@@ -304,7 +299,7 @@ private slots:
         const auto restoreLang = qScopeGuard([&] { setLocaleVariables({{"LANG", langBefore}}); });
         setLocaleVariables({{"LC_PAPER", {}}, {"LC_ALL", {}}, {"LANG", lang}});
         if (!stored.isEmpty())
-            writeSetting(QStringLiteral("PaperSize"), stored);
+            UserSettingsStore().setValue(QStringLiteral("PaperSize"), stored);
         auto form = makeForm();
         form->Form_Load();
         PaperSizeMenu &menu = *form->paperSizeMenu;
@@ -317,7 +312,7 @@ private slots:
         other->trigger();
         QVERIFY(other->isChecked());
         QVERIFY(!(a4 ? menu.a4Action : menu.letterAction)->isChecked());
-        QCOMPARE(readSetting(QStringLiteral("PaperSize")), a4 ? QStringLiteral("Letter") : QStringLiteral("A4"));
+        QCOMPARE(m_settings.paperSize(), a4 ? PaperSize::Letter : PaperSize::A4);
         scriptALetter();
         form->PushButton6_Click();
         QVERIFY(!m_office.paperSizes.empty());
@@ -353,7 +348,7 @@ private slots:
             QCOMPARE(form->windowTitle(), QStringLiteral("Tessaline — my-letter.docx"));
             QVERIFY(!form->builtInLetterAction->isChecked());
         }
-        QSettings reader(m_store.fileName(), QSettings::IniFormat);
+        QSettings reader(m_settings.fileName(), QSettings::IniFormat);
         QCOMPARE(reader.value(QStringLiteral("Tessaline/Template")).toString(), mine);
 
         auto restarted = makeForm();
@@ -486,17 +481,18 @@ private slots:
         QCOMPARE(m_messenger.messages[0].caption, QStringLiteral("About Tessaline"));
         QVERIFY(about.contains(QStringLiteral("7.00")));
         QVERIFY(about.contains(QStringLiteral("Scripted Office 1.0")));
-        QVERIFY(about.contains(QDir::toNativeSeparators(m_store.fileName())));
+        QVERIFY(about.contains(QDir::toNativeSeparators(m_settings.fileName())));
         QVERIFY(about.contains(QStringLiteral("Scratch files: ")));
     }
 
     void aFieldThatCannotBeRestoredIsReportedAndTheOthersAreRestored()
     {
-        m_store.write(4, QStringLiteral("four"));
-        m_store.write(5, QStringLiteral("five"));
-        m_store.write(6, QStringLiteral("six"));
+        m_settings.setField(4, QStringLiteral("four"));
+        m_settings.setField(5, QStringLiteral("five"));
+        m_settings.setField(6, QStringLiteral("six"));
         FailingReadStore store(5);
-        auto form = makeForm(&store);
+        Settings settings(store);
+        auto form = makeForm(&settings);
         QCOMPARE(form->Form_Load(), Form1::LoadResult::ShowWindow);
         QCOMPARE(m_messenger.messages.size(), size_t(1));
         QVERIFY(m_messenger.messages[0].text.startsWith(QStringLiteral("Cannot read field\r\n")
@@ -520,10 +516,10 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(bool, kept);
         if (kind == QLatin1String("folder")) {
-            QVERIFY(QDir().mkpath(m_store.fileName()));
+            QVERIFY(QDir().mkpath(m_settings.fileName()));
         } else {
-            QVERIFY(QDir().mkpath(QFileInfo(m_store.fileName()).absolutePath()));
-            QFile file(m_store.fileName());
+            QVERIFY(QDir().mkpath(QFileInfo(m_settings.fileName()).absolutePath()));
+            QFile file(m_settings.fileName());
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("\x01\xff garbage = = [[[\n\0\0\nno section\n", 36);
         }
@@ -607,7 +603,7 @@ private slots:
         form->PushButton4->setFocus(Qt::TabFocusReason);
         QTest::keyClick(form->PushButton4, Qt::Key(key), modifiers);
         QCOMPARE(form->Text1[0]->text(), QStringLiteral("Dorian Vell"));
-        QCOMPARE(m_store.read(2), QStringLiteral("90250"));
+        QCOMPARE(m_settings.field(2), QStringLiteral("90250"));
         form->PushButton3->setFocus(Qt::TabFocusReason);
         QTest::keyClick(form->PushButton3, Qt::Key(key), modifiers);
         QVERIFY(form->Text1[0]->text().isEmpty());
@@ -682,7 +678,7 @@ private slots:
         // otherwise it lands at the caret (the end here) and nothing is lost.
         QTest::keyClicks(field, QStringLiteral("!"));
         QCOMPARE(field->text(), selectsAll ? QStringLiteral("!") : QStringLiteral("Mira Stone!"));
-        QCOMPARE(m_store.read(7), field->text());
+        QCOMPARE(m_settings.field(7), field->text());
     }
     void theDateFieldIsNeverOnScreen()
     {
@@ -696,7 +692,7 @@ private slots:
     // are, installed or not.
     void cursorAndSkinAreLookedForInTheProgramFolder()
     {
-        Form1 form({m_messenger, m_store, m_office});
+        Form1 form({m_messenger, m_settings, m_office});
         QCOMPARE(form.programFolder(), findProgramFolder());
     }
 
@@ -841,7 +837,7 @@ private slots:
         QVERIFY(sawBusy);
         QCOMPARE(form->Text1[0]->text(), QStringLiteral("Ada Quill"));
         QCOMPARE(form->Text1[7]->text(), QStringLiteral("Mira Stone"));
-        QCOMPARE(m_store.read(7), QStringLiteral("Mira Stone"));
+        QCOMPARE(m_settings.field(7), QStringLiteral("Mira Stone"));
         QVERIFY(!form->undoAction->isEnabled());
         QCOMPARE(m_messenger.messages.size(), size_t(letterPossible ? 0 : 1));
         QCOMPARE(form->hasForm2() && form->form2().isVisible(), letterPossible);
@@ -856,7 +852,7 @@ private slots:
         if (letterPossible)
             form->form2().PushButton8_Click();
         QTest::keyClicks(form->Text1[0], QStringLiteral("!"));
-        QCOMPARE(m_store.read(0), form->Text1[0]->text());
+        QCOMPARE(m_settings.field(0), form->Text1[0]->text());
         QVERIFY(form->Text1[0]->text().endsWith(QLatin1Char('!')));
         QTest::keyClick(form->PushButton4, Qt::Key_Return);
         QCOMPARE(form->Text1[7]->text(), QStringLiteral("Vore Vurud"));
@@ -962,7 +958,7 @@ private slots:
         window->buttons->button(QDialogButtonBox::Cancel)->click();
         QVERIFY(!form->letterTextWindow());
         QVERIFY(!QFile::exists(LetterText::filePath()));
-        QVERIFY(readSetting(QStringLiteral("Phone")).isEmpty());
+        QVERIFY(m_settings.phone().isEmpty());
 
         QTest::keyClick(form.get(), Qt::Key_L, Qt::ControlModifier);
         window = form->letterTextWindow();
@@ -989,10 +985,10 @@ private slots:
         QVERIFY(!form->letterTextWindow());
         QCOMPARE(BuiltInLetter::storedWording().closing, QStringLiteral("Mit freundlichen Gr\u00fc\u00dfen"));
         QCOMPARE(BuiltInLetter::storedWording().enclosure, QString()); // kept empty: no line
-        QCOMPARE(readSetting(QStringLiteral("Country2")), QStringLiteral("Deutschland"));
+        QCOMPARE(m_settings.recipientCountry(), QStringLiteral("Deutschland"));
         QCOMPARE(readAll(LetterText::filePath()), QByteArray("I would like to join [CompanyName] as a designer."));
-        QCOMPARE(readSetting(QStringLiteral("Phone")), QStringLiteral("(555) 010-7788"));
-        QCOMPARE(readSetting(QStringLiteral("Email")), QStringLiteral("ada@example.org"));
+        QCOMPARE(m_settings.phone(), QStringLiteral("(555) 010-7788"));
+        QCOMPARE(m_settings.email(), QStringLiteral("ada@example.org"));
 
         // Opened again it shows what was kept; Restore brings the built-in text back.
         form->editLetterTextAction->trigger();
@@ -1027,8 +1023,8 @@ private slots:
         QFETCH(bool, ownTemplate);
         QFETCH(QString, body);
         QFETCH(QString, message);
-        writeSetting(QStringLiteral("Phone"), QStringLiteral("555-0100"));
-        writeSetting(QStringLiteral("Email"), QStringLiteral("a@b.c"));
+        m_settings.setPhone(QStringLiteral("555-0100"));
+        m_settings.setEmail(QStringLiteral("a@b.c"));
         if (kept == QStringLiteral("(folder)"))
             QVERIFY(QDir().mkpath(LetterText::filePath()));
         else if (!kept.isEmpty())
@@ -1082,7 +1078,7 @@ private slots:
         QVERIFY(!form->undoAction->isEnabled());
 
         QTest::mouseClick(clear ? form->PushButton3 : form->PushButton4, Qt::LeftButton);
-        QCOMPARE(m_store.read(0), clear ? QString() : QStringLiteral("Dorian Vell"));
+        QCOMPARE(m_settings.field(0), clear ? QString() : QStringLiteral("Dorian Vell"));
         QVERIFY(form->undoAction->isEnabled());
         QCOMPARE(form->undoAction->text(), QStringLiteral("&Undo ") + command);
         QCOMPARE(QToolTip::text(), hint);
@@ -1092,9 +1088,9 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
         for (int i = 0; i < VisibleFieldCount; ++i) {
             QCOMPARE(form->Text1[size_t(i)]->text(), before[i]);
-            QCOMPARE(m_store.read(i), before[i]);
+            QCOMPARE(m_settings.field(i), before[i]);
         }
-        QCOMPARE(m_store.read(DateFieldIndex), QStringLiteral("March 3, 2026"));
+        QCOMPARE(m_settings.field(DateFieldIndex), QStringLiteral("March 3, 2026"));
         QVERIFY(!form->undoAction->isEnabled());
         QCOMPARE(form->undoAction->text(), QStringLiteral("&Undo"));
     }
@@ -1110,25 +1106,25 @@ private slots:
         QTest::keyClick(form->Text1[0], Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(form->Text1[0], Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(form->Text1[1]->text().isEmpty());
-        QVERIFY(m_store.read(1).isEmpty());
+        QVERIFY(m_settings.field(1).isEmpty());
 
         // A second clear of empty fields keeps the first one's offer.
         form->PushButton4_Click();
         form->PushButton3_Click();
         form->PushButton3_Click();
         form->undoAction->trigger();
-        QCOMPARE(m_store.read(1), QStringLiteral("Boise"));
+        QCOMPARE(m_settings.field(1), QStringLiteral("Boise"));
     }
 
     void aFieldLongerThanTheLineEditsDefaultLimitSurvivesARestart()
     {
         const QString longText = QString(40000, QLatin1Char('a')) + QStringLiteral("end");
-        m_store.write(11, longText);
+        m_settings.setField(11, longText);
         for (int run = 0; run < 2; ++run) {
             auto form = makeForm();
             form->Form_Load();
             QCOMPARE(form->Text1[11]->text().size(), longText.size());
-            QCOMPARE(m_store.read(11), longText);
+            QCOMPARE(m_settings.field(11), longText);
         }
     }
 
@@ -1146,8 +1142,7 @@ private slots:
         for (QMenu *menu : {form->letterMenu, form->editMenu, form->helpMenu})
             QCOMPARE(QAccessible::queryAccessibleInterface(menu)->text(QAccessible::Name),
                      menu->title().remove(QLatin1Char('&')));
-        // Every label leads to its field, and no two mnemonics clash.
-        QSet<QChar> mnemonics;
+        // Every label leads to its field, and no two Alt keys clash.
         QStringList captions;
         for (QLabel *label : form->Label2) {
             QVERIFY(label->buddy());
@@ -1155,12 +1150,7 @@ private slots:
         }
         for (PushButton *command : {form->PushButton6, form->PushButton3, form->PushButton4})
             captions << command->text();
-        for (const QString &caption : captions) {
-            const qsizetype amp = caption.indexOf(QLatin1Char('&'));
-            QVERIFY2(amp >= 0, qPrintable(caption));
-            mnemonics.insert(caption.at(amp + 1).toLower());
-        }
-        QCOMPARE(mnemonics.size(), captions.size());
+        QCOMPARE(altKeyProblems(captions), QStringList());
     }
 };
 

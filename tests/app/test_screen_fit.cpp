@@ -19,6 +19,7 @@
 #include "RecordingMessenger.h"
 #include "ScreenFit.h"
 #include "ScriptedAutomation.h"
+#include "Settings.h"
 
 namespace {
 QRect availableArea(const QWidget *window)
@@ -50,7 +51,7 @@ class TestScreenFit : public QObject
 
     QTemporaryDir m_config;
     RecordingMessenger m_messenger;
-    SettingsStore m_store;
+    Settings m_settings;
     ScriptedAutomation m_office;
 
 private slots:
@@ -78,7 +79,7 @@ private slots:
             form->setPicture(page);
             window = std::move(form);
         } else {
-            window = std::make_unique<Form1>(Form1Services{m_messenger, m_store, m_office});
+            window = std::make_unique<Form1>(Form1Services{m_messenger, m_settings, m_office});
         }
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -118,7 +119,7 @@ private slots:
 
     void theFileDialogAndMessageBoxesStayOnTheScreen()
     {
-        Form1 main(Form1Services{m_messenger, m_store, m_office});
+        Form1 main(Form1Services{m_messenger, m_settings, m_office});
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         bool saveChecked = false;

@@ -18,7 +18,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -26,11 +25,10 @@
 #include "LetterRun.h"
 #include "LibreOfficeAutomation.h"
 #include "OfficeJob.h"
+#include "RunProgram.h"
 #include "TestFiles.h"
 
 namespace {
-constexpr int ToolTimeoutMs = 120000;
-
 // Counts the connections made to a port on 127.0.0.1 and answers each with
 // "404 Not Found" at once. Bounded: it takes at most MaxConnections and
 // ends with the object.
@@ -134,11 +132,10 @@ QString fileUrlOf(const QString &path)
 // first and uncompressed, as OpenDocument wants it).
 bool zipFolder(const QString &folder, const QString &package)
 {
+    ProgramOptions inFolder;
+    inFolder.workingFolder = folder;
     auto zip = [&](const QStringList &arguments) {
-        QProcess process;
-        process.setWorkingDirectory(folder);
-        process.start(QStringLiteral("zip"), arguments);
-        return process.waitForFinished(ToolTimeoutMs) && process.exitCode() == 0;
+        return runProgram(QStringLiteral("zip"), arguments, inFolder).exitCode == 0;
     };
     QFile::remove(package);
     if (QFile::exists(QDir(folder).filePath(QStringLiteral("mimetype")))
@@ -325,11 +322,10 @@ bool makeTemplate(const QString &file, const QString &kind, const QString &link)
 // What a tool of the distribution prints about a file.
 QByteArray toolOutput(const QString &tool, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(ToolTimeoutMs))
+    const ProgramRun run = runProgram(tool, arguments);
+    if (!run.finished)
         return QByteArray("<") + tool.toUtf8() + QByteArray(" did not end>");
-    return process.readAllStandardOutput();
+    return run.out.toUtf8();
 }
 
 // Everything a file holds that a reader could see: its bytes, the
@@ -368,14 +364,15 @@ class TestHostileTemplate : public QObject
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    QProcessEnvironment batchEnvironment() const
+    ProgramOptions batchOptions() const
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        ProgramOptions options;
+        QProcessEnvironment &env = options.environment;
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
         env.insert(QStringLiteral("temp"), path(QStringLiteral("scratch")));
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        return env;
+        return options;
     }
 
 private slots:
@@ -462,14 +459,12 @@ private slots:
 
         // The batch: every format from the template loaded once.
         const QString out = path(kind + QStringLiteral("-") + target);
-        QProcess batch;
-        batch.setProcessEnvironment(batchEnvironment());
-        batch.start(QStringLiteral(TESSALINE_PROGRAM),
-                    {QStringLiteral("--batch"), path(QStringLiteral("one.csv")), QStringLiteral("--out"), out,
-                     QStringLiteral("--template"), mine, QStringLiteral("--format"),
-                     QStringLiteral("doc,docx,odt,pdf")});
-        QVERIFY(batch.waitForFinished(ToolTimeoutMs));
-        QVERIFY2(batch.exitCode() == 0, batch.readAllStandardError().constData());
+        const ProgramRun batch = runProgram(QStringLiteral(TESSALINE_PROGRAM),
+                                            {QStringLiteral("--batch"), path(QStringLiteral("one.csv")),
+                                             QStringLiteral("--out"), out, QStringLiteral("--template"), mine,
+                                             QStringLiteral("--format"), QStringLiteral("doc,docx,odt,pdf")},
+                                            batchOptions());
+        QVERIFY2(batch.exitCode == 0, qPrintable(batch.errors));
         for (const QString &file : QDir(out).entryList(QDir::Files))
             written << QDir(out).filePath(file);
         QCOMPARE(written.size(), 6);
@@ -530,19 +525,17 @@ private slots:
         QVERIFY2(window.contains(QDir::toNativeSeparators(file)) && window.contains(told), after(window).constData());
         QCOMPARE(made.canShow(), !isTemplate); // the letter text's absence leaves the built-in body
 
-        QProcessEnvironment env = batchEnvironment();
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home);
-        QProcess batch;
-        batch.setProcessEnvironment(env);
+        ProgramOptions options = batchOptions();
+        options.environment.insert(QStringLiteral("XDG_DATA_HOME"), home);
         QStringList arguments{QStringLiteral("--batch"), path(QStringLiteral("one.csv")), QStringLiteral("--out"),
                               home + QStringLiteral("/out")};
         if (isTemplate)
             arguments << QStringLiteral("--template") << file;
-        batch.start(QStringLiteral(TESSALINE_PROGRAM), arguments);
-        QVERIFY2(batch.waitForFinished(ToolTimeoutMs), "the batch hangs");
-        const QString said = QString::fromUtf8(batch.readAllStandardError());
-        QVERIFY2(said.contains(QDir::toNativeSeparators(file)) && said.contains(told), after(said).constData());
-        QCOMPARE(batch.exitCode() == 0, !isTemplate);
+        const ProgramRun batch = runProgram(QStringLiteral(TESSALINE_PROGRAM), arguments, options);
+        QVERIFY2(batch.finished, "the batch hangs");
+        QVERIFY2(batch.errors.contains(QDir::toNativeSeparators(file)) && batch.errors.contains(told),
+                 after(batch.errors).constData());
+        QCOMPARE(batch.exitCode == 0, !isTemplate);
     }
 
     // Where the system gives the offices no jail (here: bubblewrap named
@@ -567,19 +560,17 @@ private slots:
         QFETCH(QString, told);
         const QString home = path(QStringLiteral("no-jail-%1").arg(QTest::currentDataTag()).replace(u' ', u'-'));
         writeText(home + QStringLiteral("/config/Marrowfen.conf"), QStringLiteral("[Tessaline]\n") + settings + u'\n');
-        QProcessEnvironment env = batchEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-        env.insert(QStringLiteral("TESSALINE_BWRAP"), home + QStringLiteral("/no-bwrap-here"));
-        QProcess batch;
-        batch.setProcessEnvironment(env);
-        batch.start(QStringLiteral(TESSALINE_PROGRAM),
-                    QStringList{QStringLiteral("--batch"), path(QStringLiteral("one.csv")), QStringLiteral("--out"),
-                                home + QStringLiteral("/out")}
-                            + options);
-        QVERIFY(batch.waitForFinished(ToolTimeoutMs));
-        const QString said = QString::fromUtf8(batch.readAllStandardError());
-        QCOMPARE(said.count(told), 1);
-        QCOMPARE(batch.exitCode(), exitCode);
+        ProgramOptions run = batchOptions();
+        run.environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+        run.environment.insert(QStringLiteral("TESSALINE_BWRAP"), home + QStringLiteral("/no-bwrap-here"));
+        const ProgramRun batch = runProgram(QStringLiteral(TESSALINE_PROGRAM),
+                                            QStringList{QStringLiteral("--batch"), path(QStringLiteral("one.csv")),
+                                                        QStringLiteral("--out"), home + QStringLiteral("/out")}
+                                                    + options,
+                                            run);
+        QVERIFY(batch.finished);
+        QCOMPARE(batch.errors.count(told), 1);
+        QCOMPARE(batch.exitCode, exitCode);
         QCOMPARE(QDir(home + QStringLiteral("/out")).entryList(QDir::Files).size(), exitCode == 0 ? 1 : 0);
     }
 };

@@ -7,6 +7,7 @@
 #include "LetterFields.h"
 #include "LocaleVariables.h"
 #include "PaperSize.h"
+#include "SettingsStore.h"
 
 class TestPaperSize : public QObject
 {
@@ -62,7 +63,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(PaperSize, paper);
         setLocaleVariables({{"LC_PAPER", lcPaper}, {"LC_ALL", lcAll}, {"LANG", lang}});
-        writeSetting(QString::fromLatin1(Paper::SettingsKey), stored);
+        UserSettingsStore().setValue(QStringLiteral("PaperSize"), stored);
         QCOMPARE(Paper::stored(), paper);
     }
 
@@ -70,7 +71,7 @@ private slots:
     {
         for (PaperSize paper : {PaperSize::A4, PaperSize::Letter}) {
             Paper::store(paper);
-            QCOMPARE(readSetting(QString::fromLatin1(Paper::SettingsKey)), Paper::nameOf(paper));
+            QCOMPARE(UserSettingsStore().value(QStringLiteral("PaperSize")), Paper::nameOf(paper));
             QCOMPARE(Paper::stored(), paper);
         }
     }

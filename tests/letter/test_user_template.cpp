@@ -1,7 +1,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,6 +14,7 @@
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "RunMark.h"
+#include "RunProgram.h"
 #include "SaveBuiltInLetter.h"
 #include "ScratchFiles.h"
 #include "TestFiles.h"
@@ -299,12 +299,10 @@ private slots:
         letter->close();
         office->quit();
         auto pageText = [&](int page) {
-            QProcess pdftotext;
-            pdftotext.start(QStringLiteral("pdftotext"),
-                            {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
-                             pdf, QStringLiteral("-")});
-            pdftotext.waitForFinished();
-            return QString::fromUtf8(pdftotext.readAllStandardOutput());
+            return runProgram(QStringLiteral("pdftotext"),
+                              {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+                               pdf, QStringLiteral("-")})
+                    .out;
         };
         const QString second = pageText(2);
         for (const QString &expected : {QStringLiteral("Vore Vurud\n") + letterDate() + QStringLiteral("\nPage 2")})

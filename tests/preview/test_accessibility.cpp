@@ -14,6 +14,7 @@
 #include "PictureBox.h"
 #include "PushButton.h"
 #include "RecordingMessenger.h"
+#include "Settings.h"
 
 namespace {
 // Every object a screen reader reaches from a window by walking its
@@ -41,7 +42,7 @@ class TestAccessibility : public QObject
     QTemporaryDir m_scratch;
     QTemporaryDir m_config;
     RecordingMessenger m_messenger;
-    SettingsStore m_store;
+    Settings m_settings;
     LibreOfficeAutomation m_office;
 
 private slots:
@@ -92,11 +93,11 @@ private slots:
 
         // The main window never offers the date field, though it holds the
         // letter's date and keeps it in the settings.
-        Form1 main({m_messenger, m_store, m_office});
+        Form1 main({m_messenger, m_settings, m_office});
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         main.Text1[DateFieldIndex]->setText(request.date);
-        QCOMPARE(m_store.read(DateFieldIndex), request.date);
+        QCOMPARE(m_settings.field(DateFieldIndex), request.date);
         const QList<const QObject *> mainTree = accessibleTree(&main);
         QVERIFY(mainTree.contains(main.Text1[0]));
         QVERIFY(!mainTree.contains(main.Text1[DateFieldIndex]));

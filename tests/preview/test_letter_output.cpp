@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
@@ -29,8 +28,10 @@
 #include "PrintDialog.h"
 #include "LetterRun.h"
 #include "RecordingMessenger.h"
+#include "RunProgram.h"
 #include "TestFiles.h"
 #include "ScriptedAutomation.h"
+#include "Settings.h"
 #include "SmallDisk.h"
 
 namespace {
@@ -61,11 +62,8 @@ public:
 // What a tool of the distribution prints about a file.
 QString toolOutput(const QString &tool, const QStringList &args)
 {
-    QProcess p;
-    p.start(tool, args);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
+    const ProgramRun run = runProgram(tool, args);
+    return run.exitCode == 0 ? run.out : QString();
 }
 
 QString pdfText(const QString &path)
@@ -562,7 +560,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
         // The settings' folder is taken once, when they are first read (the
         // letter's date reads them): it is set here as a restart would find it.
-        const QString oldSettingsFolder = QFileInfo(settingsFileName()).absolutePath();
+        const QString oldSettingsFolder = QFileInfo(Settings().fileName()).absolutePath();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
 
         // Answers the real file dialog with a name typed without extension.

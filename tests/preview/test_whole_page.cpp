@@ -12,6 +12,7 @@
 #include "PageSnapshotSize.h"
 #include "PictureBox.h"
 #include "RecordingMessenger.h"
+#include "SettingsStore.h"
 
 class TestWholePage : public QObject
 {
@@ -37,7 +38,7 @@ private slots:
         m_office = m_automation.createApplication();
     }
     void cleanupTestCase() { m_office->quit(); }
-    void init() { removeSetting(QStringLiteral("WholePage")); }
+    void init() { UserSettingsStore().remove(QStringLiteral("WholePage")); }
 
     void theWholePageShowsTheSheetAsPrintedAndIsRemembered_data()
     {

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -41,6 +40,7 @@
 
 #include "Failure.h"
 #include "OfficeConnection.h"
+#include "RunProgram.h"
 
 namespace css = com::sun::star;
 using css::uno::Reference;
@@ -150,15 +150,13 @@ QSize DocumentReader::Document::pageSizeMm() const
 
 std::vector<QSize> pdfPageSizes(const QString &pdf)
 {
-    QProcess pdfinfo;
-    pdfinfo.start(QStringLiteral("pdfinfo"),
-                  {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1000"), pdf});
-    pdfinfo.waitForFinished();
+    const ProgramRun pdfinfo = runProgram(
+            QStringLiteral("pdfinfo"),
+            {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1000"), pdf});
     std::vector<QSize> sizes;
     static const QRegularExpression pageSize(QStringLiteral("^Page +\\d+ size: +([\\d.]+) x ([\\d.]+) pts"),
                                              QRegularExpression::MultilineOption);
-    for (const QRegularExpressionMatch &match :
-         pageSize.globalMatch(QString::fromUtf8(pdfinfo.readAllStandardOutput())))
+    for (const QRegularExpressionMatch &match : pageSize.globalMatch(pdfinfo.out))
         sizes.emplace_back(int(std::lround(match.captured(1).toDouble())),
                            int(std::lround(match.captured(2).toDouble())));
     return sizes;

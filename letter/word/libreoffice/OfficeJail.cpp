@@ -8,7 +8,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "LetterFields.h"
+#include "Settings.h"
 
 namespace OfficeJail {
 
@@ -126,7 +126,7 @@ QString unavailableDiagnostic()
 
 bool required()
 {
-    return requiredForThisRun || readSetting(QString::fromLatin1(RequireSettingsKey)).trimmed().toLower() == u"true";
+    return requiredForThisRun || Settings().requireJail();
 }
 
 void requireForThisRun()

@@ -17,8 +17,6 @@
 // RequireJail=true (or the batch's --require-jail) asks for the jail.
 namespace OfficeJail {
 
-inline constexpr char RequireSettingsKey[] = "RequireJail";
-
 // Whether offices are jailed on this computer: bubblewrap is there and a
 // trial jail runs. Tried once per program.
 bool available();

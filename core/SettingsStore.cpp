@@ -1,4 +1,4 @@
-#include "LetterFields.h"
+#include "SettingsStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,53 +45,58 @@ QString settingsFileKind()
     return RegularFile::specialKind(settingsFile());
 }
 
-QString notAFile(const QString &kind)
-{
-    return QObject::tr("Cannot save your entries to %1: it is %2, not a regular file.")
-            .arg(QDir::toNativeSeparators(settingsFile()), kind);
-}
-} // namespace
-
-QString settingsKey(int index)
-{
-    return QStringLiteral("Text1_") + QString::number(index);
-}
-
-QString readSetting(const QString &key)
-{
-    if (!settingsFileKind().isEmpty())
-        return {};
-    return openSettings().value(sectionKey(key)).toString();
-}
-
-void writeSetting(const QString &key, const QString &value)
+void refuseSpecialFile()
 {
     if (const QString kind = settingsFileKind(); !kind.isEmpty())
-        throw Failure(notAFile(kind));
-    QSettings settings = openSettings();
-    settings.setValue(sectionKey(key), value);
+        throw Failure(QObject::tr("Cannot save your entries to %1: it is %2, not a regular file.")
+                              .arg(QDir::toNativeSeparators(settingsFile()), kind));
+}
+
+void flush(QSettings &settings)
+{
     settings.sync();
     // A format error only says that the file held lines it could not read;
     // the values were written all the same.
     if (settings.status() == QSettings::AccessError)
         throw Failure(cannotWrite(settings.fileName()));
 }
+} // namespace
 
-void removeSetting(const QString &key)
+QString UserSettingsStore::value(const QString &key) const
 {
-    if (const QString kind = settingsFileKind(); !kind.isEmpty())
-        throw Failure(notAFile(kind));
-    QSettings settings = openSettings();
-    settings.remove(sectionKey(key));
-    settings.sync();
-    if (settings.status() == QSettings::AccessError)
-        throw Failure(cannotWrite(settings.fileName()));
+    if (!settingsFileKind().isEmpty())
+        return {};
+    return openSettings().value(sectionKey(key)).toString();
 }
 
-void SettingsStore::checkWritable() const
+QStringList UserSettingsStore::keys() const
 {
-    if (const QString kind = settingsFileKind(); !kind.isEmpty())
-        throw Failure(notAFile(kind));
+    if (!settingsFileKind().isEmpty())
+        return {};
+    QSettings settings = openSettings();
+    settings.beginGroup(QString::fromLatin1(SettingsSection));
+    return settings.childKeys();
+}
+
+void UserSettingsStore::setValue(const QString &key, const QString &value)
+{
+    refuseSpecialFile();
+    QSettings settings = openSettings();
+    settings.setValue(sectionKey(key), value);
+    flush(settings);
+}
+
+void UserSettingsStore::remove(const QString &key)
+{
+    refuseSpecialFile();
+    QSettings settings = openSettings();
+    settings.remove(sectionKey(key));
+    flush(settings);
+}
+
+void UserSettingsStore::checkWritable() const
+{
+    refuseSpecialFile();
     const QString file = fileName();
     const QFileInfo info(file);
     const QString folder = info.absolutePath();
@@ -102,33 +107,7 @@ void SettingsStore::checkWritable() const
         throw Failure(cannotWrite(file));
 }
 
-QStringList settingKeys()
-{
-    if (!settingsFileKind().isEmpty())
-        return {};
-    QSettings settings = openSettings();
-    settings.beginGroup(QString::fromLatin1(SettingsSection));
-    return settings.childKeys();
-}
-
-QString settingsFileName()
+QString UserSettingsStore::fileName() const
 {
     return settingsFile();
-}
-
-SettingsStore::SettingsStore() = default;
-
-QString SettingsStore::read(int index) const
-{
-    return readSetting(settingsKey(index));
-}
-
-void SettingsStore::write(int index, const QString &text)
-{
-    writeSetting(settingsKey(index), text);
-}
-
-QString SettingsStore::fileName() const
-{
-    return settingsFileName();
 }
