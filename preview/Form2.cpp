@@ -343,29 +343,6 @@ void Form2::createActions()
     connect(previousPageAction, &QAction::triggered, this, [this] { showPage(m_pageNumber - 1); });
     addActions({nextPageAction, previousPageAction});
     createPageViewActions();
-
-    // Scroll keys work wherever the focus is in this window: a focused push
-    // button would otherwise take the arrows to move the focus.
-    using Axis = Viewport::Axis;
-    using Move = Viewport::ScrollMove;
-    struct ScrollKey
-    {
-        Qt::Key key;
-        Axis axis;
-        Move move;
-    };
-    constexpr ScrollKey scrollKeys[] = {
-            {Qt::Key_Up, Axis::Vertical, Move::LineBack},     {Qt::Key_Down, Axis::Vertical, Move::LineForward},
-            {Qt::Key_Left, Axis::Horizontal, Move::LineBack}, {Qt::Key_Right, Axis::Horizontal, Move::LineForward},
-            {Qt::Key_PageUp, Axis::Vertical, Move::PageBack}, {Qt::Key_PageDown, Axis::Vertical, Move::PageForward},
-            {Qt::Key_Home, Axis::Vertical, Move::ToStart},    {Qt::Key_End, Axis::Vertical, Move::ToEnd},
-    };
-    for (const ScrollKey &k : scrollKeys) {
-        auto *action = new QAction(this);
-        action->setShortcut(QKeySequence(k.key));
-        connect(action, &QAction::triggered, this, [this, k] { m_pageArea->scroll(k.axis, k.move); });
-        addAction(action);
-    }
 }
 
 void Form2::PushButton6_Click()

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -85,6 +86,31 @@ PageArea::PageArea(Messenger &messenger, WindowPointer &pointer, QWidget *window
     place(m_holder, HolderPlace.left(), HolderPlace.top(), HolderPlace.width(), HolderPlace.height());
     keepFromAssistiveTechnology(m_holder);
     describeParts();
+    addScrollKeys(window);
+}
+
+void PageArea::addScrollKeys(QWidget *window)
+{
+    using Axis = Viewport::Axis;
+    using Move = Viewport::ScrollMove;
+    struct ScrollKey
+    {
+        Qt::Key key;
+        Axis axis;
+        Move move;
+    };
+    constexpr ScrollKey scrollKeys[] = {
+            {Qt::Key_Up, Axis::Vertical, Move::LineBack},     {Qt::Key_Down, Axis::Vertical, Move::LineForward},
+            {Qt::Key_Left, Axis::Horizontal, Move::LineBack}, {Qt::Key_Right, Axis::Horizontal, Move::LineForward},
+            {Qt::Key_PageUp, Axis::Vertical, Move::PageBack}, {Qt::Key_PageDown, Axis::Vertical, Move::PageForward},
+            {Qt::Key_Home, Axis::Vertical, Move::ToStart},    {Qt::Key_End, Axis::Vertical, Move::ToEnd},
+    };
+    for (const ScrollKey &k : scrollKeys) {
+        auto *action = new QAction(window);
+        action->setShortcut(QKeySequence(k.key));
+        connect(action, &QAction::triggered, this, [this, k] { scroll(k.axis, k.move); });
+        window->addAction(action);
+    }
 }
 
 void PageArea::describeParts()

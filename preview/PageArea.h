@@ -36,8 +36,8 @@ public:
 
     // Creates the page area on `window`, every part at its place (twips
     // from the client area's top-left corner, which is `clientTop` pixels
-    // below the window's). The messenger and the window's pointer must
-    // outlive it.
+    // below the window's), and gives the window the scroll keys. The
+    // messenger and the window's pointer must outlive it.
     PageArea(Messenger &messenger, WindowPointer &pointer, QWidget *window, int clientTop);
 
     PictureBox *surface() const { return m_surface; }
@@ -86,6 +86,10 @@ protected:
 private:
     // Accessible names and descriptions of the box, the clip and the bars.
     void describeParts();
+    // The arrow keys, Page Up, Page Down, Home and End scroll the page
+    // wherever the focus is in the window: a focused push button would
+    // otherwise take the arrows to move the focus.
+    void addScrollKeys(QWidget *window);
     // The wheel over the page: scrolls (Shift: sideways); with Ctrl, zooms.
     void wheel(QWheelEvent *event);
     // Mirrors the model into the surface, the bars and the page's name and
