@@ -13,7 +13,6 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTimer>
-#include <QWheelEvent>
 
 #include "AppTitle.h"
 #include "CommonDialog.h"
@@ -37,7 +36,6 @@
 
 namespace {
 constexpr int ClientWidth = 9840, ClientHeight = 9390; // twips
-const QColor ViewportBackground(0x9a, 0xa3, 0xab);     // a desk behind the page
 
 QString location(const char *text)
 {
@@ -50,8 +48,7 @@ Form2::Form2(Messenger &messenger, QWidget *parent)
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                       | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_messenger(messenger), CommonDialog1(std::make_unique<FileDialogCommonDialog>(this)),
-      m_printDialog(std::make_unique<QtPrintDialog>(this)), m_pointer(this),
-      m_viewport(int(std::lround(twipsPerPixel(this)))), m_programFolder(findProgramFolder())
+      m_printDialog(std::make_unique<QtPrintDialog>(this)), m_pointer(this), m_programFolder(findProgramFolder())
 {
     installWindowAccessibility();
     setWindowTitle(QStringLiteral("Form2"));
@@ -153,56 +150,19 @@ void Form2::setNotice(const QString &text)
 void Form2::createControls()
 {
     // Controls of the window itself sit in the client area, below the menu
-    // bar; those inside a frame or the viewport at their own places.
+    // bar; those inside the frame at their own places.
     auto place = [this](QWidget *w, int l, int t, int wd, int h) {
         const QRect r = twipsRect(l, t, wd, h, this);
         w->setGeometry(w->parentWidget() == this ? r.translated(0, clientTop()) : r);
     };
 
-    Picture2 = new QFrame(this);
-    Picture2->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Picture2->setLineWidth(1);
-    setColours(Picture2, ViewportBackground, DesignText);
-    Picture2->setAttribute(Qt::WA_NoMousePropagation);
-    Picture2->installEventFilter(this); // the wheel beside the page
-    place(Picture2, 120, 120, Viewport::ViewportOuterWidth, Viewport::ViewportOuterHeight);
-    // The surface moves inside the viewport's inner area, clipped by it.
-    m_clip = new QWidget(Picture2);
-    m_clip->setGeometry(Picture2->contentsRect());
-
-    Picture1 = new PictureBox(m_clip);
-    place(Picture1, 0, 0, 2340, 3435);
-    Picture1->move(0, 0);
-    // The page takes the focus, so that a screen reader reads it; its keys
-    // are the window's scroll keys.
-    Picture1->setFocusPolicy(Qt::StrongFocus);
-    Picture1->installEventFilter(this); // the wheel over the page
-    connect(Picture1, &PictureBox::mousePressed, this, &Form2::picture1_MouseDown);
-    connect(Picture1, &PictureBox::mouseMoved, this, &Form2::picture1_MouseMove);
-    connect(Picture1, &PictureBox::mouseReleased, this, &Form2::Picture1_MouseUp);
-
-    VScroll1 = new QScrollBar(Qt::Vertical, this);
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    place(VScroll1, 9450, 120, 255, 7425);
-    place(HScroll1, 120, 7545, 9330, 255);
-    for (QScrollBar *bar : {HScroll1, VScroll1}) {
-        bar->setRange(0, 0);
-        bar->setTracking(false); // the thumb takes effect on release
-        bar->setEnabled(false);
-        bar->setAttribute(Qt::WA_NoMousePropagation);
-    }
-    connect(HScroll1, &QScrollBar::valueChanged, this, [this](int value) {
-        if (m_syncing)
-            return;
-        m_viewport.setHScrollValue(value);
-        syncFromViewport();
-    });
-    connect(VScroll1, &QScrollBar::valueChanged, this, [this](int value) {
-        if (m_syncing)
-            return;
-        m_viewport.setVScrollValue(value);
-        syncFromViewport();
-    });
+    m_pageArea = new PageArea(m_messenger, m_pointer, this, clientTop());
+    connect(m_pageArea, &PageArea::viewChanged, this, &Form2::showCaption);
+    Picture2 = m_pageArea;
+    Picture1 = m_pageArea->surface();
+    Zoom_Ori = m_pageArea->holder();
+    HScroll1 = m_pageArea->horizontalBar();
+    VScroll1 = m_pageArea->verticalBar();
 
     Frame1 = new Frame(tr("Zoom:"), this);
     place(Frame1, 120, 7860, 9600, 855);
@@ -224,12 +184,6 @@ void Form2::createControls()
     connect(PushButton6, &QPushButton::clicked, saveAction, &QAction::trigger);
     connect(PushButton8, &QPushButton::clicked, backAction, &QAction::trigger);
 
-    // Right of the client area: never seen, and never offered to a screen
-    // reader.
-    Zoom_Ori = new PictureBox(this);
-    place(Zoom_Ori, 10320, 480, 735, 375);
-    keepFromAssistiveTechnology(Zoom_Ori);
-
     // As the controls stand, left to right and top to bottom: the page,
     // its bars (which take no focus), the zoom buttons, "< Back", "Save".
     const QList<QWidget *> order = {Picture1, VScroll1, HScroll1, PushButton1, PushButton2, PushButton8, PushButton6};
@@ -240,15 +194,6 @@ void Form2::createControls()
 
 void Form2::describeControls()
 {
-    Picture2->setAccessibleName(tr("Page View"));
-    Picture2->setAccessibleDescription(tr("Shows the letter's page at the chosen zoom"));
-    m_clip->setAccessibleName(tr("Visible Area"));
-    m_clip->setAccessibleDescription(tr("The part of the view through which the page shows"));
-    describePage();
-    HScroll1->setAccessibleName(tr("Horizontal Scroll"));
-    HScroll1->setAccessibleDescription(tr("Moves the page left and right"));
-    VScroll1->setAccessibleName(tr("Vertical Scroll"));
-    VScroll1->setAccessibleDescription(tr("Moves the page up and down"));
     const std::array<std::pair<PushButton *, QString>, 4> commands = {{
             {PushButton1, tr("Shows the page a quarter step larger")},
             {PushButton2, tr("Shows the page a quarter step smaller")},
@@ -275,14 +220,7 @@ void Form2::Form_Load()
 
 void Form2::setPicture(const QImage &picture, const QString &text)
 {
-    Picture1->setAutoSize(true);
-    Picture1->setPicture(picture);
-    Picture1->setAccessibleText(text);
-    const QSizeF twips = PictureBox::logicalSizeTwips(picture);
-    m_viewport.assignPicture(Viewport::nearest(twips.width()), Viewport::nearest(twips.height()));
-    // Shown at its own size until the viewer sets it up.
-    m_drawnZoom = Viewport::InitialZoom;
-    m_zoomRefusal.clear();
+    m_pageArea->setPicture(picture, text);
     // A new letter is set up afresh at the next activation.
     mFirstActivate = true;
 }
@@ -310,7 +248,7 @@ void Form2::showCurrentPage()
     const word::PagePicture &page = m_pages[size_t(number - 1)];
     const bool whole = wholePageAction->isChecked() && !page.wholePage.isNull();
     setPicture(whole ? page.wholePage : page.picture, page.text);
-    describePage();
+    m_pageArea->setPageOfPages(number, pageCount());
     showCaption();
     nextPageAction->setEnabled(number < pageCount());
     previousPageAction->setEnabled(number > 1);
@@ -321,11 +259,11 @@ void Form2::showCurrentPage()
 
 void Form2::showCaption()
 {
-    const QString zoom = tr("%1%").arg(std::lround(m_drawnZoom * 100));
+    const QString zoom = tr("%1%").arg(std::lround(drawnZoom() * 100));
     const QString view = pageCount() > 1 ? tr("page %1 of %2, %3").arg(m_pageNumber).arg(pageCount()).arg(zoom) : zoom;
     QString title = tr("%1 — Preview (%2)").arg(QString::fromLatin1(ProductName), view);
-    if (!m_zoomRefusal.isEmpty())
-        title += tr(" — %1").arg(m_zoomRefusal);
+    if (const QString &refusal = m_pageArea->zoomRefusal(); !refusal.isEmpty())
+        title += tr(" — %1").arg(refusal);
     if (title == windowTitle())
         return;
     setWindowTitle(title);
@@ -348,17 +286,8 @@ void Form2::showPreview()
 void Form2::Form_Activate()
 {
     ErrorTrap trap(m_messenger, location(ReportLocation::Form2_Form_Activate));
-    ErrorTrap redrawTrap(m_messenger, location(ReportLocation::Form2_RedrawImage));
-    if (trap.test(100, [&] { return mFirstActivate; })) {
-        trap.step(102, [&] {
-            Picture1->setAutoSize(true);
-            Zoom_Ori->setVisible(false);
-            Zoom_Ori->setPicture(Picture1->picture());
-        });
-        m_viewport.setUp(trap, redrawTrap);
-        paintDueDrawing(redrawTrap);
-        syncFromViewport();
-    }
+    if (trap.test(100, [&] { return mFirstActivate; }))
+        m_pageArea->setUp(trap);
     trap.step(114, [&] { mFirstActivate = false; });
 }
 
@@ -380,98 +309,14 @@ void Form2::showEvent(QShowEvent *event)
     });
 }
 
-void Form2::syncFromViewport()
-{
-    m_syncing = true;
-    const Viewport::Box &s = m_viewport.surface();
-    Picture1->setGeometry(twipsToPixels(s.left, this), twipsToPixels(s.top, this), twipsToPixels(s.outerWidth, this),
-                          twipsToPixels(s.outerHeight, this));
-    auto mirror = [](QScrollBar *bar, const Viewport::ScrollBar &state) {
-        bar->setRange(0, state.maximum);
-        bar->setSingleStep(state.singleStep);
-        bar->setPageStep(state.pageStep);
-        bar->setValue(state.value);
-        bar->setEnabled(state.enabled);
-    };
-    mirror(HScroll1, m_viewport.hScroll());
-    mirror(VScroll1, m_viewport.vScroll());
-    m_syncing = false;
-    describePage();
-    showCaption();
-}
-
-void Form2::describePage()
-{
-    const QString name
-            = pageCount() > 1 ? tr("Letter Page %1 of %2").arg(m_pageNumber).arg(pageCount()) : tr("Letter Page");
-    QString state = tr("Zoom %1%").arg(std::lround(m_drawnZoom * 100));
-    if (pageCount() > 1)
-        state += tr(", page %1 of %2").arg(m_pageNumber).arg(pageCount());
-    if (!m_zoomRefusal.isEmpty())
-        state = tr("%1. %2").arg(m_zoomRefusal, state);
-    const QString description
-            = tr("%1. A page of the filled letter: the arrow keys, Page Up, Page Down, Home and End scroll it, "
-                 "or drag it")
-                      .arg(state);
-    // Set only when they change (a screen reader hears of every change): a
-    // zoom or another page, never a scroll.
-    if (Picture1->accessibleName() != name)
-        Picture1->setAccessibleName(name);
-    if (Picture1->accessibleDescription() != description)
-        Picture1->setAccessibleDescription(description);
-}
-
-bool Form2::paintDueDrawing(ErrorTrap &redrawTrap)
-{
-    const std::optional<Viewport::Drawing> drawing = m_viewport.takeDrawing();
-    if (!drawing)
-        return false;
-    // Another drawing ends what a refused step said.
-    m_drawnZoom = m_viewport.mZoom;
-    m_zoomRefusal.clear();
-    syncFromViewport(); // the surface has its new size before it is drawn on
-    redrawTrap.step(104, [&] { Picture1->clearPicture(); });
-    redrawTrap.step(108, [&] {
-        const QImage &source = Zoom_Ori->picture();
-        const QSizeF logical = PictureBox::logicalSizeTwips(source);
-        const double pxPerTwipX = logical.width() > 0 ? source.width() / logical.width() : 0.0;
-        const double pxPerTwipY = logical.height() > 0 ? source.height() / logical.height() : 0.0;
-        const double tpp = twipsPerPixel(this);
-        Picture1->drawStretched(source,
-                                QRectF(0, 0, drawing->sourceWidth * pxPerTwipX, drawing->sourceHeight * pxPerTwipY),
-                                QRectF(0, 0, drawing->width / tpp, drawing->height / tpp));
-    });
-    redrawTrap.step(110, [&] { m_pointer.setCode(WindowPointer::Default); });
-    return true;
-}
-
 void Form2::PushButton1_Click()
 {
-    ErrorTrap trap(m_messenger, location(ReportLocation::Form2_PushButton1_Click));
-    ErrorTrap redrawTrap(m_messenger, location(ReportLocation::Form2_RedrawImage));
-    trap.step(100, [&] { m_viewport.ZoomStep(0, redrawTrap); });
-    zoomStepDone(paintDueDrawing(redrawTrap), tr("Largest zoom reached"));
+    m_pageArea->zoomStep(PageArea::Zoom::In);
 }
 
 void Form2::PushButton2_Click()
 {
-    ErrorTrap trap(m_messenger, location(ReportLocation::Form2_PushButton2_Click));
-    ErrorTrap redrawTrap(m_messenger, location(ReportLocation::Form2_RedrawImage));
-    trap.step(100, [&] { m_viewport.ZoomStep(1, redrawTrap); });
-    zoomStepDone(paintDueDrawing(redrawTrap), tr("Smallest zoom reached"));
-}
-
-void Form2::zoomStepDone(bool drawn, const QString &refusal)
-{
-    if (!drawn)
-        m_zoomRefusal = refusal;
-    syncFromViewport();
-    // Said again at each refused step, though the page's accessible
-    // description says it already.
-    if (!drawn) {
-        QAccessibleEvent alert(Picture1, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-    }
+    m_pageArea->zoomStep(PageArea::Zoom::Out);
 }
 
 void Form2::createActions()
@@ -498,29 +343,6 @@ void Form2::createActions()
     connect(previousPageAction, &QAction::triggered, this, [this] { showPage(m_pageNumber - 1); });
     addActions({nextPageAction, previousPageAction});
     createPageViewActions();
-
-    // Scroll keys work wherever the focus is in this window: a focused push
-    // button would otherwise take the arrows to move the focus.
-    using Axis = Viewport::Axis;
-    using Move = Viewport::ScrollMove;
-    struct ScrollKey
-    {
-        Qt::Key key;
-        Axis axis;
-        Move move;
-    };
-    constexpr ScrollKey scrollKeys[] = {
-            {Qt::Key_Up, Axis::Vertical, Move::LineBack},     {Qt::Key_Down, Axis::Vertical, Move::LineForward},
-            {Qt::Key_Left, Axis::Horizontal, Move::LineBack}, {Qt::Key_Right, Axis::Horizontal, Move::LineForward},
-            {Qt::Key_PageUp, Axis::Vertical, Move::PageBack}, {Qt::Key_PageDown, Axis::Vertical, Move::PageForward},
-            {Qt::Key_Home, Axis::Vertical, Move::ToStart},    {Qt::Key_End, Axis::Vertical, Move::ToEnd},
-    };
-    for (const ScrollKey &k : scrollKeys) {
-        auto *action = new QAction(this);
-        action->setShortcut(QKeySequence(k.key));
-        connect(action, &QAction::triggered, this, [this, k] { scrollBy(k.axis, k.move); });
-        addAction(action);
-    }
 }
 
 void Form2::PushButton6_Click()
@@ -581,4 +403,27 @@ void Form2::mouseMoveEvent(QMouseEvent *event)
 {
     m_pointer.overBackground();
     QWidget::mouseMoveEvent(event);
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    // The menu bar counts as the window's background for the pointer.
+    if (watched == menuBar && event->type() == QEvent::MouseMove)
+        m_pointer.overBackground();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form2::picture1_MouseDown(Qt::MouseButtons, QPointF innerPixels)
+{
+    m_pageArea->mouseDown(innerPixels);
+}
+
+void Form2::picture1_MouseMove(Qt::MouseButtons buttons, QPointF innerPixels)
+{
+    m_pageArea->mouseMove(buttons, innerPixels);
+}
+
+void Form2::Picture1_MouseUp(Qt::MouseButtons, QPointF)
+{
+    m_pageArea->mouseUp();
 }

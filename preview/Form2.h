@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "LetterFormat.h"
-#include "Viewport.h"
+#include "PageArea.h"
 #include "WordAutomation.h"
 #include "WindowPointer.h"
 
@@ -23,7 +23,6 @@ class QFrame;
 class NoticeLine;
 class QMenuBar;
 class QScrollBar;
-class QWheelEvent;
 namespace word {
 class Automation;
 }
@@ -101,13 +100,13 @@ public:
     // The close request: deletes the scratch document and never refuses.
     void Form_QueryUnload();
 
-    const Viewport &viewport() const { return m_viewport; }
-    // The zoom the page is drawn at: a refused step leaves the picture, and
-    // this, as they were, though the viewer's next step starts from 1.0.
-    float drawnZoom() const { return m_drawnZoom; }
+    // The page area's model and the zoom its page is drawn at.
+    const Viewport &viewport() const { return m_pageArea->viewport(); }
+    float drawnZoom() const { return m_pageArea->drawnZoom(); }
     WindowPointer &pointer() { return m_pointer; }
     bool isFirstActivationPending() const { return mFirstActivate; }
 
+    // The page area's parts (PageArea).
     QFrame *Picture2 = nullptr;     // the viewport box
     PictureBox *Picture1 = nullptr; // the surface
     PictureBox *Zoom_Ori = nullptr; // the holder, never visible
@@ -154,38 +153,18 @@ signals:
 private:
     void createControls();
     void createActions();
-    // The wheel over the page: scrolls (Shift: sideways); with Ctrl, zooms.
-    void viewportWheel(QWheelEvent *event);
-    void scrollBy(Viewport::Axis axis, Viewport::ScrollMove move);
-    // Accessible names, descriptions and tooltips.
+    // Accessible names, descriptions and tooltips of the buttons.
     void describeControls();
     void createMenus();
     // Where the client area begins, below the menu bar (pixels).
     int clientTop() const;
-    // Mirrors the viewer's state into the surface, the bars, the page's
-    // name and description, and the caption.
-    void syncFromViewport();
-    // The page's accessible name (with the page of pages) and description
-    // (the zoom drawn, a refused step, and how to move it): a screen reader
-    // hears each change of page or zoom.
-    void describePage();
     // The caption: the zoom drawn, the page shown when the letter has more
     // than one, and a refused step.
     void showCaption();
-    // After a zoom step: drawn, or refused at a limit (told on screen and
-    // to a screen reader, the picture as it was).
-    void zoomStepDone(bool drawn, const QString &refusal);
-    QPointF toTwips(QPointF innerPixels) const;
     // Hands the page on show over to the viewer, in the view chosen.
     void showCurrentPage();
     // "Whole Page" and "Fit Page" (Form2PageViews.cpp).
     void createPageViewActions();
-
-    // Paints the drawing the viewer made due, if any: blanks the surface,
-    // draws the holder's picture stretched on it and resets the pointer,
-    // each step through the redraw's trap.
-    // True when there was one.
-    bool paintDueDrawing(ErrorTrap &redrawTrap);
 
     Messenger &m_messenger;
     std::unique_ptr<CommonDialog> CommonDialog1;
@@ -193,16 +172,11 @@ private:
     std::unique_ptr<JobProgress> m_progress;
     word::Automation *m_automation = nullptr;
     WindowPointer m_pointer;
-    Viewport m_viewport;
-    QWidget *m_clip = nullptr;
+    PageArea *m_pageArea = nullptr;
     QString m_programFolder;
     bool mFirstActivate = true;
     std::vector<word::PagePicture> m_pages;
     QString m_letterTitle;
     int m_pageNumber = 0;
-    bool m_syncing = false;
     int m_menuBarHeight = 0;
-    int m_zoomWheelDelta = 0; // Ctrl+wheel turned but not yet a whole notch
-    float m_drawnZoom = Viewport::InitialZoom;
-    QString m_zoomRefusal; // the last step's limit, until the view changes
 };

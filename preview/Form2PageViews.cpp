@@ -3,8 +3,6 @@
 
 #include <QAction>
 
-#include "ErrorReport.h"
-#include "ErrorTrap.h"
 #include "Failure.h"
 #include "Form2.h"
 #include "Messenger.h"
@@ -43,8 +41,5 @@ void Form2::setWholePage(bool on)
 
 void Form2::FitPage()
 {
-    ErrorTrap redrawTrap(m_messenger, QString::fromLatin1(ReportLocation::Form2_RedrawImage));
-    m_viewport.FitPage(redrawTrap);
-    paintDueDrawing(redrawTrap);
-    syncFromViewport();
+    m_pageArea->fitPage();
 }

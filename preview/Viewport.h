@@ -21,9 +21,9 @@ class ErrorTrap;
 // 0, and the bar's maximum reaches the surface's far edge. So the page can
 // never be lost from view.
 //
-// The model holds no widget and calls none. After each call the preview
-// window asks it for the drawing that is due (takeDrawing), paints it, and
-// mirrors the rest of the state into its widgets.
+// The model holds no widget and calls none. After each call the preview's
+// page area (PageArea) asks it for the drawing that is due (takeDrawing),
+// paints it, and mirrors the rest of the state into its widgets.
 class Viewport
 {
 public:
