@@ -110,7 +110,11 @@ void LetterEngine::prepare()
         templateData = LetterTemplate::readChosen(m_request.templateFile);
     });
     // Afresh for every letter: a copy an earlier one left is never used.
-    letter.essential(108, [&] { m_templateCopy = LetterTemplate::writeCopy(templateData, m_temp); });
+    // The live page's letters have one of their own.
+    const QString copy = m_request.keep == LetterRequest::Keep::ScratchLetter
+            ? ScratchFiles::templateCopyPath(m_temp)
+            : ScratchFiles::livePageTemplateCopyPath(m_temp);
+    letter.essential(108, [&] { m_templateCopy = LetterTemplate::writeCopy(templateData, copy); });
     laps.lap(times.templateCopy);
     // The built-in letter in the user's words; a file that cannot be read
     // is told plainly, and the built-in body stays.
