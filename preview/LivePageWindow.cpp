@@ -27,6 +27,7 @@ const QColor DeskColour(0x9a, 0xa3, 0xab);
 // and no narrower than that, in pixels.
 constexpr int OpeningHeight = 760, NarrowestOpening = 320;
 constexpr int NoticeHeight = 28;
+constexpr double A4HeightPerWidth = 297.0 / 210.0;
 constexpr int WheelNotch = 120;
 } // namespace
 
@@ -176,12 +177,13 @@ void LivePageWindow::showBesideMainWindow()
         m_placed = true;
         const QRect mainFrame = m_mainWindow->frameGeometry();
         const QRect available = m_mainWindow->screen()->availableGeometry();
-        // A page's shape, as high as the screen allows, as wide as the room
-        // beside the main window allows.
-        const int height = std::min(OpeningHeight, available.height());
+        // As wide as the room beside the main window allows, and as high as
+        // the page is at that width (an A4 one, the taller) where the screen
+        // allows.
+        const int tallest = std::min(OpeningHeight, available.height());
         const int roomBeside = std::max(available.right() - mainFrame.right(), mainFrame.left() - available.left());
-        const int width = std::clamp(roomBeside - 16, NarrowestOpening, std::max(NarrowestOpening, height * 3 / 4));
-        resize(width, height);
+        const int width = std::clamp(roomBeside - 16, NarrowestOpening, std::max(NarrowestOpening, tallest * 3 / 4));
+        resize(width, std::min(tallest, int(std::lround(width * A4HeightPerWidth))));
         move(placementBeside(mainFrame, frameGeometry().size(), available));
     }
     show();
