@@ -36,6 +36,8 @@
 #include "LetterText.h"
 #include "LetterCheck.h"
 #include "LetterTextWindow.h"
+#include "LivePage.h"
+#include "LivePageWindow.h"
 #include "MoreFieldsWindow.h"
 #include "PaperSizeMenu.h"
 #include "Placeholders.h"
@@ -161,7 +163,7 @@ void Form1::createMenus()
     menuBar->setNativeMenuBar(false);
     menuBar->setAutoFillBackground(true);
     menuBar->setAccessibleName(tr("Menu bar"));
-    menuBar->setAccessibleDescription(tr("The Letter, Edit and Help menus"));
+    menuBar->setAccessibleDescription(tr("The Letter, Edit, View and Help menus"));
 
     letterMenu = menuBar->addMenu(tr("&Letter"));
     letterMenu->setAccessibleDescription(tr("The letter's template and text, and Quit"));
@@ -194,6 +196,7 @@ void Form1::createMenus()
     editMenu = menuBar->addMenu(tr("&Edit"));
     editMenu->setAccessibleDescription(tr("Undo of Clear/Reset Data and Load Sample/Example Data"));
     editMenu->addAction(undoAction);
+    createViewMenu();
 
     helpMenu = menuBar->addMenu(tr("&Help"));
     helpMenu->setAccessibleDescription(tr("The placeholders, and about Tessaline"));
@@ -318,6 +321,7 @@ void Form1::describeControls()
 void Form1::fieldChanged(int index)
 {
     storeField(index);
+    letterChanged();
     // Anything else that changes a visible field ends the offer to undo a
     // clear or a sample: the undo must not overwrite it.
     if (index != DateFieldIndex && !m_settingAllFields && m_fieldsUndo.canUndo()) {
@@ -383,8 +387,10 @@ Form1::LoadResult Form1::Form_Load()
     trap.step(114, [&] { officeAvailable = CheckWordInstalled(m_services.automation, m_services.messenger); });
     // The office's version, for Help > About, is asked now in the
     // background, so that the box has it without waiting.
-    if (officeAvailable)
+    if (officeAvailable) {
         m_services.automation.officeVersion();
+        restoreLivePage();
+    }
 
     return officeAvailable ? LoadResult::ShowWindow : LoadResult::EndProgram;
 }

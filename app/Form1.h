@@ -21,6 +21,8 @@ class PaperSizeMenu;
 class PlaceholdersWindow;
 class SpellChecker;
 class JobProgress;
+class LivePage;
+class LivePageWindow;
 class Frame;
 class Messenger;
 class PushButton;
@@ -98,6 +100,9 @@ public:
     void MoreFields_Click();          // "More Fields…"
     void Placeholders_Click();        // "Placeholders…"
     void About_Click();               // "About Tessaline"
+    // View ▸ Live Page: the live page window opens beside this one, or
+    // closes; the choice is remembered for the next start.
+    void LivePage_Toggled(bool on);
 
     // The template letters are made from: a user's file, or empty for the
     // built-in one. Read from the settings at load.
@@ -110,7 +115,9 @@ public:
     QMenuBar *menuBar = nullptr;
     QMenu *letterMenu = nullptr;
     QMenu *editMenu = nullptr;
+    QMenu *viewMenu = nullptr;
     QMenu *helpMenu = nullptr;
+    QAction *livePageAction = nullptr;
     QAction *builtInLetterAction = nullptr;
     QAction *useMyOwnTemplateAction = nullptr;
     QAction *saveBuiltInLetterAsAction = nullptr;
@@ -137,6 +144,10 @@ public:
     MoreFieldsWindow *moreFieldsWindow() const { return m_moreFieldsWindow; }
     // The Placeholders window while it is open (nullptr otherwise).
     PlaceholdersWindow *placeholdersWindow() const;
+
+    // The live page and its window, made when first opened (nullptr until).
+    LivePage *livePage() const { return m_livePage.get(); }
+    LivePageWindow *livePageWindow() const { return m_livePageWindow.get(); }
 
     // The preview window, loaded on first use.
     Form2 &form2();
@@ -179,6 +190,13 @@ private:
     // Shows the main window again after the preview, the first field ready.
     void comeBack();
     void createMenus();
+    // View ▸ Live Page, and what makes the live page behind (Form1LivePage.cpp).
+    void createViewMenu();
+    void restoreLivePage();
+    // Something the letter is made from changed: the live page follows.
+    void letterChanged();
+    // The letter the fields make now, as "Start Creating Template" makes it.
+    LetterRequest letterRequest() const;
     // Makes the choice the one in use: caption, menu check, settings.
     void showTemplateChoice();
     void warnEntriesNotKept(const QString &reason);
@@ -219,6 +237,8 @@ private:
     // made from it, for More Fields.
     QStringList m_ownTemplateNames;
     std::unique_ptr<SpellChecker> m_spelling;
+    std::unique_ptr<LivePageWindow> m_livePageWindow;
+    std::unique_ptr<LivePage> m_livePage;
     std::unique_ptr<CommonDialog> m_ownCommonDialog;
     CommonDialog *CommonDialog1 = nullptr;
     bool mBusy = false;

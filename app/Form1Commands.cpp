@@ -37,6 +37,7 @@ void Form1::showTemplateChoice()
     setWindowTitle(name.isEmpty() ? QString::fromLatin1(ProductName)
                                   : QString::fromLatin1(ProductName) + QStringLiteral(" \u2014 ") + name);
     builtInLetterAction->setChecked(m_templateFile.isEmpty());
+    letterChanged();
 }
 
 void Form1::BuiltInLetter_Click()
@@ -144,6 +145,7 @@ void Form1::EditLetterText_Click()
     connect(m_letterTextWindow, &QDialog::finished, this, [this] {
         m_letterTextWindow->deleteLater();
         m_letterTextWindow = nullptr;
+        letterChanged();
     });
     m_letterTextWindow->open();
 }
@@ -166,6 +168,7 @@ void Form1::MoreFields_Click()
     connect(m_moreFieldsWindow, &QDialog::finished, this, [this] {
         m_moreFieldsWindow->deleteLater();
         m_moreFieldsWindow = nullptr;
+        letterChanged();
     });
     m_moreFieldsWindow->open();
 }

@@ -33,16 +33,7 @@ void Form1::PushButton6_Click()
     // the letter takes longer than a moment.
     trap.step(104, [&] { setInputBlocked(true); });
 
-    LetterRequest request;
-    for (int i = 0; i < VisibleFieldCount; ++i)
-        request.fields[size_t(i)] = Text1[size_t(i)]->text();
-    request.further = Placeholders::storedFurtherValues();
-    request.wording = BuiltInLetter::storedWording();
-    request.date = letterDate();
-    request.templateFile = m_templateFile;
-    request.letterTextFile = LetterText::filePath();
-    request.pixelsPerLogicalInch = pagePixelsPerLogicalInch();
-    request.paper = paperSizeMenu->chosen();
+    const LetterRequest request = letterRequest();
     // The offices kept ready are replaced once the letter is on screen.
     m_services.automation.holdRefills();
     LetterEngine letter(m_services.automation, request);
@@ -84,6 +75,21 @@ void Form1::PushButton6_Click()
     // Once the letter shows, the next one's office may start.
     QTimer::singleShot(0, this, [this] { m_services.automation.releaseRefills(); });
     trap.step(212, [&] { mBusy = false; });
+}
+
+LetterRequest Form1::letterRequest() const
+{
+    LetterRequest request;
+    for (int i = 0; i < VisibleFieldCount; ++i)
+        request.fields[size_t(i)] = Text1[size_t(i)]->text();
+    request.further = Placeholders::storedFurtherValues();
+    request.wording = BuiltInLetter::storedWording();
+    request.date = letterDate();
+    request.templateFile = m_templateFile;
+    request.letterTextFile = LetterText::filePath();
+    request.pixelsPerLogicalInch = pagePixelsPerLogicalInch();
+    request.paper = paperSizeMenu->chosen();
+    return request;
 }
 
 bool Form1::letterMayShow(const LetterRequest &request, const MadeLetter &made)

@@ -6,11 +6,18 @@
 //   (c) the plain route a user would script instead: the filled template
 //       converted by "soffice --headless --convert-to" to .doc, then to .png;
 //   (d) as (a), from a user's own .docx template;
-//   (e) the check of the user's own words before the letter shows.
+//   (e) the check of the user's own words before the letter shows;
+//   (f) with View > Live Page open, the time from the last keystroke in a
+//       field to the live page redrawn (its 300 ms of rest included), the
+//       offices running meanwhile, and the program's CPU at rest.
+// "letter_bench live" measures (f) alone.
 // Also: launch to main window shown with and without spares, and memory.
 // Under a display (xvfb-run) the windows are really shown; without one
 // they are drawn offscreen.
+#include <unistd.h>
+
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -27,6 +34,7 @@
 #include "LetterText.h"
 #include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
+#include "LivePage.h"
 #include "Main.h"
 #include "Messenger.h"
 #include "ScratchFiles.h"
@@ -158,6 +166,102 @@ std::vector<double> measureStartUp(int spares)
     }
     return times;
 }
+// A field of /proc/PID/stat, counted from 1 (after the command's name).
+QByteArray procStat(qint64 pid, int field)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray all = stat.readAll();
+    const QList<QByteArray> fields = all.mid(all.lastIndexOf(')') + 2).split(' ');
+    return fields.value(field - 3);
+}
+
+// The office processes (soffice.bin) this program started, however deep.
+int officesOfThisProgram()
+{
+    const qint64 self = QCoreApplication::applicationPid();
+    int count = 0;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        bool isPid = false;
+        qint64 pid = entry.toLongLong(&isPid);
+        QFile comm(QStringLiteral("/proc/%1/comm").arg(entry));
+        if (!isPid || !comm.open(QIODevice::ReadOnly) || comm.readAll().trimmed() != "soffice.bin")
+            continue;
+        while (pid > 1 && pid != self)
+            pid = procStat(pid, 4).toLongLong(); // its parent
+        count += pid == self;
+    }
+    return count;
+}
+
+// The program's CPU time so far, in milliseconds.
+double cpuMs()
+{
+    const qint64 self = QCoreApplication::applicationPid();
+    return (procStat(self, 14).toDouble() + procStat(self, 15).toDouble()) * 1000.0 / double(sysconf(_SC_CLK_TCK));
+}
+
+struct LivePageFigures
+{
+    std::vector<double> keystrokeToPage;
+    int offices = 0, spares = 0;
+    double idleCpuMs = 0;
+};
+
+// (f): a name typed into Recipient Name, a letter at a time as a user
+// types, with the live page open beside the fields.
+LivePageFigures measureLivePage()
+{
+    constexpr int IdleMs = 2000;
+    LivePageFigures result;
+    SampleLetterWindow window(LibreOfficeAutomation::ProgramSpares, LibreOfficeAutomation::ProgramSpares,
+                              templateBytes());
+    Form1 &form = window.form;
+    if (!QTest::qWaitForWindowExposed(&form))
+        std::fprintf(stderr, "the main window was not shown\n");
+    form.livePageAction->trigger();
+    LivePage &live = *form.livePage();
+    int drawn = 0;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 drawnAt = 0;
+    QObject::connect(&live, &LivePage::drawn, [&] {
+        QCoreApplication::processEvents(); // the page painted
+        drawnAt = clock.nsecsElapsed();
+        ++drawn;
+    });
+    auto rested = [&] { return !live.isWaiting() && !live.isDrawing(); };
+    waitFor([&] { return drawn > 0 && rested(); }, 30000);
+    waitFor([&] { return window.automation.readySpares() == LibreOfficeAutomation::ProgramSpares; }, 30000);
+    result.offices = officesOfThisProgram();
+    result.spares = int(window.automation.spareProcessIds().size());
+    const double cpuBefore = cpuMs();
+    QTest::qWait(IdleMs);
+    result.idleCpuMs = cpuMs() - cpuBefore;
+
+    QLineEdit *field = form.Text1[7];
+    for (int run = -1; run < Runs; ++run) { // run -1 warms up
+        field->clear();
+        waitFor([&] { return rested(); }, 30000);
+        const int before = drawn;
+        QTest::keyClicks(field, QStringLiteral("Quentin Marlowe %1").arg(run + 1), Qt::NoModifier, 60);
+        const qint64 typedAt = clock.nsecsElapsed();
+        waitFor([&] { return drawn > before && rested(); }, 30000);
+        if (run >= 0)
+            result.keystrokeToPage.push_back((drawnAt - typedAt) / 1e6);
+    }
+    return result;
+}
+
+void printLivePage(const LivePageFigures &live)
+{
+    printStats("(f) last keystroke to live page redrawn", live.keystrokeToPage);
+    std::printf("%-46s %8d  (%d spares and the live page's own)\n", "offices running with the live page open",
+                live.offices, live.spares);
+    std::printf("%-46s %8.1f ms of CPU in %d ms\n", "the program at rest, live page open", live.idleCpuMs, 2000);
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -169,6 +273,10 @@ int main(int argc, char *argv[])
 
     std::printf("Letter generation, %d runs each, sample letter, this machine (%d cores, %s)\n", Runs,
                 QThread::idealThreadCount(), qPrintable(QGuiApplication::platformName()));
+    if (argc > 1 && QByteArray(argv[1]) == "live") {
+        printLivePage(measureLivePage());
+        return 0;
+    }
     const Generation withSpares = measureGeneration(LibreOfficeAutomation::ProgramSpares);
     const Generation withoutSpares = measureGeneration(0);
     const Generation ownTemplate
@@ -196,6 +304,8 @@ int main(int argc, char *argv[])
     const auto [dictionaryLoads, checks] = measureCheck();
     printStats("(e) the check before a letter shows", checks);
     printStats("    loading the dictionary (once a run)", dictionaryLoads);
+
+    printLivePage(measureLivePage());
 
     const std::vector<double> startWith = measureStartUp(LibreOfficeAutomation::ProgramSpares);
     const std::vector<double> startWithout = measureStartUp(0);

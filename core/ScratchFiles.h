@@ -35,6 +35,9 @@ public:
     static void removeRunFolder();
 
     static QString templateCopyPath(const QString &folder) { return folder + QStringLiteral("/template.dot"); }
+    // The live page's own, which its letters write and delete while
+    // "Start Creating Template" may be at work with the other.
+    static QString livePageTemplateCopyPath(const QString &folder) { return folder + QStringLiteral("/live-page.dot"); }
     static QString snapshotPath(const QString &folder) { return folder + QStringLiteral("/temp.bmp"); }
     // "qrenta", eight digits 1 to 9, ".doc".
     static QString scratchDocumentPath(const QString &folder, const QString &digits)

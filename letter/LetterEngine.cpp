@@ -64,8 +64,8 @@ QString newScratchDocumentPath(const QString &temp)
     return path;
 }
 
-LetterEngine::LetterEngine(word::Automation &automation, LetterRequest request)
-    : m_automation(automation), m_request(std::move(request))
+LetterEngine::LetterEngine(word::Automation &automation, LetterRequest request, HeldOffice *held)
+    : m_automation(automation), m_request(std::move(request)), m_held(held)
 {
     m_request.fields[DateFieldIndex] = m_request.date;
 }
@@ -110,7 +110,11 @@ void LetterEngine::prepare()
         templateData = LetterTemplate::readChosen(m_request.templateFile);
     });
     // Afresh for every letter: a copy an earlier one left is never used.
-    letter.essential(108, [&] { m_templateCopy = LetterTemplate::writeCopy(templateData, m_temp); });
+    // The live page's letters have one of their own.
+    const QString copy = m_request.keep == LetterRequest::Keep::ScratchLetter
+            ? ScratchFiles::templateCopyPath(m_temp)
+            : ScratchFiles::livePageTemplateCopyPath(m_temp);
+    letter.essential(108, [&] { m_templateCopy = LetterTemplate::writeCopy(templateData, copy); });
     laps.lap(times.templateCopy);
     // The built-in letter in the user's words; a file that cannot be read
     // is told plainly, and the built-in body stays.
@@ -135,7 +139,7 @@ void LetterEngine::work()
 
     // Here, not on the owning thread: the office may still be starting,
     // or be replaced, and the window waits for neither.
-    letter.essential(110, [&] { m_office = m_jobOffice.take(m_automation); });
+    letter.essential(110, [&] { m_office = m_held ? m_held->take(m_automation) : m_jobOffice.take(m_automation); });
     laps.lap(times.takeOffice);
     if (!letter.possible()) {
         m_possible = false;
@@ -165,12 +169,15 @@ void LetterEngine::work()
         }
     });
     laps.lap(times.fill);
-    letter.step(168, [&] { scratchDocument = newScratchDocumentPath(m_temp); });
+    const bool keepLetter = m_request.keep == LetterRequest::Keep::ScratchLetter;
     const word::DocumentProperties properties = letterProperties(m_request.fields, QDateTime::currentDateTime());
     m_result.title = properties.title;
-    letter.step(182, [&] { document->setBuiltInProperties(properties); });
-    // Without the stored letter there is nothing to save from the preview.
-    letter.essential(184, [&] { document->saveAs(scratchDocument); });
+    if (keepLetter) {
+        letter.step(168, [&] { scratchDocument = newScratchDocumentPath(m_temp); });
+        letter.step(182, [&] { document->setBuiltInProperties(properties); });
+        // Without the stored letter there is nothing to save from the preview.
+        letter.essential(184, [&] { document->saveAs(scratchDocument); });
+    }
     laps.lap(times.store);
 
     // The pages, rendered from the document still open.
@@ -181,11 +188,14 @@ void LetterEngine::work()
             for (int number = 1; number <= pages; ++number)
                 m_result.pages.push_back(document->renderPage(number, m_request.pixelsPerLogicalInch));
         });
-        snapshot.step(122, [&] { writeSnapshot(m_result.pages.front().picture, ScratchFiles::snapshotPath(m_temp)); });
+        if (keepLetter)
+            snapshot.step(122,
+                          [&] { writeSnapshot(m_result.pages.front().picture, ScratchFiles::snapshotPath(m_temp)); });
     }
     laps.lap(times.render);
     const bool pagesMade = snapshot.possible() && !m_result.pages.empty();
     m_officeLost = letter.officeLost() || snapshot.officeLost();
+    m_result.officeLost = m_officeLost;
     if (!m_officeLost && document)
         trap.step(188, [&] { document->close(); });
     document.reset();
@@ -197,15 +207,22 @@ void LetterEngine::work()
 
 void LetterEngine::abort()
 {
-    m_jobOffice.kill(); // the wait for it, or the worker's call, fails at once
+    // The wait for it, or the worker's call, fails at once.
+    if (m_held)
+        m_held->kill();
+    else
+        m_jobOffice.kill();
 }
 
 void LetterEngine::finish()
 {
     auto keep = [this](const QString &where, int line, const QString &d, bool plain) { report(where, line, d, plain); };
     ErrorTrap trap = recordingTrap(ReportLocation::Form1_PushButton6_Click, keep);
-    // A lost office has nothing left to quit.
-    if (m_office && !m_officeLost)
+    // A lost office has nothing left to quit; a held one stays for the
+    // next letter, unless it is lost.
+    if (m_held && m_officeLost)
+        m_held->forget();
+    if (m_office && !m_officeLost && !m_held)
         trap.step(190, [&] { m_office->quit(); });
     trap.step(194, [&] { m_office.reset(); });
     if (!m_templateCopy.isEmpty())

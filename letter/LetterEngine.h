@@ -8,6 +8,7 @@
 
 #include "BackgroundJob.h"
 #include "BuiltInLetter.h"
+#include "HeldOffice.h"
 #include "JobOffice.h"
 #include "LetterDate.h"
 #include "LetterFill.h"
@@ -38,6 +39,11 @@ struct LetterRequest
     // At most this many pages are rendered; a longer letter is still made
     // and saved whole.
     int maxPages = 50;
+    // What is kept of the letter: the scratch document and its snapshot,
+    // from which the preview saves, exports and prints; or the pages alone
+    // (the live page, from which nothing is saved).
+    enum class Keep { ScratchLetter, PagesOnly };
+    Keep keep = Keep::ScratchLetter;
 };
 
 // A failure met while the letter was made, for the window to tell in the
@@ -84,6 +90,8 @@ struct MadeLetter
     // The user's letter text the built-in letter took; nullopt when it took
     // none (its own body, or a template of the user's).
     std::optional<QString> letterText;
+    // The office ended or hung while the letter was made.
+    bool officeLost = false;
     LetterTimings timings;
 
     bool canShow() const { return !document.isEmpty() && !pages.empty(); }
@@ -102,13 +110,16 @@ struct MadeLetter
 // template, no office, the office lost, no page picture) that one failure
 // is reported, the steps that need it are skipped and the new scratch
 // document is deleted. Whatever happens, the template copy is deleted and
-// the office instance ends. A cancelled letter leaves nothing: no
-// document, no template copy, no office.
+// the office instance ends (a held office stays for the next letter, unless
+// it was lost). A cancelled letter leaves nothing: no document, no template
+// copy, no office.
 class LetterEngine : public BackgroundJob
 {
     Q_OBJECT
 public:
-    LetterEngine(word::Automation &automation, LetterRequest request);
+    // With `held`, the letter is made in that office, which stays with its
+    // holder (who outlives the job); without, in an office of its own.
+    LetterEngine(word::Automation &automation, LetterRequest request, HeldOffice *held = nullptr);
     ~LetterEngine() override;
 
     // The outcome, once the job is complete (or cancelled).
@@ -137,6 +148,7 @@ private:
     std::optional<QString> m_letterText;
     // Taken by the worker, ended by a Cancel on the owning thread.
     JobOffice m_jobOffice;
+    HeldOffice *m_held = nullptr;
     std::shared_ptr<word::Application> m_office;
     // Whether the letter can still be made, and whether the office is lost.
     bool m_possible = true;

@@ -94,9 +94,8 @@ QByteArray readChosen(const QString &path)
     return bytes;
 }
 
-QString writeCopy(const QByteArray &bytes, const QString &temp)
+QString writeCopy(const QByteArray &bytes, const QString &copy)
 {
-    const QString copy = ScratchFiles::templateCopyPath(temp);
     // A copy an earlier letter left behind may be another template.
     DeleteFileQuietly(copy);
     if (FileExists(copy))

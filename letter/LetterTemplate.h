@@ -68,11 +68,11 @@ inline constexpr qint64 MaximumBytes = 50 * 1024 * 1024;
 // document at all).
 QByteArray readChosen(const QString &path);
 
-// Writes the template copy for one letter into the temporary folder: a
-// copy left there by an earlier letter is replaced, never used. Goes
-// through SaveBytesToFile, so the copy is created new and the user's own.
-// Returns the copy's path.
-QString writeCopy(const QByteArray &bytes, const QString &temp);
+// Writes the template copy for one letter at `copy`, a path in the scratch
+// folder (see ScratchFiles): a copy left there by an earlier letter is
+// replaced, never used. Goes through SaveBytesToFile, so the copy is
+// created new and the user's own. Returns the copy's path.
+QString writeCopy(const QByteArray &bytes, const QString &copy);
 
 // Opens the template copy read-only. For a user's template, a copy the
 // office cannot open (not a document, protected by a password, or one it

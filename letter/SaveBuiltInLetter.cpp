@@ -25,7 +25,7 @@ SaveBuiltInLetterJob::~SaveBuiltInLetterJob()
 void SaveBuiltInLetterJob::prepare()
 {
     const QString temp = ScratchFiles::folder();
-    m_templateCopy = LetterTemplate::writeCopy(templateBytes(), temp);
+    m_templateCopy = LetterTemplate::writeCopy(templateBytes(), ScratchFiles::templateCopyPath(temp));
     m_exported = temp + QStringLiteral("/built-in-letter.") + QLatin1String(word::letterFormatInfo(m_format).suffix);
 }
 

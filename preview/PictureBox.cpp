@@ -48,11 +48,13 @@ void PictureBox::clearPicture()
     update();
 }
 
-void PictureBox::setAccessibleText(const QString &text)
+void PictureBox::setAccessibleText(const QString &text, Announce announce)
 {
     if (text == m_accessibleText)
         return;
     const QString before = std::exchange(m_accessibleText, text);
+    if (announce == Announce::Quietly)
+        return;
     QAccessibleTextUpdateEvent event(this, 0, before, text);
     QAccessible::updateAccessibility(&event);
 }

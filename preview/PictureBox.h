@@ -29,8 +29,10 @@ public:
     void drawStretched(const QImage &source, const QRectF &sourcePixels, const QRectF &target);
 
     // The words of the picture, in reading order, for assistive technology;
-    // a change is announced to it.
-    void setAccessibleText(const QString &text);
+    // a change is announced to it, unless told not to (a page redrawn
+    // while the user types elsewhere).
+    enum class Announce { Change, Quietly };
+    void setAccessibleText(const QString &text, Announce announce = Announce::Change);
     const QString &accessibleText() const { return m_accessibleText; }
 
     // The box's inner pixels: what the buffer holds.

@@ -15,3 +15,10 @@ QPoint placementInside(QSize frameSize, const QRect &available);
 
 // Moves a fixed-size window to that place on the screen it belongs to.
 void placeInsideScreen(QWidget *window);
+
+// Where a window's frame of the given size goes beside another window's
+// frame (the main window's), in the available area: right of it where the
+// area has room, else left of it; where neither side has room, against the
+// area's edge on the roomier side, covering as little of the other window
+// as it can. Its top is the other window's, kept inside the area.
+QPoint placementBeside(const QRect &otherFrame, QSize frameSize, const QRect &available);

@@ -246,11 +246,17 @@ private slots:
     {
         auto form = makeForm();
         const QList<QAction *> menus = form->menuBar->actions();
-        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[0]->text(), QStringLiteral("&Letter"));
         QCOMPARE(menus[1]->text(), QStringLiteral("&Edit"));
-        QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
+        QCOMPARE(menus[2]->text(), QStringLiteral("&View"));
+        QCOMPARE(menus[3]->text(), QStringLiteral("&Help"));
         QCOMPARE(form->editMenu->actions(), QList<QAction *>{form->undoAction});
+        // The live page: off until chosen, on its own key.
+        QCOMPARE(form->viewMenu->actions(), QList<QAction *>{form->livePageAction});
+        QCOMPARE(form->livePageAction->text(), QStringLiteral("Live &Page"));
+        QVERIFY(form->livePageAction->isCheckable() && !form->livePageAction->isChecked());
+        QCOMPARE(form->livePageAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+L")));
         QStringList letter, paper, help;
         for (QAction *action : form->letterMenu->actions())
             letter << (action->isSeparator() ? QStringLiteral("-") : action->text());

@@ -35,6 +35,27 @@ private slots:
         QCOMPARE(placementInside(frame, available), place);
     }
 
+    void theLivePageOpensBesideTheMainWindowWhereThereIsRoom_data()
+    {
+        QTest::addColumn<QRect>("mainWindow");
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QPoint>("place");
+        QTest::newRow("room on the right") << QRect(100, 200, 536, 397) << QSize(400, 760) << QPoint(644, 200);
+        QTest::newRow("room on the left only") << QRect(700, 100, 536, 397) << QSize(400, 760) << QPoint(292, 100);
+        // No room either side: against the roomier side's edge, over as
+        // little of the fields as it can; raised to stay on the screen.
+        QTest::newRow("no room, lower down") << QRect(372, 400, 536, 397) << QSize(400, 760) << QPoint(880, 264);
+        QTest::newRow("taller than the screen") << QRect(0, 32, 536, 397) << QSize(400, 1200) << QPoint(544, 32);
+    }
+
+    void theLivePageOpensBesideTheMainWindowWhereThereIsRoom()
+    {
+        QFETCH(QRect, mainWindow);
+        QFETCH(QSize, frame);
+        QFETCH(QPoint, place);
+        QCOMPARE(placementBeside(mainWindow, frame, QRect(0, 32, 1280, 992)), place);
+    }
+
     // This test runs on a screen of 960 by 600 (tests/support/small-screen.json),
     // lower than the preview: it shrinks to the screen, centred, with its
     // title and the menu bar, which carries every command, on it.

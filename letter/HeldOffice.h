@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+#include <mutex>
+
+#include "JobOffice.h"
+#include "WordAutomation.h"
+
+// One office kept from letter to letter, for the live page: taken on a
+// worker the first time a letter needs it (the pool hands out a spare and
+// starts another, so "Start Creating Template" never waits for this one),
+// used again by every later letter, and given back when the page leaves
+// the screen. A Cancel, or an office found lost, lets it go, and the next
+// letter takes a new one.
+//
+// take() runs on a worker; kill() on any thread; forget() and giveBack()
+// on the owning thread while no letter is at work in the office.
+class HeldOffice
+{
+public:
+    HeldOffice();
+    // Gives the office back.
+    ~HeldOffice();
+    HeldOffice(const HeldOffice &) = delete;
+    HeldOffice &operator=(const HeldOffice &) = delete;
+
+    // The office held, or a new one taken now (which may wait for it to
+    // start). Throws what createApplication throws, and a Failure when a
+    // kill() ended the wait.
+    std::shared_ptr<word::Application> take(word::Automation &automation);
+    // The wait for an office, or the office itself, ends at once; nothing
+    // is held afterwards.
+    void kill();
+    // The office ended or hung and was stopped: it is let go without being
+    // asked to quit.
+    void forget();
+    // The office is asked to end; nobody waits for its process.
+    void giveBack();
+    bool holds() const;
+
+private:
+    mutable std::mutex m_mutex;
+    // The wait for the next office, replaced once killed.
+    std::shared_ptr<JobOffice> m_taking;
+    std::shared_ptr<word::Application> m_office;
+};
