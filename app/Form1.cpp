@@ -132,8 +132,9 @@ void LetterFieldEdit::focusInEvent(QFocusEvent *event)
 }
 
 Form1::Form1(const Form1Services &services, QWidget *parent)
-    : QWidget(parent), m_services(services), m_pointer(this), SkinFramework1(std::make_unique<SkinFramework>()),
-      m_endProgram([] { QCoreApplication::quit(); }), m_programFolder(findProgramFolder()), m_inputBlock(this),
+    : QWidget(parent), m_services(services), m_session(services.messenger, services.automation), m_pointer(this),
+      SkinFramework1(std::make_unique<SkinFramework>()), m_endProgram([] { QCoreApplication::quit(); }),
+      m_programFolder(findProgramFolder()), m_inputBlock(this),
       m_letterProgress(std::make_unique<JobProgress>(this, m_pointer)),
       m_ownCommonDialog(std::make_unique<FileDialogCommonDialog>(this)), CommonDialog1(m_ownCommonDialog.get())
 {
@@ -367,7 +368,7 @@ Form1::LoadResult Form1::Form_Load()
 
     trap.step(100, [&] { ApplySkin(); });
     trap.step(102, [&] {
-        m_templateFile = LetterTemplate::storedChoice();
+        m_session.loadTemplateChoice();
         showTemplateChoice();
     });
     trap.step(104, [&] { setWindowIcon(applicationIcon()); });

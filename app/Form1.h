@@ -11,6 +11,7 @@
 #include "FieldsUndo.h"
 #include "InputBlock.h"
 #include "LetterEngine.h"
+#include "LetterSession.h"
 #include "WindowPointer.h"
 
 class CommonDialog;
@@ -19,7 +20,6 @@ class LetterTextWindow;
 class MoreFieldsWindow;
 class PaperSizeMenu;
 class PlaceholdersWindow;
-class SpellChecker;
 class JobProgress;
 class LivePage;
 class LivePageWindow;
@@ -106,7 +106,7 @@ public:
 
     // The template letters are made from: a user's file, or empty for the
     // built-in one. Read from the settings at load.
-    QString templateFile() const { return m_templateFile; }
+    QString templateFile() const { return m_session.templateFile(); }
     // The file dialog; the real one unless set.
     void setCommonDialog(CommonDialog *dialog);
 
@@ -133,10 +133,10 @@ public:
 
     // The letter being made, while "Start Creating Template" waits for it
     // (nullptr otherwise), and the progress it shows meanwhile.
-    LetterEngine *letterInProgress() const { return m_letter; }
+    LetterEngine *letterInProgress() const { return m_session.letterInProgress(); }
     JobProgress &letterProgress() { return *m_letterProgress; }
     // Where the last letter's time went, for the benchmarks.
-    const LetterTimings &lastLetterTimings() const { return m_lastLetterTimings; }
+    const LetterTimings &lastLetterTimings() const { return m_session.lastLetterTimings(); }
 
     // The Letter Text window while it is open (nullptr otherwise).
     LetterTextWindow *letterTextWindow() const { return m_letterTextWindow; }
@@ -209,13 +209,12 @@ private:
     // before it shows: true to show it, false when the user went back
     // (and, asked for, to More Fields).
     bool letterMayShow(const LetterRequest &request, const MadeLetter &made);
-    SpellChecker &spelling();
-    // Tells what the letter engine met, in the order it met it.
-    void tellLetterReports(const LetterEngine &letter);
     // The density of the page pictures for the screen the window is on.
     int pagePixelsPerLogicalInch() const;
 
     Form1Services m_services;
+    // The letter without the widgets: template, request, engine, reports.
+    LetterSession m_session;
     WindowPointer m_pointer;
     std::unique_ptr<SkinFramework> SkinFramework1;
     std::unique_ptr<Form2> m_form2;
@@ -223,20 +222,13 @@ private:
     QString m_programFolder;
     InputBlock m_inputBlock;
     std::unique_ptr<JobProgress> m_letterProgress;
-    LetterEngine *m_letter = nullptr;
-    LetterTimings m_lastLetterTimings;
     FieldsUndo m_fieldsUndo;
     // Set while a command sets the fields as a whole (clear, sample and
     // their undo), whose own changes do not end the undo offer.
     bool m_settingAllFields = false;
-    QString m_templateFile;
     LetterTextWindow *m_letterTextWindow = nullptr;
     MoreFieldsWindow *m_moreFieldsWindow = nullptr;
     QPointer<PlaceholdersWindow> m_placeholdersWindow;
-    // The placeholders the user's own template held when a letter was last
-    // made from it, for More Fields.
-    QStringList m_ownTemplateNames;
-    std::unique_ptr<SpellChecker> m_spelling;
     std::unique_ptr<LivePageWindow> m_livePageWindow;
     std::unique_ptr<LivePage> m_livePage;
     std::unique_ptr<CommonDialog> m_ownCommonDialog;

@@ -33,10 +33,10 @@ void Form1::setCommonDialog(CommonDialog *dialog)
 
 void Form1::showTemplateChoice()
 {
-    const QString name = LetterTemplate::displayName(m_templateFile);
+    const QString name = LetterTemplate::displayName(m_session.templateFile());
     setWindowTitle(name.isEmpty() ? QString::fromLatin1(ProductName)
                                   : QString::fromLatin1(ProductName) + QStringLiteral(" \u2014 ") + name);
-    builtInLetterAction->setChecked(m_templateFile.isEmpty());
+    builtInLetterAction->setChecked(m_session.templateFile().isEmpty());
     letterChanged();
 }
 
@@ -47,8 +47,8 @@ void Form1::BuiltInLetter_Click()
         showTemplateChoice(); // the letter being made keeps its template
         return;
     }
-    trap.step(100, [&] { LetterTemplate::storeChoice(QString()); });
-    trap.step(102, [&] { m_templateFile.clear(); });
+    trap.step(100, [&] { LetterSession::rememberTemplate(QString()); });
+    trap.step(102, [&] { m_session.useTemplate(QString()); });
     trap.step(104, [&] { showTemplateChoice(); });
 }
 
@@ -59,7 +59,8 @@ void Form1::UseMyOwnTemplate_Click()
         return; // a letter is being made from the template in use
     QString chosen;
     // The dialog opens where the template in use lives, else in Documents.
-    const QString startFolder = m_templateFile.isEmpty() ? documentsFolder() : QFileInfo(m_templateFile).absolutePath();
+    const QString current = m_session.templateFile();
+    const QString startFolder = current.isEmpty() ? documentsFolder() : QFileInfo(current).absolutePath();
     trap.step(100, [&] {
         CommonDialog &dialog = *CommonDialog1;
         dialog.DialogTitle = tr("Use My Own Template");
@@ -76,8 +77,8 @@ void Form1::UseMyOwnTemplate_Click()
         return;
     }
     // A choice that cannot be remembered is reported, and holds for this run.
-    trap.step(102, [&] { LetterTemplate::storeChoice(chosen); });
-    trap.step(104, [&] { m_templateFile = QFileInfo(chosen).absoluteFilePath(); });
+    trap.step(102, [&] { LetterSession::rememberTemplate(chosen); });
+    trap.step(104, [&] { m_session.useTemplate(chosen); });
     trap.step(106, [&] { showTemplateChoice(); });
 }
 
@@ -141,7 +142,7 @@ void Form1::EditLetterText_Click()
 {
     if (mBusy || m_letterTextWindow)
         return;
-    m_letterTextWindow = new LetterTextWindow(m_services.messenger, m_templateFile, this);
+    m_letterTextWindow = new LetterTextWindow(m_services.messenger, m_session.templateFile(), this);
     connect(m_letterTextWindow, &QDialog::finished, this, [this] {
         m_letterTextWindow->deleteLater();
         m_letterTextWindow = nullptr;
@@ -155,15 +156,14 @@ void Form1::MoreFields_Click()
     if (mBusy || m_moreFieldsWindow)
         return;
     QString ownLetterText;
-    if (m_templateFile.isEmpty()) {
+    if (m_session.templateFile().isEmpty()) {
         try {
             ownLetterText = LetterText::read(LetterText::filePath()).value_or(QString());
         } catch (const std::exception &) {
             // Told when a letter is made; the names it would give are unknown.
         }
     }
-    const QStringList used
-            = extraPlaceholderNames(ownLetterText, m_templateFile.isEmpty() ? QStringList() : m_ownTemplateNames);
+    const QStringList used = extraPlaceholderNames(ownLetterText, m_session.ownTemplateNames());
     m_moreFieldsWindow = new MoreFieldsWindow(m_services.messenger, moreFieldsNames(used), this);
     connect(m_moreFieldsWindow, &QDialog::finished, this, [this] {
         m_moreFieldsWindow->deleteLater();

@@ -5,23 +5,17 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "BuiltInLetter.h"
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
 #include "Failure.h"
 #include "Form2.h"
 #include "JobProgress.h"
-#include "LetterCheck.h"
-#include "LetterEngine.h"
+#include "LetterSession.h"
 #include "LetterTemplate.h"
-#include "LetterText.h"
 #include "Main.h"
-#include "Messenger.h"
 #include "PageSnapshotSize.h"
 #include "PaperSizeMenu.h"
-#include "Placeholders.h"
 #include "ScratchFiles.h"
-#include "Spelling.h"
 
 void Form1::PushButton6_Click()
 {
@@ -34,25 +28,18 @@ void Form1::PushButton6_Click()
     trap.step(104, [&] { setInputBlocked(true); });
 
     const LetterRequest request = letterRequest();
-    // The offices kept ready are replaced once the letter is on screen.
-    m_services.automation.holdRefills();
-    LetterEngine letter(m_services.automation, request);
-    m_letter = &letter;
-    const JobProgress::Outcome outcome = m_letterProgress->run(letter, tr("Making the letter…"));
-    m_letter = nullptr;
-    const MadeLetter &made = letter.result();
-    m_lastLetterTimings = made.timings;
-    tellLetterReports(letter);
+    const JobProgress::Outcome outcome
+            = m_letterProgress->run(m_session.startLetter(request), tr("Making the letter…"));
+    const MadeLetter made = m_session.endLetter();
 
     if (made.templateOpened)
         trap.step(116, [&] { Text1[DateFieldIndex]->setText(request.date); });
     trap.step(200, [&] { setInputBlocked(false); });
-    if (made.canShow() && !m_templateFile.isEmpty() && !made.placeholderFound)
-        trap.step(200, [&] { throw FileProblem(LetterTemplate::noPlaceholdersMessage(m_templateFile)); });
+    if (made.canShow() && !request.templateFile.isEmpty() && !made.placeholderFound)
+        trap.step(200, [&] { throw FileProblem(LetterTemplate::noPlaceholdersMessage(request.templateFile)); });
     if (outcome == JobProgress::Outcome::Completed && made.canShow() && !letterMayShow(request, made)) {
-        DeleteFileQuietly(made.document);
-        DeleteFileQuietly(ScratchFiles::snapshotPath(ScratchFiles::folder()));
-        QTimer::singleShot(0, this, [this] { m_services.automation.releaseRefills(); });
+        LetterSession::discard(made);
+        QTimer::singleShot(0, this, [this] { m_session.releaseOffices(); });
         mBusy = false;
         return;
     }
@@ -73,71 +60,32 @@ void Form1::PushButton6_Click()
         trap.step(210, [&] { DeleteFileQuietly(ScratchFiles::snapshotPath(ScratchFiles::folder())); });
     }
     // Once the letter shows, the next one's office may start.
-    QTimer::singleShot(0, this, [this] { m_services.automation.releaseRefills(); });
+    QTimer::singleShot(0, this, [this] { m_session.releaseOffices(); });
     trap.step(212, [&] { mBusy = false; });
 }
 
 LetterRequest Form1::letterRequest() const
 {
-    LetterRequest request;
+    FieldValues typed;
     for (int i = 0; i < VisibleFieldCount; ++i)
-        request.fields[size_t(i)] = Text1[size_t(i)]->text();
-    request.further = Placeholders::storedFurtherValues();
-    request.wording = BuiltInLetter::storedWording();
-    request.date = letterDate();
-    request.templateFile = m_templateFile;
-    request.letterTextFile = LetterText::filePath();
-    request.pixelsPerLogicalInch = pagePixelsPerLogicalInch();
-    request.paper = paperSizeMenu->chosen();
-    return request;
+        typed[size_t(i)] = Text1[size_t(i)]->text();
+    return m_session.request(typed, paperSizeMenu->chosen(), pagePixelsPerLogicalInch());
 }
 
 bool Form1::letterMayShow(const LetterRequest &request, const MadeLetter &made)
 {
-    if (!request.templateFile.isEmpty())
-        m_ownTemplateNames = made.ownTemplateNames;
-    const LetterCheckResult check = checkLetter(checkInputFor(request, made, &spelling()));
-    if (!check.needsDecision()) {
-        form2().setNotice(check.notice);
+    QString notice;
+    switch (m_session.decide(request, made, notice)) {
+    case LetterSession::Decision::Show:
+        form2().setNotice(notice);
         return true;
-    }
-    // More Fields is offered where it can give a placeholder its value.
-    QStringList buttons{tr("&Make the Letter Anyway")};
-    if (!check.unfilledNames.isEmpty())
-        buttons << tr("More &Fields…");
-    buttons << tr("&Go Back");
-    const int MakeAnyway = 0, GoBack = int(buttons.size()) - 1;
-    const int MoreFields = check.unfilledNames.isEmpty() ? -1 : 1;
-    QString text = tr("Before the letter is made, have a look:") + u'\n';
-    for (const QString &problem : check.problems)
-        text += QStringLiteral("\n\u2022 ") + problem;
-    text += QStringLiteral("\n\n") + tr("Make the letter anyway, or go back and change it?");
-    const int choice = m_services.messenger.askChoice(text, buttons, GoBack);
-    if (choice == MakeAnyway) {
-        form2().setNotice(check.notice);
-        return true;
-    }
-    if (choice == MoreFields)
+    case LetterSession::Decision::MoreFields:
         QTimer::singleShot(0, this, &Form1::MoreFields_Click);
-    return false;
-}
-
-SpellChecker &Form1::spelling()
-{
-    // Made once: the dictionary takes a moment to load.
-    if (!m_spelling)
-        m_spelling = std::make_unique<SpellChecker>();
-    return *m_spelling;
-}
-
-void Form1::tellLetterReports(const LetterEngine &letter)
-{
-    for (const LetterReport &report : letter.result().reports) {
-        if (report.plainWords)
-            m_services.messenger.showMessage(report.description, QString(), Messenger::Icon::Warning);
-        else
-            ShowErrorReport(m_services.messenger, report.description, report.location, report.line);
+        return false;
+    case LetterSession::Decision::GoBack:
+        return false;
     }
+    return false;
 }
 
 int Form1::pagePixelsPerLogicalInch() const

@@ -63,17 +63,22 @@ struct Run
 };
 
 // Offices started by a program, found by the pipe name that carries its
-// process id, whoever their parent is now.
-int officesOf(qint64 program)
+// process id, whoever their parent is now: each as its process id, state
+// and command, so that a failure names what was left running.
+QStringList officesOf(qint64 program)
 {
     const QByteArray mark = "pipe,name=tessaline-" + QByteArray::number(program) + '-';
-    int count = 0;
+    QStringList offices;
     for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(entry));
-        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(mark) && processIsAlive(entry.toLongLong()))
-            ++count;
+        if (!cmdline.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray command = cmdline.readAll();
+        if (command.contains(mark) && processIsAlive(entry.toLongLong()))
+            offices << entry + u' ' + QString::fromUtf8(readAll(QStringLiteral("/proc/%1/stat").arg(entry))).left(60)
+                            + u' ' + QString::fromUtf8(command.left(200)).replace(u'\0', u' ');
     }
-    return count;
+    return offices;
 }
 
 QStringList filesIn(const QString &folder)
@@ -578,7 +583,7 @@ private slots:
 
         QCOMPARE(run.exitCode, 130);
         QVERIFY2(run.out.startsWith(QStringLiteral("Stopped. 400 rows: ")), qPrintable(run.out));
-        QCOMPARE(officesOf(program), 0);
+        QCOMPARE(officesOf(program), QStringList());
         const QStringList files = filesIn(out);
         QVERIFY2(files.size() < Rows, "the batch ran to its end before the interruption");
         QCOMPARE(files.filter(QStringLiteral(".part")), QStringList()); // no partial file
@@ -643,7 +648,7 @@ private slots:
                               .entryList({QStringLiteral("OSL_PIPE_%1_tessaline-%2-*").arg(::getuid()).arg(pid)},
                                          QDir::System);
         };
-        QTRY_COMPARE_WITH_TIMEOUT(officesOf(batch), 0, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(officesOf(batch), QStringList(), 10000);
         QVERIFY2(leftBehind().size() >= 4, qPrintable(leftBehind().join(u' ')));
 
         writeFile(path(QStringLiteral("one.csv")), "RecipientName,CompanyName\nNext Run,Later\n");
