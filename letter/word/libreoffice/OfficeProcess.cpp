@@ -95,6 +95,30 @@ QString uniquePipeName()
             .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
 }
 
+// Kills what still runs with a dead run's office pipe (the office, its
+// jail): the jail's own parent-death signal is set a moment after it
+// starts its office, and a run killed in that moment leaves both running.
+// The pipe's name is this user's and random, so it names no one else's
+// process.
+void killOfficesOnPipe(const QString &pipeName)
+{
+    if (pipeName.isEmpty())
+        return;
+    const QByteArray mark = "--accept=pipe,name=" + pipeName.toUtf8() + ';';
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool isProcess = false;
+        const qint64 pid = entry.toLongLong(&isProcess);
+        struct stat info
+        { };
+        const QString folder = QStringLiteral("/proc/") + entry;
+        if (!isProcess || ::stat(QFile::encodeName(folder).constData(), &info) != 0 || info.st_uid != ::getuid())
+            continue;
+        QFile cmdline(folder + QStringLiteral("/cmdline"));
+        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(mark))
+            killOfficeProcess(pid);
+    }
+}
+
 // Whether a process has stopped (or ended): its state in /proc.
 bool processIsStopped(qint64 pid)
 {
@@ -272,11 +296,13 @@ QString OfficeProcess::officeProgram()
 
 void OfficeProcess::removeLeftoversOfDeadRuns()
 {
-    // With the profile go its office's pipes: the single-instance pipe named
-    // after the profile, and the connection pipe the profile names.
+    // With the profile go its office, if it still runs, and its pipes: the
+    // single-instance pipe named after the profile, and the connection pipe
+    // the profile names.
     auto removePipes = [](const QString &profile) {
         QFile named(profile + QLatin1Char('/') + QLatin1String(PipeNameFile));
         const QString pipeName = named.open(QIODevice::ReadOnly) ? QString::fromUtf8(named.readAll()) : QString();
+        killOfficesOnPipe(pipeName);
         for (const QString &socket : socketPaths(profile, pipeName))
             removeSocket(socket);
     };
