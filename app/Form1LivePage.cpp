@@ -44,7 +44,11 @@ void Form1::LivePage_Toggled(bool on)
 {
     if (on && !m_livePage) {
         m_livePageWindow = std::make_unique<LivePageWindow>();
-        m_livePage = std::make_unique<LivePage>(m_services.automation, [this] { return letterRequest(); });
+        m_livePage = std::make_unique<LivePage>(m_services.automation, [this] {
+            LetterRequest request = letterRequest();
+            request.pixelsPerLogicalInch = m_livePageWindow->pagePixelsPerLogicalInch(request.pixelsPerLogicalInch);
+            return request;
+        });
         LivePageWindow *window = m_livePageWindow.get();
         connect(m_livePage.get(), &LivePage::drawn, window, [window](const auto &pages, const QString &notice) {
             window->setPages(pages);

@@ -128,6 +128,18 @@ void LivePageWindow::showCurrentPage(PictureBox::Announce announce)
     showCaption();
 }
 
+int LivePageWindow::pagePixelsPerLogicalInch(int previewPixelsPerLogicalInch) const
+{
+    // The narrowest sheet shown whole (A4, 8.27 inches) across the view,
+    // in the screen's own pixels; never so coarse that a redraw after a
+    // widened window looks blurred at once.
+    constexpr double NarrowestSheetInches = 8.27;
+    constexpr int Coarsest = 48;
+    const double pixels = view->maximumViewportSize().width() * devicePixelRatioF();
+    return std::clamp(int(std::ceil(pixels / NarrowestSheetInches)), Coarsest,
+                      std::max(Coarsest, previewPixelsPerLogicalInch));
+}
+
 void LivePageWindow::fitToWidth()
 {
     if (m_pages.empty())

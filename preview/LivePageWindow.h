@@ -45,6 +45,10 @@ public:
     void openBeside(QWidget *mainWindow);
     // Shown and not minimised: the page is seen.
     bool isOnScreen() const { return isVisible() && !isMinimized(); }
+    // How dense the page pictures need be to fill the view's width: no
+    // denser than that (a smaller picture is drawn sooner, and a redraw
+    // follows each pause in typing), nor denser than the preview's.
+    int pagePixelsPerLogicalInch(int previewPixelsPerLogicalInch) const;
 
     NoticeLine *noticeLine = nullptr;
     QScrollArea *view = nullptr;
