@@ -27,7 +27,7 @@ void LivePage::setOn(bool on)
 {
     m_on = on;
     if (on) {
-        if (m_changeTold != m_change)
+        if (m_changeTold != m_change || m_toldFailure)
             redraw();
         return;
     }
@@ -61,6 +61,7 @@ void LivePage::redraw()
         qCWarning(lcLetter) << "the live page could not start a letter:" << e.what();
         m_engine.reset();
         m_changeTold = m_changeAtWork;
+        m_toldFailure = true;
         emit notDrawn(tr("Not redrawn: %1").arg(firstLine(QString::fromUtf8(e.what()))));
     }
 }
@@ -94,6 +95,7 @@ void LivePage::tell(const MadeLetter &made)
 {
     m_lastTimings = made.timings;
     const QString report = made.reports.empty() ? QString() : firstLine(made.reports.front().description);
+    m_toldFailure = made.pages.empty();
     if (!made.pages.empty()) {
         emit drawn(made.pages, report);
         return;

@@ -76,6 +76,9 @@ private:
     quint64 m_change = 1;
     quint64 m_changeAtWork = 0;
     quint64 m_changeTold = 0;
+    // The newest change told could not be drawn: shown again, the page
+    // tries once more rather than keep a stale line over an old page.
+    bool m_toldFailure = false;
     LetterTimings m_lastTimings;
     // Declared before the engine, which uses it and goes first.
     HeldOffice m_office;

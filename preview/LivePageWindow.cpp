@@ -50,6 +50,7 @@ LivePageWindow::LivePageWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     noticeLine = new NoticeLine(tr("&Try Again"), NoticeHeight, this);
+    noticeLine->fitWindowWidth();
     noticeLine->button->setAccessibleDescription(tr("Draws the live page again"));
     connect(noticeLine, &NoticeLine::buttonClicked, this, &LivePageWindow::redrawRequested);
     layout->addWidget(noticeLine);

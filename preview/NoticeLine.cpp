@@ -41,16 +41,27 @@ void NoticeLine::resizeEvent(QResizeEvent *event)
     showText();
 }
 
-// The line asks for its text's width (the menu bar gives a corner widget
-// what it asks for), up to the room it has beside its button.
+void NoticeLine::fitWindowWidth()
+{
+    m_fitsWindowWidth = true;
+    label->setMinimumWidth(1);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    showText();
+}
+
+// Beside a menu bar, the line asks for its text's width (the menu bar gives
+// a corner widget what it asks for), up to the room it has beside its
+// button; in a window's layout, the text fits the width the line has.
 void NoticeLine::showText()
 {
     const QMargins margins = layout()->contentsMargins();
-    const int room
-            = maximumWidth() - button->sizeHint().width() - layout()->spacing() - margins.left() - margins.right();
+    const int room = (m_fitsWindowWidth ? width() : maximumWidth()) - button->sizeHint().width() - layout()->spacing()
+            - margins.left() - margins.right();
     const QString shown = label->fontMetrics().elidedText(m_text, Qt::ElideRight, std::max(0, room));
     if (label->text() != shown) {
         label->setText(shown);
+        if (m_fitsWindowWidth)
+            return;
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(shown));
         adjustSize();
     }

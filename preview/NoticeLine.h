@@ -20,6 +20,10 @@ public:
     // accessible description keep it whole.
     void setText(const QString &text);
     QString text() const { return m_text; }
+    // In a window's layout rather than beside a menu bar: the line takes
+    // the width the window gives it and never widens the window for a
+    // long text.
+    void fitWindowWidth();
 
     QLabel *label = nullptr;
     QToolButton *button = nullptr;
@@ -34,4 +38,5 @@ private:
     void showText();
 
     QString m_text;
+    bool m_fitsWindowWidth = false;
 };
