@@ -129,16 +129,22 @@ void LivePageWindow::showCurrentPage(PictureBox::Announce announce)
     showCaption();
 }
 
-int LivePageWindow::pagePixelsPerLogicalInch(int previewPixelsPerLogicalInch) const
+int LivePageWindow::pagePixelsPerLogicalInch(int previewPixelsPerLogicalInch)
+{
+    m_densiest = previewPixelsPerLogicalInch;
+    m_densityAsked = densityForView();
+    return m_densityAsked;
+}
+
+int LivePageWindow::densityForView() const
 {
     // The narrowest sheet shown whole (A4, 8.27 inches) across the view,
-    // in the screen's own pixels; never so coarse that a redraw after a
-    // widened window looks blurred at once.
+    // in the screen's own pixels; never so coarse that a widened window
+    // looks blurred before its redraw comes.
     constexpr double NarrowestSheetInches = 8.27;
     constexpr int Coarsest = 48;
     const double pixels = view->maximumViewportSize().width() * devicePixelRatioF();
-    return std::clamp(int(std::ceil(pixels / NarrowestSheetInches)), Coarsest,
-                      std::max(Coarsest, previewPixelsPerLogicalInch));
+    return std::clamp(int(std::ceil(pixels / NarrowestSheetInches)), Coarsest, std::max(Coarsest, m_densiest));
 }
 
 void LivePageWindow::fitToWidth()
@@ -225,8 +231,12 @@ bool LivePageWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == view->viewport() && event->type() == QEvent::Wheel)
         return wheelTurnsPage(static_cast<QWheelEvent *>(event)->angleDelta().y());
-    if (watched == view && event->type() == QEvent::Resize)
+    if (watched == view && event->type() == QEvent::Resize) {
         fitToWidth();
+        // A quarter wider than drawn for: drawn again for the new width.
+        if (!m_pages.empty() && m_densityAsked > 0 && densityForView() > m_densityAsked * 5 / 4)
+            emit redrawRequested();
+    }
     if (watched == m_mainWindow) {
         if (event->type() == QEvent::Hide && isVisible()) {
             m_hiddenWithMainWindow = true;

@@ -48,7 +48,9 @@ public:
     // How dense the page pictures need be to fill the view's width: no
     // denser than that (a smaller picture is drawn sooner, and a redraw
     // follows each pause in typing), nor denser than the preview's.
-    int pagePixelsPerLogicalInch(int previewPixelsPerLogicalInch) const;
+    // A view widened well past what the page was drawn for asks for a
+    // redraw (redrawRequested), so that the page does not stay blurred.
+    int pagePixelsPerLogicalInch(int previewPixelsPerLogicalInch);
 
     NoticeLine *noticeLine = nullptr;
     QScrollArea *view = nullptr;
@@ -77,6 +79,7 @@ private:
     // Draws the page shown as wide as the view, less a scroll bar when it is
     // taller than the view.
     void fitToWidth();
+    int densityForView() const;
     void showCaption();
     void tellOnScreen();
     // Placed beside it the first time.
@@ -86,6 +89,9 @@ private:
 
     std::vector<word::PagePicture> m_pages;
     int m_pageNumber = 0;
+    // The density the last page was asked at, and the densest allowed.
+    int m_densityAsked = 0;
+    int m_densiest = 0;
     int m_wheelDelta = 0; // turned but not yet a whole notch
     bool m_wasOnScreen = false;
     QPointer<QWidget> m_mainWindow;

@@ -49,6 +49,8 @@ class TestLivePage : public QObject
     std::unique_ptr<Form1> m_form;
     // The texts of the pages the live page told, in order.
     QStringList m_drawn;
+    // The width of each first page told, in pixels.
+    QList<int> m_widths;
 
     LivePage &live() { return *m_form->livePage(); }
     LivePageWindow &window() { return *m_form->livePageWindow(); }
@@ -82,8 +84,11 @@ private slots:
         QVERIFY(settled());
         QCOMPARE(window().pageCount(), 1);
         m_drawn.clear();
-        connect(&live(), &LivePage::drawn, this,
-                [this](const std::vector<word::PagePicture> &pages) { m_drawn << pages.front().text; });
+        m_widths.clear();
+        connect(&live(), &LivePage::drawn, this, [this](const std::vector<word::PagePicture> &pages) {
+            m_drawn << pages.front().text;
+            m_widths << (pages.front().wholePage.isNull() ? pages.front().picture : pages.front().wholePage).width();
+        });
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
         recipientName()->setFocus();
@@ -121,6 +126,18 @@ private slots:
         QCOMPARE(window().page->accessibleText(), m_drawn.front());
         QCOMPARE(QApplication::focusWidget(), recipientName());
         QVERIFY(live().holdsOffice());
+    }
+
+    void aWidenedWindowDrawsThePageAgainForItsWidth()
+    {
+        QTest::keyClicks(recipientName(), QStringLiteral("Quentin"));
+        QVERIFY(settled());
+        QCOMPARE(m_widths.size(), 1);
+        window().resize(window().width() * 2, window().height());
+        QVERIFY(settled());
+        QCOMPARE(m_widths.size(), 2); // not left blurred until the next change
+        QVERIFY2(m_widths.back() >= m_widths.front() * 3 / 2,
+                 qPrintable(QStringLiteral("%1 then %2 pixels").arg(m_widths.front()).arg(m_widths.back())));
     }
 
     void offScreenThePageUsesNoOffice_data()
