@@ -206,6 +206,8 @@ double cpuMs()
 struct LivePageFigures
 {
     std::vector<double> keystrokeToPage;
+    // Where each redraw's time went, by stage.
+    std::vector<double> open, fill, render, close;
     int offices = 0, spares = 0;
     double idleCpuMs = 0;
 };
@@ -249,8 +251,14 @@ LivePageFigures measureLivePage()
         QTest::keyClicks(field, QStringLiteral("Quentin Marlowe %1").arg(run + 1), Qt::NoModifier, 60);
         const qint64 typedAt = clock.nsecsElapsed();
         waitFor([&] { return drawn > before && rested(); }, 30000);
-        if (run >= 0)
+        if (run >= 0) {
             result.keystrokeToPage.push_back((drawnAt - typedAt) / 1e6);
+            const LetterTimings &stages = live.lastTimings();
+            result.open.push_back(stages.open);
+            result.fill.push_back(stages.fill);
+            result.render.push_back(stages.render);
+            result.close.push_back(stages.close);
+        }
     }
     return result;
 }
@@ -258,6 +266,10 @@ LivePageFigures measureLivePage()
 void printLivePage(const LivePageFigures &live)
 {
     printStats("(f) last keystroke to live page redrawn", live.keystrokeToPage);
+    printStats("    of which: open the template", live.open);
+    printStats("              fill it", live.fill);
+    printStats("              render its pages", live.render);
+    printStats("              close it", live.close);
     std::printf("%-46s %8d  (%d spares and the live page's own)\n", "offices running with the live page open",
                 live.offices, live.spares);
     std::printf("%-46s %8.1f ms of CPU in %d ms\n", "the program at rest, live page open", live.idleCpuMs, 2000);
