@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <mutex>
 #include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,6 +24,7 @@
 
 #include "FileInPlace.h"
 #include "Failure.h"
+#include "Logging.h"
 #include "OfficeDeadline.h"
 #include "OfficeJail.h"
 #include "OfficeSettings.h"
@@ -117,6 +120,36 @@ void killOfficesOnPipe(const QString &pipeName)
         if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(mark))
             killOfficeProcess(pid);
     }
+}
+
+// The guard of the offices: a shell of its own that waits for the end of
+// this program, however it ends, and then kills every process that carries
+// the program's mark (OfficeProcess::ProgramVariable). An office dies with
+// the thread that started it, and its jail with the program; but the jail
+// arms that for its office only once the jail is set up, and a program
+// killed meanwhile would leave the office running. The guard reads a pipe
+// whose other end only this program holds, which the kernel closes when
+// the program ends: no polling, and no window.
+void startOfficeGuard()
+{
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0)
+        return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, ends[0], STDIN_FILENO);
+    const QByteArray mark = OfficeProcess::programMark().toUtf8();
+    const QByteArray script = "cat >/dev/null; for e in $(grep -lsxzF \"$0\" /proc/[0-9]*/environ); do "
+                              "p=${e#/proc/}; kill -9 \"${p%/environ}\"; done";
+    char shell[] = "sh", option[] = "-c";
+    char *arguments[]
+            = {shell, option, const_cast<char *>(script.constData()), const_cast<char *>(mark.constData()), nullptr};
+    pid_t guard = 0;
+    if (posix_spawn(&guard, "/bin/sh", &actions, nullptr, arguments, environ) != 0)
+        qCWarning(lcOffice) << "the offices' guard could not be started";
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(ends[0]);
+    // ends[1] stays open as long as the program runs.
 }
 
 // Whether a process has stopped (or ended): its state in /proc.
@@ -312,10 +345,18 @@ void OfficeProcess::removeLeftoversOfDeadRuns()
         RunMark::removeIfAbandoned(profiles.filePath(name), removePipes);
 }
 
+QString OfficeProcess::programMark()
+{
+    return QStringLiteral("%1=%2").arg(QLatin1String(ProgramVariable)).arg(QCoreApplication::applicationPid());
+}
+
 void OfficeProcess::start(Wait wait)
 {
     static std::once_flag cleaned;
-    std::call_once(cleaned, &OfficeProcess::removeLeftoversOfDeadRuns);
+    std::call_once(cleaned, [] {
+        removeLeftoversOfDeadRuns();
+        startOfficeGuard();
+    });
 
     const QString program = officeProgram();
     if (program.isEmpty())
@@ -339,6 +380,7 @@ void OfficeProcess::start(Wait wait)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TMPDIR"), officeTemp);
     environment.insert(QStringLiteral("TMP"), officeTemp);
+    environment.insert(QLatin1String(ProgramVariable), QString::number(QCoreApplication::applicationPid()));
     m_process.setProcessEnvironment(environment);
     const QStringList arguments = privateOfficeArguments(m_profile.path())
             << QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipeName);

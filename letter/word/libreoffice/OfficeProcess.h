@@ -82,6 +82,11 @@ public:
     // of a running program, and everything of other users, stay). Runs
     // once per program, before its first office starts.
     static void removeLeftoversOfDeadRuns();
+    // Every office process of this program (its jail too) carries this
+    // variable with the program's process id: what the guard of the
+    // offices (see OfficeProcess.cpp) looks for when the program is gone.
+    static constexpr char ProgramVariable[] = "TESSALINE_OFFICE_OF";
+    static QString programMark();
 
 private:
     void removeSockets() const;

@@ -80,6 +80,8 @@ bool makeProfile(const QString &folder, const QString &officeProgram)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TMPDIR"), temp);
     environment.insert(QStringLiteral("TMP"), temp);
+    environment.insert(QLatin1String(OfficeProcess::ProgramVariable),
+                       QString::number(QCoreApplication::applicationPid()));
     QProcess office;
     office.setProcessEnvironment(environment);
     office.setStandardOutputFile(QProcess::nullDevice());
