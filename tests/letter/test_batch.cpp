@@ -335,6 +335,49 @@ private slots:
                  qPrintable(letter.bodyText())); // the stored More Fields value
     }
 
+    // The office takes its file names' encoding from the character type:
+    // under the C locale, or one the machine lacks (minimal installs, cron,
+    // many ssh sessions), names outside ASCII could not be written.
+    void namesInEveryScriptAreWrittenUnderAnyLocale_data()
+    {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("LANG=C") << "LANG"
+                                << "C"
+                                << "doc";
+        QTest::newRow("LC_ALL=POSIX, PDF") << "LC_ALL"
+                                           << "POSIX"
+                                           << "pdf";
+        QTest::newRow("a locale the machine lacks") << "LANG"
+                                                    << "xx_YY.UTF-8"
+                                                    << "odt";
+    }
+
+    void namesInEveryScriptAreWrittenUnderAnyLocale()
+    {
+        QFETCH(QString, variable);
+        QFETCH(QString, value);
+        QFETCH(QString, format);
+        const QString out = path(QStringLiteral("locale-") + value);
+        writeFile(out + QStringLiteral(".csv"), "RecipientName,CompanyName\nJane Roe,B\xC3\xA4" "ckerei Gr\xC3\xB6\xC3\x9F" "er GmbH\n"
+                                                "Anne Ito,\xE6\xA0\xAA\xE5\xBC\x8F\xE4\xBC\x9A\xE7\xA4\xBE\n"
+                                                "Eleni,\xCE\x95\xCE\xBB\xCE\xB1\xCE\xAF\xCE\xBF\n");
+        QProcessEnvironment env = environment();
+        env.remove(QStringLiteral("LC_ALL"));
+        env.remove(QStringLiteral("LANG"));
+        env.insert(variable, value);
+        const Run run = runBatch({QStringLiteral("--batch"), out + QStringLiteral(".csv"), QStringLiteral("--out"),
+                                  out, QStringLiteral("--format"), format},
+                                 env);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        const QString extension = u'.' + format;
+        QCOMPARE(filesIn(out),
+                 (QStringList{QStringLiteral("B\u00e4ckerei Gr\u00f6\u00dfer GmbH - Jane Roe") + extension,
+                              QStringLiteral("\u0395\u03bb\u03b1\u03af\u03bf - Eleni") + extension,
+                              QStringLiteral("\u682a\u5f0f\u4f1a\u793e - Anne Ito") + extension}));
+    }
+
     // The letter text's [Position], with no column and nothing stored for
     // it, would stand as written in every letter.
     void aPlaceholderNothingFillsStopsTheRunUnlessLetEmpty_data()

@@ -1,4 +1,5 @@
 #include <csignal>
+#include <unistd.h>
 
 #include <QFile>
 #include <QProcess>
@@ -46,6 +47,14 @@ QByteArray readAll(const QString &path)
 
 // Long enough for an office told to quit to end, or to be killed.
 constexpr int QuitMs = LibreOfficeAutomation::QuitTimeoutMs + 5000;
+
+// What a descriptor of /proc/PID/fd stands for ("pipe:[1234]", a path).
+QByteArray descriptorTarget(const QString &link)
+{
+    char target[4096];
+    const ssize_t size = ::readlink(QFile::encodeName(link).constData(), target, sizeof target);
+    return size > 0 ? QByteArray(target, int(size)) : QByteArray();
+}
 
 int officeChildren(qint64 parent)
 {
@@ -424,6 +433,38 @@ private slots:
             office->documents().open(path(QStringLiteral("missing.doc")));
         } catch (const Failure &) { }
         QTRY_COMPARE_WITH_TIMEOUT(officeChildren(QCoreApplication::applicationPid()), before, QuitMs);
+    }
+
+    // A descriptor the program holds without close-on-exec (a library's
+    // pipe, made on another thread as an office starts) reaches none of
+    // the processes it starts; the offices' guard holds its own alone.
+    void theProcessesStartedHoldNoDescriptorOfTheProgram()
+    {
+        int library[2];
+        QVERIFY(::pipe(library) == 0);
+        const QByteArray pipe = descriptorTarget(QStringLiteral("/proc/self/fd/%1").arg(library[0]));
+        auto office = m_automation.createApplication();
+        QStringList leaks;
+        const qint64 self = QCoreApplication::applicationPid();
+        for (const QString program : {"bwrap", "soffice.bin", "sh"}) {
+            for (const qint64 pid : childProcesses(self, program)) {
+                const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
+                for (const QString &fd : QDir(fds).entryList(QDir::System | QDir::NoDotAndDotDot)) {
+                    // The guard's shell may keep copies of its standard
+                    // descriptors.
+                    const QByteArray target = descriptorTarget(fds + u'/' + fd);
+                    bool standard = false;
+                    for (const char *own : {"/0", "/1", "/2"})
+                        standard = standard || target == descriptorTarget(fds + QLatin1String(own));
+                    if (fd.toInt() > 2 && (target == pipe || (program == u"sh" && !standard)))
+                        leaks << QStringLiteral("%1 (%2): %3 %4").arg(program).arg(pid).arg(fd, target);
+                }
+            }
+        }
+        office->quit();
+        ::close(library[0]);
+        ::close(library[1]);
+        QVERIFY2(leaks.isEmpty(), qPrintable(leaks.join(u'\n')));
     }
 
     void theOfficeDiesWithAProgramKilledBySigkill()

@@ -19,6 +19,7 @@
 #include <com/sun/star/task/XInteractionRequest.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 
+#include "ChildSetUp.h"
 #include "LibreOfficeInstance.h"
 #include "OfficeJail.h"
 #include "OfficeDeadline.h"
@@ -217,6 +218,7 @@ QString askOfficeVersion()
         return {};
     QProcess process;
     process.setProcessChannelMode(QProcess::SeparateChannels);
+    ChildSetUp::apply(process, ChildSetUp::Tie::DiesWithStarter, ChildSetUp::Group::Own);
     process.start(program, {QStringLiteral("--version")});
     if (!process.waitForFinished(VersionTimeoutMs)) {
         process.kill();

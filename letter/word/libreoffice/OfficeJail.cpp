@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "ChildSetUp.h"
 #include "Settings.h"
 
 namespace OfficeJail {
@@ -66,6 +67,7 @@ const Trial &trial()
         }
         QProcess jail;
         jail.setStandardOutputFile(QProcess::nullDevice());
+        ChildSetUp::apply(jail, ChildSetUp::Tie::DiesWithStarter, ChildSetUp::Group::Own);
         jail.start(program,
                    systemArguments()
                            + QStringList{QStringLiteral("--unshare-net"), QStringLiteral("--die-with-parent"),

@@ -6,7 +6,6 @@
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -22,6 +21,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "ChildSetUp.h"
 #include "FileInPlace.h"
 #include "Failure.h"
 #include "Logging.h"
@@ -138,6 +138,8 @@ void startOfficeGuard()
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, ends[0], STDIN_FILENO);
+    // It lives as long as the program: it holds nothing else of it open.
+    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
     const QByteArray mark = OfficeProcess::programMark().toUtf8();
     const QByteArray script = "cat >/dev/null; for e in $(grep -lsxzF \"$0\" /proc/[0-9]*/environ); do "
                               "p=${e#/proc/}; kill -9 \"${p%/environ}\"; done";
@@ -183,19 +185,7 @@ OfficeProcess::OfficeProcess()
 {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.setStandardOutputFile(QProcess::nullDevice());
-    const pid_t parent = getpid();
-    m_process.setChildProcessModifier([parent] {
-        // Dies with the thread that started it; if that is already gone,
-        // do not start at all.
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parent)
-            _exit(1);
-        // A Ctrl+C on the terminal goes to the program alone, which ends
-        // its letters cleanly and then its offices.
-        setpgid(0, 0);
-        // The letters it writes are the user's alone.
-        ::umask(077);
-    });
+    ChildSetUp::apply(m_process, ChildSetUp::Tie::DiesWithStarter, ChildSetUp::Group::Own);
     // Delivered on the owning thread, by its event loop or by a wait there.
     QObject::connect(&m_process, &QProcess::finished, &m_process, [this] { ended(); });
     QObject::connect(&m_process, &QProcess::errorOccurred, &m_process, [this](QProcess::ProcessError error) {
@@ -345,6 +335,15 @@ void OfficeProcess::removeLeftoversOfDeadRuns()
         RunMark::removeIfAbandoned(profiles.filePath(name), removePipes);
 }
 
+QProcessEnvironment OfficeProcess::environmentFor(const QString &temp)
+{
+    QProcessEnvironment environment = ChildSetUp::officeEnvironment(QProcessEnvironment::systemEnvironment());
+    environment.insert(QStringLiteral("TMPDIR"), temp);
+    environment.insert(QStringLiteral("TMP"), temp);
+    environment.insert(QLatin1String(ProgramVariable), QString::number(QCoreApplication::applicationPid()));
+    return environment;
+}
+
 QString OfficeProcess::programMark()
 {
     return QStringLiteral("%1=%2").arg(QLatin1String(ProgramVariable)).arg(QCoreApplication::applicationPid());
@@ -377,11 +376,7 @@ void OfficeProcess::start(Wait wait)
     // when the program ends leaves none in the user's temporary folder.
     const QString officeTemp = m_profile.path() + QStringLiteral("/tmp");
     QDir().mkpath(officeTemp);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TMPDIR"), officeTemp);
-    environment.insert(QStringLiteral("TMP"), officeTemp);
-    environment.insert(QLatin1String(ProgramVariable), QString::number(QCoreApplication::applicationPid()));
-    m_process.setProcessEnvironment(environment);
+    m_process.setProcessEnvironment(environmentFor(officeTemp));
     const QStringList arguments = privateOfficeArguments(m_profile.path())
             << QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipeName);
     // A stand-in program for tests runs as it is.

@@ -87,6 +87,9 @@ public:
     // offices (see OfficeProcess.cpp) looks for when the program is gone.
     static constexpr char ProgramVariable[] = "TESSALINE_OFFICE_OF";
     static QString programMark();
+    // What an office started by this program runs with: a UTF-8 character
+    // type (ChildSetUp.h), its temporary folder and the program's mark.
+    static QProcessEnvironment environmentFor(const QString &temp);
 
 private:
     void removeSockets() const;

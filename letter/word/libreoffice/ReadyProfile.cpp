@@ -1,8 +1,6 @@
 #include "ReadyProfile.h"
 
-#include <csignal>
 #include <mutex>
-#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "ChildSetUp.h"
 #include "OfficeJail.h"
 #include "OfficeProcess.h"
 #include "ScratchFiles.h"
@@ -77,19 +76,11 @@ bool makeProfile(const QString &folder, const QString &officeProgram)
 {
     const QString temp = folder + QStringLiteral("/tmp");
     QDir().mkpath(temp);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TMPDIR"), temp);
-    environment.insert(QStringLiteral("TMP"), temp);
-    environment.insert(QLatin1String(OfficeProcess::ProgramVariable),
-                       QString::number(QCoreApplication::applicationPid()));
     QProcess office;
-    office.setProcessEnvironment(environment);
+    office.setProcessEnvironment(OfficeProcess::environmentFor(temp));
     office.setStandardOutputFile(QProcess::nullDevice());
     office.setStandardErrorFile(QProcess::nullDevice());
-    office.setChildProcessModifier([] {
-        prctl(PR_SET_PDEATHSIG, SIGKILL); // dies with the program
-        ::umask(077);
-    });
+    ChildSetUp::apply(office, ChildSetUp::Tie::DiesWithStarter, ChildSetUp::Group::Own);
     const QStringList arguments = OfficeProcess::privateOfficeArguments(folder)
             << QStringLiteral("--terminate_after_init");
     // In the offices' jail too, where there is one: it opens no document,
