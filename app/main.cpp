@@ -17,6 +17,10 @@
 #include "StopSignals.h"
 
 namespace {
+// How long a stop may take the window's thread before the program ends
+// without it.
+constexpr int StopGraceMs = 3000;
+
 void setApplicationIdentity()
 {
     QCoreApplication::setOrganizationName(QString::fromLatin1(CompanyName));
@@ -57,12 +61,19 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     setApplicationIdentity();
     QGuiApplication::setDesktopFileName(QStringLiteral("tessaline"));
-    // SIGTERM (a logout, kill) and SIGINT end the program the way its
-    // window does, so that its offices and scratch files go with it rather
-    // than being left running; a second one ends it at once.
+    // SIGTERM (a logout, kill), SIGINT and SIGHUP end the program the way
+    // its window does, so that its offices and scratch files go with it
+    // rather than being left running; a second one ends it at once. Should
+    // the window's thread be held up meanwhile (at start, in a dialog), the
+    // program ends anyway, its scratch folder removed and its offices ended
+    // by their guard.
     const StopSignals stopSignals;
+    StopSignals::endWithin(StopGraceMs, [] { ScratchFiles::removeRunFolder(); });
     QSocketNotifier stopAsked(StopSignals::wakeFd(), QSocketNotifier::Read);
-    QObject::connect(&stopAsked, &QSocketNotifier::activated, &app, [] { QCoreApplication::quit(); });
+    QObject::connect(&stopAsked, &QSocketNotifier::activated, &app, [] {
+        StopSignals::take();
+        QCoreApplication::quit();
+    });
 
     // What killed runs of this user left behind (letters, page pictures,
     // office profiles and pipes) goes before anything of this run is made.
@@ -85,8 +96,12 @@ int main(int argc, char *argv[])
     Form1 form1({messenger, settings, *automation});
     if (form1.Form_Load() == Form1::LoadResult::EndProgram)
         return 1;
-    form1.show();
-    const int exitCode = app.exec();
+    // A stop taken in a dialog of the start ended that dialog's loop only.
+    int exitCode = 0;
+    if (!StopSignals::asked()) {
+        form1.show();
+        exitCode = app.exec();
+    }
     ScratchFiles::removeRunFolder();
     return exitCode;
 }
