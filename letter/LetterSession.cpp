@@ -9,6 +9,7 @@
 #include "LetterDate.h"
 #include "LetterTemplate.h"
 #include "LetterText.h"
+#include "Logging.h"
 #include "Main.h"
 #include "Messenger.h"
 #include "Placeholders.h"
@@ -72,6 +73,9 @@ MadeLetter LetterSession::endLetter()
     MadeLetter made = m_letter->result();
     m_letter.reset();
     m_lastTimings = made.timings;
+    const LetterTimings &t = made.timings;
+    qCDebug(lcLetter, "letter made (ms): copy %.0f, office %.0f, open %.0f, fill %.0f, store %.0f, render %.0f, close %.0f",
+            t.templateCopy, t.takeOffice, t.open, t.fill, t.store, t.render, t.close);
     for (const LetterReport &report : made.reports) {
         if (report.plainWords)
             m_messenger.showMessage(report.description, QString(), Messenger::Icon::Warning);

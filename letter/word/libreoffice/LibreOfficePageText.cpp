@@ -145,7 +145,10 @@ void addBodyLines(const Reference<text::XText> &body, const Reference<text::XTex
                   const PageInLayout &page, QStringList &lines)
 {
     Reference<text::XPageCursor> pages(cursor, UNO_QUERY_THROW);
+    // A one-page letter needs no cursor moved: every place is on page 1.
     auto pageOf = [&](const Reference<text::XTextRange> &place) {
+        if (page.count == 1)
+            return 1;
         cursor->gotoRange(place, false);
         return int(pages->getPage());
     };
@@ -176,8 +179,10 @@ void addBodyLines(const Reference<text::XText> &body, const Reference<text::XTex
         const bool beginsHere = firstPage == page.number;
         const QString label
                 = beginsHere ? listLabel(Reference<beans::XPropertySet>(paragraph, UNO_QUERY_THROW)) : QString();
+        // The main text's fields read as laid out, its page numbers
+        // included: the paragraph's text in one call.
         if ((beginsHere && lastPage == page.number) || !start.is() || !end.is()) {
-            lines << label + paragraphText(paragraph, page);
+            lines << label + toQString(paragraph->getString());
             continue;
         }
         Reference<text::XTextCursor> part
