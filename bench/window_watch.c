@@ -49,8 +49,8 @@ static uint64_t pictureHash(Display *display, Window window)
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display, window, &attributes))
         return 0;
-    XImage *image = XGetImage(display, window, 0, 0, (unsigned)attributes.width, (unsigned)attributes.height,
-                              AllPlanes, ZPixmap);
+    XImage *image = XGetImage(display, window, 0, 0, (unsigned)attributes.width, (unsigned)attributes.height, AllPlanes,
+                              ZPixmap);
     if (!image)
         return 0;
     uint64_t hash = 1469598103934665603ull;
@@ -96,8 +96,8 @@ int main(int argc, char *argv[])
                 if (event.type != MapNotify)
                     continue;
                 XWindowAttributes attributes;
-                if (XGetWindowAttributes(display, event.xmap.window, &attributes)
-                    && attributes.width >= minWidth && attributes.height >= minHeight) {
+                if (XGetWindowAttributes(display, event.xmap.window, &attributes) && attributes.width >= minWidth
+                    && attributes.height >= minHeight) {
                     printf("%.0f %d\n", nowMs() - start, (int)child);
                     return 0;
                 }

@@ -74,7 +74,8 @@ MadeLetter LetterSession::endLetter()
     m_letter.reset();
     m_lastTimings = made.timings;
     const LetterTimings &t = made.timings;
-    qCDebug(lcLetter, "letter made (ms): copy %.0f, office %.0f, open %.0f, fill %.0f, store %.0f, render %.0f, close %.0f",
+    qCDebug(lcLetter,
+            "letter made (ms): copy %.0f, office %.0f, open %.0f, fill %.0f, store %.0f, render %.0f, close %.0f",
             t.templateCopy, t.takeOffice, t.open, t.fill, t.store, t.render, t.close);
     for (const LetterReport &report : made.reports) {
         if (report.plainWords)

@@ -360,22 +360,23 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QString, format);
         const QString out = path(QStringLiteral("locale-") + value);
-        writeFile(out + QStringLiteral(".csv"), "RecipientName,CompanyName\nJane Roe,B\xC3\xA4" "ckerei Gr\xC3\xB6\xC3\x9F" "er GmbH\n"
-                                                "Anne Ito,\xE6\xA0\xAA\xE5\xBC\x8F\xE4\xBC\x9A\xE7\xA4\xBE\n"
-                                                "Eleni,\xCE\x95\xCE\xBB\xCE\xB1\xCE\xAF\xCE\xBF\n");
+        writeFile(out + QStringLiteral(".csv"),
+                  QStringLiteral("RecipientName,CompanyName\nJane Roe,Bäckerei Größer GmbH\nAnne Ito,株式会社\n"
+                                 "Eleni,Ελαίο\n")
+                          .toUtf8());
         QProcessEnvironment env = environment();
         env.remove(QStringLiteral("LC_ALL"));
         env.remove(QStringLiteral("LANG"));
         env.insert(variable, value);
-        const Run run = runBatch({QStringLiteral("--batch"), out + QStringLiteral(".csv"), QStringLiteral("--out"),
-                                  out, QStringLiteral("--format"), format},
+        const Run run = runBatch({QStringLiteral("--batch"), out + QStringLiteral(".csv"), QStringLiteral("--out"), out,
+                                  QStringLiteral("--format"), format},
                                  env);
         QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
         const QString extension = u'.' + format;
         QCOMPARE(filesIn(out),
-                 (QStringList{QStringLiteral("B\u00e4ckerei Gr\u00f6\u00dfer GmbH - Jane Roe") + extension,
-                              QStringLiteral("\u0395\u03bb\u03b1\u03af\u03bf - Eleni") + extension,
-                              QStringLiteral("\u682a\u5f0f\u4f1a\u793e - Anne Ito") + extension}));
+                 (QStringList{QStringLiteral("Bäckerei Größer GmbH - Jane Roe") + extension,
+                              QStringLiteral("Ελαίο - Eleni") + extension,
+                              QStringLiteral("株式会社 - Anne Ito") + extension}));
     }
 
     // The letter text's [Position], with no column and nothing stored for
