@@ -151,6 +151,9 @@ public:
 
     // The preview window, loaded on first use.
     Form2 &form2();
+    // Loads now, while the user types, what the first letter would load on
+    // its road: the preview window and the spelling dictionary.
+    void prepareFirstLetter();
     bool hasForm2() const { return m_form2 != nullptr; }
     // How the program ends when the preview window closes.
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }

@@ -94,6 +94,12 @@ int Form1::pagePixelsPerLogicalInch() const
     return previewPixelsPerLogicalInch(where ? where->devicePixelRatio() : 1.0);
 }
 
+void Form1::prepareFirstLetter()
+{
+    form2();
+    m_session.prepareCheck();
+}
+
 Form2 &Form1::form2()
 {
     if (!m_form2) {

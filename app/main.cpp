@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include "AppTitle.h"
 #include "BatchOptions.h"
@@ -20,6 +21,8 @@ namespace {
 // How long a stop may take the window's thread before the program ends
 // without it.
 constexpr int StopGraceMs = 3000;
+// Once the main window has been drawn, the first letter's preparations.
+constexpr int PrepareAfterShowMs = 250;
 
 void setApplicationIdentity()
 {
@@ -100,6 +103,7 @@ int main(int argc, char *argv[])
     int exitCode = 0;
     if (!StopSignals::asked()) {
         form1.show();
+        QTimer::singleShot(PrepareAfterShowMs, &form1, [&form1] { form1.prepareFirstLetter(); });
         exitCode = app.exec();
     }
     ScratchFiles::removeRunFolder();

@@ -64,6 +64,8 @@ public:
     // The placeholders the user's own template held when a letter was last
     // made from it, for More Fields.
     QStringList ownTemplateNames() const { return m_templateFile.isEmpty() ? QStringList() : m_ownTemplateNames; }
+    // Loads the dictionary the check before a letter uses, if not yet.
+    void prepareCheck() { spelling(); }
 
 private:
     SpellChecker &spelling();
