@@ -26,6 +26,7 @@ std::shared_ptr<word::Application> HeldOffice::take(word::Automation &automation
     // An office that a kill() met on its way (and ended) is not kept.
     if (taking == m_taking)
         m_office = office;
+    m_kept.reset();
     return office;
 }
 
@@ -46,6 +47,7 @@ void HeldOffice::kill()
 void HeldOffice::forget()
 {
     std::lock_guard lock(m_mutex);
+    m_kept.reset();
     m_office.reset();
 }
 
@@ -54,6 +56,8 @@ void HeldOffice::giveBack()
     std::shared_ptr<word::Application> office;
     {
         std::lock_guard lock(m_mutex);
+        // Its document goes with the office.
+        m_kept.reset();
         office = std::move(m_office);
     }
     if (!office)

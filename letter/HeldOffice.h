@@ -3,8 +3,24 @@
 #include <memory>
 #include <mutex>
 
+#include <QString>
+#include <QStringList>
+
 #include "JobOffice.h"
+#include "LetterFill.h"
 #include "WordAutomation.h"
+
+// The letter left open in a held office after a live page's redraw, with
+// its placeholders found: the next redraw whose letter has the same shape
+// (template, letter text, lines, paper, which placeholders are empty)
+// only fills it again, rather than open, lay out and search a fresh copy.
+struct KeptLetter
+{
+    QByteArray shape;
+    std::shared_ptr<word::Document> document;
+    std::unique_ptr<PreparedLetter> prepared;
+    QStringList ownTemplateNames;
+};
 
 // One office kept from letter to letter, for the live page: taken on a
 // worker the first time a letter needs it (the pool hands out a spare and
@@ -38,9 +54,14 @@ public:
     void giveBack();
     bool holds() const;
 
+    // The letter kept open in the office, for the letter at work in it
+    // alone (on its worker); forget(), giveBack() and a new office drop it.
+    std::unique_ptr<KeptLetter> &kept() { return m_kept; }
+
 private:
     mutable std::mutex m_mutex;
     // The wait for the next office, replaced once killed.
     std::shared_ptr<JobOffice> m_taking;
     std::shared_ptr<word::Application> m_office;
+    std::unique_ptr<KeptLetter> m_kept;
 };

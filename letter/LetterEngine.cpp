@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QImageReader>
 #include <QRandomGenerator>
@@ -48,6 +49,30 @@ word::DocumentProperties letterProperties(const FieldValues &fields, const QDate
             .subject = QObject::tr("Cover letter"),
             .created = now,
             .modified = now};
+}
+
+QByteArray LetterEngine::letterShape(const std::vector<word::ParagraphEdit> &edits,
+                                     const std::vector<std::pair<QString, QString>> &replacements) const
+{
+    QCryptographicHash shape(QCryptographicHash::Sha256);
+    auto add = [&](const QString &text) {
+        shape.addData(text.toUtf8());
+        shape.addData(QByteArrayView("\0", 1));
+    };
+    shape.addData(m_templateDigest);
+    add(m_request.templateFile);
+    add(m_letterText ? u'+' + *m_letterText : QString());
+    add(QString::number(int(m_request.paper)));
+    for (const word::ParagraphEdit &edit : edits) {
+        add(edit.text);
+        add(edit.newText ? u'+' + *edit.newText : QString());
+        add(edit.after.join(u'\n'));
+    }
+    // An emptied place may lose its formatting: a letter whose empty
+    // placeholders differ is made afresh.
+    for (const auto &[placeholder, text] : replacements)
+        add(placeholder + (text.isEmpty() ? u'0' : u'1'));
+    return shape.result();
 }
 
 QString newScratchDocumentPath(const QString &temp)
@@ -109,6 +134,7 @@ void LetterEngine::prepare()
         m_temp = ScratchFiles::folder();
         templateData = LetterTemplate::readChosen(m_request.templateFile);
     });
+    m_templateDigest = QCryptographicHash::hash(templateData, QCryptographicHash::Sha256);
     // Afresh for every letter: a copy an earlier one left is never used.
     // The live page's letters have one of their own.
     const QString copy = m_request.keep == LetterRequest::Keep::ScratchLetter
@@ -146,24 +172,54 @@ void LetterEngine::work()
         return;
     }
 
-    letter.essential(114, [&] {
-        document = LetterTemplate::openCopy(*m_office, m_templateCopy, m_request.templateFile);
+    // The live page's letter stays open in its office from redraw to
+    // redraw and is only filled again while its shape stays the same.
+    const bool keepOpen = m_held && m_request.keep == LetterRequest::Keep::PagesOnly;
+    const bool builtIn = m_request.templateFile.isEmpty();
+    const std::vector<std::pair<QString, QString>> replacements
+            = placeholderReplacements(m_request.fields, m_request.further);
+    const std::vector<word::ParagraphEdit> edits = builtIn
+            ? BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording)
+            : std::vector<word::ParagraphEdit>();
+    const QByteArray shape = keepOpen ? letterShape(edits, replacements) : QByteArray();
+    std::unique_ptr<KeptLetter> kept = keepOpen ? std::move(m_held->kept()) : nullptr;
+    if (kept && (kept->shape != shape || kept->prepared->places().needsFreshDocument())) {
+        trap.step(188, [&] { kept->document->close(); });
+        kept.reset();
+    }
+    std::unique_ptr<PreparedLetter> prepared;
+    if (kept) {
+        document = kept->document;
+        prepared = std::move(kept->prepared);
         m_result.templateOpened = true;
-    });
+        m_result.ownTemplateNames = kept->ownTemplateNames;
+    } else {
+        letter.essential(114, [&] {
+            document = LetterTemplate::openCopy(*m_office, m_templateCopy, m_request.templateFile);
+            m_result.templateOpened = true;
+        });
+    }
     laps.lap(times.open);
     if (m_letterText) {
-        letter.step(118, [&] { putLetterText(*document, *m_letterText); });
+        if (!prepared)
+            letter.step(118, [&] { putLetterText(*document, *m_letterText); });
         m_result.letterText = m_letterText;
     }
     letter.step(150, [&] {
         try {
-            if (!m_request.templateFile.isEmpty())
-                m_result.ownTemplateNames = Placeholders::namesIn(document->bracketedTexts().join(u' '));
-            else
-                document->editParagraphs(BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording));
-            m_result.placeholderFound = fillLetter(*document, m_request.fields, m_request.further);
-            if (m_request.templateFile.isEmpty())
-                Paper::layOut(*document, m_request.paper);
+            if (!prepared) {
+                if (!builtIn)
+                    m_result.ownTemplateNames = Placeholders::namesIn(document->bracketedTexts().join(u' '));
+                else
+                    document->editParagraphs(edits);
+                prepared = std::make_unique<PreparedLetter>(*document, placeholdersOf(replacements));
+                prepared->fill(replacements);
+                if (builtIn)
+                    Paper::layOut(*document, m_request.paper);
+            } else {
+                prepared->fill(replacements);
+            }
+            m_result.placeholderFound = prepared->hasPlaceholders();
         } catch (const Failure &failure) {
             LetterTemplate::rethrowAsProblem(m_request.templateFile, failure, LetterTemplate::Stage::Fill);
         }
@@ -196,8 +252,13 @@ void LetterEngine::work()
     const bool pagesMade = snapshot.possible() && !m_result.pages.empty();
     m_officeLost = letter.officeLost() || snapshot.officeLost();
     m_result.officeLost = m_officeLost;
-    if (!m_officeLost && document)
-        trap.step(188, [&] { document->close(); });
+    if (!m_officeLost && document) {
+        if (keepOpen && letter.possible() && pagesMade && prepared)
+            m_held->kept() = std::make_unique<KeptLetter>(
+                    KeptLetter{shape, document, std::move(prepared), m_result.ownTemplateNames});
+        else
+            trap.step(188, [&] { document->close(); });
+    }
     document.reset();
     laps.lap(times.close);
     m_possible = letter.possible() && pagesMade;

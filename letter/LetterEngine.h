@@ -139,12 +139,16 @@ protected:
 private:
     void report(const QString &location, int line, const QString &description, bool plainWords);
     void cleanUp();
+    // What a letter kept open must share with this one to be filled again.
+    QByteArray letterShape(const std::vector<word::ParagraphEdit> &edits,
+                           const std::vector<std::pair<QString, QString>> &replacements) const;
 
     word::Automation &m_automation;
     LetterRequest m_request;
     MadeLetter m_result;
     QString m_temp;
     QString m_templateCopy;
+    QByteArray m_templateDigest;
     std::optional<QString> m_letterText;
     // Taken by the worker, ended by a Cancel on the owning thread.
     JobOffice m_jobOffice;
