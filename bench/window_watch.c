@@ -10,11 +10,13 @@
  *       takes a picture of WINDOW, starts COMMAND and prints the
  *       milliseconds until the window's picture differs from it.
  *
- * Gives up after 60 s with exit status 1. */
+ * Gives up after 60 s with exit status 1, killing a command whose window
+ * never came. */
 #define _DEFAULT_SOURCE
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -104,6 +106,8 @@ int main(int argc, char *argv[])
             }
             usleep(1000);
         }
+        /* A program whose window never came (a start that hangs) is not left running. */
+        kill(child, SIGKILL);
         return 1;
     }
 

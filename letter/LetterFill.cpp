@@ -85,14 +85,6 @@ void PreparedLetter::fill(const std::vector<std::pair<QString, QString>> &replac
     m_places->fill(byPlaceholder);
 }
 
-bool fillLetter(word::Document &document, const FieldValues &values, const FurtherValues &further)
-{
-    const std::vector<std::pair<QString, QString>> replacements = placeholderReplacements(values, further);
-    PreparedLetter letter(document, placeholdersOf(replacements));
-    letter.fill(replacements);
-    return letter.hasPlaceholders();
-}
-
 void putLetterText(word::Document &document, const QString &letterText)
 {
     document.replaceBody(LetterText::paragraphs(letterText));

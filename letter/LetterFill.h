@@ -72,10 +72,6 @@ private:
     std::unique_ptr<word::PlaceholderPlaces> m_places;
 };
 
-// Fills a freshly opened letter once: every placeholder becomes its text,
-// inserted literally. Answers whether the template held any placeholder.
-bool fillLetter(word::Document &document, const FieldValues &values, const FurtherValues &further = {});
-
 // Puts the user's letter text (see LetterText.h) in place of the built-in
 // letter's body, laid out in the letter's own paragraph and bullet styles,
 // and makes the later pages' header name the recipient and the date by
