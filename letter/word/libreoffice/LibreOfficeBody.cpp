@@ -13,28 +13,39 @@ namespace libreoffice {
 namespace {
 struct Paragraph
 {
+    explicit Paragraph(Reference<text::XTextRange> r) : range(std::move(r)) { }
     Reference<text::XTextRange> range;
-    Reference<beans::XPropertySet> properties;
 
-    OUString style() const { return properties->getPropertyValue("ParaStyleName").get<OUString>(); }
+    // Asked for only where a paragraph's properties are read: every call
+    // into the office counts on the letter's road.
+    const Reference<beans::XPropertySet> &properties() const
+    {
+        if (!m_properties.is())
+            m_properties.set(range, UNO_QUERY_THROW);
+        return m_properties;
+    }
+    OUString style() const { return properties()->getPropertyValue("ParaStyleName").get<OUString>(); }
     bool isListItem() const
     {
-        const uno::Any numbered = properties->getPropertyValue("NumberingIsNumber");
+        const uno::Any numbered = properties()->getPropertyValue("NumberingIsNumber");
         return numbered.hasValue() && numbered.get<bool>();
     }
+
+private:
+    mutable Reference<beans::XPropertySet> m_properties;
 };
 
-// The main text's paragraphs, in order (tables between them are passed by).
+// The main text's paragraphs, in order (tables between them, which are no
+// text ranges, are passed by).
 std::vector<Paragraph> paragraphsOf(const Reference<text::XText> &text)
 {
     std::vector<Paragraph> paragraphs;
     Reference<container::XEnumerationAccess> access(text, UNO_QUERY_THROW);
     Reference<container::XEnumeration> it = access->createEnumeration();
     while (it->hasMoreElements()) {
-        Reference<lang::XServiceInfo> info(it->nextElement(), UNO_QUERY);
-        if (info.is() && info->supportsService("com.sun.star.text.Paragraph"))
-            paragraphs.push_back({Reference<text::XTextRange>(info, UNO_QUERY_THROW),
-                                  Reference<beans::XPropertySet>(info, UNO_QUERY_THROW)});
+        Reference<text::XTextRange> range(it->nextElement(), UNO_QUERY);
+        if (range.is())
+            paragraphs.emplace_back(range);
     }
     return paragraphs;
 }
@@ -54,9 +65,9 @@ BodyLook lookOf(const std::vector<Paragraph> &body)
     for (const Paragraph &p : body) {
         if (p.isListItem() && look.itemStyle.isEmpty()) {
             look.itemStyle = p.style();
-            look.listStyle = p.properties->getPropertyValue("NumberingStyleName").get<OUString>();
+            look.listStyle = p.properties()->getPropertyValue("NumberingStyleName").get<OUString>();
             if (look.listStyle.isEmpty())
-                look.listRules = p.properties->getPropertyValue("NumberingRules");
+                look.listRules = p.properties()->getPropertyValue("NumberingRules");
         } else if (!p.isListItem() && look.plainStyle.isEmpty()) {
             look.plainStyle = p.style();
         }
