@@ -126,14 +126,16 @@ void addStoryLines(const Reference<text::XText> &story, const PageInLayout &page
     Reference<container::XEnumerationAccess> access(story, UNO_QUERY_THROW);
     const Reference<container::XEnumeration> it = access->createEnumeration();
     while (it->hasMoreElements()) {
+        // A paragraph is a text range, a table is not: one question to the
+        // office tells them apart for the many paragraphs.
         const uno::Any element = it->nextElement();
-        Reference<text::XTextTable> table(element, UNO_QUERY);
-        if (table.is()) {
-            addTableLines(table, lines);
+        Reference<text::XTextRange> paragraph(element, UNO_QUERY);
+        if (!paragraph.is()) {
+            if (Reference<text::XTextTable> table(element, UNO_QUERY); table.is())
+                addTableLines(table, lines);
             continue;
         }
-        Reference<beans::XPropertySet> props(element, UNO_QUERY_THROW);
-        lines << listLabel(props) + paragraphText(Reference<text::XTextRange>(element, UNO_QUERY_THROW), page);
+        lines << listLabel(Reference<beans::XPropertySet>(paragraph, UNO_QUERY_THROW)) + paragraphText(paragraph, page);
     }
 }
 
@@ -156,8 +158,11 @@ void addBodyLines(const Reference<text::XText> &body, const Reference<text::XTex
     const Reference<container::XEnumeration> it = access->createEnumeration();
     while (it->hasMoreElements()) {
         const uno::Any element = it->nextElement();
-        Reference<text::XTextTable> table(element, UNO_QUERY);
-        if (table.is()) {
+        Reference<text::XTextRange> paragraph(element, UNO_QUERY);
+        if (!paragraph.is()) {
+            Reference<text::XTextTable> table(element, UNO_QUERY);
+            if (!table.is())
+                continue;
             const uno::Sequence<OUString> cells = table->getCellNames();
             if (cells.getLength() == 0)
                 continue;
@@ -169,7 +174,6 @@ void addBodyLines(const Reference<text::XText> &body, const Reference<text::XTex
                 addTableLines(table, lines);
             continue;
         }
-        Reference<text::XTextRange> paragraph(element, UNO_QUERY_THROW);
         const int firstPage = pageOf(paragraph->getStart());
         if (firstPage > page.number)
             break;
