@@ -60,17 +60,14 @@ void closeOtherDescriptorsOnExec() noexcept
         ::fcntl(fd, F_SETFD, FD_CLOEXEC);
 }
 
-void apply(QProcess &process, Tie tie, Group group)
+void apply(QProcess &process)
 {
     const pid_t parent = ::getpid();
-    process.setChildProcessModifier([parent, tie, group] {
-        if (tie == Tie::DiesWithStarter) {
-            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-            if (::getppid() != parent)
-                ::_exit(1);
-        }
-        if (group == Group::Own)
-            ::setpgid(0, 0);
+    process.setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(1);
+        ::setpgid(0, 0);
         ::umask(077);
         closeOtherDescriptorsOnExec();
     });

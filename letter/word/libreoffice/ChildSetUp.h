@@ -14,23 +14,12 @@
 // and whoever waits for that pipe's end would wait for ever.
 namespace ChildSetUp {
 
-enum class Tie {
-    // Ends with the thread that started it (SIGKILL), and never starts
-    // when that is already gone.
-    DiesWithStarter,
-    // Asked a question and waited for: may end on its own time.
-    None,
-};
-enum class Group {
-    // A group of its own: a Ctrl+C on the terminal goes to the program
-    // alone, which ends its offices itself.
-    Own,
-    Inherited,
-};
-
-// Sets the child's set-up of a QProcess; what it writes is the user's
-// alone (umask 077).
-void apply(QProcess &process, Tie tie, Group group);
+// Sets the child's set-up of a QProcess: it ends with the thread that
+// started it (SIGKILL) and never starts when that is already gone; it has a
+// process group of its own, so that a Ctrl+C on the terminal goes to the
+// program alone, which ends its children itself; what it writes is the
+// user's alone (umask 077).
+void apply(QProcess &process);
 
 // In a child between fork and exec, async-signal-safe: every descriptor
 // past standard error closes at exec (the kernel's close_range, else one

@@ -218,7 +218,7 @@ QString askOfficeVersion()
         return {};
     QProcess process;
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    ChildSetUp::apply(process, ChildSetUp::Tie::DiesWithStarter, ChildSetUp::Group::Own);
+    ChildSetUp::apply(process);
     process.start(program, {QStringLiteral("--version")});
     if (!process.waitForFinished(VersionTimeoutMs)) {
         process.kill();

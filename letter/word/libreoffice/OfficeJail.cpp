@@ -67,7 +67,7 @@ const Trial &trial()
         }
         QProcess jail;
         jail.setStandardOutputFile(QProcess::nullDevice());
-        ChildSetUp::apply(jail, ChildSetUp::Tie::DiesWithStarter, ChildSetUp::Group::Own);
+        ChildSetUp::apply(jail);
         jail.start(program,
                    systemArguments()
                            + QStringList{QStringLiteral("--unshare-net"), QStringLiteral("--die-with-parent"),

@@ -185,7 +185,7 @@ OfficeProcess::OfficeProcess()
 {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.setStandardOutputFile(QProcess::nullDevice());
-    ChildSetUp::apply(m_process, ChildSetUp::Tie::DiesWithStarter, ChildSetUp::Group::Own);
+    ChildSetUp::apply(m_process);
     // Delivered on the owning thread, by its event loop or by a wait there.
     QObject::connect(&m_process, &QProcess::finished, &m_process, [this] { ended(); });
     QObject::connect(&m_process, &QProcess::errorOccurred, &m_process, [this](QProcess::ProcessError error) {

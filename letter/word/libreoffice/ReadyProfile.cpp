@@ -80,7 +80,7 @@ bool makeProfile(const QString &folder, const QString &officeProgram)
     office.setProcessEnvironment(OfficeProcess::environmentFor(temp));
     office.setStandardOutputFile(QProcess::nullDevice());
     office.setStandardErrorFile(QProcess::nullDevice());
-    ChildSetUp::apply(office, ChildSetUp::Tie::DiesWithStarter, ChildSetUp::Group::Own);
+    ChildSetUp::apply(office);
     const QStringList arguments = OfficeProcess::privateOfficeArguments(folder)
             << QStringLiteral("--terminate_after_init");
     // In the offices' jail too, where there is one: it opens no document,
