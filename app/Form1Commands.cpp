@@ -157,8 +157,10 @@ void Form1::MoreFields_Click()
         return;
     QString ownLetterText;
     if (m_session.templateFile().isEmpty()) {
+        // The greeting, closing and enclosure line are the user's words too.
+        ownLetterText = BuiltInLetter::storedWording().text();
         try {
-            ownLetterText = LetterText::read(LetterText::filePath()).value_or(QString());
+            ownLetterText += u'\n' + LetterText::read(LetterText::filePath()).value_or(QString());
         } catch (const std::exception &) {
             // Told when a letter is made; the names it would give are unknown.
         }

@@ -40,6 +40,9 @@ struct Wording
     QString closing = QString::fromLatin1(ClosingLine);
     QString enclosure = QString::fromLatin1(EnclosureLine);
     bool operator==(const Wording &) const = default;
+    // All four lines, one a line: the user's own words, where placeholders
+    // may stand as in the letter text.
+    QString text() const { return QStringList{greeting, greetingNoName, closing, enclosure}.join(u'\n'); }
 };
 // As the settings keep it; a key that is missing reads as its default.
 Wording storedWording();

@@ -37,23 +37,13 @@ QStringList namesOnce(const QStringList &names)
     return once;
 }
 
-// Phone, Email and the countries have their own place in the Letter Text
-// window, not in More Fields.
-bool isSenderDetail(const QString &name)
-{
-    for (const char *detail : SenderDetailKeys) {
-        if (Placeholders::key(name) == Placeholders::key(QString::fromLatin1(detail)))
-            return true;
-    }
-    return Placeholders::key(name) == Placeholders::key(QString::fromLatin1(RecipientCountryKey));
-}
 } // namespace
 
 QStringList extraPlaceholderNames(const QString &ownLetterText, const QStringList &ownTemplateNames)
 {
     QStringList names;
     for (const QString &name : namesOnce(Placeholders::namesIn(ownLetterText) + ownTemplateNames)) {
-        if (!Placeholders::isFieldName(name) && !isSenderDetail(name))
+        if (!Placeholders::isFieldName(name) && !Placeholders::isSenderDetail(name))
             names.append(name);
     }
     return names;
@@ -74,6 +64,8 @@ LetterCheckInput checkInputFor(const LetterRequest &request, const MadeLetter &m
     input.fields = request.fields;
     input.further = request.further;
     input.spelling = spelling;
+    if (request.templateFile.isEmpty())
+        input.ownWording = request.wording.text();
     if (!request.templateFile.isEmpty()) {
         input.ownTemplateNames = made.ownTemplateNames;
     } else if (made.letterText && !isBuiltInBody(*made.letterText)) {
@@ -87,7 +79,8 @@ LetterCheckInput checkInputFor(const LetterRequest &request, const MadeLetter &m
 LetterCheckResult checkLetter(const LetterCheckInput &input)
 {
     LetterCheckResult result;
-    for (const QString &name : namesOnce(Placeholders::namesIn(input.ownLetterText) + input.ownTemplateNames)) {
+    const QString ownWords = input.ownLetterText + u'\n' + input.ownWording;
+    for (const QString &name : namesOnce(Placeholders::namesIn(ownWords) + input.ownTemplateNames)) {
         if (Placeholders::isFieldName(name))
             continue;
         const QString *value = valueOf(input.further, name);
@@ -96,7 +89,7 @@ LetterCheckResult checkLetter(const LetterCheckInput &input)
             result.unfilledNames.append(name);
         } else if (value->trimmed().isEmpty()) {
             result.problems.append(QObject::tr("[%1] is empty").arg(name));
-            if (!isSenderDetail(name))
+            if (!Placeholders::isSenderDetail(name))
                 result.unfilledNames.append(name);
         }
     }

@@ -19,6 +19,10 @@ struct LetterCheckInput
     // The user's own letter text when the built-in letter takes it and it
     // is not the built-in body; empty otherwise.
     QString ownLetterText;
+    // The built-in letter's greeting, closing and enclosure line, where
+    // placeholders stand as in the letter text ("[Anrede],"); empty for a
+    // template of the user's own.
+    QString ownWording;
     // The placeholder names a template of the user's own holds (see
     // word::Document::bracketedTexts); empty for the built-in letter.
     QStringList ownTemplateNames;

@@ -47,6 +47,15 @@ bool isFieldName(const QString &name)
     return false;
 }
 
+bool isSenderDetail(const QString &name)
+{
+    for (const char *detail : SenderDetailKeys) {
+        if (key(name) == key(QString::fromLatin1(detail)))
+            return true;
+    }
+    return key(name) == key(QString::fromLatin1(RecipientCountryKey));
+}
+
 FurtherValues storedExtraValues()
 {
     return Settings().extraValues();

@@ -26,6 +26,11 @@ QStringList namesIn(const QString &text);
 // Whether a name is one of the thirteen fields' placeholders (by key).
 bool isFieldName(const QString &name);
 
+// Whether a name is one of the sender's details or the recipient's
+// country (Phone, Email, Country, Country2), which the Letter Text window
+// keeps, not More Fields.
+bool isSenderDetail(const QString &name);
+
 // The values the user gave in More Fields for the letter's own
 // placeholders, kept in the settings as "Extra_" and the name
 // ("Extra_Position"), in the order the settings file keeps them.

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "ColumnNames.h"
 #include "LetterFormat.h"
 #include "FileInPlace.h"
 #include "PaperSize.h"
@@ -31,6 +32,13 @@ struct BatchOptions
     QStringList allowEmpty;
     bool allowEveryEmpty = false; // --allow-empty all
     bool strict = false;          // a warning stops the run before any letter
+    // Columns mapped by hand to placeholders (--columns).
+    ColumnNames::Mapping columns;
+    // Only say what the run would do, and the first row's letter as text:
+    // nothing is written, not even the output folder.
+    bool dryRun = false;
+    // The sheet of a spreadsheet list to read; empty: the first.
+    QString sheet;
     bool requireJail = false;     // no office without its jail (OfficeJail.h)
     // The built-in letter's paper; nullopt: the window's choice, else the
     // locale's. A template of the user's own keeps its own.

@@ -71,7 +71,7 @@ int Batch::prepare()
         m_stored[size_t(i)] = settings.field(i);
     m_storedFurther = Placeholders::storedFurtherValues();
     std::optional<LetterList> list = readLetterList(m_options.listPath, m_stored, m_storedFurther, letterDate(),
-                                                    m_options.separator, StopSignals::wakeFd());
+                                                    m_options.separator, StopSignals::wakeFd(), m_options.columns);
     if (!list)
         return ExitInterrupted;
     m_list = std::move(*list);
@@ -81,6 +81,8 @@ int Batch::prepare()
         m_progress->note(separatorNote(m_list.separator));
     if (!m_list.unknownColumns.isEmpty())
         m_progress->note(unknownColumnsNote(m_list.unknownColumns));
+    for (const QString &line : placementNotes(m_list, m_stored))
+        m_progress->note(line);
 
     // What ended runs left in the temporary folder goes first.
     ScratchFiles::removeLeftoversOfDeadRuns();
@@ -166,10 +168,31 @@ int Batch::prepare()
 void Batch::checkList(word::Document &letter)
 {
     m_letterPlaceholders = Placeholders::namesIn(letter.bracketedTexts().join(u' '));
-    const ListCheckInputs inputs{m_stored, m_storedFurther, LetterNames(m_options.namePattern).placeholders(),
-                                 m_options.allowEmpty, m_options.allowEveryEmpty};
-    const ListCheck check = ::checkList(m_letterPlaceholders, m_list, inputs);
-    if (!check.unfilled.isEmpty())
+    // Every name once, in the letter's spelling first.
+    const auto bracketed = [](const QStringList &names) {
+        return names.isEmpty() ? QString() : u'[' + names.join(QStringLiteral("] [")) + QStringLiteral("] ");
+    };
+    QString checked = bracketed(m_letterPlaceholders);
+    ListCheckInputs inputs{m_stored, m_storedFurther, LetterNames(m_options.namePattern).placeholders()};
+    if (m_source.isEmpty()) {
+        // The first copy has the first row's lines: those of the fields it
+        // leaves empty are gone from it, not from the letter.
+        for (int field : SampleOrder)
+            checked += QString::fromLatin1(LetterFields[size_t(field)].placeholder) + u' ';
+        const bool ownText = m_letterText && *m_letterText != LetterText::builtInText();
+        inputs.ownPlaceholders
+                = Placeholders::namesIn((ownText ? *m_letterText : QString()) + u'\n' + m_wording.text());
+        checked += bracketed(inputs.ownPlaceholders);
+    } else {
+        inputs.ownPlaceholders = m_letterPlaceholders;
+    }
+    inputs.byHand = m_options.columns;
+    inputs.allowEmpty = m_options.allowEmpty;
+    inputs.allowEveryEmpty = m_options.allowEveryEmpty;
+    m_checkedPlaceholders = Placeholders::namesIn(checked);
+    m_check = ::checkList(m_checkedPlaceholders, m_list, inputs);
+    const ListCheck &check = m_check;
+    if (check.stops())
         throw Refusal{ExitUsage, check.refusal(m_list)};
     if (!check.emptyNote().isEmpty())
         m_progress->note(check.emptyNote());

@@ -24,6 +24,7 @@
 #include "FileInPlace.h"
 #include "LetterFill.h"
 #include "LetterList.h"
+#include "ListCheck.h"
 #include "OfficeDeadline.h"
 #include "RunMark.h"
 #include "WordAutomation.h"
@@ -101,6 +102,11 @@ private:
     QString lockOutFolder();
     QString targetPath(const QString &name, word::LetterFormat format) const;
 
+    // BatchDryRun.cpp: --dry-run, on the first office once it has checked
+    // the letter.
+    int dryRun(Slot &slot);
+    QString columnsTable() const;
+
     // BatchOffices.cpp: the offices, each with the letter open in it.
     void startOffices(int count);
     // On a worker of the batch's pool: an office for another slot, with
@@ -171,6 +177,10 @@ private:
     // The placeholders the letter holds, as it writes them; found on the
     // first office's copy, before any row.
     QStringList m_letterPlaceholders;
+    // What the check before the first letter found, and the placeholders
+    // it looked at (the letter's, the user's own words').
+    ListCheck m_check;
+    QStringList m_checkedPlaceholders;
     bool m_checked = false;
     // Every placeholder a row of the list fills.
     std::vector<QString> m_placeholders;

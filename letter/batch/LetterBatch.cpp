@@ -178,7 +178,7 @@ int Batch::run()
         tell(notice);
     // A folder another batch is writing stops the run at once; one made
     // later is locked as it is made.
-    if (QFileInfo(m_options.outFolder).isDir()) {
+    if (!m_options.dryRun && QFileInfo(m_options.outFolder).isDir()) {
         try {
             if (const QString another = lockOutFolder(); !another.isEmpty()) {
                 tell(another);
@@ -197,6 +197,13 @@ int Batch::run()
             std::fprintf(m_streams.summary, "%s\n",
                          qPrintable(QObject::tr("Stopped before the list was read: no letter written.")));
             return ExitInterrupted;
+        }
+        if (m_options.dryRun && !StopSignals::asked()) {
+            startOffices(1);
+            reportUnusableRows();
+            const int status = dryRun(*m_slots.front());
+            endOffices();
+            return status;
         }
         if (!m_pending.empty() && !StopSignals::asked()) {
             startOffices(officeCount(m_options.jobs, m_pending.size()));

@@ -210,6 +210,7 @@ struct Column
 {
     int field = -1;
     qsizetype further = -1;
+    qsizetype alsoFurther = -1; // its own name too (see ListColumn::alsoFills)
 };
 
 // The position of a further placeholder among the row's, by its key (see
@@ -231,7 +232,8 @@ bool holdsNul(const QString &text)
 } // namespace
 
 LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, FieldCount> &stored,
-                           const FurtherValues &storedDetails, const QString &today, char separator)
+                           const FurtherValues &storedDetails, const QString &today, char separator,
+                           const ColumnNames::Mapping &byHand)
 {
     QByteArray data = bytes;
     if (data.startsWith(ByteOrderMark))
@@ -257,28 +259,47 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
     for (const auto &[name, text] : storedDetails)
         list.furtherNames.append(name);
     std::vector<bool> hasFurtherColumn(size_t(list.furtherNames.size()), false);
+    // The further placeholder of a name, added to the row's when new.
+    const auto furtherFor = [&](const QString &placeholder) {
+        qsizetype further = furtherIndex(list.furtherNames, placeholder);
+        if (further < 0) {
+            further = list.furtherNames.size();
+            list.furtherNames.append(placeholder);
+            hasFurtherColumn.push_back(false);
+        }
+        return further;
+    };
+    const std::vector<ColumnNames::Placement> placements = ColumnNames::place(header->fields, byHand);
     std::vector<Column> columns;
-    for (const QString &name : header->fields) {
+    for (qsizetype c = 0; c < header->fields.size(); ++c) {
+        const QString &name = header->fields[c];
+        const ColumnNames::Placement &placement = placements[size_t(c)];
+        const QString &placeholder = placement.placeholder;
         Column column;
-        const int field = fieldNamed(name);
-        const QString placeholder = placeholderNamed(name);
-        qsizetype further = placeholder.isEmpty() ? -1 : furtherIndex(list.furtherNames, placeholder);
+        const int field = placeholder.isEmpty() ? -1 : fieldNamed(placeholder);
+        const qsizetype known = field >= 0 || placeholder.isEmpty() ? -1 : furtherIndex(list.furtherNames, placeholder);
         if (field >= 0 && !list.hasColumn[size_t(field)]) {
             list.hasColumn[size_t(field)] = true;
             column.field = field;
-            list.columns.push_back({name, field, QString()});
-        } else if (field < 0 && !placeholder.isEmpty() && (further < 0 || !hasFurtherColumn[size_t(further)])) {
-            if (further < 0) {
-                further = list.furtherNames.size();
-                list.furtherNames.append(placeholder);
-                hasFurtherColumn.push_back(false);
-            }
-            hasFurtherColumn[size_t(further)] = true;
-            column.further = further;
-            list.columns.push_back({name, -1, list.furtherNames[further]});
+        } else if (field < 0 && !placeholder.isEmpty() && (known < 0 || !hasFurtherColumn[size_t(known)])) {
+            column.further = furtherFor(placeholder);
+            hasFurtherColumn[size_t(column.further)] = true;
         } else {
             list.unknownColumns.append(name.isEmpty() ? QObject::tr("(a column without a name)") : name);
+            columns.push_back(column);
+            continue;
         }
+        ListColumn listed{name, column.field, column.further >= 0 ? list.furtherNames[column.further] : QString(),
+                          QString(), placement.by, placement.sideChosen};
+        if (!placement.alsoFills.isEmpty()) {
+            const qsizetype also = furtherIndex(list.furtherNames, placement.alsoFills);
+            if (also < 0 || !hasFurtherColumn[size_t(also)]) {
+                column.alsoFurther = furtherFor(placement.alsoFills);
+                hasFurtherColumn[size_t(column.alsoFurther)] = true;
+                listed.alsoFills = list.furtherNames[column.alsoFurther];
+            }
+        }
+        list.columns.push_back(listed);
         columns.push_back(column);
     }
 
@@ -309,6 +330,8 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
                     row.texts[size_t(columns[c].field)] = record->fields[qsizetype(c)];
                 else if (columns[c].further >= 0)
                     row.further[size_t(columns[c].further)].second = record->fields[qsizetype(c)];
+                if (columns[c].alsoFurther >= 0)
+                    row.further[size_t(columns[c].alsoFurther)].second = record->fields[qsizetype(c)];
             }
         }
         list.rows.push_back(std::move(row));
@@ -318,14 +341,68 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
 
 std::optional<LetterList> readLetterList(const QString &path, const std::array<QString, FieldCount> &stored,
                                          const FurtherValues &storedDetails, const QString &today, char separator,
-                                         int stopFd)
+                                         int stopFd, const ColumnNames::Mapping &byHand)
 {
     try {
         const std::optional<QByteArray> data = readUnlessStopped(path, stopFd);
         if (!data)
             return std::nullopt;
-        return parseLetterList(*data, stored, storedDetails, today, separator);
+        return parseLetterList(*data, stored, storedDetails, today, separator, byHand);
     } catch (const Failure &failure) {
         throw Failure(QObject::tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), failure.description()));
     }
+}
+
+namespace {
+QString quotedNames(const QStringList &names)
+{
+    return u'"' + names.join(QStringLiteral("\", \"")) + u'"';
+}
+} // namespace
+
+QStringList placementNotes(const LetterList &list, const std::array<QString, FieldCount> &stored)
+{
+    QStringList toRecipient, recipientPlaces, replacing, senderPlaces;
+    QString recipientExample, senderExample;
+    for (const ListColumn &column : list.columns) {
+        const bool senders = column.field >= 0
+                ? std::find(SenderFields.begin(), SenderFields.end(), column.field) != SenderFields.end()
+                : Placeholders::key(column.further) == Placeholders::key(QString::fromLatin1(CountryKey));
+        const QString place = column.field >= 0 ? QString::fromLatin1(LetterFields[size_t(column.field)].placeholder)
+                                                : u'[' + column.further + u']';
+        const QString bare = place.mid(1, place.size() - 2);
+        if (column.sideChosen && !senders) {
+            toRecipient.append(column.name);
+            recipientPlaces.append(place);
+            if (recipientExample.isEmpty())
+                recipientExample = column.name + u'=' + bare.chopped(1);
+        } else if (senders && column.by != ColumnNames::Placement::By::Hand && column.field >= 0
+                   && !stored[size_t(column.field)].trimmed().isEmpty()) {
+            replacing.append(column.name);
+            senderPlaces.append(place);
+            if (senderExample.isEmpty())
+                senderExample = column.name + u'=' + bare + u'2';
+        }
+    }
+    QStringList lines;
+    if (toRecipient.size() == 1)
+        lines.append(QObject::tr("Column %1 fills the recipient's %2: its name does not say whose address it "
+                                 "holds, and the list has no recipient's column of its own for it (--columns \"%3\" "
+                                 "would make it yours).")
+                             .arg(quotedNames(toRecipient), recipientPlaces.front(), recipientExample));
+    else if (!toRecipient.isEmpty())
+        lines.append(QObject::tr("Columns %1 fill the recipient's %2: their names do not say whose address they "
+                                 "hold, and the list has no recipient's columns of its own for them (--columns "
+                                 "\"%3\" would make one yours).")
+                             .arg(quotedNames(toRecipient), recipientPlaces.join(QStringLiteral(", ")),
+                                  recipientExample));
+    if (replacing.size() == 1)
+        lines.append(QObject::tr("Column %1 fills your own %2 in every letter, in place of what the window stores "
+                                 "(--columns \"%3\" would make it the recipient's).")
+                             .arg(quotedNames(replacing), senderPlaces.front(), senderExample));
+    else if (!replacing.isEmpty())
+        lines.append(QObject::tr("Columns %1 fill your own %2 in every letter, in place of what the window stores "
+                                 "(--columns \"%3\" would make one the recipient's).")
+                             .arg(quotedNames(replacing), senderPlaces.join(QStringLiteral(", ")), senderExample));
+    return lines;
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "ColumnNames.h"
 #include "LetterFields.h"
 #include "LetterFill.h"
 
@@ -29,6 +30,13 @@ struct ListColumn
     QString name;
     int field = -1;  // -1: a further placeholder
     QString further; // its name, as the list's furtherNames has it
+    // Its own name as a further placeholder too, when the table of the
+    // names people give columns placed it ("Company" fills [Company] too).
+    QString alsoFills;
+    ColumnNames::Placement::By by = ColumnNames::Placement::By::Name;
+    // An address column that names no side, given to the sender or the
+    // recipient by the list's other columns (see ColumnNames.h).
+    bool sideChosen = false;
 };
 
 // A list of letters read from a CSV file (RFC 4180: quoted fields,
@@ -37,8 +45,10 @@ struct ListColumn
 // spreadsheets write them in different languages.
 // The header row names the columns by placeholder, as people write names
 // (see Placeholders::key: "Company Name", "company_name" and
-// "[CompanyName]" name one); a column of any other name fills the
-// placeholder of that name ("Position" fills [Position]).
+// "[CompanyName]" name one), or by the names people give such columns in
+// their own lists (ColumnNames.h: "Company", "PLZ", "Hiring Manager"); a
+// column of any other name fills the placeholder of that name ("Position"
+// fills [Position]), unless --columns maps it by hand.
 struct LetterList
 {
     std::vector<LetterRow> rows;
@@ -81,8 +91,17 @@ QString placeholderNamed(const QString &name);
 // line; empty lines at the very end are ignored.
 // Throws Failure when the data as a whole cannot be read: not UTF-8, a
 // quote left open, no header row.
+// Columns mapped by hand (`byHand`) go where they are mapped; throws
+// Failure when one of them names no column of the header.
 LetterList parseLetterList(const QByteArray &data, const std::array<QString, FieldCount> &stored,
-                           const FurtherValues &storedDetails, const QString &today, char separator = 0);
+                           const FurtherValues &storedDetails, const QString &today, char separator = 0,
+                           const ColumnNames::Mapping &byHand = {});
+
+// The lines that say where the columns went that people may read
+// otherwise: address columns given to the recipient because they name no
+// side, and columns that fill the sender's own fields in place of what the
+// window stores (`stored`). Empty when there is nothing to say.
+QStringList placementNotes(const LetterList &list, const std::array<QString, FieldCount> &stored);
 
 // Reads and parses the file, which may also be a pipe or FIFO that is
 // still being written. Reading gives up, returning nullopt, as soon as
@@ -91,4 +110,4 @@ LetterList parseLetterList(const QByteArray &data, const std::array<QString, Fie
 // holds more than 100 MB (a device that never ends, such as /dev/zero).
 std::optional<LetterList> readLetterList(const QString &path, const std::array<QString, FieldCount> &stored,
                                          const FurtherValues &storedDetails, const QString &today, char separator,
-                                         int stopFd);
+                                         int stopFd, const ColumnNames::Mapping &byHand = {});

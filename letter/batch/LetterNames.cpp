@@ -86,20 +86,54 @@ std::vector<QString> LetterNames::unique(const std::vector<QString> &wanted,
     return names;
 }
 
+namespace {
+// Whether a pattern's literal text only joins what stands around it
+// (" - ", ", "): without a value on each side it would dangle.
+bool onlyJoins(const QString &literal)
+{
+    return std::none_of(literal.begin(), literal.end(), [](QChar c) { return c.isLetterOrNumber(); });
+}
+} // namespace
+
 QString LetterNames::nameFor(const std::array<QString, FieldCount> &texts, const FurtherValues &further) const
 {
-    QString name;
-    for (const Part &part : m_parts) {
+    // Each part's text first; a joining literal is kept only between two
+    // values that are there ("Cardinal Freight Co.", not "… Co. -").
+    std::vector<QString> values(m_parts.size());
+    for (size_t i = 0; i < m_parts.size(); ++i) {
+        const Part &part = m_parts[i];
         if (part.field >= 0) {
-            name += texts[size_t(part.field)];
+            values[i] = texts[size_t(part.field)].trimmed();
         } else if (!part.further.isEmpty()) {
             for (const auto &[placeholder, text] : further) {
                 if (Placeholders::key(placeholder) == Placeholders::key(part.further))
-                    name += text;
+                    values[i] += text.trimmed();
             }
-        } else {
-            name += part.literal;
         }
     }
-    return safeFileName(name);
+    const auto isValue = [&](size_t i) { return m_parts[i].field >= 0 || !m_parts[i].further.isEmpty(); };
+    QString name;
+    for (size_t i = 0; i < m_parts.size(); ++i) {
+        if (isValue(i)) {
+            name += values[i];
+            continue;
+        }
+        if (!onlyJoins(m_parts[i].literal)) {
+            name += m_parts[i].literal;
+            continue;
+        }
+        // The nearest values on each side, over other literals.
+        const auto filled = [&](size_t from, int step) {
+            for (auto j = qsizetype(from) + step; j >= 0 && j < qsizetype(m_parts.size()); j += step) {
+                if (isValue(size_t(j)))
+                    return !values[size_t(j)].isEmpty();
+                if (!onlyJoins(m_parts[size_t(j)].literal))
+                    return true;
+            }
+            return false;
+        };
+        if (filled(i, -1) && filled(i, +1))
+            name += m_parts[i].literal;
+    }
+    return safeFileName(name.trimmed());
 }

@@ -44,12 +44,19 @@ ListCheck checkList(const QStringList &letterPlaceholders, const LetterList &lis
         if (field >= 0) {
             if (field == DateFieldIndex || field == RecipientNameField || list.hasColumn[size_t(field)])
                 continue;
-            if (!isSenderField(field) || inputs.stored[size_t(field)].trimmed().isEmpty())
+            if (isSenderField(field) && !inputs.stored[size_t(field)].trimmed().isEmpty())
+                continue;
+            if (!holdsKey(inputs.ownPlaceholders, name))
                 check.emptyEverywhere.append(name);
+            else if (inputs.allowEveryEmpty || holdsKey(inputs.allowEmpty, name))
+                check.allowedEmpty.append(name);
+            else
+                check.emptyInOwnWords.append(name);
             continue;
         }
         const auto column = std::find_if(list.columns.begin(), list.columns.end(), [&](const ListColumn &c) {
-            return c.field < 0 && Placeholders::key(c.further) == Placeholders::key(name);
+            return (c.field < 0 && Placeholders::key(c.further) == Placeholders::key(name))
+                    || (!c.alsoFills.isEmpty() && Placeholders::key(c.alsoFills) == Placeholders::key(name));
         });
         if (column != list.columns.end())
             continue;
@@ -60,6 +67,8 @@ ListCheck checkList(const QStringList &letterPlaceholders, const LetterList &lis
         if (stored != inputs.storedFurther.end()) {
             if (stored->second.trimmed().isEmpty())
                 check.emptyEverywhere.append(name);
+            else if (!Placeholders::isSenderDetail(name))
+                check.storedOverColumns.emplace_back(name, stored->second);
         } else if (inputs.allowEveryEmpty || holdsKey(inputs.allowEmpty, name)) {
             check.allowedEmpty.append(name);
         } else {
@@ -69,21 +78,50 @@ ListCheck checkList(const QStringList &letterPlaceholders, const LetterList &lis
     for (const ListColumn &column : list.columns) {
         const QString filled = column.field >= 0 ? QString::fromLatin1(LetterFields[size_t(column.field)].placeholder)
                                                  : column.further;
-        if (!holdsKey(letterPlaceholders, filled) && !holdsKey(inputs.patternPlaceholders, filled))
+        const auto used = [&](const QString &placeholder) {
+            return holdsKey(letterPlaceholders, placeholder) || holdsKey(inputs.patternPlaceholders, placeholder);
+        };
+        if (!used(filled) && (column.alsoFills.isEmpty() || !used(column.alsoFills)))
             check.unusedColumns.append(column.name);
     }
+    for (const auto &[column, placeholder] : inputs.byHand) {
+        if (!holdsKey(letterPlaceholders, placeholder) && !holdsKey(inputs.patternPlaceholders, placeholder))
+            check.uselessMappings.append(column + u'=' + placeholder);
+    }
+    if (check.unusedColumns.isEmpty())
+        check.storedOverColumns.clear();
     return check;
 }
 
 QString ListCheck::refusal(const LetterList &list) const
 {
-    if (unfilled.isEmpty())
-        return QString();
     QStringList columns;
     for (const ListColumn &column : list.columns)
         columns.append(column.name);
     const QString has = columns.isEmpty() ? QObject::tr("the list has no column that fills a placeholder")
                                           : QObject::tr("the list's columns: %1").arg(quoted(columns));
+    QStringList lines;
+    for (const QString &mapping : uselessMappings)
+        lines.append(QObject::tr("--columns \"%1\": neither the letter nor the name pattern uses [%2], so the "
+                                 "column would fill nothing.")
+                             .arg(mapping, mapping.section(u'=', -1)));
+    if (emptyInOwnWords.size() == 1)
+        lines.append(QObject::tr("%1 would be empty in every letter: your own words use it, and no column of the "
+                                 "list fills it (%2). Add the column, map one to it with --columns "
+                                 "\"COLUMN=%3\", or let it be empty with --allow-empty %3.")
+                             .arg(bracketed(emptyInOwnWords), has, emptyInOwnWords.front()));
+    else if (!emptyInOwnWords.isEmpty())
+        lines.append(QObject::tr("%1 would be empty in every letter: your own words use them, and no column of the "
+                                 "list fills them (%2). Add the columns, map them with --columns, or let them be "
+                                 "empty with --allow-empty %3.")
+                             .arg(bracketed(emptyInOwnWords), has, emptyInOwnWords.join(u',')));
+    if (!unfilled.isEmpty())
+        lines.append(unfilledRefusal(has));
+    return lines.join(u'\n');
+}
+
+QString ListCheck::unfilledRefusal(const QString &has) const
+{
     if (unfilled.size() == 1)
         return QObject::tr("The letter's %1 would stand as written in every letter: no column of the list fills it "
                            "and nothing is stored for it (%2). Add the column, or let it be empty with "
@@ -125,6 +163,14 @@ QStringList ListCheck::warnings() const
                              : QObject::tr("Columns %1 fill nothing: the letter has no such placeholders and the "
                                            "name pattern uses none of them.")
                                        .arg(quoted(unusedColumns)));
+    for (const auto &[name, value] : storedOverColumns)
+        lines.append(unusedColumns.size() == 1
+                             ? QObject::tr("[%1] is \"%2\" in every letter, from More Fields, while the list's "
+                                           "column %3 fills nothing (--columns \"%4=%1\" fills it from the list).")
+                                       .arg(name, value, quoted(unusedColumns), unusedColumns.front())
+                             : QObject::tr("[%1] is \"%2\" in every letter, from More Fields, while the list's "
+                                           "columns %3 fill nothing (--columns \"%4=%1\" fills it from one).")
+                                       .arg(name, value, quoted(unusedColumns), unusedColumns.front()));
     return lines;
 }
 

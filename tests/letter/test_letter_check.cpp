@@ -89,6 +89,21 @@ private slots:
         QCOMPARE(result.notice, notice);
         QCOMPARE(result.needsDecision(), !problems.isEmpty());
     }
+
+    // "[Anrede]," as the greeting: the user's words, asked about and
+    // filled like the letter text's.
+    void theGreetingClosingAndEnclosureAreOwnWords()
+    {
+        LetterRequest request;
+        request.wording.greeting = QStringLiteral("[Anrede],");
+        request.wording.enclosure = QStringLiteral("Anlage: [Anlagen]");
+        const MadeLetter made;
+        QCOMPARE(checkLetter(checkInputFor(request, made, nullptr)).unfilledNames,
+                 QStringList({"Anrede", "Anlagen"}));
+        request.further.emplace_back(QStringLiteral("Anrede"), QStringLiteral("Sehr geehrte Frau Schmidt"));
+        QCOMPARE(checkLetter(checkInputFor(request, made, nullptr)).unfilledNames, QStringList({"Anlagen"}));
+        QCOMPARE(extraPlaceholderNames(request.wording.text(), {}), QStringList({"Anrede", "Anlagen"}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLetterCheck)

@@ -112,6 +112,100 @@ private slots:
         QCOMPARE(list.unknownColumns, QStringList({"Title", "(a column without a name)", "[a]b]"}));
     }
 
+    // Lists as people keep them: the header row against where each column
+    // goes ("name=placeholder", "+" its own name when it fills that too),
+    // and how many lines say where address columns went.
+    void headersAsPeopleWriteThemFillTheirPlaces_data()
+    {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<QString>("byHand");
+        QTest::addColumn<QStringList>("placed");
+        QTest::addColumn<int>("notes");
+        QTest::newRow("a job tracker's export")
+                << QByteArray("Company,Hiring Manager,Job Title,Street Address,City,State,ZIP,Position,Where I saw it")
+                << "" << QStringList{"Company=CompanyName+Company", "Hiring Manager=RecipientName+Hiring Manager",
+                                     "Job Title=Title+Job Title", "Street Address=StreetAddress2", "City=City2",
+                                     "State=ST2+State", "ZIP=ZIPCode2+ZIP", "Position=Position",
+                                     "Where I saw it=Where I saw it"}
+                << 1;
+        QTest::newRow("German, the program's names and PLZ")
+                << QByteArray("CompanyName;RecipientName;Anrede;Title;StreetAddress2;PLZ;City2") << ""
+                << QStringList{"CompanyName=CompanyName", "RecipientName=RecipientName", "Anrede=Anrede",
+                               "Title=Title",           "StreetAddress2=StreetAddress2", "PLZ=ZIPCode2+PLZ",
+                               "City2=City2"}
+                << 1;
+        QTest::newRow("German") << QByteArray("Firma;Ansprechpartner;Funktion;Straße;PLZ;Ort;Land") << ""
+                                << QStringList{"Firma=CompanyName+Firma",
+                                               "Ansprechpartner=RecipientName+Ansprechpartner",
+                                               "Funktion=Title+Funktion",
+                                               "Straße=StreetAddress2+Straße",
+                                               "PLZ=ZIPCode2+PLZ",
+                                               "Ort=City2+Ort",
+                                               "Land=Country2+Land"}
+                                << 1;
+        QTest::newRow("French") << QByteArray("Société;Interlocuteur;Fonction;Adresse;Code postal;Ville;Pays") << ""
+                                << QStringList{"Société=CompanyName+Société",
+                                               "Interlocuteur=RecipientName+Interlocuteur",
+                                               "Fonction=Title+Fonction",
+                                               "Adresse=StreetAddress2+Adresse",
+                                               "Code postal=ZIPCode2+Code postal",
+                                               "Ville=City2+Ville",
+                                               "Pays=Country2+Pays"}
+                                << 1;
+        QTest::newRow("Spanish") << QByteArray("Empresa,Persona de contacto,Cargo,Dirección,Código postal,Ciudad")
+                                 << ""
+                                 << QStringList{"Empresa=CompanyName+Empresa",
+                                                "Persona de contacto=RecipientName+Persona de contacto",
+                                                "Cargo=Title+Cargo",
+                                                "Dirección=StreetAddress2+Dirección",
+                                                "Código postal=ZIPCode2+Código postal",
+                                                "Ciudad=City2+Ciudad"}
+                                 << 1;
+        QTest::newRow("Japanese") << QByteArray("会社名,担当者,役職,郵便番号,都道府県,市区町村,住所") << ""
+                                  << QStringList{"会社名=CompanyName+会社名",   "担当者=RecipientName+担当者",
+                                                 "役職=Title+役職",             "郵便番号=ZIPCode2+郵便番号",
+                                                 "都道府県=ST2+都道府県",       "市区町村=City2+市区町村",
+                                                 "住所=StreetAddress2+住所"}
+                                  << 1;
+        // The lists the program writes: both addresses, each where it was.
+        QTest::newRow("both addresses by the program's names")
+                << QByteArray("YourName,StreetAddress,City,RecipientName,StreetAddress2,City2") << ""
+                << QStringList{"YourName=YourName",           "StreetAddress=StreetAddress", "City=City",
+                               "RecipientName=RecipientName", "StreetAddress2=StreetAddress2", "City2=City2"}
+                << 1; // your stored street is replaced: said
+        QTest::newRow("names that say whose")
+                << QByteArray("Sender Street,Your City,Recipient City,Empfänger PLZ,Company State") << ""
+                << QStringList{"Sender Street=StreetAddress+Sender Street", "Your City=City+Your City", "Recipient City=City2+Recipient City",
+                               "Empfänger PLZ=ZIPCode2+Empfänger PLZ", "Company State=ST2+Company State"}
+                << 1;
+        QTest::newRow("by hand") << QByteArray("Company,Where I saw it,City") << "Where I saw it=Source, city=[City]"
+                                 << QStringList{"Company=CompanyName+Company", "Where I saw it=Source", "City=City"}
+                                 << 0;
+    }
+
+    void headersAsPeopleWriteThemFillTheirPlaces()
+    {
+        QFETCH(QByteArray, header);
+        QFETCH(QString, byHand);
+        QFETCH(QStringList, placed);
+        QFETCH(int, notes);
+        std::array<QString, FieldCount> stored = storedTexts();
+        stored[6] = QStringLiteral("1 Stored Street");
+        const LetterList list = parseLetterList(header + '\n', stored, storedDetails(), Today, 0,
+                                                ColumnNames::parseMapping(byHand));
+        QStringList actual;
+        for (const ListColumn &column : list.columns) {
+            QString filled = column.field >= 0 ? QString::fromLatin1(LetterFields[size_t(column.field)].placeholder)
+                                                         .chopped(1)
+                                                         .mid(1)
+                                               : column.further;
+            actual.append(column.name + u'=' + filled + (column.alsoFills.isEmpty() ? QString() : u'+' + column.alsoFills));
+        }
+        QCOMPARE(actual, placed);
+        QVERIFY(list.unknownColumns.isEmpty());
+        QCOMPARE(placementNotes(list, stored).size(), notes);
+    }
+
     void columnNamesMatchAsPeopleWriteThem_data()
     {
         QTest::addColumn<QString>("column");
@@ -123,7 +217,7 @@ private slots:
         QTest::newRow("spaces and a digit") << "ZIP Code 2" << 2 << "";
         QTest::newRow("hyphen in brackets") << "[Recipient-Name]" << RecipientName << "";
         QTest::newRow("a stored value's") << "E-mail" << -1 << "Email";
-        QTest::newRow("the list's own") << "Job Title" << -1 << "Job Title";
+        QTest::newRow("the list's own") << "Where I saw it" << -1 << "Where I saw it";
     }
 
     void columnNamesMatchAsPeopleWriteThem()
@@ -197,50 +291,90 @@ private slots:
     {
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<QStringList>("letter");  // its placeholders
+        QTest::addColumn<QStringList>("own");     // those of the user's own words
+        QTest::addColumn<QString>("byHand");      // --columns
         QTest::addColumn<QStringList>("allowed"); // --allow-empty; "all" for all
         QTest::addColumn<QStringList>("unfilled");
         QTest::addColumn<QStringList>("allowedEmpty");
         QTest::addColumn<QStringList>("emptyEverywhere");
         QTest::addColumn<QStringList>("unusedColumns");
+        QTest::addColumn<QStringList>("stops");          // emptyInOwnWords, then uselessMappings
+        QTest::addColumn<QStringList>("fromMoreFields"); // storedOverColumns
         const QStringList letter{"YourName", "RecipientName", "Title", "Phone", "Position", "Fax"};
-        QTest::newRow("nothing fills two")
-                << QByteArray("RecipientName,Title") << letter << QStringList{} << QStringList{"Position", "Fax"}
-                << QStringList{} << QStringList{} << QStringList{};
+        const QStringList none;
+        QTest::newRow("nothing fills two") << QByteArray("RecipientName,Title") << letter << none << "" << none
+                                           << QStringList{"Position", "Fax"} << none << none << none << none << none;
         QTest::newRow("columns by key, one allowed by key")
-                << QByteArray("recipient name,POSITION,Salary") << letter << QStringList{"[fax]"} << QStringList{}
-                << QStringList{"Fax"} << QStringList{"Title"} << QStringList{"Salary"};
-        QTest::newRow("all allowed") << QByteArray("RecipientName") << letter << QStringList{"all"} << QStringList{}
-                                     << QStringList{"Position", "Fax"} << QStringList{"Title"} << QStringList{};
+                << QByteArray("recipient name,POSITION,Salary") << letter << none << "" << QStringList{"[fax]"} << none
+                << QStringList{"Fax"} << QStringList{"Title"} << QStringList{"Salary"} << none << none;
+        QTest::newRow("all allowed") << QByteArray("RecipientName") << letter << none << "" << QStringList{"all"}
+                                     << none << QStringList{"Position", "Fax"} << QStringList{"Title"} << none << none
+                                     << none;
         QTest::newRow("the name pattern uses a column")
-                << QByteArray("RecipientName,CompanyName,Title,Position,Fax") << letter << QStringList{}
-                << QStringList{} << QStringList{} << QStringList{} << QStringList{};
+                << QByteArray("RecipientName,CompanyName,Title,Position,Fax") << letter << none << "" << none << none
+                << none << none << none << none << none;
+        // "the Data Analyst role at , which": the user's own words need it.
+        QTest::newRow("own words use a field no column fills")
+                << QByteArray("Position") << QStringList{"CompanyName", "ST2", "Position"}
+                << QStringList{"CompanyName", "Position"} << "" << none << none << none << QStringList{"ST2"} << none
+                << QStringList{"CompanyName"} << none;
+        QTest::newRow("... let be empty")
+                << QByteArray("Position") << QStringList{"CompanyName", "Position"} << QStringList{"CompanyName"}
+                << "" << QStringList{"companyname"} << none << QStringList{"CompanyName"} << none << none << none
+                << none;
+        QTest::newRow("a column mapped to what nothing uses")
+                << QByteArray("Company,Notes") << QStringList{"CompanyName"} << none << "Notes=Remarks" << none << none
+                << none << none << QStringList{"Notes"} << QStringList{"Notes=Remarks"} << none;
+        QTest::newRow("a past letter's More Fields value beside an unused column")
+                << QByteArray("Company,Where I saw it") << QStringList{"CompanyName", "Source"} << none << "" << none
+                << none << none << none << QStringList{"Where I saw it"} << none << QStringList{"Source"};
+        QTest::newRow("... the column mapped")
+                << QByteArray("Company,Where I saw it") << QStringList{"CompanyName", "Source"} << none
+                << "where i saw it=Source" << none << none << none << none << none << none << none;
     }
 
     void theCheckNamesWhatNothingFills()
     {
         QFETCH(QByteArray, header);
         QFETCH(QStringList, letter);
+        QFETCH(QStringList, own);
+        QFETCH(QString, byHand);
         QFETCH(QStringList, allowed);
         QFETCH(QStringList, unfilled);
         QFETCH(QStringList, allowedEmpty);
         QFETCH(QStringList, emptyEverywhere);
         QFETCH(QStringList, unusedColumns);
-        // The stored sender's name and phone fill theirs.
-        const FurtherValues further = storedDetails();
-        const LetterList list = parseLetterList(header + '\n', storedTexts(), further, Today);
+        QFETCH(QStringList, stops);
+        QFETCH(QStringList, fromMoreFields);
+        // The stored sender's name and phone fill theirs; More Fields keeps a
+        // past letter's source.
+        FurtherValues further = storedDetails();
+        further.emplace_back(QStringLiteral("Source"), QStringLiteral("LinkedIn"));
+        const ColumnNames::Mapping mapping = ColumnNames::parseMapping(byHand);
+        const LetterList list = parseLetterList(header + '\n', storedTexts(), further, Today, 0, mapping);
         const bool all = allowed == QStringList{"all"};
-        const ListCheckInputs inputs{storedTexts(), further,
-                                     LetterNames(QString::fromLatin1(LetterNames::DefaultPattern)).placeholders(),
-                                     all ? QStringList{} : allowed, all};
+        ListCheckInputs inputs{storedTexts(), further,
+                               LetterNames(QString::fromLatin1(LetterNames::DefaultPattern)).placeholders(), own,
+                               mapping};
+        inputs.allowEmpty = all ? QStringList{} : allowed;
+        inputs.allowEveryEmpty = all;
         const ListCheck check = checkList(letter, list, inputs);
         QCOMPARE(check.unfilled, unfilled);
         QCOMPARE(check.allowedEmpty, allowedEmpty);
         QCOMPARE(check.emptyEverywhere, emptyEverywhere);
         QCOMPARE(check.unusedColumns, unusedColumns);
+        QCOMPARE(check.emptyInOwnWords + check.uselessMappings, stops);
+        QStringList stored;
+        for (const auto &[name, value] : check.storedOverColumns)
+            stored.append(name);
+        QCOMPARE(stored, fromMoreFields);
+        QCOMPARE(check.stops(), !unfilled.isEmpty() || !stops.isEmpty());
         if (!unfilled.isEmpty())
             QVERIFY2(check.refusal(list).contains(QStringLiteral("[Position], [Fax]"))
                              && check.refusal(list).contains(QStringLiteral("\"RecipientName\", \"Title\"")),
                      qPrintable(check.refusal(list)));
+        for (const QString &stop : stops)
+            QVERIFY2(check.refusal(list).contains(stop), qPrintable(check.refusal(list)));
     }
 
     void theLettersOwnSpellingIsFilled()
@@ -301,6 +435,12 @@ private slots:
         QTest::newRow("only punctuation") << standard << ""
                                           << ""
                                           << "";
+        // A joining literal never dangles where a value is missing.
+        // A trailing dot goes, as ever: "Cardinal Freight Co.pdf".
+        QTest::newRow("no contact") << standard << "Cardinal Freight Co." << "" << "Cardinal Freight Co";
+        QTest::newRow("no company") << standard << "" << "Ann Lee" << "Ann Lee";
+        QTest::newRow("words stay") << QStringLiteral("Letter to {CompanyName} - {RecipientName}") << "Acme" << ""
+                                    << "Letter to Acme";
         QTest::newRow("brackets and case") << QStringLiteral("{[companyname]}_{recipientNAME}") << "Acme"
                                            << "Ann"
                                            << "Acme_Ann";
