@@ -24,7 +24,7 @@ diff -u "$expected" "$work/files" || fail "the package's files are not the expec
 # What the program needs beside its libraries: the office that it starts,
 # the fonts that the letter is laid out with and a spelling dictionary.
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libreoffice-writer-nogui libreoffice-draw-nogui fonts-liberation2 fonts-noto-cjk hunspell-en-us bubblewrap libcsv3 libhunspell-1.7-0 libqt6widgets6 libuno-cppu3; do
+for needed in libreoffice-writer-nogui libreoffice-draw-nogui libreoffice-calc-nogui fonts-liberation2 fonts-noto-cjk hunspell-en-us bubblewrap libcsv3 libhunspell-1.7-0 libqt6widgets6 libuno-cppu3; do
   grep -Eq "(^|[ ,|])$needed([ ,(]|$)" <<<"$depends" || fail "Depends lacks $needed"
 done
 
