@@ -4,7 +4,8 @@
 // with exactly the operations the program uses, in the shape in which it
 // uses them: an application with its documents, a document's story ranges,
 // shapes and main range, a range's Find with its replacement, the places
-// of a template's placeholders, save, close, copy-as-picture and quit.
+// of a template's placeholders, save, close, copy-as-picture and quit; and
+// one sheet of a spreadsheet written as CSV, for lists kept in spreadsheets.
 //
 // Every call may fail; a failing call throws Failure with the office's own
 // message (or a clear one of ours), which the caller's error trap reports.
@@ -126,6 +127,35 @@ public:
 
 private:
     OpenProblem m_problem;
+};
+
+// Why one sheet of a spreadsheet file cannot be read as a list.
+enum class SheetProblem {
+    NotASpreadsheet,   // the office cannot read the file as a spreadsheet
+    PasswordProtected, // it asks for a password
+    NoSuchSheet,       // no sheet has the name asked for
+    EmptySheet,        // the sheet holds nothing at all
+    EmptyHeaderRow,    // its first row, the header, holds nothing
+    MergedHeader,      // cells of its first row are merged
+};
+
+// Thrown by Documents::saveSheetAsCsv when the file or its sheet is the
+// problem (not the office). Its description is the reason alone, in the
+// user's words ("it has no sheet named \"X\"; its sheets are ..."), for the
+// caller to put after the file's name; the file's sheets, in their order,
+// come along for a caller that offers them.
+class SheetFailure : public Failure
+{
+public:
+    SheetFailure(SheetProblem problem, const QString &reason, QStringList sheetNames = {})
+        : Failure(reason), m_problem(problem), m_sheetNames(std::move(sheetNames))
+    { }
+    SheetProblem problem() const { return m_problem; }
+    const QStringList &sheetNames() const { return m_sheetNames; }
+
+private:
+    SheetProblem m_problem;
+    QStringList m_sheetNames;
 };
 
 // A Find's "Replacement" object.
@@ -313,6 +343,20 @@ public:
     // question asked). Throws OpenFailure when the file is not a text
     // document or is protected by a password.
     virtual std::shared_ptr<Document> open(const QString &path, const OpenOptions &options = {}) = 0;
+    // Opens the spreadsheet file (hidden, read-only, macros never run, no
+    // question asked), writes one sheet of it to `csvPath` and closes it
+    // again. The sheet is the one named `sheetName` (names compare as the
+    // spreadsheet compares them, in any letter case), or the first one the
+    // file shows when the name is empty. The CSV is UTF-8 without a
+    // byte-order mark, its fields separated by commas and quoted with '"'
+    // where they need it (RFC 4180), one line a row from the first row to
+    // the last used one, every cell as the sheet shows it: its number
+    // format applied, so a ZIP code formatted to five digits keeps its
+    // leading zero and a date reads as it is written. The sheet must be a
+    // list: its first row holds the column names, and no cell of it is
+    // merged. Answers the sheet's name. Throws SheetFailure when the file
+    // or its sheet is the problem, Failure when the office is.
+    virtual QString saveSheetAsCsv(const QString &path, const QString &sheetName, const QString &csvPath) = 0;
 };
 
 class Application

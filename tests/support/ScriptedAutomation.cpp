@@ -411,6 +411,29 @@ public:
         return m_active;
     }
 
+    // The sheet asked for (the first when no name is given) of
+    // anySpreadsheet, as it is scripted; no office checks its header.
+    QString saveSheetAsCsv(const QString &, const QString &sheetName, const QString &csvPath) override
+    {
+        m_s.enter(QStringLiteral("Documents.SaveSheetAsCsv"));
+        std::optional<ScriptedAutomation::SpreadsheetData> sheets;
+        m_s.update([&] { sheets = m_s.anySpreadsheet; });
+        if (!sheets || sheets->empty())
+            throw word::SheetFailure(word::SheetProblem::NotASpreadsheet,
+                                     QStringLiteral("cannot be read as a spreadsheet"));
+        QStringList names;
+        for (const auto &sheet : *sheets)
+            names << sheet.first;
+        const qsizetype index = sheetName.isEmpty() ? 0 : names.indexOf(sheetName);
+        if (index < 0)
+            throw word::SheetFailure(word::SheetProblem::NoSuchSheet,
+                                     QStringLiteral("has no sheet named \"%1\"").arg(sheetName), names);
+        QFile csv(csvPath);
+        if (!csv.open(QIODevice::WriteOnly) || csv.write((*sheets)[size_t(index)].second) < 0)
+            throw Failure(QStringLiteral("Cannot write %1").arg(csvPath));
+        return names[index];
+    }
+
 private:
     ScriptedAutomation &m_s;
     std::shared_ptr<word::Document> &m_active;

@@ -30,6 +30,11 @@ public:
     // know), if anything.
     std::map<QString, DocumentData> files;
     std::optional<DocumentData> anyOtherFile;
+    // The spreadsheets the scripted office can write a sheet of as CSV:
+    // each sheet's name and CSV text, in the file's order. Any path
+    // reads `anySpreadsheet` (the program reads a copy it made), if set.
+    using SpreadsheetData = std::vector<std::pair<QString, QByteArray>>;
+    std::optional<SpreadsheetData> anySpreadsheet;
     // Every call made, in order.
     QStringList calls;
     // Calls that fail: name -> the 1-based uses that fail (empty set: every use).

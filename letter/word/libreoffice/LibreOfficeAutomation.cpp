@@ -1,6 +1,5 @@
 #include "LibreOfficeAutomation.h"
 
-#include <atomic>
 #include <utility>
 
 #include <QDir>
@@ -8,15 +7,6 @@
 #include <QProcess>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include <cppuhelper/implbase1.hxx>
-#include <rtl/ref.hxx>
-#include <com/sun/star/document/MacroExecMode.hpp>
-#include <com/sun/star/document/UpdateDocMode.hpp>
-#include <com/sun/star/io/IOException.hpp>
-#include <com/sun/star/task/PasswordRequest.hpp>
-#include <com/sun/star/task/XInteractionAbort.hpp>
-#include <com/sun/star/task/XInteractionHandler.hpp>
-#include <com/sun/star/task/XInteractionRequest.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 
 #include "ChildSetUp.h"
@@ -30,37 +20,8 @@ using namespace libreoffice;
 
 namespace {
 
-namespace io = com::sun::star::io;
-namespace task = com::sun::star::task;
-
 // How long the office program may take to tell its version.
 constexpr int VersionTimeoutMs = 10000;
-
-// Answers every question the office asks while loading with "abort", as
-// if there were nobody to ask, and notes whether it asked for a password,
-// so that a protected file can be told from a broken one. The office calls
-// it from its bridge's thread.
-class LoadQuestions : public cppu::WeakImplHelper1<task::XInteractionHandler>
-{
-public:
-    void SAL_CALL handle(const Reference<task::XInteractionRequest> &request) override
-    {
-        if (request->getRequest().isExtractableTo(cppu::UnoType<task::PasswordRequest>::get()))
-            m_passwordAsked = true;
-        const uno::Sequence<Reference<task::XInteractionContinuation>> answers = request->getContinuations();
-        for (const auto &answer : answers) {
-            if (Reference<task::XInteractionAbort> abort{answer, UNO_QUERY}; abort.is()) {
-                abort->select();
-                return;
-            }
-        }
-    }
-
-    bool passwordAsked() const { return m_passwordAsked; }
-
-private:
-    std::atomic<bool> m_passwordAsked{false};
-};
 
 class ApplicationImpl;
 
@@ -69,6 +30,7 @@ class DocumentsImpl : public word::Documents
 public:
     explicit DocumentsImpl(ApplicationImpl &application) : m_application(application) { }
     std::shared_ptr<word::Document> open(const QString &path, const word::OpenOptions &options) override;
+    QString saveSheetAsCsv(const QString &path, const QString &sheetName, const QString &csvPath) override;
 
 private:
     ApplicationImpl &m_application;
@@ -160,41 +122,18 @@ std::shared_ptr<word::Document> DocumentsImpl::open(const QString &path, const w
     instance->ensureAlive(QObject::tr("Open"));
     if (!QFileInfo(path).isFile())
         throw Failure(QObject::tr("Cannot open %1: no such file").arg(QDir::toNativeSeparators(path)));
-    const OUString url = fileUrl(path);
-    const rtl::Reference<LoadQuestions> questions = new LoadQuestions;
     // The file, not the office, is the problem: say which way.
-    auto unreadable = [&] {
-        return questions->passwordAsked()
-                ? word::OpenFailure(word::OpenProblem::PasswordProtected,
-                                    QObject::tr("Cannot open %1: it is protected by a password").arg(path))
-                : word::OpenFailure(word::OpenProblem::NotADocument,
-                                    QObject::tr("Cannot open %1: the office cannot read it").arg(path));
+    auto unreadable = [&](bool passwordAsked) {
+        return passwordAsked ? word::OpenFailure(word::OpenProblem::PasswordProtected,
+                                                 QObject::tr("Cannot open %1: it is protected by a password").arg(path))
+                             : word::OpenFailure(word::OpenProblem::NotADocument,
+                                                 QObject::tr("Cannot open %1: the office cannot read it").arg(path));
     };
     auto document = officeCall(*instance->office, QObject::tr("Open %1").arg(path), [&] {
-        std::vector<beans::PropertyValue> props = {
-                property("Hidden", uno::Any(true)),
-                // The file itself is the document, even under a template's name.
-                property("AsTemplate", uno::Any(false)),
-                property("MacroExecutionMode",
-                         uno::Any(sal_Int16(com::sun::star::document::MacroExecMode::NEVER_EXECUTE))),
-                // No link of the document is brought up to date while it loads
-                // (the profile's settings stop the rest; see OfficeSettings.h).
-                property("UpdateDocMode", uno::Any(sal_Int16(com::sun::star::document::UpdateDocMode::NO_UPDATE))),
-                property("InteractionHandler", uno::Any(Reference<task::XInteractionHandler>(questions.get()))),
-        };
-        if (options.readOnly)
-            props.push_back(property("ReadOnly", uno::Any(*options.readOnly)));
-        Reference<lang::XComponent> model;
-        try {
-            model = instance->office->desktop()->loadComponentFromURL(
-                    url, "_blank", 0, uno::Sequence<beans::PropertyValue>(props.data(), sal_Int32(props.size())));
-        } catch (const io::IOException &) {
-            throw unreadable();
-        } catch (const lang::IllegalArgumentException &) {
-            throw unreadable();
-        }
-        if (!model.is())
-            throw unreadable();
+        const LoadedFile loaded = loadHidden(*instance, path, options.readOnly);
+        if (!loaded.model.is())
+            throw unreadable(loaded.passwordAsked);
+        const Reference<lang::XComponent> &model = loaded.model;
         if (!Reference<text::XTextDocument>(model, UNO_QUERY).is()) {
             Reference<util::XCloseable>(model, UNO_QUERY_THROW)->close(true);
             throw word::OpenFailure(word::OpenProblem::NotADocument,
@@ -204,6 +143,15 @@ std::shared_ptr<word::Document> DocumentsImpl::open(const QString &path, const w
     });
     m_application.opened(document);
     return document;
+}
+
+QString DocumentsImpl::saveSheetAsCsv(const QString &path, const QString &sheetName, const QString &csvPath)
+{
+    std::shared_ptr<Instance> instance = m_application.instance();
+    instance->ensureAlive(QObject::tr("Open"));
+    if (!QFileInfo(path).isFile())
+        throw Failure(QObject::tr("Cannot open %1: no such file").arg(QDir::toNativeSeparators(path)));
+    return libreoffice::saveSheetAsCsv(*instance, path, sheetName, csvPath);
 }
 
 } // namespace

@@ -120,6 +120,22 @@ int pageCount(Instance &instance, const Reference<lang::XComponent> &model);
 word::PagePicture renderPage(Instance &instance, const Reference<lang::XComponent> &model, int number,
                              int pixelsPerLogicalInch);
 
+// A file loaded into the office as a component of its own: hidden, its
+// macros never run, its links never brought up to date, every question the
+// office asks while loading answered "abort". The model is empty when the
+// office could not read the file; passwordAsked tells a file protected by
+// a password from a broken one. Called inside an officeCall.
+struct LoadedFile
+{
+    Reference<lang::XComponent> model;
+    bool passwordAsked = false;
+};
+LoadedFile loadHidden(Instance &instance, const QString &path, std::optional<bool> readOnly);
+
+// One sheet of a spreadsheet file written as CSV (see
+// word::Documents::saveSheetAsCsv); answers the sheet's name.
+QString saveSheetAsCsv(Instance &instance, const QString &path, const QString &sheetName, const QString &csvPath);
+
 // A document of the backend, which also knows whether it has been closed.
 class BackendDocument : public word::Document
 {
