@@ -428,6 +428,55 @@ private slots:
         QVERIFY(m_reader->read(out + QStringLiteral("/Letter 3.doc")).bodyText().contains(QStringLiteral("Clerk")));
     }
 
+    // A job tracker's export, as it comes: its address columns are the
+    // recipient's, "Company" fills the company, and a dry run shows that
+    // and writes nothing.
+    void aTrackersExportFillsTheRecipientAndADryRunWritesNothing_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("said"); // in the letter, else on stdout and stderr
+        const QStringList letter{"Dorian Vell", "1234 East Main Street", "Boise, ID  91002", "12 Dock Rd",
+                                 "Memphis, TN  38103", "Cardinal Freight Co."};
+        QTest::newRow("written") << QStringList{} << 0 << QStringList{"Cardinal Freight Co.doc"} << letter;
+        QTest::newRow("--dry-run") << QStringList{"--dry-run"} << 0 << QStringList{}
+                                   << letter + QStringList{"Where I saw it  fills nothing", "Cardinal Freight Co.doc",
+                                                           "[Position] \"Engineer\"", "nothing written"};
+        QTest::newRow("--dry-run, a column mapped to what the letter lacks")
+                << QStringList{"--dry-run", "--columns", "Where I saw it=Source"} << 2 << QStringList{}
+                << QStringList{"--columns \"Where I saw it=Source\""};
+    }
+
+    void aTrackersExportFillsTheRecipientAndADryRunWritesNothing()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, said);
+        const QString out = path(QStringLiteral("tracker-%1-%2").arg(options.size()).arg(exitCode));
+        writeFile(out + QStringLiteral(".csv"),
+                  "Company,Hiring Manager,Job Title,Street Address,City,State,ZIP,Where I saw it\n"
+                  "Cardinal Freight Co.,,,12 Dock Rd,Memphis,TN,38103,Indeed\n");
+        const Run run = runBatch(
+                QStringList{QStringLiteral("--batch"), out + QStringLiteral(".csv"), QStringLiteral("--out"), out}
+                        + options);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(filesIn(out), files);
+        if (!files.isEmpty()) {
+            QStringList lines;
+            for (const auto &paragraph : m_reader->read(out + u'/' + files.front()).paragraphs)
+                lines << paragraph.text;
+            said.removeAll(QStringLiteral("Cardinal Freight Co.doc"));
+            for (const QString &text : said)
+                QVERIFY2(lines.contains(text), qPrintable(lines.join(u'|')));
+            return;
+        }
+        QVERIFY2(!QFileInfo::exists(out), "a dry run writes nothing, not even the folder");
+        for (const QString &text : said)
+            QVERIFY2((run.out + run.errors).contains(text), qPrintable(run.out + run.errors));
+    }
+
     // One office makes every letter from one loaded template, in every
     // format: rows that empty places and rows that fill them again, in
     // turns. Each letter holds its own row's texts, in the template's
