@@ -1,6 +1,9 @@
 #include "SettingsStore.h"
 
+#include <optional>
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -62,11 +65,43 @@ void flush(QSettings &settings)
 }
 } // namespace
 
+namespace {
+// The text after "=" on the key's line in the settings group, as written
+// (surrounding spaces aside); nullopt when no such line is there.
+std::optional<QString> lineValue(const QString &file, const QString &key)
+{
+    QFile settings(file);
+    if (!settings.open(QIODevice::ReadOnly | QIODevice::Text))
+        return std::nullopt;
+    const QString section = u'[' + QString::fromLatin1(SettingsSection) + u']';
+    bool inSection = false;
+    std::optional<QString> found;
+    while (!settings.atEnd()) {
+        const QString line = QString::fromUtf8(settings.readLine()).trimmed();
+        if (line.startsWith(u'[')) {
+            inSection = line == section;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (inSection && equals > 0 && line.left(equals).trimmed() == key)
+            found = line.mid(equals + 1).trimmed(); // the last line wins, as for QSettings
+    }
+    return found;
+}
+} // namespace
+
 QString UserSettingsStore::value(const QString &key) const
 {
     if (!settingsFileKind().isEmpty())
         return {};
-    return openSettings().value(sectionKey(key)).toString();
+    const QVariant stored = openSettings().value(sectionKey(key));
+    // A value written by hand with a comma and no quotes
+    // ("Closing=Cordialement,") reads as a list in the file's syntax, and as
+    // no text at all: its line as written is what the user meant. What
+    // the program writes itself is quoted and reads back as text.
+    if (stored.typeId() == QMetaType::QStringList)
+        return lineValue(settingsFile(), key).value_or(stored.toStringList().join(QStringLiteral(", ")));
+    return stored.toString();
 }
 
 QStringList UserSettingsStore::keys() const

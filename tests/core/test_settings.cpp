@@ -127,6 +127,36 @@ TEST_F(UserSettings, AFileOfAnEarlierVersionIsRead)
     }
 }
 
+// Values written by hand in the file, as the README tells people to: a
+// comma without quotes is text, not a list the value is lost in; what the
+// program writes reads back the same.
+TEST_F(UserSettings, AValueWrittenByHandReadsAsWritten)
+{
+    const struct
+    {
+        const char *line;
+        const char *value;
+    } cases[] = {
+            {"Greeting=Madame, Monsieur [RecipientName],", "Madame, Monsieur [RecipientName],"},
+            {"Closing = Cordialement,", "Cordialement,"},
+            {"Closing=Mit freundlichen Grüßen", "Mit freundlichen Grüßen"},
+            {"Closing=\"Best, as ever\"", "Best, as ever"},
+            {"Closing=Yours,, truly", "Yours,, truly"},
+    };
+    for (const auto &written : cases) {
+        SCOPED_TRACE(written.line);
+        QFile planted(file());
+        ASSERT_TRUE(planted.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        planted.write(QByteArray("[Other]\nClosing=not ours, either\n[Tessaline]\n") + written.line + '\n');
+        planted.close();
+        UserSettingsStore store;
+        const QString key = QString::fromUtf8(written.line).section(u'=', 0, 0).trimmed();
+        EXPECT_EQ(store.value(key), QString::fromUtf8(written.value));
+        store.setValue(key, store.value(key));
+        EXPECT_EQ(store.value(key), QString::fromUtf8(written.value));
+    }
+}
+
 TEST(Settings, AValueOfTheWrongKindReadsAsTheDefault)
 {
     const struct
