@@ -48,6 +48,48 @@ QString builtInText()
     return QString::fromUtf8(BuiltInBody);
 }
 
+namespace {
+// Chinese and Japanese write no space between words, nor where a line
+// breaks: a line break between such characters joins them directly
+// ("申し上げます。このたび"). Korean, which spaces its words, is not one.
+bool writtenWithoutSpaces(char32_t c)
+{
+    switch (QChar::script(c)) {
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+    case QChar::Script_Bopomofo:
+        return true;
+    default:
+        // CJK punctuation and the full-width forms ("。", "、", "！").
+        return (c >= 0x3000 && c <= 0x303F) || (c >= 0xFF00 && c <= 0xFFEF);
+    }
+}
+
+char32_t lastCodePoint(const QString &text)
+{
+    const qsizetype n = text.size();
+    if (n >= 2 && text[n - 1].isLowSurrogate() && text[n - 2].isHighSurrogate())
+        return QChar::surrogateToUcs4(text[n - 2], text[n - 1]);
+    return text[n - 1].unicode();
+}
+
+char32_t firstCodePoint(const QString &text)
+{
+    if (text.size() >= 2 && text[0].isHighSurrogate() && text[1].isLowSurrogate())
+        return QChar::surrogateToUcs4(text[0], text[1]);
+    return text[0].unicode();
+}
+
+// Two lines of one paragraph as one text.
+QString runOn(const QString &before, const QString &line)
+{
+    if (writtenWithoutSpaces(lastCodePoint(before)) || writtenWithoutSpaces(firstCodePoint(line)))
+        return before + line;
+    return before + u' ' + line;
+}
+} // namespace
+
 std::vector<word::BodyParagraph> paragraphs(const QString &text)
 {
     std::vector<word::BodyParagraph> result;
@@ -62,7 +104,7 @@ std::vector<word::BodyParagraph> paragraphs(const QString &text)
             result.push_back({line.mid(1).trimmed(), true});
             open = true;
         } else if (open) {
-            result.back().text += u' ' + line;
+            result.back().text = runOn(result.back().text, line);
         } else {
             result.push_back({line, false});
             open = true;
