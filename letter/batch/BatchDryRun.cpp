@@ -94,7 +94,8 @@ int Batch::dryRun(Slot &slot)
         QStringList names;
         for (word::LetterFormat format : m_options.formats)
             names.append(QFileInfo(targetPath(job.name, format)).fileName());
-        out << QString() << QObject::tr("The letter of line %1, %2:").arg(row.line).arg(names.join(QStringLiteral(", ")))
+        out << QString()
+            << QObject::tr("The letter of line %1, %2:").arg(row.line).arg(names.join(QStringLiteral(", ")))
             << QString() << pages.join(QStringLiteral("\n\f\n"));
     }
     int problems = 0;
@@ -102,9 +103,9 @@ int Batch::dryRun(Slot &slot)
         problems += m_list.rows[i].empty ? 0 : 1;
     out << QString()
         << QObject::tr("Dry run, nothing written: %1 of %2 rows would make a letter, %3 would fail.")
-                   .arg(m_pending.size())
-                   .arg(m_list.rows.size())
-                   .arg(problems);
+                    .arg(m_pending.size())
+                    .arg(m_list.rows.size())
+                    .arg(problems);
     m_progress->finish(out.join(u'\n'));
     return problems == 0 ? ExitNothingFailed : ExitSomeFailed;
 }

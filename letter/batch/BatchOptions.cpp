@@ -24,39 +24,56 @@ CommandLine parseCommandLine(const QStringList &arguments)
     QCommandLineParser parser;
     // Qt's own window options keep their single dash ("-platform offscreen").
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QCoreApplication::translate(
-            "batch",
-            "Writes cover letters. Without options it opens the window; with --batch it writes one "
-            "letter per row of a list (CSV, or the first sheet of an .xlsx or .ods file), without a window.\n\n"
-            "The list's first row names the columns by placeholder, with or without brackets, ignoring letter "
-            "case, spaces, underscores and hyphens (\"Company Name\" fills [CompanyName]): YourName, StreetAddress, "
-            "City, ST, ZIPCode, RecipientName, Title, CompanyName, StreetAddress2, City2, ST2, ZIPCode2, CurrentDate, "
-            "Phone, Email; or by the names people give such columns, in English, French, German, Spanish or "
-            "Japanese (below); a column of any other name fills the placeholder of that name ([Position] from a "
-            "column Position), and --columns maps any column by hand. An address column whose name does not say "
-            "whose address it is (\"City\", \"PLZ\") is the recipient's, unless the list also has the "
-            "recipient's own column for it (\"City2\"); a line says so before the first letter, and another "
-            "when columns fill your own fields in place of what the window stores. Its fields are separated by commas, semicolons or tabs, whichever its first row holds most. "
-            "Your own fields (YourName, StreetAddress, City, ST, ZIPCode), Phone, Email and the values of More Fields, "
-            "when the list has no column for them, are taken from the window's settings; a recipient's field the list "
-            "has no column for is empty. Without a CurrentDate column the date is today's. A row whose fields are all "
-            "empty is skipped; a row whose file name would be empty is named \"Letter\" and its line number.\n\n"
-            "Before the first letter the batch checks the letter: a placeholder that nothing fills stops it, naming "
-            "the placeholder and the list's columns, and so does one of the twelve fields that your own words (the "
-            "letter text, greeting, closing or enclosure line, or your template) use and that would be empty in "
-            "every letter, unless --allow-empty lets it be empty; the placeholders empty in every letter, the "
-            "columns that fill nothing, a More Fields value that fills a placeholder in every letter while a column "
-            "fills nothing, and the words of your letter text that may be misspelled are named.\n\n"
-            "The names of columns it knows:\n%1\n\n"
-            "The summary goes to standard output; progress and the report of each row to standard error.\n\n"
-            "Exit status: 0 when no row failed (a row skipped because its letter exists counts as done), "
-            "1 when some row failed (or --strict found a warning), 2 for a bad command line, list or template or a "
-            "placeholder nothing fills, 130 when interrupted.").arg(ColumnNames::tableText()));
+    parser.setApplicationDescription(
+            QCoreApplication::translate(
+                    "batch",
+                    "Writes cover letters. Without options it opens the window; with --batch it writes one "
+                    "letter per row of a list (CSV, or the first sheet of an .xlsx or .ods file), without a window.\n\n"
+                    "The list's first row names the columns by placeholder, with or without brackets, ignoring letter "
+                    "case, spaces, underscores and hyphens (\"Company Name\" fills [CompanyName]): YourName, "
+                    "StreetAddress, "
+                    "City, ST, ZIPCode, RecipientName, Title, CompanyName, StreetAddress2, City2, ST2, ZIPCode2, "
+                    "CurrentDate, "
+                    "Phone, Email; or by the names people give such columns, in English, French, German, Spanish or "
+                    "Japanese (below); a column of any other name fills the placeholder of that name ([Position] from "
+                    "a "
+                    "column Position), and --columns maps any column by hand. An address column whose name does not "
+                    "say "
+                    "whose address it is (\"City\", \"PLZ\") is the recipient's, unless the list also has the "
+                    "recipient's own column for it (\"City2\"); a line says so before the first letter, and another "
+                    "when columns fill your own fields in place of what the window stores. Its fields are separated by "
+                    "commas, semicolons or tabs, whichever its first row holds most. "
+                    "Your own fields (YourName, StreetAddress, City, ST, ZIPCode), Phone, Email and the values of More "
+                    "Fields, "
+                    "when the list has no column for them, are taken from the window's settings; a recipient's field "
+                    "the list "
+                    "has no column for is empty. Without a CurrentDate column the date is today's. A row whose fields "
+                    "are all "
+                    "empty is skipped; a row whose file name would be empty is named \"Letter\" and its line "
+                    "number.\n\n"
+                    "Before the first letter the batch checks the letter: a placeholder that nothing fills stops it, "
+                    "naming "
+                    "the placeholder and the list's columns, and so does one of the twelve fields that your own words "
+                    "(the "
+                    "letter text, greeting, closing or enclosure line, or your template) use and that would be empty "
+                    "in "
+                    "every letter, unless --allow-empty lets it be empty; the placeholders empty in every letter, the "
+                    "columns that fill nothing, a More Fields value that fills a placeholder in every letter while a "
+                    "column "
+                    "fills nothing, and the words of your letter text that may be misspelled are named.\n\n"
+                    "The names of columns it knows:\n%1\n\n"
+                    "The summary goes to standard output; progress and the report of each row to standard error.\n\n"
+                    "Exit status: 0 when no row failed (a row skipped because its letter exists counts as done), "
+                    "1 when some row failed (or --strict found a warning), 2 for a bad command line, list or template "
+                    "or a "
+                    "placeholder nothing fills, 130 when interrupted.")
+                    .arg(ColumnNames::tableText()));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption batch(
             QStringLiteral("batch"),
-            QCoreApplication::translate("batch", "Write one letter per row of <list>: a CSV file, or an .xlsx or .ods spreadsheet."),
+            QCoreApplication::translate(
+                    "batch", "Write one letter per row of <list>: a CSV file, or an .xlsx or .ods spreadsheet."),
             QStringLiteral("list"));
     const QCommandLineOption out(
             QStringLiteral("out"),
@@ -129,7 +146,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                         "as text; exit as the run would."));
     const QCommandLineOption sheet(
             QStringLiteral("sheet"),
-            QCoreApplication::translate("batch", "Read the sheet <name> of an .xlsx or .ods list (default: the first)."),
+            QCoreApplication::translate("batch",
+                                        "Read the sheet <name> of an .xlsx or .ods list (default: the first)."),
             QStringLiteral("name"));
     const QCommandLineOption requireJail(
             QStringLiteral("require-jail"),
@@ -145,9 +163,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
             QStringLiteral("paper"));
     parser.addOptions({batch, out, templateFile, format, name, jobs, force, separator, allowEmpty, strict, columns,
                        dryRun, sheet, requireJail, paper});
-    const std::vector<QCommandLineOption> batchOnly{out,    templateFile, format,  name,   jobs,  force,
-                                                    separator, allowEmpty, strict, columns, dryRun, sheet,
-                                                    requireJail, paper};
+    const std::vector<QCommandLineOption> batchOnly{out,    templateFile, format,      name,   jobs,
+                                                    force,  separator,    allowEmpty,  strict, columns,
+                                                    dryRun, sheet,        requireJail, paper};
     // What QApplication itself takes (for the window; the batch ignores
     // them), so that a session manager's or a user's "-style fusion" works.
     QStringList qtOptions;

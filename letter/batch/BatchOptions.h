@@ -39,7 +39,7 @@ struct BatchOptions
     bool dryRun = false;
     // The sheet of a spreadsheet list to read; empty: the first.
     QString sheet;
-    bool requireJail = false;     // no office without its jail (OfficeJail.h)
+    bool requireJail = false; // no office without its jail (OfficeJail.h)
     // The built-in letter's paper; nullopt: the window's choice, else the
     // locale's. A template of the user's own keeps its own.
     std::optional<PaperSize> paper;

@@ -289,7 +289,7 @@ LetterList parseLetterList(const QByteArray &bytes, const std::array<QString, Fi
             columns.push_back(column);
             continue;
         }
-        ListColumn listed{name, column.field, column.further >= 0 ? list.furtherNames[column.further] : QString(),
+        ListColumn listed{name,      column.field, column.further >= 0 ? list.furtherNames[column.further] : QString(),
                           QString(), placement.by, placement.sideChosen};
         if (!placement.alsoFills.isEmpty()) {
             const qsizetype also = furtherIndex(list.furtherNames, placement.alsoFills);
@@ -391,11 +391,11 @@ QStringList placementNotes(const LetterList &list, const std::array<QString, Fie
                                  "would make it yours).")
                              .arg(quotedNames(toRecipient), recipientPlaces.front(), recipientExample));
     else if (!toRecipient.isEmpty())
-        lines.append(QObject::tr("Columns %1 fill the recipient's %2: their names do not say whose address they "
-                                 "hold, and the list has no recipient's columns of its own for them (--columns "
-                                 "\"%3\" would make one yours).")
-                             .arg(quotedNames(toRecipient), recipientPlaces.join(QStringLiteral(", ")),
-                                  recipientExample));
+        lines.append(
+                QObject::tr("Columns %1 fill the recipient's %2: their names do not say whose address they "
+                            "hold, and the list has no recipient's columns of its own for them (--columns "
+                            "\"%3\" would make one yours).")
+                        .arg(quotedNames(toRecipient), recipientPlaces.join(QStringLiteral(", ")), recipientExample));
     if (replacing.size() == 1)
         lines.append(QObject::tr("Column %1 fills your own %2 in every letter, in place of what the window stores "
                                  "(--columns \"%3\" would make it the recipient's).")

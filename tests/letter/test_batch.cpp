@@ -331,7 +331,8 @@ private slots:
                               "Dear Jane Roe:"}));
         // The built-in letter leaves those lines out, and one line says which
         // of the recipient's fields no letter has.
-        QVERIFY2(run.errors.contains(QStringLiteral("[Title], [StreetAddress2], [City2], [ST2], [ZIPCode2] will be empty in every letter")),
+        QVERIFY2(run.errors.contains(QStringLiteral(
+                         "[Title], [StreetAddress2], [City2], [ST2], [ZIPCode2] will be empty in every letter")),
                  qPrintable(run.errors));
         QVERIFY2(letter.bodyText().contains(QStringLiteral("I would like to be your Engineer.")),
                  qPrintable(letter.bodyText())); // the stored More Fields value
@@ -437,12 +438,13 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QStringList>("said"); // in the letter, else on stdout and stderr
-        const QStringList letter{"Dorian Vell", "1234 East Main Street", "Boise, ID  91002", "12 Dock Rd",
-                                 "Memphis, TN  38103", "Cardinal Freight Co."};
+        const QStringList letter{"Dorian Vell", "1234 East Main Street", "Boise, ID  91002",
+                                 "12 Dock Rd",  "Memphis, TN  38103",    "Cardinal Freight Co."};
         QTest::newRow("written") << QStringList{} << 0 << QStringList{"Cardinal Freight Co.doc"} << letter;
         QTest::newRow("--dry-run") << QStringList{"--dry-run"} << 0 << QStringList{}
-                                   << letter + QStringList{"Where I saw it  fills nothing", "Cardinal Freight Co.doc",
-                                                           "[Position] \"Engineer\"", "nothing written"};
+                                   << letter
+                        + QStringList{"Where I saw it  fills nothing", "Cardinal Freight Co.doc",
+                                      "[Position] \"Engineer\"", "nothing written"};
         QTest::newRow("--dry-run, a column mapped to what the letter lacks")
                 << QStringList{"--dry-run", "--columns", "Where I saw it=Source"} << 2 << QStringList{}
                 << QStringList{"--columns \"Where I saw it=Source\""};
@@ -460,7 +462,7 @@ private slots:
                   "Cardinal Freight Co.,,,12 Dock Rd,Memphis,TN,38103,Indeed\n");
         const Run run = runBatch(
                 QStringList{QStringLiteral("--batch"), out + QStringLiteral(".csv"), QStringLiteral("--out"), out}
-                        + options);
+                + options);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(filesIn(out), files);
         if (!files.isEmpty()) {

@@ -98,8 +98,7 @@ private slots:
         request.wording.greeting = QStringLiteral("[Anrede],");
         request.wording.enclosure = QStringLiteral("Anlage: [Anlagen]");
         const MadeLetter made;
-        QCOMPARE(checkLetter(checkInputFor(request, made, nullptr)).unfilledNames,
-                 QStringList({"Anrede", "Anlagen"}));
+        QCOMPARE(checkLetter(checkInputFor(request, made, nullptr)).unfilledNames, QStringList({"Anrede", "Anlagen"}));
         request.further.emplace_back(QStringLiteral("Anrede"), QStringLiteral("Sehr geehrte Frau Schmidt"));
         QCOMPARE(checkLetter(checkInputFor(request, made, nullptr)).unfilledNames, QStringList({"Anlagen"}));
         QCOMPARE(extraPlaceholderNames(request.wording.text(), {}), QStringList({"Anrede", "Anlagen"}));

@@ -123,15 +123,25 @@ private slots:
         QTest::addColumn<int>("notes");
         QTest::newRow("a job tracker's export")
                 << QByteArray("Company,Hiring Manager,Job Title,Street Address,City,State,ZIP,Position,Where I saw it")
-                << "" << QStringList{"Company=CompanyName+Company", "Hiring Manager=RecipientName+Hiring Manager",
-                                     "Job Title=Title+Job Title", "Street Address=StreetAddress2", "City=City2",
-                                     "State=ST2+State", "ZIP=ZIPCode2+ZIP", "Position=Position",
-                                     "Where I saw it=Where I saw it"}
+                << ""
+                << QStringList{"Company=CompanyName+Company",
+                               "Hiring Manager=RecipientName+Hiring Manager",
+                               "Job Title=Title+Job Title",
+                               "Street Address=StreetAddress2",
+                               "City=City2",
+                               "State=ST2+State",
+                               "ZIP=ZIPCode2+ZIP",
+                               "Position=Position",
+                               "Where I saw it=Where I saw it"}
                 << 1;
         QTest::newRow("German, the program's names and PLZ")
                 << QByteArray("CompanyName;RecipientName;Anrede;Title;StreetAddress2;PLZ;City2") << ""
-                << QStringList{"CompanyName=CompanyName", "RecipientName=RecipientName", "Anrede=Anrede",
-                               "Title=Title",           "StreetAddress2=StreetAddress2", "PLZ=ZIPCode2+PLZ",
+                << QStringList{"CompanyName=CompanyName",
+                               "RecipientName=RecipientName",
+                               "Anrede=Anrede",
+                               "Title=Title",
+                               "StreetAddress2=StreetAddress2",
+                               "PLZ=ZIPCode2+PLZ",
                                "City2=City2"}
                 << 1;
         QTest::newRow("German") << QByteArray("Firma;Ansprechpartner;Funktion;Straße;PLZ;Ort;Land") << ""
@@ -152,8 +162,7 @@ private slots:
                                                "Ville=City2+Ville",
                                                "Pays=Country2+Pays"}
                                 << 1;
-        QTest::newRow("Spanish") << QByteArray("Empresa,Persona de contacto,Cargo,Dirección,Código postal,Ciudad")
-                                 << ""
+        QTest::newRow("Spanish") << QByteArray("Empresa,Persona de contacto,Cargo,Dirección,Código postal,Ciudad") << ""
                                  << QStringList{"Empresa=CompanyName+Empresa",
                                                 "Persona de contacto=RecipientName+Persona de contacto",
                                                 "Cargo=Title+Cargo",
@@ -162,21 +171,22 @@ private slots:
                                                 "Ciudad=City2+Ciudad"}
                                  << 1;
         QTest::newRow("Japanese") << QByteArray("会社名,担当者,役職,郵便番号,都道府県,市区町村,住所") << ""
-                                  << QStringList{"会社名=CompanyName+会社名",   "担当者=RecipientName+担当者",
-                                                 "役職=Title+役職",             "郵便番号=ZIPCode2+郵便番号",
-                                                 "都道府県=ST2+都道府県",       "市区町村=City2+市区町村",
+                                  << QStringList{"会社名=CompanyName+会社名", "担当者=RecipientName+担当者",
+                                                 "役職=Title+役職",           "郵便番号=ZIPCode2+郵便番号",
+                                                 "都道府県=ST2+都道府県",     "市区町村=City2+市区町村",
                                                  "住所=StreetAddress2+住所"}
                                   << 1;
         // The lists the program writes: both addresses, each where it was.
         QTest::newRow("both addresses by the program's names")
                 << QByteArray("YourName,StreetAddress,City,RecipientName,StreetAddress2,City2") << ""
-                << QStringList{"YourName=YourName",           "StreetAddress=StreetAddress", "City=City",
+                << QStringList{"YourName=YourName",           "StreetAddress=StreetAddress",   "City=City",
                                "RecipientName=RecipientName", "StreetAddress2=StreetAddress2", "City2=City2"}
                 << 1; // your stored street is replaced: said
         QTest::newRow("names that say whose")
                 << QByteArray("Sender Street,Your City,Recipient City,Empfänger PLZ,Company State") << ""
-                << QStringList{"Sender Street=StreetAddress+Sender Street", "Your City=City+Your City", "Recipient City=City2+Recipient City",
-                               "Empfänger PLZ=ZIPCode2+Empfänger PLZ", "Company State=ST2+Company State"}
+                << QStringList{"Sender Street=StreetAddress+Sender Street", "Your City=City+Your City",
+                               "Recipient City=City2+Recipient City", "Empfänger PLZ=ZIPCode2+Empfänger PLZ",
+                               "Company State=ST2+Company State"}
                 << 1;
         QTest::newRow("by hand") << QByteArray("Company,Where I saw it,City") << "Where I saw it=Source, city=[City]"
                                  << QStringList{"Company=CompanyName+Company", "Where I saw it=Source", "City=City"}
@@ -191,15 +201,15 @@ private slots:
         QFETCH(int, notes);
         std::array<QString, FieldCount> stored = storedTexts();
         stored[6] = QStringLiteral("1 Stored Street");
-        const LetterList list = parseLetterList(header + '\n', stored, storedDetails(), Today, 0,
-                                                ColumnNames::parseMapping(byHand));
+        const LetterList list
+                = parseLetterList(header + '\n', stored, storedDetails(), Today, 0, ColumnNames::parseMapping(byHand));
         QStringList actual;
         for (const ListColumn &column : list.columns) {
-            QString filled = column.field >= 0 ? QString::fromLatin1(LetterFields[size_t(column.field)].placeholder)
-                                                         .chopped(1)
-                                                         .mid(1)
-                                               : column.further;
-            actual.append(column.name + u'=' + filled + (column.alsoFills.isEmpty() ? QString() : u'+' + column.alsoFills));
+            QString filled = column.field >= 0
+                    ? QString::fromLatin1(LetterFields[size_t(column.field)].placeholder).chopped(1).mid(1)
+                    : column.further;
+            actual.append(column.name + u'=' + filled
+                          + (column.alsoFills.isEmpty() ? QString() : u'+' + column.alsoFills));
         }
         QCOMPARE(actual, placed);
         QVERIFY(list.unknownColumns.isEmpty());
@@ -319,9 +329,8 @@ private slots:
                 << QStringList{"CompanyName", "Position"} << "" << none << none << none << QStringList{"ST2"} << none
                 << QStringList{"CompanyName"} << none;
         QTest::newRow("... let be empty")
-                << QByteArray("Position") << QStringList{"CompanyName", "Position"} << QStringList{"CompanyName"}
-                << "" << QStringList{"companyname"} << none << QStringList{"CompanyName"} << none << none << none
-                << none;
+                << QByteArray("Position") << QStringList{"CompanyName", "Position"} << QStringList{"CompanyName"} << ""
+                << QStringList{"companyname"} << none << QStringList{"CompanyName"} << none << none << none << none;
         QTest::newRow("a column mapped to what nothing uses")
                 << QByteArray("Company,Notes") << QStringList{"CompanyName"} << none << "Notes=Remarks" << none << none
                 << none << none << QStringList{"Notes"} << QStringList{"Notes=Remarks"} << none;
@@ -437,9 +446,14 @@ private slots:
                                           << "";
         // A joining literal never dangles where a value is missing.
         // A trailing dot goes, as ever: "Cardinal Freight Co.pdf".
-        QTest::newRow("no contact") << standard << "Cardinal Freight Co." << "" << "Cardinal Freight Co";
-        QTest::newRow("no company") << standard << "" << "Ann Lee" << "Ann Lee";
-        QTest::newRow("words stay") << QStringLiteral("Letter to {CompanyName} - {RecipientName}") << "Acme" << ""
+        QTest::newRow("no contact") << standard << "Cardinal Freight Co."
+                                    << ""
+                                    << "Cardinal Freight Co";
+        QTest::newRow("no company") << standard << ""
+                                    << "Ann Lee"
+                                    << "Ann Lee";
+        QTest::newRow("words stay") << QStringLiteral("Letter to {CompanyName} - {RecipientName}") << "Acme"
+                                    << ""
                                     << "Letter to Acme";
         QTest::newRow("brackets and case") << QStringLiteral("{[companyname]}_{recipientNAME}") << "Acme"
                                            << "Ann"

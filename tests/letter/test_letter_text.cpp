@@ -33,7 +33,8 @@ private slots:
         QTest::newRow("nothing but space") << " \n\n " << Paragraphs{};
         // Chinese and Japanese put no space where a line breaks; Korean does.
         QTest::newRow("Japanese lines run on without a space")
-                << "申し上げます。\nこのたび、貴社の\nエンジニア職に" << Paragraphs{{"申し上げます。このたび、貴社のエンジニア職に", false}};
+                << "申し上げます。\nこのたび、貴社の\nエンジニア職に"
+                << Paragraphs{{"申し上げます。このたび、貴社のエンジニア職に", false}};
         QTest::newRow("Latin after Japanese, a rare Han character")
                 << "担当は\nTanaka です\n𠮷野家" << Paragraphs{{"担当はTanaka です𠮷野家", false}};
         QTest::newRow("Korean keeps its space") << "안녕하십니까\n저는" << Paragraphs{{"안녕하십니까 저는", false}};
