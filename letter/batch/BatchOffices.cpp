@@ -26,7 +26,7 @@ void Batch::startOffices(int count)
             = m_pending.empty() ? std::vector<word::ParagraphEdit>() : editsFor(m_list.rows[m_pending.front().row]);
     auto slot = std::make_unique<Slot>();
     try {
-        slot->office = m_offices.createApplication();
+        slot->office = m_listOffice ? std::move(m_listOffice) : m_offices.createApplication();
         m_slots.push_back(std::move(slot)); // ended with the others, whatever happens
         openLetter(*m_slots.back(), firstEdits);
         m_slots.back()->usable = true;
@@ -180,6 +180,14 @@ void Batch::endOffices()
 {
     m_pool.waitForDone(); // the letters in progress end first
     adoptOfficesComingUp(true);
+    if (m_listOffice) {
+        try {
+            m_listOffice->quit();
+        } catch (const Failure &) {
+            // It ends with its object all the same.
+        }
+        m_listOffice.reset();
+    }
     for (auto &slot : m_slots) {
         try {
             closeLetter(*slot);

@@ -19,6 +19,7 @@
 #include "Placeholders.h"
 #include "RegularFile.h"
 #include "ScratchFiles.h"
+#include "SheetList.h"
 #include "Spelling.h"
 #include "Settings.h"
 #include "StopSignals.h"
@@ -70,8 +71,25 @@ int Batch::prepare()
     for (int i = 0; i < FieldCount; ++i)
         m_stored[size_t(i)] = settings.field(i);
     m_storedFurther = Placeholders::storedFurtherValues();
-    std::optional<LetterList> list = readLetterList(m_options.listPath, m_stored, m_storedFurther, letterDate(),
-                                                    m_options.separator, StopSignals::wakeFd(), m_options.columns);
+    // What ended runs left in the temporary folder goes first.
+    ScratchFiles::removeLeftoversOfDeadRuns();
+    const QString scratch = ScratchFiles::folder();
+    m_scratch = scratch;
+    std::optional<LetterList> list;
+    if (isSpreadsheetList(m_options.listPath)) {
+        // Read by the office that then makes the first letters: it was
+        // starting while the program did.
+        m_listOffice = m_offices.createApplication();
+        list = parseLetterList(sheetAsCsv(*m_listOffice, m_options.listPath, m_options.sheet, scratch), m_stored,
+                               m_storedFurther, letterDate(), ',', m_options.columns);
+    } else if (!m_options.sheet.isEmpty()) {
+        throw Refusal{ExitUsage,
+                      QObject::tr("--sheet: %1 is no spreadsheet (.xlsx, .xls or .ods)")
+                              .arg(QDir::toNativeSeparators(m_options.listPath))};
+    } else {
+        list = readLetterList(m_options.listPath, m_stored, m_storedFurther, letterDate(), m_options.separator,
+                              StopSignals::wakeFd(), m_options.columns);
+    }
     if (!list)
         return ExitInterrupted;
     m_list = std::move(*list);
@@ -83,11 +101,6 @@ int Batch::prepare()
         m_progress->note(unknownColumnsNote(m_list.unknownColumns));
     for (const QString &line : placementNotes(m_list, m_stored))
         m_progress->note(line);
-
-    // What ended runs left in the temporary folder goes first.
-    ScratchFiles::removeLeftoversOfDeadRuns();
-    const QString scratch = ScratchFiles::folder();
-    m_scratch = scratch;
 
     // The template: the one asked for, else the window's choice, else the
     // built-in one; copied once into the private scratch folder, where

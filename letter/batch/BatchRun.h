@@ -166,6 +166,8 @@ private:
     // The user's words for the built-in letter's body, when it is used.
     std::optional<QString> m_letterText;
     std::vector<std::unique_ptr<Slot>> m_slots;
+    // The office that read a spreadsheet list, until the first slot takes it.
+    std::shared_ptr<word::Application> m_listOffice;
     // Slots whose offices are still coming up.
     std::vector<QFuture<std::shared_ptr<Slot>>> m_comingUp;
     // The built-in letter's greeting, closing and enclosure line.

@@ -212,7 +212,10 @@ int Batch::run()
         reportUnusableRows();
     } catch (const Refusal &refusal) {
         endOffices();
-        m_progress->fail(refusal.text);
+        if (m_progress)
+            m_progress->fail(refusal.text);
+        else
+            tell(refusal.text);
         return refusal.exitStatus;
     } catch (const LetterTemplate::Problem &problem) {
         endOffices();

@@ -479,6 +479,23 @@ private slots:
             QVERIFY2((run.out + run.errors).contains(text), qPrintable(run.out + run.errors));
     }
 
+    // A spreadsheet list, read by the run's first office, which then makes
+    // the letters: its cells as the sheet shows them.
+    void aSpreadsheetsSheetMakesItsLetters()
+    {
+        const QString out = path(QStringLiteral("sheet"));
+        const Run run
+                = runBatch({QStringLiteral("--batch"),
+                            QStringLiteral(TESSALINE_SOURCE_DIR "/tests/letter/data/sheet-list/letters.ods"),
+                            QStringLiteral("--sheet"), QStringLiteral("Second round"), QStringLiteral("--out"), out});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(filesIn(out), QStringList{"Lima & Filhos - Ana Lima.doc"});
+        QStringList lines;
+        for (const auto &paragraph : m_reader->read(out + QStringLiteral("/Lima & Filhos - Ana Lima.doc")).paragraphs)
+            lines << paragraph.text;
+        QVERIFY2(lines.contains(QStringLiteral("01310")), qPrintable(lines.join(u'|'))); // its zero kept
+    }
+
     // One office makes every letter from one loaded template, in every
     // format: rows that empty places and rows that fill them again, in
     // turns. Each letter holds its own row's texts, in the template's
