@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -139,6 +140,56 @@ private slots:
     {
         m_office = ScriptedAutomation();
         m_office.anyOtherFile = letterTemplate();
+    }
+
+    // Lists as people keep them, header and one row, against the letter
+    // they make: the recipient's block, then the sender's street and city
+    // (stored in the window as "1 Home Rd", "Hometown").
+    void listsAsPeopleKeepThemFillTheRecipientsPlaces_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QString>("letter");
+        QTest::newRow("a job tracker's export")
+                << QByteArray("Company,Hiring Manager,Job Title,Street Address,City,State,ZIP,Position\n"
+                              "Acme,Ann Lee,HR Lead,5 Canal St,Boston,MA,02108,Analyst\n")
+                << "Acme|Ann Lee|HR Lead|5 Canal St|Boston|MA|02108|1 Home Rd|Hometown";
+        QTest::newRow("German") << QByteArray("Firma;Ansprechpartner;Funktion;Straße;PLZ;Ort\n"
+                                              "Müller GmbH;Frau Roth;Leitung;Kö 1;40212;Düsseldorf\n")
+                                << "Müller GmbH|Frau Roth|Leitung|Kö 1|Düsseldorf||40212|1 Home Rd|Hometown";
+        QTest::newRow("French") << QByteArray("Entreprise;Interlocuteur;Adresse;Code postal;Ville\n"
+                                              "Société Lyon;M. Petit;2 rue Neuve;69002;Lyon\n")
+                                << "Société Lyon|M. Petit||2 rue Neuve|Lyon||69002|1 Home Rd|Hometown";
+        QTest::newRow("Spanish") << QByteArray("Empresa,Contacto,Dirección,Ciudad,Provincia,Código postal\n"
+                                               "Olivos SA,Sr. Ruiz,Calle 3,Sevilla,Sevilla,41001\n")
+                                 << "Olivos SA|Sr. Ruiz||Calle 3|Sevilla|Sevilla|41001|1 Home Rd|Hometown";
+        QTest::newRow("Japanese") << QByteArray("会社名,担当者,役職,郵便番号,都道府県,市区町村,住所\n"
+                                                "山田商事,山田太郎,人事部長,150-0001,東京都,渋谷区,神宮前1-2-3\n")
+                                  << "山田商事|山田太郎|人事部長|神宮前1-2-3|渋谷区|東京都|150-0001|1 Home Rd|Hometown";
+        QTest::newRow("both addresses: the unsuffixed ones stay yours")
+                << QByteArray("CompanyName,StreetAddress,City,StreetAddress2,City2\nAcme,9 Own St,Owntown,5 Canal St,"
+                              "Boston\n")
+                << "Acme|Hiring Manager||5 Canal St|Boston|||9 Own St|Owntown";
+    }
+
+    void listsAsPeopleKeepThemFillTheRecipientsPlaces()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QString, letter);
+        const QString config = path(QStringLiteral("config/Marrowfen.conf"));
+        QVERIFY(QDir().mkpath(path(QStringLiteral("config"))));
+        writeFile(config, "[Tessaline]\nText1_6=1 Home Rd\nText1_1=Hometown\n");
+        const auto removeSettings = qScopeGuard([&] { QFile::remove(config); });
+        ScriptedAutomation::DocumentData data;
+        data.stories = {{QStringLiteral("Main"),
+                         QStringLiteral("[CompanyName]|[RecipientName]|[Title]|[StreetAddress2]|[City2]|[ST2]|"
+                                        "[ZIPCode2]|[StreetAddress]|[City]")}};
+        m_office.anyOtherFile = data;
+        const QString out = path(QStringLiteral("people-") + QString::fromLatin1(QTest::currentDataTag()));
+        const Run run = runBatch(list, out, {QStringLiteral("--allow-empty"), QStringLiteral("all")});
+        QCOMPARE(run.exitCode, ExitNothingFailed);
+        const QStringList files = entriesOf(out);
+        QCOMPARE(files.size(), 1);
+        QCOMPARE(QString::fromUtf8(readAll(out + u'/' + files.front())).trimmed(), letter);
     }
 
     void everyRowIsMadeOnceByNoMoreOfficesThanLetters_data()
