@@ -1,6 +1,8 @@
 #include "BuiltInLetter.h"
 
+#include "AddressForm.h"
 #include "LetterFields.h"
+#include "LetterWords.h"
 #include "Settings.h"
 #include "Placeholders.h"
 
@@ -10,6 +12,17 @@ namespace {
 // The fields by index, as LetterFields has them.
 constexpr int YourName = 0, City = 1, Zip2 = 2, St2 = 3, Street2 = 4, City2 = 5, Street = 6, RecipientName = 7, St = 8,
               Zip = 9, Title = 10, Company = 11;
+
+// The fields and lines of one of the letter's two addresses.
+struct AddressPart
+{
+    int street, city, st, zip;
+    const char *cityLine;    // the template's line of city, state and zip
+    const char *countryKey;  // the further value that names the country
+    const char *countryLine; // the placeholder that fills it in
+};
+constexpr AddressPart SenderAddress{Street, City, St, Zip, SenderCityLine, CountryKey, "[Country]"};
+constexpr AddressPart RecipientAddress{Street2, City2, St2, Zip2, RecipientCityLine, RecipientCountryKey, "[Country2]"};
 
 QString further(const FurtherValues &values, const char *name)
 {
@@ -25,39 +38,77 @@ bool given(const QString &value)
     return !value.trimmed().isEmpty();
 }
 
+QString placeholder(int field)
+{
+    return QString::fromLatin1(LetterFields[size_t(field)].placeholder);
+}
+
 // "[City], [ST]  [ZIPCode]" with the parts that are given: the two spaces
 // only between state and zip, the comma only after a city that something
 // follows.
-QString cityLine(const FieldValues &fields, int city, int st, int zip)
+QString cityFirstLine(const FieldValues &fields, const AddressPart &address)
 {
-    const auto placeholder = [](int field) { return QString::fromLatin1(LetterFields[size_t(field)].placeholder); };
     QString rest;
-    if (given(fields[size_t(st)]))
-        rest = placeholder(st);
-    if (given(fields[size_t(zip)]))
-        rest += (rest.isEmpty() ? QString() : QStringLiteral("  ")) + placeholder(zip);
-    if (!given(fields[size_t(city)]))
+    if (given(fields[size_t(address.st)]))
+        rest = placeholder(address.st);
+    if (given(fields[size_t(address.zip)]))
+        rest += (rest.isEmpty() ? QString() : QStringLiteral("  ")) + placeholder(address.zip);
+    if (!given(fields[size_t(address.city)]))
         return rest;
-    return rest.isEmpty() ? placeholder(city) : placeholder(city) + QStringLiteral(", ") + rest;
+    return rest.isEmpty() ? placeholder(address.city) : placeholder(address.city) + QStringLiteral(", ") + rest;
+}
+
+// "[ZIPCode] [City] [ST]" with the parts that are given: "69002 Lyon",
+// "20121 Milano MI".
+QString postcodeFirstLine(const FieldValues &fields, const AddressPart &address)
+{
+    QStringList parts;
+    for (int field : {address.zip, address.city, address.st}) {
+        if (given(fields[size_t(field)]))
+            parts << placeholder(field);
+    }
+    return parts.join(u' ');
+}
+
+// Japanese runs on without spaces; a space parts two words of Latin
+// letters or digits ("Tokyo Shibuya-ku").
+bool isWide(char32_t c)
+{
+    const QChar::Script script = QChar::script(c);
+    return script == QChar::Script_Han || script == QChar::Script_Hiragana || script == QChar::Script_Katakana
+            || (c >= 0x3000 && c <= 0x303F) || (c >= 0xFF00 && c <= 0xFFEF);
+}
+
+// "[ST][City][StreetAddress]": prefecture, city and street in one line.
+QString japaneseAddressLine(const FieldValues &fields, const AddressPart &address)
+{
+    QString line, lastValue;
+    for (int field : {address.st, address.city, address.street}) {
+        const QString value = fields[size_t(field)].trimmed();
+        if (value.isEmpty())
+            continue;
+        if (!lastValue.isEmpty() && !isWide(lastValue.toUcs4().back()) && !isWide(value.toUcs4().front()))
+            line += u' ';
+        line += placeholder(field);
+        lastValue = value;
+    }
+    return line;
+}
+
+// "〒150-0001", or the postcode as written when it has its mark.
+QString japanesePostcodeLine(const FieldValues &fields, const AddressPart &address)
+{
+    const QString zip = fields[size_t(address.zip)].trimmed();
+    if (zip.isEmpty())
+        return {};
+    return (zip.startsWith(u'〒') ? QString() : QStringLiteral("〒")) + placeholder(address.zip);
 }
 
 // A line of one field: kept as it is when given, else gone.
 word::ParagraphEdit fieldLine(const FieldValues &fields, int field)
 {
-    const QString line = QString::fromLatin1(LetterFields[size_t(field)].placeholder);
+    const QString line = placeholder(field);
     return {line, given(fields[size_t(field)]) ? std::optional<QString>(line) : std::nullopt, {}};
-}
-
-// A city line, gone when nothing of it is given, and the country under it.
-word::ParagraphEdit cityEdit(const char *templateLine, const QString &composed, const char *countryPlaceholder,
-                             const QString &country)
-{
-    word::ParagraphEdit edit{QString::fromLatin1(templateLine),
-                             composed.isEmpty() ? std::nullopt : std::optional<QString>(composed),
-                             {}};
-    if (given(country))
-        edit.after << QString::fromLatin1(countryPlaceholder);
-    return edit;
 }
 
 std::optional<QString> lineOrNone(const QString &text)
@@ -65,39 +116,119 @@ std::optional<QString> lineOrNone(const QString &text)
     return given(text) ? std::optional<QString>(text) : std::nullopt;
 }
 
+// A template's paragraph that takes these lines, or goes when there are none.
+word::ParagraphEdit linesInPlaceOf(const QString &templateLine, QStringList lines)
+{
+    if (lines.isEmpty())
+        return {templateLine, std::nullopt, {}};
+    const QString first = lines.takeFirst();
+    return {templateLine, first, lines};
+}
+
+// The postcode, the address in one line and the country, those given.
+QStringList japaneseAddressLines(const FieldValues &fields, const FurtherValues &values, const AddressPart &address)
+{
+    QStringList lines{japanesePostcodeLine(fields, address), japaneseAddressLine(fields, address)};
+    if (given(further(values, address.countryKey)))
+        lines << QString::fromLatin1(address.countryLine);
+    lines.removeAll(QString());
+    return lines;
+}
+
+// The street line and the city line, as the address's form has them.
+void addAddress(std::vector<word::ParagraphEdit> &result, const FieldValues &fields, const FurtherValues &values,
+                const AddressPart &address, AddressForm form)
+{
+    const QString cityLine = QString::fromLatin1(address.cityLine);
+    if (form == AddressForm::Japanese) {
+        // In place of the street; the city line goes.
+        result.push_back(linesInPlaceOf(placeholder(address.street), japaneseAddressLines(fields, values, address)));
+        result.push_back({cityLine, std::nullopt, {}});
+        return;
+    }
+    const bool countryGiven = given(further(values, address.countryKey));
+    result.push_back(fieldLine(fields, address.street));
+    const QString composed
+            = form == AddressForm::PostcodeFirst ? postcodeFirstLine(fields, address) : cityFirstLine(fields, address);
+    word::ParagraphEdit edit{cityLine, lineOrNone(composed), {}};
+    if (countryGiven)
+        edit.after << QString::fromLatin1(address.countryLine);
+    result.push_back(edit);
+}
+
+// A Japanese recipient block: the address, then company, department and
+// the name with 様, all in place of the name's line; the template's other
+// lines of the block go.
+void addJapaneseRecipient(std::vector<word::ParagraphEdit> &result, const FieldValues &fields,
+                          const FurtherValues &values, const QLocale &letterLocale)
+{
+    QStringList lines = japaneseAddressLines(fields, values, RecipientAddress);
+    for (int field : {Company, Title}) {
+        if (given(fields[size_t(field)]))
+            lines << placeholder(field);
+    }
+    // A name written with its honorific keeps the one it has.
+    QString name = fields[RecipientName].trimmed();
+    if (name.isEmpty())
+        name = noRecipientName(letterLocale);
+    const bool honoured
+            = name.endsWith(u"様") || name.endsWith(u"殿") || name.endsWith(u"御中") || name.endsWith(u"さま");
+    lines << placeholder(RecipientName) + (honoured ? QString() : QStringLiteral(" 様"));
+    result.push_back(linesInPlaceOf(placeholder(RecipientName), lines));
+    for (int field : {Title, Company, Street2})
+        result.push_back({placeholder(field), std::nullopt, {}});
+    result.push_back({QString::fromLatin1(RecipientCityLine), std::nullopt, {}});
+}
+
 } // namespace
 
-Wording storedWording()
+Wording defaultWording(const QLocale &language)
 {
-    const Wording defaults;
+    const LetterWords &words = letterWords(language);
+    return {words.greeting.toString(), words.greetingNoName.toString(), words.closing.toString(),
+            words.enclosure.toString()};
+}
+
+Wording storedWording(const QLocale &language)
+{
+    const Wording defaults = defaultWording(language);
     const Settings settings;
     return {settings.greeting().value_or(defaults.greeting),
             settings.greetingNoName().value_or(defaults.greetingNoName), settings.closing().value_or(defaults.closing),
             settings.enclosureLine().value_or(defaults.enclosure)};
 }
 
-void storeWording(const Wording &wording)
+void storeWording(const Wording &wording, const QLocale &language)
 {
+    const Wording defaults = defaultWording(language);
     Settings settings;
-    settings.setGreeting(wording.greeting);
-    settings.setGreetingNoName(wording.greetingNoName);
-    settings.setClosing(wording.closing);
-    settings.setEnclosureLine(wording.enclosure);
+    auto keep = [&](const std::optional<QString> &kept, const QString &text, const QString &theDefault,
+                    void (Settings::*set)(const QString &)) {
+        if (kept || text != theDefault)
+            (settings.*set)(text);
+    };
+    keep(settings.greeting(), wording.greeting, defaults.greeting, &Settings::setGreeting);
+    keep(settings.greetingNoName(), wording.greetingNoName, defaults.greetingNoName, &Settings::setGreetingNoName);
+    keep(settings.closing(), wording.closing, defaults.closing, &Settings::setClosing);
+    keep(settings.enclosureLine(), wording.enclosure, defaults.enclosure, &Settings::setEnclosureLine);
 }
 
-std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &values, const Wording &wording)
+std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &values, const Wording &wording,
+                                       const QLocale &letterLocale)
 {
+    const AddressForm senderForm = AddressForms::formFor(further(values, CountryKey), letterLocale);
+    const AddressForm recipientForm = AddressForms::formFor(further(values, RecipientCountryKey), letterLocale);
     // In the order the letter has its lines.
     std::vector<word::ParagraphEdit> result;
     result.push_back(fieldLine(fields, YourName));
-    result.push_back(fieldLine(fields, Street));
-    result.push_back(
-            cityEdit(SenderCityLine, cityLine(fields, City, St, Zip), "[Country]", further(values, CountryKey)));
-    result.push_back(fieldLine(fields, Title));
-    result.push_back(fieldLine(fields, Company));
-    result.push_back(fieldLine(fields, Street2));
-    result.push_back(cityEdit(RecipientCityLine, cityLine(fields, City2, St2, Zip2), "[Country2]",
-                              further(values, RecipientCountryKey)));
+    addAddress(result, fields, values, SenderAddress, senderForm);
+    if (recipientForm == AddressForm::Japanese) {
+        addJapaneseRecipient(result, fields, values, letterLocale);
+    } else {
+        result.push_back(fieldLine(fields, Title));
+        result.push_back(fieldLine(fields, Company));
+        addAddress(result, fields, values, RecipientAddress, recipientForm);
+    }
     const QString greeting = given(fields[RecipientName]) ? wording.greeting : wording.greetingNoName;
     result.push_back({QString::fromLatin1(GreetingLine), lineOrNone(greeting), {}});
     if (!given(further(values, PhoneKey)))

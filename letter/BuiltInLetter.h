@@ -2,17 +2,20 @@
 
 #include <vector>
 
+#include <QLocale>
 #include <QString>
 
+#include "LetterDate.h"
 #include "LetterFill.h"
 #include "WordAutomation.h"
 
-// The built-in letter's own lines, made to read well for each letter: an
-// address line keeps a separator (", " or the two spaces) only between two
-// parts that are given, a line with nothing given goes (an empty title
-// too), a country is a line of its own under the city when given, and the
-// greeting, closing and enclosure line are the user's. A template of the
-// user's own keeps its own lines.
+// The built-in letter's own lines, made to read well for each letter: each
+// address in its country's form (see AddressForm.h), an address line keeps
+// a separator (", " or the two spaces) only between two parts that are
+// given, a line with nothing given goes (an empty title too), a country is
+// a line of its own under the city when given, and the greeting, closing
+// and enclosure line are the user's, else the letter's language's. A
+// template of the user's own keeps its own lines.
 namespace BuiltInLetter {
 
 // The lines as the built-in template has them.
@@ -32,7 +35,7 @@ inline constexpr char NoPhoneParagraph[]
 
 // The greeting (when the recipient's name is given, and when it is not),
 // closing and enclosure line; placeholders work inside them. An empty
-// closing or enclosure line is no line.
+// closing or enclosure line is no line. As it comes, the English wording.
 struct Wording
 {
     QString greeting = QString::fromLatin1(GreetingLine);
@@ -44,14 +47,24 @@ struct Wording
     // may stand as in the letter text.
     QString text() const { return QStringList{greeting, greetingNoName, closing, enclosure}.join(u'\n'); }
 };
-// As the settings keep it; a key that is missing reads as its default.
-Wording storedWording();
-void storeWording(const Wording &wording);
+// The wording a letter in this language has when the user has set none
+// (see LetterWords.h).
+Wording defaultWording(const QLocale &language);
+// As the settings keep it; a key that is missing reads as the letter's
+// language's default, so that it follows the language.
+Wording storedWording(const QLocale &language = dateLanguage());
+// Keeps the user's wording. A line left as the language's default, and
+// never kept before, is not kept: it goes on following the language. A
+// line kept before is always written, whatever it now says.
+void storeWording(const Wording &wording, const QLocale &language = dateLanguage());
 
 // The edits that make the built-in letter's lines read well for a letter
 // of these values (the further values give Phone, Country and Country2).
-// Applied after the letter text and before filling; two letters whose
-// edits are the same take the same template.
-std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &further, const Wording &wording);
+// An address without its country takes the form of the letter locale's
+// country (the user's, whose language the date is in). Applied after the
+// letter text and before filling; two letters whose edits are the same
+// take the same template.
+std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &further, const Wording &wording,
+                                       const QLocale &letterLocale = dateLanguage());
 
 } // namespace BuiltInLetter

@@ -13,6 +13,7 @@
 #include "LetterTemplate.h"
 #include "Logging.h"
 #include "LetterText.h"
+#include "LetterWords.h"
 #include "Main.h"
 #include "OfficeSteps.h"
 #include "PageSnapshot.h"
@@ -39,14 +40,15 @@ private:
 };
 } // namespace
 
-word::DocumentProperties letterProperties(const FieldValues &fields, const QDateTime &now)
+word::DocumentProperties letterProperties(const FieldValues &fields, const QDateTime &now, const QLocale &language)
 {
     QString addressee = fields[CompanyNameField].trimmed();
     if (addressee.isEmpty())
         addressee = fields[RecipientNameField].trimmed();
+    const LetterWords &words = letterWords(language);
     return {.author = fields[SenderNameField].trimmed(),
-            .title = addressee.isEmpty() ? QObject::tr("Letter") : QObject::tr("Letter to %1").arg(addressee),
-            .subject = QObject::tr("Cover letter"),
+            .title = addressee.isEmpty() ? words.title.toString() : words.titleTo.toString().arg(addressee),
+            .subject = words.subject.toString(),
             .created = now,
             .modified = now};
 }

@@ -165,5 +165,7 @@ QString newScratchDocumentPath(const QString &temp);
 
 // What the saved letter says about itself: written by the sender (field
 // 0), "Letter to " the company (field 11, else the recipient, field 7; just
-// "Letter" without either), a cover letter, created and modified now.
-word::DocumentProperties letterProperties(const FieldValues &fields, const QDateTime &now);
+// "Letter" without either), a cover letter, created and modified now; its
+// title and subject in the letter's language (see LetterWords.h).
+word::DocumentProperties letterProperties(const FieldValues &fields, const QDateTime &now,
+                                          const QLocale &language = dateLanguage());

@@ -1,6 +1,7 @@
 #include "LetterFill.h"
 
 #include "LetterText.h"
+#include "LetterWords.h"
 #include "Settings.h"
 #include "WordAutomation.h"
 
@@ -16,8 +17,13 @@ FurtherValues storedSenderDetails()
             {QString::fromLatin1(CountryKey), settings.country()}};
 }
 
+QString noRecipientName(const QLocale &language)
+{
+    return letterWords(language).noRecipientName.toString();
+}
+
 std::vector<std::pair<QString, QString>> placeholderReplacements(const FieldValues &values,
-                                                                 const FurtherValues &further)
+                                                                 const FurtherValues &further, const QLocale &language)
 {
     std::vector<std::pair<QString, QString>> replacements;
     replacements.reserve(LetterFields.size() + further.size());
@@ -25,7 +31,7 @@ std::vector<std::pair<QString, QString>> placeholderReplacements(const FieldValu
         QString text = values[size_t(field.index)];
         // "Dear :" greets nobody.
         if (field.index == RecipientNameField && text.trimmed().isEmpty())
-            text = QString::fromLatin1(NoRecipientName);
+            text = noRecipientName(language);
         replacements.emplace_back(QString::fromLatin1(field.placeholder), text);
     }
     for (const auto &[name, text] : further)

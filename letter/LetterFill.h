@@ -5,8 +5,10 @@
 #include <utility>
 #include <vector>
 
+#include <QLocale>
 #include <QString>
 
+#include "LetterDate.h"
 #include "LetterFields.h"
 
 namespace word {
@@ -24,19 +26,22 @@ using FieldValues = std::array<QString, FieldCount>;
 // own columns ("Position" fills [Position]).
 using FurtherValues = std::vector<std::pair<QString, QString>>;
 
-// What fills [RecipientName] when the recipient's name is empty, so that
-// the letter reads "Dear Hiring Manager:" and its address block begins
-// with a name.
-inline constexpr char NoRecipientName[] = "Hiring Manager";
+// What fills [RecipientName] when the recipient's name is empty, in the
+// letter's language ("Hiring Manager", "Responsable du recrutement"), so
+// that a greeting that names the recipient still greets someone and the
+// address block begins with a name.
+QString noRecipientName(const QLocale &language);
 
 // The sender's phone and e-mail as the settings keep them.
 FurtherValues storedSenderDetails();
 
 // Each placeholder with the text that replaces it: the fields in order 0
 // to 12, then the further values. A text that holds a later placeholder is
-// filled by it, one that holds an earlier placeholder stays as typed.
+// filled by it, one that holds an earlier placeholder stays as typed. An
+// empty recipient's name is filled in the letter's language.
 std::vector<std::pair<QString, QString>> placeholderReplacements(const FieldValues &values,
-                                                                 const FurtherValues &further = {});
+                                                                 const FurtherValues &further = {},
+                                                                 const QLocale &language = dateLanguage());
 
 // The placeholders of the replacements, in their order.
 std::vector<QString> placeholdersOf(const std::vector<std::pair<QString, QString>> &replacements);

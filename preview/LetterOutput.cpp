@@ -9,6 +9,8 @@
 #include "ErrorTrap.h"
 #include "Failure.h"
 #include "JobProgress.h"
+#include "LetterDate.h"
+#include "LetterWords.h"
 #include "Main.h"
 #include "Messenger.h"
 #include "OfficeJob.h"
@@ -40,7 +42,7 @@ QString suggestedFileName(const QString &letterTitle, const QString &suffix)
 {
     QString name = safeFileName(letterTitle);
     if (name.isEmpty())
-        name = QObject::tr("Letter");
+        name = letterWords(dateLanguage()).title.toString(); // the letter's word, as its title has it
     // Added even to a name that seems to have an extension of its own
     // ("Letter to Acme Co. Ltd").
     return name + u'.' + suffix;

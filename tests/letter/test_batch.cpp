@@ -277,19 +277,26 @@ private slots:
         // when it names no country).
         QTest::addColumn<QStringList>("paper");
         QTest::addColumn<QSize>("millimetres");
+        // The language's words, and the sender's address (no country
+        // given) in the form of the locale's country.
+        QTest::addColumn<QString>("senderCity");
+        QTest::addColumn<QString>("greeting");
         const QDate today = QDate::currentDate();
         QTest::newRow("French, --paper a4")
                 << "LC_TIME"
                 << "fr_FR.UTF-8" << QLocale(QStringLiteral("fr_FR")).toString(today, QStringLiteral("d MMMM yyyy"))
-                << QStringList{"--paper", "a4"} << QSize(210, 297);
+                << QStringList{"--paper", "a4"} << QSize(210, 297) << "91002 Boise ID"
+                << "Madame, Monsieur,";
         QTest::newRow("German, A4 of the locale")
                 << "LANG"
                 << "de_DE.UTF-8" << QLocale(QStringLiteral("de_DE")).toString(today, QStringLiteral("d. MMMM yyyy"))
-                << QStringList{} << QSize(210, 297);
+                << QStringList{} << QSize(210, 297) << "91002 Boise ID"
+                << "Guten Tag Jane Roe,";
         QTest::newRow("a pattern of the user's own, --paper letter")
                 << "DateFormat"
                 << "yyyy-MM-dd" << today.toString(QStringLiteral("yyyy-MM-dd")) << QStringList{"--paper", "LETTER"}
-                << QSize(216, 279);
+                << QSize(216, 279) << "Boise, ID  91002"
+                << "Dear Jane Roe:";
     }
 
     void aListWithoutAddressesGetsTheDateOfTheLanguageAndNoOldAddress()
@@ -299,6 +306,8 @@ private slots:
         QFETCH(QString, date);
         QFETCH(QStringList, paper);
         QFETCH(QSize, millimetres);
+        QFETCH(QString, senderCity);
+        QFETCH(QString, greeting);
         const QString out = path(QStringLiteral("short-") + variable);
         const QString config = out + QStringLiteral("-config");
         QVERIFY(QDir().mkpath(config));
@@ -327,8 +336,7 @@ private slots:
         // the list has it, never the window's last one, and no line of it
         // left blank.
         QCOMPARE(lines,
-                 (QStringList{"Dorian Vell", "1234 East Main Street", "Boise, ID  91002", date, "Jane Roe", "Acme",
-                              "Dear Jane Roe:"}));
+                 (QStringList{"Dorian Vell", "1234 East Main Street", senderCity, date, "Jane Roe", "Acme", greeting}));
         // The built-in letter leaves those lines out, and one line says which
         // of the recipient's fields no letter has.
         QVERIFY2(run.errors.contains(QStringLiteral(
@@ -528,7 +536,8 @@ private slots:
         const QString sender = QStringLiteral("Dorian Vell|1234 East Main Street|Boise, ID  91002|USA|") + letterDate();
         const QString end = QStringLiteral("|Cordialement,|Dorian Vell");
         const std::pair<const char *, QString> expected[] = {
-                {"Ana Ruiz", sender + "|Ana Ruiz|CTO|Acme|1 Rue|Paris, 75005|France|Bonjour Ana Ruiz," + end},
+                // Her address in France's form; the sender's in the USA's.
+                {"Ana Ruiz", sender + "|Ana Ruiz|CTO|Acme|1 Rue|75005 Paris|France|Bonjour Ana Ruiz," + end},
                 {"Ben Levi", sender + "|Ben Levi|Beta|2 Road|Tel Aviv|Bonjour Ben Levi," + end},
                 {"Cy Moss", sender + "|Cy Moss|Dev|Gamma|3 Road|Boston, MA  02110|Bonjour Cy Moss," + end},
         };

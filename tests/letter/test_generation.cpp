@@ -16,6 +16,7 @@
 #include "LetterTemplate.h"
 #include "LetterText.h"
 #include "LibreOfficeAutomation.h"
+#include "LocaleVariables.h"
 #include "Main.h"
 #include "DocumentReader.h"
 #include "ScratchFiles.h"
@@ -184,9 +185,9 @@ private slots:
                 << "Dorian Vell|1234 East Main Street|Boise, ID  91002|" + date
                         + "|Vore Vurud|Vuvodud Arudaziz Inc.|Dear Vore Vurud:" + closing
                 << withPhone;
-        QTest::newRow("countries under their cities")
+        QTest::newRow("countries under their cities, each address in its country's form")
                 << QStringList{"1=Gen\u00e8ve", "8=GE", "9=1204", "Country=Switzerland", "Country2=Israel"}
-                << sender + "Gen\u00e8ve, GE  1204|Switzerland" + recipient
+                << sender + "1204 Gen\u00e8ve GE|Switzerland" + recipient
                         + "Hawthorne, CA  90250|Israel|Dear Vore Vurud:" + closing
                 << withPhone;
         QTest::newRow("a country without a city line")
@@ -201,6 +202,26 @@ private slots:
                 << sender + "Boise, ID  91002" + recipient
                         + "Hawthorne, CA  90250|Bonjour Vore Vurud,|Cordialement,|Dorian Vell"
                 << withPhone;
+        // The letter's language (the date's) gives its words, and its
+        // country the addresses' form.
+        const QDate today = QDate::currentDate();
+        const QStringList german{
+                "LC_ALL=de_DE.UTF-8",    "6=Domstraße 1",  "1=Köln",          "8=",       "9=50667", "7=Anna Schmidt",
+                "10=Leitung Recruiting", "11=Muster GmbH", "4=Hauptstraße 5", "5=Berlin", "3=",      "2=10115"};
+        const QString germanLines = "Dorian Vell|Domstraße 1|50667 Köln|"
+                + letterDate(today, QLocale(QStringLiteral("de_DE")))
+                + "|Anna Schmidt|Leitung Recruiting|Muster GmbH|Hauptstraße 5|10115 Berlin"
+                  "|Guten Tag Anna Schmidt,|Mit freundlichen Grüßen|Dorian Vell|Anlagen";
+        QTest::newRow("a German letter") << german << germanLines << withPhone;
+        const QStringList japanese{
+                "LC_ALL=ja_JP.UTF-8", "0=鈴木一郎", "6=神宮前1-2-3",       "1=渋谷区",    "8=東京都",     "9=150-0001",
+                "7=山田太郎",         "10=人事部",  "11=株式会社サンプル", "4=梅田1-1-1", "5=大阪市北区", "3=大阪府",
+                "2=530-0001"};
+        const QString japaneseLines = "鈴木一郎|〒150-0001|東京都渋谷区神宮前1-2-3|"
+                + letterDate(today, QLocale(QStringLiteral("ja_JP")))
+                + "|〒530-0001|大阪府大阪市北区梅田1-1-1|株式会社サンプル|人事部|山田太郎 様"
+                  "|拝啓|敬具|鈴木一郎|同封書類";
+        QTest::newRow("a Japanese letter") << japanese << japaneseLines << withPhone;
         QTest::newRow("no recipient's name: the greeting for nobody")
                 << QStringList{"7=", "greetingNoName=Madame, Monsieur,"}
                 << sender + "Boise, ID  91002|" + date
@@ -217,11 +238,18 @@ private slots:
         QFETCH(QString, bodyEnd);
         LetterRequest request = sampleRequest();
         request.further = {{"Phone", "(208) 555-0100"}, {"Email", ""}, {"Country", ""}, {"Country2", ""}};
+        const QByteArray lcAll = qgetenv("LC_ALL");
+        const auto restoreLocale = qScopeGuard([&] { setLocaleVariables({{"LC_ALL", lcAll}}); });
         for (const QString &change : changes) {
             const QString name = change.section(u'=', 0, 0), value = change.section(u'=', 1);
             bool isField = false;
             const int field = name.toInt(&isField);
-            if (isField)
+            if (name == "LC_ALL") {
+                // As the window asks for a letter in the user's language.
+                setLocaleVariables({{"LC_ALL", value.toUtf8()}});
+                request.date = letterDate();
+                request.wording = BuiltInLetter::defaultWording(dateLanguage());
+            } else if (isField)
                 request.fields[size_t(field)] = value;
             else if (name == "greeting")
                 request.wording.greeting = value;
