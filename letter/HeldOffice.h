@@ -10,10 +10,10 @@
 #include "LetterFill.h"
 #include "WordAutomation.h"
 
-// The letter left open in a held office after a live page's redraw, with
-// its placeholders found: the next redraw whose letter has the same shape
-// (template, letter text, lines, paper, which placeholders are empty)
-// only fills it again, rather than open, lay out and search a fresh copy.
+// The letter left open in a held office after a letter was made in it,
+// with its placeholders found: the next letter of the same shape
+// (template, letter text, lines, paper, which placeholders are empty) only
+// fills it again, rather than open, lay out and search a fresh copy.
 struct KeptLetter
 {
     QByteArray shape;
@@ -22,12 +22,12 @@ struct KeptLetter
     QStringList ownTemplateNames;
 };
 
-// One office kept from letter to letter, for the live page: taken on a
-// worker the first time a letter needs it (the pool hands out a spare and
-// starts another, so "Start Creating Template" never waits for this one),
-// used again by every later letter, and given back when the page leaves
-// the screen. A Cancel, or an office found lost, lets it go, and the next
-// letter takes a new one.
+// One office kept from letter to letter, for the window's letters and for
+// the live page (each its own): taken on a worker the first time a letter
+// needs it (the pool hands out a spare and starts another), used again by
+// every later letter, and given back when its owner ends (the live page:
+// when it leaves the screen). A Cancel, or an office found lost, lets it
+// go, and the next letter takes a new one.
 //
 // take() runs on a worker; kill() on any thread; forget() and giveBack()
 // on the owning thread while no letter is at work in the office.

@@ -174,9 +174,11 @@ void LetterEngine::work()
         return;
     }
 
-    // The live page's letter stays open in its office from redraw to
-    // redraw and is only filled again while its shape stays the same.
-    const bool keepOpen = m_held && m_request.keep == LetterRequest::Keep::PagesOnly;
+    // A held office's letter stays open in it from letter to letter (the
+    // live page's from redraw to redraw, the window's from one "Start
+    // Creating Template" to the next) and is only filled again while its
+    // shape stays the same.
+    const bool keepOpen = m_held != nullptr;
     const bool builtIn = m_request.templateFile.isEmpty();
     const std::vector<std::pair<QString, QString>> replacements
             = placeholderReplacements(m_request.fields, m_request.further);
@@ -234,7 +236,9 @@ void LetterEngine::work()
         letter.step(168, [&] { scratchDocument = newScratchDocumentPath(m_temp); });
         letter.step(182, [&] { document->setBuiltInProperties(properties); });
         // Without the stored letter there is nothing to save from the preview.
-        letter.essential(184, [&] { document->saveAs(scratchDocument); });
+        // A copy: the letter itself stays as it was opened, to be filled
+        // again for the next one.
+        letter.essential(184, [&] { document->exportCopy(scratchDocument, word::LetterFormat::Word97); });
     }
     laps.lap(times.store);
 

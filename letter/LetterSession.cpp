@@ -64,7 +64,7 @@ LetterEngine &LetterSession::startLetter(const LetterRequest &request)
     // The offices kept ready are replaced once the letter is on screen:
     // one starting would share the processor with the letter.
     m_automation.holdRefills();
-    m_letter = std::make_unique<LetterEngine>(m_automation, request);
+    m_letter = std::make_unique<LetterEngine>(m_automation, request, &m_office);
     return *m_letter;
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "HeldOffice.h"
 #include "LetterEngine.h"
 
 class Messenger;
@@ -73,6 +74,11 @@ private:
     Messenger &m_messenger;
     word::Automation &m_automation;
     QString m_templateFile;
+    // The window's letters are made in one office, kept from letter to
+    // letter with the last letter open in it: going back to the fields and
+    // making the letter again only fills it anew. Declared before the
+    // engine, which uses it, so that it outlives it.
+    HeldOffice m_office;
     std::unique_ptr<LetterEngine> m_letter;
     LetterTimings m_lastTimings;
     QStringList m_ownTemplateNames;

@@ -373,7 +373,7 @@ private slots:
                                    << "Form1.PushButton6_Click at line 110" << 0;
         QTest::newRow("the template cannot be opened") << "Documents.Open"
                                                        << "Form1.PushButton6_Click at line 114" << 1;
-        QTest::newRow("the letter cannot be stored") << "Document.SaveAs"
+        QTest::newRow("the letter cannot be stored") << "Document.Export"
                                                      << "Form1.PushButton6_Click at line 184" << 1;
         QTest::newRow("no page can be rendered") << "Document.RenderPage"
                                                  << "Form1.SaveDocAsJPG at line 120" << 1;

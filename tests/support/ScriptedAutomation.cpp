@@ -270,7 +270,12 @@ public:
     void exportCopy(const QString &path, word::LetterFormat format) override
     {
         m_s.enter(QStringLiteral("Document.Export"));
-        m_s.update([&] { m_s.exports.push_back({path, format}); });
+        m_s.update([&] {
+            m_s.exports.push_back({path, format});
+            // A copy written is a file that holds the letter as it is now.
+            m_s.files[path] = m_data;
+            m_s.savedProperties[path] = m_properties;
+        });
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             throw Failure(QStringLiteral("Cannot export %1").arg(path));
