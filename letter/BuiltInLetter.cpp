@@ -2,6 +2,7 @@
 
 #include "AddressForm.h"
 #include "LetterFields.h"
+#include "LetterText.h"
 #include "LetterWords.h"
 #include "Settings.h"
 #include "Placeholders.h"
@@ -70,15 +71,6 @@ QString postcodeFirstLine(const FieldValues &fields, const AddressPart &address)
     return parts.join(u' ');
 }
 
-// Japanese runs on without spaces; a space parts two words of Latin
-// letters or digits ("Tokyo Shibuya-ku").
-bool isWide(char32_t c)
-{
-    const QChar::Script script = QChar::script(c);
-    return script == QChar::Script_Han || script == QChar::Script_Hiragana || script == QChar::Script_Katakana
-            || (c >= 0x3000 && c <= 0x303F) || (c >= 0xFF00 && c <= 0xFFEF);
-}
-
 // "[ST][City][StreetAddress]": prefecture, city and street in one line.
 QString japaneseAddressLine(const FieldValues &fields, const AddressPart &address)
 {
@@ -87,7 +79,10 @@ QString japaneseAddressLine(const FieldValues &fields, const AddressPart &addres
         const QString value = fields[size_t(field)].trimmed();
         if (value.isEmpty())
             continue;
-        if (!lastValue.isEmpty() && !isWide(lastValue.toUcs4().back()) && !isWide(value.toUcs4().front()))
+        // Japanese runs on without spaces; a space parts two words of
+        // Latin letters or digits ("Tokyo Shibuya-ku").
+        if (!lastValue.isEmpty() && !LetterText::writtenWithoutSpaces(lastValue.toUcs4().back())
+            && !LetterText::writtenWithoutSpaces(value.toUcs4().front()))
             line += u' ';
         line += placeholder(field);
         lastValue = value;

@@ -48,10 +48,6 @@ QString builtInText()
     return QString::fromUtf8(BuiltInBody);
 }
 
-namespace {
-// Chinese and Japanese write no space between words, nor where a line
-// breaks: a line break between such characters joins them directly
-// ("申し上げます。このたび"). Korean, which spaces its words, is not one.
 bool writtenWithoutSpaces(char32_t c)
 {
     switch (QChar::script(c)) {
@@ -66,6 +62,7 @@ bool writtenWithoutSpaces(char32_t c)
     }
 }
 
+namespace {
 char32_t lastCodePoint(const QString &text)
 {
     const qsizetype n = text.size();
@@ -81,7 +78,9 @@ char32_t firstCodePoint(const QString &text)
     return text[0].unicode();
 }
 
-// Two lines of one paragraph as one text.
+// Two lines of one paragraph as one text: a line break between
+// characters of a script written without spaces joins them directly
+// ("申し上げます。このたび").
 QString runOn(const QString &before, const QString &line)
 {
     if (writtenWithoutSpaces(lastCodePoint(before)) || writtenWithoutSpaces(firstCodePoint(line)))

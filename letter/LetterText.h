@@ -29,6 +29,12 @@ QString builtInText();
 // The paragraphs of a letter text, in order.
 std::vector<word::BodyParagraph> paragraphs(const QString &text);
 
+// Whether a character belongs to a script written without spaces between
+// words (Chinese and Japanese, their punctuation and full-width forms):
+// text on either side of it runs on without one, where a line breaks too.
+// Korean, which spaces its words, does not.
+bool writtenWithoutSpaces(char32_t c);
+
 // The largest letter text read: pages and pages of a letter's body.
 inline constexpr qint64 MaximumBytes = 1024 * 1024;
 

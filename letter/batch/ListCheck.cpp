@@ -8,7 +8,7 @@
 #include "Placeholders.h"
 
 namespace {
-// Filled with "Hiring Manager" when empty (see NoRecipientName).
+// Filled with the letter's word for nobody when empty (see noRecipientName).
 constexpr int RecipientNameField = 7;
 
 bool isSenderField(int field)
