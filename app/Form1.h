@@ -152,7 +152,8 @@ public:
     // The preview window, loaded on first use.
     Form2 &form2();
     // Loads now, while the user types, what the first letter would load on
-    // its road: the preview window and the spelling dictionary.
+    // its road: the preview window, the spelling dictionary, and the letter
+    // itself, open and filled in the window's office.
     void prepareFirstLetter();
     bool hasForm2() const { return m_form2 != nullptr; }
     // How the program ends when the preview window closes.

@@ -98,6 +98,10 @@ void Form1::prepareFirstLetter()
 {
     form2();
     m_session.prepareCheck();
+    // The fields are those of the last run: the first letter most often
+    // has the shape of this one, and then only fills what the user changes.
+    if (!mBusy)
+        m_session.prepareNextLetter(letterRequest());
 }
 
 Form2 &Form1::form2()

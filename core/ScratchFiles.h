@@ -38,6 +38,12 @@ public:
     // The live page's own, which its letters write and delete while
     // "Start Creating Template" may be at work with the other.
     static QString livePageTemplateCopyPath(const QString &folder) { return folder + QStringLiteral("/live-page.dot"); }
+    // The one of the window's letter made ready before it is asked for,
+    // which the letter then asked for may overtake.
+    static QString readyLetterTemplateCopyPath(const QString &folder)
+    {
+        return folder + QStringLiteral("/ready-letter.dot");
+    }
     static QString snapshotPath(const QString &folder) { return folder + QStringLiteral("/temp.bmp"); }
     // "qrenta", eight digits 1 to 9, ".doc".
     static QString scratchDocumentPath(const QString &folder, const QString &digits)

@@ -139,9 +139,9 @@ void LetterEngine::prepare()
     m_templateDigest = QCryptographicHash::hash(templateData, QCryptographicHash::Sha256);
     // Afresh for every letter: a copy an earlier one left is never used.
     // The live page's letters have one of their own.
-    const QString copy = m_request.keep == LetterRequest::Keep::ScratchLetter
-            ? ScratchFiles::templateCopyPath(m_temp)
-            : ScratchFiles::livePageTemplateCopyPath(m_temp);
+    const QString copy = m_request.keep == LetterRequest::Keep::ScratchLetter ? ScratchFiles::templateCopyPath(m_temp)
+            : m_request.keep == LetterRequest::Keep::PagesOnly ? ScratchFiles::livePageTemplateCopyPath(m_temp)
+                                                               : ScratchFiles::readyLetterTemplateCopyPath(m_temp);
     letter.essential(108, [&] { m_templateCopy = LetterTemplate::writeCopy(templateData, copy); });
     laps.lap(times.templateCopy);
     // The built-in letter in the user's words; a file that cannot be read
@@ -160,6 +160,9 @@ void LetterEngine::work()
     OfficeSteps snapshot(snapshotTrap);
     if (!m_possible)
         return;
+    // The letter made ready before this one works in the same office.
+    if (m_after)
+        m_after->waitForWorker();
     std::shared_ptr<word::Document> document;
     QString scratchDocument;
     LetterTimings &times = m_result.timings;
@@ -243,7 +246,8 @@ void LetterEngine::work()
     laps.lap(times.store);
 
     // The pages, rendered from the document still open.
-    if (letter.possible()) {
+    const bool openOnly = m_request.keep == LetterRequest::Keep::OpenLetterOnly;
+    if (letter.possible() && !openOnly) {
         snapshot.essential(120, [&] {
             m_result.pageCount = document->pageCount();
             const int pages = std::min(m_result.pageCount, std::max(1, m_request.maxPages));
@@ -255,7 +259,7 @@ void LetterEngine::work()
                           [&] { writeSnapshot(m_result.pages.front().picture, ScratchFiles::snapshotPath(m_temp)); });
     }
     laps.lap(times.render);
-    const bool pagesMade = snapshot.possible() && !m_result.pages.empty();
+    const bool pagesMade = openOnly || (snapshot.possible() && !m_result.pages.empty());
     m_officeLost = letter.officeLost() || snapshot.officeLost();
     m_result.officeLost = m_officeLost;
     if (!m_officeLost && document) {

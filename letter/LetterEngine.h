@@ -41,8 +41,11 @@ struct LetterRequest
     int maxPages = 50;
     // What is kept of the letter: the scratch document and its snapshot,
     // from which the preview saves, exports and prints; or the pages alone
-    // (the live page, from which nothing is saved).
-    enum class Keep { ScratchLetter, PagesOnly };
+    // (the live page, from which nothing is saved); or nothing but the
+    // letter left open in its held office, filled, so that the next letter
+    // of its shape only fills what changed (the window's letter made ready
+    // before it is asked for).
+    enum class Keep { ScratchLetter, PagesOnly, OpenLetterOnly };
     Keep keep = Keep::ScratchLetter;
 };
 
@@ -125,6 +128,10 @@ public:
     // The outcome, once the job is complete (or cancelled).
     const MadeLetter &result() const { return m_result; }
 
+    // Before start(): the worker first waits for `earlier`'s worker, which
+    // works in the same held office (and outlives this job's worker).
+    void startAfter(BackgroundJob *earlier) { m_after = earlier; }
+
 protected:
     // On the owning thread: the scratch folder and the template's copy.
     void prepare() override;
@@ -153,6 +160,7 @@ private:
     // Taken by the worker, ended by a Cancel on the owning thread.
     JobOffice m_jobOffice;
     HeldOffice *m_held = nullptr;
+    BackgroundJob *m_after = nullptr;
     std::shared_ptr<word::Application> m_office;
     // Whether the letter can still be made, and whether the office is lost.
     bool m_possible = true;

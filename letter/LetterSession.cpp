@@ -65,6 +65,8 @@ LetterEngine &LetterSession::startLetter(const LetterRequest &request)
     // one starting would share the processor with the letter.
     m_automation.holdRefills();
     m_letter = std::make_unique<LetterEngine>(m_automation, request, &m_office);
+    if (m_ready && !m_readyDone)
+        m_letter->startAfter(m_ready.get());
     return *m_letter;
 }
 
@@ -72,6 +74,8 @@ MadeLetter LetterSession::endLetter()
 {
     MadeLetter made = m_letter->result();
     m_letter.reset();
+    if (m_ready && m_readyDone)
+        dropReadyLetter();
     m_lastTimings = made.timings;
     const LetterTimings &t = made.timings;
     qCDebug(lcLetter,
@@ -89,6 +93,41 @@ MadeLetter LetterSession::endLetter()
 void LetterSession::releaseOffices()
 {
     m_automation.releaseRefills();
+}
+
+void LetterSession::prepareNextLetter(LetterRequest request)
+{
+    if (m_letter || m_ready)
+        return;
+    request.keep = LetterRequest::Keep::OpenLetterOnly;
+    m_ready = std::make_unique<LetterEngine>(m_automation, std::move(request), &m_office);
+    m_readyDone = false;
+    QObject::connect(m_ready.get(), &BackgroundJob::finished, m_ready.get(), [this] {
+        m_readyDone = true;
+        try {
+            m_ready->complete();
+        } catch (const std::exception &e) {
+            qCDebug(lcLetter) << "the letter made ready did not end cleanly:" << e.what();
+        }
+        // What it met, the letter asked for meets again and tells.
+        if (!m_ready->result().reports.empty())
+            qCDebug(lcLetter) << "the letter made ready met:" << m_ready->result().reports.front().description;
+        if (!m_letter)
+            dropReadyLetter();
+    });
+    try {
+        m_ready->start();
+    } catch (const std::exception &e) {
+        qCDebug(lcLetter) << "no letter made ready:" << e.what();
+        m_ready.reset();
+    }
+}
+
+// It may be signalling still: it goes once its signal is done.
+void LetterSession::dropReadyLetter()
+{
+    m_ready.release()->deleteLater();
+    m_readyDone = false;
 }
 
 LetterSession::Decision LetterSession::decide(const LetterRequest &request, const MadeLetter &made, QString &notice)

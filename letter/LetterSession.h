@@ -52,6 +52,14 @@ public:
     MadeLetter endLetter();
     // The next letter's office may start.
     void releaseOffices();
+
+    // Makes the next letter ready in the background, from `request` (the
+    // fields as they stand): the window's office taken, the letter opened,
+    // its lines set and its placeholders found and filled, so that a
+    // "Start Creating Template" of the same shape only fills what changed.
+    // Nothing is shown or told; a letter started meanwhile waits for it on
+    // its worker, never on the window's thread.
+    void prepareNextLetter(LetterRequest request);
     const LetterTimings &lastLetterTimings() const { return m_lastTimings; }
 
     // What the user decided about a made letter the check found something
@@ -80,6 +88,11 @@ private:
     // engine, which uses it, so that it outlives it.
     HeldOffice m_office;
     std::unique_ptr<LetterEngine> m_letter;
+    // The letter being made ready (see prepareNextLetter), until it is
+    // done and no letter waits for it.
+    std::unique_ptr<LetterEngine> m_ready;
+    bool m_readyDone = false;
+    void dropReadyLetter();
     LetterTimings m_lastTimings;
     QStringList m_ownTemplateNames;
     std::unique_ptr<SpellChecker> m_spelling;

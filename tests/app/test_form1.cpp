@@ -873,6 +873,43 @@ private slots:
         QTest::newRow("the office still starting") << QStringLiteral("Automation.Create");
     }
 
+    // The letter made ready after the window shows: the click that follows
+    // only fills what the user changed, whether the ready letter is done
+    // or still at work when the click comes.
+    void aLetterMadeReadyIsOnlyFilledByTheClick_data()
+    {
+        QTest::addColumn<bool>("stillAtWork");
+        QTest::newRow("ready before the click") << false;
+        QTest::newRow("still at work when the click comes") << true;
+    }
+
+    void aLetterMadeReadyIsOnlyFilledByTheClick()
+    {
+        QFETCH(bool, stillAtWork);
+        auto form = shownForm();
+        scriptALetter();
+        m_office.files[ScratchFiles::readyLetterTemplateCopyPath(ScratchFiles::folder())]
+                = m_office.files[ScratchFiles::templateCopyPath(ScratchFiles::folder())];
+        form->Text1[0]->setText(QStringLiteral("Ada Quill"));
+        if (stillAtWork)
+            m_office.holds = {QStringLiteral("Document.FindPlaceholders")};
+        form->prepareFirstLetter();
+        if (stillAtWork) {
+            QTRY_VERIFY(m_office.calls.contains(QStringLiteral("Document.FindPlaceholders")));
+            QTimer::singleShot(200, form.get(), [&] { m_office.release(); });
+        } else {
+            QTRY_VERIFY(m_office.calls.contains(QStringLiteral("Document.FindPlaceholders")));
+            QTest::qWait(200);
+        }
+        form->Text1[0]->setText(QStringLiteral("Ada Quill-Byron"));
+        form->PushButton6_Click();
+
+        QVERIFY(form->hasForm2() && form->form2().isVisible());
+        QCOMPARE(m_office.calls.count(QStringLiteral("Documents.Open")), 1);
+        QCOMPARE(m_office.files[form->form2().mWordFile].stories.front().second, QStringLiteral("Ada Quill-Byron"));
+        form->form2().PushButton8_Click();
+    }
+
     void cancelEndsTheLetterAndReturnsToTheFields()
     {
         QFETCH(QString, slowCall);
