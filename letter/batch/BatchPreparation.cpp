@@ -186,7 +186,10 @@ void Batch::checkList(word::Document &letter)
         return names.isEmpty() ? QString() : u'[' + names.join(QStringLiteral("] [")) + QStringLiteral("] ");
     };
     QString checked = bracketed(m_letterPlaceholders);
-    ListCheckInputs inputs{m_stored, m_storedFurther, LetterNames(m_options.namePattern).placeholders()};
+    ListCheckInputs inputs;
+    inputs.stored = m_stored;
+    inputs.storedFurther = m_storedFurther;
+    inputs.patternPlaceholders = LetterNames(m_options.namePattern).placeholders();
     if (m_source.isEmpty()) {
         // The first copy has the first row's lines: those of the fields it
         // leaves empty are gone from it, not from the letter.
