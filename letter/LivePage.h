@@ -27,8 +27,11 @@ class LivePage : public QObject
 {
     Q_OBJECT
 public:
-    // How long the fields rest before the page is redrawn, in milliseconds.
-    static constexpr int QuietMs = 300;
+    // How long the fields rest before the page is redrawn, in milliseconds:
+    // longer than the pause between two keys of a word, short enough that
+    // the page follows a pause for thought at once (a redraw of a letter
+    // kept open costs about a tenth of a second in its own office).
+    static constexpr int QuietMs = 200;
 
     // `currentLetter` says what the fields would make now; it is asked on
     // this thread as each redraw starts.
