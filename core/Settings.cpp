@@ -155,9 +155,29 @@ void Settings::setPaperSize(PaperSize paper)
     setText(PaperSizeKey, Paper::nameOf(paper));
 }
 
+namespace {
+// A switch as people write it by hand in the file: 1/0, true/false,
+// yes/no, on/off, in any letter case; anything else is `otherwise`. A
+// switch that protects (RequireJail) read as off because it was written
+// "yes" would be a protection lost unseen.
+bool switchOn(const QString &written, bool otherwise = false)
+{
+    const QString value = written.trimmed().toLower();
+    for (const char *on : {"1", "true", "yes", "on"}) {
+        if (value == QLatin1String(on))
+            return true;
+    }
+    for (const char *off : {"0", "false", "no", "off"}) {
+        if (value == QLatin1String(off))
+            return false;
+    }
+    return otherwise;
+}
+} // namespace
+
 bool Settings::wholePage() const
 {
-    return text(WholePageKey) == QLatin1String("1");
+    return switchOn(text(WholePageKey));
 }
 
 void Settings::setWholePage(bool on)
@@ -167,7 +187,7 @@ void Settings::setWholePage(bool on)
 
 bool Settings::livePage() const
 {
-    return text(LivePageKey) == QLatin1String("1");
+    return switchOn(text(LivePageKey));
 }
 
 void Settings::setLivePage(bool on)
@@ -178,7 +198,7 @@ void Settings::setLivePage(bool on)
 // Written by hand in the file, so read as loosely as people write it.
 bool Settings::requireJail() const
 {
-    return text(RequireJailKey).trimmed().toLower() == u"true";
+    return switchOn(text(RequireJailKey));
 }
 
 void Settings::setRequireJail(bool on)

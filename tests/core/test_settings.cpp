@@ -171,6 +171,15 @@ TEST(Settings, AValueOfTheWrongKindReadsAsTheDefault)
             {"PaperSize", "Q9", paperName, ""},
             // Written by hand, as people write it.
             {"PaperSize", " letter ", paperName, "Letter"},
+            {"WholePage", "Yes", [](const Settings &s) { return switchText(s.wholePage()); }, "1"},
+            {"LivePage", " ON ", [](const Settings &s) { return switchText(s.livePage()); }, "1"},
+            {"LivePage", "off", [](const Settings &s) { return switchText(s.livePage()); }, "0"},
+            // A protection never lost to how it was spelt.
+            {"RequireJail", "1", [](const Settings &s) { return switchText(s.requireJail()); }, "1"},
+            {"RequireJail", "yes", [](const Settings &s) { return switchText(s.requireJail()); }, "1"},
+            {"RequireJail", "On", [](const Settings &s) { return switchText(s.requireJail()); }, "1"},
+            {"RequireJail", "TRUE", [](const Settings &s) { return switchText(s.requireJail()); }, "1"},
+            {"RequireJail", "no", [](const Settings &s) { return switchText(s.requireJail()); }, "0"},
     };
     for (const auto &wrong : cases) {
         SCOPED_TRACE(wrong.stored);
