@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -119,6 +120,18 @@ MarkedFolder::~MarkedFolder()
 namespace {
 constexpr char WriterLockName[] = ".tessaline-writer";
 
+// The login name of a user, else the number.
+QString userName(uid_t uid)
+{
+    struct passwd entry
+    { };
+    struct passwd *found = nullptr;
+    char buffer[1024];
+    if (::getpwuid_r(uid, &entry, buffer, sizeof buffer, &found) == 0 && found)
+        return QString::fromLocal8Bit(found->pw_name);
+    return QString::number(uid);
+}
+
 bool sameFile(int fd, const QByteArray &path)
 {
     struct stat held
@@ -136,9 +149,20 @@ WriterLock::WriterLock(const QString &folder) : m_path(folder + QLatin1Char('/')
     // a removed file is no lock, so it is taken again on the new one.
     for (int attempt = 0; attempt < MakeAttempts; ++attempt) {
         const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        const int openError = errno;
+        // A lock file of another user's is never trusted: not the process
+        // it names, not its content to replace, not its name to remove.
+        struct stat info
+        { };
+        if ((fd >= 0 ? ::fstat(fd, &info) : ::lstat(path.constData(), &info)) == 0 && info.st_uid != ::geteuid()) {
+            if (fd >= 0)
+                ::close(fd);
+            m_otherOwner = userName(info.st_uid);
+            return;
+        }
         if (fd < 0)
             throw Failure(QObject::tr("Cannot write in %1: %2")
-                                  .arg(native(folder), QString::fromLocal8Bit(std::strerror(errno))));
+                                  .arg(native(folder), QString::fromLocal8Bit(std::strerror(openError))));
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             char text[32] = {};
             const ssize_t length = ::pread(fd, text, sizeof text - 1, 0);

@@ -73,9 +73,13 @@ public:
     bool isHeld() const { return m_lock >= 0; }
     // The process that holds it when this object does not (0 when unknown).
     qint64 holder() const { return m_holder; }
+    // The user whose lock file is in the folder, when it is not ours: it is
+    // left as it is, and the lock is not held.
+    QString otherOwner() const { return m_otherOwner; }
 
 private:
     QString m_path;
     int m_lock = -1;
     qint64 m_holder = 0;
+    QString m_otherOwner;
 };

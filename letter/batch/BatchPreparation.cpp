@@ -298,6 +298,10 @@ QString Batch::lockOutFolder()
         return {};
     }
     const QString folder = QDir::toNativeSeparators(m_options.outFolder);
+    if (!lock->otherOwner().isEmpty())
+        return QObject::tr("Cannot write into %1: its lock file .tessaline-writer belongs to the user %2. Choose "
+                           "another folder, or have %2 remove it.")
+                .arg(folder, lock->otherOwner());
     if (lock->holder() > 0)
         return QObject::tr("Another batch is writing into %1 (process %2); wait for it to end.")
                 .arg(folder)

@@ -194,6 +194,30 @@ private slots:
         QVERIFY(QDir(elsewhere.path()).isEmpty()); // nothing went through a link
     }
 
+    // A batch's output folder shared with others: a lock file another user
+    // planted is neither believed, nor replaced, nor removed.
+    void aWriterLockOfAnotherUsersIsLeftAsItIs()
+    {
+        if (::getuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QTemporaryDir shared;
+        const QString planted = shared.filePath(QStringLiteral(".tessaline-writer"));
+        QFile file(planted);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("1\n");
+        file.close();
+        QCOMPARE(::chmod(QFile::encodeName(planted).constData(), 0666), 0);
+        QCOMPARE(::chown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
+        {
+            const WriterLock lock(shared.path());
+            QVERIFY(!lock.isHeld());
+            QCOMPARE(lock.holder(), 0); // no process read from it
+            QVERIFY(!lock.otherOwner().isEmpty());
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("1\n"));
+    }
+
     void aScratchFileIsCreatedNewAndTheOwnersAlone_data()
     {
         QTest::addColumn<QString>("planted");
