@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,6 +18,7 @@
 #include "PageInk.h"
 #include "PageSnapshotSize.h"
 #include "RecordingMessenger.h"
+#include "RunMark.h"
 #include "ScratchFiles.h"
 
 namespace {
@@ -500,6 +502,34 @@ private slots:
         // Its two sockets (connection and single-instance pipe) are gone.
         QVERIFY(sockets.entryList({childPipes}, QDir::System).isEmpty());
         QVERIFY(!QFileInfo(singleInstancePipe).exists());
+    }
+
+    // An ended run's profile names its office's pipe; the office could
+    // have written that file. A name of another form than the program's own
+    // leads to no removal: here one that would reach a link of the user's.
+    void aDeadProfilesPipeNameIsTakenOnlyInTheProgramsOwnForm()
+    {
+        const QDir profiles(OfficeProcess::profilesFolder());
+        QVERIFY(QDir().mkpath(profiles.path()));
+        const QString profile = profiles.filePath(QStringLiteral("tessaline-office-999999-planted"));
+        QVERIFY(QDir().mkpath(profile));
+        QFile mark(profile + QLatin1Char('/') + QLatin1String(RunMark::LockFileName));
+        QVERIFY(mark.open(QIODevice::WriteOnly)); // no run holds it: an ended run
+        mark.close();
+        QTemporaryDir users;
+        const QString link = users.filePath(QStringLiteral("the-users-link"));
+        QVERIFY(QFile::link(QStringLiteral("/etc/hostname"), link));
+        const QString step = QStringLiteral("/tmp/OSL_PIPE_%1_x").arg(::getuid());
+        QVERIFY(QDir().mkpath(step));
+        const auto removeStep = qScopeGuard([&] { QDir(step).removeRecursively(); });
+        QFile named(profile + QStringLiteral("/connection-pipe"));
+        QVERIFY(named.open(QIODevice::WriteOnly));
+        named.write(QStringLiteral("x/../../..%1").arg(link).toUtf8());
+        named.close();
+
+        OfficeProcess::removeLeftoversOfDeadRuns();
+        QVERIFY(!QFileInfo::exists(profile)); // the ended run's profile goes
+        QVERIFY(QFileInfo(link).isSymLink()); // what its name reached stays
     }
 
     void withNoOfficeThereIsNoInstanceAndTheCheckSaysSo()

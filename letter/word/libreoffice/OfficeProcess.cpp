@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -323,8 +324,14 @@ void OfficeProcess::removeLeftoversOfDeadRuns()
     // single-instance pipe named after the profile, and the connection pipe
     // the profile names.
     auto removePipes = [](const QString &profile) {
+        // The office could write its profile: a name in any other form
+        // than the program's own is no name of ours, and names nothing to
+        // kill or remove ("../" in it would reach another path).
+        static const QRegularExpression ownForm(QStringLiteral("^tessaline-[0-9]+-[0-9]+-[0-9a-f]{16}$"));
         QFile named(profile + QLatin1Char('/') + QLatin1String(PipeNameFile));
-        const QString pipeName = named.open(QIODevice::ReadOnly) ? QString::fromUtf8(named.readAll()) : QString();
+        QString pipeName = named.open(QIODevice::ReadOnly) ? QString::fromUtf8(named.read(256)) : QString();
+        if (!ownForm.match(pipeName).hasMatch())
+            pipeName.clear();
         killOfficesOnPipe(pipeName);
         for (const QString &socket : socketPaths(profile, pipeName))
             removeSocket(socket);
