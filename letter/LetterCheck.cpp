@@ -93,12 +93,23 @@ LetterCheckResult checkLetter(const LetterCheckInput &input)
                 result.unfilledNames.append(name);
         }
     }
+    QStringList worthALook;
     if (input.spelling && !input.ownLetterText.isEmpty()) {
-        for (const QString &word : input.spelling->misspelledWords(input.ownLetterText))
-            result.problems.append(QObject::tr("'%1' may be misspelled").arg(word));
+        // One line for many words: the question below them stays on the
+        // screen.
+        constexpr qsizetype Named = 8;
+        const QStringList words = input.spelling->misspelledWords(input.ownLetterText);
+        if (words.size() > Named)
+            result.problems.append(QObject::tr("'%1' and %2 more words may be misspelled")
+                                           .arg(words.mid(0, Named).join(QStringLiteral("', '")))
+                                           .arg(words.size() - Named));
+        else
+            for (const QString &word : words)
+                result.problems.append(QObject::tr("'%1' may be misspelled").arg(word));
+        if (!input.spelling->missingNotice().isEmpty())
+            worthALook.append(input.spelling->missingNotice().chopped(1));
     }
 
-    QStringList worthALook;
     if (input.builtInWords)
         worthALook.append(QObject::tr("the letter's body is still the sample text"));
     if (input.fields[YourNameField].trimmed().isEmpty())

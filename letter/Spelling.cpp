@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QDir>
+#include <QLocale>
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
@@ -100,12 +101,24 @@ QByteArray qtEncodingName(const std::string &hunspellName)
         name.insert(3, '-');
     return name;
 }
+
+// The package that brings a language's dictionary on Debian and its
+// derivatives: "hunspell-fr"; German has one a country.
+QString dictionaryPackage(const QString &name)
+{
+    const QString base = name.section(u'_', 0, 0).toLower();
+    QString country = name.section(u'_', 1, 1).toLower();
+    if (base == QStringLiteral("de") || base == QStringLiteral("en") || base == QStringLiteral("pt"))
+        return QStringLiteral("hunspell-%1-%2").arg(base, country.isEmpty() ? base : country);
+    return QStringLiteral("hunspell-") + base;
+}
 } // namespace
 
 struct SpellChecker::Impl
 {
     std::unique_ptr<Hunspell> hunspell;
     QString language;
+    QString missing;     // the language asked for, when no dictionary has it
     QByteArray encoding; // the dictionary's, as Qt names it
     QString listPath;
     QString listText;    // the personal list as read, kept as it is
@@ -218,9 +231,19 @@ SpellChecker::SpellChecker() : SpellChecker(localeLanguage(), personalListPath()
 
 SpellChecker::SpellChecker(const QString &language, const QString &personalListPath) : d(std::make_unique<Impl>())
 {
-    QStringList tried = candidates(language);
-    tried << QStringLiteral("en_US") << QStringLiteral("en_GB") << candidates(QStringLiteral("en"));
-    for (const QString &name : tried) {
+    bool loaded = false;
+    for (const QString &name : candidates(language)) {
+        if ((loaded = d->load(name)))
+            break;
+    }
+    // A language the user writes in, without its dictionary, is not checked
+    // with the English one: every word of it would be flagged.
+    const QLocale::Language asked = QLocale(dictionaryName(language)).language();
+    if (!loaded && asked != QLocale::C && asked != QLocale::AnyLanguage && asked != QLocale::English)
+        d->missing = dictionaryName(language);
+    const QStringList english{QStringLiteral("en_US"), QStringLiteral("en_GB")};
+    for (const QString &name :
+         d->missing.isEmpty() && !loaded ? english + candidates(QStringLiteral("en")) : QStringList()) {
         if (d->load(name))
             break;
     }
@@ -244,6 +267,19 @@ QString SpellChecker::language() const
     return d->language;
 }
 
+QString SpellChecker::missingLanguage() const
+{
+    return d->missing;
+}
+
+QString SpellChecker::missingNotice() const
+{
+    if (d->missing.isEmpty())
+        return {};
+    return QObject::tr("Spelling is not checked: no %1 dictionary is installed (the package %2 has one).")
+            .arg(QLocale::languageToString(QLocale(d->missing).language()), dictionaryPackage(d->missing));
+}
+
 std::vector<SpellChecker::Misspelling> SpellChecker::misspellings(const QString &text) const
 {
     std::vector<Span> notProse;
@@ -256,6 +292,9 @@ std::vector<SpellChecker::Misspelling> SpellChecker::misspellings(const QString 
         const QRegularExpressionMatch match = it.next();
         const QString word = match.captured();
         if (std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); }))
+            continue;
+        if (std::any_of(word.cbegin(), word.cend(),
+                        [](QChar c) { return c.isHighSurrogate() || LetterText::writtenWithoutSpaces(c.unicode()); }))
             continue;
         // A word touching a placeholder or an address is part of it
         // ("[CompanyName]'s"), even across an apostrophe.

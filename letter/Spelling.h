@@ -9,7 +9,9 @@
 // The spelling of the user's own words, checked against the system's
 // Hunspell dictionary of the letter's language and the user's personal
 // word list. Placeholders ("[Position]"), e-mail and web addresses,
-// numbers and words holding digits are never flagged.
+// numbers, words holding digits and words of scripts written without
+// spaces (Chinese, Japanese: no dictionary parts them into words) are
+// never flagged.
 //
 // Not shared between threads: each user (the Letter Text window, the
 // check before a letter, a batch) makes its own.
@@ -18,12 +20,15 @@ class SpellChecker
 public:
     // The dictionary of the language of LC_ALL, LC_MESSAGES or LANG (the
     // first that names one, "C" and "POSIX" do not), else English; with
-    // none installed at all, available() is false and nothing is flagged.
+    // none installed at all, or none of a language other than English that
+    // the locale names (see missingLanguage()), available() is false and
+    // nothing is flagged.
     // The personal word list is personalListPath()'s.
     SpellChecker();
     // The dictionary of a language such as "fr_FR", "fr_FR.UTF-8" or "de"
     // (the exact one, else the language alone, else any of its countries),
-    // or English when there is none for it; and the personal word list of
+    // or English when there is none for a name that is no known language;
+    // and the personal word list of
     // that file (an empty path: words are added for this checker alone).
     // A list that cannot be read, is not a file or is larger than 1 MB is
     // left alone: its words are not known and none is added to it.
@@ -33,6 +38,14 @@ public:
     bool available() const;
     // The language of the dictionary in use ("en_US"); empty without one.
     QString language() const;
+    // The language asked for ("fr_FR") when it is a language other than
+    // English that no installed dictionary has: its words are then not
+    // checked at all, rather than every one of them flagged by the English
+    // dictionary. Empty otherwise.
+    QString missingLanguage() const;
+    // For a missing language, one sentence for the user: which language is
+    // not checked and which package would check it. Empty otherwise.
+    QString missingNotice() const;
 
     struct Misspelling
     {

@@ -235,9 +235,19 @@ QStringList Batch::spellingWarnings() const
 {
     if (!m_letterText || *m_letterText == LetterText::builtInText())
         return {};
-    const QStringList words = SpellChecker().misspelledWords(*m_letterText);
+    const SpellChecker checker;
+    if (!checker.missingNotice().isEmpty())
+        return {checker.missingNotice()};
+    const QStringList words = checker.misspelledWords(*m_letterText);
     if (words.isEmpty())
         return {};
+    // A line, not a screenful: a text in another language than the
+    // dictionary's would name every word.
+    constexpr qsizetype Named = 10;
+    if (words.size() > Named)
+        return {QObject::tr("Spelling: '%1' and %2 more words may be misspelled in your letter text.")
+                        .arg(words.mid(0, Named).join(QStringLiteral("', '")))
+                        .arg(words.size() - Named)};
     return {QObject::tr("Spelling: '%1' may be misspelled in your letter text.")
                     .arg(words.join(QStringLiteral("', '")))};
 }

@@ -54,6 +54,13 @@ private slots:
                 << "Brightwater"
                 << QStringList{"[Position] has no value", "[Reason] has no value", "'recieve' may be misspelled"}
                 << QStringList{"Position", "Reason"} << QString();
+        // A question the screen still shows: many words make one line.
+        QTest::newRow("many words, one line")
+                << "Zqx Vbnq Wrtz Plkm Jhgf Dsaq Mnbv Cxzq Lkjh Poiu" << QStringList() << false << phoneAndMail
+                << "Brightwater"
+                << QStringList{"'Zqx', 'Vbnq', 'Wrtz', 'Plkm', 'Jhgf', 'Dsaq', 'Mnbv', 'Cxzq' and 2 more words may be "
+                               "misspelled"}
+                << QStringList() << QString();
         QTest::newRow("an own template's placeholders")
                 << QString() << QStringList{"YourName", "Position", "Email"} << false
                 << QStringList{"Phone=1", "Email="} << "Brightwater"

@@ -40,9 +40,12 @@ private slots:
         QTest::newRow("the built-in body's own words are the program's, not the user's")
                 << "en_US"
                 << "I enclosed my r\u00e9sum\u00e9 and a two-storey plan I recieved." << QStringList{"recieved@45"};
-        QTest::newRow("English for a language without a dictionary")
-                << "xx_YY"
-                << "Thank you for your tyme." << QStringList{"tyme@19"};
+        QTest::newRow("English for a name that is no language") << "xx_YY"
+                                                                << "Thank you for your tyme." << QStringList{"tyme@19"};
+        // No dictionary parts them into words: never one misspelled word.
+        QTest::newRow("Japanese and Chinese are never flagged")
+                << "en_US" << QString::fromUtf8("申し上げます。このたび、貴社の募集を拝見し 贵公司 recieve")
+                << QStringList{"recieve@26"};
     }
 
     void onlyMisspelledProseIsFlagged()
@@ -68,6 +71,9 @@ private slots:
         QTest::newRow("C and unset pass on") << QByteArrayList{"C.UTF-8", "", "fr_CA.UTF-8"} << "fr_CA";
         QTest::newRow("the language alone, else its home country") << QByteArrayList{"", "", "de_AT.UTF-8"} << "de_DE";
         QTest::newRow("English when none") << QByteArrayList{"", "POSIX", ""} << "en_US";
+        // Every word of an Italian letter would be flagged by the English one.
+        QTest::newRow("a language without its dictionary is not checked")
+                << QByteArrayList{"", "", "it_IT.UTF-8"} << "";
     }
 
     void theDictionaryIsTheLocalesLanguage()
@@ -77,7 +83,13 @@ private slots:
         const QByteArrayList variables{"LC_ALL", "LC_MESSAGES", "LANG"};
         for (int i = 0; i < variables.size(); ++i)
             qputenv(variables[i].constData(), lcAllMessagesLang[i]);
-        QCOMPARE(SpellChecker().language(), language);
+        const SpellChecker checker;
+        QCOMPARE(checker.language(), language);
+        QCOMPARE(checker.available(), !language.isEmpty());
+        // It says which language is not checked and what would check it.
+        QCOMPARE(checker.missingNotice().contains(QStringLiteral("no Italian dictionary"))
+                         && checker.missingNotice().contains(QStringLiteral("hunspell-it")),
+                 language.isEmpty());
     }
 
     void suggestionsOfferTheRightWord()
