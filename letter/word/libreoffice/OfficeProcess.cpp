@@ -124,8 +124,9 @@ void killOfficesOnPipe(const QString &pipeName)
 }
 
 // The guard of the offices: a shell of its own that waits for the end of
-// this program, however it ends, and then kills every process that carries
-// the program's mark (OfficeProcess::ProgramVariable). An office dies with
+// this program, however it ends, and then kills every process of the
+// program's user that carries the program's mark
+// (OfficeProcess::ProgramVariable). An office dies with
 // the thread that started it, and its jail with the program; but the jail
 // arms that for its office only once the jail is set up, and a program
 // killed meanwhile would leave the office running. The guard reads a pipe
@@ -142,11 +143,22 @@ void startOfficeGuard()
     // It lives as long as the program: it holds nothing else of it open.
     posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
     const QByteArray mark = OfficeProcess::programMark().toUtf8();
+    // Only processes of the program's own user (by their real uid: the
+    // owner of /proc/PID is root's for a process that changed its user):
+    // anyone can give a process the mark, and a guard run by root would end
+    // theirs too.
+    const QByteArray uid = QByteArray::number(::geteuid());
     const QByteArray script = "cat >/dev/null; for e in $(grep -lsxzF \"$0\" /proc/[0-9]*/environ); do "
-                              "p=${e#/proc/}; kill -9 \"${p%/environ}\"; done";
+                              "p=${e#/proc/}; p=${p%/environ}; "
+                              "u=$(sed -n 's/^Uid:[[:space:]]*\\([0-9]*\\).*/\\1/p' \"/proc/$p/status\" 2>/dev/null); "
+                              "[ \"$u\" = \"$1\" ] && kill -9 \"$p\"; done";
     char shell[] = "sh", option[] = "-c";
-    char *arguments[]
-            = {shell, option, const_cast<char *>(script.constData()), const_cast<char *>(mark.constData()), nullptr};
+    char *arguments[] = {shell,
+                         option,
+                         const_cast<char *>(script.constData()),
+                         const_cast<char *>(mark.constData()),
+                         const_cast<char *>(uid.constData()),
+                         nullptr};
     pid_t guard = 0;
     if (posix_spawn(&guard, "/bin/sh", &actions, nullptr, arguments, environ) != 0)
         qCWarning(lcOffice) << "the offices' guard could not be started";
