@@ -3,10 +3,13 @@
 #include <memory>
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QContextMenuEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLocale>
+#include <QSignalBlocker>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,9 +119,29 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     connect(buttons, &QDialogButtonBox::accepted, this, &LetterTextWindow::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &LetterTextWindow::reject);
 
+    // Any installed dictionary: a letter in another language than the
+    // desktop's is checked in its own.
+    dictionary = new QComboBox(this);
+    dictionary->setAccessibleName(tr("Spelling Dictionary"));
+    dictionary->setAccessibleDescription(tr("The language the letter text's spelling is checked in"));
+    dictionary->addItem(tr("Your language's"), QString());
+    for (const QString &name : SpellChecker::installedLanguages()) {
+        const QLocale language(name);
+        const QString shown = language.language() == QLocale::C
+                ? name
+                : QStringLiteral("%1 (%2)").arg(QLocale::languageToString(language.language()), name);
+        dictionary->addItem(shown, name);
+    }
+    connect(dictionary, &QComboBox::currentIndexChanged, this,
+            [this] { m_spelling->useLanguage(dictionary->currentData().toString()); });
+    auto *dictionaryLabel = new QLabel(tr("&Dictionary:"), this);
+    dictionaryLabel->setBuddy(dictionary);
+
     auto *tools = new QHBoxLayout;
     tools->addWidget(insertPlaceholderButton);
     tools->addStretch();
+    tools->addWidget(dictionaryLabel);
+    tools->addWidget(dictionary);
     tools->addWidget(restoreButton);
     // Who writes and where, beside the built-in letter's own words.
     auto *sender = new QFormLayout;
@@ -171,6 +194,10 @@ void LetterTextWindow::load()
     email->setText(settings.email());
     country->setText(settings.country());
     recipientCountry->setText(settings.recipientCountry());
+    // The highlighter took the same choice already.
+    const QSignalBlocker quiet(dictionary);
+    const int chosen = dictionary->findData(settings.spellingLanguage());
+    dictionary->setCurrentIndex(chosen < 0 ? 0 : chosen);
     const BuiltInLetter::Wording wording = BuiltInLetter::storedWording();
     greeting->setText(wording.greeting);
     greetingNoName->setText(wording.greetingNoName);
@@ -260,6 +287,7 @@ void LetterTextWindow::accept()
         settings.setEmail(email->text());
         settings.setCountry(country->text());
         settings.setRecipientCountry(recipientCountry->text());
+        settings.setSpellingLanguage(dictionary->currentData().toString());
         BuiltInLetter::storeWording({greeting->text(), greetingNoName->text(), closing->text(), enclosure->text()});
     } catch (const std::exception &e) {
         m_messenger.showMessage(tr("%1\n\nYour letter text was not kept; the window stays open so that "

@@ -21,6 +21,8 @@ class SpellingHighlighter;
 // so nothing typed is lost. Misspelled words of the letter text are
 // underlined as the user types; its context menu offers what to write
 // instead and adds a word to the user's word list.
+class QComboBox;
+
 class LetterTextWindow : public QDialog
 {
     Q_OBJECT
@@ -47,6 +49,9 @@ public:
     QLineEdit *greetingNoName = nullptr;
     QLineEdit *closing = nullptr;
     QLineEdit *enclosure = nullptr;
+    // The dictionary the letter text is checked with: the first item is
+    // the user's language's (no name), the others each installed one.
+    QComboBox *dictionary = nullptr;
     QPushButton *insertPlaceholderButton = nullptr;
     QMenu *placeholderMenu = nullptr;
     QPushButton *restoreButton = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QSyntaxHighlighter>
 
 #include "Spelling.h"
@@ -15,11 +17,15 @@ class SpellingHighlighter : public QSyntaxHighlighter
 public:
     explicit SpellingHighlighter(QTextDocument *document);
 
-    SpellChecker &checker() { return m_checker; }
+    SpellChecker &checker() { return *m_checker; }
+    // Checks with the dictionary of `language` from now on (empty: the
+    // one the settings or the user's language give), the personal word
+    // list the same.
+    void useLanguage(const QString &language);
 
 protected:
     void highlightBlock(const QString &text) override;
 
 private:
-    SpellChecker m_checker;
+    std::unique_ptr<SpellChecker> m_checker;
 };

@@ -12,6 +12,7 @@ constexpr char WholePageKey[] = "WholePage";
 constexpr char LivePageKey[] = "LivePage";
 constexpr char RequireJailKey[] = "RequireJail";
 constexpr char GreetingKey[] = "Greeting";
+constexpr char SpellingLanguageKey[] = "SpellingLanguage";
 constexpr char GreetingNoNameKey[] = "GreetingNoName";
 constexpr char ClosingKey[] = "Closing";
 constexpr char EnclosureLineKey[] = "EnclosureLine";
@@ -143,6 +144,16 @@ QString Settings::recipientCountry() const
 void Settings::setRecipientCountry(const QString &text)
 {
     setText(RecipientCountryKey, text);
+}
+
+QString Settings::spellingLanguage() const
+{
+    return text(SpellingLanguageKey).trimmed();
+}
+
+void Settings::setSpellingLanguage(const QString &name)
+{
+    setText(SpellingLanguageKey, name);
 }
 
 std::optional<PaperSize> Settings::paperSize() const

@@ -52,6 +52,10 @@ public:
     void setCountry(const QString &text);
     QString recipientCountry() const;
     void setRecipientCountry(const QString &text);
+    // "SpellingLanguage": the dictionary the letter text is checked with
+    // ("fr_FR"); empty or missing: the one of the user's language.
+    QString spellingLanguage() const;
+    void setSpellingLanguage(const QString &name);
 
     // "PaperSize", "A4" or "Letter"; nullopt when none is chosen (the
     // locale's paper then).

@@ -17,6 +17,7 @@
 #include <hunspell/hunspell.hxx>
 
 #include "LetterText.h"
+#include "Settings.h"
 #include "Failure.h"
 #include "FileInPlace.h"
 
@@ -227,7 +228,27 @@ struct SpellChecker::Impl
     }
 };
 
-SpellChecker::SpellChecker() : SpellChecker(localeLanguage(), personalListPath()) { }
+namespace {
+// The dictionary the user chose, while it is there; else the locale's.
+QString chosenLanguage()
+{
+    const QString chosen = Settings().spellingLanguage();
+    return !chosen.isEmpty() && SpellChecker::installedLanguages().contains(chosen) ? chosen : localeLanguage();
+}
+} // namespace
+
+SpellChecker::SpellChecker() : SpellChecker(chosenLanguage(), personalListPath()) { }
+
+QStringList SpellChecker::installedLanguages()
+{
+    QStringList names;
+    for (const QString &file :
+         QDir(QString::fromLatin1(DictionaryFolder)).entryList({QStringLiteral("*.dic")}, QDir::Files, QDir::Name)) {
+        if (QFileInfo::exists(QString::fromLatin1(DictionaryFolder) + u'/' + file.chopped(4) + QStringLiteral(".aff")))
+            names << file.chopped(4);
+    }
+    return names;
+}
 
 SpellChecker::SpellChecker(const QString &language, const QString &personalListPath) : d(std::make_unique<Impl>())
 {

@@ -18,7 +18,9 @@
 class SpellChecker
 {
 public:
-    // The dictionary of the language of LC_ALL, LC_MESSAGES or LANG (the
+    // The dictionary chosen in the Letter Text window (the setting
+    // "SpellingLanguage") while it is installed; else the dictionary of the
+    // language of LC_ALL, LC_MESSAGES or LANG (the
     // first that names one, "C" and "POSIX" do not), else English; with
     // none installed at all, or none of a language other than English that
     // the locale names (see missingLanguage()), available() is false and
@@ -65,6 +67,10 @@ public:
     // on. Throws Failure naming the file when it cannot be written; the
     // word is then not known.
     void addToDictionary(const QString &word);
+
+    // The dictionaries installed, by name ("de_DE", "en_US", "fr"), in
+    // order.
+    static QStringList installedLanguages();
 
     // $XDG_DATA_HOME/Tessaline/words.txt (by default
     // ~/.local/share/Tessaline/words.txt): one word a line, UTF-8.

@@ -1,5 +1,6 @@
 // The spelling in the Letter Text window: misspelled words underlined as
 // typed, the context menu's suggestions and its Add to Dictionary.
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -30,6 +31,29 @@ class TestLetterTextWindow : public QObject
     }
 
 private slots:
+    // A letter in another language than the desktop's: its dictionary
+    // chosen in the window checks it from then on, and is kept.
+    void theDictionaryChosenChecksTheTextAndIsKept()
+    {
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(data.path()));
+        qputenv("LC_ALL", "en_US.UTF-8");
+        RecordingMessenger messenger;
+        LetterTextWindow window(messenger, QString());
+        window.letterText->setPlainText(QStringLiteral("Je vous remercie de votre attention"));
+        QVERIFY(underlined(window.letterText).contains(QStringLiteral("remercie")));
+        const int french = window.dictionary->findData(QStringLiteral("fr_FR"));
+        QVERIFY(french > 0);
+        window.dictionary->setCurrentIndex(french);
+        QCOMPARE(underlined(window.letterText), QStringList());
+        window.accept();
+        QCOMPARE(SpellChecker().language(), QStringLiteral("fr_FR"));
+        LetterTextWindow again(messenger, QString());
+        QCOMPARE(again.dictionary->currentData().toString(), QStringLiteral("fr_FR"));
+        QVERIFY(messenger.messages.empty());
+    }
+
     void misspelledWordsAreUnderlinedAndPutRightFromTheMenu()
     {
         QTemporaryDir data;

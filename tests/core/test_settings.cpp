@@ -62,6 +62,8 @@ const std::vector<Key> &keys()
             {"Country", "USA", [](Settings &s) { s.setCountry("USA"); }, [](const Settings &s) { return s.country(); }},
             {"Country2", "Deutschland", [](Settings &s) { s.setRecipientCountry("Deutschland"); },
              [](const Settings &s) { return s.recipientCountry(); }},
+            {"SpellingLanguage", "fr_FR", [](Settings &s) { s.setSpellingLanguage("fr_FR"); },
+             [](const Settings &s) { return s.spellingLanguage(); }},
             {"PaperSize", "A4", [](Settings &s) { s.setPaperSize(PaperSize::A4); }, paperName},
             {"WholePage", "1", [](Settings &s) { s.setWholePage(true); },
              [](const Settings &s) { return switchText(s.wholePage()); }},
