@@ -14,6 +14,7 @@
 #include "LibreOfficeAutomation.h"
 #include "Main.h"
 #include "DocumentReader.h"
+#include "OfficeJail.h"
 #include "OfficeProcess.h"
 #include "PageInk.h"
 #include "PageSnapshotSize.h"
@@ -547,6 +548,25 @@ private slots:
         OfficeProcess::removeLeftoversOfDeadRuns();
         QVERIFY(!QFileInfo::exists(profile)); // the ended run's profile goes
         QVERIFY(QFileInfo(link).isSymLink()); // what its name reached stays
+    }
+
+    // Whoever runs the program, root included, its office holds no
+    // capability in its jail.
+    void theJailedOfficeHasNoCapability()
+    {
+        if (!OfficeJail::available())
+            QSKIP("the jail cannot run on this computer");
+        const auto office = m_automation.createApplication();
+        qint64 pid = office->processId();
+        const auto offices = childProcesses(pid, QStringLiteral("soffice.bin"));
+        if (!offices.empty())
+            pid = offices.front();
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+        QVERIFY(status.open(QIODevice::ReadOnly));
+        const QByteArray text = status.readAll();
+        QVERIFY2(text.contains("soffice"), text.constData());
+        QVERIFY2(text.contains("CapEff:\t0000000000000000"), text.constData());
+        office->quit();
     }
 
     void withNoOfficeThereIsNoInstanceAndTheCheckSaysSo()

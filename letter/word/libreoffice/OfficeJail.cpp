@@ -174,8 +174,12 @@ Command wrap(const QString &program, const QStringList &arguments, const QString
     // first letter removes its scratch folder) is no error: it is not there.
     for (const QString &folder : std::as_const(shared))
         jail << QStringLiteral("--bind-try") << folder << folder;
-    jail << QStringLiteral("--unshare-net")
-         << QStringLiteral("--unshare-ipc")
+    jail << QStringLiteral("--unshare-net") << QStringLiteral("--unshare-ipc") << QStringLiteral("--unshare-uts")
+         << QStringLiteral("--unshare-cgroup-try")
+         // Run by root (a kiosk, a container, sudo), the office would
+         // otherwise keep almost every capability: it needs none.
+         << QStringLiteral("--cap-drop")
+         << QStringLiteral("ALL")
          // Dies with the program, and takes the office with it.
          << QStringLiteral("--die-with-parent")
          // No way back to the program's terminal.
