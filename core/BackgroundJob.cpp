@@ -1,8 +1,27 @@
 #include "BackgroundJob.h"
 
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "ThreadHandOver.h"
+
+namespace {
+// The jobs' own threads. A job's worker waits on an office (and may wait
+// for another job's worker), while Qt's global pool must stay free for
+// what the window's thread hands it and waits for (its image conversions
+// while painting): on two cores two waiting jobs would fill it.
+QThreadPool &jobThreads()
+{
+    // Never destroyed: a job still at work when the program ends is not
+    // waited for at exit.
+    static QThreadPool *const threads = [] {
+        auto *pool = new QThreadPool;
+        pool->setMaxThreadCount(32);
+        return pool;
+    }();
+    return *threads;
+}
+} // namespace
 
 BackgroundJob::~BackgroundJob()
 {
@@ -21,7 +40,7 @@ void BackgroundJob::start()
     prepare();
     connect(&m_watcher, &QFutureWatcher<void>::finished, this, &BackgroundJob::finished);
     handOver(&m_future);
-    m_future = QtConcurrent::run([this] {
+    m_future = QtConcurrent::run(&jobThreads(), [this] {
         tookOver(&m_future);
         work();
         handOver(&m_future);

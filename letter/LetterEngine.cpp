@@ -160,9 +160,16 @@ void LetterEngine::work()
     OfficeSteps snapshot(snapshotTrap);
     if (!m_possible)
         return;
-    // The letter made ready before this one works in the same office.
+    // The letter made ready before this one works in the same office. A
+    // Cancel met while waiting for it ends this one too: a held office
+    // killed would otherwise be replaced by a new one, and the window
+    // wait for it.
     if (m_after)
         m_after->waitForWorker();
+    if (m_aborted) {
+        m_possible = false;
+        return;
+    }
     std::shared_ptr<word::Document> document;
     QString scratchDocument;
     LetterTimings &times = m_result.timings;
@@ -278,6 +285,7 @@ void LetterEngine::work()
 
 void LetterEngine::abort()
 {
+    m_aborted = true;
     // The wait for it, or the worker's call, fails at once.
     if (m_held)
         m_held->kill();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -161,6 +162,8 @@ private:
     JobOffice m_jobOffice;
     HeldOffice *m_held = nullptr;
     BackgroundJob *m_after = nullptr;
+    // Set by a Cancel, on the owning thread, before the office is killed.
+    std::atomic<bool> m_aborted = false;
     std::shared_ptr<word::Application> m_office;
     // Whether the letter can still be made, and whether the office is lost.
     bool m_possible = true;

@@ -910,6 +910,34 @@ private slots:
         form->form2().PushButton8_Click();
     }
 
+    // A Cancel while the letter waits for the one made ready ends both: no
+    // office is taken anew for a letter nobody wants.
+    void cancelWhileTheReadyLetterIsAtWorkTakesNoNewOffice()
+    {
+        auto form = shownForm();
+        scriptALetter();
+        m_office.files[ScratchFiles::readyLetterTemplateCopyPath(ScratchFiles::folder())]
+                = m_office.files[ScratchFiles::templateCopyPath(ScratchFiles::folder())];
+        // As a hung office: until killed, then failing.
+        m_office.hangs = {QStringLiteral("Document.FindPlaceholders")};
+        form->prepareFirstLetter();
+        QTRY_VERIFY(m_office.calls.contains(QStringLiteral("Document.FindPlaceholders")));
+        const int created = m_office.created;
+        form->letterProgress().setDelays(0, 0);
+        QTimer::singleShot(100, form.get(), [&] {
+            auto *dialog = form->findChild<QProgressDialog *>();
+            if (auto *cancel = dialog ? dialog->findChild<QPushButton *>() : nullptr)
+                cancel->click();
+            else
+                m_office.kill();
+        });
+        form->PushButton6_Click();
+        QVERIFY(!form->hasForm2() || !form->form2().isVisible());
+        QVERIFY(form->isVisible() && !form->isBusy());
+        QCOMPARE(m_office.created, created);
+        QVERIFY(m_office.kills > 0);
+    }
+
     void cancelEndsTheLetterAndReturnsToTheFields()
     {
         QFETCH(QString, slowCall);
