@@ -316,6 +316,15 @@ bool makeTemplate(const QString &file, const QString &kind, const QString &link)
         writeText(file, rtfField(QStringLiteral("INCLUDEPICTURE \"%1\"%2").arg(link, linked)));
         return true;
     }
+    // Fields that print the document's own path.
+    if (kind == u"odt-filename")
+        return makeOdt(file,
+                       QStringLiteral("<text:p>Dear [RecipientName], <text:file-name text:display=\"full\">"
+                                      "cached text</text:file-name></text:p>"));
+    if (kind == u"rtf-filename") {
+        writeText(file, rtfField(QStringLiteral("FILENAME \\\\p")));
+        return true;
+    }
     return false;
 }
 
@@ -429,13 +438,28 @@ private slots:
                                                                    << "picture";
         QTest::newRow("RTF INCLUDEPICTURE \\d of a web address") << "rtf-includepicture-linked"
                                                                  << "web";
+        // Through the program's own root as /proc shows it: root reached
+        // every process's this way while the jail shared the host's pids.
+        QTest::newRow("RTF INCLUDEPICTURE through /proc/PID/root") << "rtf-includepicture"
+                                                                   << "proc-root";
+        QTest::newRow("RTF INCLUDEPICTURE \\d through /proc/PID/root") << "rtf-includepicture-linked"
+                                                                       << "proc-root";
+        // The file-name fields print the letter's own path: nothing of the
+        // user's folders, name or the program's process may show.
+        QTest::newRow("OpenDocument file name in full") << "odt-filename"
+                                                        << "own-path";
+        QTest::newRow("RTF FILENAME \\p") << "rtf-filename"
+                                          << "own-path";
     }
 
     void noLinkIsFollowed()
     {
         QFETCH(QString, kind);
         QFETCH(QString, target);
-        const QString local = target == u"picture" ? m_secretImage : m_secret;
+        const QString local = target == u"proc-root"
+                ? QStringLiteral("/proc/%1/root%2").arg(QCoreApplication::applicationPid()).arg(m_secretImage)
+                : target == u"picture" ? m_secretImage
+                                       : m_secret;
         const QString link = target == u"web" ? m_listener.url(kind + QStringLiteral(".png"))
                 : kind.contains(u"include")   ? local
                                               : fileUrlOf(local);
@@ -472,9 +496,14 @@ private slots:
         QCOMPARE(written.size(), 6);
 
         QCOMPARE(watch.events(), 0); // the private files were never opened
-        for (const QString &file : std::as_const(written))
-            QVERIFY2(!holds(readableContents(file), m_secretText),
-                     qPrintable(file + QStringLiteral(" holds the private file")));
+        for (const QString &file : std::as_const(written)) {
+            const QByteArray contents = readableContents(file);
+            QVERIFY2(!holds(contents, m_secretText), qPrintable(file + QStringLiteral(" holds the private file")));
+            // The scratch folder's path names the user's temporary folder,
+            // user id and the program's process id.
+            QVERIFY2(!holds(contents, path(QStringLiteral("scratch"))),
+                     qPrintable(file + QStringLiteral(" names the scratch folder")));
+        }
         QCOMPARE(m_listener.connections() - requestsBefore, 0);
     }
 

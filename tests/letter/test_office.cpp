@@ -553,20 +553,32 @@ private slots:
 
     // Whoever runs the program, root included, its office holds no
     // capability in its jail.
-    void theJailedOfficeHasNoCapability()
+    // Whoever runs the program (root in CI): the office has no capability,
+    // sees only its jail's processes, runs under the system-call filter,
+    // and has nothing of the program's environment.
+    void theJailedOfficeHoldsNothingOfTheHost()
     {
         if (!OfficeJail::available())
             QSKIP("the jail cannot run on this computer");
+        qputenv("TESSALINE_PRIVATE_PROBE", "the user's own");
+        const auto unset = qScopeGuard([] { qunsetenv("TESSALINE_PRIVATE_PROBE"); });
         const auto office = m_automation.createApplication();
-        qint64 pid = office->processId();
-        const auto offices = childProcesses(pid, QStringLiteral("soffice.bin"));
-        if (!offices.empty())
-            pid = offices.front();
+        const qint64 pid = office->processId();
         QFile status(QStringLiteral("/proc/%1/status").arg(pid));
         QVERIFY(status.open(QIODevice::ReadOnly));
         const QByteArray text = status.readAll();
         QVERIFY2(text.contains("soffice"), text.constData());
-        QVERIFY2(text.contains("CapEff:\t0000000000000000"), text.constData());
+        for (const QByteArray &line :
+             {QByteArray("CapEff:\t0000000000000000"), QByteArray("Seccomp:\t2"), QByteArray("NoNewPrivs:\t1")})
+            QVERIFY2(text.contains(line), line.constData());
+        // Its own pid namespace: its id there is the second of the line.
+        const QByteArray nspid = text.mid(text.indexOf("NSpid:")).split('\n').value(0);
+        QCOMPARE(nspid.simplified().split(' ').size(), 3);
+        QFile environ(QStringLiteral("/proc/%1/environ").arg(pid));
+        QVERIFY(environ.open(QIODevice::ReadOnly));
+        const QList<QByteArray> variables = environ.readAll().split('\0');
+        QVERIFY(!variables.contains("TESSALINE_PRIVATE_PROBE=the user's own"));
+        QVERIFY(variables.contains("HOME=" + QByteArray(OfficeJail::OfficeHome)));
         office->quit();
     }
 

@@ -194,7 +194,7 @@ DocumentReader::Document DocumentReader::read(const QString &path)
         readOnly.Value <<= true;
         css::beans::PropertyValue args[] = {hidden, macros, readOnly};
         Reference<css::lang::XComponent> component = m_office->desktop()->loadComponentFromURL(
-                fileUrl(path), "_blank", 0, css::uno::Sequence<css::beans::PropertyValue>(args, 3));
+                fileUrl(*m_office, path), "_blank", 0, css::uno::Sequence<css::beans::PropertyValue>(args, 3));
         if (!component.is())
             throw Failure(QStringLiteral("The office cannot read %1").arg(path));
 
@@ -330,14 +330,14 @@ void DocumentReader::writeProtectedCopy(const QString &source, const QString &ta
     try {
         css::beans::PropertyValue args[] = {value("Hidden", css::uno::Any(true))};
         Reference<css::lang::XComponent> component = m_office->desktop()->loadComponentFromURL(
-                fileUrl(source), "_blank", 0, css::uno::Sequence<css::beans::PropertyValue>(args, 1));
+                fileUrl(*m_office, source), "_blank", 0, css::uno::Sequence<css::beans::PropertyValue>(args, 1));
         if (!component.is())
             throw Failure(QStringLiteral("The office cannot read %1").arg(source));
         css::beans::PropertyValue store[]
                 = {value("FilterName", css::uno::Any(toOUString(filterName))),
                    value("Password", css::uno::Any(toOUString(password))), value("Overwrite", css::uno::Any(true))};
         Reference<css::frame::XStorable>(component, UNO_QUERY_THROW)
-                ->storeToURL(fileUrl(target), css::uno::Sequence<css::beans::PropertyValue>(store, 3));
+                ->storeToURL(fileUrl(*m_office, target), css::uno::Sequence<css::beans::PropertyValue>(store, 3));
         Reference<css::util::XCloseable>(component, UNO_QUERY_THROW)->close(true);
     } catch (const css::uno::Exception &e) {
         throw Failure(QStringLiteral("Protecting %1 failed: %2").arg(source, toQString(e.Message)));
@@ -370,13 +370,13 @@ std::vector<qint64> childProcesses(qint64 parent, const QString &programName)
             continue;
         processes.push_back({pid, fields[1].toLongLong(), QString::fromLocal8Bit(comm)});
     }
-    // An office in its jail is the child of the jail (bwrap) that the
-    // parent started.
+    // An office in its jail is below the jail (bwrap) that the parent
+    // started, and the jail's first process in its own pid namespace.
     std::vector<qint64> parents{parent};
-    for (const Process &p : processes) {
-        if (p.parent == parent && p.name == u"bwrap")
-            parents.push_back(p.pid);
-    }
+    for (std::size_t i = 0; i < parents.size(); ++i)
+        for (const Process &p : processes)
+            if (p.parent == parents[i] && p.name == u"bwrap")
+                parents.push_back(p.pid);
     std::vector<qint64> result;
     for (const Process &p : processes) {
         if (std::find(parents.begin(), parents.end(), p.parent) != parents.end()

@@ -60,16 +60,18 @@ void closeOtherDescriptorsOnExec() noexcept
         ::fcntl(fd, F_SETFD, FD_CLOEXEC);
 }
 
-void apply(QProcess &process)
+void apply(QProcess &process, int inherited)
 {
     const pid_t parent = ::getpid();
-    process.setChildProcessModifier([parent] {
+    process.setChildProcessModifier([parent, inherited] {
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (::getppid() != parent)
             ::_exit(1);
         ::setpgid(0, 0);
         ::umask(077);
         closeOtherDescriptorsOnExec();
+        if (inherited >= 0)
+            ::fcntl(inherited, F_SETFD, 0);
     });
 }
 

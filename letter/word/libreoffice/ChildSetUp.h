@@ -18,8 +18,10 @@ namespace ChildSetUp {
 // started it (SIGKILL) and never starts when that is already gone; it has a
 // process group of its own, so that a Ctrl+C on the terminal goes to the
 // program alone, which ends its children itself; what it writes is the
-// user's alone (umask 077).
-void apply(QProcess &process);
+// user's alone (umask 077). `inherited`, when not -1, is the one
+// descriptor beyond the standard ones that the child keeps open across exec
+// (the jail's system-call filter, which bubblewrap reads by its number).
+void apply(QProcess &process, int inherited = -1);
 
 // In a child between fork and exec, async-signal-safe: every descriptor
 // past standard error closes at exec (the kernel's close_range, else one

@@ -9,7 +9,7 @@
 
 #include <com/sun/star/util/XCloseable.hpp>
 
-#include "ChildSetUp.h"
+#include "Failure.h"
 #include "LibreOfficeInstance.h"
 #include "OfficeJail.h"
 #include "OfficeDeadline.h"
@@ -166,10 +166,15 @@ QString askOfficeVersion()
         return {};
     QProcess process;
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    ChildSetUp::apply(process);
-    process.start(program, {QStringLiteral("--version")});
+    // In the jail, as every office program this program starts.
+    bool jailed = false;
+    try {
+        jailed = OfficeJail::start(process, {program, {QStringLiteral("--version")}, {}, {}});
+    } catch (const Failure &) {
+        return {};
+    }
     if (!process.waitForFinished(VersionTimeoutMs)) {
-        process.kill();
+        OfficeJail::end(process.processId(), jailed);
         process.waitForFinished();
         return {};
     }

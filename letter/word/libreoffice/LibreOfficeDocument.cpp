@@ -213,7 +213,7 @@ public:
     void saveAs(const QString &path) override
     {
         ensureOpen(QObject::tr("SaveAs"));
-        const OUString url = fileUrl(path);
+        const OUString url = fileUrl(*m_instance->office, path);
         officeCall(*m_instance->office, QObject::tr("SaveAs %1").arg(path), [&] {
             Reference<frame::XStorable> storable(m_model, UNO_QUERY_THROW);
             storable->storeAsURL(url,
@@ -226,7 +226,7 @@ public:
     {
         ensureOpen(QObject::tr("Export"));
         const word::LetterFormatInfo &info = word::letterFormatInfo(format);
-        const OUString url = fileUrl(path);
+        const OUString url = fileUrl(*m_instance->office, path);
         officeCall(*m_instance->office, QObject::tr("Export %1").arg(path), [&] {
             std::vector<beans::PropertyValue> args{
                     property("FilterName", uno::Any(OUString::createFromAscii(info.filterName))),

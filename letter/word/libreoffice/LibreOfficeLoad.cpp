@@ -9,6 +9,7 @@
 #include <com/sun/star/document/UpdateDocMode.hpp>
 #include <com/sun/star/io/IOException.hpp>
 #include <com/sun/star/lang/IllegalArgumentException.hpp>
+#include <com/sun/star/task/ErrorCodeRequest.hpp>
 #include <com/sun/star/task/PasswordRequest.hpp>
 #include <com/sun/star/task/XInteractionAbort.hpp>
 #include <com/sun/star/task/XInteractionHandler.hpp>
@@ -30,6 +31,13 @@ class LoadQuestions : public cppu::WeakImplHelper1<task::XInteractionHandler>
 public:
     void SAL_CALL handle(const Reference<task::XInteractionRequest> &request) override
     {
+        // What the office met (a linked picture it could not read is a
+        // general input/output error, 0x20d), for developers.
+        if (task::ErrorCodeRequest code; request->getRequest() >>= code)
+            qCDebug(lcOffice) << "the office asked while loading: error code" << Qt::hex << quint32(code.ErrCode);
+        else
+            qCDebug(lcOffice) << "the office asked while loading:"
+                              << toQString(request->getRequest().getValueTypeName());
         if (request->getRequest().isExtractableTo(cppu::UnoType<task::PasswordRequest>::get()))
             m_passwordAsked = true;
         const uno::Sequence<Reference<task::XInteractionContinuation>> answers = request->getContinuations();
@@ -67,7 +75,8 @@ LoadedFile loadHidden(Instance &instance, const QString &path, std::optional<boo
     LoadedFile loaded;
     try {
         loaded.model = instance.office->desktop()->loadComponentFromURL(
-                fileUrl(path), "_blank", 0, uno::Sequence<beans::PropertyValue>(props.data(), sal_Int32(props.size())));
+                fileUrl(*instance.office, path), "_blank", 0,
+                uno::Sequence<beans::PropertyValue>(props.data(), sal_Int32(props.size())));
     } catch (const io::IOException &) {
         loaded.model.clear();
     } catch (const lang::IllegalArgumentException &) {

@@ -95,7 +95,7 @@ word::PagePicture renderPage(Instance &instance, const Reference<lang::XComponen
                 property("Quality", uno::Any(JpegQuality)),
         });
         Reference<frame::XStorable> storable(model, UNO_QUERY_THROW);
-        storable->storeToURL(fileUrl(file),
+        storable->storeToURL(fileUrl(*instance.office, file),
                              properties({property("FilterName", uno::Any(OUString("writer_jpg_Export"))),
                                          property("FilterData", uno::Any(filterData))}));
     });

@@ -195,7 +195,7 @@ QString saveSheetAsCsv(Instance &instance, const QString &path, const QString &s
         checkHeaderRow(Reference<sheet::XSpreadsheet>(sheets->getByIndex(index), UNO_QUERY_THROW), name);
 
         Reference<frame::XStorable>(loaded.model, UNO_QUERY_THROW)
-                ->storeToURL(fileUrl(written.filePath(QStringLiteral("sheet.csv"))),
+                ->storeToURL(fileUrl(*instance.office, written.filePath(QStringLiteral("sheet.csv"))),
                              properties({property("FilterName", uno::Any(OUString::createFromAscii(CsvFilter))),
                                          property("FilterOptions", uno::Any(csvOptions(index + 1))),
                                          property("Overwrite", uno::Any(true))}));

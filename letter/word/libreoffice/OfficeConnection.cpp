@@ -14,6 +14,7 @@
 #include <com/sun/star/frame/Desktop.hpp>
 
 #include "Failure.h"
+#include "OfficeJail.h"
 #include "OfficeDeadline.h"
 
 namespace uno = com::sun::star::uno;
@@ -36,6 +37,11 @@ OUString fileUrl(const QString &path)
     if (osl::FileBase::getFileURLFromSystemPath(toOUString(absolute), url) != osl::FileBase::E_None)
         throw Failure(QObject::tr("%1 is not a valid path").arg(path));
     return url;
+}
+
+OUString fileUrl(const OfficeConnection &office, const QString &path)
+{
+    return fileUrl(office.process().pathInside(QFileInfo(path).absoluteFilePath()));
 }
 
 namespace {

@@ -50,6 +50,7 @@ public:
     void askToEnd();
 
     OfficeProcess &process() { return m_process; }
+    const OfficeProcess &process() const { return m_process; }
     com::sun::star::uno::Reference<com::sun::star::frame::XDesktop2> desktop() const { return m_desktop; }
     // The office's own component context, for creating its services.
     com::sun::star::uno::Reference<com::sun::star::uno::XComponentContext> context() const { return m_context; }
@@ -67,5 +68,9 @@ private:
 // Conversions between Qt's and the office's strings and paths.
 rtl::OUString toOUString(const QString &s);
 QString toQString(const rtl::OUString &s);
-// The file URL of a path, made by the office's own conversion.
+// The file URL of a path, made by the office's own conversion: for a path
+// the office sees where it lies (its own profile).
 rtl::OUString fileUrl(const QString &path);
+// The file URL by which `office` reaches `path` (a letter in its jail lies
+// at a neutral path there: OfficeJail::pathInside).
+rtl::OUString fileUrl(const OfficeConnection &office, const QString &path);

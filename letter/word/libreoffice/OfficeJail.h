@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -39,16 +40,58 @@ QString refusal();
 // is then that one, where the office makes its pipe as without a jail.
 bool sharesSystemTemp();
 
-// How to start `program` with `arguments` in the jail: bubblewrap's path
-// and its arguments, which end with the office's own. `folders` are read
-// and written inside at their own paths, and so are the folders that
-// TESSALINE_JAIL_SHARE names (separated by colons: the tests' folders);
-// `temp` is the jail's /tmp.
-struct Command
+// Whether jails have a user namespace of their own. Some systems refuse
+// one to programs not run by root; root's jails then do without (they
+// still drop every capability), and other users' offices run without a
+// jail, as where bubblewrap is missing.
+bool ownUserNamespace();
+
+// Where the program's scratch folder lies inside a jail: the letters and
+// templates the office opens and writes are seen there, so that a field
+// printing a document's path (its file name, in full) shows this neutral
+// path, and nothing of the user's name, folders or the program's process.
+inline constexpr char LetterFolder[] = "/letter";
+// The office's HOME inside a jail, where the user's own fonts are seen.
+inline constexpr char OfficeHome[] = "/home/office";
+
+// One start of an office program (an office, the ready profile's set-up,
+// the question for its version): every office this program starts is
+// started by start(), in one way.
+struct Start
 {
     QString program;
     QStringList arguments;
+    // Read and written inside at their own paths (the office's profile).
+    QStringList folders;
+    // The jail's /tmp; empty for an empty one of its own.
+    QString temp;
+    // The folder seen at LetterFolder inside (the scratch folder); none
+    // when empty.
+    QString letterFolder;
 };
-Command wrap(const QString &program, const QStringList &arguments, const QStringList &folders, const QString &temp);
+
+// The path by which an office started with `start` reaches `path`: what
+// lies in its letter folder is under LetterFolder; anything else at its
+// own path.
+QString pathInside(const Start &start, bool jailed, const QString &path);
+
+// Starts `start` in `process`: in its jail where the system allows one
+// (bubblewrap's --clearenv with the short environment an office needs,
+// its own pid, user, network, IPC, host name and cgroup namespaces, no
+// capability, the system-call filter of OfficeSyscallFilter.h, a session
+// of its own, dying with the program), else as it is when the jail is not
+// required. The child gets only its own descriptors (ChildSetUp.h).
+// Returns whether it runs jailed. Throws Failure when the jail is
+// required and there is none.
+bool start(QProcess &process, const Start &start);
+
+// Ends a process start() started, and everything its jail holds: the
+// jail's first process in its own pid namespace, whose end the kernel
+// makes the end of every process in it. From any thread.
+void end(qint64 startedId, bool jailed);
+
+// The office inside a jail started as `startedId` (the process below the
+// jail's own), or 0 while there is none yet.
+qint64 officeIn(qint64 startedId);
 
 } // namespace OfficeJail

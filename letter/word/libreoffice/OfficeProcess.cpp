@@ -36,9 +36,6 @@ namespace {
 // The exit code with which the office asks to be started again, as it does
 // after creating a fresh user profile.
 constexpr int RestartRequestedExitCode = 81;
-// How long a kill waits for a jail to stop before it ends what the jail
-// started; a stop takes effect at once but for a jail busy in the kernel.
-constexpr int JailStopWaitMs = 20;
 
 // Profile folders are named after the program's process (for people; a
 // later run tells an ended program's by its lock).
@@ -167,29 +164,6 @@ void startOfficeGuard()
     // ends[1] stays open as long as the program runs.
 }
 
-// Whether a process has stopped (or ended): its state in /proc.
-bool processIsStopped(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray line = stat.readAll();
-    const int afterName = line.lastIndexOf(')');
-    const char state = afterName > 0 && afterName + 2 < line.size() ? line.at(afterName + 2) : 'X';
-    return state == 'T' || state == 't' || state == 'Z' || state == 'X';
-}
-
-// The children a process has started, from /proc.
-std::vector<qint64> childrenOf(qint64 pid)
-{
-    std::vector<qint64> children;
-    QFile file(QStringLiteral("/proc/%1/task/%1/children").arg(pid));
-    if (file.open(QIODevice::ReadOnly))
-        for (const QByteArray &id : file.readAll().simplified().split(' '))
-            if (const qint64 child = id.toLongLong(); child > 0)
-                children.push_back(child);
-    return children;
-}
 } // namespace
 
 OfficeProcess::OfficeProcess()
@@ -198,7 +172,6 @@ OfficeProcess::OfficeProcess()
 {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.setStandardOutputFile(QProcess::nullDevice());
-    ChildSetUp::apply(m_process);
     // Delivered on the owning thread, by its event loop or by a wait there.
     QObject::connect(&m_process, &QProcess::finished, &m_process, [this] { ended(); });
     QObject::connect(&m_process, &QProcess::errorOccurred, &m_process, [this](QProcess::ProcessError error) {
@@ -223,26 +196,8 @@ void OfficeProcess::kill()
 
 void OfficeProcess::killNow() const
 {
-    if (!m_running)
-        return;
-    const qint64 started = m_startedId;
-    if (!m_jailed || started <= 0) {
-        killOfficeProcess(started);
-        return;
-    }
-    // The jail's end does not reliably end the office in it (its
-    // parent-death signal is lost when the jail changes its credentials),
-    // and the office may be just being started: the jail is stopped so
-    // that it starts nothing more, then whatever it started is killed,
-    // then the jail itself.
-    ::kill(pid_t(started), SIGSTOP);
-    QElapsedTimer stopping;
-    stopping.start();
-    while (!processIsStopped(started) && !stopping.hasExpired(JailStopWaitMs))
-        QThread::usleep(200);
-    for (const qint64 child : childrenOf(started))
-        killOfficeProcess(child);
-    killOfficeProcess(started);
+    if (m_running)
+        OfficeJail::end(m_startedId, m_jailed);
 }
 
 bool OfficeProcess::onOwningThread() const
@@ -256,7 +211,7 @@ void OfficeProcess::ended()
         && m_process.exitCode() == RestartRequestedExitCode) {
         m_restarted = true;
         m_officeId = 0;
-        m_process.start();
+        OfficeJail::start(m_process, m_start);
         m_startedId = m_process.processId();
         return;
     }
@@ -354,15 +309,6 @@ void OfficeProcess::removeLeftoversOfDeadRuns()
         RunMark::removeIfAbandoned(profiles.filePath(name), removePipes);
 }
 
-QProcessEnvironment OfficeProcess::environmentFor(const QString &temp)
-{
-    QProcessEnvironment environment = ChildSetUp::officeEnvironment(QProcessEnvironment::systemEnvironment());
-    environment.insert(QStringLiteral("TMPDIR"), temp);
-    environment.insert(QStringLiteral("TMP"), temp);
-    environment.insert(QLatin1String(ProgramVariable), QString::number(QCoreApplication::applicationPid()));
-    return environment;
-}
-
 QString OfficeProcess::programMark()
 {
     return QStringLiteral("%1=%2").arg(QLatin1String(ProgramVariable)).arg(QCoreApplication::applicationPid());
@@ -395,34 +341,33 @@ void OfficeProcess::start(Wait wait)
     // when the program ends leaves none in the user's temporary folder.
     const QString officeTemp = m_profile.path() + QStringLiteral("/tmp");
     QDir().mkpath(officeTemp);
-    m_process.setProcessEnvironment(environmentFor(officeTemp));
-    const QStringList arguments = privateOfficeArguments(m_profile.path())
-            << QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipeName);
-    // A stand-in program for tests runs as it is.
-    m_jailed = qEnvironmentVariableIsEmpty("TESSALINE_OFFICE_PROGRAM") && OfficeJail::available();
+    m_start = {program,
+               privateOfficeArguments(m_profile.path()) << QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipeName),
+               {m_profile.path()},
+               officeTemp,
+               {}};
+    try {
+        m_start.letterFolder = ScratchFiles::folder();
+    } catch (const Failure &) {
+        // No safe scratch folder: no letter is made, and the office needs
+        // none to start (the start-up check).
+    }
+    m_jailed = OfficeJail::available();
     if (m_jailed) {
-        // The office's temporary folder is the jail's /tmp, where it makes
-        // its pipe; the program reaches the pipe through a link of its
-        // own where it looks for it, named after the (unguessable) pipe.
-        QStringList folders{m_profile.path()};
-        try {
-            folders << ScratchFiles::folder();
-        } catch (const Failure &) {
-            // No safe scratch folder: no letter is made, and the office
-            // needs none to start (the start-up check).
-        }
-        const OfficeJail::Command jailed = OfficeJail::wrap(program, arguments, folders, officeTemp);
+        // The office makes its pipe in its /tmp; the program reaches the
+        // pipe through a link of its own where it looks for it, named after
+        // the (unguessable) pipe.
         const QString pipe = socketPrefix() + m_pipeName;
         if (!OfficeJail::sharesSystemTemp()
             && !QFile::link(officeTemp + QLatin1Char('/') + pipe, socketFolder() + QLatin1Char('/') + pipe))
             throw Failure(QObject::tr("Cannot reach the office's connection in %1").arg(socketFolder()));
-        m_running = true;
-        m_process.start(jailed.program, jailed.arguments);
-    } else {
-        if (qEnvironmentVariableIsEmpty("TESSALINE_OFFICE_PROGRAM") && OfficeJail::required())
-            throw Failure(OfficeJail::refusal());
-        m_running = true;
-        m_process.start(program, arguments);
+    }
+    m_running = true;
+    try {
+        OfficeJail::start(m_process, m_start);
+    } catch (const Failure &) {
+        m_running = false;
+        throw;
     }
     m_startedId = m_process.processId();
     if (wait == Wait::UntilStarted && !m_process.waitForStarted(10000))
@@ -445,13 +390,8 @@ qint64 OfficeProcess::processId() const
         return started;
     if (const qint64 known = m_officeId; known > 0)
         return known;
-    // The jail's only child is the office.
-    QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(started));
-    bool found = false;
-    const qint64 office = children.open(QIODevice::ReadOnly)
-            ? children.readLine().trimmed().split(' ').value(0).toLongLong(&found)
-            : 0;
-    if (!found || office <= 0)
+    const qint64 office = OfficeJail::officeIn(started);
+    if (office <= 0)
         return started;
     m_officeId = office;
     return office;
@@ -467,7 +407,7 @@ void OfficeProcess::waitForEnd(int timeoutMs)
     if (m_process.state() == QProcess::NotRunning)
         return;
     if (!m_process.waitForFinished(timeoutMs)) {
-        m_process.kill();
+        killNow();
         m_process.waitForFinished(5000);
     }
 }

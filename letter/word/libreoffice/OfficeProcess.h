@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "OfficeJail.h"
 #include "RunMark.h"
 
 // One private office process: its own user profile folder (in the user's
@@ -59,6 +60,8 @@ public:
     QString pipeName() const { return m_pipeName; }
     QString profileFolder() const { return m_profile.path(); }
     QString exitDescription() const;
+    // The path by which the office reaches `path` (OfficeJail::pathInside).
+    QString pathInside(const QString &path) const { return OfficeJail::pathInside(m_start, m_jailed, path); }
 
     // Waits up to timeoutMs for the process to end, then kills it.
     void waitForEnd(int timeoutMs);
@@ -87,9 +90,6 @@ public:
     // offices (see OfficeProcess.cpp) looks for when the program is gone.
     static constexpr char ProgramVariable[] = "TESSALINE_OFFICE_OF";
     static QString programMark();
-    // What an office started by this program runs with: a UTF-8 character
-    // type (ChildSetUp.h), its temporary folder and the program's mark.
-    static QProcessEnvironment environmentFor(const QString &temp);
 
 private:
     void removeSockets() const;
@@ -106,6 +106,7 @@ private:
     QString m_exitDescription; // written before m_running turns false
     MarkedFolder m_profile;
     QString m_pipeName;
+    OfficeJail::Start m_start; // again for the restart a fresh profile asks for
     bool m_restarted = false;
     std::atomic<bool> m_jailed{false}; // read by other threads through processId()
 };

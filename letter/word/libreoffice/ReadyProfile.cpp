@@ -13,7 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "ChildSetUp.h"
+#include "Failure.h"
 #include "OfficeJail.h"
 #include "OfficeProcess.h"
 #include "ScratchFiles.h"
@@ -77,22 +77,25 @@ bool makeProfile(const QString &folder, const QString &officeProgram)
     const QString temp = folder + QStringLiteral("/tmp");
     QDir().mkpath(temp);
     QProcess office;
-    office.setProcessEnvironment(OfficeProcess::environmentFor(temp));
     office.setStandardOutputFile(QProcess::nullDevice());
     office.setStandardErrorFile(QProcess::nullDevice());
-    ChildSetUp::apply(office);
-    const QStringList arguments = OfficeProcess::privateOfficeArguments(folder)
-            << QStringLiteral("--terminate_after_init");
-    // In the offices' jail too, where there is one: it opens no document,
-    // but nothing of the office runs outside it.
-    const OfficeJail::Command command = OfficeJail::available()
-            ? OfficeJail::wrap(officeProgram, arguments, {folder}, temp)
-            : OfficeJail::Command{officeProgram, arguments};
+    // Started as every office is, in its jail where there is one: it opens
+    // no document, but nothing of the office runs outside it.
+    const OfficeJail::Start start{officeProgram,
+                                  OfficeProcess::privateOfficeArguments(folder)
+                                          << QStringLiteral("--terminate_after_init"),
+                                  {folder},
+                                  temp};
     // A first start sets the profile up and asks to be started again.
     for (int run = 0; run < 2; ++run) {
-        office.start(command.program, command.arguments);
+        bool jailed = false;
+        try {
+            jailed = OfficeJail::start(office, start);
+        } catch (const Failure &) {
+            return false; // the office that needs it is refused the same way
+        }
         if (!office.waitForFinished(MakeTimeoutMs)) {
-            office.kill();
+            OfficeJail::end(office.processId(), jailed);
             office.waitForFinished(5000);
             return false;
         }
