@@ -26,7 +26,7 @@
 
 namespace {
 // Room for the table at a glance, in average characters and lines.
-constexpr int TableColumns = 110;
+constexpr int TableColumns = 150;
 constexpr int TableLines = 16;
 
 // The status column's editor: the statuses in the user's words, each
@@ -96,8 +96,8 @@ LettersWindow::LettersWindow(LettersRecord &record, Messenger &messenger, QWidge
     table->horizontalHeader()->setStretchLastSection(true);
     table->setAccessibleName(tr("Letters"));
     table->setAccessibleDescription(tr("Each letter written, a row each; F2 sets its status"));
-    table->setMinimumSize(table->fontMetrics().averageCharWidth() * TableColumns,
-                          table->fontMetrics().lineSpacing() * TableLines);
+    table->setWordWrap(false);
+    table->setMinimumHeight(table->fontMetrics().lineSpacing() * TableLines);
     connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this, &LettersWindow::updateButtons);
     connect(shown, &QAbstractItemModel::modelReset, this, &LettersWindow::updateButtons);
     connect(model, &LettersModel::statusNotKept, this,
@@ -133,6 +133,7 @@ LettersWindow::LettersWindow(LettersRecord &record, Messenger &messenger, QWidge
     layout->addWidget(problem);
     layout->addWidget(table, 1);
     layout->addLayout(buttons);
+    resize(fontMetrics().averageCharWidth() * TableColumns, sizeHint().height());
     reload();
 }
 

@@ -168,6 +168,12 @@ void makeDatabaseFile(const QString &path)
                             QString::fromLocal8Bit(std::strerror(errno)));
 }
 
+// A null text would be bound as NULL, which the columns refuse.
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 LetterEntry entryFrom(const QSqlQuery &query)
 {
     LetterEntry entry;
@@ -279,12 +285,12 @@ QString LettersRecord::add(const std::vector<LetterEntry> &entries)
                                           "file, status) VALUES (?, ?, ?, ?, ?, ?, ?)"));
             for (const LetterEntry &entry : entries) {
                 insert.addBindValue(entry.when.toUTC().toString(Qt::ISODateWithMs));
-                insert.addBindValue(entry.company);
-                insert.addBindValue(entry.recipient);
-                insert.addBindValue(entry.position);
-                insert.addBindValue(entry.format);
-                insert.addBindValue(entry.file);
-                insert.addBindValue(entry.status);
+                insert.addBindValue(notNull(entry.company));
+                insert.addBindValue(notNull(entry.recipient));
+                insert.addBindValue(notNull(entry.position));
+                insert.addBindValue(notNull(entry.format));
+                insert.addBindValue(notNull(entry.file));
+                insert.addBindValue(notNull(entry.status));
                 run(insert, m_path, "adding");
             }
             run(db, QStringLiteral("COMMIT"), m_path, "adding");
