@@ -39,6 +39,8 @@
 #include "LivePage.h"
 #include "LivePageWindow.h"
 #include "MoreFieldsWindow.h"
+#include "LettersRecord.h"
+#include "LettersWindow.h"
 #include "PaperSizeMenu.h"
 #include "Placeholders.h"
 #include "PlaceholdersWindow.h"
@@ -138,6 +140,7 @@ Form1::Form1(const Form1Services &services, QWidget *parent)
       m_letterProgress(std::make_unique<JobProgress>(this, m_pointer)),
       m_ownCommonDialog(std::make_unique<FileDialogCommonDialog>(this)), CommonDialog1(m_ownCommonDialog.get())
 {
+    m_lettersRecord = std::make_unique<LettersRecord>();
     installWindowAccessibility();
     setWindowTitle(QStringLiteral("Form1"));
     setMouseTracking(true);
@@ -185,6 +188,8 @@ void Form1::createMenus()
     moreFieldsAction = letterMenu->addAction(tr("More &Fields…"), this, &Form1::MoreFields_Click);
     moreFieldsAction->setStatusTip(
             tr("Give values to the placeholders your letter uses beyond the fields, such as [Position]"));
+    lettersSentAction = letterMenu->addAction(tr("Le&tters Sent…"), this, &Form1::LettersSent_Click);
+    lettersSentAction->setStatusTip(tr("Every letter saved, exported, printed or written by a batch, and its status"));
     paperSizeMenu = new PaperSizeMenu(letterMenu);
     letterMenu->addMenu(paperSizeMenu);
     connect(paperSizeMenu, &PaperSizeMenu::notStored, this, [this](const QString &why) { warnEntriesNotKept(why); });

@@ -17,6 +17,8 @@
 class CommonDialog;
 class Form2;
 class LetterTextWindow;
+class LettersRecord;
+class LettersWindow;
 class MoreFieldsWindow;
 class PaperSizeMenu;
 class PlaceholdersWindow;
@@ -100,6 +102,7 @@ public:
     void MoreFields_Click();          // "More Fields…"
     void Placeholders_Click();        // "Placeholders…"
     void About_Click();               // "About Tessaline"
+    void LettersSent_Click();         // "Letters Sent…"
     // View ▸ Live Page: the live page window opens beside this one, or
     // closes; the choice is remembered for the next start.
     void LivePage_Toggled(bool on);
@@ -123,6 +126,7 @@ public:
     QAction *saveBuiltInLetterAsAction = nullptr;
     QAction *editLetterTextAction = nullptr;
     QAction *moreFieldsAction = nullptr;
+    QAction *lettersSentAction = nullptr;
     // Letter ▸ Paper Size: the built-in letter's paper.
     PaperSizeMenu *paperSizeMenu = nullptr;
     QAction *quitAction = nullptr;
@@ -137,6 +141,11 @@ public:
     JobProgress &letterProgress() { return *m_letterProgress; }
     // Where the last letter's time went, for the benchmarks.
     const LetterTimings &lastLetterTimings() const { return m_session.lastLetterTimings(); }
+
+    // The record of letters (nullptr when the settings keep none), and its
+    // window once opened.
+    LettersRecord *lettersRecord() const { return m_lettersRecord.get(); }
+    LettersWindow *lettersWindow() const { return m_lettersWindow.get(); }
 
     // The Letter Text window while it is open (nullptr otherwise).
     LetterTextWindow *letterTextWindow() const { return m_letterTextWindow; }
@@ -222,6 +231,8 @@ private:
     WindowPointer m_pointer;
     std::unique_ptr<SkinFramework> SkinFramework1;
     std::unique_ptr<Form2> m_form2;
+    std::unique_ptr<LettersRecord> m_lettersRecord;
+    std::unique_ptr<LettersWindow> m_lettersWindow;
     std::function<void()> m_endProgram;
     QString m_programFolder;
     InputBlock m_inputBlock;

@@ -16,6 +16,7 @@
 #include "LetterTemplate.h"
 #include "LetterText.h"
 #include "LetterTextWindow.h"
+#include "LettersWindow.h"
 #include "Main.h"
 #include "Messenger.h"
 #include "MoreFieldsWindow.h"
@@ -203,4 +204,13 @@ void Form1::About_Click()
     m_services.messenger.showMessage(
             aboutText(m_services.automation.officeVersion(), m_services.settings.fileName(), scratchFolder),
             tr("About %1").arg(QString::fromLatin1(ProductName)), Messenger::Icon::None);
+}
+
+void Form1::LettersSent_Click()
+{
+    if (!m_lettersWindow)
+        m_lettersWindow = std::make_unique<LettersWindow>(*m_lettersRecord, m_services.messenger);
+    m_lettersWindow->show();
+    m_lettersWindow->raise();
+    m_lettersWindow->activateWindow();
 }

@@ -12,10 +12,12 @@
 #include "JobProgress.h"
 #include "LetterSession.h"
 #include "LetterTemplate.h"
+#include "LettersListing.h"
 #include "Main.h"
 #include "PageSnapshotSize.h"
 #include "PaperSizeMenu.h"
 #include "ScratchFiles.h"
+#include "Settings.h"
 
 void Form1::PushButton6_Click()
 {
@@ -49,6 +51,7 @@ void Form1::PushButton6_Click()
         if (trap.test(202, [&] {
                 form2().setPages(made.pages);
                 form2().setLetterTitle(made.title);
+                form2().setLetterParticulars(letterEntry(request.fields, request.further, {}, {}));
                 return true;
             })) {
             trap.step(204, [&] { form2().mWordFile = made.document; });
@@ -111,6 +114,9 @@ Form2 &Form1::form2()
         connect(m_form2.get(), &Form2::backRequested, this, [this] { comeBack(); });
         connect(m_form2.get(), &Form2::programEndRequested, this, [this] { m_endProgram(); });
         connect(m_form2.get(), &Form2::letterTextRequested, this, &Form1::EditLetterText_Click);
+        connect(m_form2.get(), &Form2::lettersWindowRequested, this, &Form1::LettersSent_Click);
+        if (m_services.settings.keepRecord())
+            m_form2->setLettersRecord(m_lettersRecord.get());
         m_form2->setProgramFolder(m_programFolder);
         m_form2->setOffice(m_services.automation);
         m_form2->Form_Load();

@@ -10,6 +10,7 @@
 #include "Form1.h"
 #include "LetterBatch.h"
 #include "LetterTemplate.h"
+#include "LettersListing.h"
 #include "Main.h"
 #include "MessageBoxMessenger.h"
 #include "OfficeAutomation.h"
@@ -52,6 +53,11 @@ int main(int argc, char *argv[])
         return commandLine.exitStatus;
     case CommandLine::Road::Batch:
         return runBatchCommand(argc, argv, *commandLine.batch);
+    case CommandLine::Road::Letters: {
+        QCoreApplication app(argc, argv);
+        setApplicationIdentity();
+        return LettersListing::print(commandLine.lettersAsCsv);
+    }
     case CommandLine::Road::Window:
         break;
     }

@@ -11,6 +11,7 @@ constexpr char PaperSizeKey[] = "PaperSize";
 constexpr char WholePageKey[] = "WholePage";
 constexpr char LivePageKey[] = "LivePage";
 constexpr char RequireJailKey[] = "RequireJail";
+constexpr char KeepRecordKey[] = "KeepRecord";
 constexpr char GreetingKey[] = "Greeting";
 constexpr char SpellingLanguageKey[] = "SpellingLanguage";
 constexpr char GreetingNoNameKey[] = "GreetingNoName";
@@ -215,6 +216,11 @@ bool Settings::requireJail() const
 void Settings::setRequireJail(bool on)
 {
     setText(RequireJailKey, on ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+bool Settings::keepRecord() const
+{
+    return switchOn(text(KeepRecordKey), true);
 }
 
 std::optional<QString> Settings::greeting() const

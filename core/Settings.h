@@ -73,6 +73,9 @@ public:
     // Off by default.
     bool requireJail() const;
     void setRequireJail(bool on);
+    // "KeepRecord", written by hand: off ("false", "0", "no", "off") keeps
+    // no record of the letters written. On by default.
+    bool keepRecord() const;
 
     // The built-in letter's wording: "Greeting", "GreetingNoName",
     // "Closing" and "EnclosureLine". nullopt when the user never set it

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QToolButton>
 #include <QResizeEvent>
@@ -97,6 +98,7 @@ void Form2::createMenus()
     exportOdtAction = action(tr("Export as &OpenDocument (.odt)…"), QKeySequence(),
                              [this] { exportLetter(word::LetterFormat::OpenDocument); });
     printAction = action(tr("&Print…"), QKeySequence::Print, &Form2::printLetter);
+    lettersSentAction = action(tr("&Letters Sent…"), QKeySequence(), [this] { emit lettersWindowRequested(); });
     backAction = action(tr("< &Back"), QKeySequence(Qt::Key_Escape), &Form2::PushButton8_Click);
     // Quitting is closing the window: the same steps, the same end. Ctrl+Q
     // on every desktop (some platforms define no standard Quit key).
@@ -105,6 +107,8 @@ void Form2::createMenus()
     menuBar = new QMenuBar(this);
     QMenu *file = menuBar->addMenu(tr("&File"));
     file->addActions({saveAction, exportPdfAction, exportDocxAction, exportOdtAction, printAction});
+    file->addSeparator();
+    file->addAction(lettersSentAction);
     file->addSeparator();
     file->addActions({backAction, quitAction});
     QMenu *view = menuBar->addMenu(tr("&View"));
@@ -349,7 +353,20 @@ void Form2::PushButton6_Click()
 {
     if (m_progress->isRunning())
         return; // one piece of work on the letter at a time
-    SaveLetter(*CommonDialog1, m_messenger, mWordFile, m_letterTitle);
+    if (const QString saved = SaveLetter(*CommonDialog1, m_messenger, mWordFile, m_letterTitle); !saved.isEmpty())
+        recordLetter(QString::fromLatin1(word::letterFormatInfo(word::LetterFormat::Word97).name), saved);
+}
+
+void Form2::recordLetter(const QString &format, const QString &file)
+{
+    if (!m_lettersRecord)
+        return;
+    LetterEntry entry = m_particulars;
+    entry.when = QDateTime::currentDateTime();
+    entry.format = format;
+    entry.file = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+    if (const QString failure = m_lettersRecord->add({entry}); !failure.isEmpty())
+        m_messenger.showMessage(failure, QString(), Messenger::Icon::Warning);
 }
 
 void Form2::exportLetter(word::LetterFormat format)
@@ -359,8 +376,11 @@ void Form2::exportLetter(word::LetterFormat format)
     if (!m_automation)
         return m_messenger.showMessage(tr("No office is there to export the letter."), QString(),
                                        Messenger::Icon::Warning);
-    ExportLetter({m_messenger, *m_automation, *CommonDialog1, *m_printDialog, *m_progress, m_letterTitle}, mWordFile,
-                 format);
+    const QString exported
+            = ExportLetter({m_messenger, *m_automation, *CommonDialog1, *m_printDialog, *m_progress, m_letterTitle},
+                           mWordFile, format);
+    if (!exported.isEmpty())
+        recordLetter(QString::fromLatin1(word::letterFormatInfo(format).name), exported);
 }
 
 void Form2::printLetter()
@@ -370,7 +390,13 @@ void Form2::printLetter()
     if (!m_automation)
         return m_messenger.showMessage(tr("No office is there to print the letter."), QString(),
                                        Messenger::Icon::Warning);
-    PrintLetter({m_messenger, *m_automation, *CommonDialog1, *m_printDialog, *m_progress, m_letterTitle}, mWordFile);
+    const std::optional<PrintedLetter> printed = PrintLetter(
+            {m_messenger, *m_automation, *CommonDialog1, *m_printDialog, *m_progress, m_letterTitle}, mWordFile);
+    if (printed)
+        recordLetter(printed->pdfFile.isEmpty()
+                             ? QString::fromLatin1(PrintedFormat)
+                             : QString::fromLatin1(word::letterFormatInfo(word::LetterFormat::Pdf).name),
+                     printed->pdfFile);
 }
 
 void Form2::PushButton8_Click()

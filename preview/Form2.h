@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "LetterFormat.h"
+#include "LettersRecord.h"
 #include "PageArea.h"
 #include "WordAutomation.h"
 #include "WindowPointer.h"
@@ -62,6 +63,11 @@ public:
     // The letter's title ("Letter to Brightwater Analytics"), from which
     // the save and export dialogs propose a file name.
     void setLetterTitle(const QString &title) { m_letterTitle = title; }
+    // The record every letter saved, exported or printed goes into
+    // (nullptr: none is kept), and the letter's company, recipient and
+    // position as its entries give them.
+    void setLettersRecord(LettersRecord *record) { m_lettersRecord = record; }
+    void setLetterParticulars(const LetterEntry &particulars) { m_particulars = particulars; }
 
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
     // The save dialog; the real file dialog unless a test sets its own.
@@ -80,6 +86,7 @@ public:
     QAction *exportOdtAction = nullptr;
     QAction *printAction = nullptr;
     QAction *backAction = nullptr;
+    QAction *lettersSentAction = nullptr;
     QAction *quitAction = nullptr;
     QMenuBar *menuBar = nullptr;
     // What is worth a look in this letter, beside the menu bar, with a way
@@ -149,6 +156,8 @@ signals:
     // The notice's button: the letter goes as with "< Back", and the
     // letter text is to be opened.
     void letterTextRequested();
+    // File ▸ Letters Sent…: the record's window is to open.
+    void lettersWindowRequested();
 
 private:
     void createControls();
@@ -165,6 +174,9 @@ private:
     void showCurrentPage();
     // "Whole Page" and "Fit Page" (Form2PageViews.cpp).
     void createPageViewActions();
+    // Adds the letter written in `format` at `file` (empty: on paper) to
+    // the record; its failure is the user's to read.
+    void recordLetter(const QString &format, const QString &file);
 
     Messenger &m_messenger;
     std::unique_ptr<CommonDialog> CommonDialog1;
@@ -177,6 +189,8 @@ private:
     bool mFirstActivate = true;
     std::vector<word::PagePicture> m_pages;
     QString m_letterTitle;
+    LettersRecord *m_lettersRecord = nullptr;
+    LetterEntry m_particulars;
     int m_pageNumber = 0;
     int m_menuBarHeight = 0;
 };

@@ -63,7 +63,7 @@ QString exportTitle(word::LetterFormat format)
     return {};
 }
 
-void ExportLetter(const LetterOutputContext &context, const QString &wordFile, word::LetterFormat format)
+QString ExportLetter(const LetterOutputContext &context, const QString &wordFile, word::LetterFormat format)
 {
     const word::LetterFormatInfo &info = word::letterFormatInfo(format);
     ErrorTrap trap(context.messenger, QString::fromLatin1(ReportLocation::Form2_ExportLetter));
@@ -79,41 +79,47 @@ void ExportLetter(const LetterOutputContext &context, const QString &wordFile, w
     trap.step(106, [&] { dialog.ShowSave(); });
     trap.step(108, [&] { target = withDefaultSuffix(dialog.FileName, QLatin1String(info.suffix)); });
     if (target.isEmpty())
-        return; // cancelled: nothing to do, nothing to say
+        return {}; // cancelled: nothing to do, nothing to say
     if (FileExists(target)
         && context.messenger.askYesNo(QStringLiteral("Are you sure you wish to overwrite ") + target
                                       + QStringLiteral(" ?"))
                 != Messenger::Answer::Yes)
-        return;
+        return {};
     const QString shown = QDir::toNativeSeparators(target);
     const Written written = runJob(
             context, [&] { return OfficeJob::exportLetter(context.automation, wordFile, target, format); },
             QObject::tr("Exporting the letter to %1…").arg(shown),
             QObject::tr("The letter could not be exported to %1.").arg(shown));
-    if (written == Written::Yes)
-        trap.step(110,
-                  [&] { context.messenger.showMessage(QStringLiteral("Done."), QString(), Messenger::Icon::None); });
+    if (written == Written::No)
+        return {};
+    trap.step(110, [&] { context.messenger.showMessage(QStringLiteral("Done."), QString(), Messenger::Icon::None); });
+    return target;
 }
 
-void PrintLetter(const LetterOutputContext &context, const QString &wordFile)
+std::optional<PrintedLetter> PrintLetter(const LetterOutputContext &context, const QString &wordFile)
 {
     ErrorTrap trap(context.messenger, QString::fromLatin1(ReportLocation::Form2_PrintLetter));
     std::optional<PrintChoice> choice;
     trap.step(100, [&] { choice = context.printDialog.ask(); });
     if (!choice)
-        return;
+        return std::nullopt;
     if (choice->toFile.isEmpty()) {
-        runJob(
-                context, [&] { return OfficeJob::printLetter(context.automation, wordFile, choice->settings); },
-                QObject::tr("Printing the letter…"), QObject::tr("The letter could not be printed."));
-        return;
+        if (runJob(
+                    context, [&] { return OfficeJob::printLetter(context.automation, wordFile, choice->settings); },
+                    QObject::tr("Printing the letter…"), QObject::tr("The letter could not be printed."))
+            == Written::No)
+            return std::nullopt;
+        return PrintedLetter{};
     }
     const QString file
             = withDefaultSuffix(choice->toFile, QLatin1String(word::letterFormatInfo(word::LetterFormat::Pdf).suffix));
     const QString shown = QDir::toNativeSeparators(file);
-    runJob(
-            context,
-            [&] { return OfficeJob::exportLetter(context.automation, wordFile, file, word::LetterFormat::Pdf); },
-            QObject::tr("Printing the letter to %1…").arg(shown),
-            QObject::tr("The letter could not be printed to %1.").arg(shown));
+    if (runJob(
+                context,
+                [&] { return OfficeJob::exportLetter(context.automation, wordFile, file, word::LetterFormat::Pdf); },
+                QObject::tr("Printing the letter to %1…").arg(shown),
+                QObject::tr("The letter could not be printed to %1.").arg(shown))
+        == Written::No)
+        return std::nullopt;
+    return PrintedLetter{file};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 
 #include "LetterFormat.h"
@@ -37,12 +39,20 @@ QString suggestedFileName(const QString &letterTitle, const QString &suffix);
 // (the scratch document at wordFile) there through the office's own export
 // filter. Ends with "Done." after an export; a failure says so in a plain
 // message naming the target, which is then as it was.
-void ExportLetter(const LetterOutputContext &context, const QString &wordFile, word::LetterFormat format);
+// Returns the file written; empty when none was.
+QString ExportLetter(const LetterOutputContext &context, const QString &wordFile, word::LetterFormat format);
+
+// What "Print…" made: the letter on paper (no file), or a PDF file.
+struct PrintedLetter
+{
+    QString pdfFile; // empty: printed on paper
+};
 
 // "Print…": the print dialog, then the letter printed through the office
 // (as text, by the office's print interface), or, with "Print to File",
-// exported as a PDF file to the name chosen there.
-void PrintLetter(const LetterOutputContext &context, const QString &wordFile);
+// exported as a PDF file to the name chosen there. Returns what was
+// printed; nothing when the user cancelled or printing failed.
+std::optional<PrintedLetter> PrintLetter(const LetterOutputContext &context, const QString &wordFile);
 
 // The dialog's title for an export to the format: "Export as PDF".
 QString exportTitle(word::LetterFormat format);

@@ -8,12 +8,13 @@
 #include "Main.h"
 #include "Messenger.h"
 
-void SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordFile, const QString &letterTitle)
+QString SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordFile, const QString &letterTitle)
 {
     ErrorTrap trap(messenger, QString::fromLatin1(ReportLocation::Form2_PushButton6_Click));
     constexpr int Yes = int(Messenger::Answer::Yes);
     int answer = 0;
     QString target;
+    bool copied = false;
 
     trap.step(106, [&] { dialog.FileName = suggestedFileName(letterTitle, QStringLiteral("doc")); });
     trap.step(108, [&] { dialog.DialogTitle = QStringLiteral("Save File"); });
@@ -36,10 +37,14 @@ void SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordF
             trap.step(126, [&] { answer = Yes; });
         }
         if (trap.test(128, [&] { return answer == Yes; }))
-            trap.step(130, [&] { copyFileReplacing(wordFile, target); });
+            trap.step(130, [&] {
+                copyFileReplacing(wordFile, target);
+                copied = true;
+            });
     }
     // After a failure the report is the last word: "Done." would claim a
     // letter that was not written.
     if (trap.reportCount() == 0)
         trap.step(132, [&] { messenger.showMessage(QStringLiteral("Done."), QString(), Messenger::Icon::None); });
+    return copied ? target : QString();
 }

@@ -15,4 +15,5 @@ class Messenger;
 // Replacing never loses the old file: the letter is written beside the
 // target, synced, and only then moved into place, so a failed copy (a full
 // disk included) leaves it byte-identical and nothing beside it.
-void SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordFile, const QString &letterTitle);
+// Returns the file written; empty when none was.
+QString SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wordFile, const QString &letterTitle);

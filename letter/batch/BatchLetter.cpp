@@ -142,9 +142,10 @@ Outcome Batch::makeLetter(Slot &slot, const Job &job)
     for (const auto &[path, format] : scratch) {
         const QString target = targetPath(job.name, format);
         try {
-            if (publishFile(path, target, m_options.overwrite) == Published::Written)
+            if (publishFile(path, target, m_options.overwrite) == Published::Written) {
                 written.append(QFileInfo(target).fileName());
-            else
+                outcome.written.emplace_back(target, format);
+            } else
                 kept.append(QFileInfo(target).fileName());
         } catch (const Failure &failure) {
             if (problem.isEmpty())

@@ -161,11 +161,21 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                         "one chosen in the window, else your locale's). A template of your "
                                         "own keeps its own paper."),
             QStringLiteral("paper"));
+    const QCommandLineOption noRecord(
+            QStringLiteral("no-record"),
+            QCoreApplication::translate("batch",
+                                        "Keep no record of the letters written (as the setting KeepRecord=false "
+                                        "does)."));
+    const QCommandLineOption letters(
+            QStringLiteral("letters"),
+            QCoreApplication::translate("batch", "Print the record of the letters written, oldest first, and exit."));
+    const QCommandLineOption csv(QStringLiteral("csv"),
+                                 QCoreApplication::translate("batch", "With --letters: print the record as CSV."));
     parser.addOptions({batch, out, templateFile, format, name, jobs, force, separator, allowEmpty, strict, columns,
-                       dryRun, sheet, requireJail, paper});
+                       dryRun, sheet, requireJail, paper, noRecord, letters, csv});
     const std::vector<QCommandLineOption> batchOnly{out,    templateFile, format,      name,   jobs,
                                                     force,  separator,    allowEmpty,  strict, columns,
-                                                    dryRun, sheet,        requireJail, paper};
+                                                    dryRun, sheet,        requireJail, paper,  noRecord};
     // What QApplication itself takes (for the window; the batch ignores
     // them), so that a session manager's or a user's "-style fusion" works.
     QStringList qtOptions;
@@ -212,6 +222,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (!parser.positionalArguments().isEmpty())
         return usageError(QCoreApplication::translate("batch", "unexpected argument \"%1\"")
                                   .arg(parser.positionalArguments().first()));
+    if (parser.isSet(csv) && !parser.isSet(letters))
+        return usageError(QCoreApplication::translate("batch", "--csv works only with --letters"));
+    if (parser.isSet(letters)) {
+        if (parser.optionNames().size() > 1 + int(parser.isSet(csv)))
+            return usageError(QCoreApplication::translate("batch", "--letters takes no other option than --csv"));
+        result.road = CommandLine::Road::Letters;
+        result.lettersAsCsv = parser.isSet(csv);
+        return result;
+    }
     if (!parser.isSet(batch)) {
         for (const QString &given : parser.optionNames()) {
             for (const QCommandLineOption &option : batchOnly) {
@@ -289,6 +308,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         }
     }
     options.requireJail = parser.isSet(requireJail);
+    options.keepRecord = !parser.isSet(noRecord);
     if (parser.isSet(paper)) {
         options.paper = Paper::parse(parser.value(paper));
         if (!options.paper)

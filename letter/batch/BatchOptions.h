@@ -40,6 +40,7 @@ struct BatchOptions
     // The sheet of a spreadsheet list to read; empty: the first.
     QString sheet;
     bool requireJail = false; // no office without its jail (OfficeJail.h)
+    bool keepRecord = true;   // the letters go into the record (LettersRecord.h) unless --no-record
     // The built-in letter's paper; nullopt: the window's choice, else the
     // locale's. A template of the user's own keeps its own.
     std::optional<PaperSize> paper;
@@ -50,10 +51,12 @@ struct BatchOptions
 // status.
 struct CommandLine
 {
-    enum class Road { Window, Batch, Print };
+    // Letters: the record of letters printed (--letters), as CSV with --csv.
+    enum class Road { Window, Batch, Print, Letters };
     Road road = Road::Window;
     std::optional<BatchOptions> batch; // for Road::Batch
-    QString message;                   // for Road::Print: on stdout with status 0, else on stderr
+    bool lettersAsCsv = false;
+    QString message; // for Road::Print: on stdout with status 0, else on stderr
     int exitStatus = 0;
 };
 

@@ -24,6 +24,7 @@
 #include "FileInPlace.h"
 #include "LetterFill.h"
 #include "LetterList.h"
+#include "LettersRecord.h"
 #include "ListCheck.h"
 #include "OfficeDeadline.h"
 #include "RunMark.h"
@@ -47,6 +48,8 @@ struct Outcome
     bool freshLetterNeeded = false; // the template must be opened afresh
     bool noPlaceholders = false;    // the template holds none
     bool diskFull = false;          // no further letter fits
+    // The files moved into place, for the record of letters.
+    std::vector<std::pair<QString, word::LetterFormat>> written;
 };
 
 // One office and the letter it is making. The first is brought up by the
@@ -130,6 +133,9 @@ private:
     void startJob(Slot &slot, const Job &job);
     void finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed);
     void schedule();
+    // Adds the row's written files to the record of letters; its failure
+    // is said once.
+    void recordLetters(const Job &job, const Outcome &outcome);
 
     // Prints a line to the reports' stream, outside the progress (which
     // does not exist yet, or no longer).
@@ -192,6 +198,10 @@ private:
     // one thread per office; each finished letter wakes the scheduler.
     QThreadPool m_pool;
     QSemaphore m_letterDone;
+
+    // The record of letters, unless --no-record or the settings turn it
+    // off; written from the scheduler's thread alone.
+    std::unique_ptr<LettersRecord> m_record;
 
     int m_written = 0, m_skipped = 0, m_failed = 0;
     bool m_noPlaceholdersNoted = false;

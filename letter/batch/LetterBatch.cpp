@@ -10,9 +10,11 @@
 #include "BatchRun.h"
 #include "Failure.h"
 #include "LetterTemplate.h"
+#include "LettersListing.h"
 #include "Logging.h"
 #include "OfficeAutomation.h"
 #include "ScratchFiles.h"
+#include "Settings.h"
 #include "StopSignals.h"
 #include "ThreadHandOver.h"
 
@@ -98,6 +100,7 @@ void Batch::finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed)
         m_pending.push_front({job.row, job.name, job.attempt + 1});
         return;
     }
+    recordLetters(job, outcome);
     switch (outcome.status) {
     case Outcome::Status::Written:
         ++m_written;
@@ -116,6 +119,19 @@ void Batch::finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed)
                             BatchProgress::Kind::Notable);
         break;
     }
+}
+
+void Batch::recordLetters(const Job &job, const Outcome &outcome)
+{
+    if (!m_record || outcome.written.empty())
+        return;
+    const LetterRow &row = m_list.rows[job.row];
+    std::vector<LetterEntry> entries;
+    for (const auto &[file, format] : outcome.written)
+        entries.push_back(
+                letterEntry(row.texts, row.further, QString::fromLatin1(word::letterFormatInfo(format).name), file));
+    if (const QString failure = m_record->add(entries); !failure.isEmpty())
+        m_progress->note(failure);
 }
 
 void Batch::schedule()
@@ -234,6 +250,8 @@ int Batch::run()
             tell(failure.description());
         return ExitUsage;
     }
+    if (m_options.keepRecord && Settings().keepRecord())
+        m_record = std::make_unique<LettersRecord>(LettersRecord::defaultPath(), LettersRecord::AfterFailure::GiveUp);
     schedule();
     endOffices();
 

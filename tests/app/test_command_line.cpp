@@ -46,6 +46,7 @@ class TestCommandLine : public QObject
         options.workingFolder = m_dir.path();
         QProcessEnvironment &env = options.environment;
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
         env.insert(QStringLiteral("temp"), m_dir.path());
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -118,6 +119,16 @@ private slots:
                 << "";
         QTest::newRow("version") << QStringList{"-v"} << QByteArray() << false << 0 << "Tessaline 7\\.00\n"
                                  << "";
+        QTest::newRow("no letter recorded yet") << QStringList{"--letters"} << QByteArray() << false << 0 << ""
+                                                << "No letter is in the record yet\\.\n";
+        QTest::newRow("no letter recorded yet, as CSV") << QStringList{"--letters", "--csv"} << QByteArray() << false
+                                                        << 0 << "When,Company,Recipient,Position,Format,Status,File\n"
+                                                        << "";
+        QTest::newRow("--csv without --letters") << QStringList{"--csv"} << QByteArray() << false << 2 << ""
+                                                 << "tessaline: --csv works only with --letters\n" + Try;
+        QTest::newRow("--letters with a batch's option")
+                << QStringList{"--letters", "--no-record"} << QByteArray() << false << 2 << ""
+                << "tessaline: --letters takes no other option than --csv\n" + Try;
         QTest::newRow("unreadable list") << QStringList{"--batch", "missing.csv", "--out", "OUT"} << QByteArray()
                                          << false << 2 << ""
                                          << "Cannot read missing\\.csv: No such file or directory\n";

@@ -266,7 +266,7 @@ private slots:
             help << action->text();
         QCOMPARE(letter,
                  (QStringList{"&Built-in Letter", "&Use My Own Template…", "&Save Built-in Letter As…",
-                              "&Edit Letter Text…", "More &Fields…", "&Paper Size", "-", "&Quit"}));
+                              "&Edit Letter Text…", "More &Fields…", "Le&tters Sent…", "&Paper Size", "-", "&Quit"}));
         QCOMPARE(paper, (QStringList{"&A4", "US &Letter"}));
         QCOMPARE(form->editLetterTextAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         QCOMPARE(help, (QStringList{"&Placeholders…", "&About Tessaline"}));

@@ -81,4 +81,29 @@ grep -qF "As I promised" "$out/letter-text-letter.txt" && fail "the built-in bod
 # The letter's paragraphs: what read_letter prints before the headers.
 sed '/^HEADER: /,$d' "$out/letter-text-letter.txt" | grep -q '\[' && fail "a placeholder was left in the body"
 
+step "a batch of three letters, then the record of letters"
+printf 'CompanyName,RecipientName,Position\nBrightwater Analytics,Ana Ruiz,Data Analyst\nKestrel Works,Jon Berg,Joiner\nOak & Ash,Mia Sato,Site Lead\n' \
+  >"$work/list.csv"
+"$program" --batch "$work/list.csv" --out "$work/documents/batch" --format pdf >/dev/null 2>&1 \
+  || fail "the batch failed"
+"$program" --letters --csv >"$out/letters.csv" || fail "--letters --csv failed"
+grep -qF ",doc,written,$letter" "$out/letters.csv" || fail "the saved letter is not in the record"
+[[ $(grep -c ',pdf,written,' "$out/letters.csv") == 3 ]] || fail "the batch's letters are not in the record"
+[[ $(stat -c %a "$XDG_DATA_HOME/Tessaline/letters.sqlite") == 600 ]] || fail "the record is open to others"
+
+step "open Letter > Letters Sent… (its screenshot is the README's)"
+"$program" & app=$!
+wait_until 60 has_window_of_size $main_size || fail "the main window did not appear"
+main=$(window_of_size $main_size)
+xdotool windowfocus --sync "$main"
+xdotool key alt+l t
+wait_until 30 has_window_named "Tessaline — Letters Sent" || fail "the Letters Sent window did not appear"
+window=$(xdotool search --onlyvisible --name "^Tessaline — Letters Sent\$" | head -1)
+xdotool windowfocus --sync "$window"
+sleep 0.5
+import -window "$window" "$out/letters-window.png"
+kill -TERM "$app"
+wait "$app" || true
+app=
+
 echo "PASS: a letter in the user's own words"

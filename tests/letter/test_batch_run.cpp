@@ -12,11 +12,14 @@
 #include <QDir>
 #include <QFile>
 #include <QScopeGuard>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "BatchOptions.h"
 #include "LetterBatch.h"
+#include "LettersListing.h"
 #include "ScriptedAutomation.h"
 #include "SmallDisk.h"
 #include "TestFiles.h"
@@ -414,6 +417,154 @@ private slots:
             found << file + u'|' + text.section(QStringLiteral("Dear "), 1).section(u':', 0, 0);
         }
         QCOMPARE(found, files);
+    }
+
+    // A record that cannot be kept never stops a letter: every letter of
+    // the run is written and counted, and the record's failure is said
+    // once, however many letters it missed.
+    void theRecordsFailureNeverStopsALetter_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("reason"); // empty: the record is kept
+        QTest::newRow("locked by another program") << "locked"
+                                                   << "is in use by another program";
+        QTest::newRow("not a database") << "corrupt"
+                                        << "is damaged or is not a record of letters";
+        QTest::newRow("read-only folder") << "read-only"
+                                          << "cannot be written";
+        QTest::newRow("full disk") << "full"
+                                   << "is full";
+        QTest::newRow("an earlier version's, upgraded in place") << "earlier"
+                                                                 << "";
+    }
+
+    void theRecordsFailureNeverStopsALetter()
+    {
+        QFETCH(QString, state);
+        QFETCH(QString, reason);
+        SmallDisk disk(256);
+        QString data = path(QStringLiteral("record-") + state);
+        if (state == u"read-only" || state == u"full") {
+            if (!disk.isMounted())
+                QSKIP(SmallDisk::skipReason());
+            data = disk.path();
+        }
+        const QString database = data + QStringLiteral("/Tessaline/letters.sqlite");
+        QVERIFY(QDir().mkpath(data + QStringLiteral("/Tessaline")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+        // Another program's connection to the record.
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        const auto restore = qScopeGuard([&] {
+            other.close();
+            other = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("other"));
+            qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("data"))));
+        });
+        other.setDatabaseName(database);
+        auto sql = [&](const char *statement) {
+            QVERIFY2(QSqlQuery(other).exec(QString::fromLatin1(statement)), statement);
+        };
+        if (state == u"locked") {
+            QVERIFY(LettersRecord(database).add({letterEntry({}, {}, QStringLiteral("doc"), {})}).isEmpty());
+            QVERIFY(other.open());
+            sql("BEGIN IMMEDIATE");
+            sql("INSERT INTO letters (written_at, format) VALUES ('2026-01-01T00:00:00Z', 'doc')");
+        } else if (state == u"corrupt") {
+            writeFile(database, QByteArray(8192, 'x'));
+        } else if (state == u"read-only") {
+            QVERIFY(disk.makeReadOnly());
+        } else if (state == u"full") {
+            disk.fillUpTo(0);
+        } else {
+            // The first version's table, holding a letter of its own.
+            QVERIFY(other.open());
+            sql("CREATE TABLE letters (id INTEGER PRIMARY KEY, written_at TEXT NOT NULL, company TEXT NOT NULL "
+                "DEFAULT '', recipient TEXT NOT NULL DEFAULT '', position TEXT NOT NULL DEFAULT '', format TEXT NOT "
+                "NULL, file TEXT NOT NULL DEFAULT '', status TEXT NOT NULL DEFAULT 'written')");
+            sql("INSERT INTO letters (written_at, company, format, status) VALUES ('2025-05-05T09:00:00Z', 'Old Co', "
+                "'pdf', 'interview')");
+            sql("PRAGMA user_version = 1");
+            other.close();
+        }
+        constexpr int Rows = 3;
+        const QString out = path(QStringLiteral("recorded-") + state);
+        const Run run = runBatch(Rows, out);
+
+        QCOMPARE(run.exitCode, ExitNothingFailed);
+        QVERIFY2(run.summary.contains(QStringLiteral("3 rows: 3 written, 0 skipped, 0 failed")),
+                 qPrintable(run.summary));
+        QCOMPARE(entriesOf(out).size(), Rows);
+        checkWholeLetters(out);
+        const QString failure = QStringLiteral("The letter was written, but the record of letters could not be kept: ");
+        QCOMPARE(run.reports.count(failure), reason.isEmpty() ? 0 : 1);
+        QVERIFY2(run.reports.contains(reason), qPrintable(run.reports));
+        if (state == u"earlier") {
+            const std::vector<LetterEntry> entries = LettersRecord(database).entries();
+            QCOMPARE(entries.size(), size_t(1 + Rows));
+            QCOMPARE(entries.front().company + u'|' + entries.front().status, QStringLiteral("Old Co|interview"));
+            QCOMPARE(entries.back().company, QStringLiteral("Company %1").arg(Rows));
+        }
+    }
+
+    // Each file a batch writes is an entry: its row's company, recipient
+    // and position, its format and path; none when the record is off.
+    void eachLetterWrittenIsAnEntryOfTheRecord_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QStringList>("formats"); // of each row's entries; none: no record
+        QTest::newRow("two formats") << QStringList{QStringLiteral("--format"), QStringLiteral("pdf,doc")}
+                                     << QByteArray() << QStringList{QStringLiteral("pdf"), QStringLiteral("doc")};
+        QTest::newRow("--no-record") << QStringList{QStringLiteral("--no-record")} << QByteArray() << QStringList();
+        QTest::newRow("KeepRecord=no in the settings")
+                << QStringList() << QByteArray("KeepRecord=no\n") << QStringList();
+        QTest::newRow("KeepRecord=On in the settings")
+                << QStringList() << QByteArray("KeepRecord=On\n") << QStringList{QStringLiteral("doc")};
+    }
+
+    void eachLetterWrittenIsAnEntryOfTheRecord()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, settings);
+        QFETCH(QStringList, formats);
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 0, 0);
+        const QString data = path(QStringLiteral("entries-data-") + tag);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+        const QString config = path(QStringLiteral("config/Marrowfen.conf"));
+        QVERIFY(QDir().mkpath(path(QStringLiteral("config"))));
+        writeFile(config, "[Tessaline]\n" + settings);
+        const auto restore = qScopeGuard([&] {
+            QFile::remove(config);
+            qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("data"))));
+        });
+        constexpr int Rows = 4;
+        QByteArray listText = "RecipientName,CompanyName,Position\n";
+        for (int r = 1; r <= Rows; ++r)
+            listText += QStringLiteral("Person %1,Company %1,Job %1\n").arg(r).toUtf8();
+        const QString out = path(QStringLiteral("entries-") + tag);
+        const Run run = runBatch(listText, out, arguments);
+        QCOMPARE(run.exitCode, ExitNothingFailed);
+
+        const QString database = data + QStringLiteral("/Tessaline/letters.sqlite");
+        QStringList found, expected;
+        for (const LetterEntry &entry : LettersRecord(database).entries())
+            found << QStringList{entry.company, entry.recipient, entry.position, entry.format, entry.file, entry.status}
+                             .join(u'|');
+        for (int r = 1; r <= Rows; ++r) {
+            for (const QString &format : formats)
+                expected << QStringLiteral("Company %1|Person %1|Job %1|%2|%3/Company %1 - Person %1.%2|written")
+                                    .arg(r)
+                                    .arg(format, out);
+        }
+        found.sort();
+        expected.sort();
+        QCOMPARE(found, expected);
+        QCOMPARE(QFileInfo::exists(database), !formats.isEmpty());
+        if (formats.isEmpty())
+            return;
+        // The user's alone.
+        QCOMPARE(QFileInfo(database).permissions() & 0x0077, QFileDevice::Permissions());
+        QCOMPARE(QFileInfo(data + QStringLiteral("/Tessaline")).permissions() & 0x0077, QFileDevice::Permissions());
     }
 };
 

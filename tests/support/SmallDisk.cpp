@@ -38,3 +38,11 @@ void SmallDisk::fillUpTo(qint64 freeBytes)
     if (toFill > 0)
         filler.write(QByteArray(toFill, 'f'));
 }
+
+bool SmallDisk::makeReadOnly()
+{
+    return m_mounted
+            && ::mount("tmpfs", QFile::encodeName(m_folder.path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+                       nullptr)
+            == 0;
+}

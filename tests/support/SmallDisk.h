@@ -23,6 +23,10 @@ public:
     QString path() const { return m_folder.path(); }
     QString filePath(const QString &name) const { return m_folder.filePath(name); }
 
+    // Makes the mounted disk read-only, even to root; false when it could
+    // not be.
+    bool makeReadOnly();
+
     // Fills the disk up to `freeBytes` left with a file named "filler".
     void fillUpTo(qint64 freeBytes);
     qint64 freeBytes() const;
