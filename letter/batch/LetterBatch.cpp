@@ -98,6 +98,8 @@ void Batch::finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed)
         m_pending.push_front({job.row, job.name, job.attempt + 1});
         return;
     }
+    if (outcome.status != Outcome::Status::Failed && !outcome.combinedPart.isEmpty())
+        m_combinedParts[job.row] = outcome.combinedPart;
     switch (outcome.status) {
     case Outcome::Status::Written:
         ++m_written;
@@ -189,6 +191,10 @@ int Batch::run()
             return ExitUsage;
         }
     }
+    if (const QString refusal = combinedRefusal(); !refusal.isEmpty()) {
+        tell(refusal);
+        return ExitUsage;
+    }
     // The first office starts while the list is read: the first letter
     // then waits for neither.
     m_offices.startSpares(1);
@@ -235,6 +241,7 @@ int Batch::run()
         return ExitUsage;
     }
     schedule();
+    const QString combined = writeCombined();
     endOffices();
 
     const int notDone = int(m_pending.size());
@@ -247,10 +254,12 @@ int Batch::run()
         summary = QObject::tr("Stopped. ") + summary + QObject::tr(", %1 not done").arg(notDone);
     else if (m_diskFull)
         summary = QObject::tr("Stopped: the disk is full. ") + summary + QObject::tr(", %1 not done").arg(notDone);
+    if (!combined.isEmpty())
+        summary += u'\n' + combined;
     m_progress->finish(summary);
     if (StopSignals::asked())
         return ExitInterrupted;
-    return m_failed == 0 && notDone == 0 ? ExitNothingFailed : ExitSomeFailed;
+    return m_failed == 0 && notDone == 0 && !m_combinedFailed ? ExitNothingFailed : ExitSomeFailed;
 }
 } // namespace batch
 

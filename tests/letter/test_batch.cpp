@@ -14,6 +14,7 @@
 #include "DocumentReader.h"
 #include "LetterEngine.h"
 #include "LetterRun.h"
+#include "RunProgram.h"
 #include "TestFiles.h"
 #include "LibreOfficeAutomation.h"
 
@@ -609,6 +610,48 @@ private slots:
                     QStringLiteral("<b>Re:</b> %1 end").arg(value("Zi", row)),
             };
             QCOMPARE(marked, expected);
+        }
+    }
+
+    // One PDF of the whole list, alone or beside the letters: each letter
+    // from a new page, in the list's order, whichever office made it.
+    void theCombinedPdfHoldsEveryLetterInListOrder_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("alone") << QStringLiteral("combined-alone") << QStringList{}
+                               << QStringList{QStringLiteral("all.pdf")};
+        QTest::newRow("beside the letters")
+                << QStringLiteral("combined-beside")
+                << QStringList{QStringLiteral("--out"), path(QStringLiteral("combined-beside")),
+                               QStringLiteral("--format"), QStringLiteral("pdf")}
+                << QStringList{QStringLiteral("Ann Ash.pdf"), QStringLiteral("Bo Birch.pdf"),
+                               QStringLiteral("Cy Cedar.pdf"), QStringLiteral("all.pdf")};
+    }
+
+    void theCombinedPdfHoldsEveryLetterInListOrder()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, files);
+        const QStringList names{QStringLiteral("Ann Ash"), QStringLiteral("Bo Birch"), QStringLiteral("Cy Cedar")};
+        const QString list = path(folder + QStringLiteral(".csv"));
+        writeFile(list, "RecipientName,CompanyName\n" + names.join(QStringLiteral(",Co\n")).toUtf8() + ",Co\n");
+        const QString combined = path(folder + QStringLiteral("/all.pdf"));
+        const Run run = runBatch(QStringList{QStringLiteral("--batch"), list, QStringLiteral("--combined"), combined,
+                                             QStringLiteral("--name"), QStringLiteral("{RecipientName}"),
+                                             QStringLiteral("--jobs"), QStringLiteral("2")}
+                                 + arguments);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors + run.out));
+        QCOMPARE(filesIn(path(folder)), files);
+        QCOMPARE(pdfPageSizes(combined).size(), size_t(3));
+        for (int page = 1; page <= 3; ++page) {
+            const QString text = runProgram(QStringLiteral("pdftotext"),
+                                            {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                             QString::number(page), combined, QStringLiteral("-")})
+                                         .out;
+            QVERIFY2(text.contains(QStringLiteral("Dear %1:").arg(names[page - 1])), qPrintable(text));
         }
     }
 

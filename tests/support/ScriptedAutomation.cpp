@@ -282,6 +282,18 @@ public:
         for (const auto &story : m_data.stories)
             file.write(story.second.toUtf8() + '\n');
     }
+    void appendDocument(const QString &path) override
+    {
+        m_s.enter(QStringLiteral("Document.InsertFile"));
+        // Each story goes on with the other file's text of that story.
+        m_s.update([&] {
+            const auto other = m_s.files.find(path);
+            if (other == m_s.files.end())
+                throw Failure(QStringLiteral("Cannot insert %1").arg(path));
+            for (size_t i = 0; i < m_data.stories.size() && i < other->second.stories.size(); ++i)
+                m_data.stories[i].second += u'\f' + other->second.stories[i].second;
+        });
+    }
     void print(const word::PrintSettings &settings) override
     {
         m_s.enter(QStringLiteral("Document.Print"));

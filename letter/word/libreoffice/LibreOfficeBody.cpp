@@ -1,6 +1,7 @@
 #include "LibreOfficeInstance.h"
 
 #include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/document/XDocumentInsertable.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/lang/XServiceInfo.hpp>
 #include <com/sun/star/text/ControlCharacter.hpp>
@@ -214,6 +215,29 @@ int editParagraphs(Instance &instance, const Reference<lang::XComponent> &model,
     // Earlier hits may lie in the text just changed.
     instance.search.clear();
     return applied;
+}
+
+void appendDocument(Instance &instance, const Reference<lang::XComponent> &model, const QString &path)
+{
+    const OUString url = fileUrl(path);
+    officeCall(*instance.office, QObject::tr("InsertFile %1").arg(path), [&] {
+        Reference<text::XTextDocument> document(model, UNO_QUERY_THROW);
+        const Reference<text::XText> text = document->getText();
+        const OUString firstStyle = firstPageStyleName(model);
+        text->insertControlCharacter(text->getEnd(), text::ControlCharacter::PARAGRAPH_BREAK, false);
+        const Reference<text::XTextCursor> at = text->createTextCursorByRange(text->getEnd());
+        // A cursor at the end of the text before, which the insertion
+        // after it leaves where it is.
+        const Reference<text::XTextCursor> before = text->createTextCursorByRange(at->getEnd());
+        before->goLeft(1, false);
+        Reference<com::sun::star::document::XDocumentInsertable>(at, UNO_QUERY_THROW)->insertDocumentFromURL(url, {});
+        // The inserted text's first paragraph (which takes its own page
+        // style along, if any) begins a page of the first page's style:
+        // each letter starts as the first did, header and all.
+        before->goRight(1, false);
+        Reference<beans::XPropertySet>(before, UNO_QUERY_THROW)->setPropertyValue("PageDescName", uno::Any(firstStyle));
+    });
+    instance.search.clear();
 }
 
 } // namespace libreoffice
