@@ -16,6 +16,7 @@
 #include "PageSnapshotSize.h"
 #include "PaperSizeMenu.h"
 #include "ScratchFiles.h"
+#include "Settings.h"
 
 void Form1::PushButton6_Click()
 {
@@ -49,6 +50,7 @@ void Form1::PushButton6_Click()
         if (trap.test(202, [&] {
                 form2().setPages(made.pages);
                 form2().setLetterTitle(made.title);
+                form2().setMail(mailFor(request.further, m_services.settings.emailSubject()));
                 return true;
             })) {
             trap.step(204, [&] { form2().mWordFile = made.document; });

@@ -13,6 +13,7 @@ constexpr char LivePageKey[] = "LivePage";
 constexpr char RequireJailKey[] = "RequireJail";
 constexpr char GreetingKey[] = "Greeting";
 constexpr char SpellingLanguageKey[] = "SpellingLanguage";
+constexpr char EmailSubjectKey[] = "EmailSubject";
 constexpr char GreetingNoNameKey[] = "GreetingNoName";
 constexpr char ClosingKey[] = "Closing";
 constexpr char EnclosureLineKey[] = "EnclosureLine";
@@ -154,6 +155,11 @@ QString Settings::spellingLanguage() const
 void Settings::setSpellingLanguage(const QString &name)
 {
     setText(SpellingLanguageKey, name);
+}
+
+QString Settings::emailSubject() const
+{
+    return text(EmailSubjectKey).trimmed();
 }
 
 std::optional<PaperSize> Settings::paperSize() const

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "LetterFormat.h"
+#include "MailHandover.h"
 #include "PageArea.h"
 #include "WordAutomation.h"
 #include "WindowPointer.h"
@@ -62,6 +63,8 @@ public:
     // The letter's title ("Letter to Brightwater Analytics"), from which
     // the save and export dialogs propose a file name.
     void setLetterTitle(const QString &title) { m_letterTitle = title; }
+    // The subject and address "Send by E-mail…" hands over with the letter.
+    void setMail(const MailRequest &mail) { m_mail = mail; }
 
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
     // The save dialog; the real file dialog unless a test sets its own.
@@ -79,6 +82,7 @@ public:
     QAction *exportDocxAction = nullptr;
     QAction *exportOdtAction = nullptr;
     QAction *printAction = nullptr;
+    QAction *emailAction = nullptr;
     QAction *backAction = nullptr;
     QAction *quitAction = nullptr;
     QMenuBar *menuBar = nullptr;
@@ -94,6 +98,7 @@ public:
     void PushButton8_Click();                     // "< Back"
     void exportLetter(word::LetterFormat format); // "Export as …"
     void printLetter();                           // "Print…"
+    void sendByEmail();                           // "Send by E-mail…"
     void picture1_MouseDown(Qt::MouseButtons buttons, QPointF innerPixels);
     void picture1_MouseMove(Qt::MouseButtons buttons, QPointF innerPixels);
     void Picture1_MouseUp(Qt::MouseButtons buttons, QPointF innerPixels);
@@ -177,6 +182,8 @@ private:
     bool mFirstActivate = true;
     std::vector<word::PagePicture> m_pages;
     QString m_letterTitle;
+    MailRequest m_mail;
+    std::unique_ptr<MailHandover> m_mailHandover;
     int m_pageNumber = 0;
     int m_menuBarHeight = 0;
 };
