@@ -347,7 +347,7 @@ private slots:
         QTest::addColumn<bool>("existing");
         QTest::addColumn<int>("failingExport"); // 0: none fails
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QStringList>("letters"); // in the combined file, in order; empty: no file
+        QTest::addColumn<QStringList>("letters"); // in the combined file, in order
         QTest::addColumn<QString>("said");
         QTest::newRow("every row") << list(3) << false << 0 << ExitNothingFailed
                                    << QStringList{"Person 1", "Person 2", "Person 3"} << "Written ";
@@ -380,15 +380,12 @@ private slots:
         const Run run = runBatch(list, out, {QStringLiteral("--combined"), combined});
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2((run.summary + run.reports).contains(said), qPrintable(run.summary + run.reports));
+        QStringList found;
         const QString text = QString::fromUtf8(readAll(combined));
-        if (existing)
-            QCOMPARE(text, QStringLiteral("the user's own file"));
-        else if (letters.isEmpty())
-            QVERIFY(!QFileInfo::exists(combined));
-        else
-            QCOMPARE(text.count(QStringLiteral("Dear ")), letters.size());
-        for (qsizetype i = 1; i < letters.size(); ++i)
-            QVERIFY2(text.indexOf(letters[i - 1]) < text.indexOf(letters[i]), qPrintable(text));
+        for (auto it = QRegularExpression(QStringLiteral("Dear (Person \\d)")).globalMatch(text); it.hasNext();)
+            found << it.next().captured(1);
+        QCOMPARE(found, letters);
+        QCOMPARE(QFileInfo::exists(combined), existing || !letters.isEmpty()); // the user's own file stays
         QCOMPARE(entriesOf(out).filter(QStringLiteral(".part")), QStringList());
     }
 

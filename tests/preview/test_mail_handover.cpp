@@ -10,9 +10,6 @@
 #include "MailHandover.h"
 #include "TestFiles.h"
 
-using Further = std::vector<std::pair<QString, QString>>;
-Q_DECLARE_METATYPE(Further)
-
 class TestMailHandover : public QObject
 {
     Q_OBJECT
@@ -25,45 +22,37 @@ private slots:
         qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     }
 
+    // One More Fields value beside Position=Designer, and the user's subject.
     void theSubjectAndAddressComeFromMoreFieldsOrTheUsersSubject_data()
     {
-        QTest::addColumn<Further>("further");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("ownSubject");
         QTest::addColumn<QString>("subject");
         QTest::addColumn<QString>("address");
-        const auto position = std::pair{QStringLiteral("Position"), QStringLiteral("Designer")};
-        QTest::newRow("the position") << Further{position} << ""
-                                      << "Application: Designer"
-                                      << "";
-        QTest::newRow("the user's own subject") << Further{position} << " My letter "
-                                                << "My letter"
-                                                << "";
-        QTest::newRow("no position") << Further{} << ""
-                                     << "Application"
-                                     << "";
-        QTest::newRow("the recipient's address, named as people do")
-                << Further{{QStringLiteral("Recipient E-mail"), QStringLiteral(" ann@acme.example ")}} << ""
-                << "Application"
-                << "ann@acme.example";
-        QTest::newRow("an option is no address")
-                << Further{{QStringLiteral("Email2"), QStringLiteral("--utf8@x.example")}} << ""
-                << "Application"
-                << "";
-        QTest::newRow("two addresses are none")
-                << Further{{QStringLiteral("Email2"), QStringLiteral("a@x.example, b@y.example")}} << ""
-                << "Application"
-                << "";
+        const char *position = "Application: Designer";
+        auto row = [](const char *tag, const char *name, const char *value, const char *own, const char *subject,
+                      const char *address) {
+            QTest::newRow(tag) << QString::fromUtf8(name) << QString::fromUtf8(value) << QString::fromUtf8(own)
+                               << QString::fromUtf8(subject) << QString::fromUtf8(address);
+        };
+        row("the position", "Note", "x", "", position, "");
+        row("the user's own subject", "Note", "x", " Mine ", "Mine", "");
+        row("the recipient's address, named as people do", "Recipient E-mail", " ann@acme.example ", "", position,
+            "ann@acme.example");
+        row("an option is no address", "Email2", "--utf8@x.example", "", position, "");
+        row("two addresses are none", "Email2", "a@x.example, b@y.example", "", position, "");
     }
 
     void theSubjectAndAddressComeFromMoreFieldsOrTheUsersSubject()
     {
-        QFETCH(Further, further);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
         QFETCH(QString, ownSubject);
-        QFETCH(QString, subject);
-        QFETCH(QString, address);
-        const MailRequest request = mailFor(further, ownSubject);
-        QCOMPARE(request.subject, subject);
-        QCOMPARE(request.address, address);
+        const MailRequest request
+                = mailFor({{QStringLiteral("Position"), QStringLiteral("Designer")}, {name, value}}, ownSubject);
+        QTEST(request.subject, "subject");
+        QTEST(request.address, "address");
     }
 
     void xdgEmailGetsTheLetterAndNothingElseOfOurs_data()
@@ -79,12 +68,10 @@ private slots:
     void xdgEmailGetsTheLetterAndNothingElseOfOurs()
     {
         QFETCH(int, status);
-        QFETCH(int, outcome);
         const QString bin = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        const QString recorded = bin + QStringLiteral("/arguments"), letter = bin + QStringLiteral("/Letter.pdf");
         QVERIFY(QDir().mkpath(bin));
-        const QString recorded = bin + QStringLiteral("/arguments");
-        if (status >= 0) {
-            // Shell words alone: PATH holds nothing else.
+        if (status >= 0) { // shell words alone: PATH holds nothing else
             writeFile(bin + QStringLiteral("/xdg-email"),
                       QStringLiteral("#!/bin/sh\nfor a; do echo \"$a\"; done > '%1'\n"
                                      "for f in /proc/$$/fd/*; do echo \"fd ${f##*/}\"; done >> '%1'\nexit %2\n")
@@ -95,29 +82,22 @@ private slots:
         }
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin));
-        // A descriptor of ours without close-on-exec, which it must not get.
-        const int opened = ::open("/dev/null", O_RDONLY);
-        const int ours = ::dup2(opened, 50);
-        ::close(opened);
-        const QString letter = m_dir.filePath(QStringLiteral("Letter to Acme.pdf"));
-        writeFile(letter, "%PDF-");
-
+        const int ours = ::open("/dev/null", O_RDONLY); // without close-on-exec, which it must not get
         MailHandover handover({letter, QStringLiteral("Application: Designer"), QStringLiteral("ann@acme.example")});
         handover.start();
-        handover.waitForWorker();
         handover.complete();
         ::close(ours);
         qputenv("PATH", path);
-        QCOMPARE(int(handover.outcome()), outcome);
-        QCOMPARE(handover.sentence().isEmpty(), outcome == int(MailHandover::Outcome::HandedOver));
-        if (status < 0)
-            return;
+        QTEST(int(handover.outcome()), "outcome");
+        QCOMPARE(handover.sentence().isEmpty(), handover.outcome() == MailHandover::Outcome::HandedOver);
         const QStringList lines = QString::fromUtf8(readAll(recorded)).split(u'\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^(?!fd )"))),
-                 QStringList({QStringLiteral("--subject"), QStringLiteral("Application: Designer"),
-                              QStringLiteral("--attach"), letter, QStringLiteral("ann@acme.example")}));
-        QVERIFY2(lines.contains(QStringLiteral("fd 2")) && !lines.contains(QStringLiteral("fd 50")),
-                 qPrintable(lines.join(u' ')));
+        if (status >= 0)
+            QVERIFY2(lines.join(u'|').startsWith(
+                             QStringLiteral("--subject|Application: Designer|--attach|%1|ann@acme.example|fd ")
+                                     .arg(letter))
+                             && lines.contains(QStringLiteral("fd 2"))
+                             && !lines.contains(QStringLiteral("fd %1").arg(ours)),
+                     qPrintable(lines.join(u' ')));
     }
 };
 

@@ -287,11 +287,8 @@ public:
         m_s.enter(QStringLiteral("Document.InsertFile"));
         // Each story goes on with the other file's text of that story.
         m_s.update([&] {
-            const auto other = m_s.files.find(path);
-            if (other == m_s.files.end())
-                throw Failure(QStringLiteral("Cannot insert %1").arg(path));
-            for (size_t i = 0; i < m_data.stories.size() && i < other->second.stories.size(); ++i)
-                m_data.stories[i].second += u'\f' + other->second.stories[i].second;
+            for (size_t i = 0; i < m_data.stories.size() && i < m_s.files.at(path).stories.size(); ++i)
+                m_data.stories[i].second += u'\f' + m_s.files.at(path).stories[i].second;
         });
     }
     void print(const word::PrintSettings &settings) override
