@@ -1,6 +1,8 @@
 #include "MailHandover.h"
 
+#include <algorithm>
 #include <atomic>
+#include <mutex>
 
 #include <fcntl.h>
 #include <signal.h>
@@ -32,6 +34,10 @@ constexpr int XdgEmailAnswerMs = 5000;
 constexpr int XdgEmailLooksEveryMs = 50;
 // xdg-email's status for "a required tool could not be found".
 constexpr int XdgToolMissing = 3;
+
+// The xdg-email processes that had not ended when their hand-over did.
+std::mutex stillRunningMutex;
+std::vector<pid_t> stillRunning;
 
 // "Recipient Email", "recipient_email" and "RecipientEmail" are one name.
 QString plainName(const QString &name)
@@ -140,6 +146,13 @@ bool MailHandover::throughPortal()
 
 void MailHandover::throughXdgEmail()
 {
+    {
+        // Those that ran on with their mail program are reaped once they end.
+        const std::lock_guard lock(stillRunningMutex);
+        stillRunning.erase(std::remove_if(stillRunning.begin(), stillRunning.end(),
+                                          [](pid_t pid) { return ::waitpid(pid, nullptr, WNOHANG) != 0; }),
+                           stillRunning.end());
+    }
     const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
     if (program.isEmpty()) {
         m_outcome = Outcome::NoMailProgram;
@@ -187,6 +200,8 @@ void MailHandover::throughXdgEmail()
             break;
         if (ended < 0 || clock.elapsed() > XdgEmailAnswerMs) {
             m_outcome = Outcome::HandedOver; // it runs the mail program itself
+            const std::lock_guard lock(stillRunningMutex);
+            stillRunning.push_back(child);
             return;
         }
         QThread::msleep(XdgEmailLooksEveryMs);
