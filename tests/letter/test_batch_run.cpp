@@ -355,9 +355,12 @@ private slots:
                 << QByteArray("RecipientName,CompanyName\nPerson 1,Company 1\nBad,Row,Extra\nPerson 3,Company 3\n")
                 << false << 0 << ExitSomeFailed << QStringList{"Person 1", "Person 3"}
                 << "without the rows that made no letter (list lines: 3)";
-        // Each row exports its .doc and its part: the seventh is the PDF.
+        // Each row exports its PDF and its part: the seventh is the combined.
         QTest::newRow("its export fails")
                 << list(3) << false << 7 << ExitSomeFailed << QStringList{} << "all.pdf is not written: ";
+        QTest::newRow("a letter of its name")
+                << QByteArray("RecipientName,CompanyName\nall,\nPerson 2,Company 2\n") << false << 0
+                << ExitNothingFailed << QStringList{"all", "Person 2"} << "line 2: written all (2).pdf";
         QTest::newRow("there already") << list(3) << true << 0 << ExitUsage << QStringList{}
                                        << "all.pdf already exists; --force replaces it.";
     }
@@ -377,12 +380,12 @@ private slots:
             writeFile(combined, "the user's own file");
         if (failingExport > 0)
             m_office.failAt(QStringLiteral("Document.Export"), failingExport);
-        const Run run = runBatch(list, out, {QStringLiteral("--combined"), combined});
+        const Run run = runBatch(list, out, {QStringLiteral("--combined"), combined, QStringLiteral("--format=pdf")});
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2((run.summary + run.reports).contains(said), qPrintable(run.summary + run.reports));
         QStringList found;
         const QString text = QString::fromUtf8(readAll(combined));
-        for (auto it = QRegularExpression(QStringLiteral("Dear (Person \\d)")).globalMatch(text); it.hasNext();)
+        for (auto it = QRegularExpression(QStringLiteral("Dear ([^:\\n]+):")).globalMatch(text); it.hasNext();)
             found << it.next().captured(1);
         QCOMPARE(found, letters);
         QCOMPARE(QFileInfo::exists(combined), existing || !letters.isEmpty()); // the user's own file stays
