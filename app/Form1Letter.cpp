@@ -52,6 +52,7 @@ void Form1::PushButton6_Click()
                 form2().setPages(made.pages);
                 form2().setLetterTitle(made.title);
                 form2().setLetterParticulars(letterEntry(request.fields, request.further, {}, {}));
+                form2().setMail(mailFor(request.further, m_services.settings.emailSubject()));
                 return true;
             })) {
             trap.step(204, [&] { form2().mWordFile = made.document; });

@@ -14,6 +14,7 @@ constexpr char RequireJailKey[] = "RequireJail";
 constexpr char KeepRecordKey[] = "KeepRecord";
 constexpr char GreetingKey[] = "Greeting";
 constexpr char SpellingLanguageKey[] = "SpellingLanguage";
+constexpr char EmailSubjectKey[] = "EmailSubject";
 constexpr char GreetingNoNameKey[] = "GreetingNoName";
 constexpr char ClosingKey[] = "Closing";
 constexpr char EnclosureLineKey[] = "EnclosureLine";
@@ -155,6 +156,11 @@ QString Settings::spellingLanguage() const
 void Settings::setSpellingLanguage(const QString &name)
 {
     setText(SpellingLanguageKey, name);
+}
+
+QString Settings::emailSubject() const
+{
+    return text(EmailSubjectKey).trimmed();
 }
 
 std::optional<PaperSize> Settings::paperSize() const

@@ -56,6 +56,9 @@ public:
     // ("fr_FR"); empty or missing: the one of the user's language.
     QString spellingLanguage() const;
     void setSpellingLanguage(const QString &name);
+    // "EmailSubject": the subject of a letter sent by e-mail; empty or
+    // missing: "Application: " and the letter's position.
+    QString emailSubject() const;
 
     // "PaperSize", "A4" or "Letter"; nullopt when none is chosen (the
     // locale's paper then).

@@ -24,6 +24,7 @@
 #include "NoticeLine.h"
 #include "JobProgress.h"
 #include "LetterOutput.h"
+#include "Logging.h"
 #include "Main.h"
 #include "PictureBox.h"
 #include "PrintDialog.h"
@@ -99,6 +100,7 @@ void Form2::createMenus()
                              [this] { exportLetter(word::LetterFormat::OpenDocument); });
     printAction = action(tr("&Print…"), QKeySequence::Print, &Form2::printLetter);
     lettersSentAction = action(tr("&Letters Sent…"), QKeySequence(), [this] { emit lettersWindowRequested(); });
+    emailAction = action(tr("Send by E-&mail…"), QKeySequence(), &Form2::sendByEmail);
     backAction = action(tr("< &Back"), QKeySequence(Qt::Key_Escape), &Form2::PushButton8_Click);
     // Quitting is closing the window: the same steps, the same end. Ctrl+Q
     // on every desktop (some platforms define no standard Quit key).
@@ -106,7 +108,7 @@ void Form2::createMenus()
 
     menuBar = new QMenuBar(this);
     QMenu *file = menuBar->addMenu(tr("&File"));
-    file->addActions({saveAction, exportPdfAction, exportDocxAction, exportOdtAction, printAction});
+    file->addActions({saveAction, exportPdfAction, exportDocxAction, exportOdtAction, printAction, emailAction});
     file->addSeparator();
     file->addAction(lettersSentAction);
     file->addSeparator();
@@ -397,6 +399,29 @@ void Form2::printLetter()
                              ? QString::fromLatin1(PrintedFormat)
                              : QString::fromLatin1(word::letterFormatInfo(word::LetterFormat::Pdf).name),
                      printed->pdfFile);
+}
+
+void Form2::sendByEmail()
+{
+    if (m_progress->isRunning() || (m_mailHandover && m_mailHandover->isRunning()))
+        return;
+    if (!m_automation)
+        return m_messenger.showMessage(tr("No office is there to write the letter for the e-mail."), QString(),
+                                       Messenger::Icon::Warning);
+    MailRequest request = m_mail;
+    request.attachment = WriteMailAttachment(
+            {m_messenger, *m_automation, *CommonDialog1, *m_printDialog, *m_progress, m_letterTitle}, mWordFile);
+    if (request.attachment.isEmpty())
+        return;
+    m_mailHandover = std::make_unique<MailHandover>(request);
+    connect(m_mailHandover.get(), &BackgroundJob::finished, this, [this] {
+        m_mailHandover->complete();
+        if (m_mailHandover->outcome() == MailHandover::Outcome::HandedOver)
+            return;
+        qCWarning(lcLetter) << "the letter was not handed to a mail program:" << m_mailHandover->diagnostic();
+        m_messenger.showMessage(m_mailHandover->sentence(), QString(), Messenger::Icon::Warning);
+    });
+    m_mailHandover->start();
 }
 
 void Form2::PushButton8_Click()

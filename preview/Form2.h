@@ -8,6 +8,7 @@
 
 #include "LetterFormat.h"
 #include "LettersRecord.h"
+#include "MailHandover.h"
 #include "PageArea.h"
 #include "WordAutomation.h"
 #include "WindowPointer.h"
@@ -68,6 +69,8 @@ public:
     // position as its entries give them.
     void setLettersRecord(LettersRecord *record) { m_lettersRecord = record; }
     void setLetterParticulars(const LetterEntry &particulars) { m_particulars = particulars; }
+    // The subject and address "Send by E-mail…" hands over with the letter.
+    void setMail(const MailRequest &mail) { m_mail = mail; }
 
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
     // The save dialog; the real file dialog unless a test sets its own.
@@ -85,6 +88,7 @@ public:
     QAction *exportDocxAction = nullptr;
     QAction *exportOdtAction = nullptr;
     QAction *printAction = nullptr;
+    QAction *emailAction = nullptr;
     QAction *backAction = nullptr;
     QAction *lettersSentAction = nullptr;
     QAction *quitAction = nullptr;
@@ -101,6 +105,7 @@ public:
     void PushButton8_Click();                     // "< Back"
     void exportLetter(word::LetterFormat format); // "Export as …"
     void printLetter();                           // "Print…"
+    void sendByEmail();                           // "Send by E-mail…"
     void picture1_MouseDown(Qt::MouseButtons buttons, QPointF innerPixels);
     void picture1_MouseMove(Qt::MouseButtons buttons, QPointF innerPixels);
     void Picture1_MouseUp(Qt::MouseButtons buttons, QPointF innerPixels);
@@ -191,6 +196,8 @@ private:
     QString m_letterTitle;
     LettersRecord *m_lettersRecord = nullptr;
     LetterEntry m_particulars;
+    MailRequest m_mail;
+    std::unique_ptr<MailHandover> m_mailHandover;
     int m_pageNumber = 0;
     int m_menuBarHeight = 0;
 };

@@ -16,6 +16,7 @@
 #include "OfficeJob.h"
 #include "PrintDialog.h"
 #include "SafeFileName.h"
+#include "ScratchFiles.h"
 
 namespace {
 
@@ -122,4 +123,30 @@ std::optional<PrintedLetter> PrintLetter(const LetterOutputContext &context, con
         == Written::No)
         return std::nullopt;
     return PrintedLetter{file};
+}
+
+QString WriteMailAttachment(const LetterOutputContext &context, const QString &wordFile)
+{
+    // A folder per message: an earlier attachment may still be read.
+    static int messages = 0;
+    QString target;
+    try {
+        const QString folder = ScratchFiles::folder() + QStringLiteral("/mail-%1").arg(++messages);
+        if (!QDir().mkpath(folder))
+            throw Failure(QObject::tr("Cannot make the folder %1").arg(QDir::toNativeSeparators(folder)));
+        target = folder + u'/'
+                + suggestedFileName(context.letterTitle,
+                                    QLatin1String(word::letterFormatInfo(word::LetterFormat::Pdf).suffix));
+    } catch (const Failure &failure) {
+        context.messenger.showMessage(QObject::tr("The letter could not be written for the e-mail.")
+                                              + QStringLiteral("\n\n") + failure.description(),
+                                      QString(), Messenger::Icon::Warning);
+        return {};
+    }
+    const Written written = runJob(
+            context,
+            [&] { return OfficeJob::exportLetter(context.automation, wordFile, target, word::LetterFormat::Pdf); },
+            QObject::tr("Writing the letter for the e-mail…"),
+            QObject::tr("The letter could not be written for the e-mail."));
+    return written == Written::Yes ? target : QString();
 }

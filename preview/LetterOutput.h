@@ -56,3 +56,10 @@ std::optional<PrintedLetter> PrintLetter(const LetterOutputContext &context, con
 
 // The dialog's title for an export to the format: "Export as PDF".
 QString exportTitle(word::LetterFormat format);
+
+// "Send by E-mail…", its first half: the letter written as a PDF into a
+// folder of its own in the program's scratch folder, named as an export
+// would propose (the name the recipient sees), and kept there until the
+// program ends, since the mail program reads it later. Answers its path;
+// empty when it was not written (a message then said why).
+QString WriteMailAttachment(const LetterOutputContext &context, const QString &wordFile);

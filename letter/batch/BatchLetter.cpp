@@ -2,6 +2,8 @@
 // written and moved into place whole.
 #include "BatchRun.h"
 
+#include <utility>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,7 +58,7 @@ Outcome Batch::makeLetter(Slot &slot, const Job &job)
         if (m_options.overwrite == Overwrite::Replace || !QFileInfo::exists(targetPath(job.name, format)))
             formats.push_back(format);
     }
-    if (formats.empty()) {
+    if (formats.empty() && m_options.combinedPath.isEmpty()) {
         outcome.status = Outcome::Status::Skipped;
         QStringList names;
         for (word::LetterFormat format : m_options.formats)
@@ -120,11 +122,21 @@ Outcome Batch::makeLetter(Slot &slot, const Job &job)
             takeOver(written, scratch.back().first);
         });
     }
+    if (!m_options.combinedPath.isEmpty()) {
+        // Every letter goes into the combined PDF, also one whose own files
+        // were there before the run.
+        trap.step(StepWriteFormat, [&] {
+            outcome.combinedPart = QDir(m_scratch).filePath(QStringLiteral("combined-%1.odt").arg(job.row));
+            letter.exportCopy(outcome.combinedPart, word::LetterFormat::OpenDocument);
+        });
+    }
     outcome.freshLetterNeeded = slot.prepared->places().needsFreshDocument();
 
     if (!problem.isEmpty()) {
         for (const auto &[path, format] : scratch)
             QFile::remove(path);
+        if (!outcome.combinedPart.isEmpty())
+            QFile::remove(std::exchange(outcome.combinedPart, QString()));
         if (diskFull())
             return outcome;
         outcome.detail = problem;
@@ -159,7 +171,9 @@ Outcome Batch::makeLetter(Slot &slot, const Job &job)
     }
     outcome.status = kept.isEmpty() && formats.size() == m_options.formats.size() ? Outcome::Status::Written
                                                                                   : Outcome::Status::Skipped;
-    outcome.detail = written.join(QStringLiteral(", "));
+    outcome.detail = m_options.formats.empty()
+            ? QObject::tr("into %1").arg(QFileInfo(m_options.combinedPath).fileName())
+            : written.join(QStringLiteral(", "));
     if (outcome.status == Outcome::Status::Skipped) {
         // What was there before the run, and what appeared while it ran.
         for (word::LetterFormat format : m_options.formats) {

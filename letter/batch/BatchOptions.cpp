@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QThread>
 
 #include "AppTitle.h"
@@ -171,11 +172,17 @@ CommandLine parseCommandLine(const QStringList &arguments)
             QCoreApplication::translate("batch", "Print the record of the letters written, oldest first, and exit."));
     const QCommandLineOption csv(QStringLiteral("csv"),
                                  QCoreApplication::translate("batch", "With --letters: print the record as CSV."));
+    const QCommandLineOption combined(
+            QStringLiteral("combined"),
+            QCoreApplication::translate("batch",
+                                        "Also write every letter, in the list's order and each from a new page, "
+                                        "into the one PDF <file>; without --out, only that file is written."),
+            QStringLiteral("file"));
     parser.addOptions({batch, out, templateFile, format, name, jobs, force, separator, allowEmpty, strict, columns,
-                       dryRun, sheet, requireJail, paper, noRecord, letters, csv});
+                       dryRun, sheet, requireJail, paper, noRecord, letters, csv, combined});
     const std::vector<QCommandLineOption> batchOnly{out,    templateFile, format,      name,   jobs,
                                                     force,  separator,    allowEmpty,  strict, columns,
-                                                    dryRun, sheet,        requireJail, paper,  noRecord};
+                                                    dryRun, sheet,        requireJail, paper,  noRecord, combined};
     // What QApplication itself takes (for the window; the batch ignores
     // them), so that a session manager's or a user's "-style fusion" works.
     QStringList qtOptions;
@@ -241,7 +248,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         result.road = CommandLine::Road::Window;
         return result;
     }
-    if (!parser.isSet(out) && !parser.isSet(dryRun))
+    if (!parser.isSet(out) && !parser.isSet(dryRun) && !parser.isSet(combined))
         return usageError(QCoreApplication::translate("batch", "--out <folder> is missing"));
 
     BatchOptions options;
@@ -262,7 +269,18 @@ CommandLine parseCommandLine(const QStringList &arguments)
                 options.formats.push_back(*f);
         }
     }
-    if (options.formats.empty())
+    if (parser.isSet(combined)) {
+        const QFileInfo file(parser.value(combined));
+        if (file.suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0 || file.fileName().isEmpty())
+            return usageError(QCoreApplication::translate("batch", "--combined: \"%1\" is not a .pdf file name")
+                                      .arg(parser.value(combined)));
+        options.combinedPath = file.absoluteFilePath();
+        if (!parser.isSet(out) && parser.isSet(format))
+            return usageError(QCoreApplication::translate("batch", "--format works only with --out"));
+        if (!parser.isSet(out))
+            options.outFolder = file.absolutePath();
+    }
+    if (options.formats.empty() && (parser.isSet(out) || options.combinedPath.isEmpty()))
         options.formats.push_back(word::LetterFormat::Word97);
     options.jobs = 0; // chosen from the letters and the cores
     if (parser.isSet(jobs)) {

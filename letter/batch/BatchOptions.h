@@ -44,6 +44,10 @@ struct BatchOptions
     // The built-in letter's paper; nullopt: the window's choice, else the
     // locale's. A template of the user's own keeps its own.
     std::optional<PaperSize> paper;
+    // Every letter of the run, in list order, in one PDF besides the
+    // per-row files (or instead of them: then `formats` is empty and
+    // `outFolder` the PDF's own folder); empty: none.
+    QString combinedPath;
 };
 
 // What the command line asks for: the window, a batch, or only text to

@@ -164,12 +164,23 @@ int Batch::prepare()
         }
         wanted.push_back(name);
     }
+    // The combined PDF among the letters has its name first: a row of that
+    // name is numbered as another row of it would be.
+    const QFileInfo combined(m_options.combinedPath);
+    const bool combinedAmongLetters = !m_options.combinedPath.isEmpty()
+            && QFileInfo(targetPath(combined.completeBaseName(), word::LetterFormat::Pdf)).absoluteFilePath()
+                    == combined.absoluteFilePath()
+            && std::count(m_options.formats.begin(), m_options.formats.end(), word::LetterFormat::Pdf) > 0;
+    if (combinedAmongLetters)
+        wanted.insert(wanted.begin(), combined.completeBaseName());
     // Every name is decided now and given once, so that no letter of the
     // run replaces another, or is skipped for one the run has written.
-    const std::vector<QString> unique = LetterNames::unique(wanted, [&](const QString &name) {
+    std::vector<QString> unique = LetterNames::unique(wanted, [&](const QString &name) {
         return std::any_of(m_options.formats.begin(), m_options.formats.end(),
                            [&](word::LetterFormat format) { return QFileInfo::exists(targetPath(name, format)); });
     });
+    if (combinedAmongLetters)
+        unique.erase(unique.begin());
     for (size_t k = 0; k < good.size(); ++k)
         m_pending.push_back({good[k], unique[k]});
     return ExitNothingFailed;

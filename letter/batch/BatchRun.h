@@ -5,6 +5,7 @@
 // schedule (LetterBatch.cpp); nothing outside the batch includes this.
 
 #include <deque>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -50,6 +51,9 @@ struct Outcome
     bool diskFull = false;          // no further letter fits
     // The files moved into place, for the record of letters.
     std::vector<std::pair<QString, word::LetterFormat>> written;
+    // The letter as an OpenDocument file in the run's scratch folder, for
+    // the combined PDF; empty when none was asked for or made.
+    QString combinedPart;
 };
 
 // One office and the letter it is making. The first is brought up by the
@@ -129,6 +133,15 @@ private:
     Outcome work(Slot &slot, const Job &job);
     Outcome makeLetter(Slot &slot, const Job &job);
 
+    // BatchCombined.cpp: the letters made, in list order, into one PDF by
+    // an office of the run; answers the summary's line about it and sets
+    // m_combinedFailed when it was not written.
+    QString writeCombined();
+    // The sentence that stops the run before its first letter when the
+    // combined PDF would replace a file without --force.
+    QString combinedRefusal() const;
+    void writeCombinedWith(word::Application &office, const QString &target);
+
     // LetterBatch.cpp: which office makes which row, and what came of it.
     void startJob(Slot &slot, const Job &job);
     void finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed);
@@ -202,6 +215,9 @@ private:
     // The record of letters, unless --no-record or the settings turn it
     // off; written from the scheduler's thread alone.
     std::unique_ptr<LettersRecord> m_record;
+    // The letters for the combined PDF by their rows, in list order.
+    std::map<size_t, QString> m_combinedParts;
+    bool m_combinedFailed = false;
 
     int m_written = 0, m_skipped = 0, m_failed = 0;
     bool m_noPlaceholdersNoted = false;

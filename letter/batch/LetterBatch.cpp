@@ -101,6 +101,8 @@ void Batch::finishJob(Slot &slot, const Job &job, Outcome outcome, bool killed)
         return;
     }
     recordLetters(job, outcome);
+    if (outcome.status != Outcome::Status::Failed && !outcome.combinedPart.isEmpty())
+        m_combinedParts[job.row] = outcome.combinedPart;
     switch (outcome.status) {
     case Outcome::Status::Written:
         ++m_written;
@@ -205,6 +207,10 @@ int Batch::run()
             return ExitUsage;
         }
     }
+    if (const QString refusal = combinedRefusal(); !refusal.isEmpty()) {
+        tell(refusal);
+        return ExitUsage;
+    }
     // The first office starts while the list is read: the first letter
     // then waits for neither.
     m_offices.startSpares(1);
@@ -253,6 +259,7 @@ int Batch::run()
     if (m_options.keepRecord && Settings().keepRecord())
         m_record = std::make_unique<LettersRecord>(LettersRecord::defaultPath(), LettersRecord::AfterFailure::GiveUp);
     schedule();
+    const QString combined = writeCombined();
     endOffices();
 
     const int notDone = int(m_pending.size());
@@ -265,10 +272,12 @@ int Batch::run()
         summary = QObject::tr("Stopped. ") + summary + QObject::tr(", %1 not done").arg(notDone);
     else if (m_diskFull)
         summary = QObject::tr("Stopped: the disk is full. ") + summary + QObject::tr(", %1 not done").arg(notDone);
+    if (!combined.isEmpty())
+        summary += u'\n' + combined;
     m_progress->finish(summary);
     if (StopSignals::asked())
         return ExitInterrupted;
-    return m_failed == 0 && notDone == 0 ? ExitNothingFailed : ExitSomeFailed;
+    return m_failed == 0 && notDone == 0 && !m_combinedFailed ? ExitNothingFailed : ExitSomeFailed;
 }
 } // namespace batch
 

@@ -276,6 +276,11 @@ public:
     // the document's title, author and subject. The document itself stays
     // where it is.
     virtual void exportCopy(const QString &path, LetterFormat format) = 0;
+    // Adds the main text of the document at `path` to the end of this one,
+    // starting on a new page in this document's first page's style: letter
+    // after letter, each from its own first page. Styles this document
+    // already has keep its own definition.
+    virtual void appendDocument(const QString &path) = 0;
     // Prints the document through the office's own print interface, as
     // text, and returns once the office has handed the job on.
     virtual void print(const PrintSettings &settings) = 0;

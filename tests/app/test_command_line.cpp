@@ -90,6 +90,13 @@ private slots:
         QTest::newRow("bad --paper") << batch + QStringList{"--paper", "a5"} << QByteArray("RecipientName\n") << false
                                      << 2 << ""
                                      << "tessaline: --paper: \"a5\" is neither \"a4\" nor \"letter\"\n" + Try;
+        QTest::newRow("--combined not a PDF")
+                << batch + QStringList{"--combined", "all.doc"} << QByteArray("RecipientName\n") << false << 2 << ""
+                << "tessaline: --combined: \"all\\.doc\" is not a \\.pdf file name\n" + Try;
+        QTest::newRow("--format with --combined alone")
+                << QStringList{"--batch", "LIST", "--combined", "OUT/all.pdf", "--format", "pdf"}
+                << QByteArray("RecipientName\n") << false << 2 << ""
+                << "tessaline: --format works only with --out\n" + Try;
         QTest::newRow("--allow-empty without a name")
                 << batch + QStringList{"--allow-empty", " , "} << QByteArray("RecipientName\n") << false << 2 << ""
                 << "tessaline: --allow-empty: no placeholder named\n" + Try;

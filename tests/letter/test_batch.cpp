@@ -14,6 +14,7 @@
 #include "DocumentReader.h"
 #include "LetterEngine.h"
 #include "LetterRun.h"
+#include "RunProgram.h"
 #include "TestFiles.h"
 #include "LibreOfficeAutomation.h"
 
@@ -609,6 +610,47 @@ private slots:
                     QStringLiteral("<b>Re:</b> %1 end").arg(value("Zi", row)),
             };
             QCOMPARE(marked, expected);
+        }
+    }
+
+    // One PDF of the whole list, alone or beside the letters: each letter
+    // on its own first page, in the list's order, whichever office made it.
+    void theCombinedPdfHoldsEveryLetterInListOrder_data()
+    {
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("alone") << false;
+        QTest::newRow("beside the letters") << true;
+    }
+
+    void theCombinedPdfHoldsEveryLetterInListOrder()
+    {
+        QFETCH(bool, beside);
+        const QStringList names{QStringLiteral("Ann Ash"), QStringLiteral("Bo Birch"), QStringLiteral("Cy Cedar")};
+        const QString folder = path(QStringLiteral("combined-%1").arg(beside));
+        writeFile(folder + QStringLiteral(".csv"), "RecipientName\n" + names.join(u'\n').toUtf8() + '\n');
+        const QString combined = folder + QStringLiteral("/all.pdf");
+        const Run run
+                = runBatch(QStringList{QStringLiteral("--batch"), folder + QStringLiteral(".csv"),
+                                       QStringLiteral("--combined"), combined, QStringLiteral("--name"),
+                                       QStringLiteral("{RecipientName}"), QStringLiteral("--jobs"), QStringLiteral("2")}
+                           + (beside ? QStringList{QStringLiteral("--out"), folder, QStringLiteral("--format"),
+                                                   QStringLiteral("pdf")}
+                                     : QStringList()));
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors + run.out));
+        QCOMPARE(filesIn(folder),
+                 (beside ? names.join(QStringLiteral(".pdf|")) + QStringLiteral(".pdf|all.pdf")
+                         : QStringLiteral("all.pdf"))
+                         .split(u'|'));
+        QCOMPARE(pdfPageSizes(combined).size(), size_t(3));
+        for (int page = 1; page <= 3; ++page) {
+            const QString text = runProgram(QStringLiteral("pdftotext"),
+                                            {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                             QString::number(page), combined, QStringLiteral("-")})
+                                         .out;
+            // Each its own first page, not a letter's later page.
+            QVERIFY2(text.contains(QStringLiteral("Dear %1:").arg(names[page - 1]))
+                             && !text.contains(QStringLiteral("Page 2")),
+                     qPrintable(text));
         }
     }
 

@@ -341,6 +341,60 @@ private slots:
         checkWholeLetters(out);
     }
 
+    // The combined PDF holds the letters made, in list order; a row that
+    // failed is left out and named; a combined file that cannot be written,
+    // or is there already without --force, is an error.
+    void theCombinedFileHoldsTheLettersMadeOrFails_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<int>("failingExport"); // 0: none fails
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("letters"); // in the combined file, in order
+        QTest::addColumn<QString>("said");
+        QTest::newRow("every row") << list(3) << false << 0 << ExitNothingFailed
+                                   << QStringList{"Person 1", "Person 2", "Person 3"} << "Written ";
+        QTest::newRow("a failed row left out")
+                << QByteArray("RecipientName,CompanyName\nPerson 1,Company 1\nBad,Row,Extra\nPerson 3,Company 3\n")
+                << false << 0 << ExitSomeFailed << QStringList{"Person 1", "Person 3"}
+                << "without the rows that made no letter (list lines: 3)";
+        // Each row exports its PDF and its part: the seventh is the combined.
+        QTest::newRow("its export fails")
+                << list(3) << false << 7 << ExitSomeFailed << QStringList{} << "all.pdf is not written: ";
+        QTest::newRow("a letter of its name")
+                << QByteArray("RecipientName,CompanyName\nall,\nPerson 2,Company 2\n") << false << 0
+                << ExitNothingFailed << QStringList{"all", "Person 2"} << "line 2: written all (2).pdf";
+        QTest::newRow("there already") << list(3) << true << 0 << ExitUsage << QStringList{}
+                                       << "all.pdf already exists; --force replaces it.";
+    }
+
+    void theCombinedFileHoldsTheLettersMadeOrFails()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(bool, existing);
+        QFETCH(int, failingExport);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, letters);
+        QFETCH(QString, said);
+        const QString out = path(QStringLiteral("combined-") + QString::fromLatin1(QTest::currentDataTag()));
+        const QString combined = out + QStringLiteral("/all.pdf");
+        QVERIFY(QDir().mkpath(out));
+        if (existing)
+            writeFile(combined, "the user's own file");
+        if (failingExport > 0)
+            m_office.failAt(QStringLiteral("Document.Export"), failingExport);
+        const Run run = runBatch(list, out, {QStringLiteral("--combined"), combined, QStringLiteral("--format=pdf")});
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2((run.summary + run.reports).contains(said), qPrintable(run.summary + run.reports));
+        QStringList found;
+        const QString text = QString::fromUtf8(readAll(combined));
+        for (auto it = QRegularExpression(QStringLiteral("Dear ([^:\\n]+):")).globalMatch(text); it.hasNext();)
+            found << it.next().captured(1);
+        QCOMPARE(found, letters);
+        QCOMPARE(QFileInfo::exists(combined), existing || !letters.isEmpty()); // the user's own file stays
+        QCOMPARE(entriesOf(out).filter(QStringLiteral(".part")), QStringList());
+    }
+
     // --force replaces a letter the way the window's export does: keeping
     // its mode, and never one marked read-only.
     void forceKeepsTheModeAndNeverReplacesAReadOnlyLetter_data()

@@ -497,6 +497,7 @@ private slots:
         row("&File", "Export as &Word 2007-365 (.docx)…", QKeySequence());
         row("&File", "Export as &OpenDocument (.odt)…", QKeySequence());
         row("&File", "&Print…", QKeySequence(QStringLiteral("Ctrl+P")));
+        row("&File", "Send by E-&mail…", QKeySequence());
         row("&File", "&Letters Sent…", QKeySequence());
         row("&File", "< &Back", QKeySequence(QStringLiteral("Esc")));
         row("&File", "&Quit", QKeySequence(QStringLiteral("Ctrl+Q")));

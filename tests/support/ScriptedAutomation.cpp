@@ -282,6 +282,15 @@ public:
         for (const auto &story : m_data.stories)
             file.write(story.second.toUtf8() + '\n');
     }
+    void appendDocument(const QString &path) override
+    {
+        m_s.enter(QStringLiteral("Document.InsertFile"));
+        // Each story goes on with the other file's text of that story.
+        m_s.update([&] {
+            for (size_t i = 0; i < m_data.stories.size() && i < m_s.files.at(path).stories.size(); ++i)
+                m_data.stories[i].second += u'\f' + m_s.files.at(path).stories[i].second;
+        });
+    }
     void print(const word::PrintSettings &settings) override
     {
         m_s.enter(QStringLiteral("Document.Print"));

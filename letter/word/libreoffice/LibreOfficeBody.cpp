@@ -1,10 +1,15 @@
 #include "LibreOfficeInstance.h"
 
+#include <com/sun/star/beans/PropertyAttribute.hpp>
 #include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/document/XDocumentInsertable.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/container/XNameContainer.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
 #include <com/sun/star/lang/XServiceInfo.hpp>
 #include <com/sun/star/text/ControlCharacter.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/text/XTextCopy.hpp>
 #include <com/sun/star/text/XTextField.hpp>
 #include <com/sun/star/text/XTextFieldsSupplier.hpp>
 
@@ -214,6 +219,83 @@ int editParagraphs(Instance &instance, const Reference<lang::XComponent> &model,
     // Earlier hits may lie in the text just changed.
     instance.search.clear();
     return applied;
+}
+
+namespace {
+// A copy of a page style, headers and footers and all, under a name of its
+// own (made once); it follows itself where the original does.
+OUString copyOfPageStyle(const Reference<lang::XComponent> &model, const OUString &name)
+{
+    const OUString copyName = name + "-again";
+    Reference<style::XStyleFamiliesSupplier> families(model, UNO_QUERY_THROW);
+    Reference<container::XNameContainer> styles(families->getStyleFamilies()->getByName("PageStyles"), UNO_QUERY_THROW);
+    if (styles->hasByName(copyName))
+        return copyName;
+    const Reference<beans::XPropertySet> original = pageStyle(model, name);
+    Reference<lang::XMultiServiceFactory> factory(model, UNO_QUERY_THROW);
+    const Reference<beans::XPropertySet> copy(factory->createInstance("com.sun.star.style.PageStyle"), UNO_QUERY_THROW);
+    styles->insertByName(copyName, uno::Any(copy));
+    // Twice: a header's own settings take once the header is on.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const beans::Property &property : original->getPropertySetInfo()->getProperties()) {
+            if (property.Attributes & beans::PropertyAttribute::READONLY)
+                continue;
+            try {
+                copy->setPropertyValue(property.Name, original->getPropertyValue(property.Name));
+            } catch (const uno::Exception &) {
+                // A setting the copy cannot take keeps the office's own.
+            }
+        }
+    }
+    if (original->getPropertyValue("FollowStyle").get<OUString>() == name)
+        copy->setPropertyValue("FollowStyle", uno::Any(copyName));
+    // The texts a page can show, each once: shared ones are one text.
+    std::vector<const char *> texts{"HeaderText", "FooterText"};
+    if (!boolProperty(original, "HeaderIsShared", true))
+        texts.push_back("HeaderTextLeft");
+    if (!boolProperty(original, "FooterIsShared", true))
+        texts.push_back("FooterTextLeft");
+    if (!boolProperty(original, "FirstIsShared", true))
+        texts.insert(texts.end(), {"HeaderTextFirst", "FooterTextFirst"});
+    for (const char *text : texts) {
+        Reference<text::XTextCopy> from(textProperty(original, text), UNO_QUERY);
+        Reference<text::XTextCopy> to(textProperty(copy, text), UNO_QUERY);
+        if (from.is() && to.is())
+            to->copyText(from);
+    }
+    return copyName;
+}
+} // namespace
+
+void appendDocument(Instance &instance, const Reference<lang::XComponent> &model, const QString &path)
+{
+    const OUString url = fileUrl(path);
+    officeCall(*instance.office, QObject::tr("InsertFile %1").arg(path), [&] {
+        Reference<text::XTextDocument> document(model, UNO_QUERY_THROW);
+        const Reference<text::XText> text = document->getText();
+        // A page shows its style's first header only after a page of
+        // another style: a letter that follows a page in the first page's
+        // style starts in a copy of it.
+        const OUString firstStyle = firstPageStyleName(model);
+        const Reference<text::XTextCursor> end = text->createTextCursorByRange(text->getEnd());
+        const OUString lastStyle = Reference<beans::XPropertySet>(end, UNO_QUERY_THROW)
+                                           ->getPropertyValue("PageStyleName")
+                                           .get<OUString>();
+        const OUString style = lastStyle == firstStyle ? copyOfPageStyle(model, firstStyle) : firstStyle;
+        text->insertControlCharacter(text->getEnd(), text::ControlCharacter::PARAGRAPH_BREAK, false);
+        const Reference<text::XTextCursor> at = text->createTextCursorByRange(text->getEnd());
+        // A cursor at the end of the text before, which the insertion
+        // after it leaves where it is.
+        const Reference<text::XTextCursor> before = text->createTextCursorByRange(at->getEnd());
+        before->goLeft(1, false);
+        Reference<com::sun::star::document::XDocumentInsertable>(at, UNO_QUERY_THROW)->insertDocumentFromURL(url, {});
+        // The inserted text's first paragraph (which takes its own page
+        // style along, if any) begins a page of that style: each letter
+        // starts as the first did, header and all.
+        before->goRight(1, false);
+        Reference<beans::XPropertySet>(before, UNO_QUERY_THROW)->setPropertyValue("PageDescName", uno::Any(style));
+    });
+    instance.search.clear();
 }
 
 } // namespace libreoffice

@@ -329,6 +329,13 @@ public:
         return libreoffice::editParagraphs(*m_instance, m_model, edits);
     }
 
+    void appendDocument(const QString &path) override
+    {
+        ensureOpen(QObject::tr("InsertFile"));
+        m_stories.clear();
+        libreoffice::appendDocument(*m_instance, m_model, path);
+    }
+
     QStringList bracketedTexts() override
     {
         ensureOpen(QObject::tr("Find"));

@@ -103,6 +103,9 @@ void replaceBody(Instance &instance, const Reference<lang::XComponent> &model,
 int turnHeaderFieldsIntoPlaceholders(Instance &instance, const Reference<lang::XComponent> &model);
 int editParagraphs(Instance &instance, const Reference<lang::XComponent> &model,
                    const std::vector<word::ParagraphEdit> &edits);
+// Another document's main text after this one's (see
+// word::Document::appendDocument).
+void appendDocument(Instance &instance, const Reference<lang::XComponent> &model, const QString &path);
 
 // Every place of the placeholders, found in one search (see
 // word::Document::findPlaceholders). The places hold references into the
