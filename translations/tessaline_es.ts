@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>St&amp;reet Address:</source>
-        <translation>&amp;Dirección:</translation>
+        <translation>D&amp;irección:</translation>
     </message>
     <message>
         <source>Your Street Address</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>C&amp;ity:</source>
-        <translation>C&amp;iudad:</translation>
+        <translation>Ci&amp;udad:</translation>
     </message>
     <message>
         <source>Your City</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>&amp;State:</source>
-        <translation>E&amp;stado:</translation>
+        <translation>E&amp;do.:</translation>
     </message>
     <message>
         <source>Your State</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Recipient &amp;Name:</source>
-        <translation>N&amp;ombre:</translation>
+        <translation>No&amp;mbre:</translation>
     </message>
     <message>
         <source>Recipient Name</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Co&amp;mpany Name:</source>
-        <translation>E&amp;mpresa:</translation>
+        <translation>Empre&amp;sa:</translation>
     </message>
     <message>
         <source>Recipient Company Name</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Cit&amp;y:</source>
-        <translation>Ci&amp;udad:</translation>
+        <translation>Ciud&amp;ad:</translation>
     </message>
     <message>
         <source>Recipient City</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>St&amp;ate:</source>
-        <translation>Es&amp;tado:</translation>
+        <translation>Ed&amp;o.:</translation>
     </message>
     <message>
         <source>Recipient State</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>&amp;Letter</source>
-        <translation>C&amp;arta</translation>
+        <translation>Car&amp;ta</translation>
     </message>
     <message>
         <source>The letter&apos;s template and text, and Quit</source>

@@ -559,7 +559,7 @@ La page s&apos;affiche comme vous l&apos;avez choisi, mais ce choix ne sera pas 
     </message>
     <message>
         <source>The body of the built-in letter: what stands between &quot;Dear …:&quot; and &quot;Sincerely,&quot;. A blank line starts a new paragraph; a line that begins with a dash and a space (&quot;- &quot;) is a bulleted item. Placeholders such as [CompanyName] are filled as everywhere else.</source>
-        <translation>Le corps de la lettre intégrée&#xa0;: ce qui se trouve entre «&#xa0;Dear …:&#xa0;» et «&#xa0;Sincerely,&#xa0;». Une ligne vide commence un nouveau paragraphe&#xa0;; une ligne qui commence par un tiret suivi d&apos;une espace («&#xa0;-&#xa0;») est un élément de liste à puces. Les balises comme [CompanyName] sont remplies comme partout ailleurs.</translation>
+        <translation>Le corps de la lettre intégrée, entre «&#xa0;Dear …:&#xa0;» et «&#xa0;Sincerely,&#xa0;». Une ligne vide commence un paragraphe&#xa0;; une ligne commençant par un tiret et une espace («&#xa0;-&#xa0;») est une puce. Les balises comme [CompanyName] sont remplies comme ailleurs.</translation>
     </message>
     <message>
         <source>Your own template, %1, is in use: it keeps its own words, and this text is used once you choose Letter &gt; Built-in Letter again. Your phone and e-mail fill [Phone] and [Email] in every template.</source>

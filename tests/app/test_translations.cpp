@@ -37,7 +37,7 @@ class TestTranslations : public QObject
                                 << "Aufruf: tessaline [Optionen]";
         QTest::newRow("Spanish") << "es_ES"
                                  << "Crear &la plantilla"
-                                 << "C&arta"
+                                 << "Car&ta"
                                  << "Uso: tessaline [opciones]";
         QTest::newRow("Japanese") << "ja_JP"
                                   << "テンプレートの作成を開始(&G)"
