@@ -462,7 +462,7 @@ Ouvrez-la dans votre traitement de texte, écrivez votre propre texte autour des
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>page %1 of %2, %3</source>
@@ -886,7 +886,7 @@ Vos valeurs n&apos;ont pas toutes été conservées&#xa0;; la fenêtre reste ouv
     </message>
     <message>
         <source>Zoom %1%</source>
-        <translation>Zoom %1 %</translation>
+        <translation>Zoom %1&#xa0;%</translation>
     </message>
     <message>
         <source>, page %1 of %2</source>
