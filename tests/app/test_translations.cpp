@@ -1,6 +1,5 @@
-// The interface in the user's language: the main window's captions and the
-// command line's help, for each language the program is translated into,
-// and English for any other.
+// The interface in the user's language, and English for any other: the
+// main window's captions and the command line's help.
 
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -19,86 +18,54 @@ class TestTranslations : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_config;
-
-    static void languages()
-    {
-        QTest::addColumn<QString>("language"); // as LANGUAGE holds it
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("letterMenu");
-        QTest::addColumn<QString>("usage");
-        QTest::newRow("French") << "fr_FR"
-                                << "&Générer le modèle"
-                                << "&Lettre"
-                                << "Utilisation\u00a0: tessaline [options]";
-        QTest::newRow("German") << "de_DE"
-                                << "&Vorlage erstellen"
-                                << "Br&ief"
-                                << "Aufruf: tessaline [Optionen]";
-        QTest::newRow("Spanish") << "es_ES"
-                                 << "Crear &la plantilla"
-                                 << "Car&ta"
-                                 << "Uso: tessaline [opciones]";
-        QTest::newRow("Japanese") << "ja_JP"
-                                  << "テンプレートの作成を開始(&G)"
-                                  << "レター(&L)"
-                                  << "使い方: tessaline [オプション]";
-        QTest::newRow("Swedish, untranslated: English") << "sv_SE"
-                                                        << "Start Creatin&g Template"
-                                                        << "&Letter"
-                                                        << "Usage: tessaline [options]";
-        QTest::newRow("English before French") << "en_GB:fr_FR"
-                                               << "Start Creatin&g Template"
-                                               << "&Letter"
-                                               << "Usage: tessaline [options]";
-    }
-
 private slots:
-    void initTestCase()
+    void theWindowAndTheHelpSpeakTheLanguage_data()
     {
-        QVERIFY(m_config.isValid());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+        QTest::addColumn<QString>("language");     // as LANGUAGE holds it
+        QTest::addColumn<QStringList>("captions"); // start button, first menu, the help's first line
+        QTest::newRow("French") << "fr_FR"
+                                << QStringList{"&Générer le modèle", "&Lettre",
+                                               "Utilisation\u00a0: tessaline [options]"};
+        QTest::newRow("German") << "de_DE"
+                                << QStringList{"&Vorlage erstellen", "Br&ief", "Aufruf: tessaline [Optionen]"};
+        QTest::newRow("Spanish") << "es_ES"
+                                 << QStringList{"Crear &la plantilla", "Car&ta", "Uso: tessaline [opciones]"};
+        QTest::newRow("Japanese") << "ja_JP"
+                                  << QStringList{"テンプレートの作成を開始(&G)", "レター(&L)",
+                                                 "使い方: tessaline [オプション]"};
+        const QStringList english{"Start Creatin&g Template", "&Letter", "Usage: tessaline [options]"};
+        QTest::newRow("Swedish, untranslated") << "sv_SE" << english;
+        QTest::newRow("English before French") << "en_GB:fr_FR" << english;
     }
-
-    void theMainWindowSpeaksTheLanguage_data() { languages(); }
-    void theMainWindowSpeaksTheLanguage()
+    void theWindowAndTheHelpSpeakTheLanguage()
     {
         QFETCH(QString, language);
-        QFETCH(QString, start);
-        QFETCH(QString, letterMenu);
-        // The language the user puts first.
-        const Translations translations(QLocale(language.section(u':', 0, 0)));
-        RecordingMessenger messenger;
-        Settings settings;
-        ScriptedAutomation office;
-        Form1 form({messenger, settings, office});
-        QCOMPARE(form.PushButton6->text(), start);
-        QCOMPARE(form.menuBar->actions().front()->text(), letterMenu);
-        // The translated captions still give each command an Alt key of
-        // its own.
-        QStringList windowKeys;
-        for (QAction *menu : form.menuBar->actions())
-            windowKeys << menu->text();
-        for (QLabel *label : form.Label2)
-            windowKeys << label->text();
-        for (PushButton *button : {form.PushButton6, form.PushButton3, form.PushButton4})
-            windowKeys << button->text();
-        QCOMPARE(altKeyProblems(windowKeys), QStringList());
-    }
-
-    void theCommandLineSpeaksTheLanguage_data() { languages(); }
-    void theCommandLineSpeaksTheLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, usage);
+        QFETCH(QStringList, captions);
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        {
+            const Translations translations(QLocale(language.section(u':', 0, 0)));
+            RecordingMessenger messenger;
+            Settings settings;
+            ScriptedAutomation office;
+            Form1 form({messenger, settings, office});
+            QCOMPARE(form.PushButton6->text(), captions[0]);
+            QCOMPARE(form.menuBar->actions().front()->text(), captions[1]);
+            // Each command keeps an Alt key of its own in the window.
+            QStringList keys{form.PushButton6->text(), form.PushButton3->text(), form.PushButton4->text()};
+            for (QAction *menu : form.menuBar->actions())
+                keys << menu->text();
+            for (QLabel *label : form.Label2)
+                keys << label->text();
+            QCOMPARE(altKeyProblems(keys), QStringList());
+        }
+        // The program installs its translations before it prints.
         ProgramOptions options;
         options.environment.insert(QStringLiteral("LANGUAGE"), language);
         options.environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-        options.environment.remove(QStringLiteral("LC_ALL"));
-        options.environment.remove(QStringLiteral("LC_MESSAGES"));
         const ProgramRun run = runProgram(QStringLiteral(TESSALINE_PROGRAM), {QStringLiteral("--help")}, options);
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out.section(u'\n', 0, 0), usage);
+        QCOMPARE(run.out.section(u'\n', 0, 0), captions[2]);
     }
 };
 
