@@ -10,19 +10,22 @@ Q_LOGGING_CATEGORY(lcTranslations, "tessaline.translations", QtCriticalMsg)
 
 // Built into the program (translations/CMakeLists.txt).
 const QString OwnFolder = QStringLiteral(":/i18n");
+const QString OwnName = QStringLiteral("tessaline");
 } // namespace
 
 Translations::Translations(const QLocale &locale)
 {
+    auto own = std::make_unique<QTranslator>();
     for (const QString &name : locale.uiLanguages()) {
         const QLocale wanted(name);
-        if (wanted.language() == QLocale::English || wanted.language() == QLocale::C)
-            break;
-        auto own = std::make_unique<QTranslator>();
-        if (!own->load(wanted, QStringLiteral("tessaline"), QStringLiteral("_"), OwnFolder)) {
+        if (!own->load(wanted, OwnName, QStringLiteral("_"), OwnFolder)) {
             qCDebug(lcTranslations) << "no translation of the program for" << name;
             continue;
         }
+        // English, the sources' language, has only its plural forms there
+        // and needs nothing of Qt's.
+        if (wanted.language() == QLocale::English)
+            break;
         m_language = QLocale::languageToCode(wanted.language());
         auto qt = std::make_unique<QTranslator>();
         const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
@@ -30,9 +33,12 @@ Translations::Translations(const QLocale &locale)
             m_installed.push_back(std::move(qt));
         else
             qCDebug(lcTranslations) << "no Qt base translation for" << name << "in" << qtFolder;
-        m_installed.push_back(std::move(own));
         break;
     }
+    // A language the program does not speak gets English.
+    if (own->isEmpty() && !own->load(OwnName + QStringLiteral("_en"), OwnFolder))
+        qCDebug(lcTranslations) << "no English plural forms in" << OwnFolder;
+    m_installed.push_back(std::move(own));
     for (const auto &translator : m_installed)
         QCoreApplication::installTranslator(translator.get());
 }

@@ -12,8 +12,8 @@ class QTranslator;
 // Qt's base one (its dialogs' buttons, the command line's help lines),
 // installed in the application object while this lives. The languages are
 // tried in the order the locale prefers them (LANGUAGE, then LC_ALL,
-// LC_MESSAGES, LANG); English, the language the program is written in,
-// needs no translation, and ends the search where it comes first.
+// LC_MESSAGES, LANG); the first the program speaks wins, and English, the
+// language it is written in, is the rest's.
 class Translations
 {
 public:

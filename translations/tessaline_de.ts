@@ -2131,6 +2131,21 @@ Temporäre Dateien: %5</translation>
         <source>ApplyWindow: no window has the handle %1</source>
         <translation>ApplyWindow: Kein Fenster hat das Handle %1</translation>
     </message>
+    <message>
+        <source>%1 letters/s</source>
+        <translation>%1 Briefe/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>

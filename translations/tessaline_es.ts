@@ -2131,6 +2131,21 @@ Archivos temporales: %5</translation>
         <source>ApplyWindow: no window has the handle %1</source>
         <translation>ApplyWindow: ninguna ventana tiene el identificador %1</translation>
     </message>
+    <message>
+        <source>%1 letters/s</source>
+        <translation>%1 cartas/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>quedan %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <translation>
+            <numerusform>%n fila</numerusform>
+            <numerusform>%n filas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>

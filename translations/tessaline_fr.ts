@@ -2131,6 +2131,21 @@ Fichiers temporaires&#xa0;: %5</translation>
         <source>ApplyWindow: no window has the handle %1</source>
         <translation>ApplyWindow&#xa0;: aucune fenêtre n&apos;a l&apos;identifiant %1</translation>
     </message>
+    <message>
+        <source>%1 letters/s</source>
+        <translation>%1&#xa0;lettres/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>reste %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <translation>
+            <numerusform>%n ligne</numerusform>
+            <numerusform>%n lignes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>

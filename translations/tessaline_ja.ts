@@ -2131,6 +2131,20 @@ Scratch files: %5</source>
         <source>ApplyWindow: no window has the handle %1</source>
         <translation>ApplyWindow: ハンドル %1 のウィンドウがありません</translation>
     </message>
+    <message>
+        <source>%1 letters/s</source>
+        <translation>%1 通/秒</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>残り %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>
