@@ -26,7 +26,7 @@ Translations::Translations(const QLocale &locale)
         // and needs nothing of Qt's.
         if (wanted.language() == QLocale::English)
             break;
-        m_language = QLocale::languageToCode(wanted.language());
+        qCDebug(lcTranslations) << "the program speaks" << name;
         auto qt = std::make_unique<QTranslator>();
         const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
         if (qt->load(wanted, QStringLiteral("qtbase"), QStringLiteral("_"), qtFolder))

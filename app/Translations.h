@@ -4,7 +4,6 @@
 #include <vector>
 
 #include <QLocale>
-#include <QString>
 
 class QTranslator;
 
@@ -22,10 +21,6 @@ public:
     Translations(const Translations &) = delete;
     Translations &operator=(const Translations &) = delete;
 
-    // The language shown ("fr"), or empty for English.
-    QString language() const { return m_language; }
-
 private:
     std::vector<std::unique_ptr<QTranslator>> m_installed;
-    QString m_language;
 };
