@@ -29,21 +29,34 @@ DisplayCheck::DisplayCheck(const QStringList &arguments)
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return;
 
+    m_display = optionValue(arguments, QStringLiteral("display"));
+    if (m_display.isEmpty())
+        m_display = qEnvironmentVariable("DISPLAY");
+    if (m_display.isEmpty()) {
+        m_kind = Problem::NoDisplay;
+        return;
+    }
+    // Connecting as Qt would, with the same display name and authority.
+    m_connection = xcb_connect(m_display.toLocal8Bit().constData(), nullptr);
+    if (xcb_connection_has_error(m_connection) != 0)
+        m_kind = Problem::CannotOpen;
+}
+
+QString DisplayCheck::problem() const
+{
     const QString advice = QCoreApplication::translate(
             "main",
             "the window needs a desktop session; use --batch to write letters without a window, "
             "or start the window under a virtual X server with xvfb-run");
-    QString display = optionValue(arguments, QStringLiteral("display"));
-    if (display.isEmpty())
-        display = qEnvironmentVariable("DISPLAY");
-    if (display.isEmpty()) {
-        m_problem = QCoreApplication::translate("main", "no display (DISPLAY is not set): %1").arg(advice);
-        return;
+    switch (m_kind) {
+    case Problem::None:
+        break;
+    case Problem::NoDisplay:
+        return QCoreApplication::translate("main", "no display (DISPLAY is not set): %1").arg(advice);
+    case Problem::CannotOpen:
+        return QCoreApplication::translate("main", "cannot open the display \"%1\": %2").arg(m_display, advice);
     }
-    // Connecting as Qt would, with the same display name and authority.
-    m_connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
-    if (xcb_connection_has_error(m_connection) != 0)
-        m_problem = QCoreApplication::translate("main", "cannot open the display \"%1\": %2").arg(display, advice);
+    return {};
 }
 
 DisplayCheck::~DisplayCheck()

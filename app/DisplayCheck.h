@@ -17,10 +17,14 @@ public:
     DisplayCheck(const DisplayCheck &) = delete;
     DisplayCheck &operator=(const DisplayCheck &) = delete;
 
-    // Why the window cannot open, as one line; empty when it can.
-    QString problem() const { return m_problem; }
+    bool canOpen() const { return m_kind == Problem::None; }
+    // Why the window cannot open, as one line in the language of the
+    // translations installed when asked; empty when it can.
+    QString problem() const;
 
 private:
-    QString m_problem;
+    enum class Problem { None, NoDisplay, CannotOpen };
+    Problem m_kind = Problem::None;
+    QString m_display;
     xcb_connection_t *m_connection = nullptr;
 };

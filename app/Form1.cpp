@@ -75,32 +75,46 @@ struct Row
 
 // The rows of both frames, in tab order.
 constexpr std::array<Row, 12> Rows = {{
-        {1, 0, "Yo&ur Name:", 240, 975, 0, 1680, 300, 5895, "Your Name",
-         "Your full name: it heads the letter and signs it"},
-        {1, 1, "St&reet Address:", 240, 1335, 6, 1680, 750, 5895, "Your Street Address",
-         "Your street and house number, under your name"},
-        {1, 4, "C&ity:", 240, 360, 1, 1680, 1200, 2895, "Your City", "Your city, in your address"},
-        {1, 8, "&State:", 4680, 495, 8, 5280, 1200, 495, "Your State", "Your state, after your city"},
-        {1, 9, "Zi&p Code:", 5880, 780, 9, 6720, 1200, 855, "Your Zip Code", "Your zip code, after your state"},
-        {2, 7, "Recipient &Name:", 240, 1380, 7, 1680, 300, 5895, "Recipient Name",
-         "Whom you write to: heads the inside address and the greeting"},
-        {2, 10, "&Title:", 240, 405, 10, 1680, 750, 5895, "Recipient Title", "The recipient's job title"},
-        {2, 11, "Co&mpany Name:", 240, 1380, 11, 1680, 1200, 5895, "Recipient Company Name", "The recipient's company"},
-        {2, 5, "Street A&ddress:", 240, 1335, 4, 1680, 1650, 5895, "Recipient Street Address",
-         "The recipient's street and number"},
-        {2, 6, "Cit&y:", 240, 360, 5, 1680, 2100, 2895, "Recipient City", "The recipient's city"},
-        {2, 3, "St&ate:", 4680, 495, 3, 5280, 2100, 495, "Recipient State", "The recipient's state"},
-        {2, 2, "&Zip Code:", 5880, 780, 2, 6720, 2100, 855, "Recipient Zip Code", "The recipient's zip code"},
+        {1, 0, QT_TRANSLATE_NOOP("Form1", "Yo&ur Name:"), 240, 975, 0, 1680, 300, 5895,
+         QT_TRANSLATE_NOOP("Form1", "Your Name"),
+         QT_TRANSLATE_NOOP("Form1", "Your full name: it heads the letter and signs it")},
+        {1, 1, QT_TRANSLATE_NOOP("Form1", "St&reet Address:"), 240, 1335, 6, 1680, 750, 5895,
+         QT_TRANSLATE_NOOP("Form1", "Your Street Address"),
+         QT_TRANSLATE_NOOP("Form1", "Your street and house number, under your name")},
+        {1, 4, QT_TRANSLATE_NOOP("Form1", "C&ity:"), 240, 360, 1, 1680, 1200, 2895,
+         QT_TRANSLATE_NOOP("Form1", "Your City"), QT_TRANSLATE_NOOP("Form1", "Your city, in your address")},
+        {1, 8, QT_TRANSLATE_NOOP("Form1", "&State:"), 4680, 495, 8, 5280, 1200, 495,
+         QT_TRANSLATE_NOOP("Form1", "Your State"), QT_TRANSLATE_NOOP("Form1", "Your state, after your city")},
+        {1, 9, QT_TRANSLATE_NOOP("Form1", "Zi&p Code:"), 5880, 780, 9, 6720, 1200, 855,
+         QT_TRANSLATE_NOOP("Form1", "Your Zip Code"), QT_TRANSLATE_NOOP("Form1", "Your zip code, after your state")},
+        {2, 7, QT_TRANSLATE_NOOP("Form1", "Recipient &Name:"), 240, 1380, 7, 1680, 300, 5895,
+         QT_TRANSLATE_NOOP("Form1", "Recipient Name"),
+         QT_TRANSLATE_NOOP("Form1", "Whom you write to: heads the inside address and the greeting")},
+        {2, 10, QT_TRANSLATE_NOOP("Form1", "&Title:"), 240, 405, 10, 1680, 750, 5895,
+         QT_TRANSLATE_NOOP("Form1", "Recipient Title"), QT_TRANSLATE_NOOP("Form1", "The recipient's job title")},
+        {2, 11, QT_TRANSLATE_NOOP("Form1", "Co&mpany Name:"), 240, 1380, 11, 1680, 1200, 5895,
+         QT_TRANSLATE_NOOP("Form1", "Recipient Company Name"), QT_TRANSLATE_NOOP("Form1", "The recipient's company")},
+        {2, 5, QT_TRANSLATE_NOOP("Form1", "Street A&ddress:"), 240, 1335, 4, 1680, 1650, 5895,
+         QT_TRANSLATE_NOOP("Form1", "Recipient Street Address"),
+         QT_TRANSLATE_NOOP("Form1", "The recipient's street and number")},
+        {2, 6, QT_TRANSLATE_NOOP("Form1", "Cit&y:"), 240, 360, 5, 1680, 2100, 2895,
+         QT_TRANSLATE_NOOP("Form1", "Recipient City"), QT_TRANSLATE_NOOP("Form1", "The recipient's city")},
+        {2, 3, QT_TRANSLATE_NOOP("Form1", "St&ate:"), 4680, 495, 3, 5280, 2100, 495,
+         QT_TRANSLATE_NOOP("Form1", "Recipient State"), QT_TRANSLATE_NOOP("Form1", "The recipient's state")},
+        {2, 2, QT_TRANSLATE_NOOP("Form1", "&Zip Code:"), 5880, 780, 2, 6720, 2100, 855,
+         QT_TRANSLATE_NOOP("Form1", "Recipient Zip Code"), QT_TRANSLATE_NOOP("Form1", "The recipient's zip code")},
 }};
 
 // What the three commands do, for their tooltips and screen readers.
-constexpr char StartTip[] = "Fills the letter template with these fields and today's date and shows the letter";
-constexpr char ClearTip[] = "Empties the twelve fields (Ctrl+Z brings them back)";
-constexpr char SampleTip[] = "Fills the twelve fields with an example letter (Ctrl+Z brings yours back)";
+constexpr char StartTip[] = QT_TRANSLATE_NOOP(
+        "Form1", "Fills the letter template with these fields and today's date and shows the letter");
+constexpr char ClearTip[] = QT_TRANSLATE_NOOP("Form1", "Empties the twelve fields (Ctrl+Z brings them back)");
+constexpr char SampleTip[]
+        = QT_TRANSLATE_NOOP("Form1", "Fills the twelve fields with an example letter (Ctrl+Z brings yours back)");
 // Shown at "Clear/Reset Data" and "Load Sample/Example Data" once the
 // fields are set.
-constexpr char UndoClearHint[] = "Cleared. Ctrl+Z to undo.";
-constexpr char UndoSampleHint[] = "Sample loaded. Ctrl+Z to undo.";
+constexpr char UndoClearHint[] = QT_TRANSLATE_NOOP("Form1", "Cleared. Ctrl+Z to undo.");
+constexpr char UndoSampleHint[] = QT_TRANSLATE_NOOP("Form1", "Sample loaded. Ctrl+Z to undo.");
 
 } // namespace
 

@@ -11,19 +11,19 @@
 namespace {
 // What fills each field's placeholder, by field index.
 constexpr std::array<const char *, FieldCount> FilledWith = {
-        "Your Name",
-        "your City",
-        "the recipient's Zip Code",
-        "the recipient's State",
-        "the recipient's Street Address",
-        "the recipient's City",
-        "your Street Address",
-        "the Recipient Name",
-        "your State",
-        "your Zip Code",
-        "the recipient's Title",
-        "the Company Name",
-        "the date of the letter, such as \"March 3, 2026\"",
+        QT_TRANSLATE_NOOP("QObject", "Your Name"),
+        QT_TRANSLATE_NOOP("QObject", "your City"),
+        QT_TRANSLATE_NOOP("QObject", "the recipient's Zip Code"),
+        QT_TRANSLATE_NOOP("QObject", "the recipient's State"),
+        QT_TRANSLATE_NOOP("QObject", "the recipient's Street Address"),
+        QT_TRANSLATE_NOOP("QObject", "the recipient's City"),
+        QT_TRANSLATE_NOOP("QObject", "your Street Address"),
+        QT_TRANSLATE_NOOP("QObject", "the Recipient Name"),
+        QT_TRANSLATE_NOOP("QObject", "your State"),
+        QT_TRANSLATE_NOOP("QObject", "your Zip Code"),
+        QT_TRANSLATE_NOOP("QObject", "the recipient's Title"),
+        QT_TRANSLATE_NOOP("QObject", "the Company Name"),
+        QT_TRANSLATE_NOOP("QObject", "the date of the letter, such as \"March 3, 2026\""),
 };
 } // namespace
 
@@ -37,10 +37,14 @@ QList<PlaceholderHelp> placeholderHelpRows()
     for (int index : SampleOrder)
         add(QLatin1String(LetterFields[size_t(index)].placeholder), FilledWith[size_t(index)]);
     add(QLatin1String(LetterFields[DateFieldIndex].placeholder), FilledWith[DateFieldIndex]);
-    add(u'[' + QLatin1String(SenderDetailKeys[0]) + u']', "Your Phone, set in Letter > Edit Letter Text…");
-    add(u'[' + QLatin1String(SenderDetailKeys[1]) + u']', "Your E-mail, set in Letter > Edit Letter Text…");
-    add(u'[' + QLatin1String(SenderDetailKeys[2]) + u']', "Your Country, set in Letter > Edit Letter Text…");
-    add(u'[' + QLatin1String(RecipientCountryKey) + u']', "The Recipient's Country, set in Letter > Edit Letter Text…");
+    add(u'[' + QLatin1String(SenderDetailKeys[0]) + u']',
+        QT_TRANSLATE_NOOP("QObject", "Your Phone, set in Letter > Edit Letter Text…"));
+    add(u'[' + QLatin1String(SenderDetailKeys[1]) + u']',
+        QT_TRANSLATE_NOOP("QObject", "Your E-mail, set in Letter > Edit Letter Text…"));
+    add(u'[' + QLatin1String(SenderDetailKeys[2]) + u']',
+        QT_TRANSLATE_NOOP("QObject", "Your Country, set in Letter > Edit Letter Text…"));
+    add(u'[' + QLatin1String(RecipientCountryKey) + u']',
+        QT_TRANSLATE_NOOP("QObject", "The Recipient's Country, set in Letter > Edit Letter Text…"));
     return rows;
 }
 

@@ -18,14 +18,14 @@ QString officeMissingMessage(const QString &reason)
 {
     const QString paragraphBreak = QStringLiteral("\r\n\r\n");
     const QStringList parts = {
-            QStringLiteral("Error 842001. A normal instance of Word could not be created."),
-            QStringLiteral("1. Please make sure Word is installed on this computer."),
-            QStringLiteral("2. Please open Word normally and make sure a blank document opens immediately "
-                           "without any interrupting window (such as an Word file recovery window)."),
-            QStringLiteral("3. Please make sure that when you double-click on a DOC or DOCX file that Word "
-                           "opens normally without any interrupting messages."),
-            QStringLiteral("4. All versions of Word are supported by this software except for the rare "
-                           "Word Starter and Student editions."),
+            QObject::tr("Error 842001. A normal instance of Word could not be created."),
+            QObject::tr("1. Please make sure Word is installed on this computer."),
+            QObject::tr("2. Please open Word normally and make sure a blank document opens immediately "
+                        "without any interrupting window (such as an Word file recovery window)."),
+            QObject::tr("3. Please make sure that when you double-click on a DOC or DOCX file that Word "
+                        "opens normally without any interrupting messages."),
+            QObject::tr("4. All versions of Word are supported by this software except for the rare "
+                        "Word Starter and Student editions."),
     };
     // What the office said goes below, so that a user (or support) can
     // tell a missing office from one that fails to start.

@@ -17,6 +17,7 @@
 #include "Settings.h"
 #include "ScratchFiles.h"
 #include "StopSignals.h"
+#include "Translations.h"
 
 namespace {
 // How long a stop may take the window's thread before the program ends
@@ -32,12 +33,24 @@ void setApplicationIdentity()
     QCoreApplication::setApplicationVersion(QString::fromLatin1(VersionText));
 }
 
-// "tessaline --batch ...": no window and no display needed.
-int runBatchCommand(int argc, char *argv[], const BatchOptions &options)
+// "tessaline --batch ...", --help, --version or a wrong command line: no
+// window and no display needed. The command line is read again here: its
+// help and messages, Qt's lines among them, need the translations, which
+// need an application object, which the first reading (made before it is
+// known whether the window's own is wanted) had none of.
+int runWithoutWindow(int argc, char *argv[], const QStringList &arguments)
 {
     QCoreApplication app(argc, argv);
     setApplicationIdentity();
-    return runBatch(options, ::isatty(STDERR_FILENO) ? BatchProgress::Output::Terminal : BatchProgress::Output::Plain);
+    const Translations translations;
+    const CommandLine commandLine = parseCommandLine(arguments);
+    if (commandLine.road == CommandLine::Road::Batch)
+        return runBatch(*commandLine.batch,
+                        ::isatty(STDERR_FILENO) ? BatchProgress::Output::Terminal : BatchProgress::Output::Plain);
+    if (commandLine.road == CommandLine::Road::Letters)
+        return LettersListing::print(commandLine.lettersAsCsv);
+    std::fprintf(commandLine.exitStatus == 0 ? stdout : stderr, "%s\n", qPrintable(commandLine.message.trimmed()));
+    return commandLine.exitStatus;
 }
 } // namespace
 
@@ -46,23 +59,12 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const CommandLine commandLine = parseCommandLine(arguments);
-    switch (commandLine.road) {
-    case CommandLine::Road::Print:
-        std::fprintf(commandLine.exitStatus == 0 ? stdout : stderr, "%s\n", qPrintable(commandLine.message.trimmed()));
-        return commandLine.exitStatus;
-    case CommandLine::Road::Batch:
-        return runBatchCommand(argc, argv, *commandLine.batch);
-    case CommandLine::Road::Letters: {
-        QCoreApplication app(argc, argv);
-        setApplicationIdentity();
-        return LettersListing::print(commandLine.lettersAsCsv);
-    }
-    case CommandLine::Road::Window:
-        break;
-    }
+    if (parseCommandLine(arguments).road != CommandLine::Road::Window)
+        return runWithoutWindow(argc, argv, arguments);
     const DisplayCheck display(arguments);
-    if (!display.problem().isEmpty()) {
+    if (!display.canOpen()) {
+        const QCoreApplication app(argc, argv);
+        const Translations translations;
         std::fprintf(stderr, "%s: %s\n", CommandName, qPrintable(display.problem()));
         return ExitNoDisplay;
     }
@@ -70,6 +72,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     setApplicationIdentity();
     QGuiApplication::setDesktopFileName(QStringLiteral("tessaline"));
+    const Translations translations;
     // SIGTERM (a logout, kill), SIGINT and SIGHUP end the program the way
     // its window does, so that its offices and scratch files go with it
     // rather than being left running; a second one ends it at once. Should

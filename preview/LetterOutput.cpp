@@ -1,5 +1,6 @@
 #include "LetterOutput.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QObject>
@@ -74,7 +75,8 @@ QString ExportLetter(const LetterOutputContext &context, const QString &wordFile
     trap.step(100, [&] { dialog.FileName = suggestedFileName(context.letterTitle, QLatin1String(info.suffix)); });
     trap.step(102, [&] { dialog.DialogTitle = exportTitle(format); });
     trap.step(104, [&] {
-        dialog.Filter = QLatin1String(info.dialogFilter) + QStringLiteral("|*.") + QLatin1String(info.suffix);
+        dialog.Filter = QCoreApplication::translate("LetterFormat", info.dialogFilter) + QStringLiteral("|*.")
+                + QLatin1String(info.suffix);
         dialog.DefaultExt = QLatin1String(info.suffix);
     });
     trap.step(106, [&] { dialog.ShowSave(); });
@@ -82,8 +84,7 @@ QString ExportLetter(const LetterOutputContext &context, const QString &wordFile
     if (target.isEmpty())
         return {}; // cancelled: nothing to do, nothing to say
     if (FileExists(target)
-        && context.messenger.askYesNo(QStringLiteral("Are you sure you wish to overwrite ") + target
-                                      + QStringLiteral(" ?"))
+        && context.messenger.askYesNo(QObject::tr("Are you sure you wish to overwrite %1 ?").arg(target))
                 != Messenger::Answer::Yes)
         return {};
     const QString shown = QDir::toNativeSeparators(target);
@@ -93,7 +94,7 @@ QString ExportLetter(const LetterOutputContext &context, const QString &wordFile
             QObject::tr("The letter could not be exported to %1.").arg(shown));
     if (written == Written::No)
         return {};
-    trap.step(110, [&] { context.messenger.showMessage(QStringLiteral("Done."), QString(), Messenger::Icon::None); });
+    trap.step(110, [&] { context.messenger.showMessage(QObject::tr("Done."), QString(), Messenger::Icon::None); });
     return target;
 }
 

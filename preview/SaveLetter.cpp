@@ -1,5 +1,7 @@
 #include "SaveLetter.h"
 
+#include <QObject>
+
 #include "CommonDialog.h"
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
@@ -17,9 +19,9 @@ QString SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wo
     bool copied = false;
 
     trap.step(106, [&] { dialog.FileName = suggestedFileName(letterTitle, QStringLiteral("doc")); });
-    trap.step(108, [&] { dialog.DialogTitle = QStringLiteral("Save File"); });
+    trap.step(108, [&] { dialog.DialogTitle = QObject::tr("Save File"); });
     trap.step(110, [&] {
-        dialog.Filter = QStringLiteral("Word Files (*.doc)|*.doc");
+        dialog.Filter = QObject::tr("Word Files (*.doc)") + QStringLiteral("|*.doc");
         // A name typed without an extension becomes a ".doc" file.
         dialog.DefaultExt = QStringLiteral("doc");
     });
@@ -28,8 +30,7 @@ QString SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wo
     if (!trap.test(116, [&] { return target.isEmpty(); })) {
         if (trap.test(118, [&] { return FileExists(target); })) {
             trap.step(120, [&] {
-                answer = int(messenger.askYesNo(QStringLiteral("Are you sure you wish to overwrite ") + target
-                                                + QStringLiteral(" ?")));
+                answer = int(messenger.askYesNo(QObject::tr("Are you sure you wish to overwrite %1 ?").arg(target)));
             });
             // A Yes does not delete the old file first: the copy's final
             // move replaces it, so a failed copy keeps it.
@@ -45,6 +46,6 @@ QString SaveLetter(CommonDialog &dialog, Messenger &messenger, const QString &wo
     // After a failure the report is the last word: "Done." would claim a
     // letter that was not written.
     if (trap.reportCount() == 0)
-        trap.step(132, [&] { messenger.showMessage(QStringLiteral("Done."), QString(), Messenger::Icon::None); });
+        trap.step(132, [&] { messenger.showMessage(QObject::tr("Done."), QString(), Messenger::Icon::None); });
     return copied ? target : QString();
 }

@@ -215,7 +215,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(help) || helpAll) {
         // Qt's usage line names the path the program was started by.
         result.message = parser.helpText();
-        result.message.replace(0, result.message.indexOf(u'\n'), QStringLiteral("Usage: %1 [options]").arg(command));
+        result.message.replace(0, result.message.indexOf(u'\n'),
+                               QCoreApplication::translate("batch", "Usage: %1 [options]").arg(command));
         if (helpAll)
             result.message += u'\n'
                     + QCoreApplication::translate("batch", "Qt's options for the window: %1")

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QObject>
+
 namespace {
 constexpr int BarWidth = 30;
 constexpr qint64 RedrawIntervalMs = 200;
@@ -64,13 +66,13 @@ void BatchProgress::drawBar()
     const double seconds = std::max<qint64>(m_lastDrawMs, 1) / 1000.0;
     const double rate = m_done / seconds;
     const int filled = m_rows > 0 ? BarWidth * m_done / m_rows : BarWidth;
-    QString line = QStringLiteral("\r[%1%2] %3/%4  %5 letters/s")
+    QString line = QStringLiteral("\r[%1%2] %3/%4  ")
                            .arg(QString(filled, u'#'), QString(BarWidth - filled, u'-'))
                            .arg(m_done)
                            .arg(m_rows)
-                           .arg(rate, 0, 'f', 1);
+            + QObject::tr("%1 letters/s").arg(rate, 0, 'f', 1);
     if (m_done > 0 && m_done < m_rows)
-        line += QStringLiteral("  %1 left").arg(clockText(qint64((m_rows - m_done) / rate + 0.5)));
+        line += QStringLiteral("  ") + QObject::tr("%1 left").arg(clockText(qint64((m_rows - m_done) / rate + 0.5)));
     std::fputs("\r\033[K", m_stream);
     std::fputs(qPrintable(line), m_stream);
     m_barShown = true;

@@ -28,11 +28,6 @@ constexpr int RowAttempts = 2;
 // How often the scheduler looks at the clock, the offices and Ctrl+C.
 constexpr int SchedulerSliceMs = 100;
 
-QString plural(int n, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
-}
-
 // As many offices as asked, else one per RowsPerOffice letters up to the
 // cores; never more than there are letters.
 int officeCount(int jobs, size_t letters)
@@ -264,7 +259,7 @@ int Batch::run()
 
     const int notDone = int(m_pending.size());
     QString summary = QObject::tr("%1: %2 written, %3 skipped, %4 failed")
-                              .arg(plural(int(m_list.rows.size()), "row", "rows"))
+                              .arg(QObject::tr("%n rows", "", int(m_list.rows.size())))
                               .arg(m_written)
                               .arg(m_skipped)
                               .arg(m_failed);

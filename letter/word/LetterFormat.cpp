@@ -2,15 +2,20 @@
 
 #include <array>
 
+#include <QtGlobal>
+
 namespace word {
 
 namespace {
 
 constexpr std::array<LetterFormatInfo, 4> Formats{{
-        {LetterFormat::Word97, "doc", "doc", "MS Word 97", "Word Files (*.doc)"},
-        {LetterFormat::WordXml, "docx", "docx", "MS Word 2007 XML", "Word 2007-365 Documents (*.docx)"},
-        {LetterFormat::OpenDocument, "odt", "odt", "writer8", "OpenDocument Text (*.odt)"},
-        {LetterFormat::Pdf, "pdf", "pdf", "writer_pdf_Export", "PDF Documents (*.pdf)"},
+        {LetterFormat::Word97, "doc", "doc", "MS Word 97", QT_TRANSLATE_NOOP("LetterFormat", "Word Files (*.doc)")},
+        {LetterFormat::WordXml, "docx", "docx", "MS Word 2007 XML",
+         QT_TRANSLATE_NOOP("LetterFormat", "Word 2007-365 Documents (*.docx)")},
+        {LetterFormat::OpenDocument, "odt", "odt", "writer8",
+         QT_TRANSLATE_NOOP("LetterFormat", "OpenDocument Text (*.odt)")},
+        {LetterFormat::Pdf, "pdf", "pdf", "writer_pdf_Export",
+         QT_TRANSLATE_NOOP("LetterFormat", "PDF Documents (*.pdf)")},
 }};
 
 } // namespace

@@ -51,6 +51,9 @@ class TestCommandLine : public QObject
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        // The messages compared here are the English ones, whatever the
+        // language of the session the tests run in.
+        env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
         // A platform on which the window would open: a refused command line
         // must not open it.
         if (display)

@@ -24,7 +24,7 @@ diff -u "$expected" "$work/files" || fail "the package's files are not the expec
 # What the program needs beside its libraries: the office that it starts,
 # the fonts that the letter is laid out with and a spelling dictionary.
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libreoffice-writer-nogui libreoffice-draw-nogui libreoffice-calc-nogui fonts-liberation2 fonts-noto-cjk hunspell-en-us bubblewrap libcsv3 libhunspell-1.7-0 libqt6widgets6 libuno-cppu3; do
+for needed in libreoffice-writer-nogui libreoffice-draw-nogui libreoffice-calc-nogui fonts-liberation2 fonts-noto-cjk hunspell-en-us bubblewrap qt6-translations-l10n libcsv3 libhunspell-1.7-0 libqt6widgets6 libuno-cppu3; do
   grep -Eq "(^|[ ,|])$needed([ ,(]|$)" <<<"$depends" || fail "Depends lacks $needed"
 done
 
@@ -41,9 +41,11 @@ if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml || fail "AppStream metadata"
 fi
 if command -v man >/dev/null; then
-  warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
-    man --warnings -E UTF-8 -l -Tutf8 -Z "$root/usr/share/man/man1/tessaline.1.gz" 2>&1 >/dev/null)
-  [[ -z $warnings ]] || fail "manual page: $warnings"
+  for page in "$root"/usr/share/man/man1/tessaline.1.gz "$root"/usr/share/man/*/man1/tessaline.1.gz; do
+    warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
+      man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+    [[ -z $warnings ]] || fail "manual page ${page#"$root"}: $warnings"
+  done
 fi
 
 # The completion offers exactly the options that --help lists, and the
