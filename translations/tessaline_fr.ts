@@ -361,6 +361,14 @@ Ouvrez-la dans votre traitement de texte, écrivez votre propre texte autour des
         <source>Shows the letter beside the fields as you type</source>
         <translation>Affiche la lettre à côté des champs pendant que vous tapez</translation>
     </message>
+    <message>
+        <source>Le&amp;tters Sent…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every letter saved, exported, printed or written by a batch, and its status</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -508,6 +516,18 @@ The page is shown as you chose, but the choice will not be remembered for the ne
 
 La page s&apos;affiche comme vous l&apos;avez choisi, mais ce choix ne sera pas conservé pour le prochain démarrage.</translation>
     </message>
+    <message>
+        <source>&amp;Letters Sent…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send by E-&amp;mail…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No office is there to write the letter for the e-mail.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LetterFormat</name>
@@ -549,6 +569,33 @@ La page s&apos;affiche comme vous l&apos;avez choisi, mais ce choix ne sera pas 
     <message>
         <source>Make the letter anyway, or go back and change it?</source>
         <translation>Créer la lettre quand même, ou revenir pour la modifier&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>LetterStatus</name>
+    <message>
+        <source>written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>interview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rejected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -743,6 +790,100 @@ Le texte de votre lettre n&apos;a pas été conservé&#xa0;; la fenêtre reste o
     </message>
 </context>
 <context>
+    <name>LettersModel</name>
+    <message>
+        <source>The status could not be kept: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LettersWindow</name>
+    <message>
+        <source>Letters Sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company, recipient, position, status or file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows only the letters whose row holds these words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each letter written, a row each; F2 sets its status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the chosen letter&apos;s file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the folder that holds the chosen letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the letters shown to a CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record of letters cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The letter %1 is no longer there: it was moved or deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program could be started to open %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 is no longer there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LivePage</name>
     <message>
         <source>Not redrawn: %1</source>
@@ -806,6 +947,25 @@ Le texte de votre lettre n&apos;a pas été conservé&#xa0;; la fenêtre reste o
     <message>
         <source>%1 — Live Page</source>
         <translation>%1 — Page en direct</translation>
+    </message>
+</context>
+<context>
+    <name>MailHandover</name>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No e-mail program can take the letter: this desktop has neither an e-mail portal nor xdg-email with a mail program set up. Export the letter with File ▸ Export as PDF… and attach it to a message yourself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The letter could not be handed to the e-mail program. Export it with File ▸ Export as PDF… and attach it to a message yourself.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2146,6 +2306,134 @@ Fichiers temporaires&#xa0;: %5</translation>
             <numerusform>%n lignes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 already exists; --force replaces it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not written: the run stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not written: no letter was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not written: no office is left to write it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written %1, without the rows that made no letter (list lines: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it appeared while the run wrote it, and is kept (--force replaces it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>into %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recipient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record of letters cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No letter is in the record yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged or is not a record of letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk that holds %1 is full (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk that holds %1 is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1. %2 {1:?}</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The letter was written, but the record of letters could not be kept: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>InsertFile %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>InsertFile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The letter could not be written for the e-mail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the letter for the e-mail…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>
@@ -2172,6 +2460,13 @@ Fichiers temporaires&#xa0;: %5</translation>
     <message>
         <source>Moves the window&apos;s controls left and right</source>
         <translation>Déplace les contrôles de la fenêtre vers la gauche et vers la droite</translation>
+    </message>
+</context>
+<context>
+    <name>StatusDelegate</name>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2305,6 +2600,38 @@ Code de retour&#xa0;: 0 quand aucune ligne n&apos;a échoué (une ligne ignorée
     <message>
         <source>--paper: &quot;%1&quot; is neither &quot;a4&quot; nor &quot;letter&quot;</source>
         <translation>--paper&#xa0;: «&#xa0;%1&#xa0;» n&apos;est ni «&#xa0;a4&#xa0;» ni «&#xa0;letter&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Keep no record of the letters written (as the setting KeepRecord=false does).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the record of the letters written, oldest first, and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --letters: print the record as CSV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also write every letter, in the list&apos;s order and each from a new page, into the one PDF &lt;file&gt;; without --out, only that file is written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv works only with --letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--letters takes no other option than --csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--combined: &quot;%1&quot; is not a .pdf file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format works only with --out</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
