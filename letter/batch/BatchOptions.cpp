@@ -180,9 +180,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
             QStringLiteral("file"));
     parser.addOptions({batch, out, templateFile, format, name, jobs, force, separator, allowEmpty, strict, columns,
                        dryRun, sheet, requireJail, paper, noRecord, letters, csv, combined});
-    const std::vector<QCommandLineOption> batchOnly{out,    templateFile, format,      name,   jobs,
-                                                    force,  separator,    allowEmpty,  strict, columns,
-                                                    dryRun, sheet,        requireJail, paper,  noRecord, combined};
+    const std::vector<QCommandLineOption> batchOnly{out,         templateFile, format,   name,    jobs,   force,
+                                                    separator,   allowEmpty,   strict,   columns, dryRun, sheet,
+                                                    requireJail, paper,        noRecord, combined};
     // What QApplication itself takes (for the window; the batch ignores
     // them), so that a session manager's or a user's "-style fusion" works.
     QStringList qtOptions;

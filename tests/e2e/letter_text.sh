@@ -97,8 +97,9 @@ wait_until 60 has_window_of_size $main_size || fail "the main window did not app
 main=$(window_of_size $main_size)
 xdotool windowfocus --sync "$main"
 xdotool key alt+l t
-wait_until 30 has_window_named "Tessaline — Letters Sent" || fail "the Letters Sent window did not appear"
-window=$(xdotool search --onlyvisible --name "^Tessaline — Letters Sent\$" | head -1)
+# The title's dash is not ASCII: matched by the words after it.
+wait_until 30 has_window_named ".*Letters Sent" || fail "the Letters Sent window did not appear"
+window=$(xdotool search --onlyvisible --name "Letters Sent\$" | head -1)
 xdotool windowfocus --sync "$window"
 sleep 0.5
 import -window "$window" "$out/letters-window.png"

@@ -320,6 +320,8 @@ private slots:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
         env.remove(QStringLiteral("LC_ALL"));
         env.remove(QStringLiteral("LC_PAPER"));
+        // The program speaks English here; the letter keeps the locale's.
+        env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
         if (variable != QStringLiteral("DateFormat"))
             env.insert(variable, value);
         const Run run = runBatch(

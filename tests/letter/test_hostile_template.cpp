@@ -593,7 +593,9 @@ private slots:
         writeText(home + QStringLiteral("/config/Marrowfen.conf"), QStringLiteral("[Tessaline]\n") + settings + u'\n');
         ProgramOptions run = batchOptions();
         run.environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-        run.environment.insert(QStringLiteral("TESSALINE_BWRAP"), home + QStringLiteral("/no-bwrap-here"));
+        // A computer without bubblewrap: none on the PATH.
+        QDir().mkpath(home + QStringLiteral("/bin"));
+        run.environment.insert(QStringLiteral("PATH"), home + QStringLiteral("/bin"));
         const ProgramRun batch = runProgram(QStringLiteral(TESSALINE_PROGRAM),
                                             QStringList{QStringLiteral("--batch"), path(QStringLiteral("one.csv")),
                                                         QStringLiteral("--out"), home + QStringLiteral("/out")}

@@ -28,13 +28,9 @@ constexpr int TrialTimeoutMs = 10000;
 
 std::atomic<bool> requiredForThisRun{false};
 
-// Bubblewrap on the PATH; TESSALINE_BWRAP names another (tests name one
-// that does not exist, to stand in for a computer without a jail).
+// Bubblewrap on the PATH, as any program the user starts is found.
 QString bubblewrap()
 {
-    const QByteArray overridden = qgetenv("TESSALINE_BWRAP");
-    if (!overridden.isEmpty())
-        return QString::fromLocal8Bit(overridden);
     return QStandardPaths::findExecutable(QStringLiteral("bwrap"));
 }
 
@@ -303,8 +299,9 @@ QString pathInside(const Start &start, bool jailed, const QString &path)
 bool start(QProcess &process, const Start &start)
 {
     const bool jailed = available();
-    // A stand-in program of the tests' is no office to keep a jail for.
-    if (!jailed && OfficeJail::required() && qEnvironmentVariableIsEmpty("TESSALINE_OFFICE_PROGRAM"))
+    // Whatever program it is: nothing in the environment lowers the
+    // protection asked for.
+    if (!jailed && OfficeJail::required())
         throw Failure(refusal());
     if (!jailed) {
         process.setProcessEnvironment(shortEnvironment(false, start.temp));
