@@ -8,6 +8,7 @@
 
 #include "LetterFormat.h"
 #include "PageArea.h"
+#include "ScreenFit.h"
 #include "WordAutomation.h"
 #include "WindowPointer.h"
 
@@ -165,6 +166,12 @@ private:
     void showCurrentPage();
     // "Whole Page" and "Fit Page" (Form2PageViews.cpp).
     void createPageViewActions();
+    // On a screen lower or narrower than the window, the page view gives up
+    // the room the screen lacks, down to a third of its height and a
+    // quarter of its width; the controls below it move up and narrow with
+    // it (Form2PageViews.cpp).
+    ScreenFit::Shrinking screenFitShrinking();
+    void layOutForWindow(QSize window);
 
     Messenger &m_messenger;
     std::unique_ptr<CommonDialog> CommonDialog1;
@@ -179,4 +186,7 @@ private:
     QString m_letterTitle;
     int m_pageNumber = 0;
     int m_menuBarHeight = 0;
+    // The window's size and its controls' places as designed.
+    QSize m_designedSize;
+    std::vector<std::pair<QWidget *, QRect>> m_designedPlaces;
 };
