@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -34,8 +35,12 @@
 #include "SpellingHighlighter.h"
 
 namespace {
-// Room for a letter's body at a glance, in average characters and lines.
+// Room for a letter's body at a glance, in average characters and lines;
+// on a small screen, the least it narrows and lowers to.
 constexpr int TextColumns = 72, TextLines = 16;
+constexpr int FewestColumns = 24, FewestLines = 5;
+// The least width of a wording field, in average characters.
+constexpr int WordingColumns = 30, FewestWordingColumns = 12;
 // Enough to find the word meant without a long menu to read through.
 constexpr int MaxSuggestions = 5;
 } // namespace
@@ -137,12 +142,16 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     auto *dictionaryLabel = new QLabel(tr("&Dictionary:"), this);
     dictionaryLabel->setBuddy(dictionary);
 
-    auto *tools = new QHBoxLayout;
-    tools->addWidget(insertPlaceholderButton);
-    tools->addStretch();
-    tools->addWidget(dictionaryLabel);
-    tools->addWidget(dictionary);
-    tools->addWidget(restoreButton);
+    // In one row where the window is wide enough, else one under another
+    // (arrangeForWidth), so that no button's words are cut.
+    auto *dictionaryRow = new QHBoxLayout;
+    dictionaryRow->addWidget(dictionaryLabel);
+    dictionaryRow->addWidget(dictionary);
+    m_tools = new QBoxLayout(QBoxLayout::LeftToRight);
+    m_tools->addWidget(insertPlaceholderButton, 0, Qt::AlignLeft);
+    m_tools->addStretch();
+    m_tools->addLayout(dictionaryRow);
+    m_tools->addWidget(restoreButton, 0, Qt::AlignLeft);
     // Who writes and where, beside the built-in letter's own words.
     auto *sender = new QFormLayout;
     sender->addRow(tr("Your P&hone:"), phone);
@@ -156,27 +165,68 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     wording->addRow(tr("&Enclosure line:"), enclosure);
     // Room for a greeting such as "Sehr geehrte Frau [RecipientName],".
     for (QLineEdit *words : {greeting, greetingNoName, closing, enclosure})
-        words->setMinimumWidth(metrics.averageCharWidth() * 30);
-    auto *details = new QHBoxLayout;
-    details->addLayout(sender, 1);
-    details->addSpacing(metrics.averageCharWidth() * 2);
-    details->addLayout(wording, 1);
+        words->setMinimumWidth(metrics.averageCharWidth() * WordingColumns);
+    m_details = new QBoxLayout(QBoxLayout::LeftToRight);
+    m_details->addLayout(sender, 1);
+    m_details->addSpacing(metrics.averageCharWidth() * 2);
+    m_details->addLayout(wording, 1);
 
-    // Everything but OK and Cancel scrolls where the screen is too small.
+    // Everything but the heading, OK and Cancel scrolls where the screen is
+    // too small.
     auto *content = new QWidget(this);
     auto *contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
-    contentLayout->addWidget(intro);
     contentLayout->addWidget(ownTemplateNote);
     contentLayout->addWidget(textLabel);
     contentLayout->addWidget(letterText, 1);
-    contentLayout->addLayout(tools);
-    contentLayout->addLayout(details);
+    contentLayout->addLayout(m_tools);
+    contentLayout->addLayout(m_details);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(scrollableContent(this, content), 1);
+    layout->addWidget(intro);
+    m_contentArea = scrollableContent(this, content);
+    layout->addWidget(m_contentArea, 1);
     layout->addWidget(buttons);
 
+    // It opens at the size the wide arrangement asks for (not the two
+    // thirds of the screen a window is held to by default: the screen's
+    // whole room is kept to by the screen fit); then the text and the
+    // fields may give up room to a smaller screen, one row under another
+    // where the window is narrower than that.
+    resize(sizeHint());
+    m_wideContentWidth = content->minimumSizeHint().width();
+    letterText->setMinimumSize(metrics.averageCharWidth() * FewestColumns, metrics.lineSpacing() * FewestLines);
+
     load();
+}
+
+void LetterTextWindow::arrangeForWidth()
+{
+    // Where the content scrolls up and down, its bar takes room across.
+    const QSize view = m_contentArea->maximumViewportSize();
+    const bool scrolls = m_contentArea->widget()->minimumSizeHint().height() > view.height();
+    const int bar
+            = scrolls ? m_contentArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_contentArea) : 0;
+    const bool wide = view.width() - bar >= m_wideContentWidth;
+    const QBoxLayout::Direction direction = wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (m_details->direction() == direction)
+        return;
+    m_details->setDirection(direction);
+    m_tools->setDirection(direction);
+    // One under another, the wording fields narrow, and a field whose label
+    // leaves it too little room goes under its label.
+    for (QLineEdit *words : {greeting, greetingNoName, closing, enclosure})
+        words->setMinimumWidth(words->fontMetrics().averageCharWidth()
+                               * (wide ? WordingColumns : FewestWordingColumns));
+    for (int i = 0; i < m_details->count(); ++i) {
+        if (auto *form = qobject_cast<QFormLayout *>(m_details->itemAt(i)->layout()))
+            form->setRowWrapPolicy(wide ? QFormLayout::DontWrapRows : QFormLayout::WrapLongRows);
+    }
+}
+
+void LetterTextWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    arrangeForWidth();
 }
 
 void LetterTextWindow::load()

@@ -3,12 +3,14 @@
 #include <QDialog>
 
 class Messenger;
+class QBoxLayout;
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class QTextCursor;
 class SpellingHighlighter;
 
@@ -61,8 +63,12 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The tools under the letter text and the two columns of fields side by
+    // side where the window is as wide as they ask, else one under another.
+    void arrangeForWidth();
     void load();
     void insertPlaceholder(const QString &placeholder);
     void replaceWord(int start, int length, const QString &replacement);
@@ -70,4 +76,8 @@ private:
 
     Messenger &m_messenger;
     SpellingHighlighter *m_spelling = nullptr;
+    QScrollArea *m_contentArea = nullptr;
+    QBoxLayout *m_tools = nullptr;
+    QBoxLayout *m_details = nullptr;
+    int m_wideContentWidth = 0; // the content's least width side by side
 };

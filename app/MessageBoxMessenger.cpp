@@ -1,11 +1,14 @@
 #include "MessageBoxMessenger.h"
 
-#include <algorithm>
-#include <vector>
-
 #include <QApplication>
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 
 #include "AppTitle.h"
 #include "ScreenFit.h"
@@ -39,20 +42,46 @@ Messenger::Answer MessageBoxMessenger::askYesNo(const QString &text)
 int MessageBoxMessenger::askChoice(const QString &text, const QStringList &buttons, int safe)
 {
     QWidget *over = QApplication::activeWindow();
-    QMessageBox box(QMessageBox::Warning, appTitle(), text, QMessageBox::NoButton, over);
-    std::vector<QAbstractButton *> added;
+    QDialog box(over);
+    box.setWindowTitle(appTitle());
+    const qsizetype split = text.lastIndexOf(QStringLiteral("\n\n"));
+    auto *question = new QLabel(split < 0 ? text : text.mid(split + 2), &box);
+    question->setWordWrap(true);
+    auto *icon = new QLabel(&box);
+    const int iconSize = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    icon->setPixmap(box.style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, &box).pixmap(iconSize));
+    icon->setAlignment(Qt::AlignTop);
+
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    int chosen = safe;
     for (int i = 0; i < buttons.size(); ++i) {
-        const auto role = i == safe ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
-        added.push_back(box.addButton(buttons[i], role));
+        auto *button = new QPushButton(buttons[i], &box);
+        button->setAutoDefault(false);
+        button->setDefault(i == safe);
+        QObject::connect(button, &QPushButton::clicked, &box, [&box, &chosen, i] {
+            chosen = i;
+            box.done(QDialog::Accepted);
+        });
+        row->addWidget(button);
     }
-    if (safe >= 0 && safe < int(added.size())) {
-        box.setDefaultButton(qobject_cast<QPushButton *>(added[size_t(safe)]));
-        box.setEscapeButton(added[size_t(safe)]);
+    auto *layout = new QGridLayout(&box);
+    layout->addWidget(icon, 0, 0, 2, 1);
+    if (split < 0) {
+        keepDialogInsideScreen(&box);
+    } else {
+        auto *list = new QLabel(text.left(split));
+        list->setWordWrap(true);
+        list->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        list->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        list->setAccessibleName(QObject::tr("What the question is about"));
+        layout->addWidget(scrollableContent(&box, list), 0, 1);
     }
-    // Only the window it speaks of waits for the answer.
+    layout->addWidget(question, 1, 1);
+    layout->addLayout(row, 2, 0, 1, 2);
+    layout->setRowStretch(0, 1);
+    // Only the window it speaks of waits for the answer; Escape and the
+    // close button answer the safe choice.
     box.setWindowModality(over ? Qt::WindowModal : Qt::ApplicationModal);
-    keepDialogInsideScreen(&box);
-    box.exec();
-    const auto chosen = std::find(added.begin(), added.end(), box.clickedButton());
-    return chosen == added.end() ? safe : int(chosen - added.begin());
+    return box.exec() == QDialog::Accepted ? chosen : safe;
 }

@@ -4,7 +4,10 @@
 
 class QWidget;
 
-// The real messenger: modal QMessageBoxes.
+// The real messenger: modal QMessageBoxes, and for a choice a dialog of
+// the same look. A choice's last paragraph (after its last blank line) is
+// its question: it stays in sight while what comes before it (the list a
+// check found) scrolls where the screen is too small.
 class MessageBoxMessenger : public Messenger
 {
 public:

@@ -233,4 +233,19 @@ std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherV
     return result;
 }
 
+void nameHeaderPages(word::Document &document, const QLocale &letterLocale)
+{
+    const QString english = QStringLiteral("Page"), word = letterWords(letterLocale).page.toString();
+    if (word == english)
+        return;
+    const std::vector<std::shared_ptr<word::Range>> stories = document.storyRanges();
+    // The first story is the letter's own text, where the word is the user's.
+    for (size_t i = 1; i < stories.size(); ++i)
+        stories[i]->find().execute({.findText = english,
+                                    .matchCase = true,
+                                    .matchWholeWord = true,
+                                    .replaceWith = word,
+                                    .replace = word::WdReplace::All});
+}
+
 } // namespace BuiltInLetter

@@ -67,4 +67,8 @@ void storeWording(const Wording &wording, const QLocale &language = dateLanguage
 std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &further, const Wording &wording,
                                        const QLocale &letterLocale = dateLanguage());
 
+// Writes the word before the page number in the header of the pages after
+// the first (the template's "Page") in the letter's language.
+void nameHeaderPages(word::Document &document, const QLocale &letterLocale = dateLanguage());
+
 } // namespace BuiltInLetter

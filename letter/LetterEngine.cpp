@@ -222,10 +222,12 @@ void LetterEngine::work()
     letter.step(150, [&] {
         try {
             if (!prepared) {
-                if (!builtIn)
+                if (!builtIn) {
                     m_result.ownTemplateNames = Placeholders::namesIn(document->bracketedTexts().join(u' '));
-                else
+                } else {
                     document->editParagraphs(edits);
+                    BuiltInLetter::nameHeaderPages(*document);
+                }
                 prepared = std::make_unique<PreparedLetter>(*document, placeholdersOf(replacements));
                 prepared->fill(replacements);
                 if (builtIn)

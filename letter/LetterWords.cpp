@@ -12,7 +12,8 @@ constexpr LetterWords English{u"Hiring Manager",
                               u"Enclosure",
                               u"Letter to %1",
                               u"Letter",
-                              u"Cover letter"};
+                              u"Cover letter",
+                              u"Page"};
 constexpr LetterWords French{u"Responsable du recrutement",
                              u"Madame, Monsieur,",
                              u"Madame, Monsieur,",
@@ -20,7 +21,8 @@ constexpr LetterWords French{u"Responsable du recrutement",
                              u"Pièces jointes",
                              u"Lettre de motivation - %1",
                              u"Lettre de motivation",
-                             u"Lettre de motivation"};
+                             u"Lettre de motivation",
+                             u"Page"};
 constexpr LetterWords German{u"Personalabteilung",
                              u"Guten Tag [RecipientName],",
                              u"Sehr geehrte Damen und Herren,",
@@ -28,7 +30,8 @@ constexpr LetterWords German{u"Personalabteilung",
                              u"Anlagen",
                              u"Anschreiben an %1",
                              u"Anschreiben",
-                             u"Bewerbungsanschreiben"};
+                             u"Bewerbungsanschreiben",
+                             u"Seite"};
 // Switzerland and Liechtenstein write no ß.
 constexpr LetterWords SwissGerman{u"Personalabteilung",
                                   u"Guten Tag [RecipientName],",
@@ -37,7 +40,8 @@ constexpr LetterWords SwissGerman{u"Personalabteilung",
                                   u"Anlagen",
                                   u"Anschreiben an %1",
                                   u"Anschreiben",
-                                  u"Bewerbungsanschreiben"};
+                                  u"Bewerbungsanschreiben",
+                                  u"Seite"};
 constexpr LetterWords Spanish{u"Responsable de selección",
                               u"Estimado/a [RecipientName]:",
                               u"Estimado/a responsable de selección:",
@@ -45,11 +49,12 @@ constexpr LetterWords Spanish{u"Responsable de selección",
                               u"Anexos",
                               u"Carta de presentación - %1",
                               u"Carta de presentación",
-                              u"Carta de presentación"};
+                              u"Carta de presentación",
+                              u"Página"};
 // A Japanese letter opens with 拝啓 and closes with 敬具 whoever reads it;
 // the address form puts 様 after the name.
-constexpr LetterWords Japanese{u"採用ご担当者", u"拝啓",           u"拝啓",   u"敬具",
-                               u"同封書類",     u"送付状（%1宛）", u"送付状", u"送付状"};
+constexpr LetterWords Japanese{u"採用ご担当者",   u"拝啓",   u"拝啓",   u"敬具",  u"同封書類",
+                               u"送付状（%1宛）", u"送付状", u"送付状", u"ページ"};
 
 } // namespace
 

@@ -27,6 +27,9 @@ struct LetterWords
     QStringView title;
     // The saved letter's subject.
     QStringView subject;
+    // The word before the page number in the header of the pages after the
+    // first.
+    QStringView page;
 };
 
 // French, German (as Switzerland writes it there), Spanish, Japanese, else

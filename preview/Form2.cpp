@@ -60,9 +60,10 @@ Form2::Form2(Messenger &messenger, QWidget *parent)
     createActions();
     createMenus();
     createControls();
-    // The menu bar sits above the client area, which keeps its size.
+    // The menu bar sits above the client area, which keeps its size where
+    // the screen has room for it.
     setFixedSize(twipsToPixels(ClientWidth, this), clientTop() + twipsToPixels(ClientHeight, this));
-    ScreenFit::install(this, menuBar);
+    ScreenFit::install(this, menuBar, screenFitShrinking());
 }
 
 Form2::~Form2() = default;

@@ -10,6 +10,7 @@
 #include "LettersRecord.h"
 #include "MailHandover.h"
 #include "PageArea.h"
+#include "ScreenFit.h"
 #include "WordAutomation.h"
 #include "WindowPointer.h"
 
@@ -182,6 +183,12 @@ private:
     // Adds the letter written in `format` at `file` (empty: on paper) to
     // the record; its failure is the user's to read.
     void recordLetter(const QString &format, const QString &file);
+    // On a screen lower or narrower than the window, the page view gives up
+    // the room the screen lacks, down to a third of its height and a
+    // quarter of its width; the controls below it move up and narrow with
+    // it (Form2PageViews.cpp).
+    ScreenFit::Shrinking screenFitShrinking();
+    void layOutForWindow(QSize window);
 
     Messenger &m_messenger;
     std::unique_ptr<CommonDialog> CommonDialog1;
@@ -200,4 +207,7 @@ private:
     std::unique_ptr<MailHandover> m_mailHandover;
     int m_pageNumber = 0;
     int m_menuBarHeight = 0;
+    // The window's size and its controls' places as designed.
+    QSize m_designedSize;
+    std::vector<std::pair<QWidget *, QRect>> m_designedPlaces;
 };

@@ -26,6 +26,9 @@ const QColor DeskColour(0x9a, 0xa3, 0xab);
 // The window as it first opens: about a page's shape, no higher than this
 // and no narrower than that, in pixels.
 constexpr int OpeningHeight = 760, NarrowestOpening = 320;
+// Beside the main window where the screen has less room than that: a page
+// this narrow still shows the letter's shape and where it ends.
+constexpr int NarrowestBeside = 80;
 constexpr int NoticeHeight = 28;
 constexpr double A4HeightPerWidth = 297.0 / 210.0;
 constexpr int WheelNotch = 120;
@@ -196,14 +199,20 @@ void LivePageWindow::showBesideMainWindow()
         m_placed = true;
         const QRect mainFrame = m_mainWindow->frameGeometry();
         const QRect available = m_mainWindow->screen()->availableGeometry();
+        const QMargins frame = plannedFrame(frameOf(this), devicePixelRatioF());
         // As wide as the room beside the main window allows, and as high as
         // the page is at that width (an A4 one, the taller) where the screen
-        // allows.
+        // allows; narrower where the screen has less room, over no field.
         const int tallest = std::min(OpeningHeight, available.height());
         const int roomBeside = std::max(available.right() - mainFrame.right(), mainFrame.left() - available.left());
         const int width = std::clamp(roomBeside - 16, NarrowestOpening, std::max(NarrowestOpening, tallest * 3 / 4));
-        resize(width, std::min(tallest, int(std::lround(width * A4HeightPerWidth))));
-        move(placementBeside(mainFrame, frameGeometry().size(), available));
+        const QSize wanted(width, std::min(tallest, int(std::lround(width * A4HeightPerWidth))));
+        const BesidePlacement place = placeBeside(mainFrame, wanted.grownBy(frame),
+                                                  NarrowestBeside + frame.left() + frame.right(), available);
+        if (place.other != mainFrame)
+            m_mainWindow->move(place.other.topLeft());
+        resize(place.frame.size().shrunkBy(frame));
+        move(place.frame.topLeft());
     }
     show();
 }

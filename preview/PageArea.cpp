@@ -1,5 +1,6 @@
 #include "PageArea.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QAccessible>
@@ -80,6 +81,10 @@ PageArea::PageArea(Messenger &messenger, WindowPointer &pointer, QWidget *window
         m_viewport.setVScrollValue(value);
         syncFromViewport();
     });
+
+    m_designedView = geometry();
+    m_designedHorizontalBar = m_horizontalBar->geometry();
+    m_designedVerticalBar = m_verticalBar->geometry();
 
     // Never seen, and never offered to a screen reader.
     m_holder = new PictureBox(window);
@@ -254,6 +259,19 @@ void PageArea::fitPage()
     ErrorTrap redrawTrap(m_messenger, location(ReportLocation::Form2_RedrawImage));
     m_viewport.FitPage(redrawTrap);
     paintDueDrawing(redrawTrap);
+    syncFromViewport();
+}
+
+void PageArea::shrinkView(QSize less)
+{
+    const int dw = std::max(0, less.width()), dh = std::max(0, less.height());
+    setGeometry(m_designedView.adjusted(0, 0, -dw, -dh));
+    m_clip->setGeometry(contentsRect());
+    m_verticalBar->setGeometry(m_designedVerticalBar.translated(-dw, 0).adjusted(0, 0, 0, -dh));
+    m_horizontalBar->setGeometry(m_designedHorizontalBar.translated(0, -dh).adjusted(0, 0, -dw, 0));
+    const double tpp = twipsPerPixel(this);
+    m_viewport.setViewportSize(Viewport::ViewportOuterWidth - int(std::lround(dw * tpp)),
+                               Viewport::ViewportOuterHeight - int(std::lround(dh * tpp)));
     syncFromViewport();
 }
 

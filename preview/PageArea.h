@@ -61,6 +61,10 @@ public:
     void zoomStep(Zoom direction);
     // "Fit Page": the zoom at which the whole picture fits the view.
     void fitPage();
+    // Lays the view out smaller than designed by `less` pixels (none: as
+    // designed), its bars beside it, for a window laid out for a screen
+    // smaller than it; the page goes back to its top left corner.
+    void shrinkView(QSize less);
     void scroll(Viewport::Axis axis, Viewport::ScrollMove move);
     // Dragging the page, in the surface's inner pixels.
     void mouseDown(QPointF innerPixels);
@@ -113,6 +117,8 @@ private:
     PictureBox *m_holder = nullptr;
     QScrollBar *m_horizontalBar = nullptr;
     QScrollBar *m_verticalBar = nullptr;
+    // The view's and its bars' places as designed, in the window.
+    QRect m_designedView, m_designedHorizontalBar, m_designedVerticalBar;
     int m_pageNumber = 0;
     int m_pageCount = 0;
     bool m_syncing = false;

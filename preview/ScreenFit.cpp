@@ -17,22 +17,13 @@
 
 namespace {
 // The room a window's inside has on its screen: the available area less
-// the frame, which is known only once the window was shown.
+// the frame, planned until the window manager has given it one.
 QSize roomFor(const QWidget *window)
 {
     const QScreen *screen = window->screen();
     if (!screen)
         return {};
-    const QRect frame = window->frameGeometry(), inside = window->geometry();
-    const QMargins frameMargins(inside.left() - frame.left(), inside.top() - frame.top(),
-                                frame.right() - inside.right(), frame.bottom() - inside.bottom());
-    return screen->availableGeometry().size().shrunkBy(frameMargins);
-}
-
-bool isInsideItsScreen(const QWidget *window)
-{
-    const QScreen *screen = window->screen();
-    return !screen || screen->availableGeometry().contains(window->frameGeometry());
+    return roomInside(screen->availableGeometry(), plannedFrame(frameOf(window), window->devicePixelRatioF()));
 }
 
 // Scrolls one bar so that the stretch from start of the given length shows:
@@ -70,20 +61,29 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // A message box takes its size again after every layout request.
-        if (watched == m_dialog && (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest))
-            QTimer::singleShot(0, this, [this] { fitDialog(m_dialog); });
+        // A message box takes its size again after every layout request;
+        // the window manager's frame comes after the showing, with a move.
+        const QEvent::Type type = event->type();
+        if (watched == m_dialog
+            && (type == QEvent::Show || type == QEvent::LayoutRequest
+                || (type == QEvent::Move && frameOf(m_dialog) != m_fittedFrame)))
+            QTimer::singleShot(0, this, [this] {
+                m_fittedFrame = frameOf(m_dialog);
+                fitDialog(m_dialog);
+            });
         return QObject::eventFilter(watched, event);
     }
 
 private:
     QWidget *m_dialog;
+    QMargins m_fittedFrame;
 };
 } // namespace
 
-ScreenFit *ScreenFit::install(QWidget *window, QMenuBar *menuBar)
+ScreenFit *ScreenFit::install(QWidget *window, QMenuBar *menuBar, Shrinking shrinking)
 {
     auto *fit = new ScreenFit(window, menuBar);
+    fit->m_shrinking = std::move(shrinking);
     window->installEventFilter(fit);
     connect(qApp, &QApplication::focusChanged, fit, [fit](QWidget *, QWidget *now) { fit->bringIntoView(now); });
     fit->fit();
@@ -92,7 +92,8 @@ ScreenFit *ScreenFit::install(QWidget *window, QMenuBar *menuBar)
 }
 
 ScreenFit::ScreenFit(QWidget *window, QMenuBar *menuBar)
-    : QObject(window), m_window(window), m_menuBar(menuBar), m_designedSize(window->size())
+    : QObject(window), m_window(window), m_menuBar(menuBar), m_designedSize(window->size()),
+      m_laidOutSize(m_designedSize)
 { }
 
 int ScreenFit::clientTop() const
@@ -105,16 +106,28 @@ void ScreenFit::fit()
     const QSize room = roomFor(m_window);
     if (room.isEmpty())
         return;
-    QSize size = m_designedSize;
+    m_fittedFrame = frameOf(m_window);
+    // A window that lays itself out smaller takes the room, down to its
+    // least size; once its controls scroll, they keep their places.
+    if (m_shrinking.layOut && !m_area) {
+        const QSize laidOut = m_designedSize.boundedTo(room).expandedTo(m_shrinking.least.boundedTo(m_designedSize));
+        if (laidOut != m_laidOutSize) {
+            m_laidOutSize = laidOut;
+            m_window->setFixedSize(laidOut);
+            m_menuBar->resize(laidOut.width(), m_menuBar->height());
+            m_shrinking.layOut(laidOut);
+        }
+    }
+    QSize size = m_laidOutSize;
     if (size.width() > room.width() || size.height() > room.height()) {
         wrapClientArea();
         const int bar = m_area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_area);
-        size = m_designedSize.boundedTo(room);
+        size = m_laidOutSize.boundedTo(room);
         // Each side's scroll bar takes room across the other side, as far
         // as the screen has it.
-        if (size.height() < m_designedSize.height())
+        if (size.height() < m_laidOutSize.height())
             size.setWidth(std::min(size.width() + bar, room.width()));
-        if (size.width() < m_designedSize.width())
+        if (size.width() < m_laidOutSize.width())
             size.setHeight(std::min(size.height() + bar, room.height()));
     }
     if (m_area) {
@@ -133,7 +146,7 @@ void ScreenFit::wrapClientArea()
     const int top = clientTop();
     QWidget *focused = m_window->focusWidget();
     auto *content = new QWidget;
-    content->setFixedSize(m_designedSize.width(), m_designedSize.height() - top);
+    content->setFixedSize(m_laidOutSize.width(), m_laidOutSize.height() - top);
     const QList<QWidget *> children = m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     for (QWidget *child : children) {
         // What the window keeps from assistive technology is out of sight
@@ -178,8 +191,11 @@ void ScreenFit::bringIntoView(QWidget *focused)
 
 bool ScreenFit::eventFilter(QObject *watched, QEvent *event)
 {
+    // The window manager's frame comes after the showing, with a move: the
+    // room it leaves is taken again. A move by the user changes no frame.
+    if (watched == m_window && event->type() == QEvent::Move && frameOf(m_window) != m_fittedFrame)
+        QTimer::singleShot(0, this, &ScreenFit::fit);
     if (watched == m_window && event->type() == QEvent::Show) {
-        // The frame is known once the window is on the desktop.
         QTimer::singleShot(0, this, &ScreenFit::fit);
         if (!m_followsScreen && m_window->windowHandle()) {
             m_followsScreen = true;

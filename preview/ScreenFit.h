@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+#include <QMargins>
 #include <QObject>
 #include <QRect>
 #include <QSize>
@@ -19,10 +22,22 @@ class ScreenFit : public QObject
 {
     Q_OBJECT
 public:
+    // A window that can lay its client area out smaller than designed (the
+    // preview's page view): `layOut` places its controls for a window of
+    // the size given, no smaller than `least`. Only where even `least`
+    // does not fit do the controls scroll.
+    struct Shrinking
+    {
+        QSize least;
+        std::function<void(QSize)> layOut;
+    };
+
     // Fits and places the window (whose size is final) at once, again each
-    // time it is shown (when its frame is known) and when it moves to
-    // another screen. The fit belongs to the window.
-    static ScreenFit *install(QWidget *window, QMenuBar *menuBar);
+    // time it is shown, when the window manager gives it its frame and
+    // when it moves to another screen. Its frame counts: before the window
+    // has one, a common title bar's room is left. The fit belongs to the
+    // window.
+    static ScreenFit *install(QWidget *window, QMenuBar *menuBar, Shrinking shrinking = {});
 
     // The scroll area that holds the client area, nullptr while the window
     // has always fitted.
@@ -48,6 +63,9 @@ private:
     QWidget *m_window;
     QMenuBar *m_menuBar;
     QSize m_designedSize;
+    QSize m_laidOutSize; // smaller than designed where the window shrinks
+    Shrinking m_shrinking;
+    QMargins m_fittedFrame; // the frame the last fit counted
     QScrollArea *m_area = nullptr;
     bool m_followsScreen = false;
 };

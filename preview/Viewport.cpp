@@ -95,6 +95,13 @@ float Viewport::fitZoom(int sourceWidth, int sourceHeight, int innerWidth, int i
     return zoom;
 }
 
+void Viewport::setViewportSize(int outerWidth, int outerHeight)
+{
+    m_viewportOuterWidth = std::max(outerWidth, 2 * m_border + 1);
+    m_viewportOuterHeight = std::max(outerHeight, 2 * m_border + 1);
+    SetupScrollbars();
+}
+
 void Viewport::FitPage(ErrorTrap &redrawTrap)
 {
     ApplyZoom(fitZoom(mOrigWidth, mOrigHeight, viewportInnerWidth(), viewportInnerHeight()), redrawTrap);

@@ -7,11 +7,10 @@ class ErrorTrap;
 
 // The zoom, scroll and drag model of the preview, in twips (1/1440 inch).
 //
-// Three boxes take part: the viewport (Picture2, fixed, with a single
-// border), the surface inside it (Picture1, on which the picture is drawn
-// at the current zoom; panning moves it) and the holder (Zoom_Ori, which
-// keeps the picture as loaded and is the source of every redraw). The
-// surface's left and top are measured from the viewport's inner top-left
+// Three boxes take part: the viewport (Picture2, with a single border; of
+// its designed size unless the window is laid out smaller for its screen), the surface inside it (Picture1, on which
+// the picture is drawn at the current zoom; panning moves it) and the holder (Zoom_Ori, which keeps the picture as
+// loaded and is the source of every redraw). The surface's left and top are measured from the viewport's inner top-left
 // corner; panning uses offsets of 0 or less. "Outer" sizes include a box's
 // border, "inner" sizes do not.
 //
@@ -97,6 +96,10 @@ public:
     // "Fit Page": draws the picture whole inside the viewport (fitZoom);
     // the next zoom step goes on from there.
     void FitPage(ErrorTrap &redrawTrap);
+    // The viewport's outer size (twips) changes, as the window is laid out
+    // for a screen smaller than it: the surface goes back to the origin and
+    // both bars are set up for the new size.
+    void setViewportSize(int outerWidth, int outerHeight);
     // The largest zoom at which a source of these extents (twips) is drawn
     // within an inner area of these extents and below the drawing limits,
     // held between the smallest and the largest zoom.
@@ -143,8 +146,8 @@ public:
     const Box &holder() const { return m_holder; }
     const ScrollBar &hScroll() const { return m_h; }
     const ScrollBar &vScroll() const { return m_v; }
-    int viewportInnerWidth() const { return ViewportOuterWidth - 2 * m_border; }
-    int viewportInnerHeight() const { return ViewportOuterHeight - 2 * m_border; }
+    int viewportInnerWidth() const { return m_viewportOuterWidth - 2 * m_border; }
+    int viewportInnerHeight() const { return m_viewportOuterHeight - 2 * m_border; }
     int border() const { return m_border; }
 
     // The integer nearest to x, ties to even.
@@ -171,6 +174,8 @@ private:
     static int clampedOffset(AxisState a, double offset);
 
     int m_border;
+    int m_viewportOuterWidth = ViewportOuterWidth;
+    int m_viewportOuterHeight = ViewportOuterHeight;
     std::optional<Drawing> m_due;
     Box m_surface;
     Box m_holder;

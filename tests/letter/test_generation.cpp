@@ -332,6 +332,31 @@ private slots:
         QVERIFY(made.pages.at(0).text.contains(QStringLiteral("Ten years of joinery")));
     }
 
+    void theLaterPagesHeaderIsInTheLettersLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("English") << QByteArray("en_US.UTF-8") << QStringLiteral("Page");
+        QTest::newRow("German") << QByteArray("de_DE.UTF-8") << QStringLiteral("Seite");
+        QTest::newRow("Japanese") << QByteArray("ja_JP.UTF-8") << QStringLiteral("ページ");
+    }
+
+    void theLaterPagesHeaderIsInTheLettersLanguage()
+    {
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, page);
+        const QByteArray lcAll = qgetenv("LC_ALL");
+        const auto restoreLocale = qScopeGuard([&] { setLocaleVariables({{"LC_ALL", lcAll}}); });
+        setLocaleVariables({{"LC_ALL", locale}});
+        const QString file = m_temp->filePath(QStringLiteral("letter.txt"));
+        LetterText::write(file, QStringLiteral("Page after page of work. ").repeated(200));
+        LetterRequest request = sampleRequest();
+        request.letterTextFile = file;
+        const DocumentReader::Document letter = makeAndRead(m_office, request, *m_reader);
+        QVERIFY2(letter.primaryHeader.contains(u'\n' + page + u' '), qPrintable(letter.primaryHeader));
+        QVERIFY(letter.bodyText().contains(QStringLiteral("Page after page of work."))); // the user's words stay
+    }
+
     void aFieldHoldingAPlaceholderIsFilledOnlyByLaterFields()
     {
         LetterRequest request = sampleRequest();

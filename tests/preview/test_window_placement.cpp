@@ -35,6 +35,35 @@ private slots:
         QCOMPARE(placementInside(frame, available), place);
     }
 
+    // The preview (656 by 649): room for a common title bar until the window
+    // manager's frame is known, then for that frame.
+    void aWindowAndItsFrameFitTheScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");   // device pixels
+        QTest::addColumn<double>("scale");   // device pixels per logical one
+        QTest::addColumn<QMargins>("frame"); // the window manager's, logical; none yet
+        QTest::addColumn<QSize>("inside");   // the window's size that fits
+        QTest::newRow("1366x768 at 2x, no frame yet") << QSize(1366, 768) << 2.0 << QMargins() << QSize(656, 366);
+        QTest::newRow("1366x768 at 2x, thin frame")
+                << QSize(1366, 768) << 2.0 << QMargins(1, 12, 1, 1) << QSize(656, 371);
+        QTest::newRow("1280x720 at 2x, no frame yet") << QSize(1280, 720) << 2.0 << QMargins() << QSize(636, 342);
+        QTest::newRow("1280x720 at 2x, thick frame")
+                << QSize(1280, 720) << 2.0 << QMargins(4, 28, 4, 4) << QSize(632, 328);
+    }
+
+    void aWindowAndItsFrameFitTheScreen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(double, scale);
+        QFETCH(QMargins, frame);
+        QFETCH(QSize, inside);
+        const QRect available(QPoint(0, 0), (QSizeF(screen) / scale).toSize());
+        const QMargins planned = plannedFrame(frame, scale);
+        QCOMPARE(QSize(656, 649).boundedTo(roomInside(available, planned)), inside);
+        const QSize framed = inside.grownBy(planned);
+        QVERIFY(available.contains(QRect(placementInside(framed, available), framed)));
+    }
+
     void theLivePageOpensBesideTheMainWindowWhereThereIsRoom_data()
     {
         QTest::addColumn<QRect>("mainWindow");
@@ -54,6 +83,38 @@ private slots:
         QFETCH(QSize, frame);
         QFETCH(QPoint, place);
         QCOMPARE(placementBeside(mainWindow, frame, QRect(0, 32, 1280, 992)), place);
+    }
+
+    // The page would like 324 by 400, and 84 wide at the least.
+    void theLivePageCoversNoFieldWhereTheScreenHasLittleRoom_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("mainWindow"); // its frame, centred as it opens
+        QTest::addColumn<QRect>("mainMovedTo");
+        QTest::addColumn<QRect>("livePage"); // its frame
+        const QRect main1x(280, 175, 540, 418);
+        QTest::newRow("room as wanted") << QRect(0, 0, 1366, 768) << main1x << main1x << QRect(828, 175, 324, 400);
+        // Neither side has room: the main window goes to the edge.
+        QTest::newRow("800x600 at 1x") << QRect(0, 0, 800, 600) << QRect(130, 100, 540, 418) << QRect(0, 100, 540, 418)
+                                       << QRect(548, 100, 252, 400);
+        QTest::newRow("1366x768 at 2x") << QRect(0, 0, 683, 384) << QRect(71, 0, 540, 384) << QRect(0, 0, 540, 384)
+                                        << QRect(548, 0, 135, 384);
+        QTest::newRow("1280x720 at 2x") << QRect(0, 0, 640, 360) << QRect(50, 0, 540, 360) << QRect(0, 0, 540, 360)
+                                        << QRect(548, 0, 92, 360);
+        // Too little room even so: over as little of it as it can.
+        QTest::newRow("no room") << QRect(0, 0, 600, 360) << QRect(30, 0, 540, 360) << QRect(30, 0, 540, 360)
+                                 << QRect(516, 0, 84, 360);
+    }
+
+    void theLivePageCoversNoFieldWhereTheScreenHasLittleRoom()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QRect, mainWindow);
+        QFETCH(QRect, mainMovedTo);
+        QFETCH(QRect, livePage);
+        const BesidePlacement place = placeBeside(mainWindow, QSize(324, 400), 84, available);
+        QCOMPARE(place.other, mainMovedTo);
+        QCOMPARE(place.frame, livePage);
     }
 
     // This test runs on a screen of 960 by 600 (tests/support/small-screen.json),
