@@ -363,11 +363,11 @@ Open it in your word processor, write your own text around the placeholders, sav
     </message>
     <message>
         <source>Le&amp;tters Sent…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versendete Briefe…</translation>
     </message>
     <message>
         <source>Every letter saved, exported, printed or written by a batch, and its status</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder gespeicherte, exportierte, gedruckte oder von einem Stapel geschriebene Brief und sein Status</translation>
     </message>
 </context>
 <context>
@@ -518,15 +518,15 @@ Die Seite wird wie gewählt angezeigt, aber die Wahl wird für den nächsten Sta
     </message>
     <message>
         <source>&amp;Letters Sent…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versendete Briefe…</translation>
     </message>
     <message>
         <source>Send by E-&amp;mail…</source>
-        <translation type="unfinished"></translation>
+        <translation>Per &amp;E-Mail senden…</translation>
     </message>
     <message>
         <source>No office is there to write the letter for the e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Office-Programm da, um den Brief für die E-Mail zu schreiben.</translation>
     </message>
 </context>
 <context>
@@ -575,27 +575,27 @@ Die Seite wird wie gewählt angezeigt, aber die Wahl wird für den nächsten Sta
     <name>LetterStatus</name>
     <message>
         <source>written</source>
-        <translation type="unfinished"></translation>
+        <translation>geschrieben</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>verschickt</translation>
     </message>
     <message>
         <source>interview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorstellungsgespräch</translation>
     </message>
     <message>
         <source>offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusage</translation>
     </message>
     <message>
         <source>rejected</source>
-        <translation type="unfinished"></translation>
+        <translation>Absage</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort</translation>
     </message>
 </context>
 <context>
@@ -793,94 +793,94 @@ Ihr Brieftext wurde nicht übernommen; das Fenster bleibt offen, damit nichts vo
     <name>LettersModel</name>
     <message>
         <source>The status could not be kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Status konnte nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>LettersWindow</name>
     <message>
         <source>Letters Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Versendete Briefe</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>Company, recipient, position, status or file</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma, Empfänger, Stelle, Status oder Datei</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Shows only the letters whose row holds these words</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt nur die Briefe, deren Zeile diese Wörter enthält</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Briefe</translation>
     </message>
     <message>
         <source>Each letter written, a row each; F2 sets its status</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder geschriebene Brief, je eine Zeile; F2 setzt seinen Status</translation>
     </message>
     <message>
         <source>&amp;Open Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brief öffnen</translation>
     </message>
     <message>
         <source>Opens the chosen letter&apos;s file</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Datei des gewählten Briefs</translation>
     </message>
     <message>
         <source>Open &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner öffnen</translation>
     </message>
     <message>
         <source>Opens the folder that holds the chosen letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Ordner, der den gewählten Brief enthält</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exportieren…</translation>
     </message>
     <message>
         <source>Writes the letters shown to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die angezeigten Briefe in eine CSV-Datei</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>The record of letters cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Briefprotokoll kann nicht gelesen werden: %1.</translation>
     </message>
     <message>
         <source>The letter %1 is no longer there: it was moved or deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Brief %1 ist nicht mehr da: Er wurde verschoben oder gelöscht.</translation>
     </message>
     <message>
         <source>No program could be started to open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Programm gestartet werden, um %1 zu öffnen.</translation>
     </message>
     <message>
         <source>The folder %1 is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 ist nicht mehr da.</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>%1 exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -953,19 +953,19 @@ Ihr Brieftext wurde nicht übernommen; das Fenster bleibt offen, damit nichts vo
     <name>MailHandover</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerbung</translation>
     </message>
     <message>
         <source>Application: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerbung als %1</translation>
     </message>
     <message>
         <source>No e-mail program can take the letter: this desktop has neither an e-mail portal nor xdg-email with a mail program set up. Export the letter with File ▸ Export as PDF… and attach it to a message yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein E-Mail-Programm kann den Brief übernehmen: Diese Desktopumgebung hat weder ein E-Mail-Portal noch xdg-email mit einem eingerichteten E-Mail-Programm. Exportieren Sie den Brief mit „Datei ▸ Als PDF exportieren…“ und hängen Sie ihn selbst an eine Nachricht an.</translation>
     </message>
     <message>
         <source>The letter could not be handed to the e-mail program. Export it with File ▸ Export as PDF… and attach it to a message yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Brief konnte nicht an das E-Mail-Programm übergeben werden. Exportieren Sie ihn mit „Datei ▸ Als PDF exportieren…“ und hängen Sie ihn selbst an eine Nachricht an.</translation>
     </message>
 </context>
 <context>
@@ -2308,131 +2308,131 @@ Temporäre Dateien: %5</translation>
     </message>
     <message>
         <source>%1 already exists; --force replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden; --force ersetzt die Datei.</translation>
     </message>
     <message>
         <source>%1 is not written: the run stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird nicht geschrieben: Der Lauf wurde angehalten.</translation>
     </message>
     <message>
         <source>%1 is not written: no letter was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird nicht geschrieben: Es wurde kein Brief erstellt.</translation>
     </message>
     <message>
         <source>%1 is not written: no office is left to write it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird nicht geschrieben: Es ist kein Office-Programm mehr übrig, um die Datei zu schreiben.</translation>
     </message>
     <message>
         <source>%1 is not written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird nicht geschrieben: %2</translation>
     </message>
     <message>
         <source>Written %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geschrieben.</translation>
     </message>
     <message>
         <source>Written %1, without the rows that made no letter (list lines: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geschrieben, ohne die Zeilen, die keinen Brief ergeben haben (Zeilen der Liste: %2).</translation>
     </message>
     <message>
         <source>it appeared while the run wrote it, and is kept (--force replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei dieses Namens ist erschienen, während der Lauf sie schrieb, und bleibt erhalten (--force ersetzt sie)</translation>
     </message>
     <message>
         <source>into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma</translation>
     </message>
     <message>
         <source>Recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Stelle</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>printed</source>
-        <translation type="unfinished"></translation>
+        <translation>gedruckt</translation>
     </message>
     <message>
         <source>The record of letters cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Briefprotokoll kann nicht gelesen werden: %1.</translation>
     </message>
     <message>
         <source>No letter is in the record yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Briefprotokoll enthält noch keinen Brief.</translation>
     </message>
     <message>
         <source>%1 is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird von einem anderen Programm verwendet</translation>
     </message>
     <message>
         <source>%1 is damaged or is not a record of letters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist beschädigt oder kein Briefprotokoll</translation>
     </message>
     <message>
         <source>the disk that holds %1 is full (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger mit %1 ist voll (%2)</translation>
     </message>
     <message>
         <source>the disk that holds %1 is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger mit %1 ist voll</translation>
     </message>
     <message>
         <source>%1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1. %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>The letter was written, but the record of letters could not be kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Brief wurde geschrieben, konnte aber nicht ins Briefprotokoll eingetragen werden: %1.</translation>
     </message>
     <message>
         <source>Qt&apos;s SQLite driver is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Der SQLite-Treiber von Qt fehlt</translation>
     </message>
     <message>
         <source>InsertFile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>InsertFile %1</translation>
     </message>
     <message>
         <source>InsertFile</source>
-        <translation type="unfinished"></translation>
+        <translation>InsertFile</translation>
     </message>
     <message>
         <source>The letter could not be written for the e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Brief für die E-Mail konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Writing the letter for the e-mail…</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Brief für die E-Mail wird geschrieben…</translation>
     </message>
 </context>
 <context>
@@ -2466,7 +2466,7 @@ Temporäre Dateien: %5</translation>
     <name>StatusDelegate</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -2603,35 +2603,35 @@ Rückgabewert: 0, wenn keine Zeile fehlgeschlagen ist (eine Zeile, die überspru
     </message>
     <message>
         <source>Keep no record of the letters written (as the setting KeepRecord=false does).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Protokoll der geschriebenen Briefe führen (wie es die Einstellung KeepRecord=false tut).</translation>
     </message>
     <message>
         <source>Print the record of the letters written, oldest first, and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll der geschriebenen Briefe ausgeben, die ältesten zuerst, und beenden.</translation>
     </message>
     <message>
         <source>With --letters: print the record as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --letters: das Protokoll als CSV ausgeben.</translation>
     </message>
     <message>
         <source>Also write every letter, in the list&apos;s order and each from a new page, into the one PDF &lt;file&gt;; without --out, only that file is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerdem alle Briefe in der Reihenfolge der Liste, jeden ab einer neuen Seite, in eine einzige PDF-Datei &lt;file&gt; schreiben; ohne --out wird nur diese Datei geschrieben.</translation>
     </message>
     <message>
         <source>--csv works only with --letters</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv funktioniert nur mit --letters</translation>
     </message>
     <message>
         <source>--letters takes no other option than --csv</source>
-        <translation type="unfinished"></translation>
+        <translation>--letters erlaubt keine andere Option als --csv</translation>
     </message>
     <message>
         <source>--combined: &quot;%1&quot; is not a .pdf file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--combined: „%1“ ist kein .pdf-Dateiname</translation>
     </message>
     <message>
         <source>--format works only with --out</source>
-        <translation type="unfinished"></translation>
+        <translation>--format funktioniert nur mit --out</translation>
     </message>
 </context>
 <context>

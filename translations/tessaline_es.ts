@@ -363,11 +363,11 @@ Open it in your word processor, write your own text around the placeholders, sav
     </message>
     <message>
         <source>Le&amp;tters Sent…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cartas enviadas…</translation>
     </message>
     <message>
         <source>Every letter saved, exported, printed or written by a batch, and its status</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada carta guardada, exportada, impresa o escrita por un lote, y su estado</translation>
     </message>
 </context>
 <context>
@@ -518,15 +518,15 @@ La página se muestra como la eligió, pero la elección no se recordará en el 
     </message>
     <message>
         <source>&amp;Letters Sent…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cartas enviadas…</translation>
     </message>
     <message>
         <source>Send by E-&amp;mail…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar por correo &amp;electrónico…</translation>
     </message>
     <message>
         <source>No office is there to write the letter for the e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna suite ofimática para escribir la carta que se adjuntará al correo.</translation>
     </message>
 </context>
 <context>
@@ -575,27 +575,27 @@ La página se muestra como la eligió, pero la elección no se recordará en el 
     <name>LetterStatus</name>
     <message>
         <source>written</source>
-        <translation type="unfinished"></translation>
+        <translation>escrita</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>enviada</translation>
     </message>
     <message>
         <source>interview</source>
-        <translation type="unfinished"></translation>
+        <translation>entrevista</translation>
     </message>
     <message>
         <source>offer</source>
-        <translation type="unfinished"></translation>
+        <translation>oferta</translation>
     </message>
     <message>
         <source>rejected</source>
-        <translation type="unfinished"></translation>
+        <translation>rechazada</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta</translation>
     </message>
 </context>
 <context>
@@ -793,94 +793,94 @@ El texto de su carta no se ha guardado; la ventana sigue abierta para que no se 
     <name>LettersModel</name>
     <message>
         <source>The status could not be kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el estado: %1.</translation>
     </message>
 </context>
 <context>
     <name>LettersWindow</name>
     <message>
         <source>Letters Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartas enviadas</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>Company, recipient, position, status or file</source>
-        <translation type="unfinished"></translation>
+        <translation>Empresa, destinatario, puesto, estado o archivo</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Shows only the letters whose row holds these words</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra solo las cartas cuya fila contiene estas palabras</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartas</translation>
     </message>
     <message>
         <source>Each letter written, a row each; F2 sets its status</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada carta escrita, una fila cada una; F2 cambia su estado</translation>
     </message>
     <message>
         <source>&amp;Open Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir la carta</translation>
     </message>
     <message>
         <source>Opens the chosen letter&apos;s file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el archivo de la carta elegida</translation>
     </message>
     <message>
         <source>Open &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la car&amp;peta</translation>
     </message>
     <message>
         <source>Opens the folder that holds the chosen letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la carpeta que contiene la carta elegida</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar a CSV…</translation>
     </message>
     <message>
         <source>Writes the letters shown to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe las cartas mostradas en un archivo CSV</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>The record of letters cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el registro de cartas: %1.</translation>
     </message>
     <message>
         <source>The letter %1 is no longer there: it was moved or deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta %1 ya no está: se movió o se eliminó.</translation>
     </message>
     <message>
         <source>No program could be started to open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar ningún programa para abrir %1.</translation>
     </message>
     <message>
         <source>The folder %1 is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 ya no está.</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
     </message>
 </context>
 <context>
@@ -953,19 +953,19 @@ El texto de su carta no se ha guardado; la ventana sigue abierta para que no se 
     <name>MailHandover</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Candidatura</translation>
     </message>
     <message>
         <source>Application: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Candidatura al puesto de %1</translation>
     </message>
     <message>
         <source>No e-mail program can take the letter: this desktop has neither an e-mail portal nor xdg-email with a mail program set up. Export the letter with File ▸ Export as PDF… and attach it to a message yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa de correo puede recibir la carta: este escritorio no tiene ni un portal de correo electrónico ni xdg-email con un programa de correo configurado. Exporte la carta con Archivo ▸ Exportar como PDF… y adjúntela a un mensaje por su cuenta.</translation>
     </message>
     <message>
         <source>The letter could not be handed to the e-mail program. Export it with File ▸ Export as PDF… and attach it to a message yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo pasar la carta al programa de correo. Expórtela con Archivo ▸ Exportar como PDF… y adjúntela a un mensaje por su cuenta.</translation>
     </message>
 </context>
 <context>
@@ -2308,131 +2308,131 @@ Archivos temporales: %5</translation>
     </message>
     <message>
         <source>%1 already exists; --force replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe; --force lo reemplaza.</translation>
     </message>
     <message>
         <source>%1 is not written: the run stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se escribe: la ejecución se detuvo.</translation>
     </message>
     <message>
         <source>%1 is not written: no letter was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se escribe: no se creó ninguna carta.</translation>
     </message>
     <message>
         <source>%1 is not written: no office is left to write it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se escribe: no queda ninguna suite ofimática para escribirlo.</translation>
     </message>
     <message>
         <source>%1 is not written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se escribe: %2</translation>
     </message>
     <message>
         <source>Written %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito %1.</translation>
     </message>
     <message>
         <source>Written %1, without the rows that made no letter (list lines: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito %1, sin las filas que no dieron ninguna carta (líneas de la lista: %2).</translation>
     </message>
     <message>
         <source>it appeared while the run wrote it, and is kept (--force replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>apareció un archivo con ese nombre mientras la ejecución lo escribía y se conserva (--force lo reemplaza)</translation>
     </message>
     <message>
         <source>into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en %1</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Empresa</translation>
     </message>
     <message>
         <source>Recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinatario</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>printed</source>
-        <translation type="unfinished"></translation>
+        <translation>impresa</translation>
     </message>
     <message>
         <source>The record of letters cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el registro de cartas: %1.</translation>
     </message>
     <message>
         <source>No letter is in the record yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro aún no contiene ninguna carta.</translation>
     </message>
     <message>
         <source>%1 is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lo está usando otro programa</translation>
     </message>
     <message>
         <source>%1 is damaged or is not a record of letters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está dañado o no es un registro de cartas</translation>
     </message>
     <message>
         <source>the disk that holds %1 is full (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco que contiene %1 está lleno (%2)</translation>
     </message>
     <message>
         <source>the disk that holds %1 is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco que contiene %1 está lleno</translation>
     </message>
     <message>
         <source>%1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1. %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear %1</translation>
     </message>
     <message>
         <source>The letter was written, but the record of letters could not be kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta se escribió, pero no se pudo anotar en el registro de cartas: %1.</translation>
     </message>
     <message>
         <source>Qt&apos;s SQLite driver is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el controlador SQLite de Qt</translation>
     </message>
     <message>
         <source>InsertFile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>InsertFile %1</translation>
     </message>
     <message>
         <source>InsertFile</source>
-        <translation type="unfinished"></translation>
+        <translation>InsertFile</translation>
     </message>
     <message>
         <source>The letter could not be written for the e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la carta para el correo electrónico.</translation>
     </message>
     <message>
         <source>Writing the letter for the e-mail…</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo la carta para el correo electrónico…</translation>
     </message>
 </context>
 <context>
@@ -2466,7 +2466,7 @@ Archivos temporales: %5</translation>
     <name>StatusDelegate</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
 </context>
 <context>
@@ -2603,35 +2603,35 @@ Estado de salida: 0 si no falló ninguna fila (una fila omitida porque su carta 
     </message>
     <message>
         <source>Keep no record of the letters written (as the setting KeepRecord=false does).</source>
-        <translation type="unfinished"></translation>
+        <translation>No llevar registro de las cartas escritas (como hace la opción KeepRecord=false).</translation>
     </message>
     <message>
         <source>Print the record of the letters written, oldest first, and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el registro de las cartas escritas, de la más antigua a la más reciente, y salir.</translation>
     </message>
     <message>
         <source>With --letters: print the record as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --letters: mostrar el registro en formato CSV.</translation>
     </message>
     <message>
         <source>Also write every letter, in the list&apos;s order and each from a new page, into the one PDF &lt;file&gt;; without --out, only that file is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir además todas las cartas, en el orden de la lista y cada una desde una página nueva, en un único PDF, &lt;file&gt;; sin --out, solo se escribe ese archivo.</translation>
     </message>
     <message>
         <source>--csv works only with --letters</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv solo funciona con --letters</translation>
     </message>
     <message>
         <source>--letters takes no other option than --csv</source>
-        <translation type="unfinished"></translation>
+        <translation>--letters no admite otra opción que --csv</translation>
     </message>
     <message>
         <source>--combined: &quot;%1&quot; is not a .pdf file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--combined: «%1» no es un nombre de archivo .pdf</translation>
     </message>
     <message>
         <source>--format works only with --out</source>
-        <translation type="unfinished"></translation>
+        <translation>--format solo funciona con --out</translation>
     </message>
 </context>
 <context>

@@ -363,11 +363,11 @@ Ouvrez-la dans votre traitement de texte, écrivez votre propre texte autour des
     </message>
     <message>
         <source>Le&amp;tters Sent…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lettres envoyées…</translation>
     </message>
     <message>
         <source>Every letter saved, exported, printed or written by a batch, and its status</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque lettre enregistrée, exportée, imprimée ou écrite par un lot, et son statut</translation>
     </message>
 </context>
 <context>
@@ -518,15 +518,15 @@ La page s&apos;affiche comme vous l&apos;avez choisi, mais ce choix ne sera pas 
     </message>
     <message>
         <source>&amp;Letters Sent…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lettres envoyées…</translation>
     </message>
     <message>
         <source>Send by E-&amp;mail…</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer par e-&amp;mail…</translation>
     </message>
     <message>
         <source>No office is there to write the letter for the e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune suite bureautique n&apos;est disponible pour écrire la lettre à joindre à l&apos;e-mail.</translation>
     </message>
 </context>
 <context>
@@ -575,27 +575,27 @@ La page s&apos;affiche comme vous l&apos;avez choisi, mais ce choix ne sera pas 
     <name>LetterStatus</name>
     <message>
         <source>written</source>
-        <translation type="unfinished"></translation>
+        <translation>écrite</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>envoyée</translation>
     </message>
     <message>
         <source>interview</source>
-        <translation type="unfinished"></translation>
+        <translation>entretien</translation>
     </message>
     <message>
         <source>offer</source>
-        <translation type="unfinished"></translation>
+        <translation>offre</translation>
     </message>
     <message>
         <source>rejected</source>
-        <translation type="unfinished"></translation>
+        <translation>refusée</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>sans réponse</translation>
     </message>
 </context>
 <context>
@@ -793,94 +793,94 @@ Le texte de votre lettre n&apos;a pas été conservé&#xa0;; la fenêtre reste o
     <name>LettersModel</name>
     <message>
         <source>The status could not be kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le statut n&apos;a pas pu être enregistré&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>LettersWindow</name>
     <message>
         <source>Letters Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettres envoyées</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>Company, recipient, position, status or file</source>
-        <translation type="unfinished"></translation>
+        <translation>Entreprise, destinataire, poste, statut ou fichier</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Shows only the letters whose row holds these words</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;affiche que les lettres dont la ligne contient ces mots</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettres</translation>
     </message>
     <message>
         <source>Each letter written, a row each; F2 sets its status</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque lettre écrite, une ligne par lettre&#xa0;; F2 en change le statut</translation>
     </message>
     <message>
         <source>&amp;Open Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir la lettre</translation>
     </message>
     <message>
         <source>Opens the chosen letter&apos;s file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le fichier de la lettre choisie</translation>
     </message>
     <message>
         <source>Open &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le &amp;dossier</translation>
     </message>
     <message>
         <source>Opens the folder that holds the chosen letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le dossier qui contient la lettre choisie</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter en CSV…</translation>
     </message>
     <message>
         <source>Writes the letters shown to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les lettres affichées dans un fichier CSV</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>The record of letters cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des lettres ne peut pas être lu&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The letter %1 is no longer there: it was moved or deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lettre %1 n&apos;est plus là&#xa0;: elle a été déplacée ou supprimée.</translation>
     </message>
     <message>
         <source>No program could be started to open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n&apos;a pu être lancé pour ouvrir %1.</translation>
     </message>
     <message>
         <source>The folder %1 is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;est plus là.</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -953,19 +953,19 @@ Le texte de votre lettre n&apos;a pas été conservé&#xa0;; la fenêtre reste o
     <name>MailHandover</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Candidature</translation>
     </message>
     <message>
         <source>Application: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Candidature&#xa0;: %1</translation>
     </message>
     <message>
         <source>No e-mail program can take the letter: this desktop has neither an e-mail portal nor xdg-email with a mail program set up. Export the letter with File ▸ Export as PDF… and attach it to a message yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme de messagerie ne peut prendre la lettre&#xa0;: ce bureau n&apos;a ni portail de messagerie, ni xdg-email avec un programme de messagerie configuré. Exportez la lettre avec Fichier ▸ Exporter au format PDF… et joignez-la vous-même à un message.</translation>
     </message>
     <message>
         <source>The letter could not be handed to the e-mail program. Export it with File ▸ Export as PDF… and attach it to a message yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lettre n&apos;a pas pu être transmise au programme de messagerie. Exportez-la avec Fichier ▸ Exporter au format PDF… et joignez-la vous-même à un message.</translation>
     </message>
 </context>
 <context>
@@ -2308,131 +2308,131 @@ Fichiers temporaires&#xa0;: %5</translation>
     </message>
     <message>
         <source>%1 already exists; --force replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà&#xa0;; --force le remplace.</translation>
     </message>
     <message>
         <source>%1 is not written: the run stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas écrit&#xa0;: l&apos;exécution s&apos;est arrêtée.</translation>
     </message>
     <message>
         <source>%1 is not written: no letter was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas écrit&#xa0;: aucune lettre n&apos;a été créée.</translation>
     </message>
     <message>
         <source>%1 is not written: no office is left to write it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas écrit&#xa0;: il ne reste aucune suite bureautique pour l&apos;écrire.</translation>
     </message>
     <message>
         <source>%1 is not written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>Written %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 écrit.</translation>
     </message>
     <message>
         <source>Written %1, without the rows that made no letter (list lines: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 écrit, sans les lignes qui n&apos;ont donné aucune lettre (lignes de la liste&#xa0;: %2).</translation>
     </message>
     <message>
         <source>it appeared while the run wrote it, and is kept (--force replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier de ce nom est apparu pendant que l&apos;exécution l&apos;écrivait&#xa0;; il est conservé (--force le remplace)</translation>
     </message>
     <message>
         <source>into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dans %1</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Entreprise</translation>
     </message>
     <message>
         <source>Recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinataire</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>printed</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimée</translation>
     </message>
     <message>
         <source>The record of letters cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des lettres ne peut pas être lu&#xa0;: %1.</translation>
     </message>
     <message>
         <source>No letter is in the record yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre ne contient encore aucune lettre.</translation>
     </message>
     <message>
         <source>%1 is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est utilisé par un autre programme</translation>
     </message>
     <message>
         <source>%1 is damaged or is not a record of letters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est endommagé ou n&apos;est pas un registre de lettres</translation>
     </message>
     <message>
         <source>the disk that holds %1 is full (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque qui contient %1 est plein (%2)</translation>
     </message>
     <message>
         <source>the disk that holds %1 is full</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque qui contient %1 est plein</translation>
     </message>
     <message>
         <source>%1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être écrit</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1. %2 {1:?}</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être créé</translation>
     </message>
     <message>
         <source>The letter was written, but the record of letters could not be kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lettre a été écrite, mais elle n&apos;a pas pu être inscrite au registre des lettres&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Qt&apos;s SQLite driver is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>le pilote SQLite de Qt est absent</translation>
     </message>
     <message>
         <source>InsertFile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>InsertFile %1</translation>
     </message>
     <message>
         <source>InsertFile</source>
-        <translation type="unfinished"></translation>
+        <translation>InsertFile</translation>
     </message>
     <message>
         <source>The letter could not be written for the e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lettre à joindre à l&apos;e-mail n&apos;a pas pu être écrite.</translation>
     </message>
     <message>
         <source>Writing the letter for the e-mail…</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de la lettre à joindre à l&apos;e-mail…</translation>
     </message>
 </context>
 <context>
@@ -2466,7 +2466,7 @@ Fichiers temporaires&#xa0;: %5</translation>
     <name>StatusDelegate</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut</translation>
     </message>
 </context>
 <context>
@@ -2603,35 +2603,35 @@ Code de retour&#xa0;: 0 quand aucune ligne n&apos;a échoué (une ligne ignorée
     </message>
     <message>
         <source>Keep no record of the letters written (as the setting KeepRecord=false does).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne tenir aucun registre des lettres écrites (comme le fait le paramètre KeepRecord=false).</translation>
     </message>
     <message>
         <source>Print the record of the letters written, oldest first, and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le registre des lettres écrites, de la plus ancienne à la plus récente, puis quitter.</translation>
     </message>
     <message>
         <source>With --letters: print the record as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --letters&#xa0;: afficher le registre au format CSV.</translation>
     </message>
     <message>
         <source>Also write every letter, in the list&apos;s order and each from a new page, into the one PDF &lt;file&gt;; without --out, only that file is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire aussi toutes les lettres, dans l&apos;ordre de la liste et chacune à partir d&apos;une nouvelle page, dans un seul PDF, &lt;file&gt;&#xa0;; sans --out, seul ce fichier est écrit.</translation>
     </message>
     <message>
         <source>--csv works only with --letters</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv ne fonctionne qu&apos;avec --letters</translation>
     </message>
     <message>
         <source>--letters takes no other option than --csv</source>
-        <translation type="unfinished"></translation>
+        <translation>--letters n&apos;accepte aucune autre option que --csv</translation>
     </message>
     <message>
         <source>--combined: &quot;%1&quot; is not a .pdf file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--combined&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un nom de fichier .pdf</translation>
     </message>
     <message>
         <source>--format works only with --out</source>
-        <translation type="unfinished"></translation>
+        <translation>--format ne fonctionne qu&apos;avec --out</translation>
     </message>
 </context>
 <context>

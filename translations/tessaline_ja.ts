@@ -363,11 +363,11 @@ Open it in your word processor, write your own text around the placeholders, sav
     </message>
     <message>
         <source>Le&amp;tters Sent…</source>
-        <translation type="unfinished"></translation>
+        <translation>送付済みのレター(&amp;T)…</translation>
     </message>
     <message>
         <source>Every letter saved, exported, printed or written by a batch, and its status</source>
-        <translation type="unfinished"></translation>
+        <translation>保存、エクスポート、印刷、またはバッチで書き込んだすべてのレターとそのステータス</translation>
     </message>
 </context>
 <context>
@@ -518,15 +518,15 @@ The page is shown as you chose, but the choice will not be remembered for the ne
     </message>
     <message>
         <source>&amp;Letters Sent…</source>
-        <translation type="unfinished"></translation>
+        <translation>送付済みのレター(&amp;L)…</translation>
     </message>
     <message>
         <source>Send by E-&amp;mail…</source>
-        <translation type="unfinished"></translation>
+        <translation>メールで送信(&amp;M)…</translation>
     </message>
     <message>
         <source>No office is there to write the letter for the e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>メールに添付するレターを書き出せるオフィスソフトがありません。</translation>
     </message>
 </context>
 <context>
@@ -575,27 +575,27 @@ The page is shown as you chose, but the choice will not be remembered for the ne
     <name>LetterStatus</name>
     <message>
         <source>written</source>
-        <translation type="unfinished"></translation>
+        <translation>作成済み</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>送付済み</translation>
     </message>
     <message>
         <source>interview</source>
-        <translation type="unfinished"></translation>
+        <translation>面接</translation>
     </message>
     <message>
         <source>offer</source>
-        <translation type="unfinished"></translation>
+        <translation>内定</translation>
     </message>
     <message>
         <source>rejected</source>
-        <translation type="unfinished"></translation>
+        <translation>不採用</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>返答なし</translation>
     </message>
 </context>
 <context>
@@ -793,94 +793,94 @@ Your letter text was not kept; the window stays open so that nothing you typed i
     <name>LettersModel</name>
     <message>
         <source>The status could not be kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータスを保存できませんでした: %1。</translation>
     </message>
 </context>
 <context>
     <name>LettersWindow</name>
     <message>
         <source>Letters Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>送付済みのレター</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;S):</translation>
     </message>
     <message>
         <source>Company, recipient, position, status or file</source>
-        <translation type="unfinished"></translation>
+        <translation>会社、宛先、職種、ステータス、ファイル</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Shows only the letters whose row holds these words</source>
-        <translation type="unfinished"></translation>
+        <translation>これらの語句を含む行のレターだけを表示します</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>レター</translation>
     </message>
     <message>
         <source>Each letter written, a row each; F2 sets its status</source>
-        <translation type="unfinished"></translation>
+        <translation>作成した各レター (1 行に 1 通)。F2 でステータスを設定します</translation>
     </message>
     <message>
         <source>&amp;Open Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>レターを開く(&amp;O)</translation>
     </message>
     <message>
         <source>Opens the chosen letter&apos;s file</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したレターのファイルを開きます</translation>
     </message>
     <message>
         <source>Open &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを開く(&amp;F)</translation>
     </message>
     <message>
         <source>Opens the folder that holds the chosen letter</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したレターのあるフォルダーを開きます</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV にエクスポート(&amp;E)…</translation>
     </message>
     <message>
         <source>Writes the letters shown to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>表示中のレターを CSV ファイルに書き出します</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる(&amp;C)</translation>
     </message>
     <message>
         <source>The record of letters cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>レターの記録を読み込めません: %1。</translation>
     </message>
     <message>
         <source>The letter %1 is no longer there: it was moved or deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>レター %1 が見つかりません: 移動または削除されました。</translation>
     </message>
     <message>
         <source>No program could be started to open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開くプログラムを起動できませんでした。</translation>
     </message>
     <message>
         <source>The folder %1 is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 が見つかりません。</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV にエクスポート</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv)</translation>
     </message>
     <message>
         <source>%1 exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は既に存在します。置き換えますか?</translation>
     </message>
 </context>
 <context>
@@ -953,19 +953,19 @@ Your letter text was not kept; the window stays open so that nothing you typed i
     <name>MailHandover</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>応募書類の送付</translation>
     </message>
     <message>
         <source>Application: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>応募書類の送付 (%1)</translation>
     </message>
     <message>
         <source>No e-mail program can take the letter: this desktop has neither an e-mail portal nor xdg-email with a mail program set up. Export the letter with File ▸ Export as PDF… and attach it to a message yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>レターを受け取れるメールソフトがありません: このデスクトップには、メールのポータルも、メールソフトが設定された xdg-email もありません。[ファイル] ▸ [PDF としてエクスポート…] でレターをエクスポートし、メッセージに手動で添付してください。</translation>
     </message>
     <message>
         <source>The letter could not be handed to the e-mail program. Export it with File ▸ Export as PDF… and attach it to a message yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>レターをメールソフトに渡せませんでした。[ファイル] ▸ [PDF としてエクスポート…] でエクスポートし、メッセージに手動で添付してください。</translation>
     </message>
 </context>
 <context>
@@ -2307,131 +2307,131 @@ Scratch files: %5</source>
     </message>
     <message>
         <source>%1 already exists; --force replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は既に存在します。--force で置き換えます。</translation>
     </message>
     <message>
         <source>%1 is not written: the run stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は書き込まれません: 実行が停止しました。</translation>
     </message>
     <message>
         <source>%1 is not written: no letter was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は書き込まれません: レターが 1 通も作成されませんでした。</translation>
     </message>
     <message>
         <source>%1 is not written: no office is left to write it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は書き込まれません: 書き込めるオフィスソフトが残っていません。</translation>
     </message>
     <message>
         <source>%1 is not written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は書き込まれません: %2</translation>
     </message>
     <message>
         <source>Written %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を書き込みました。</translation>
     </message>
     <message>
         <source>Written %1, without the rows that made no letter (list lines: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を書き込みました。レターにならなかった行は含まれません (リストの行: %2)。</translation>
     </message>
     <message>
         <source>it appeared while the run wrote it, and is kept (--force replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>実行中に同じ名前のファイルが現れたため、そちらを残します (--force で置き換えます)</translation>
     </message>
     <message>
         <source>into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に含めるレター</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>日時</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>会社</translation>
     </message>
     <message>
         <source>Recipient</source>
-        <translation type="unfinished"></translation>
+        <translation>宛先</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>職種</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>形式</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータス</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>printed</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷</translation>
     </message>
     <message>
         <source>The record of letters cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>レターの記録を読み込めません: %1。</translation>
     </message>
     <message>
         <source>No letter is in the record yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>レターの記録はまだありません。</translation>
     </message>
     <message>
         <source>%1 is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は別のプログラムが使用しています</translation>
     </message>
     <message>
         <source>%1 is damaged or is not a record of letters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は破損しているか、レターの記録ではありません</translation>
     </message>
     <message>
         <source>the disk that holds %1 is full (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のあるディスクがいっぱいです (%2)</translation>
     </message>
     <message>
         <source>the disk that holds %1 is full</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のあるディスクがいっぱいです</translation>
     </message>
     <message>
         <source>%1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めません</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1。%2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を作成できません</translation>
     </message>
     <message>
         <source>The letter was written, but the record of letters could not be kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>レターは作成しましたが、レターの記録に残せませんでした: %1。</translation>
     </message>
     <message>
         <source>Qt&apos;s SQLite driver is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt の SQLite ドライバーがありません</translation>
     </message>
     <message>
         <source>InsertFile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>InsertFile %1</translation>
     </message>
     <message>
         <source>InsertFile</source>
-        <translation type="unfinished"></translation>
+        <translation>InsertFile</translation>
     </message>
     <message>
         <source>The letter could not be written for the e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>メールに添付するレターを書き出せませんでした。</translation>
     </message>
     <message>
         <source>Writing the letter for the e-mail…</source>
-        <translation type="unfinished"></translation>
+        <translation>メールに添付するレターを書き出しています…</translation>
     </message>
 </context>
 <context>
@@ -2465,7 +2465,7 @@ Scratch files: %5</source>
     <name>StatusDelegate</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>ステータス</translation>
     </message>
 </context>
 <context>
@@ -2602,35 +2602,35 @@ Exit status: 0 when no row failed (a row skipped because its letter exists count
     </message>
     <message>
         <source>Keep no record of the letters written (as the setting KeepRecord=false does).</source>
-        <translation type="unfinished"></translation>
+        <translation>作成したレターの記録を残さない (設定 KeepRecord=false と同様)。</translation>
     </message>
     <message>
         <source>Print the record of the letters written, oldest first, and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>作成したレターの記録を古い順に表示して終了する。</translation>
     </message>
     <message>
         <source>With --letters: print the record as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>--letters と一緒に指定: 記録を CSV 形式で表示する。</translation>
     </message>
     <message>
         <source>Also write every letter, in the list&apos;s order and each from a new page, into the one PDF &lt;file&gt;; without --out, only that file is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>さらに、すべてのレターをリストの順に、それぞれ新しいページから始めて 1 つの PDF &lt;file&gt; に書き込む。--out を指定しない場合は、このファイルだけを書き込む。</translation>
     </message>
     <message>
         <source>--csv works only with --letters</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv は --letters と一緒にしか使えません</translation>
     </message>
     <message>
         <source>--letters takes no other option than --csv</source>
-        <translation type="unfinished"></translation>
+        <translation>--letters と一緒に使えるオプションは --csv だけです</translation>
     </message>
     <message>
         <source>--combined: &quot;%1&quot; is not a .pdf file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--combined: 「%1」は .pdf のファイル名ではありません</translation>
     </message>
     <message>
         <source>--format works only with --out</source>
-        <translation type="unfinished"></translation>
+        <translation>--format は --out と一緒にしか使えません</translation>
     </message>
 </context>
 <context>
