@@ -1,5 +1,6 @@
 #include "LettersWindow.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -41,7 +42,7 @@ public:
         auto *box = new QComboBox(parent);
         for (const QString &key : LetterStatus::keys())
             box->addItem(LetterStatus::label(key), key);
-        box->setAccessibleName(tr("Status"));
+        box->setAccessibleName(QCoreApplication::translate("StatusDelegate", "Status"));
         return box;
     }
     void setEditorData(QWidget *editor, const QModelIndex &index) const override

@@ -2434,6 +2434,10 @@ Temporäre Dateien: %5</translation>
         <source>Writing the letter for the e-mail…</source>
         <translation>Der Brief für die E-Mail wird geschrieben…</translation>
     </message>
+    <message>
+        <source>What the question is about</source>
+        <translation>Worum es in der Frage geht</translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>

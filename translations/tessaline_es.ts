@@ -2434,6 +2434,10 @@ Archivos temporales: %5</translation>
         <source>Writing the letter for the e-mail…</source>
         <translation>Escribiendo la carta para el correo electrónico…</translation>
     </message>
+    <message>
+        <source>What the question is about</source>
+        <translation>De qué trata la pregunta</translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>

@@ -2434,6 +2434,10 @@ Fichiers temporaires&#xa0;: %5</translation>
         <source>Writing the letter for the e-mail…</source>
         <translation>Écriture de la lettre à joindre à l&apos;e-mail…</translation>
     </message>
+    <message>
+        <source>What the question is about</source>
+        <translation>L&apos;objet de la question</translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>

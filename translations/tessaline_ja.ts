@@ -2433,6 +2433,10 @@ Scratch files: %5</source>
         <source>Writing the letter for the e-mail…</source>
         <translation>メールに添付するレターを書き出しています…</translation>
     </message>
+    <message>
+        <source>What the question is about</source>
+        <translation>質問の内容</translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>
