@@ -209,7 +209,8 @@ void LetterEngine::work()
         m_result.ownTemplateNames = kept->ownTemplateNames;
     } else {
         letter.essential(114, [&] {
-            document = LetterTemplate::openCopy(*m_office, m_templateCopy, m_request.templateFile);
+            document = LetterTemplate::openCopy(*m_office, m_templateCopy, m_request.templateFile,
+                                                &m_result.templateNotice);
             m_result.templateOpened = true;
         });
     }

@@ -96,6 +96,9 @@ struct MadeLetter
     std::optional<QString> letterText;
     // The office ended or hung while the letter was made.
     bool officeLost = false;
+    // What of the user's template the letter is made without, in one line
+    // (see LetterTemplate::openCopy); empty when nothing.
+    QString templateNotice;
     LetterTimings timings;
 
     bool canShow() const { return !document.isEmpty() && !pages.empty(); }

@@ -135,7 +135,7 @@ LetterSession::Decision LetterSession::decide(const LetterRequest &request, cons
     if (!request.templateFile.isEmpty())
         m_ownTemplateNames = made.ownTemplateNames;
     const LetterCheckResult check = checkLetter(checkInputFor(request, made, &spelling()));
-    notice = check.notice;
+    notice = made.templateNotice.isEmpty() ? check.notice : (made.templateNotice + u' ' + check.notice).trimmed();
     if (!check.needsDecision())
         return Decision::Show;
     // More Fields is offered where it can give a placeholder its value.

@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "Failure.h"
+#include "Logging.h"
 #include "Main.h"
 #include "OfficeDeadline.h"
 #include "RegularFile.h"
@@ -104,13 +106,58 @@ QString writeCopy(const QByteArray &bytes, const QString &copy)
     return copy;
 }
 
-std::shared_ptr<word::Document> openCopy(word::Application &office, const QString &copy, const QString &chosen)
+namespace {
+// The picture fields of an RTF text, without their instructions (the
+// pictures they name, in `targets`); the fields' last results stay.
+QByteArray withoutPictureFields(const QByteArray &rtf, QStringList &targets)
+{
+    static const QRegularExpression field(QStringLiteral(R"(INCLUDEPICTURE\s+("[^"]*"|\S+)[^}]*)"));
+    const QString text = QString::fromLatin1(rtf);
+    QString result;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch &match : field.globalMatch(text)) {
+        targets << match.captured(1).remove(u'"');
+        result += QStringView(text).mid(from, match.capturedStart() - from);
+        from = match.capturedEnd();
+    }
+    result += QStringView(text).mid(from);
+    return result.toLatin1();
+}
+
+// Opens again, without its picture fields, an RTF copy the office refused.
+std::shared_ptr<word::Document> openWithoutPictureFields(word::Application &office, const QString &copy,
+                                                         const QString &chosen, QString *leftOut)
+{
+    const QByteArray bytes = RegularFile::read(copy, MaximumBytes);
+    if (!bytes.startsWith("{\\rtf") || !bytes.contains("INCLUDEPICTURE"))
+        return {};
+    QStringList targets;
+    writeCopy(withoutPictureFields(bytes, targets), copy);
+    std::shared_ptr<word::Document> document = office.documents().open(copy, {.readOnly = true});
+    qCInfo(lcLetter) << "opened" << chosen << "without its picture fields" << targets;
+    if (leftOut)
+        *leftOut = QObject::tr("%1 names, for a picture, what is not one (%2): the letter is made without it.")
+                           .arg(QDir::toNativeSeparators(chosen), targets.join(QStringLiteral(", ")));
+    return document;
+}
+} // namespace
+
+std::shared_ptr<word::Document> openCopy(word::Application &office, const QString &copy, const QString &chosen,
+                                         QString *leftOut)
 {
     if (chosen.isEmpty())
         return office.documents().open(copy, {.readOnly = true});
     try {
         return office.documents().open(copy, {.readOnly = true});
     } catch (const word::OpenFailure &failure) {
+        if (failure.problem() != word::OpenProblem::PasswordProtected) {
+            try {
+                if (auto document = openWithoutPictureFields(office, copy, chosen, leftOut))
+                    return document;
+            } catch (const std::exception &e) {
+                qCDebug(lcLetter) << "not opened without its picture fields either:" << e.what();
+            }
+        }
         if (failure.problem() == word::OpenProblem::PasswordProtected)
             throw Problem(chosen,
                           QObject::tr("is protected by a password. Save a copy of it "

@@ -78,7 +78,13 @@ QString writeCopy(const QByteArray &bytes, const QString &copy);
 // office cannot open (not a document, protected by a password, or one it
 // does not finish reading within the call deadline) throws Problem naming
 // the user's file (not the copy).
-std::shared_ptr<word::Document> openCopy(word::Application &office, const QString &copy, const QString &chosen);
+//
+// An RTF template whose picture field (INCLUDEPICTURE) names something that
+// is no picture makes the office refuse the whole file: the copy is opened
+// again without its picture fields, and `leftOut` (when given) gets one
+// line that says which pictures the letter is made without.
+std::shared_ptr<word::Document> openCopy(word::Application &office, const QString &copy, const QString &chosen,
+                                         QString *leftOut = nullptr);
 
 // A Failure that lost the office while it worked on a user's template
 // (it did not finish within the call deadline, or it ended) is the file's

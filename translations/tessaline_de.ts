@@ -2438,6 +2438,10 @@ Temporäre Dateien: %5</translation>
         <source>What the question is about</source>
         <translation>Worum es in der Frage geht</translation>
     </message>
+    <message>
+        <source>%1 names, for a picture, what is not one (%2): the letter is made without it.</source>
+        <translation>%1 nennt als Bild etwas, das keines ist (%2): Der Brief wird ohne es erstellt.</translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>

@@ -2438,6 +2438,10 @@ Archivos temporales: %5</translation>
         <source>What the question is about</source>
         <translation>De qué trata la pregunta</translation>
     </message>
+    <message>
+        <source>%1 names, for a picture, what is not one (%2): the letter is made without it.</source>
+        <translation>%1 indica como imagen algo que no lo es (%2): la carta se crea sin ella.</translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>

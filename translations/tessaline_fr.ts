@@ -2438,6 +2438,10 @@ Fichiers temporaires&#xa0;: %5</translation>
         <source>What the question is about</source>
         <translation>L&apos;objet de la question</translation>
     </message>
+    <message>
+        <source>%1 names, for a picture, what is not one (%2): the letter is made without it.</source>
+        <translation>%1 désigne comme image ce qui n&apos;en est pas une (%2) : la lettre est faite sans elle.</translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>

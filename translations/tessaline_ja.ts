@@ -2437,6 +2437,10 @@ Scratch files: %5</source>
         <source>What the question is about</source>
         <translation>質問の内容</translation>
     </message>
+    <message>
+        <source>%1 names, for a picture, what is not one (%2): the letter is made without it.</source>
+        <translation>%1 は画像ではないものを画像として指定しています (%2)。その画像なしでレターを作成します。</translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>

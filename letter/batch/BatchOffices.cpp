@@ -170,7 +170,11 @@ void Batch::closeLetter(Slot &slot)
 // Problems of a user's template name the user's file, not the copy.
 std::shared_ptr<word::Document> Batch::openTemplate(word::Application &office) const
 {
-    std::shared_ptr<word::Document> letter = LetterTemplate::openCopy(office, m_template, m_source);
+    QString leftOut;
+    std::shared_ptr<word::Document> letter = LetterTemplate::openCopy(office, m_template, m_source, &leftOut);
+    // Said once: the copy is written without the fields for every office.
+    if (!leftOut.isEmpty() && m_progress)
+        m_progress->note(leftOut);
     if (m_source.isEmpty())
         Paper::layOut(*letter, m_paper);
     return letter;

@@ -507,6 +507,38 @@ private slots:
         QCOMPARE(m_listener.connections() - requestsBefore, 0);
     }
 
+    // A link to something that is no picture (a text the jail shows, the
+    // office's own environment) leaves the picture out of the letter, and
+    // says so in one line; the letter is still made.
+    void aPictureLinkToSomethingElseLeavesThePictureOut_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("target");
+        for (const char *kind : {"odt-image", "docx-image", "rtf-includepicture", "rtf-includepicture-linked"})
+            for (const char *target : {"/etc/hostname", "/proc/self/environ"})
+                QTest::addRow("%s to %s", kind, target) << kind << target;
+    }
+
+    void aPictureLinkToSomethingElseLeavesThePictureOut()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, target);
+        const QString mine = path(QStringLiteral("not-a-picture.%1").arg(kind.section(u'-', 0, 0)));
+        QVERIFY(makeTemplate(mine, kind, kind.contains(u"include") ? target : fileUrlOf(target)));
+        const MadeLetter made = makeLetter(m_office, sampleRequest(mine));
+        QVERIFY2(made.canShow(), qPrintable(reportTexts(made).join(u'\n')));
+        // Said where the office refused the file for it (RTF), not otherwise.
+        QCOMPARE(made.templateNotice.contains(target), kind.startsWith(u"rtf"));
+        const QString out = path(QStringLiteral("not-a-picture-%1").arg(QTest::currentDataTag()).replace(u' ', u'-'));
+        const ProgramRun batch = runProgram(QStringLiteral(TESSALINE_PROGRAM),
+                                            {QStringLiteral("--batch"), path(QStringLiteral("one.csv")),
+                                             QStringLiteral("--out"), out, QStringLiteral("--template"), mine,
+                                             QStringLiteral("--allow-empty"), QStringLiteral("YourName")},
+                                            batchOptions());
+        QVERIFY2(batch.exitCode == 0, qPrintable(batch.errors));
+        QCOMPARE(batch.errors.count(QStringLiteral("the letter is made without it")), kind.startsWith(u"rtf") ? 1 : 0);
+    }
+
     // A template or letter text that is a pipe nobody writes, a device that
     // never ends, a folder or a file too large for any letter: told in
     // plain words, naming the file and what it is, by the window and by
