@@ -27,6 +27,7 @@
 #include <com/sun/star/util/XSearchDescriptor.hpp>
 
 #include "Failure.h"
+#include "OfficeJail.h"
 #include "LetterFields.h"
 #include "OfficeConnection.h"
 #include "UnoHelpers.h"
@@ -59,7 +60,7 @@ void registerList(const Reference<uno::XComponentContext> &context, const QStrin
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     Reference<beans::XPropertySet> source(databases->createInstance(), UNO_QUERY_THROW);
 #pragma GCC diagnostic pop
-    source->setPropertyValue("URL", uno::Any("sdbc:flat:" + fileUrl(QFileInfo(list).absolutePath())));
+    source->setPropertyValue("URL", uno::Any("sdbc:flat:" + plainFileUrl(QFileInfo(list).absolutePath())));
     const uno::Sequence<beans::PropertyValue> info = properties(
             {property("Extension", uno::Any(OUString("csv"))), property("HeaderLine", uno::Any(true)),
              property("FieldDelimiter", uno::Any(OUString(","))), property("StringDelimiter", uno::Any(OUString("\""))),
@@ -67,7 +68,7 @@ void registerList(const Reference<uno::XComponentContext> &context, const QStrin
     source->setPropertyValue("Info", uno::Any(info));
     Reference<sdb::XDocumentDataSource> document(source, UNO_QUERY_THROW);
     Reference<frame::XStorable>(document->getDatabaseDocument(), UNO_QUERY_THROW)
-            ->storeAsURL(fileUrl(work + QStringLiteral("/list.odb")), {});
+            ->storeAsURL(plainFileUrl(work + QStringLiteral("/list.odb")), {});
     Reference<uno::XNamingService> naming(databases, UNO_QUERY_THROW);
     naming->registerObject(name, source);
 }
@@ -77,7 +78,7 @@ void registerList(const Reference<uno::XComponentContext> &context, const QStrin
 void makeMergeDocument(const Reference<frame::XDesktop2> &desktop, const QString &letterTemplate,
                        const OUString &source, const OUString &table, const QString &target)
 {
-    Reference<lang::XComponent> model = desktop->loadComponentFromURL(fileUrl(letterTemplate), "_blank", 0,
+    Reference<lang::XComponent> model = desktop->loadComponentFromURL(plainFileUrl(letterTemplate), "_blank", 0,
                                                                       properties({property("Hidden", uno::Any(true))}));
     Reference<lang::XMultiServiceFactory> factory(model, UNO_QUERY_THROW);
     Reference<util::XReplaceable> replaceable(model, UNO_QUERY_THROW);
@@ -106,7 +107,7 @@ void makeMergeDocument(const Reference<frame::XDesktop2> &desktop, const QString
         hit->getText()->insertTextContent(hit, Reference<text::XTextContent>(dbField, UNO_QUERY_THROW), true);
     }
     Reference<frame::XStorable>(model, UNO_QUERY_THROW)
-            ->storeToURL(fileUrl(target), properties({property("FilterName", uno::Any(OUString("writer8")))}));
+            ->storeToURL(plainFileUrl(target), properties({property("FilterName", uno::Any(OUString("writer8")))}));
     Reference<util::XCloseable>(model, UNO_QUERY_THROW)->close(true);
 }
 } // namespace
@@ -120,9 +121,9 @@ MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, co
     try {
         // The merge's office reads the list and template and writes the
         // letters in the bench's own folder, which its jail must share.
-        qputenv("TESSALINE_JAIL_SHARE", QFile::encodeName(QFileInfo(outDir).absolutePath()));
+        OfficeJail::shareWithOffices({QFileInfo(outDir).absolutePath()});
         std::unique_ptr<OfficeConnection> office = OfficeConnection::start(ConnectTimeoutMs);
-        qunsetenv("TESSALINE_JAIL_SHARE");
+        OfficeJail::shareWithOffices({});
         run.officeStartMs = whole.nsecsElapsed() / 1e6;
         const Reference<frame::XDesktop2> desktop = office->desktop();
         const Reference<uno::XComponentContext> context = office->context();
@@ -142,9 +143,9 @@ MailMergeRun runMailMerge(const QString &list, const QString &letterTemplate, co
         mailMerge->setPropertyValue("DataSourceName", uno::Any(source));
         mailMerge->setPropertyValue("CommandType", uno::Any(sdb::CommandType::TABLE));
         mailMerge->setPropertyValue("Command", uno::Any(table));
-        mailMerge->setPropertyValue("DocumentURL", uno::Any(fileUrl(mergeDocument)));
+        mailMerge->setPropertyValue("DocumentURL", uno::Any(plainFileUrl(mergeDocument)));
         mailMerge->setPropertyValue("OutputType", uno::Any(text::MailMergeType::FILE));
-        mailMerge->setPropertyValue("OutputURL", uno::Any(fileUrl(outDir)));
+        mailMerge->setPropertyValue("OutputURL", uno::Any(plainFileUrl(outDir)));
         mailMerge->setPropertyValue("SaveAsSingleFile", uno::Any(false));
         mailMerge->setPropertyValue("SaveFilter",
                                     uno::Any(openDocument ? OUString("writer8") : OUString("MS Word 97")));

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include "Failure.h"
+#include "OfficeJail.h"
 #include "DocumentReader.h"
 
 int main(int argc, char *argv[])
@@ -22,7 +23,7 @@ int main(int argc, char *argv[])
     QStringList folders;
     for (int i = 1; i < argc; ++i)
         folders << QFileInfo(QString::fromLocal8Bit(argv[i])).absolutePath();
-    qputenv("TESSALINE_JAIL_SHARE", QFile::encodeName(folders.join(u':')));
+    OfficeJail::shareWithOffices(folders);
     try {
         DocumentReader reader;
         for (int i = 1; i < argc; ++i) {

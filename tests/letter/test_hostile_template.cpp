@@ -24,6 +24,7 @@
 
 #include "LetterRun.h"
 #include "LibreOfficeAutomation.h"
+#include "OfficeJail.h"
 #include "OfficeJob.h"
 #include "RunProgram.h"
 #include "TestFiles.h"
@@ -363,7 +364,7 @@ class TestHostileTemplate : public QObject
     Q_OBJECT
 
     // The offices here see no folder of the tests': the jail alone is tried.
-    const bool m_jailShared = qunsetenv("TESSALINE_JAIL_SHARE");
+    const bool m_jailShared = (OfficeJail::shareWithOffices({}), true);
     QTemporaryDir m_dir;
     LocalListener m_listener;
     LibreOfficeAutomation m_office;

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "Failure.h"
+#include "OfficeJail.h"
 #include "LetterList.h"
 #include "LibreOfficeAutomation.h"
 #include "ScratchFiles.h"
@@ -44,7 +45,7 @@ private slots:
     {
         // The office reads what the program copies for it, never the
         // user's own folders (the other office tests share theirs).
-        qunsetenv("TESSALINE_JAIL_SHARE");
+        OfficeJail::shareWithOffices({});
         QVERIFY(m_dir.isValid());
         m_automation = std::make_unique<LibreOfficeAutomation>();
         m_office = m_automation->createApplication();

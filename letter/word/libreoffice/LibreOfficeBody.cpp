@@ -269,7 +269,7 @@ OUString copyOfPageStyle(const Reference<lang::XComponent> &model, const OUStrin
 
 void appendDocument(Instance &instance, const Reference<lang::XComponent> &model, const QString &path)
 {
-    const OUString url = fileUrl(path);
+    const OUString url = fileUrl(*instance.office, path);
     officeCall(*instance.office, QObject::tr("InsertFile %1").arg(path), [&] {
         Reference<text::XTextDocument> document(model, UNO_QUERY_THROW);
         const Reference<text::XText> text = document->getText();

@@ -30,7 +30,7 @@ QString toQString(const OUString &s)
     return QString(reinterpret_cast<const QChar *>(s.getStr()), s.getLength());
 }
 
-OUString fileUrl(const QString &path)
+OUString plainFileUrl(const QString &path)
 {
     OUString url;
     const QString absolute = QFileInfo(path).absoluteFilePath();
@@ -41,7 +41,7 @@ OUString fileUrl(const QString &path)
 
 OUString fileUrl(const OfficeConnection &office, const QString &path)
 {
-    return fileUrl(office.process().pathInside(QFileInfo(path).absoluteFilePath()));
+    return plainFileUrl(office.process().pathInside(QFileInfo(path).absoluteFilePath()));
 }
 
 namespace {

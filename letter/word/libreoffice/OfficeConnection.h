@@ -70,7 +70,7 @@ rtl::OUString toOUString(const QString &s);
 QString toQString(const rtl::OUString &s);
 // The file URL of a path, made by the office's own conversion: for a path
 // the office sees where it lies (its own profile).
-rtl::OUString fileUrl(const QString &path);
+rtl::OUString plainFileUrl(const QString &path);
 // The file URL by which `office` reaches `path` (a letter in its jail lies
 // at a neutral path there: OfficeJail::pathInside).
 rtl::OUString fileUrl(const OfficeConnection &office, const QString &path);

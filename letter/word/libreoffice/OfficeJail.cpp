@@ -1,6 +1,7 @@
 #include "OfficeJail.h"
 
 #include <atomic>
+#include <mutex>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -149,11 +150,23 @@ const Trial &trial()
     return result;
 }
 
-// TESSALINE_JAIL_SHARE (folders separated by colons) lets the office
-// reach more: the tests' own folders, whose documents they open in it.
+// The folders shareWithOffices() named; none unless a test or benchmark
+// names them.
+struct SharedFolders
+{
+    std::mutex mutex;
+    QStringList folders;
+};
+SharedFolders &shared()
+{
+    static SharedFolders instance;
+    return instance;
+}
+
 QStringList sharedFolders()
 {
-    return qEnvironmentVariable("TESSALINE_JAIL_SHARE").split(u':', Qt::SkipEmptyParts);
+    std::lock_guard lock(shared().mutex);
+    return shared().folders;
 }
 
 // Read-only: what the office needs of the user's own, where it exists, and
@@ -241,6 +254,12 @@ bool isJail(qint64 pid)
 }
 
 } // namespace
+
+void shareWithOffices(const QStringList &folders)
+{
+    std::lock_guard lock(shared().mutex);
+    shared().folders = folders;
+}
 
 bool sharesSystemTemp()
 {

@@ -36,8 +36,13 @@ QString absenceNotice();
 // there is none.
 QString refusal();
 
-// Whether TESSALINE_JAIL_SHARE names the system's /tmp: the jail's /tmp
-// is then that one, where the office makes its pipe as without a jail.
+// Folders every office started afterwards reads and writes at their own
+// paths: those of tests and benchmarks, which open their own documents in
+// offices of their own. The program itself names none; nothing in its
+// environment widens the jail.
+void shareWithOffices(const QStringList &folders);
+// Whether those name the system's /tmp: the jail's /tmp is then that one,
+// where the office makes its pipe as without a jail.
 bool sharesSystemTemp();
 
 // Whether jails have a user namespace of their own. Some systems refuse

@@ -20,11 +20,12 @@ bool warmUpOffice(const Reference<frame::XDesktop2> &desktop, const QString &fol
     bool warmed = true;
     try {
         Reference<lang::XComponent> model = desktop->loadComponentFromURL(
-                fileUrl(source), "_blank", 0,
+                plainFileUrl(source), "_blank", 0,
                 properties({property("Hidden", uno::Any(true)), property("ReadOnly", uno::Any(true))}));
         Reference<frame::XStorable> storable(model, UNO_QUERY_THROW);
-        storable->storeToURL(fileUrl(copy), properties({property("FilterName", uno::Any(OUString("MS Word 97")))}));
-        storable->storeToURL(fileUrl(picture),
+        storable->storeToURL(plainFileUrl(copy),
+                             properties({property("FilterName", uno::Any(OUString("MS Word 97")))}));
+        storable->storeToURL(plainFileUrl(picture),
                              properties({
                                      property("FilterName", uno::Any(OUString("writer_jpg_Export"))),
                                      property("FilterData",
