@@ -209,7 +209,7 @@ void storeWording(const Wording &wording, const QLocale &language)
 }
 
 std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &values, const Wording &wording,
-                                       const QLocale &letterLocale)
+                                       const QLocale &letterLocale, bool signedLetter)
 {
     const AddressForm senderForm = AddressForms::formFor(further(values, CountryKey), letterLocale);
     const AddressForm recipientForm = AddressForms::formFor(further(values, RecipientCountryKey), letterLocale);
@@ -229,6 +229,8 @@ std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherV
     if (!given(further(values, PhoneKey)))
         result.push_back({QString::fromLatin1(PhoneParagraph), QString::fromLatin1(NoPhoneParagraph), {}});
     result.push_back({QString::fromLatin1(ClosingLine), lineOrNone(wording.closing), {}});
+    if (!signedLetter)
+        result.push_back({QString::fromLatin1(SignatureLine), std::nullopt, {}});
     result.push_back({QString::fromLatin1(EnclosureLine), lineOrNone(wording.enclosure), {}});
     return result;
 }

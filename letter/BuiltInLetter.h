@@ -24,6 +24,9 @@ inline constexpr char RecipientCityLine[] = "[City2], [ST2]  [ZIPCode2]";
 inline constexpr char GreetingLine[] = "Dear [RecipientName]:";
 inline constexpr char ClosingLine[] = "Sincerely,";
 inline constexpr char EnclosureLine[] = "Enclosure";
+// The paragraph between the closing and the typed name that the sender's
+// signature picture takes.
+inline constexpr char SignatureLine[] = "[Signature]";
 // The built-in body's last paragraph, which gives the sender's phone, and
 // the words it has when there is none.
 inline constexpr char PhoneParagraph[]
@@ -63,9 +66,10 @@ void storeWording(const Wording &wording, const QLocale &language = dateLanguage
 // An address without its country takes the form of the letter locale's
 // country (the user's, whose language the date is in). Applied after the
 // letter text and before filling; two letters whose edits are the same
-// take the same template.
+// take the same template. An unsigned letter has no signature paragraph,
+// so it reads as it did before letters could be signed.
 std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &further, const Wording &wording,
-                                       const QLocale &letterLocale = dateLanguage());
+                                       const QLocale &letterLocale = dateLanguage(), bool signedLetter = false);
 
 // Writes the word before the page number in the header of the pages after
 // the first (the template's "Page") in the letter's language.

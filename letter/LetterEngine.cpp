@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImageReader>
 #include <QRandomGenerator>
 
@@ -19,6 +20,7 @@
 #include "PageSnapshot.h"
 #include "Placeholders.h"
 #include "ScratchFiles.h"
+#include "SignaturePicture.h"
 
 namespace {
 constexpr int ScratchDigits = 8;
@@ -65,6 +67,7 @@ QByteArray LetterEngine::letterShape(const std::vector<word::ParagraphEdit> &edi
     add(m_request.templateFile);
     add(m_letterText ? u'+' + *m_letterText : QString());
     add(QString::number(int(m_request.paper)));
+    shape.addData(m_signatureDigest);
     for (const word::ParagraphEdit &edit : edits) {
         add(edit.text);
         add(edit.newText ? u'+' + *edit.newText : QString());
@@ -148,6 +151,15 @@ void LetterEngine::prepare()
     // is told plainly, and the built-in body stays.
     if (letter.possible() && m_request.templateFile.isEmpty() && !m_request.letterTextFile.isEmpty())
         trap.step(112, [&] { m_letterText = LetterText::read(m_request.letterTextFile); });
+    // A signature that cannot be put in is named now, and no letter goes
+    // out unsigned in its place.
+    if (letter.possible() && !m_request.signatureFile.isEmpty())
+        letter.essential(113, [&] {
+            m_signatureCopy = SignaturePicture::copyInto(m_request.signatureFile, m_temp);
+            QFile copy(m_signatureCopy);
+            if (copy.open(QIODevice::ReadOnly))
+                m_signatureDigest = QCryptographicHash::hash(copy.readAll(), QCryptographicHash::Sha256);
+        });
     m_possible = letter.possible();
 }
 
@@ -192,8 +204,9 @@ void LetterEngine::work()
     const bool builtIn = m_request.templateFile.isEmpty();
     const std::vector<std::pair<QString, QString>> replacements
             = placeholderReplacements(m_request.fields, m_request.further);
+    const bool signedLetter = !m_signatureCopy.isEmpty();
     const std::vector<word::ParagraphEdit> edits = builtIn
-            ? BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording)
+            ? BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording, dateLanguage(), signedLetter)
             : std::vector<word::ParagraphEdit>();
     const QByteArray shape = keepOpen ? letterShape(edits, replacements) : QByteArray();
     std::unique_ptr<KeptLetter> kept = keepOpen ? std::move(m_held->kept()) : nullptr;
@@ -219,6 +232,13 @@ void LetterEngine::work()
             letter.step(118, [&] { putLetterText(*document, *m_letterText); });
         m_result.letterText = m_letterText;
     }
+    // Before the placeholders are found: the picture takes [Signature]'s
+    // place, which the fill would otherwise empty.
+    if (signedLetter && !prepared)
+        letter.essential(119, [&] {
+            document->placePicture(u'[' + QString::fromLatin1(SignatureKey) + u']', m_signatureCopy,
+                                   SignaturePicture::HeightMm);
+        });
     letter.step(150, [&] {
         try {
             if (!prepared) {
@@ -308,6 +328,8 @@ void LetterEngine::finish()
     trap.step(194, [&] { m_office.reset(); });
     if (!m_templateCopy.isEmpty())
         trap.step(196, [&] { DeleteFileQuietly(m_templateCopy); });
+    if (!m_signatureCopy.isEmpty())
+        trap.step(197, [&] { DeleteFileQuietly(m_signatureCopy); });
     // A letter that is not shown is not kept.
     if (!m_possible) {
         cleanUp();
@@ -320,6 +342,8 @@ void LetterEngine::cancelled()
     m_office.reset();
     if (!m_templateCopy.isEmpty())
         DeleteFileQuietly(m_templateCopy);
+    if (!m_signatureCopy.isEmpty())
+        DeleteFileQuietly(m_signatureCopy);
     cleanUp();
     m_result = MadeLetter();
 }

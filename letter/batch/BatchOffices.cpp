@@ -11,6 +11,7 @@
 #include "LetterTemplate.h"
 #include "Logging.h"
 #include "PaperSize.h"
+#include "SignaturePicture.h"
 #include "ThreadHandOver.h"
 
 namespace batch {
@@ -120,7 +121,7 @@ std::vector<word::ParagraphEdit> Batch::editsFor(const LetterRow &row) const
 {
     if (!m_source.isEmpty())
         return {};
-    return BuiltInLetter::edits(row.texts, row.further, m_wording);
+    return BuiltInLetter::edits(row.texts, row.further, m_wording, dateLanguage(), !m_signatureCopy.isEmpty());
 }
 
 void Batch::openLetter(Slot &slot, const std::vector<word::ParagraphEdit> &edits)
@@ -134,6 +135,10 @@ void Batch::openLetter(Slot &slot, const std::vector<word::ParagraphEdit> &edits
             putLetterText(*slot.letter, *m_letterText);
         if (!edits.empty())
             slot.letter->editParagraphs(edits);
+        // Before the placeholders are found, which would empty its place.
+        if (!m_signatureCopy.isEmpty())
+            slot.letter->placePicture(u'[' + QString::fromLatin1(SignatureKey) + u']', m_signatureCopy,
+                                      SignaturePicture::HeightMm);
         slot.edits = edits;
         // Once, on the first office's copy, before any row starts.
         if (!m_checked) {
