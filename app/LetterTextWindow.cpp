@@ -124,7 +124,7 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     // The signature picture: its name, and a button to choose and one to
     // sign no more.
     signatureName = new QLabel(this);
-    signatureName->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    signatureName->setAccessibleDescription(tr("The picture signed above your typed name"));
     chooseSignatureButton = new QPushButton(tr("Ch&oose…"), this);
     chooseSignatureButton->setAccessibleName(tr("Choose Signature"));
     chooseSignatureButton->setAccessibleDescription(

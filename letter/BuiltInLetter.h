@@ -24,9 +24,6 @@ inline constexpr char RecipientCityLine[] = "[City2], [ST2]  [ZIPCode2]";
 inline constexpr char GreetingLine[] = "Dear [RecipientName]:";
 inline constexpr char ClosingLine[] = "Sincerely,";
 inline constexpr char EnclosureLine[] = "Enclosure";
-// The paragraph between the closing and the typed name that the sender's
-// signature picture takes.
-inline constexpr char SignatureLine[] = "[Signature]";
 // The built-in body's last paragraph, which gives the sender's phone, and
 // the words it has when there is none.
 inline constexpr char PhoneParagraph[]

@@ -205,9 +205,12 @@ void LetterEngine::work()
     const std::vector<std::pair<QString, QString>> replacements
             = placeholderReplacements(m_request.fields, m_request.further);
     const bool signedLetter = !m_signatureCopy.isEmpty();
-    const std::vector<word::ParagraphEdit> edits = builtIn
-            ? BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording, dateLanguage(), signedLetter)
-            : std::vector<word::ParagraphEdit>();
+    std::vector<word::ParagraphEdit> edits;
+    if (builtIn)
+        edits = BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording, dateLanguage(),
+                                     signedLetter);
+    else if (!signedLetter)
+        edits.push_back(SignaturePicture::unsignedParagraph());
     const QByteArray shape = keepOpen ? letterShape(edits, replacements) : QByteArray();
     std::unique_ptr<KeptLetter> kept = keepOpen ? std::move(m_held->kept()) : nullptr;
     if (kept && (kept->shape != shape || kept->prepared->places().needsFreshDocument())) {
@@ -236,13 +239,14 @@ void LetterEngine::work()
     // place, which the fill would otherwise empty.
     if (signedLetter && !prepared)
         letter.essential(119, [&] {
-            document->placePicture(u'[' + QString::fromLatin1(SignatureKey) + u']', m_signatureCopy,
-                                   SignaturePicture::HeightMm);
+            document->placePicture(SignaturePicture::placeholder(), m_signatureCopy, SignaturePicture::HeightMm);
         });
     letter.step(150, [&] {
         try {
             if (!prepared) {
                 if (!builtIn) {
+                    if (!edits.empty())
+                        document->editParagraphs(edits);
                     m_result.ownTemplateNames = Placeholders::namesIn(document->bracketedTexts().join(u' '));
                 } else {
                     document->editParagraphs(edits);

@@ -10,6 +10,7 @@
 #include <QXmlStreamReader>
 
 #include "Failure.h"
+#include "LetterFields.h"
 #include "Logging.h"
 
 namespace SignaturePicture {
@@ -66,6 +67,16 @@ Checked check(const QString &path)
 }
 
 } // namespace
+
+QString placeholder()
+{
+    return u'[' + QString::fromLatin1(SignatureKey) + u']';
+}
+
+word::ParagraphEdit unsignedParagraph()
+{
+    return {placeholder(), std::nullopt, {}};
+}
 
 QString formatOf(const QByteArray &bytes)
 {

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "WordAutomation.h"
+
 // The sender's signature picture, signed above the typed name: a PNG, JPEG
 // or SVG file of the user's, checked before any letter is made and copied
 // into the scratch folder, the only folder the office may read.
@@ -14,6 +16,15 @@ inline constexpr double HeightMm = 15.0;
 // A larger file is no signature but a photograph or a scan left at full
 // size, which would swell every letter made with it.
 inline constexpr qint64 MaxBytes = 5 * 1024 * 1024;
+
+// [Signature] as it stands in a letter.
+QString placeholder();
+
+// A paragraph that holds [Signature] alone goes from an unsigned letter,
+// the built-in one's and a template's of the user's own alike, rather than
+// stand empty: the built-in letter saved as the user's template then
+// makes the same letter. Anywhere else [Signature] is emptied.
+word::ParagraphEdit unsignedParagraph();
 
 // The picture's format by its content ("png", "jpeg", "svg"), or empty when
 // the bytes are none of the three.

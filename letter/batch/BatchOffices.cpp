@@ -120,7 +120,8 @@ bool Batch::replaceOffice(Slot &slot)
 std::vector<word::ParagraphEdit> Batch::editsFor(const LetterRow &row) const
 {
     if (!m_source.isEmpty())
-        return {};
+        return m_signatureCopy.isEmpty() ? std::vector{SignaturePicture::unsignedParagraph()}
+                                         : std::vector<word::ParagraphEdit>();
     return BuiltInLetter::edits(row.texts, row.further, m_wording, dateLanguage(), !m_signatureCopy.isEmpty());
 }
 
@@ -137,8 +138,7 @@ void Batch::openLetter(Slot &slot, const std::vector<word::ParagraphEdit> &edits
             slot.letter->editParagraphs(edits);
         // Before the placeholders are found, which would empty its place.
         if (!m_signatureCopy.isEmpty())
-            slot.letter->placePicture(u'[' + QString::fromLatin1(SignatureKey) + u']', m_signatureCopy,
-                                      SignaturePicture::HeightMm);
+            slot.letter->placePicture(SignaturePicture::placeholder(), m_signatureCopy, SignaturePicture::HeightMm);
         slot.edits = edits;
         // Once, on the first office's copy, before any row starts.
         if (!m_checked) {

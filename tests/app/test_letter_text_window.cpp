@@ -1,8 +1,11 @@
 // The spelling in the Letter Text window: misspelled words underlined as
-// typed, the context menu's suggestions and its Add to Dictionary.
+// typed, the context menu's suggestions and its Add to Dictionary; and the
+// signature picture chosen there.
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -10,9 +13,23 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "CommonDialog.h"
 #include "LetterTextWindow.h"
 #include "RecordingMessenger.h"
+#include "Settings.h"
 #include "Spelling.h"
+
+namespace {
+// The file dialog answered by the test: the file the user picks, or
+// nothing (cancel).
+class PickFile : public CommonDialog
+{
+public:
+    QString toPick;
+    void ShowOpen() override { FileName = toPick; }
+    void ShowSave() override { FileName.clear(); }
+};
+} // namespace
 
 class TestLetterTextWindow : public QObject
 {
@@ -52,6 +69,70 @@ private slots:
         LetterTextWindow again(messenger, QString());
         QCOMPARE(again.dictionary->currentData().toString(), QStringLiteral("fr_FR"));
         QVERIFY(messenger.messages.empty());
+    }
+
+    void theSignatureChosenIsKeptAndABadOneNamed_data()
+    {
+        QTest::addColumn<QString>("kept");   // the settings' choice as the window opens
+        QTest::addColumn<QString>("picked"); // the file picked; empty: cancel; "-": Remove
+        QTest::addColumn<QString>("shown");  // the name the row shows
+        QTest::addColumn<QString>("stored"); // the settings' choice after OK
+        QTest::addColumn<QString>("told");   // the warning's end; empty: none
+        QTest::newRow("a PNG picked") << QString() << "sig.png"
+                                      << "sig.png"
+                                      << "sig.png" << QString();
+        QTest::newRow("cancelled keeps the one kept") << "sig.png" << QString() << "sig.png"
+                                                      << "sig.png" << QString();
+        QTest::newRow("removed") << "sig.png"
+                                 << "-"
+                                 << "None" << QString() << QString();
+        QTest::newRow("no picture is named and the kept one stays") << "sig.png"
+                                                                    << "notes.png"
+                                                                    << "sig.png"
+                                                                    << "sig.png"
+                                                                    << " is not a PNG, JPEG or SVG picture.";
+        QTest::newRow("a file gone is named") << QString() << "gone.png"
+                                              << "None" << QString() << " does not exist.";
+    }
+
+    void theSignatureChosenIsKeptAndABadOneNamed()
+    {
+        QFETCH(QString, kept);
+        QFETCH(QString, picked);
+        QFETCH(QString, shown);
+        QFETCH(QString, stored);
+        QFETCH(QString, told);
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(data.path()));
+        QImage picture(90, 30, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QVERIFY(picture.save(data.filePath(QStringLiteral("sig.png"))));
+        QFile notes(data.filePath(QStringLiteral("notes.png")));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("my signature\n") > 0);
+        notes.close();
+        Settings().setSignature(kept.isEmpty() ? QString() : data.filePath(kept));
+
+        RecordingMessenger messenger;
+        LetterTextWindow window(messenger, QString());
+        PickFile dialog;
+        window.signatureDialog = &dialog;
+        if (picked == QStringLiteral("-")) {
+            window.removeSignatureButton->click();
+        } else {
+            dialog.toPick = picked.isEmpty() ? QString() : data.filePath(picked);
+            window.chooseSignatureButton->click();
+        }
+        QCOMPARE(window.signatureName->text(), shown);
+        QCOMPARE(window.removeSignatureButton->isEnabled(), shown != QStringLiteral("None"));
+        QCOMPARE(int(messenger.messages.size()), told.isEmpty() ? 0 : 1);
+        if (!told.isEmpty())
+            QCOMPARE(messenger.messages.front().text,
+                     QStringLiteral("The signature picture ") + data.filePath(picked) + told);
+        window.accept();
+        QCOMPARE(Settings().signature(), stored.isEmpty() ? QString() : data.filePath(stored));
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void misspelledWordsAreUnderlinedAndPutRightFromTheMenu()

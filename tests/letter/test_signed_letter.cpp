@@ -71,8 +71,8 @@ private slots:
                 << QString() << false << QStringList{"Sincerely,", name, "Enclosure"};
         QTest::newRow("an own template's [Signature] signed")
                 << "PNG" << true << QStringList{"Sincerely,", "(picture)", name, "Enclosure"};
-        QTest::newRow("an own template's [Signature] unsigned is emptied")
-                << QString() << true << QStringList{"Sincerely,", QString(), name, "Enclosure"};
+        QTest::newRow("an own template's [Signature] line unsigned goes")
+                << QString() << true << QStringList{"Sincerely,", name, "Enclosure"};
     }
 
     void theSignatureStandsAboveTheTypedName()
