@@ -8,7 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "HeldOffice.h"
 #include "LetterRun.h"
+#include "LetterSession.h"
 #include "LetterTemplate.h"
 #include "LibreOfficeAutomation.h"
 #include "ScratchFiles.h"
@@ -117,6 +119,43 @@ private slots:
         QVERIFY(QDir(ScratchFiles::folder()).entryList({QStringLiteral("signature-*")}, QDir::Files).isEmpty());
     }
 
+    // The window's letters stay open in its office and are only filled
+    // again: the picture lives in the letter, not in the copy the office
+    // read, which goes with the first letter.
+    void aLetterFilledAgainKeepsItsSignatureAndAChangedOneIsMadeAfresh()
+    {
+        HeldOffice held;
+        LetterRequest request = sampleRequest();
+        request.signatureFile = m_temp->filePath(QStringLiteral("signature.png"));
+        writePicture(request.signatureFile, QStringLiteral("PNG"));
+        auto picturesIn = [&](const LetterRequest &r) {
+            LetterEngine engine(m_office, r, &held);
+            engine.start();
+            engine.waitForWorker();
+            engine.complete();
+            const MadeLetter made = engine.result();
+            [&] { QVERIFY2(made.reports.empty(), qPrintable(reportTexts(made).join(u'\n'))); }();
+            std::vector<QSize> pictures;
+            for (const DocumentReader::Paragraph &p : m_reader->read(made.document).paragraphs)
+                pictures.insert(pictures.end(), p.pictures.begin(), p.pictures.end());
+            LetterSession::discard(made);
+            return pictures;
+        };
+        QCOMPARE(picturesIn(request).size(), size_t(1));
+        request.fields[11] = QStringLiteral("Another Company");
+        QCOMPARE(picturesIn(request).size(), size_t(1));
+        // A picture twice as wide, under the same name.
+        QImage wider(800, 200, QImage::Format_RGB32);
+        wider.fill(Qt::white);
+        wider.setDotsPerMeterX(11811);
+        wider.setDotsPerMeterY(11811);
+        QVERIFY(wider.save(request.signatureFile, "PNG"));
+        const std::vector<QSize> changed = picturesIn(request);
+        QCOMPARE(changed.size(), size_t(1));
+        QVERIFY2(qAbs(changed.front().width() - 6000) <= 10, qPrintable(QString::number(changed.front().width())));
+        held.giveBack();
+    }
+
     void theBatchSignsEveryFormatOrStopsBeforeTheFirstLetter_data()
     {
         QTest::addColumn<QString>("stored"); // the window's choice in the settings file
@@ -159,7 +198,7 @@ private slots:
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         QStringList arguments{QStringLiteral("--batch"),    list.fileName(),
                               QStringLiteral("--out"),      home.filePath(QStringLiteral("out")),
-                              QStringLiteral("--format"),   QStringLiteral("docx,odt"),
+                              QStringLiteral("--format"),   QStringLiteral("docx,odt,pdf"),
                               QStringLiteral("--no-record")};
         if (!given.isEmpty())
             arguments << QStringLiteral("--signature") << home.filePath(given);
@@ -176,8 +215,17 @@ private slots:
             QCOMPARE(letters, QStringList());
             return;
         }
-        QCOMPARE(letters.size(), 2);
+        QCOMPARE(letters.size(), 3);
         for (const QString &name : letters) {
+            if (name.endsWith(QStringLiteral(".pdf"))) {
+                // Its pictures as pdfimages lists them, under two lines of heading.
+                QProcess images;
+                images.start(QStringLiteral("pdfimages"),
+                             {QStringLiteral("-list"), home.filePath(QStringLiteral("out/") + name)});
+                QVERIFY(images.waitForFinished(30000) && images.exitCode() == 0);
+                QCOMPARE(QString::fromUtf8(images.readAllStandardOutput()).trimmed().split(u'\n').size(), 3);
+                continue;
+            }
             const DocumentReader::Document letter = m_reader->read(home.filePath(QStringLiteral("out/") + name));
             int pictures = 0;
             for (size_t i = 0; i + 1 < letter.paragraphs.size(); ++i) {
