@@ -45,6 +45,8 @@ QList<PlaceholderHelp> placeholderHelpRows()
         QT_TRANSLATE_NOOP("QObject", "Your Country, set in Letter > Edit Letter Text…"));
     add(u'[' + QLatin1String(RecipientCountryKey) + u']',
         QT_TRANSLATE_NOOP("QObject", "The Recipient's Country, set in Letter > Edit Letter Text…"));
+    add(u'[' + QLatin1String(SignatureKey) + u']',
+        QT_TRANSLATE_NOOP("QObject", "Your signature picture, chosen in Letter > Edit Letter Text… (else nothing)"));
     return rows;
 }
 

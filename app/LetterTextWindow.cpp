@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLocale>
@@ -24,6 +26,7 @@
 
 #include "AppTitle.h"
 #include "BuiltInLetter.h"
+#include "CommonDialog.h"
 #include "HelpTexts.h"
 #include "LetterTemplate.h"
 #include "LetterText.h"
@@ -32,6 +35,7 @@
 
 #include "ScreenFit.h"
 #include "Settings.h"
+#include "SignaturePicture.h"
 #include "SpellingHighlighter.h"
 
 namespace {
@@ -117,6 +121,22 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     closing = lineEdit(tr("Closing"), tr("The built-in letter's closing; empty: none"));
     enclosure = lineEdit(tr("Enclosure Line"), tr("The line under your name; empty: none"));
 
+    // The signature picture: its name, and a button to choose and one to
+    // sign no more.
+    signatureName = new QLabel(this);
+    signatureName->setAccessibleDescription(tr("The picture signed above your typed name"));
+    chooseSignatureButton = new QPushButton(tr("Ch&oose…"), this);
+    chooseSignatureButton->setAccessibleName(tr("Choose Signature"));
+    chooseSignatureButton->setAccessibleDescription(
+            tr("Chooses a picture of your signature (PNG, JPEG or SVG) for above your typed name"));
+    removeSignatureButton = new QPushButton(tr("Remo&ve"), this);
+    removeSignatureButton->setAccessibleName(tr("Remove Signature"));
+    removeSignatureButton->setAccessibleDescription(tr("Letters are no longer signed with a picture"));
+    m_ownSignatureDialog = std::make_unique<FileDialogCommonDialog>(this);
+    signatureDialog = m_ownSignatureDialog.get();
+    connect(chooseSignatureButton, &QPushButton::clicked, this, &LetterTextWindow::chooseSignature);
+    connect(removeSignatureButton, &QPushButton::clicked, this, [this] { showSignature(QString()); });
+
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)
             ->setAccessibleDescription(tr("Keeps the letter text and everything below it"));
@@ -158,6 +178,11 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     sender->addRow(tr("Your E-&mail:"), email);
     sender->addRow(tr("Your Co&untry:"), country);
     sender->addRow(tr("Recipient's Countr&y:"), recipientCountry);
+    auto *signatureRow = new QHBoxLayout;
+    signatureRow->addWidget(signatureName, 1);
+    signatureRow->addWidget(chooseSignatureButton);
+    signatureRow->addWidget(removeSignatureButton);
+    sender->addRow(tr("Signature:"), signatureRow);
     auto *wording = new QFormLayout;
     wording->addRow(tr("&Greeting:"), greeting);
     wording->addRow(tr("Greeting &without a name:"), greetingNoName);
@@ -198,6 +223,8 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
 
     load();
 }
+
+LetterTextWindow::~LetterTextWindow() = default;
 
 void LetterTextWindow::arrangeForWidth()
 {
@@ -244,6 +271,7 @@ void LetterTextWindow::load()
     email->setText(settings.email());
     country->setText(settings.country());
     recipientCountry->setText(settings.recipientCountry());
+    showSignature(settings.signature());
     // The highlighter took the same choice already.
     const QSignalBlocker quiet(dictionary);
     const int chosen = dictionary->findData(settings.spellingLanguage());
@@ -253,6 +281,39 @@ void LetterTextWindow::load()
     greetingNoName->setText(wording.greetingNoName);
     closing->setText(wording.closing);
     enclosure->setText(wording.enclosure);
+}
+
+void LetterTextWindow::showSignature(const QString &path)
+{
+    m_signature = path;
+    const QString name = path.isEmpty() ? tr("None") : QFileInfo(path).fileName();
+    signatureName->setText(name);
+    signatureName->setToolTip(QDir::toNativeSeparators(path));
+    signatureName->setAccessibleName(tr("Signature: %1").arg(name));
+    removeSignatureButton->setEnabled(!path.isEmpty());
+}
+
+void LetterTextWindow::chooseSignature()
+{
+    CommonDialog &dialog = *signatureDialog;
+    dialog.DialogTitle = tr("Choose Signature");
+    dialog.Filter = tr("Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg");
+    dialog.FilterIndex = 1;
+    dialog.DefaultExt.clear();
+    dialog.InitDir = m_signature.isEmpty() ? documentsFolder() : QFileInfo(m_signature).absolutePath();
+    dialog.FileName.clear();
+    dialog.ShowOpen();
+    if (dialog.FileName.isEmpty())
+        return; // a cancelled choice changes nothing
+    const QString chosen = QFileInfo(dialog.FileName).absoluteFilePath();
+    // Told now, while the user can choose another, rather than at the
+    // next letter.
+    const QString problem = SignaturePicture::problem(chosen);
+    if (!problem.isEmpty()) {
+        m_messenger.showMessage(problem, QString(), Messenger::Icon::Warning);
+        return;
+    }
+    showSignature(chosen);
 }
 
 void LetterTextWindow::insertPlaceholder(const QString &placeholder)
@@ -338,6 +399,7 @@ void LetterTextWindow::accept()
         settings.setCountry(country->text());
         settings.setRecipientCountry(recipientCountry->text());
         settings.setSpellingLanguage(dictionary->currentData().toString());
+        settings.setSignature(m_signature);
         BuiltInLetter::storeWording({greeting->text(), greetingNoName->text(), closing->text(), enclosure->text()});
     } catch (const std::exception &e) {
         m_messenger.showMessage(tr("%1\n\nYour letter text was not kept; the window stays open so that "

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
+
 #include <QDialog>
 
+class CommonDialog;
 class Messenger;
 class QBoxLayout;
 class QDialogButtonBox;
@@ -32,6 +35,7 @@ public:
     // `templateFile`: the user's own template in use, empty for the built-in
     // letter; the window says that such a template keeps its own words.
     LetterTextWindow(Messenger &messenger, const QString &templateFile, QWidget *parent = nullptr);
+    ~LetterTextWindow() override;
 
     void accept() override;
 
@@ -60,6 +64,14 @@ public:
     QDialogButtonBox *buttons = nullptr;
     // Shown only while a template of the user's own is in use.
     QLabel *ownTemplateNote = nullptr;
+    // The signature picture ("Signature" in the settings): its file's name,
+    // or that there is none; Choose… asks for a picture through
+    // signatureDialog, Remove signs no more. OK keeps the choice.
+    QLabel *signatureName = nullptr;
+    QPushButton *chooseSignatureButton = nullptr;
+    QPushButton *removeSignatureButton = nullptr;
+    CommonDialog *signatureDialog = nullptr; // the window's own unless a test sets one
+    QString signature() const { return m_signature; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -73,6 +85,8 @@ private:
     void insertPlaceholder(const QString &placeholder);
     void replaceWord(int start, int length, const QString &replacement);
     void addToDictionary(const QString &word);
+    void chooseSignature();
+    void showSignature(const QString &path);
 
     Messenger &m_messenger;
     SpellingHighlighter *m_spelling = nullptr;
@@ -80,4 +94,6 @@ private:
     QBoxLayout *m_tools = nullptr;
     QBoxLayout *m_details = nullptr;
     int m_wideContentWidth = 0; // the content's least width side by side
+    std::unique_ptr<CommonDialog> m_ownSignatureDialog;
+    QString m_signature; // the picture's path as chosen; empty: none
 };

@@ -52,3 +52,6 @@ inline constexpr char EmailKey[] = "Email";
 inline constexpr char CountryKey[] = "Country";
 inline constexpr char RecipientCountryKey[] = "Country2";
 inline constexpr std::array<const char *, 3> SenderDetailKeys = {PhoneKey, EmailKey, CountryKey};
+// The place of the sender's signature picture, [Signature]: the picture
+// takes it when the sender has one, else it is emptied.
+inline constexpr char SignatureKey[] = "Signature";

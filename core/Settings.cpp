@@ -158,6 +158,16 @@ void Settings::setSpellingLanguage(const QString &name)
     setText(SpellingLanguageKey, name);
 }
 
+QString Settings::signature() const
+{
+    return text(SignatureKey).trimmed();
+}
+
+void Settings::setSignature(const QString &path)
+{
+    setText(SignatureKey, path);
+}
+
 QString Settings::emailSubject() const
 {
     return text(EmailSubjectKey).trimmed();

@@ -56,6 +56,10 @@ public:
     // ("fr_FR"); empty or missing: the one of the user's language.
     QString spellingLanguage() const;
     void setSpellingLanguage(const QString &name);
+    // "Signature": the picture (PNG, JPEG or SVG) signed above the typed
+    // name, by its path; empty or missing: no signature.
+    QString signature() const;
+    void setSignature(const QString &path);
     // "EmailSubject": the subject of a letter sent by e-mail; empty or
     // missing: "Application: " and the letter's position.
     QString emailSubject() const;

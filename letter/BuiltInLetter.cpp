@@ -6,6 +6,7 @@
 #include "LetterWords.h"
 #include "Settings.h"
 #include "Placeholders.h"
+#include "SignaturePicture.h"
 
 namespace BuiltInLetter {
 
@@ -209,7 +210,7 @@ void storeWording(const Wording &wording, const QLocale &language)
 }
 
 std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &values, const Wording &wording,
-                                       const QLocale &letterLocale)
+                                       const QLocale &letterLocale, bool signedLetter)
 {
     const AddressForm senderForm = AddressForms::formFor(further(values, CountryKey), letterLocale);
     const AddressForm recipientForm = AddressForms::formFor(further(values, RecipientCountryKey), letterLocale);
@@ -229,6 +230,10 @@ std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherV
     if (!given(further(values, PhoneKey)))
         result.push_back({QString::fromLatin1(PhoneParagraph), QString::fromLatin1(NoPhoneParagraph), {}});
     result.push_back({QString::fromLatin1(ClosingLine), lineOrNone(wording.closing), {}});
+    // The paragraph between the closing and the typed name that a
+    // signature picture takes.
+    if (!signedLetter)
+        result.push_back(SignaturePicture::unsignedParagraph());
     result.push_back({QString::fromLatin1(EnclosureLine), lineOrNone(wording.enclosure), {}});
     return result;
 }

@@ -63,9 +63,10 @@ void storeWording(const Wording &wording, const QLocale &language = dateLanguage
 // An address without its country takes the form of the letter locale's
 // country (the user's, whose language the date is in). Applied after the
 // letter text and before filling; two letters whose edits are the same
-// take the same template.
+// take the same template. An unsigned letter has no signature paragraph,
+// so it reads as it did before letters could be signed.
 std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &further, const Wording &wording,
-                                       const QLocale &letterLocale = dateLanguage());
+                                       const QLocale &letterLocale = dateLanguage(), bool signedLetter = false);
 
 // Writes the word before the page number in the header of the pages after
 // the first (the template's "Page") in the letter's language.

@@ -43,7 +43,7 @@ QStringList extraPlaceholderNames(const QString &ownLetterText, const QStringLis
 {
     QStringList names;
     for (const QString &name : namesOnce(Placeholders::namesIn(ownLetterText) + ownTemplateNames)) {
-        if (!Placeholders::isFieldName(name) && !Placeholders::isSenderDetail(name))
+        if (!Placeholders::isFieldName(name) && !Placeholders::isSenderDetail(name) && !Placeholders::isSignature(name))
             names.append(name);
     }
     return names;
@@ -81,7 +81,7 @@ LetterCheckResult checkLetter(const LetterCheckInput &input)
     LetterCheckResult result;
     const QString ownWords = input.ownLetterText + u'\n' + input.ownWording;
     for (const QString &name : namesOnce(Placeholders::namesIn(ownWords) + input.ownTemplateNames)) {
-        if (Placeholders::isFieldName(name))
+        if (Placeholders::isFieldName(name) || Placeholders::isSignature(name))
             continue;
         const QString *value = valueOf(input.further, name);
         if (!value) {

@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImageReader>
 #include <QRandomGenerator>
 
@@ -19,6 +20,7 @@
 #include "PageSnapshot.h"
 #include "Placeholders.h"
 #include "ScratchFiles.h"
+#include "SignaturePicture.h"
 
 namespace {
 constexpr int ScratchDigits = 8;
@@ -65,6 +67,7 @@ QByteArray LetterEngine::letterShape(const std::vector<word::ParagraphEdit> &edi
     add(m_request.templateFile);
     add(m_letterText ? u'+' + *m_letterText : QString());
     add(QString::number(int(m_request.paper)));
+    shape.addData(m_signatureDigest);
     for (const word::ParagraphEdit &edit : edits) {
         add(edit.text);
         add(edit.newText ? u'+' + *edit.newText : QString());
@@ -148,6 +151,15 @@ void LetterEngine::prepare()
     // is told plainly, and the built-in body stays.
     if (letter.possible() && m_request.templateFile.isEmpty() && !m_request.letterTextFile.isEmpty())
         trap.step(112, [&] { m_letterText = LetterText::read(m_request.letterTextFile); });
+    // A signature that cannot be put in is named now, and no letter goes
+    // out unsigned in its place.
+    if (letter.possible() && !m_request.signatureFile.isEmpty())
+        letter.essential(113, [&] {
+            m_signatureCopy = SignaturePicture::copyInto(m_request.signatureFile, m_temp);
+            QFile copy(m_signatureCopy);
+            if (copy.open(QIODevice::ReadOnly))
+                m_signatureDigest = QCryptographicHash::hash(copy.readAll(), QCryptographicHash::Sha256);
+        });
     m_possible = letter.possible();
 }
 
@@ -192,9 +204,13 @@ void LetterEngine::work()
     const bool builtIn = m_request.templateFile.isEmpty();
     const std::vector<std::pair<QString, QString>> replacements
             = placeholderReplacements(m_request.fields, m_request.further);
-    const std::vector<word::ParagraphEdit> edits = builtIn
-            ? BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording)
-            : std::vector<word::ParagraphEdit>();
+    const bool signedLetter = !m_signatureCopy.isEmpty();
+    std::vector<word::ParagraphEdit> edits;
+    if (builtIn)
+        edits = BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording, dateLanguage(),
+                                     signedLetter);
+    else if (!signedLetter)
+        edits.push_back(SignaturePicture::unsignedParagraph());
     const QByteArray shape = keepOpen ? letterShape(edits, replacements) : QByteArray();
     std::unique_ptr<KeptLetter> kept = keepOpen ? std::move(m_held->kept()) : nullptr;
     if (kept && (kept->shape != shape || kept->prepared->places().needsFreshDocument())) {
@@ -220,10 +236,18 @@ void LetterEngine::work()
             letter.step(118, [&] { putLetterText(*document, *m_letterText); });
         m_result.letterText = m_letterText;
     }
+    // Before the placeholders are found: the picture takes [Signature]'s
+    // place, which the fill would otherwise empty.
+    if (signedLetter && !prepared)
+        letter.essential(119, [&] {
+            document->placePicture(SignaturePicture::placeholder(), m_signatureCopy, SignaturePicture::HeightMm);
+        });
     letter.step(150, [&] {
         try {
             if (!prepared) {
                 if (!builtIn) {
+                    if (!edits.empty())
+                        document->editParagraphs(edits);
                     m_result.ownTemplateNames = Placeholders::namesIn(document->bracketedTexts().join(u' '));
                 } else {
                     document->editParagraphs(edits);
@@ -309,6 +333,8 @@ void LetterEngine::finish()
     trap.step(194, [&] { m_office.reset(); });
     if (!m_templateCopy.isEmpty())
         trap.step(196, [&] { DeleteFileQuietly(m_templateCopy); });
+    if (!m_signatureCopy.isEmpty())
+        trap.step(197, [&] { DeleteFileQuietly(m_signatureCopy); });
     // A letter that is not shown is not kept.
     if (!m_possible) {
         cleanUp();
@@ -321,6 +347,8 @@ void LetterEngine::cancelled()
     m_office.reset();
     if (!m_templateCopy.isEmpty())
         DeleteFileQuietly(m_templateCopy);
+    if (!m_signatureCopy.isEmpty())
+        DeleteFileQuietly(m_signatureCopy);
     cleanUp();
     m_result = MadeLetter();
 }

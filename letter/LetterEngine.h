@@ -32,6 +32,11 @@ struct LetterRequest
     // The user's letter text (see LetterText.h), whose body the built-in
     // letter takes when the file exists; empty for none.
     QString letterTextFile;
+    // The sender's signature picture (see SignaturePicture.h), above the
+    // typed name of the built-in letter and in place of a user's template's
+    // [Signature]; empty for none. A picture that cannot sign is named and
+    // no letter is made.
+    QString signatureFile;
     // The paper the built-in letter is laid out on; a user's template
     // keeps its own.
     PaperSize paper = PaperSize::Letter;
@@ -161,6 +166,10 @@ private:
     QString m_templateCopy;
     QByteArray m_templateDigest;
     std::optional<QString> m_letterText;
+    // The signature picture's copy in the scratch folder, which the office
+    // can read, and its digest, by which a letter kept open is signed anew.
+    QString m_signatureCopy;
+    QByteArray m_signatureDigest;
     // Taken by the worker, ended by a Cancel on the owning thread.
     JobOffice m_jobOffice;
     HeldOffice *m_held = nullptr;

@@ -36,6 +36,9 @@ std::vector<std::pair<QString, QString>> placeholderReplacements(const FieldValu
     }
     for (const auto &[name, text] : further)
         replacements.emplace_back(u'[' + name + u']', text);
+    // A signature picture has taken its place before the fill; a letter
+    // without one shows no "[Signature]".
+    replacements.emplace_back(u'[' + QString::fromLatin1(SignatureKey) + u']', QString());
     return replacements;
 }
 

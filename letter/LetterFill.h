@@ -36,9 +36,10 @@ QString noRecipientName(const QLocale &language);
 FurtherValues storedSenderDetails();
 
 // Each placeholder with the text that replaces it: the fields in order 0
-// to 12, then the further values. A text that holds a later placeholder is
-// filled by it, one that holds an earlier placeholder stays as typed. An
-// empty recipient's name is filled in the letter's language.
+// to 12, then the further values, then [Signature], emptied (a signature
+// picture takes its place before the fill). A text that holds a later
+// placeholder is filled by it, one that holds an earlier placeholder stays
+// as typed. An empty recipient's name is filled in the letter's language.
 std::vector<std::pair<QString, QString>> placeholderReplacements(const FieldValues &values,
                                                                  const FurtherValues &further = {},
                                                                  const QLocale &language = dateLanguage());

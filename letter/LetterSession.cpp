@@ -14,6 +14,7 @@
 #include "Messenger.h"
 #include "Placeholders.h"
 #include "ScratchFiles.h"
+#include "Settings.h"
 #include "Spelling.h"
 
 namespace {
@@ -54,6 +55,7 @@ LetterRequest LetterSession::request(const FieldValues &typed, PaperSize paper, 
     request.date = letterDate();
     request.templateFile = m_templateFile;
     request.letterTextFile = LetterText::filePath();
+    request.signatureFile = Settings().signature();
     request.pixelsPerLogicalInch = pixelsPerLogicalInch;
     request.paper = paper;
     return request;

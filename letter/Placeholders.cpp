@@ -56,6 +56,11 @@ bool isSenderDetail(const QString &name)
     return key(name) == key(QString::fromLatin1(RecipientCountryKey));
 }
 
+bool isSignature(const QString &name)
+{
+    return key(name) == key(QString::fromLatin1(SignatureKey));
+}
+
 FurtherValues storedExtraValues()
 {
     return Settings().extraValues();

@@ -31,6 +31,10 @@ bool isFieldName(const QString &name);
 // keeps, not More Fields.
 bool isSenderDetail(const QString &name);
 
+// Whether a name is [Signature]'s, which the sender's signature picture
+// takes (or nothing): never a value to ask for.
+bool isSignature(const QString &name);
+
 // The values the user gave in More Fields for the letter's own
 // placeholders, kept in the settings as "Extra_" and the name
 // ("Extra_Position"), in the order the settings file keeps them.

@@ -788,6 +788,50 @@ Your letter text was not kept; the window stays open so that nothing you typed i
 
 Ihr Brieftext wurde nicht übernommen; das Fenster bleibt offen, damit nichts von dem verloren geht, was Sie eingegeben haben.</translation>
     </message>
+    <message>
+        <source>The picture signed above your typed name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses a picture of your signature (PNG, JPEG or SVG) for above your typed name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters are no longer signed with a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LettersModel</name>
@@ -2442,6 +2486,50 @@ Temporäre Dateien: %5</translation>
         <source>%1 names, for a picture, what is not one (%2): the letter is made without it.</source>
         <translation>%1 nennt als Bild etwas, das keines ist (%2): Der Brief wird ohne es erstellt.</translation>
     </message>
+    <message>
+        <source>The signature picture %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signature picture %1 is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signature picture %1 is larger than %2 MB; save it smaller and choose it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signature picture %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signature picture %1 is not a PNG, JPEG or SVG picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot copy the signature picture %1 to the temporary folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PlacePicture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The office cannot tell the size of the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PlacePicture %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The office cannot read the picture %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your signature picture, chosen in Letter &gt; Edit Letter Text… (else nothing)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>
@@ -2640,6 +2728,10 @@ Rückgabewert: 0, wenn keine Zeile fehlgeschlagen ist (eine Zeile, die überspru
     <message>
         <source>--format works only with --out</source>
         <translation>--format funktioniert nur mit --out</translation>
+    </message>
+    <message>
+        <source>Sign each letter with the picture &lt;file&gt; (PNG, JPEG or SVG) above the typed name, rather than the signature chosen in the window.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -788,6 +788,50 @@ Your letter text was not kept; the window stays open so that nothing you typed i
 
 レター本文は保存されませんでした。入力した内容が失われないよう、ウィンドウは開いたままです。</translation>
     </message>
+    <message>
+        <source>The picture signed above your typed name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch&amp;oose…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses a picture of your signature (PNG, JPEG or SVG) for above your typed name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters are no longer signed with a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signature: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LettersModel</name>
@@ -2441,6 +2485,50 @@ Scratch files: %5</source>
         <source>%1 names, for a picture, what is not one (%2): the letter is made without it.</source>
         <translation>%1 は画像ではないものを画像として指定しています (%2)。その画像なしでレターを作成します。</translation>
     </message>
+    <message>
+        <source>The signature picture %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signature picture %1 is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signature picture %1 is larger than %2 MB; save it smaller and choose it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signature picture %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signature picture %1 is not a PNG, JPEG or SVG picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot copy the signature picture %1 to the temporary folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PlacePicture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The office cannot tell the size of the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PlacePicture %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The office cannot read the picture %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your signature picture, chosen in Letter &gt; Edit Letter Text… (else nothing)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>
@@ -2639,6 +2727,10 @@ Exit status: 0 when no row failed (a row skipped because its letter exists count
     <message>
         <source>--format works only with --out</source>
         <translation>--format は --out と一緒にしか使えません</translation>
+    </message>
+    <message>
+        <source>Sign each letter with the picture &lt;file&gt; (PNG, JPEG or SVG) above the typed name, rather than the signature chosen in the window.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "LetterTemplate.h"
 #include "Logging.h"
 #include "PaperSize.h"
+#include "SignaturePicture.h"
 #include "ThreadHandOver.h"
 
 namespace batch {
@@ -119,8 +120,9 @@ bool Batch::replaceOffice(Slot &slot)
 std::vector<word::ParagraphEdit> Batch::editsFor(const LetterRow &row) const
 {
     if (!m_source.isEmpty())
-        return {};
-    return BuiltInLetter::edits(row.texts, row.further, m_wording);
+        return m_signatureCopy.isEmpty() ? std::vector{SignaturePicture::unsignedParagraph()}
+                                         : std::vector<word::ParagraphEdit>();
+    return BuiltInLetter::edits(row.texts, row.further, m_wording, dateLanguage(), !m_signatureCopy.isEmpty());
 }
 
 void Batch::openLetter(Slot &slot, const std::vector<word::ParagraphEdit> &edits)
@@ -134,6 +136,9 @@ void Batch::openLetter(Slot &slot, const std::vector<word::ParagraphEdit> &edits
             putLetterText(*slot.letter, *m_letterText);
         if (!edits.empty())
             slot.letter->editParagraphs(edits);
+        // Before the placeholders are found, which would empty its place.
+        if (!m_signatureCopy.isEmpty())
+            slot.letter->placePicture(SignaturePicture::placeholder(), m_signatureCopy, SignaturePicture::HeightMm);
         slot.edits = edits;
         // Once, on the first office's copy, before any row starts.
         if (!m_checked) {

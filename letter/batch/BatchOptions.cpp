@@ -86,6 +86,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                         "Fill <file> rather than the template chosen in the window "
                                         "(or the built-in one)."),
             QStringLiteral("file"));
+    const QCommandLineOption signature(
+            QStringLiteral("signature"),
+            QCoreApplication::translate("batch",
+                                        "Sign each letter with the picture <file> (PNG, JPEG or SVG) above the "
+                                        "typed name, rather than the signature chosen in the window."),
+            QStringLiteral("file"));
     const QCommandLineOption format(QStringLiteral("format"),
                                     QCoreApplication::translate("batch",
                                                                 "Write each letter as <format>: %1 (default doc; "
@@ -178,11 +184,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                         "Also write every letter, in the list's order and each from a new page, "
                                         "into the one PDF <file>; without --out, only that file is written."),
             QStringLiteral("file"));
-    parser.addOptions({batch, out, templateFile, format, name, jobs, force, separator, allowEmpty, strict, columns,
-                       dryRun, sheet, requireJail, paper, noRecord, letters, csv, combined});
-    const std::vector<QCommandLineOption> batchOnly{out,         templateFile, format,   name,    jobs,   force,
-                                                    separator,   allowEmpty,   strict,   columns, dryRun, sheet,
-                                                    requireJail, paper,        noRecord, combined};
+    parser.addOptions({batch,       out,       templateFile, signature, format,  name,    jobs,
+                       force,       separator, allowEmpty,   strict,    columns, dryRun,  sheet,
+                       requireJail, paper,     noRecord,     letters,   csv,     combined});
+    const std::vector<QCommandLineOption> batchOnly{out,   templateFile, signature,  format,   name,    jobs,
+                                                    force, separator,    allowEmpty, strict,   columns, dryRun,
+                                                    sheet, requireJail,  paper,      noRecord, combined};
     // What QApplication itself takes (for the window; the batch ignores
     // them), so that a session manager's or a user's "-style fusion" works.
     QStringList qtOptions;
@@ -256,6 +263,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     options.listPath = parser.value(batch);
     options.outFolder = parser.value(out);
     options.templatePath = parser.value(templateFile);
+    options.signaturePath = parser.value(signature);
     options.namePattern = parser.value(name);
     options.overwrite = parser.isSet(force) ? Overwrite::Replace : Overwrite::Never;
     for (const QString &value : parser.values(format)) {

@@ -21,7 +21,8 @@ struct BatchOptions
 {
     QString listPath;
     QString outFolder;
-    QString templatePath; // empty: the window's choice, else the built-in one
+    QString templatePath;  // empty: the window's choice, else the built-in one
+    QString signaturePath; // empty: the window's choice, else none
     std::vector<word::LetterFormat> formats;
     QString namePattern;
     int jobs = 0; // office processes working at once; 0: chosen (see runBatch)

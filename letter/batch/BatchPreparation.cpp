@@ -19,6 +19,7 @@
 #include "Placeholders.h"
 #include "RegularFile.h"
 #include "ScratchFiles.h"
+#include "SignaturePicture.h"
 #include "SheetList.h"
 #include "Spelling.h"
 #include "Settings.h"
@@ -140,6 +141,12 @@ int Batch::prepare()
             m_progress->note(problem.description());
         }
     }
+    // The signature asked for, else the window's; one that cannot sign
+    // ends the run here, before any letter goes out unsigned.
+    const QString signature = m_options.signaturePath.isEmpty() ? Settings().signature()
+                                                                : QFileInfo(m_options.signaturePath).absoluteFilePath();
+    if (!signature.isEmpty())
+        m_signatureCopy = SignaturePicture::copyInto(signature, scratch);
 
     const LetterNames names(m_options.namePattern);
     try {

@@ -184,6 +184,8 @@ private:
     PaperSize m_paper = PaperSize::Letter;
     // The user's words for the built-in letter's body, when it is used.
     std::optional<QString> m_letterText;
+    // The signature picture's copy in the scratch folder; empty for none.
+    QString m_signatureCopy;
     std::vector<std::unique_ptr<Slot>> m_slots;
     // The office that read a spreadsheet list, until the first slot takes it.
     std::shared_ptr<word::Application> m_listOffice;

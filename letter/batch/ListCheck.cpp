@@ -40,6 +40,8 @@ ListCheck checkList(const QStringList &letterPlaceholders, const LetterList &lis
 {
     ListCheck check;
     for (const QString &name : letterPlaceholders) {
+        if (Placeholders::isSignature(name))
+            continue;
         const int field = fieldNamed(name);
         if (field >= 0) {
             if (field == DateFieldIndex || field == RecipientNameField || list.hasColumn[size_t(field)])

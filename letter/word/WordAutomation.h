@@ -301,6 +301,12 @@ public:
     // last one edited whose text is the edit's. An edit whose paragraph is
     // not there is passed by. Answers how many were applied.
     virtual int editParagraphs(const std::vector<ParagraphEdit> &edits) = 0;
+    // Puts the picture at `path` (PNG, JPEG or SVG) in place of every
+    // occurrence of the placeholder, in any letter case, in the main text,
+    // its tables and frames: a character of its line, `heightMm` tall and
+    // as wide as its proportions make it, kept in the document itself (no
+    // link to the file). Answers how many places took it.
+    virtual int placePicture(const QString &placeholder, const QString &path, double heightMm) = 0;
     // The fields of the later pages' header that show the recipient (a
     // macro button) and the date (the creation date) become the
     // placeholders [RecipientName] and [CurrentDate], so that the header

@@ -1,7 +1,9 @@
 // The spelling in the Letter Text window: misspelled words underlined as
-// typed, the context menu's suggestions and its Add to Dictionary.
+// typed, the context menu's suggestions and its Add to Dictionary; and the
+// signature picture chosen there.
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -10,9 +12,24 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "CommonDialog.h"
 #include "LetterTextWindow.h"
 #include "RecordingMessenger.h"
+#include "Settings.h"
 #include "Spelling.h"
+#include "TestFiles.h"
+
+namespace {
+// The file dialog answered by the test: the file the user picks, or
+// nothing (cancel).
+class PickFile : public CommonDialog
+{
+public:
+    QString toPick;
+    void ShowOpen() override { FileName = toPick; }
+    void ShowSave() override { FileName.clear(); }
+};
+} // namespace
 
 class TestLetterTextWindow : public QObject
 {
@@ -52,6 +69,47 @@ private slots:
         LetterTextWindow again(messenger, QString());
         QCOMPARE(again.dictionary->currentData().toString(), QStringLiteral("fr_FR"));
         QVERIFY(messenger.messages.empty());
+    }
+
+    void theSignatureChosenIsKeptAndABadOneNamed_data()
+    {
+        QTest::addColumn<QString>("kept");   // the choice as the window opens
+        QTest::addColumn<QString>("picked"); // the file picked; empty: cancel; "-": Remove
+        QTest::addColumn<QString>("after");  // the row's name, the choice kept on OK and what was told
+        QTest::newRow("a PNG picked") << QString() << "sig.png"
+                                      << "sig.png|sig.png|";
+        QTest::newRow("cancelled") << "sig.png" << QString() << "sig.png|sig.png|";
+        QTest::newRow("removed") << "sig.png"
+                                 << "-"
+                                 << "None||";
+        QTest::newRow("no picture") << "sig.png"
+                                    << "notes.png"
+                                    << "sig.png|sig.png|notes.png is not a PNG, JPEG or SVG picture.";
+    }
+
+    void theSignatureChosenIsKeptAndABadOneNamed()
+    {
+        QFETCH(QString, kept);
+        QFETCH(QString, picked);
+        QFETCH(QString, after);
+        QTemporaryDir data;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(data.path()));
+        const QDir folder(data.path());
+        writeFile(folder.filePath(QStringLiteral("sig.png")), pictureFile("PNG", 90, 30));
+        writeFile(folder.filePath(QStringLiteral("notes.png")), "my signature");
+        Settings().setSignature(kept.isEmpty() ? QString() : folder.filePath(kept));
+        RecordingMessenger messenger;
+        LetterTextWindow window(messenger, QString());
+        PickFile dialog;
+        dialog.toPick = picked.isEmpty() ? QString() : folder.filePath(picked);
+        window.signatureDialog = &dialog;
+        (picked == u"-" ? window.removeSignatureButton : window.chooseSignatureButton)->click();
+        window.accept();
+        QString told = messenger.messages.empty() ? QString() : messenger.messages.front().text;
+        QCOMPARE(window.signatureName->text() + u'|' + QFileInfo(Settings().signature()).fileName() + u'|'
+                         + told.remove("The signature picture " + data.path() + u'/'),
+                 after);
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void misspelledWordsAreUnderlinedAndPutRightFromTheMenu()

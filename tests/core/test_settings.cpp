@@ -64,6 +64,8 @@ const std::vector<Key> &keys()
              [](const Settings &s) { return s.recipientCountry(); }},
             {"SpellingLanguage", "fr_FR", [](Settings &s) { s.setSpellingLanguage("fr_FR"); },
              [](const Settings &s) { return s.spellingLanguage(); }},
+            {"Signature", "/home/ada/signature.png", [](Settings &s) { s.setSignature("/home/ada/signature.png"); },
+             [](const Settings &s) { return s.signature(); }},
             {"PaperSize", "A4", [](Settings &s) { s.setPaperSize(PaperSize::A4); }, paperName},
             {"WholePage", "1", [](Settings &s) { s.setWholePage(true); },
              [](const Settings &s) { return switchText(s.wholePage()); }},

@@ -65,6 +65,10 @@ private slots:
                 << QString() << QStringList{"YourName", "Position", "Email"} << false
                 << QStringList{"Phone=1", "Email="} << "Brightwater"
                 << QStringList{"[Position] has no value", "[Email] is empty"} << QStringList{"Position"} << QString();
+        // The signature picture takes it, or it is emptied: no value to ask for.
+        QTest::newRow("an own template's [Signature]")
+                << QString() << QStringList{"YourName", "Signature"} << false << phoneAndMail << "Brightwater"
+                << QStringList() << QStringList() << QString();
     }
 
     void whatWouldComeOutWrongIsNamed()

@@ -13,6 +13,7 @@
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/beans/XPropertySetInfo.hpp>
 #include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/container/XContentEnumerationAccess.hpp>
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
@@ -93,6 +94,33 @@ css::beans::PropertyValue value(const char *name, const css::uno::Any &v)
     p.Value = v;
     return p;
 }
+std::vector<QSize> picturesIn(const Reference<css::uno::XInterface> &paragraph)
+{
+    std::vector<QSize> pictures;
+    Reference<css::container::XEnumerationAccess> portions(paragraph, UNO_QUERY);
+    if (!portions.is())
+        return pictures;
+    Reference<css::container::XEnumeration> it = portions->createEnumeration();
+    while (it->hasMoreElements()) {
+        Reference<css::beans::XPropertySet> portion(it->nextElement(), UNO_QUERY);
+        if (!portion.is() || prop<OUString>(portion, "TextPortionType") != "Frame")
+            continue;
+        Reference<css::container::XContentEnumerationAccess> contents(portion, UNO_QUERY);
+        if (!contents.is())
+            continue;
+        Reference<css::container::XEnumeration> objects
+                = contents->createContentEnumeration("com.sun.star.text.TextContent");
+        while (objects->hasMoreElements()) {
+            Reference<css::lang::XServiceInfo> object(objects->nextElement(), UNO_QUERY);
+            if (!object.is() || !object->supportsService("com.sun.star.text.TextGraphicObject"))
+                continue;
+            Reference<css::beans::XPropertySet> size(object, UNO_QUERY_THROW);
+            pictures.emplace_back(prop<sal_Int32>(size, "Width"), prop<sal_Int32>(size, "Height"));
+        }
+    }
+    return pictures;
+}
+
 // A paragraph's text with bold, underlined and field portions marked,
 // neighbours of the same marks joined (the office may split them anywhere).
 QString markedText(const Reference<css::uno::XInterface> &paragraph)
@@ -237,6 +265,7 @@ DocumentReader::Document DocumentReader::read(const QString &path)
                 && (props->getPropertyValue("NumberingStyleName") >>= listStyle))
                 p.listStyle = toQString(listStyle);
             p.marked = markedText(info);
+            p.pictures = picturesIn(info);
             result.paragraphs.push_back(p);
         }
 

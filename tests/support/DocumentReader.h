@@ -24,6 +24,9 @@ public:
         // The text with its formatting marked: bold as <b>..</b>, underlined
         // as <u>..</u>, and each field as {field}.
         QString marked;
+        // The pictures that stand as characters of its lines, each's width
+        // and height in hundredths of a millimetre.
+        std::vector<QSize> pictures;
     };
 
     struct Document

@@ -366,6 +366,17 @@ public:
         m_data.stories.front().second = lines.join(u'\n');
         return count;
     }
+    // A picture stands in the main text as "(picture)".
+    int placePicture(const QString &placeholder, const QString &path, double heightMm) override
+    {
+        Q_UNUSED(path);
+        Q_UNUSED(heightMm);
+        m_s.enter(QStringLiteral("Document.PlacePicture"));
+        QString &text = m_data.stories.front().second;
+        const int count = int(text.count(placeholder, Qt::CaseInsensitive));
+        text.replace(placeholder, QStringLiteral("(picture)"), Qt::CaseInsensitive);
+        return count;
+    }
     int turnHeaderFieldsIntoPlaceholders() override
     {
         m_s.enter(QStringLiteral("Document.HeaderFields"));

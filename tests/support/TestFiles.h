@@ -4,8 +4,10 @@
 
 #include <sys/stat.h>
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QString>
 #include <QtTest>
@@ -38,4 +40,24 @@ inline bool makeUnreadableFile(const QString &path, const QString &kind, qint64 
         return QDir().mkpath(path);
     QFile file(path);
     return kind == u"oversized" && file.open(QIODevice::WriteOnly) && file.resize(size);
+}
+
+// A blank picture's file, `width` by `height` dots at 300 dots an inch, as
+// "PNG", "JPEG" or "SVG" (then `width` by `height` tenths of a millimetre).
+inline QByteArray pictureFile(const char *format, int width, int height)
+{
+    if (QByteArrayView(format) == "SVG")
+        return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1mm\" height=\"%2mm\" "
+                              "viewBox=\"0 0 %1 %2\"><path d=\"M0 %2 L%1 0\" stroke=\"black\"/></svg>")
+                .arg(width / 10.0)
+                .arg(height / 10.0)
+                .toUtf8();
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.setDotsPerMeterX(11811);
+    picture.setDotsPerMeterY(11811);
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    picture.save(&bytes, format);
+    return bytes.data();
 }

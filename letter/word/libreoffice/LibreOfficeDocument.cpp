@@ -329,6 +329,12 @@ public:
         return libreoffice::editParagraphs(*m_instance, m_model, edits);
     }
 
+    int placePicture(const QString &placeholder, const QString &path, double heightMm) override
+    {
+        ensureOpen(QObject::tr("PlacePicture"));
+        return libreoffice::placePicture(*m_instance, m_model, placeholder, path, heightMm);
+    }
+
     void appendDocument(const QString &path) override
     {
         ensureOpen(QObject::tr("InsertFile"));

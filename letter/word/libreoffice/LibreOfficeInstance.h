@@ -114,6 +114,11 @@ std::unique_ptr<word::PlaceholderPlaces> findPlaceholders(const std::shared_ptr<
                                                           const Reference<lang::XComponent> &model,
                                                           const std::vector<QString> &placeholders);
 
+// The picture in place of every occurrence of the placeholder (see
+// word::Document::placePicture).
+int placePicture(Instance &instance, const Reference<lang::XComponent> &model, const QString &placeholder,
+                 const QString &path, double heightMm);
+
 // The bracketed texts of the document (see word::Document::bracketedTexts).
 QStringList bracketedTexts(Instance &instance, const Reference<lang::XComponent> &model);
 
