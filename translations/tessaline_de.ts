@@ -790,47 +790,47 @@ Ihr Brieftext wurde nicht übernommen; das Fenster bleibt offen, damit nichts vo
     </message>
     <message>
         <source>The picture signed above your typed name</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild Ihrer Unterschrift über Ihrem getippten Namen</translation>
     </message>
     <message>
         <source>Ch&amp;oose…</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;uswählen…</translation>
     </message>
     <message>
         <source>Choose Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschrift auswählen</translation>
     </message>
     <message>
         <source>Chooses a picture of your signature (PNG, JPEG or SVG) for above your typed name</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt ein Bild Ihrer Unterschrift (PNG, JPEG oder SVG), das über Ihrem getippten Namen steht</translation>
     </message>
     <message>
         <source>Remo&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ntfernen</translation>
     </message>
     <message>
         <source>Remove Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschrift entfernen</translation>
     </message>
     <message>
         <source>Letters are no longer signed with a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Briefe werden nicht mehr mit einem Bild unterschrieben</translation>
     </message>
     <message>
         <source>Signature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschrift:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschrift: %1</translation>
     </message>
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</translation>
     </message>
 </context>
 <context>
@@ -2488,47 +2488,47 @@ Temporäre Dateien: %5</translation>
     </message>
     <message>
         <source>The signature picture %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Unterschriftsbild %1 existiert nicht.</translation>
     </message>
     <message>
         <source>The signature picture %1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Unterschriftsbild %1 ist keine Datei.</translation>
     </message>
     <message>
         <source>The signature picture %1 is larger than %2 MB; save it smaller and choose it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Unterschriftsbild %1 ist größer als %2 MB; speichern Sie eine kleinere Fassung und wählen Sie diese erneut aus.</translation>
     </message>
     <message>
         <source>The signature picture %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Unterschriftsbild %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The signature picture %1 is not a PNG, JPEG or SVG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Unterschriftsbild %1 ist kein PNG-, JPEG- oder SVG-Bild.</translation>
     </message>
     <message>
         <source>Cannot copy the signature picture %1 to the temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Unterschriftsbild %1 kann nicht in den temporären Ordner kopiert werden</translation>
     </message>
     <message>
         <source>PlacePicture</source>
-        <translation type="unfinished"></translation>
+        <translation>PlacePicture</translation>
     </message>
     <message>
         <source>The office cannot tell the size of the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Office-Programm kann die Größe des Bildes nicht ermitteln</translation>
     </message>
     <message>
         <source>PlacePicture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PlacePicture %1</translation>
     </message>
     <message>
         <source>The office cannot read the picture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Office-Programm kann das Bild %1 nicht lesen</translation>
     </message>
     <message>
         <source>Your signature picture, chosen in Letter &gt; Edit Letter Text… (else nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Unterschriftsbild, ausgewählt unter „Brief &gt; Brieftext bearbeiten…“ (sonst nichts)</translation>
     </message>
 </context>
 <context>
@@ -2731,7 +2731,7 @@ Rückgabewert: 0, wenn keine Zeile fehlgeschlagen ist (eine Zeile, die überspru
     </message>
     <message>
         <source>Sign each letter with the picture &lt;file&gt; (PNG, JPEG or SVG) above the typed name, rather than the signature chosen in the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden Brief mit dem Bild &lt;file&gt; (PNG, JPEG oder SVG) über dem getippten Namen unterschreiben statt mit der im Fenster gewählten Unterschrift.</translation>
     </message>
 </context>
 <context>

@@ -790,47 +790,47 @@ El texto de su carta no se ha guardado; la ventana sigue abierta para que no se 
     </message>
     <message>
         <source>The picture signed above your typed name</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de su firma, encima de su nombre mecanografiado</translation>
     </message>
     <message>
         <source>Ch&amp;oose…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;legir…</translation>
     </message>
     <message>
         <source>Choose Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la firma</translation>
     </message>
     <message>
         <source>Chooses a picture of your signature (PNG, JPEG or SVG) for above your typed name</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una imagen de su firma (PNG, JPEG o SVG) para ponerla encima de su nombre mecanografiado</translation>
     </message>
     <message>
         <source>Remo&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Remove Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar la firma</translation>
     </message>
     <message>
         <source>Letters are no longer signed with a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cartas dejan de firmarse con una imagen</translation>
     </message>
     <message>
         <source>Signature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma: %1</translation>
     </message>
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</translation>
     </message>
 </context>
 <context>
@@ -2488,47 +2488,47 @@ Archivos temporales: %5</translation>
     </message>
     <message>
         <source>The signature picture %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de la firma %1 no existe.</translation>
     </message>
     <message>
         <source>The signature picture %1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de la firma %1 no es un archivo.</translation>
     </message>
     <message>
         <source>The signature picture %1 is larger than %2 MB; save it smaller and choose it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de la firma %1 ocupa más de %2 MB; guarde una versión más pequeña y vuelva a elegirla.</translation>
     </message>
     <message>
         <source>The signature picture %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la imagen de la firma %1.</translation>
     </message>
     <message>
         <source>The signature picture %1 is not a PNG, JPEG or SVG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de la firma %1 no es una imagen PNG, JPEG ni SVG.</translation>
     </message>
     <message>
         <source>Cannot copy the signature picture %1 to the temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede copiar la imagen de la firma %1 a la carpeta temporal</translation>
     </message>
     <message>
         <source>PlacePicture</source>
-        <translation type="unfinished"></translation>
+        <translation>PlacePicture</translation>
     </message>
     <message>
         <source>The office cannot tell the size of the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>La suite ofimática no puede determinar el tamaño de la imagen</translation>
     </message>
     <message>
         <source>PlacePicture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PlacePicture %1</translation>
     </message>
     <message>
         <source>The office cannot read the picture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La suite ofimática no puede leer la imagen %1</translation>
     </message>
     <message>
         <source>Your signature picture, chosen in Letter &gt; Edit Letter Text… (else nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de su firma, elegida en Carta &gt; Editar el texto de la carta… (si no, nada)</translation>
     </message>
 </context>
 <context>
@@ -2731,7 +2731,7 @@ Estado de salida: 0 si no falló ninguna fila (una fila omitida porque su carta 
     </message>
     <message>
         <source>Sign each letter with the picture &lt;file&gt; (PNG, JPEG or SVG) above the typed name, rather than the signature chosen in the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmar cada carta con la imagen &lt;file&gt; (PNG, JPEG o SVG) encima del nombre mecanografiado, en lugar de la firma elegida en la ventana.</translation>
     </message>
 </context>
 <context>

@@ -790,47 +790,47 @@ Le texte de votre lettre n&apos;a pas été conservé&#xa0;; la fenêtre reste o
     </message>
     <message>
         <source>The picture signed above your typed name</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image de votre signature, placée au-dessus de votre nom dactylographié</translation>
     </message>
     <message>
         <source>Ch&amp;oose…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Choisir…</translation>
     </message>
     <message>
         <source>Choose Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la signature</translation>
     </message>
     <message>
         <source>Chooses a picture of your signature (PNG, JPEG or SVG) for above your typed name</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisit une image de votre signature (PNG, JPEG ou SVG) à placer au-dessus de votre nom dactylographié</translation>
     </message>
     <message>
         <source>Remo&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;etirer</translation>
     </message>
     <message>
         <source>Remove Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la signature</translation>
     </message>
     <message>
         <source>Letters are no longer signed with a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lettres ne seront plus signées avec une image</translation>
     </message>
     <message>
         <source>Signature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature&#xa0;:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature&#xa0;: %1</translation>
     </message>
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</translation>
     </message>
 </context>
 <context>
@@ -2488,47 +2488,47 @@ Fichiers temporaires&#xa0;: %5</translation>
     </message>
     <message>
         <source>The signature picture %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image de signature %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The signature picture %1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image de signature %1 n&apos;est pas un fichier.</translation>
     </message>
     <message>
         <source>The signature picture %1 is larger than %2 MB; save it smaller and choose it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image de signature %1 fait plus de %2 Mo&#xa0;; enregistrez-en une version plus légère et choisissez-la de nouveau.</translation>
     </message>
     <message>
         <source>The signature picture %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image de signature %1 ne peut pas être lue.</translation>
     </message>
     <message>
         <source>The signature picture %1 is not a PNG, JPEG or SVG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image de signature %1 n&apos;est pas une image PNG, JPEG ou SVG.</translation>
     </message>
     <message>
         <source>Cannot copy the signature picture %1 to the temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier l&apos;image de signature %1 dans le dossier temporaire</translation>
     </message>
     <message>
         <source>PlacePicture</source>
-        <translation type="unfinished"></translation>
+        <translation>PlacePicture</translation>
     </message>
     <message>
         <source>The office cannot tell the size of the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>La suite bureautique ne peut pas déterminer la taille de l&apos;image</translation>
     </message>
     <message>
         <source>PlacePicture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PlacePicture %1</translation>
     </message>
     <message>
         <source>The office cannot read the picture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La suite bureautique ne peut pas lire l&apos;image %1</translation>
     </message>
     <message>
         <source>Your signature picture, chosen in Letter &gt; Edit Letter Text… (else nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image de votre signature, choisie dans Lettre &gt; Modifier le texte de la lettre… (sinon rien)</translation>
     </message>
 </context>
 <context>
@@ -2731,7 +2731,7 @@ Code de retour&#xa0;: 0 quand aucune ligne n&apos;a échoué (une ligne ignorée
     </message>
     <message>
         <source>Sign each letter with the picture &lt;file&gt; (PNG, JPEG or SVG) above the typed name, rather than the signature chosen in the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signer chaque lettre avec l&apos;image &lt;file&gt; (PNG, JPEG ou SVG) au-dessus du nom dactylographié, au lieu de la signature choisie dans la fenêtre.</translation>
     </message>
 </context>
 <context>

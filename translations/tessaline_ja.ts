@@ -790,47 +790,47 @@ Your letter text was not kept; the window stays open so that nothing you typed i
     </message>
     <message>
         <source>The picture signed above your typed name</source>
-        <translation type="unfinished"></translation>
+        <translation>入力した氏名の上に入る署名の画像</translation>
     </message>
     <message>
         <source>Ch&amp;oose…</source>
-        <translation type="unfinished"></translation>
+        <translation>選択(&amp;O)…</translation>
     </message>
     <message>
         <source>Choose Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>署名を選択</translation>
     </message>
     <message>
         <source>Chooses a picture of your signature (PNG, JPEG or SVG) for above your typed name</source>
-        <translation type="unfinished"></translation>
+        <translation>入力した氏名の上に入れる署名の画像 (PNG、JPEG、SVG) を選択します</translation>
     </message>
     <message>
         <source>Remo&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;V)</translation>
     </message>
     <message>
         <source>Remove Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>署名を削除</translation>
     </message>
     <message>
         <source>Letters are no longer signed with a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>レターに画像の署名を入れないようにします</translation>
     </message>
     <message>
         <source>Signature:</source>
-        <translation type="unfinished"></translation>
+        <translation>署名:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Signature: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>署名: %1</translation>
     </message>
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</source>
-        <translation type="unfinished"></translation>
+        <translation>画像 (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</translation>
     </message>
 </context>
 <context>
@@ -2487,47 +2487,47 @@ Scratch files: %5</source>
     </message>
     <message>
         <source>The signature picture %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>署名の画像 %1 が存在しません。</translation>
     </message>
     <message>
         <source>The signature picture %1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>署名の画像 %1 はファイルではありません。</translation>
     </message>
     <message>
         <source>The signature picture %1 is larger than %2 MB; save it smaller and choose it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>署名の画像 %1 は %2 MB を超えています。小さいサイズで保存し直してから、もう一度選択してください。</translation>
     </message>
     <message>
         <source>The signature picture %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>署名の画像 %1 を読み込めません。</translation>
     </message>
     <message>
         <source>The signature picture %1 is not a PNG, JPEG or SVG picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>署名の画像 %1 は PNG、JPEG、SVG のいずれの画像でもありません。</translation>
     </message>
     <message>
         <source>Cannot copy the signature picture %1 to the temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>署名の画像 %1 を一時フォルダーにコピーできません</translation>
     </message>
     <message>
         <source>PlacePicture</source>
-        <translation type="unfinished"></translation>
+        <translation>PlacePicture</translation>
     </message>
     <message>
         <source>The office cannot tell the size of the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>オフィスソフトが画像のサイズを取得できません</translation>
     </message>
     <message>
         <source>PlacePicture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PlacePicture %1</translation>
     </message>
     <message>
         <source>The office cannot read the picture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>オフィスソフトが画像 %1 を読み込めません</translation>
     </message>
     <message>
         <source>Your signature picture, chosen in Letter &gt; Edit Letter Text… (else nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたの署名の画像 ([レター] &gt; [レター本文の編集…] で選択。選択していなければ何も入りません)</translation>
     </message>
 </context>
 <context>
@@ -2730,7 +2730,7 @@ Exit status: 0 when no row failed (a row skipped because its letter exists count
     </message>
     <message>
         <source>Sign each letter with the picture &lt;file&gt; (PNG, JPEG or SVG) above the typed name, rather than the signature chosen in the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウで選択した署名の代わりに、画像 &lt;file&gt; (PNG、JPEG、SVG) を署名として各レターの入力した氏名の上に入れる。</translation>
     </message>
 </context>
 <context>
