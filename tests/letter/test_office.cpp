@@ -321,7 +321,8 @@ private slots:
         document->close();
         const DocumentReader::Document read = m_reader->read(saved);
         QCOMPARE(read.paragraphs.at(0).text, text);
-        QCOMPARE(read.paragraphs.at(17).text, text);
+        // The typed name under the signature's line.
+        QCOMPARE(read.paragraphs.at(18).text, text);
     }
 
     void eachPageIsRenderedWithItsText()
