@@ -124,6 +124,10 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     // The signature picture: its name, and a button to choose and one to
     // sign no more.
     signatureName = new QLabel(this);
+    // A long file name is cut, not a reason for a wider window (its whole
+    // path is the tooltip).
+    signatureName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    signatureName->setMinimumWidth(signatureName->fontMetrics().horizontalAdvance(tr("None")));
     signatureName->setAccessibleDescription(tr("The picture signed above your typed name"));
     chooseSignatureButton = new QPushButton(tr("Ch&oose…"), this);
     chooseSignatureButton->setAccessibleName(tr("Choose Signature"));
@@ -217,11 +221,11 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     // whole room is kept to by the screen fit); then the text and the
     // fields may give up room to a smaller screen, one row under another
     // where the window is narrower than that.
+    // Sized with the stored values in place: they may widen a row.
+    load();
     resize(sizeHint());
     m_wideContentWidth = content->minimumSizeHint().width();
     letterText->setMinimumSize(metrics.averageCharWidth() * FewestColumns, metrics.lineSpacing() * FewestLines);
-
-    load();
 }
 
 LetterTextWindow::~LetterTextWindow() = default;
