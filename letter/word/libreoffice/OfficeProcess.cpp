@@ -228,6 +228,14 @@ QStringList OfficeProcess::privateOfficeArguments(const QString &profileFolder)
 {
     return {
             QStringLiteral("-env:UserInstallation=") + profileUrl(profileFolder),
+            // The cache of the extensions installed for every user lies in
+            // the installation (/var/spool on Debian). An office without a
+            // jail writes there, and root's leaves folders that only root
+            // may read, after which no other user's office starts. Each
+            // office keeps its own in its profile, which needs no one
+            // else's.
+            QStringLiteral("-env:UNO_SHARED_PACKAGES_CACHE=")
+                    + profileUrl(profileFolder + QStringLiteral("/shared-packages")),
             QStringLiteral("--headless"),
             QStringLiteral("--invisible"),
             QStringLiteral("--norestore"),

@@ -95,7 +95,8 @@ public:
     static QStringList socketPaths(const QString &profileFolder, const QString &pipeName = {});
 
     // What every office of the program is started with: its own profile
-    // folder, and no window, document, logo, restore or lock check.
+    // folder (the shared extensions' cache too), and no window, document,
+    // logo, restore or lock check.
     static QStringList privateOfficeArguments(const QString &profileFolder);
 
     // The folder that holds the profile folders.
