@@ -28,11 +28,12 @@ public:
     void holdRefills() override { m_real.holdRefills(); }
     void releaseRefills() override { m_real.releaseRefills(); }
 
-    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr) override
+    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr,
+                                                         word::OfficeUse use = word::OfficeUse::Letter) override
     {
         QElapsedTimer timer;
         timer.start();
-        auto application = m_real.createApplication(stop);
+        auto application = m_real.createApplication(stop, use);
         createMs.push_back(timer.nsecsElapsed() / 1e6);
         return std::make_shared<Measured>(application, m_real.lastInstanceProcessId(), peakOfficeKb, lastOfficeKb);
     }
@@ -74,10 +75,9 @@ struct SampleLetterWindow
     enum class Sample { Typed, NotTyped };
 
     SampleLetterWindow(int spares, int sparesNow, const QByteArray &warmUpDocument, Sample sample = Sample::Typed)
-        : automation(spares), measuring(automation), form({messenger, settings, measuring})
+        : automation({.spares = spares, .warmUpDocument = warmUpDocument}), measuring(automation),
+          form({messenger, settings, measuring})
     {
-        if (!warmUpDocument.isEmpty())
-            automation.warmSparesWith(warmUpDocument);
         automation.startSpares(sparesNow);
         form.Form_Load();
         form.show();

@@ -262,7 +262,7 @@ void LetterEngine::work()
             }
             m_result.placeholderFound = prepared->hasPlaceholders();
         } catch (const Failure &failure) {
-            LetterTemplate::rethrowAsProblem(m_request.templateFile, failure, LetterTemplate::Stage::Fill);
+            LetterTemplate::rethrowAsProblem(m_request.templateFile, failure, LetterTemplate::Stage::Fill, *m_office);
         }
     });
     laps.lap(times.fill);

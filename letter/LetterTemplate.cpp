@@ -7,7 +7,6 @@
 #include "Failure.h"
 #include "Logging.h"
 #include "Main.h"
-#include "OfficeDeadline.h"
 #include "RegularFile.h"
 #include "ScratchFiles.h"
 #include "Settings.h"
@@ -167,17 +166,17 @@ std::shared_ptr<word::Document> openCopy(word::Application &office, const QStrin
                                   "templates are Word (.doc, .docx, .dot, .dotx), "
                                   "OpenDocument (.odt, .ott) or RTF files."));
     } catch (const Failure &failure) {
-        rethrowAsProblem(chosen, failure, Stage::Open);
+        rethrowAsProblem(chosen, failure, Stage::Open, office);
     }
 }
 
-void rethrowAsProblem(const QString &chosen, const Failure &failure, Stage stage)
+void rethrowAsProblem(const QString &chosen, const Failure &failure, Stage stage, const word::Application &office)
 {
     // A file that keeps the office busy past the deadline (or ends it) is
     // the file's fault: the office is lost with it.
     if (chosen.isEmpty() || failure.kind() != Failure::Kind::OfficeLost || dynamic_cast<const Problem *>(&failure))
         throw;
-    const int seconds = officeCallDeadlineMs() / 1000;
+    const int seconds = office.callDeadlineMs() / 1000;
     throw Problem(chosen,
                   stage == Stage::Open
                           ? QObject::tr("is too large or too slow to open: the word processor did not finish "

@@ -90,9 +90,10 @@ std::shared_ptr<word::Document> openCopy(word::Application &office, const QStrin
 // (it did not finish within the call deadline, or it ended) is the file's
 // fault: rethrown as a Problem naming the file, what was too much, and no
 // office call. Any other failure, and any for the built-in template, is
-// rethrown as it is.
+// rethrown as it is. `office` tells how long it was given.
 enum class Stage { Open, Fill };
-[[noreturn]] void rethrowAsProblem(const QString &chosen, const Failure &failure, Stage stage);
+[[noreturn]] void rethrowAsProblem(const QString &chosen, const Failure &failure, Stage stage,
+                                   const word::Application &office);
 
 // Told (as a FileProblem) when a user's template holds none of the
 // placeholders; the letter is made all the same.

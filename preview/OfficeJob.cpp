@@ -57,8 +57,10 @@ std::unique_ptr<OfficeJob> OfficeJob::exportLetter(word::Automation &automation,
 std::unique_ptr<OfficeJob> OfficeJob::printLetter(word::Automation &automation, const QString &letter,
                                                   const word::PrintSettings &settings)
 {
-    return std::unique_ptr<OfficeJob>(
+    std::unique_ptr<OfficeJob> job(
             new OfficeJob(automation, letter, [settings](word::Document &document) { document.print(settings); }));
+    job->m_use = word::OfficeUse::Printing; // the one office that reaches the print service
+    return job;
 }
 
 OfficeJob::~OfficeJob()
@@ -73,7 +75,7 @@ OfficeJob::~OfficeJob()
 void OfficeJob::work()
 {
     try {
-        m_application = m_jobOffice.take(m_automation);
+        m_application = m_jobOffice.take(m_automation, m_use);
         std::shared_ptr<word::Document> document = m_application->documents().open(m_letter, {.readOnly = true});
         m_work(*document);
         document->close(word::WdSaveOptions::DoNotSaveChanges);

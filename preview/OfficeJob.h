@@ -14,8 +14,9 @@
 class FileInPlace;
 
 // One export or print of the filled letter (the scratch document), done by
-// an office instance of its own (a ready spare where there is one) that
-// opens the letter read-only and hidden.
+// an office instance of its own (an export: a ready spare where there is
+// one; a print: one started for it, whose jail reaches the print service)
+// that opens the letter read-only and hidden.
 //
 // The instance is taken (it may still be starting) and used on a worker
 // (see BackgroundJob), so the window stays responsive and Cancel can end
@@ -61,6 +62,7 @@ private:
     std::unique_ptr<FileInPlace> m_output;
     QString m_reserved; // the office's file in the scratch folder
     std::optional<word::LetterFormat> m_format;
+    word::OfficeUse m_use = word::OfficeUse::Letter;
     JobOffice m_jobOffice; // taken by the worker, ended by a Cancel
     std::shared_ptr<word::Application> m_application;
     QString m_failure; // written by the worker

@@ -42,7 +42,7 @@ void Batch::startOffices(int count)
         // The first one tells whether the template can be used at all: one
         // that keeps it busy past its deadline is named as too much.
         if (!m_slots.empty() && !m_source.isEmpty() && failure.kind() == Failure::Kind::OfficeLost)
-            LetterTemplate::rethrowAsProblem(m_source, failure, LetterTemplate::Stage::Fill);
+            LetterTemplate::rethrowAsProblem(m_source, failure, LetterTemplate::Stage::Fill, *m_slots.back()->office);
         throw Failure(QObject::tr("Cannot start an office with the template: %1").arg(failure.description()));
     }
     for (int i = 1; i < count; ++i) {

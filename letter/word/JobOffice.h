@@ -15,9 +15,9 @@ public:
     // On the worker; the job owns what it returns. Throws what
     // createApplication throws: a Cancel that came first ends the wait with
     // a Failure.
-    std::shared_ptr<word::Application> take(word::Automation &automation)
+    std::shared_ptr<word::Application> take(word::Automation &automation, word::OfficeUse use = word::OfficeUse::Letter)
     {
-        std::shared_ptr<word::Application> office = automation.createApplication(&m_stop);
+        std::shared_ptr<word::Application> office = automation.createApplication(&m_stop, use);
         std::lock_guard lock(m_mutex);
         m_office = office;
         if (m_stop.stopped())

@@ -10,12 +10,7 @@ std::unique_ptr<Automation> makeOfficeAutomation(const OfficeOptions &options)
 {
     if (options.requireJail)
         OfficeJail::requireForThisRun();
-    auto automation = std::make_unique<LibreOfficeAutomation>(
-            options.spares,
-            options.refillOnTake ? LibreOfficeAutomation::Refill::OnTake : LibreOfficeAutomation::Refill::Never);
-    if (!options.warmUpDocument.isEmpty())
-        automation->warmSparesWith(options.warmUpDocument);
-    return automation;
+    return std::make_unique<LibreOfficeAutomation>(options);
 }
 
 void removeOfficeLeftoversOfDeadRuns()

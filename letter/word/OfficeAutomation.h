@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QByteArray>
+#include <QString>
 
 #include "WordAutomation.h"
 
@@ -29,11 +30,18 @@ struct OfficeOptions
     // A document each spare opens, writes and renders once before it
     // counts as ready, so that the first letter finds the office's text
     // filters loaded; empty for none.
-    QByteArray warmUpDocument;
+    QByteArray warmUpDocument{};
     // No office runs without its jail: the automation's refusal() says why
     // when there is none (the batch's --require-jail; the window reads the
     // setting RequireJail).
     bool requireJail = false;
+    // The office program its offices run (soffice.bin); empty for the
+    // installed office's. A path that cannot be run is no office at all,
+    // as on a computer without one.
+    QString officeProgram{};
+    // How long one call into one of its offices may take before the office
+    // is taken for hung and killed; 0 for the program's OfficeCallDeadlineMs.
+    int callDeadlineMs = 0;
 };
 
 std::unique_ptr<Automation> makeOfficeAutomation(const OfficeOptions &options);

@@ -99,14 +99,7 @@ void killOfficeProcess(qint64 processId)
         ::kill(pid_t(processId), SIGKILL);
 }
 
-int officeCallDeadlineMs()
-{
-    bool valid = false;
-    const int configured = qEnvironmentVariableIntValue("TESSALINE_OFFICE_DEADLINE_MS", &valid);
-    return valid && configured > 0 ? configured : OfficeCallDeadlineMs;
-}
-
-OfficeDeadline::OfficeDeadline(qint64 processId, int timeoutMs)
+OfficeDeadline::OfficeDeadline(qint64 processId, int timeoutMs) : m_timeoutMs(timeoutMs)
 {
     if (processId <= 0)
         return; // no process: nothing can hang

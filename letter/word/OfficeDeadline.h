@@ -13,17 +13,13 @@
 
 // How long one call into the office may take. A letter's steps each take
 // well under a second, even on a busy machine; an office that has not
-// answered one call in this time is taken for hung.
+// answered one call in this time is taken for hung. An automation may set
+// a deadline of its own (word::OfficeOptions::callDeadlineMs).
 inline constexpr int OfficeCallDeadlineMs = 20000;
 
 // How long a spare office may take to answer the check made before it is
 // handed out. An idle, healthy office answers within milliseconds.
 inline constexpr int SpareAnswerDeadlineMs = 5000;
-
-// The call deadline in force: OfficeCallDeadlineMs, or the value of the
-// variable TESSALINE_OFFICE_DEADLINE_MS when it is set (tests keep their
-// hung offices short).
-int officeCallDeadlineMs();
 
 // The one way the program ends an office process at once, from any
 // thread: SIGKILL, which ends even a stopped process. The deadlines, a
@@ -41,9 +37,12 @@ public:
 
     // Whether the deadline passed and the process was killed.
     bool expired() const;
+    // How long the process was given, for the words that tell of it.
+    int timeoutMs() const { return m_timeoutMs; }
 
     struct Entry;
 
 private:
     std::shared_ptr<Entry> m_entry;
+    int m_timeoutMs;
 };

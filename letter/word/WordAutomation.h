@@ -26,6 +26,7 @@
 
 #include "Failure.h"
 #include "LetterFormat.h"
+#include "OfficeDeadline.h"
 
 namespace word {
 
@@ -385,6 +386,9 @@ public:
     virtual void kill() = 0;
     // The process that does its work, for a deadline on it; 0 for none.
     virtual qint64 processId() const { return 0; }
+    // How long one call into it may take before it is taken for hung and
+    // ended, for the words that tell of it.
+    virtual int callDeadlineMs() const { return OfficeCallDeadlineMs; }
 };
 
 // Lets another thread end a wait for a new instance at once (a user's
@@ -427,6 +431,11 @@ private:
     std::function<void()> m_alsoDo;
 };
 
+// What an instance is for. Printing needs the print service, which an
+// office filling letters never reaches: an instance for printing is an
+// office started for that job alone, never one kept ready.
+enum class OfficeUse { Letter, Printing };
+
 // Where instances of the word processor come from: each is an office of
 // its own, invisible, that the program drives and ends; the real backend
 // takes them from its office pool, the tests' scripted one makes them up.
@@ -438,7 +447,9 @@ public:
     // created, or when `stop` ended the wait for one. It may wait for an
     // office to start: call it from a worker, never from the window's
     // thread.
-    virtual std::shared_ptr<Application> createApplication(CreationStop *stop = nullptr) = 0;
+    virtual std::shared_ptr<Application> createApplication(CreationStop *stop = nullptr,
+                                                           OfficeUse use = OfficeUse::Letter)
+            = 0;
     // While held, an instance handed out from the offices kept ready is
     // replaced only when the hold ends: a letter being made should not
     // share the processor with offices starting.

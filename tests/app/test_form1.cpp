@@ -106,11 +106,12 @@ class OfficeWithAMoment : public ScriptedAutomation
 {
 public:
     std::function<void()> whileStarting;
-    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr) override
+    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr,
+                                                         word::OfficeUse use = word::OfficeUse::Letter) override
     {
         if (whileStarting)
             std::exchange(whileStarting, nullptr)();
-        return ScriptedAutomation::createApplication(stop);
+        return ScriptedAutomation::createApplication(stop, use);
     }
 };
 

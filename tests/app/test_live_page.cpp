@@ -67,7 +67,8 @@ private slots:
     {
         qputenv("temp", QFile::encodeName(m_scratch.path()));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
-        m_office = std::make_unique<LibreOfficeAutomation>(LibreOfficeAutomation::ProgramSpares);
+        m_office = std::make_unique<LibreOfficeAutomation>(
+                word::OfficeOptions{.spares = LibreOfficeAutomation::ProgramSpares});
         m_office->startSpares();
     }
 

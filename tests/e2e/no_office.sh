@@ -8,12 +8,13 @@ mkdir -p "$out"
 work=$(mktemp -d)
 trap 'if [[ -n ${app:-} ]]; then kill -9 "$app" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
-export TESSALINE_OFFICE_PROGRAM=/nonexistent/soffice.bin
+# The computer without an office: LibreOffice hidden from the program.
+without_office=$(dirname "$0")/../support/without_office.sh
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 main_size=$(source "$(dirname "$0")/lib.sh"; echo "$main_size")
 
-"$program" & app=$!
+"$without_office" "$program" & app=$!
 for _ in $(seq 150); do
   windows=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null || true)
   [[ -n $windows ]] && break

@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const bool spares = argc > 1 && std::strcmp(argv[1], "--spares") == 0;
-    LibreOfficeAutomation automation(spares ? LibreOfficeAutomation::ProgramSpares : 0);
+    LibreOfficeAutomation automation({.spares = spares ? LibreOfficeAutomation::ProgramSpares : 0});
     try {
         std::shared_ptr<word::Application> office;
         if (spares) {

@@ -722,13 +722,15 @@ private slots:
             writeFile(mine, contents);
         const QString out = path(QStringLiteral("unusable-") + QString::fromLatin1(QTest::currentDataTag()));
         QProcess batch;
-        QProcessEnvironment env = environment();
-        if (!needsOffice)
-            env.insert(QStringLiteral("TESSALINE_OFFICE_PROGRAM"), path(QStringLiteral("no-office-here")));
-        batch.setProcessEnvironment(env);
-        batch.start(QStringLiteral(TESSALINE_PROGRAM),
-                    {QStringLiteral("--batch"), path(QStringLiteral("mixed.csv")), QStringLiteral("--out"), out,
-                     QStringLiteral("--template"), mine});
+        batch.setProcessEnvironment(environment());
+        const QStringList arguments{QStringLiteral("--batch"),    path(QStringLiteral("mixed.csv")),
+                                    QStringLiteral("--out"),      out,
+                                    QStringLiteral("--template"), mine};
+        // Without an office, on a computer that has none.
+        if (needsOffice)
+            batch.start(QStringLiteral(TESSALINE_PROGRAM), arguments);
+        else
+            batch.start(QStringLiteral(WITHOUT_OFFICE), QStringList{QStringLiteral(TESSALINE_PROGRAM)} + arguments);
         const Run run = finish(batch);
 
         QCOMPARE(run.exitCode, 2);

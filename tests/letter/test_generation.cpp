@@ -32,9 +32,10 @@ class HangingFirstOffice : public word::Automation
 {
 public:
     explicit HangingFirstOffice(LibreOfficeAutomation &real) : m_real(real) { }
-    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr) override
+    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr,
+                                                         word::OfficeUse use = word::OfficeUse::Letter) override
     {
-        auto application = m_real.createApplication(stop);
+        auto application = m_real.createApplication(stop, use);
         if (!hung) {
             hung = m_real.lastInstanceProcessId();
             stopProcess(hung);
@@ -442,11 +443,9 @@ private slots:
     {
         // A short deadline keeps the test short; the program's is stated
         // in OfficeCallDeadlineMs.
-        qputenv("TESSALINE_OFFICE_DEADLINE_MS", "3000");
-        LibreOfficeAutomation real;
+        LibreOfficeAutomation real({.callDeadlineMs = 3000});
         HangingFirstOffice office(real);
         const MadeLetter hung = makeLetter(office, sampleRequest());
-        qunsetenv("TESSALINE_OFFICE_DEADLINE_MS");
 
         QVERIFY(office.hung != 0);
         // Killed; the kernel ends a process of many threads in a moment.
@@ -465,12 +464,10 @@ private slots:
 
     void aTemplateTheOfficeDoesNotFinishReadingIsNamedNotItsCopy()
     {
-        qputenv("TESSALINE_OFFICE_DEADLINE_MS", "3000");
-        LibreOfficeAutomation real;
+        LibreOfficeAutomation real({.callDeadlineMs = 3000});
         HangingFirstOffice office(real);
         const QString mine = QFINDTESTDATA("data/user-template/my-letter.docx");
         const MadeLetter hung = makeLetter(office, sampleRequest(mine));
-        qunsetenv("TESSALINE_OFFICE_DEADLINE_MS");
 
         QCOMPARE(hung.reports.size(), size_t(1));
         const LetterReport &report = hung.reports.front();

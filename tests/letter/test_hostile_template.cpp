@@ -629,6 +629,12 @@ private slots:
         // A computer without bubblewrap: none on the PATH.
         QDir().mkpath(home + QStringLiteral("/bin"));
         run.environment.insert(QStringLiteral("PATH"), home + QStringLiteral("/bin"));
+        // The installation's cache of the extensions shared by all users:
+        // an office without a jail, root's too, leaves it as it was, or no
+        // other user's office could start.
+        const QString sharedCache
+                = QFileInfo(QStringLiteral("/usr/lib/libreoffice/share/uno_packages/cache")).canonicalFilePath();
+        const QDateTime sharedCacheChanged = QFileInfo(sharedCache).lastModified();
         const ProgramRun batch = runProgram(QStringLiteral(TESSALINE_PROGRAM),
                                             QStringList{QStringLiteral("--batch"), path(QStringLiteral("one.csv")),
                                                         QStringLiteral("--out"), home + QStringLiteral("/out")}
@@ -638,6 +644,7 @@ private slots:
         QCOMPARE(batch.errors.count(told), 1);
         QCOMPARE(batch.exitCode, exitCode);
         QCOMPARE(QDir(home + QStringLiteral("/out")).entryList(QDir::Files).size(), exitCode == 0 ? 1 : 0);
+        QCOMPARE(QFileInfo(sharedCache).lastModified(), sharedCacheChanged);
     }
 };
 

@@ -583,13 +583,45 @@ private slots:
         office->quit();
     }
 
+    // The print service's socket is in reach of a print job's office, and
+    // of no other: read from the jail's own argument list (the first
+    // process of its namespace, the office's parent), so that it shows on
+    // a computer without a print service too.
+    void onlyAPrintJobsOfficeReachesThePrintService_data()
+    {
+        QTest::addColumn<bool>("printing"); // and so reaches the print service
+        QTest::newRow("a letter's office") << false;
+        QTest::newRow("a print job's office") << true;
+    }
+
+    void onlyAPrintJobsOfficeReachesThePrintService()
+    {
+        QFETCH(bool, printing);
+        if (!OfficeJail::available())
+            QSKIP("the jail cannot run on this computer");
+        const auto office = m_automation.createApplication(
+                nullptr, printing ? word::OfficeUse::Printing : word::OfficeUse::Letter);
+        QFile status(QStringLiteral("/proc/%1/status").arg(office->processId()));
+        QVERIFY(status.open(QIODevice::ReadOnly));
+        const QByteArray text = status.readAll();
+        const qsizetype field = text.indexOf("PPid:");
+        const QByteArray parent = text.mid(field + 5, text.indexOf('\n', field) - field - 5).trimmed();
+        QFile jail(QStringLiteral("/proc/%1/cmdline").arg(QString::fromLatin1(parent)));
+        QVERIFY(jail.open(QIODevice::ReadOnly));
+        const QByteArray arguments = jail.readAll();
+        QVERIFY2(arguments.contains("--unshare-pid"), arguments.constData()); // the jail, not the program
+        const QByteArray binding = QByteArray(OfficeJail::PrintServiceFolder) + '\0' + OfficeJail::PrintServiceFolder;
+        QCOMPARE(arguments.contains(binding), printing);
+        office->quit();
+    }
+
     void withNoOfficeThereIsNoInstanceAndTheCheckSaysSo()
     {
-        qputenv("TESSALINE_OFFICE_PROGRAM", "/nonexistent/soffice.bin");
-        QVERIFY_THROWS_EXCEPTION(Failure, m_automation.createApplication());
+        const std::unique_ptr<word::Automation> automation
+                = word::makeOfficeAutomation({.officeProgram = QStringLiteral("/nonexistent/soffice.bin")});
+        QVERIFY_THROWS_EXCEPTION(Failure, automation->createApplication());
         RecordingMessenger messenger;
-        QVERIFY(!CheckWordInstalled(m_automation, messenger));
-        qunsetenv("TESSALINE_OFFICE_PROGRAM");
+        QVERIFY(!CheckWordInstalled(*automation, messenger));
         QCOMPARE(messenger.messages.size(), size_t(1));
         // The office-missing message, and below it what went wrong.
         const QString text = messenger.messages[0].text;

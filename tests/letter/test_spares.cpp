@@ -42,7 +42,7 @@ class TestSpares : public QObject
 private slots:
     void eachCreateTakesAFreshSpareAndReplacesIt()
     {
-        LibreOfficeAutomation automation(Spares);
+        LibreOfficeAutomation automation({.spares = Spares});
         automation.startSpares();
         waitUntilReady(automation);
         const std::vector<qint64> before = automation.spareProcessIds();
@@ -64,6 +64,26 @@ private slots:
         QTRY_COMPARE(int(automation.spareProcessIds().size()), Spares);
     }
 
+    // A print job's office reaches the print service: it is started for
+    // the job, and the spares stay for the letters.
+    void aPrintJobStartsItsOwnOfficeAndLeavesTheSpares()
+    {
+        LibreOfficeAutomation automation({.spares = Spares});
+        automation.startSpares();
+        waitUntilReady(automation);
+        const std::vector<qint64> spares = automation.spareProcessIds();
+
+        auto printing = automation.createApplication(nullptr, word::OfficeUse::Printing);
+        const qint64 printer = automation.lastInstanceProcessId();
+        QVERIFY(!contains(spares, printer));
+        QCOMPARE(automation.spareProcessIds(), spares);
+        auto document = printing->documents().open(QFINDTESTDATA("data/stories.fodt"), {.readOnly = true});
+        document->close();
+        printing->quit();
+        QTRY_VERIFY_WITH_TIMEOUT(!processIsAlive(printer), LibreOfficeAutomation::QuitTimeoutMs + 5000);
+        QCOMPARE(automation.spareProcessIds(), spares);
+    }
+
     void aSpareDoesTheWorkOfAnInstance_data()
     {
         QTest::addColumn<bool>("warmedUp");
@@ -75,9 +95,8 @@ private slots:
     void aSpareDoesTheWorkOfAnInstance()
     {
         QFETCH(bool, warmedUp);
-        LibreOfficeAutomation automation(Spares);
-        if (warmedUp)
-            automation.warmSparesWith(templateBytes());
+        LibreOfficeAutomation automation(
+                {.spares = Spares, .warmUpDocument = warmedUp ? templateBytes() : QByteArray()});
         automation.startSpares();
         waitUntilReady(automation);
         auto office = automation.createApplication();
@@ -96,7 +115,7 @@ private slots:
     {
         const size_t before = offices(self()).size();
         {
-            LibreOfficeAutomation automation(Spares);
+            LibreOfficeAutomation automation({.spares = Spares});
             automation.startSpares();
             // An office in its jail appears once the jail has started it.
             QTRY_COMPARE(offices(self()).size(), before + Spares);
@@ -121,7 +140,7 @@ private slots:
 
     void aSpareThatHungWhileIdleIsKilledAndNotHandedOut()
     {
-        LibreOfficeAutomation automation(Spares);
+        LibreOfficeAutomation automation({.spares = Spares});
         automation.startSpares();
         waitUntilReady(automation);
         const std::vector<qint64> spares = automation.spareProcessIds();
@@ -141,11 +160,8 @@ private slots:
     {
         // Stopped as it starts or warms up: its deadline ends it, and the
         // office handed out is another that works.
-        qputenv("TESSALINE_OFFICE_DEADLINE_MS", "3000");
-        const auto restore = qScopeGuard([] { qunsetenv("TESSALINE_OFFICE_DEADLINE_MS"); });
         const std::vector<qint64> before = offices(self());
-        LibreOfficeAutomation automation(1);
-        automation.warmSparesWith(templateBytes());
+        LibreOfficeAutomation automation({.spares = 1, .warmUpDocument = templateBytes(), .callDeadlineMs = 3000});
         automation.startSpares();
         QTRY_COMPARE_WITH_TIMEOUT(offices(self()).size(), before.size() + 1, 30000);
         qint64 hung = 0;
@@ -165,7 +181,7 @@ private slots:
     {
         std::vector<qint64> spares;
         {
-            LibreOfficeAutomation automation(Spares);
+            LibreOfficeAutomation automation({.spares = Spares});
             automation.startSpares();
             waitUntilReady(automation);
             spares = automation.spareProcessIds();
@@ -178,12 +194,11 @@ private slots:
 
     void withoutAnOfficeThereAreNoSparesAndCreateFails()
     {
-        qputenv("TESSALINE_OFFICE_PROGRAM", "/nonexistent/soffice.bin");
-        LibreOfficeAutomation automation(Spares);
+        LibreOfficeAutomation automation(
+                {.spares = Spares, .officeProgram = QStringLiteral("/nonexistent/soffice.bin")});
         automation.startSpares();
         QVERIFY(automation.spareProcessIds().empty());
         QVERIFY_THROWS_EXCEPTION(Failure, automation.createApplication());
-        qunsetenv("TESSALINE_OFFICE_PROGRAM");
     }
 };
 

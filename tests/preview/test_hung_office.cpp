@@ -74,7 +74,7 @@ private slots:
         const QStringList scratchBefore = filesIn(m_scratch.path());
         std::vector<qint64> spares;
         {
-            LibreOfficeAutomation office(1);
+            LibreOfficeAutomation office({.spares = 1});
             office.startSpares();
             QTRY_COMPARE_WITH_TIMEOUT(office.readySpares(), 1, 60000);
             spares = office.spareProcessIds();

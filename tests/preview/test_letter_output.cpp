@@ -166,7 +166,7 @@ class TestLetterOutput : public QObject
 
     QTemporaryDir m_scratchFolder;
     std::unique_ptr<QTemporaryDir> m_dir;
-    LibreOfficeAutomation m_office{1};
+    LibreOfficeAutomation m_office{{.spares = 1}};
     std::unique_ptr<DocumentReader> m_reader;
     QString m_letter;
     QString m_title;
@@ -462,6 +462,29 @@ private slots:
         QTRY_VERIFY(!processIsAlive(office));
         QCOMPARE(readAll(target), QByteArray("old letter"));
         QCOMPARE(filesBeside(m_dir->path()), QStringList{QStringLiteral("cancelled.pdf")});
+    }
+
+    // Only a print job's office may reach the print service: a print asks
+    // for an office of its own, an export for any letter office.
+    void eachJobAsksForTheOfficeItNeeds_data()
+    {
+        QTest::addColumn<bool>("print");
+        QTest::newRow("export") << false;
+        QTest::newRow("print") << true;
+    }
+
+    void eachJobAsksForTheOfficeItNeeds()
+    {
+        QFETCH(bool, print);
+        ScriptedAutomation office;
+        office.files[m_letter] = {{{QStringLiteral("main"), QStringLiteral("the letter")}}, {}};
+        auto job = print
+                ? OfficeJob::printLetter(office, m_letter, {})
+                : OfficeJob::exportLetter(office, m_letter, path(QStringLiteral("any.pdf")), word::LetterFormat::Pdf);
+        job->start();
+        job->waitForWorker();
+        QCOMPARE(office.createdFor, std::vector{print ? word::OfficeUse::Printing : word::OfficeUse::Letter});
+        QCOMPARE(office.printed.size(), size_t(print ? 1 : 0));
     }
 
     void aHungOfficeShowsProgressAndCancelLeavesNoFile()

@@ -496,7 +496,7 @@ private:
 
 } // namespace
 
-std::shared_ptr<word::Application> ScriptedAutomation::createApplication(word::CreationStop *stop)
+std::shared_ptr<word::Application> ScriptedAutomation::createApplication(word::CreationStop *stop, word::OfficeUse use)
 {
     if (stop)
         stop->alsoDo([this] { kill(); });
@@ -509,6 +509,9 @@ std::shared_ptr<word::Application> ScriptedAutomation::createApplication(word::C
         throw Failure(QStringLiteral("The office was not needed any more"));
     if (!canCreate)
         throw Failure(QStringLiteral("No office could be started"));
-    update([&] { ++created; });
+    update([&] {
+        ++created;
+        createdFor.push_back(use);
+    });
     return std::make_shared<ScriptedApplication>(*this);
 }

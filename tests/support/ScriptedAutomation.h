@@ -59,6 +59,8 @@ public:
     QImage picture;
     // Applications created and how many have quit.
     int created = 0;
+    // What each was created for, in order.
+    std::vector<word::OfficeUse> createdFor;
     int quits = 0;
 
     void failAt(const QString &call, int use = 0)
@@ -82,7 +84,8 @@ public:
 
     // Waits as an office that is slow to start does when "Automation.Create"
     // holds or hangs; a stop ends the wait as a kill does.
-    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr) override;
+    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr,
+                                                         word::OfficeUse use = word::OfficeUse::Letter) override;
     std::optional<QString> officeVersion() override { return version; }
     QString version = QStringLiteral("Scripted Office 1.0");
 

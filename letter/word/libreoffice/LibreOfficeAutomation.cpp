@@ -41,7 +41,8 @@ class ApplicationImpl : public word::Application
 public:
     ApplicationImpl(std::shared_ptr<Instance> instance, std::shared_ptr<OfficePool> pool)
         : m_instance(std::move(instance)), m_pool(std::move(pool)), m_documents(*this),
-          m_processId(m_instance->office->process().processId())
+          m_processId(m_instance->office->process().processId()),
+          m_callDeadlineMs(m_instance->office->process().callDeadlineMs())
     { }
 
     ~ApplicationImpl() override
@@ -88,6 +89,7 @@ public:
     }
 
     qint64 processId() const override { return m_processId; }
+    int callDeadlineMs() const override { return m_callDeadlineMs; }
 
     std::shared_ptr<Instance> instance() const { return m_instance; }
     void opened(std::shared_ptr<BackendDocument> document)
@@ -112,6 +114,7 @@ private:
     std::shared_ptr<OfficePool> m_pool;
     DocumentsImpl m_documents;
     const qint64 m_processId;
+    const int m_callDeadlineMs;
     std::vector<std::shared_ptr<BackendDocument>> m_opened;
     bool m_displayAlerts = true;
 };
@@ -159,9 +162,8 @@ QString DocumentsImpl::saveSheetAsCsv(const QString &path, const QString &sheetN
 namespace {
 // Asks the office program for its version ("LibreOffice 7.4.7.2"); empty
 // when there is none or it does not tell.
-QString askOfficeVersion()
+QString askOfficeVersion(const QString &program)
 {
-    const QString program = OfficeProcess::officeProgram();
     if (program.isEmpty())
         return {};
     QProcess process;
@@ -184,21 +186,21 @@ QString askOfficeVersion()
 }
 } // namespace
 
-LibreOfficeAutomation::LibreOfficeAutomation(int spareCount, Refill refill)
-    : m_pool(std::make_shared<OfficePool>(
-            spareCount, refill == Refill::OnTake ? OfficePool::Refill::OnTake : OfficePool::Refill::Never))
-{ }
+LibreOfficeAutomation::LibreOfficeAutomation(const word::OfficeOptions &options)
+    : m_program(options.officeProgram),
+      m_pool(std::make_shared<OfficePool>(options.spares,
+                                          options.refillOnTake ? OfficePool::Refill::OnTake : OfficePool::Refill::Never,
+                                          OfficeSetup{options.officeProgram, options.callDeadlineMs}))
+{
+    if (!options.warmUpDocument.isEmpty())
+        m_pool->setWarmUpDocument(options.warmUpDocument);
+}
 
 LibreOfficeAutomation::~LibreOfficeAutomation()
 {
     std::lock_guard lock(m_versionMutex);
     if (m_versionAsked)
         m_version.waitForFinished(); // bounded by its own deadline
-}
-
-void LibreOfficeAutomation::warmSparesWith(const QByteArray &document)
-{
-    m_pool->setWarmUpDocument(document);
 }
 
 void LibreOfficeAutomation::startSpares(int now)
@@ -226,7 +228,7 @@ std::optional<QString> LibreOfficeAutomation::officeVersion()
     std::lock_guard lock(m_versionMutex);
     // Asked at the first call (a batch never needs it), once.
     if (!std::exchange(m_versionAsked, true))
-        m_version = QtConcurrent::run(askOfficeVersion);
+        m_version = QtConcurrent::run(askOfficeVersion, OfficeSetup{m_program}.programToRun());
     if (!m_version.isFinished())
         return std::nullopt;
     return m_version.result();
@@ -242,10 +244,11 @@ void LibreOfficeAutomation::releaseRefills()
     m_pool->holdRefills(false);
 }
 
-std::shared_ptr<word::Application> LibreOfficeAutomation::createApplication(word::CreationStop *stop)
+std::shared_ptr<word::Application> LibreOfficeAutomation::createApplication(word::CreationStop *stop,
+                                                                            word::OfficeUse use)
 {
     auto instance = std::make_shared<Instance>();
-    instance->office = m_pool->take(ConnectTimeoutMs, stop);
+    instance->office = m_pool->take(ConnectTimeoutMs, stop, use);
     m_lastProcessId = instance->office->process().processId();
     return std::make_shared<ApplicationImpl>(instance, m_pool);
 }

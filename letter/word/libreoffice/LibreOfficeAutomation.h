@@ -26,17 +26,11 @@ public:
     // The spares the window keeps.
     static constexpr int ProgramSpares = word::WindowSpares;
 
-    // Whether taking a spare starts its replacement (the window, which
-    // always wants the next letter ready) or not (the batch, which starts
-    // all its offices at once and keeps them).
-    enum class Refill { OnTake, Never };
-
-    explicit LibreOfficeAutomation(int spareCount = 0, Refill refill = Refill::OnTake);
+    // As word::makeOfficeAutomation makes it, but for the jail that
+    // options.requireJail asks for.
+    explicit LibreOfficeAutomation(const word::OfficeOptions &options = {});
     ~LibreOfficeAutomation() override;
 
-    // Spares open this document once, write it and its page picture, and
-    // close it before they count as ready (see OfficePool).
-    void warmSparesWith(const QByteArray &document);
     // Starts spares now, at most `now` of them; the rest follow when the
     // first is taken.
     void startSpares(int now = ProgramSpares) override;
@@ -54,7 +48,8 @@ public:
     // is killed. "quit" itself does not wait.
     static constexpr int QuitTimeoutMs = 10000;
 
-    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr) override;
+    std::shared_ptr<word::Application> createApplication(word::CreationStop *stop = nullptr,
+                                                         word::OfficeUse use = word::OfficeUse::Letter) override;
     void holdRefills() override;
     void releaseRefills() override;
     // The installed office program's version, asked once, in the
@@ -65,6 +60,7 @@ public:
     QString protectionNotice() override;
 
 private:
+    const QString m_program; // the office program its offices run
     std::shared_ptr<OfficePool> m_pool;
     std::atomic<qint64> m_lastProcessId{0};
     std::mutex m_versionMutex;

@@ -50,7 +50,7 @@ namespace {
 uno::Reference<uno::XComponentContext> localContext()
 {
     static uno::Reference<uno::XComponentContext> context = [] {
-        const QString programDir = QFileInfo(OfficeProcess::officeProgram()).absolutePath();
+        const QString programDir = QFileInfo(OfficeProcess::installedProgram()).absolutePath();
         const QString bootstrap
                 = QStringLiteral("vnd.sun.star.pathname:") + programDir + QStringLiteral("/fundamentalrc");
         qputenv("URE_BOOTSTRAP", bootstrap.toLocal8Bit());
@@ -64,16 +64,16 @@ uno::Reference<uno::XComponentContext> localContext()
 }
 } // namespace
 
-std::unique_ptr<OfficeConnection> OfficeConnection::launch()
+std::unique_ptr<OfficeConnection> OfficeConnection::launch(const OfficeSetup &setup)
 {
-    std::unique_ptr<OfficeConnection> connection(new OfficeConnection);
+    std::unique_ptr<OfficeConnection> connection(new OfficeConnection(setup));
     connection->m_process.start(OfficeProcess::Wait::No);
     return connection;
 }
 
-std::unique_ptr<OfficeConnection> OfficeConnection::start(int timeoutMs)
+std::unique_ptr<OfficeConnection> OfficeConnection::start(int timeoutMs, const OfficeSetup &setup)
 {
-    std::unique_ptr<OfficeConnection> connection = launch();
+    std::unique_ptr<OfficeConnection> connection = launch(setup);
     connection->connectWithin(timeoutMs);
     return connection;
 }
@@ -84,7 +84,7 @@ bool OfficeConnection::tryConnect()
         return true;
     // An office that accepts the pipe but never answers would hold the
     // program here for ever.
-    const OfficeDeadline deadline(m_process.processId(), officeCallDeadlineMs());
+    const OfficeDeadline deadline(m_process.processId(), m_process.callDeadlineMs());
     try {
         try {
             uno::Reference<com::sun::star::bridge::XUnoUrlResolver> resolver
@@ -101,7 +101,7 @@ bool OfficeConnection::tryConnect()
     } catch (const uno::Exception &e) {
         if (deadline.expired())
             throw Failure(QObject::tr("The office did not answer within %1 seconds and has been stopped")
-                                  .arg(officeCallDeadlineMs() / 1000.0));
+                                  .arg(deadline.timeoutMs() / 1000.0));
         throw Failure(QObject::tr("Cannot connect to the office: %1").arg(toQString(e.Message)));
     }
     return true;
@@ -166,7 +166,7 @@ void OfficeConnection::askToEnd()
         return;
     try {
         // A hung office would never answer the request: it is killed.
-        const OfficeDeadline deadline(m_process.processId(), officeCallDeadlineMs());
+        const OfficeDeadline deadline(m_process.processId(), m_process.callDeadlineMs());
         m_desktop->terminate();
     } catch (const uno::Exception &) {
         // The connection goes down as the office ends; that is the goal.

@@ -19,11 +19,11 @@ class OfficeConnection
 public:
     // Starts a private office and connects to it within timeoutMs. Throws
     // Failure when it cannot; the process is gone again by then.
-    static std::unique_ptr<OfficeConnection> start(int timeoutMs);
+    static std::unique_ptr<OfficeConnection> start(int timeoutMs, const OfficeSetup &setup = {});
 
     // Starts a private office without waiting for it. Throws Failure when
     // no office is installed.
-    static std::unique_ptr<OfficeConnection> launch();
+    static std::unique_ptr<OfficeConnection> launch(const OfficeSetup &setup = {});
     // One attempt to connect to a launched office, which does not wait:
     // true once connected. Throws Failure when the office has ended.
     bool tryConnect();
@@ -57,7 +57,7 @@ public:
     bool isTerminated() const { return m_terminated; }
 
 private:
-    OfficeConnection() = default;
+    explicit OfficeConnection(const OfficeSetup &setup) : m_process(setup) { }
 
     OfficeProcess m_process;
     com::sun::star::uno::Reference<com::sun::star::uno::XComponentContext> m_context;

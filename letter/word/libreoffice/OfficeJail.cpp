@@ -184,9 +184,7 @@ QList<std::pair<QString, QString>> userFontFolders()
             {config + QStringLiteral("/fontconfig"), inside + QStringLiteral("/.config/fontconfig")},
             // Font caches spare every office a scan of the fonts.
             {cache + QStringLiteral("/fontconfig"), inside + QStringLiteral("/.cache/fontconfig")},
-            {QStringLiteral("/var/cache/fontconfig"), QStringLiteral("/var/cache/fontconfig")},
-            // Printing goes through the print service's socket.
-            {QStringLiteral("/run/cups"), QStringLiteral("/run/cups")}};
+            {QStringLiteral("/var/cache/fontconfig"), QStringLiteral("/var/cache/fontconfig")}};
     // XDG_DATA_HOME elsewhere than ~/.local/share: both hold fonts.
     if (data != home + QStringLiteral("/.local/share"))
         folders.append({home + QStringLiteral("/.local/share/fonts"), inside + QStringLiteral("/.local/fonts")});
@@ -348,6 +346,11 @@ bool start(QProcess &process, const Start &start)
         targets << target;
         jail << QStringLiteral("--ro-bind-try") << folder << target;
     }
+    // Printing goes through the print service's socket: an office that
+    // only fills and writes letters has no business there.
+    if (start.printing)
+        jail << QStringLiteral("--ro-bind-try") << QLatin1String(PrintServiceFolder)
+             << QLatin1String(PrintServiceFolder);
     QStringList shared = start.folders;
     for (const QString &folder : sharedFolders()) {
         if (QFileInfo(folder).isDir() && folder != u"/tmp")

@@ -73,7 +73,14 @@ struct Start
     // The folder seen at LetterFolder inside (the scratch folder); none
     // when empty.
     QString letterFolder;
+    // Whether it reaches the print service (PrintServiceFolder): a print
+    // job's office alone does.
+    bool printing = false;
 };
+
+// Where the print service's socket lies, seen at the same path by an
+// office that prints.
+inline constexpr char PrintServiceFolder[] = "/run/cups";
 
 // The path by which an office started with `start` reaches `path`: what
 // lies in its letter folder is under LetterFolder; anything else at its

@@ -36,8 +36,9 @@ constexpr int TakeSliceMs = 50;
 struct OfficePool::Spare
 {
     std::unique_ptr<OfficeConnection> office;
+    word::OfficeUse use = word::OfficeUse::Letter;
     // One that has not come up by then hangs: it is killed and replaced.
-    QDeadlineTimer startDeadline{officeCallDeadlineMs()};
+    QDeadlineTimer startDeadline;
     bool connected = false;
     bool warmUpWanted = false;
     QFuture<void> warmUp;          // once started
@@ -61,7 +62,8 @@ struct OfficePool::Ending
     QDeadlineTimer deadline;
 };
 
-OfficePool::OfficePool(int spareCount, Refill refill) : m_count(spareCount), m_refill(refill)
+OfficePool::OfficePool(int spareCount, Refill refill, const OfficeSetup &setup)
+    : m_count(spareCount), m_refill(refill), m_setup(setup)
 {
     // One helper per spare for warm-ups and checks, and one to ask offices
     // to end, so that neither waits behind the other.
@@ -149,28 +151,48 @@ void OfficePool::replenish(int upTo)
     wantLaunches(lock, upTo >= 0 ? std::min(upTo, m_count) : m_count);
 }
 
+int &OfficePool::launching(word::OfficeUse use)
+{
+    return use == word::OfficeUse::Printing ? m_launchingToPrint : m_launching;
+}
+
+int OfficePool::sparesOnTheirWay() const
+{
+    return m_launching + int(std::count_if(m_spares.begin(), m_spares.end(), [](const auto &s) {
+               return s->use == word::OfficeUse::Letter;
+           }));
+}
+
 void OfficePool::wantLaunches(std::unique_lock<std::mutex> &, int upTo)
 {
-    while (!m_officeMissing && !m_shutDown && int(m_spares.size()) + m_launching < upTo) {
+    while (!m_officeMissing && !m_shutDown && sparesOnTheirWay() < upTo) {
         ++m_launching;
-        onOfficeThread([this] { launch(); });
+        onOfficeThread([this] { launch(word::OfficeUse::Letter); });
     }
 }
 
-void OfficePool::launch()
+void OfficePool::launch(word::OfficeUse use)
 {
     // Starting copies the ready profile and forks: on this thread, whose
     // life the process shares.
     std::unique_ptr<OfficeConnection> office;
     QString failure;
+    OfficeSetup setup = m_setup;
+    setup.printing = use == word::OfficeUse::Printing;
     try {
-        office = OfficeConnection::launch();
+        office = OfficeConnection::launch(setup);
     } catch (const Failure &f) {
         failure = f.description();
     }
     {
-        std::lock_guard lock(m_mutex);
-        --m_launching;
+        std::unique_lock lock(m_mutex);
+        --launching(use);
+        if (office && use == word::OfficeUse::Printing && m_printTakers == 0 && !m_shutDown) {
+            // Its print job gave up while it started.
+            lock.unlock();
+            office.reset();
+            return;
+        }
         if (office && m_shutDown) {
             office->process().killNow(); // started as the pool ends
             m_spares.push_back(std::make_unique<Spare>());
@@ -179,7 +201,11 @@ void OfficePool::launch()
             qCInfo(lcOffice) << "office started, process" << office->process().processId();
             auto spare = std::make_unique<Spare>();
             spare->office = std::move(office);
-            spare->warmUpWanted = !m_warmUpDocument.isEmpty();
+            spare->use = use;
+            spare->startDeadline = QDeadlineTimer(m_setup.deadlineMs());
+            // A print job's office prints the letter as it is: it has no
+            // first letter to be quick for.
+            spare->warmUpWanted = use == word::OfficeUse::Letter && !m_warmUpDocument.isEmpty();
             m_spares.push_back(std::move(spare));
         } else {
             qCWarning(lcOffice) << "no office could be started:" << failure;
@@ -213,21 +239,26 @@ void OfficePool::poll()
             if (!connected && spare->startDeadline.hasExpired()) {
                 spare->office->process().killNow();
                 failure = QObject::tr("The office did not start within %1 seconds and has been stopped")
-                                  .arg(officeCallDeadlineMs() / 1000.0);
+                                  .arg(m_setup.deadlineMs() / 1000.0);
             }
         } catch (const Failure &f) {
             failure = f.description();
         }
         std::unique_lock lock(m_mutex);
-        if (!failure.isEmpty()) {
+        // A print job's office whose job gave up goes as soon as it is
+        // connected (only this thread may touch it before).
+        const bool unwanted = connected && spare->use == word::OfficeUse::Printing && m_printTakers == 0;
+        if (!failure.isEmpty() || unwanted) {
             // Ended or hung before it was needed: it goes, and another
             // comes in its place.
             auto it = std::find_if(m_spares.begin(), m_spares.end(), [&](const auto &s) { return s.get() == spare; });
             std::unique_ptr<Spare> gone = std::move(*it);
             m_spares.erase(it);
-            m_lastFailure = failure;
-            qCWarning(lcOffice) << "office ended before it was connected:" << failure;
-            ++m_failures; // its replacement comes with the next take
+            if (!unwanted) {
+                m_lastFailure = failure;
+                qCWarning(lcOffice) << "office ended before it was connected:" << failure;
+                ++m_failures; // its replacement comes with the next take
+            }
             lock.unlock();
             gone.reset(); // its process ends here, on its own thread
         } else if (connected) {
@@ -255,7 +286,7 @@ void OfficePool::startWarmUp(Spare &spare)
                 // A spare that hangs while it warms up is killed, so that nothing
                 // ever waits for this task for ever; one that failed it is not
                 // handed out.
-                const OfficeDeadline deadline(pid, officeCallDeadlineMs());
+                const OfficeDeadline deadline(pid, m_setup.deadlineMs());
                 const bool warmed = warmUpOffice(desktop, folder, document);
                 const bool failed = !warmed && (deadline.expired() || !target->office->process().isRunning());
                 if (failed)
@@ -271,7 +302,7 @@ void OfficePool::startWarmUp(Spare &spare)
             });
 }
 
-std::unique_ptr<OfficeConnection> OfficePool::take(int timeoutMs, word::CreationStop *stop)
+std::unique_ptr<OfficeConnection> OfficePool::take(int timeoutMs, word::CreationStop *stop, word::OfficeUse use)
 {
     word::CreationStop noStop;
     word::CreationStop &stopping = stop ? *stop : noStop;
@@ -287,19 +318,33 @@ std::unique_ptr<OfficeConnection> OfficePool::take(int timeoutMs, word::Creation
     std::unique_lock lock(m_mutex);
     const int failuresBefore = m_failures;
     // An office installed since the last try is found: a taker tries again.
-    if (m_officeMissing && m_spares.empty() && m_launching == 0)
+    if (m_officeMissing && m_spares.empty() && m_launching == 0 && m_launchingToPrint == 0)
         m_officeMissing = false;
+    const bool printing = use == word::OfficeUse::Printing;
+    if (printing)
+        ++m_printTakers;
+    // The print office of a taker that gives up waits for nobody.
+    const auto leave = qScopeGuard([&] {
+        if (!printing)
+            return;
+        if (!lock.owns_lock())
+            lock.lock();
+        if (--m_printTakers == 0)
+            dropUnwantedPrintOffices(lock);
+    });
     for (;;) {
         if (stopping.stopped())
             throw stopped();
         // Ready first, then connected (warming up), the oldest first.
-        auto pick = std::find_if(m_spares.begin(), m_spares.end(), [](const auto &s) { return s->isReady(); });
+        auto pick = std::find_if(m_spares.begin(), m_spares.end(),
+                                 [use](const auto &s) { return s->use == use && s->isReady(); });
         if (pick == m_spares.end())
-            pick = std::find_if(m_spares.begin(), m_spares.end(), [](const auto &s) { return s->connected; });
+            pick = std::find_if(m_spares.begin(), m_spares.end(),
+                                [use](const auto &s) { return s->use == use && s->connected; });
         if (pick != m_spares.end()) {
             std::unique_ptr<Spare> spare = std::move(*pick);
             m_spares.erase(pick);
-            if (m_refill == Refill::OnTake && !m_refillsHeld)
+            if (!printing && m_refill == Refill::OnTake && !m_refillsHeld)
                 wantLaunches(lock, m_count); // the replacement starts at once
             lock.unlock();
             // A Cancel now ends this office, whose warm-up and check then
@@ -329,7 +374,8 @@ std::unique_ptr<OfficeConnection> OfficePool::take(int timeoutMs, word::Creation
         }
         // None on its way: one starts for this taker, unless those started
         // for it keep failing.
-        if (m_spares.empty() && m_launching == 0) {
+        if (launching(use) == 0
+            && std::none_of(m_spares.begin(), m_spares.end(), [use](const auto &s) { return s->use == use; })) {
             if (m_officeMissing)
                 throw Failure(m_lastFailure.isEmpty() ? QObject::tr("No LibreOffice installation was found.")
                                                       : m_lastFailure);
@@ -337,8 +383,8 @@ std::unique_ptr<OfficeConnection> OfficePool::take(int timeoutMs, word::Creation
                 throw stopped();
             if (m_failures - failuresBefore >= 2)
                 throw Failure(QObject::tr("The office could not be started: %1").arg(m_lastFailure));
-            ++m_launching;
-            onOfficeThread([this] { launch(); });
+            ++launching(use);
+            onOfficeThread([this, use] { launch(use); });
         }
         if (deadline.hasExpired()) {
             throw Failure(m_lastFailure.isEmpty()
@@ -347,6 +393,22 @@ std::unique_ptr<OfficeConnection> OfficePool::take(int timeoutMs, word::Creation
         }
         m_changed.wait_for(lock, std::chrono::milliseconds(TakeSliceMs));
     }
+}
+
+void OfficePool::dropUnwantedPrintOffices(std::unique_lock<std::mutex> &lock)
+{
+    // Only connected ones: until then the office thread alone touches an
+    // office, and it drops one nobody waits for as it connects.
+    std::vector<std::unique_ptr<OfficeConnection>> unwanted;
+    std::erase_if(m_spares, [&](std::unique_ptr<Spare> &spare) {
+        if (spare->use != word::OfficeUse::Printing || !spare->connected)
+            return false;
+        unwanted.push_back(std::move(spare->office));
+        return true;
+    });
+    lock.unlock();
+    for (auto &office : unwanted)
+        giveBack(std::move(office), End::Kill);
 }
 
 void OfficePool::giveBack(std::unique_ptr<OfficeConnection> office, End how)
@@ -417,14 +479,16 @@ std::vector<qint64> OfficePool::processIds() const
     std::lock_guard lock(m_mutex);
     std::vector<qint64> ids;
     for (const auto &spare : m_spares)
-        ids.push_back(spare->office->process().processId());
+        if (spare->use == word::OfficeUse::Letter)
+            ids.push_back(spare->office->process().processId());
     return ids;
 }
 
 int OfficePool::readyCount() const
 {
     std::lock_guard lock(m_mutex);
-    return int(std::count_if(m_spares.begin(), m_spares.end(), [](const auto &s) { return s->isReady(); }));
+    return int(std::count_if(m_spares.begin(), m_spares.end(),
+                             [](const auto &s) { return s->use == word::OfficeUse::Letter && s->isReady(); }));
 }
 
 int OfficePool::endingCount() const

@@ -13,13 +13,12 @@
 #include <QThread>
 #include <QThreadPool>
 
+#include "OfficeProcess.h"
+#include "WordAutomation.h"
+
 class OfficeConnection;
 class QObject;
 class QTimer;
-
-namespace word {
-class CreationStop;
-}
 
 // The one owner of the program's office processes. It starts them (from
 // the ready profile), connects to them, warms them up, checks them before
@@ -34,12 +33,15 @@ class CreationStop;
 //
 // Spares are offices started ahead of need, so that an operation never
 // waits for an office to start: with refills, taking one starts its
-// replacement at once.
+// replacement at once. A print job's office is no spare: its jail reaches
+// the print service, so it is started for its job alone, when the job
+// asks, and ends with it.
 class OfficePool
 {
 public:
     enum class Refill { OnTake, Never };
-    OfficePool(int spareCount, Refill refill);
+    // Every office starts as `setup` says (its program, its deadline).
+    OfficePool(int spareCount, Refill refill, const OfficeSetup &setup);
     // Ends every office: spares are killed, offices asked to quit get
     // their time to end.
     ~OfficePool();
@@ -59,8 +61,10 @@ public:
     // the readiest spare first, else a new one. Waits up to timeoutMs for
     // one to come up; `stop` ends the wait at once (and the office it was
     // waiting for). Throws Failure when none can be had or it was stopped.
-    // Never call it from the window's thread.
-    std::unique_ptr<OfficeConnection> take(int timeoutMs, word::CreationStop *stop);
+    // Never call it from the window's thread. An office for printing is
+    // one started for this taker, never a spare.
+    std::unique_ptr<OfficeConnection> take(int timeoutMs, word::CreationStop *stop,
+                                           word::OfficeUse use = word::OfficeUse::Letter);
 
     // Takes back an office that is done: asked to end (or killed, when it
     // was lost or must not be asked), and kept until its process ended.
@@ -68,6 +72,7 @@ public:
     enum class End { Ask, Kill };
     void giveBack(std::unique_ptr<OfficeConnection> office, End how);
 
+    // The spares' processes (no print job's office).
     std::vector<qint64> processIds() const;
     // Spares connected (and warm, with a warm-up document) and waiting.
     int readyCount() const;
@@ -79,7 +84,10 @@ private:
     struct Spare;
     struct Ending;
 
-    void launch();
+    void launch(word::OfficeUse use);
+    int &launching(word::OfficeUse use);
+    int sparesOnTheirWay() const;
+    void dropUnwantedPrintOffices(std::unique_lock<std::mutex> &lock);
     void poll();
     void startWarmUp(Spare &spare);
     void reap();
@@ -89,6 +97,7 @@ private:
 
     const int m_count;
     const Refill m_refill;
+    const OfficeSetup m_setup;
     QThread m_thread;
     QObject *m_home = nullptr; // lives on m_thread: its timers and calls
     QTimer *m_pollTimer = nullptr;
@@ -101,6 +110,8 @@ private:
     std::deque<std::unique_ptr<Spare>> m_spares;
     std::vector<Ending> m_ending; // on the office thread only
     int m_launching = 0;
+    int m_launchingToPrint = 0;
+    int m_printTakers = 0; // takers waiting for an office to print with
     int m_askingToEnd = 0;
     std::atomic<int> m_endingCount{0};
     int m_failures = 0; // offices that ended before they were connected

@@ -166,9 +166,9 @@ void startOfficeGuard()
 
 } // namespace
 
-OfficeProcess::OfficeProcess()
-    : m_profile(profilesFolder() + QStringLiteral("/") + QLatin1String(ProfilePrefix)
-                + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("-XXXXXX"))
+OfficeProcess::OfficeProcess(const OfficeSetup &setup)
+    : m_setup(setup), m_profile(profilesFolder() + QStringLiteral("/") + QLatin1String(ProfilePrefix)
+                                + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("-XXXXXX"))
 {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.setStandardOutputFile(QProcess::nullDevice());
@@ -228,6 +228,14 @@ QStringList OfficeProcess::privateOfficeArguments(const QString &profileFolder)
 {
     return {
             QStringLiteral("-env:UserInstallation=") + profileUrl(profileFolder),
+            // The cache of the extensions installed for every user lies in
+            // the installation (/var/spool on Debian). An office without a
+            // jail writes there, and root's leaves folders that only root
+            // may read, after which no other user's office starts. Each
+            // office keeps its own in its profile, which needs no one
+            // else's.
+            QStringLiteral("-env:UNO_SHARED_PACKAGES_CACHE=")
+                    + profileUrl(profileFolder + QStringLiteral("/shared-packages")),
             QStringLiteral("--headless"),
             QStringLiteral("--invisible"),
             QStringLiteral("--norestore"),
@@ -265,14 +273,15 @@ void OfficeProcess::removeSockets() const
         removeSocket(path);
 }
 
-QString OfficeProcess::officeProgram()
+QString OfficeSetup::programToRun() const
 {
-    // Lets tests stand in for a machine without an office.
-    const QByteArray overridden = qgetenv("TESSALINE_OFFICE_PROGRAM");
-    if (!overridden.isEmpty()) {
-        const QString path = QString::fromLocal8Bit(overridden);
-        return QFileInfo(path).isExecutable() ? path : QString();
-    }
+    if (program.isEmpty())
+        return OfficeProcess::installedProgram();
+    return QFileInfo(program).isExecutable() ? program : QString();
+}
+
+QString OfficeProcess::installedProgram()
+{
     const QString standard = QStringLiteral("/usr/lib/libreoffice/program/soffice.bin");
     if (QFileInfo(standard).isExecutable())
         return standard;
@@ -322,14 +331,15 @@ void OfficeProcess::start(Wait wait)
         startOfficeGuard();
     });
 
-    const QString program = officeProgram();
+    const QString program = m_setup.programToRun();
     if (program.isEmpty())
         throw Failure(QObject::tr("No LibreOffice installation was found."));
     if (!m_profile.isValid())
         throw Failure(QObject::tr("Cannot create a profile folder for the office: %1").arg(m_profile.errorString()));
     // A copy of the ready profile spares the first start's set-up; a
-    // stand-in program for tests is no office to make one with.
-    if (qEnvironmentVariableIsEmpty("TESSALINE_OFFICE_PROGRAM"))
+    // program named in place of the installed office's may be no office to
+    // make one with.
+    if (m_setup.program.isEmpty())
         ReadyProfile::copyInto(m_profile.path(), program);
     m_pipeName = uniquePipeName();
     writeNewFile(m_profile.filePath(QLatin1String(PipeNameFile)), m_pipeName.toUtf8());
@@ -345,7 +355,8 @@ void OfficeProcess::start(Wait wait)
                privateOfficeArguments(m_profile.path()) << QStringLiteral("--accept=pipe,name=%1;urp;").arg(m_pipeName),
                {m_profile.path()},
                officeTemp,
-               {}};
+               {},
+               m_setup.printing};
     try {
         m_start.letterFolder = ScratchFiles::folder();
     } catch (const Failure &) {

@@ -6,8 +6,27 @@
 #include <QString>
 #include <QStringList>
 
+#include "OfficeDeadline.h"
 #include "OfficeJail.h"
 #include "RunMark.h"
+
+// How the offices of one automation are started (word::OfficeOptions), and
+// whether one may reach the print service.
+struct OfficeSetup
+{
+    // The office program (soffice.bin); empty for the installed office's.
+    QString program;
+    // How long one call into the office may take; 0 for
+    // OfficeCallDeadlineMs.
+    int callDeadlineMs = 0;
+    // The office of a print job: its jail reaches the print service.
+    bool printing = false;
+
+    // The program to run: the one named when it can be run (else none),
+    // the installed office's when none is named; empty when there is none.
+    QString programToRun() const;
+    int deadlineMs() const { return callDeadlineMs > 0 ? callDeadlineMs : OfficeCallDeadlineMs; }
+};
 
 // One private office process: its own user profile folder (in the user's
 // cache folder, which needs no temporary folder) and its own connection
@@ -33,14 +52,16 @@
 class OfficeProcess
 {
 public:
-    OfficeProcess();
+    explicit OfficeProcess(const OfficeSetup &setup = {});
     ~OfficeProcess();
     OfficeProcess(const OfficeProcess &) = delete;
     OfficeProcess &operator=(const OfficeProcess &) = delete;
 
     // The office program (soffice.bin) of the installed LibreOffice, or an
     // empty string when none is installed.
-    static QString officeProgram();
+    static QString installedProgram();
+    // How long one call into this office may take.
+    int callDeadlineMs() const { return m_setup.deadlineMs(); }
 
     enum class Wait { UntilStarted, No };
     // Starts the process. Throws Failure when it cannot be started; with
@@ -74,7 +95,8 @@ public:
     static QStringList socketPaths(const QString &profileFolder, const QString &pipeName = {});
 
     // What every office of the program is started with: its own profile
-    // folder, and no window, document, logo, restore or lock check.
+    // folder (the shared extensions' cache too), and no window, document,
+    // logo, restore or lock check.
     static QStringList privateOfficeArguments(const QString &profileFolder);
 
     // The folder that holds the profile folders.
@@ -96,6 +118,7 @@ private:
     void ended();
     bool onOwningThread() const;
 
+    const OfficeSetup m_setup;
     QProcess m_process;
     // What other threads may read: the started process (the jail, or the
     // office itself), the office inside the jail once found, and whether

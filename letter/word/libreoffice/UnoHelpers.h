@@ -76,7 +76,7 @@ inline Failure officeFailure(const OfficeDeadline &deadline, const QString &what
     // The user reads what happened; the call's name is for the log above.
     if (deadline.expired())
         return Failure(QObject::tr("The office did not answer within %1 seconds and has been stopped")
-                               .arg(officeCallDeadlineMs() / 1000.0),
+                               .arg(deadline.timeoutMs() / 1000.0),
                        Failure::Kind::OfficeLost);
     if (gone == OfficeGone::Yes)
         return Failure(QObject::tr("The office is no longer running"), Failure::Kind::OfficeLost);
@@ -89,7 +89,7 @@ inline Failure officeFailure(const OfficeDeadline &deadline, const QString &what
 // exception into a Failure that carries the office's own message.
 template<typename Call> auto officeCall(OfficeConnection &office, const QString &what, Call &&call) -> decltype(call())
 {
-    const OfficeDeadline deadline(office.process().processId(), officeCallDeadlineMs());
+    const OfficeDeadline deadline(office.process().processId(), office.process().callDeadlineMs());
     try {
         return call();
     } catch (const lang::DisposedException &e) {
