@@ -156,8 +156,12 @@ void startOfficeGuard()
                          const_cast<char *>(mark.constData()),
                          const_cast<char *>(uid.constData()),
                          nullptr};
+    // Its tools from the system's folders, whatever PATH the user runs the
+    // program with: a PATH without them left a guard that killed nothing.
+    char path[] = "PATH=/usr/bin:/bin", locale[] = "LC_ALL=C";
+    char *environment[] = {path, locale, nullptr};
     pid_t guard = 0;
-    if (posix_spawn(&guard, "/bin/sh", &actions, nullptr, arguments, environ) != 0)
+    if (posix_spawn(&guard, "/bin/sh", &actions, nullptr, arguments, environment) != 0)
         qCWarning(lcOffice) << "the offices' guard could not be started";
     posix_spawn_file_actions_destroy(&actions);
     ::close(ends[0]);
