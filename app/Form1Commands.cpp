@@ -122,7 +122,7 @@ void Form1::SaveBuiltInLetterAs_Click()
     trap.step(106, [&] { letterText = LetterText::read(LetterText::filePath()); });
     trap.step(108, [&] {
         SaveBuiltInLetterJob job(m_services.automation, target.path, target.format, paperSizeMenu->chosen(),
-                                 letterText);
+                                 LetterDesigns::stored(), letterText);
         saved = m_letterProgress->run(job, tr("Saving the built-in letter…")) == JobProgress::Outcome::Completed;
     });
     trap.step(110, [&] { setInputBlocked(false); });

@@ -176,6 +176,22 @@ void addJapaneseRecipient(std::vector<word::ParagraphEdit> &result, const FieldV
     result.push_back({QString::fromLatin1(RecipientCityLine), std::nullopt, {}});
 }
 
+// The designs' contact line with the parts that are given, and their web
+// line when a web page is: a line with nothing given goes.
+void addContact(std::vector<word::ParagraphEdit> &result, const FurtherValues &values)
+{
+    QStringList parts;
+    for (const char *key : {PhoneKey, EmailKey}) {
+        if (given(further(values, key)))
+            parts << u'[' + QString::fromLatin1(key) + u']';
+    }
+    result.push_back({QString::fromUtf8(ContactLine),
+                      parts.isEmpty() ? std::nullopt : std::optional<QString>(parts.join(QStringLiteral(" \u00b7 "))),
+                      {}});
+    const QString web = QString::fromLatin1(WebLine);
+    result.push_back({web, given(further(values, WebKey)) ? std::optional<QString>(web) : std::nullopt, {}});
+}
+
 } // namespace
 
 Wording defaultWording(const QLocale &language)
@@ -218,6 +234,7 @@ std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherV
     std::vector<word::ParagraphEdit> result;
     result.push_back(fieldLine(fields, YourName));
     addAddress(result, fields, values, SenderAddress, senderForm);
+    addContact(result, values);
     if (recipientForm == AddressForm::Japanese) {
         addJapaneseRecipient(result, fields, values, letterLocale);
     } else {

@@ -13,7 +13,9 @@
 // address in its country's form (see AddressForm.h), an address line keeps
 // a separator (", " or the two spaces) only between two parts that are
 // given, a line with nothing given goes (an empty title too), a country is
-// a line of its own under the city when given, and the greeting, closing
+// a line of its own under the city when given, the designs' contact line
+// has a "·" only between a phone and an e-mail that are both given and
+// their web line goes when there is no web page, and the greeting, closing
 // and enclosure line are the user's, else the letter's language's. A
 // template of the user's own keeps its own lines.
 namespace BuiltInLetter {
@@ -21,6 +23,10 @@ namespace BuiltInLetter {
 // The lines as the built-in template has them.
 inline constexpr char SenderCityLine[] = "[City], [ST]  [ZIPCode]";
 inline constexpr char RecipientCityLine[] = "[City2], [ST2]  [ZIPCode2]";
+// The designs' lines of the sender's phone and e-mail, and web page (the
+// classic letter has neither).
+inline constexpr char ContactLine[] = "[Phone] \u00b7 [Email]";
+inline constexpr char WebLine[] = "[Web]";
 inline constexpr char GreetingLine[] = "Dear [RecipientName]:";
 inline constexpr char ClosingLine[] = "Sincerely,";
 inline constexpr char EnclosureLine[] = "Enclosure";

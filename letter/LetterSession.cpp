@@ -54,6 +54,7 @@ LetterRequest LetterSession::request(const FieldValues &typed, PaperSize paper, 
     request.wording = BuiltInLetter::storedWording();
     request.date = letterDate();
     request.templateFile = m_templateFile;
+    request.design = LetterDesigns::stored();
     request.letterTextFile = LetterText::filePath();
     request.signatureFile = Settings().signature();
     request.pixelsPerLogicalInch = pixelsPerLogicalInch;

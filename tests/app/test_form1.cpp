@@ -463,7 +463,8 @@ private slots:
         QAccessibleTableInterface *table = QAccessible::queryAccessibleInterface(help->table)->tableInterface();
         QVERIFY(table);
         const QStringList placeholders = placeholdersInReadingOrder();
-        QCOMPARE(placeholders.size(), FieldCount + 5); // and [Phone], [Email], [Country], [Country2], [Signature]
+        // The fields, [Phone], [Email], [Country], [Web], [Country2] and [Signature].
+        QCOMPARE(placeholders.size(), FieldCount + 6);
         QCOMPARE(table->rowCount(), placeholders.size());
         for (int row = 0; row < table->rowCount(); ++row) {
             QCOMPARE(table->cellAt(row, 0)->text(QAccessible::Name), placeholders[row]);
@@ -1039,7 +1040,7 @@ private slots:
         caret.setPosition(21);
         window->letterText->setTextCursor(caret);
         const QList<QAction *> placeholders = window->placeholderMenu->actions();
-        QCOMPARE(placeholders.size(), FieldCount + 5);
+        QCOMPARE(placeholders.size(), FieldCount + 6);
         for (QAction *action : placeholders) {
             if (action->text() == QStringLiteral("[CompanyName]"))
                 action->trigger();

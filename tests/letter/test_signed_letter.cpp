@@ -60,7 +60,7 @@ private slots:
         writeFile(file(QStringLiteral("sig.png")), pictureFile("PNG", 600, 200));
         writeFile(file(QStringLiteral("sig.svg")), pictureFile("SVG", 600, 200));
         // A template of the user's own: the built-in one's file, [Signature] and all.
-        writeFile(file(QStringLiteral("own.doc")), templateBytes());
+        writeFile(file(QStringLiteral("own.doc")), templateBytes(LetterDesign::Classic));
     }
 
     void theSignatureStandsAboveTheTypedName_data()

@@ -77,7 +77,7 @@ private slots:
         QFETCH(bool, warmedUp);
         LibreOfficeAutomation automation(Spares);
         if (warmedUp)
-            automation.warmSparesWith(templateBytes());
+            automation.warmSparesWith(templateBytes(LetterDesign::Classic));
         automation.startSpares();
         waitUntilReady(automation);
         auto office = automation.createApplication();
@@ -145,7 +145,7 @@ private slots:
         const auto restore = qScopeGuard([] { qunsetenv("TESSALINE_OFFICE_DEADLINE_MS"); });
         const std::vector<qint64> before = offices(self());
         LibreOfficeAutomation automation(1);
-        automation.warmSparesWith(templateBytes());
+        automation.warmSparesWith(templateBytes(LetterDesign::Classic));
         automation.startSpares();
         QTRY_COMPARE_WITH_TIMEOUT(offices(self()).size(), before.size() + 1, 30000);
         qint64 hung = 0;
