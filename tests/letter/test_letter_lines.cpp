@@ -104,19 +104,15 @@ class TestLetterLines : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_temp;
+    QTemporaryDir m_temp;
     LibreOfficeAutomation m_office;
     std::unique_ptr<DocumentReader> m_reader;
 
-    // The paragraphs of the design's contact lines in the letter `engine`
-    // made in `held`.
+    // The paragraphs of the design's contact lines in the letter made in
+    // `held`.
     QStringList contactLinesMadeIn(HeldOffice &held, const LetterRequest &request)
     {
-        LetterEngine engine(m_office, request, &held);
-        engine.start();
-        engine.waitForWorker();
-        engine.complete();
-        const MadeLetter made = engine.result();
+        const MadeLetter made = makeLetter(m_office, request, &held);
         if (request.keep != LetterRequest::Keep::ScratchLetter)
             return {};
         QStringList lines;
@@ -129,15 +125,11 @@ class TestLetterLines : public QObject
     }
 
 private slots:
-    void initTestCase() { m_reader = std::make_unique<DocumentReader>(); }
-
-    void init()
+    void initTestCase()
     {
-        m_temp = std::make_unique<QTemporaryDir>();
-        qputenv("temp", QFile::encodeName(m_temp->path()));
+        qputenv("temp", QFile::encodeName(m_temp.path()));
+        m_reader = std::make_unique<DocumentReader>();
     }
-
-    void cleanup() { qunsetenv("temp"); }
 
     // Every row for each design: the designs differ only in their contact
     // lines (none in the classic letter), listed apart.

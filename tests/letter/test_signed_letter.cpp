@@ -40,11 +40,7 @@ class TestSignedLetter : public QObject
     // The letter the engine makes in `held`, read back.
     QStringList madeIn(HeldOffice &held, const LetterRequest &request)
     {
-        LetterEngine engine(m_office, request, &held);
-        engine.start();
-        engine.waitForWorker();
-        engine.complete();
-        const MadeLetter made = engine.result();
+        const MadeLetter made = makeLetter(m_office, request, &held);
         if (!made.canShow())
             return reportTexts(made);
         const QStringList lines = closingLines(m_reader->read(made.document));
