@@ -27,6 +27,7 @@
 #include "ErrorReport.h"
 #include "Failure.h"
 #include "CommonDialog.h"
+#include "DesignMenu.h"
 #include "Form1.h"
 #include "Mnemonics.h"
 #include "Settings.h"
@@ -266,7 +267,8 @@ private slots:
             help << action->text();
         QCOMPARE(letter,
                  (QStringList{"&Built-in Letter", "&Use My Own Template…", "&Save Built-in Letter As…",
-                              "&Edit Letter Text…", "More &Fields…", "Le&tters Sent…", "&Paper Size", "-", "&Quit"}));
+                              "&Edit Letter Text…", "More &Fields…", "Le&tters Sent…", "&Paper Size", "&Design", "-",
+                              "&Quit"}));
         QCOMPARE(paper, (QStringList{"&A4", "US &Letter"}));
         QCOMPARE(form->editLetterTextAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         QCOMPARE(help, (QStringList{"&Placeholders…", "&About Tessaline"}));
@@ -323,6 +325,34 @@ private slots:
         form->PushButton6_Click();
         QVERIFY(!m_office.paperSizes.empty());
         QCOMPARE(m_office.paperSizes.back(), a4 ? std::make_pair(21590, 27940) : std::make_pair(21000, 29700));
+        QVERIFY(m_messenger.messages.empty());
+    }
+
+    void theDesignOpensAsStoredAndTheChoiceIsKept_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<LetterDesign>("opened");
+        QTest::newRow("none stored: classic") << "" << LetterDesign::Classic;
+        QTest::newRow("as people write it") << " LetterHead " << LetterDesign::Letterhead;
+        QTest::newRow("no design's name: classic") << "fancy" << LetterDesign::Classic;
+    }
+
+    void theDesignOpensAsStoredAndTheChoiceIsKept()
+    {
+        QFETCH(QString, stored);
+        QFETCH(LetterDesign, opened);
+        UserSettingsStore().setValue(QStringLiteral("Design"), stored);
+        auto form = makeForm();
+        form->Form_Load();
+        for (LetterDesign design : LetterDesigns::all()) {
+            QCOMPARE(form->designMenu->actionFor(design)->isChecked(), design == opened);
+            QVERIFY(!form->designMenu->actionFor(design)->icon().isNull());
+        }
+        QAction *modern = form->designMenu->actionFor(LetterDesign::Modern);
+        modern->trigger();
+        QCOMPARE(m_settings.design(), QStringLiteral("modern"));
+        QCOMPARE(form->designMenu->chosen(), LetterDesign::Modern);
+        QVERIFY(!form->designMenu->actionFor(opened)->isChecked());
         QVERIFY(m_messenger.messages.empty());
     }
 
