@@ -226,7 +226,7 @@ void storeWording(const Wording &wording, const QLocale &language)
 }
 
 std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &values, const Wording &wording,
-                                       const QLocale &letterLocale, bool signedLetter)
+                                       const QLocale &letterLocale, bool signedLetter, LetterDesign design)
 {
     const AddressForm senderForm = AddressForms::formFor(further(values, CountryKey), letterLocale);
     const AddressForm recipientForm = AddressForms::formFor(further(values, RecipientCountryKey), letterLocale);
@@ -234,7 +234,8 @@ std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherV
     std::vector<word::ParagraphEdit> result;
     result.push_back(fieldLine(fields, YourName));
     addAddress(result, fields, values, SenderAddress, senderForm);
-    addContact(result, values);
+    if (design != LetterDesign::Classic)
+        addContact(result, values);
     if (recipientForm == AddressForm::Japanese) {
         addJapaneseRecipient(result, fields, values, letterLocale);
     } else {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "LetterDate.h"
+#include "LetterDesign.h"
 #include "LetterFill.h"
 #include "WordAutomation.h"
 
@@ -70,9 +71,12 @@ void storeWording(const Wording &wording, const QLocale &language = dateLanguage
 // country (the user's, whose language the date is in). Applied after the
 // letter text and before filling; two letters whose edits are the same
 // take the same template. An unsigned letter has no signature paragraph,
-// so it reads as it did before letters could be signed.
+// so it reads as it did before letters could be signed. The contact lines
+// are edited in the designs that have them only: in the classic letter a
+// paragraph of the user's body that reads "[Web]" is the user's.
 std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &further, const Wording &wording,
-                                       const QLocale &letterLocale = dateLanguage(), bool signedLetter = false);
+                                       const QLocale &letterLocale = dateLanguage(), bool signedLetter = false,
+                                       LetterDesign design = LetterDesign::Classic);
 
 // Writes the word before the page number in the header of the pages after
 // the first (the template's "Page") in the letter's language.

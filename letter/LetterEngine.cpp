@@ -208,7 +208,7 @@ void LetterEngine::work()
     std::vector<word::ParagraphEdit> edits;
     if (builtIn)
         edits = BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording, dateLanguage(),
-                                     signedLetter);
+                                     signedLetter, m_request.design);
     else if (!signedLetter)
         edits.push_back(SignaturePicture::unsignedParagraph());
     const QByteArray shape = keepOpen ? letterShape(edits, replacements) : QByteArray();

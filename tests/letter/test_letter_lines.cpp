@@ -10,6 +10,7 @@
 #include "LetterDesign.h"
 #include "LetterEngine.h"
 #include "LetterRun.h"
+#include "LetterText.h"
 #include "LibreOfficeAutomation.h"
 #include "LocaleVariables.h"
 #include "Main.h"
@@ -96,6 +97,12 @@ void addLineRows(LetterDesign design)
             << QStringList{"Email=dorian@example.org", "Web=dorianvell.example.org"}
             << sender + "Boise, ID  91002" + recipient + "Hawthorne, CA  90250|Dear Vore Vurud:" + closing << withPhone
             << web;
+    // A body paragraph that reads as a design's line is the user's, and
+    // the lines after it are still tidied.
+    row("a body paragraph of [Web] alone, no title") << QStringList{"text=I write to you.\n\n[Web]", "10="}
+                                                     << sender + "Boise, ID  91002|" + date
+                    + "|Vore Vurud|Vuvodud Arudaziz Inc.|123 Garage St|Hawthorne, CA  90250|Dear Vore Vurud:" + closing
+                                                     << "" << phone;
 }
 
 } // namespace
@@ -175,7 +182,10 @@ private slots:
                 request.wording.closing = value;
             else if (name == "enclosure")
                 request.wording.enclosure = value;
-            else
+            else if (name == "text") {
+                request.letterTextFile = m_temp.filePath(QStringLiteral("letter.txt"));
+                LetterText::write(request.letterTextFile, value);
+            } else
                 std::find_if(request.further.begin(), request.further.end(), [&](auto &f) { return f.first == name; })
                         ->second
                         = value;
