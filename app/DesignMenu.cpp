@@ -1,6 +1,8 @@
 #include "DesignMenu.h"
 
 #include <QActionGroup>
+#include <QPainter>
+#include <QPainterPath>
 #include <QProxyStyle>
 
 #include "Failure.h"
@@ -18,6 +20,34 @@ public:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
+
+// The design's picture, and for its item checked the picture with a tick
+// in its corner: a style draws an item's picture in place of its check
+// mark, and a frame around a small page is easily missed.
+QIcon pictureWithTick(const QString &picture)
+{
+    const QPixmap page(picture);
+    QPixmap ticked = page;
+    QPainter painter(&ticked);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal size = qMin(page.width(), page.height()) * 0.45;
+    const QRectF corner(page.width() - size - 1, page.height() - size - 1, size, size);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x1f, 0x4e, 0x5f));
+    painter.drawEllipse(corner);
+    QPainterPath tick;
+    tick.moveTo(corner.left() + size * 0.25, corner.top() + size * 0.52);
+    tick.lineTo(corner.left() + size * 0.43, corner.top() + size * 0.70);
+    tick.lineTo(corner.left() + size * 0.76, corner.top() + size * 0.32);
+    painter.setPen(QPen(Qt::white, size * 0.13, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(tick);
+    painter.end();
+    QIcon icon;
+    icon.addPixmap(page, QIcon::Normal, QIcon::Off);
+    icon.addPixmap(ticked, QIcon::Normal, QIcon::On);
+    return icon;
+}
 
 // Each design's item and what the status bar says of it.
 struct DesignTexts
@@ -49,7 +79,7 @@ DesignMenu::DesignMenu(QWidget *parent) : QMenu(tr("&Design"), parent)
     const LetterDesign stored = LetterDesigns::stored();
     for (const DesignTexts &texts : Texts) {
         const LetterDesign design = texts.design;
-        QAction *action = addAction(QIcon(LetterDesigns::picture(design)), tr(texts.label));
+        QAction *action = addAction(pictureWithTick(LetterDesigns::picture(design)), tr(texts.label));
         action->setStatusTip(tr(texts.tip));
         action->setCheckable(true);
         action->setChecked(design == stored);
