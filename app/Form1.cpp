@@ -42,6 +42,7 @@
 #include "LettersRecord.h"
 #include "LettersWindow.h"
 #include "PaperSizeMenu.h"
+#include "DesignMenu.h"
 #include "Placeholders.h"
 #include "PlaceholdersWindow.h"
 #include "Spelling.h"
@@ -207,6 +208,9 @@ void Form1::createMenus()
     paperSizeMenu = new PaperSizeMenu(letterMenu);
     letterMenu->addMenu(paperSizeMenu);
     connect(paperSizeMenu, &PaperSizeMenu::notStored, this, [this](const QString &why) { warnEntriesNotKept(why); });
+    designMenu = new DesignMenu(letterMenu);
+    letterMenu->addMenu(designMenu);
+    connect(designMenu, &DesignMenu::notStored, this, [this](const QString &why) { warnEntriesNotKept(why); });
     letterMenu->addSeparator();
     quitAction = letterMenu->addAction(tr("&Quit"), this, &Form1::close);
     quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

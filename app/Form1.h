@@ -21,6 +21,7 @@ class LettersRecord;
 class LettersWindow;
 class MoreFieldsWindow;
 class PaperSizeMenu;
+class DesignMenu;
 class PlaceholdersWindow;
 class JobProgress;
 class LivePage;
@@ -129,6 +130,7 @@ public:
     QAction *lettersSentAction = nullptr;
     // Letter ▸ Paper Size: the built-in letter's paper.
     PaperSizeMenu *paperSizeMenu = nullptr;
+    DesignMenu *designMenu = nullptr;
     QAction *quitAction = nullptr;
     QAction *placeholdersAction = nullptr;
     QAction *aboutAction = nullptr;

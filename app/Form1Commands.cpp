@@ -8,6 +8,7 @@
 
 #include "AppTitle.h"
 #include "CommonDialog.h"
+#include "DesignMenu.h"
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
 #include "Failure.h"
@@ -122,7 +123,7 @@ void Form1::SaveBuiltInLetterAs_Click()
     trap.step(106, [&] { letterText = LetterText::read(LetterText::filePath()); });
     trap.step(108, [&] {
         SaveBuiltInLetterJob job(m_services.automation, target.path, target.format, paperSizeMenu->chosen(),
-                                 letterText);
+                                 designMenu->chosen(), letterText);
         saved = m_letterProgress->run(job, tr("Saving the built-in letter…")) == JobProgress::Outcome::Completed;
     });
     trap.step(110, [&] { setInputBlocked(false); });

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "DesignMenu.h"
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
 #include "Failure.h"
@@ -73,7 +74,7 @@ LetterRequest Form1::letterRequest() const
     FieldValues typed;
     for (int i = 0; i < VisibleFieldCount; ++i)
         typed[size_t(i)] = Text1[size_t(i)]->text();
-    return m_session.request(typed, paperSizeMenu->chosen(), pagePixelsPerLogicalInch());
+    return m_session.request(typed, paperSizeMenu->chosen(), designMenu->chosen(), pagePixelsPerLogicalInch());
 }
 
 bool Form1::letterMayShow(const LetterRequest &request, const MadeLetter &made)

@@ -13,6 +13,7 @@
 #include "LivePageWindow.h"
 #include "Messenger.h"
 #include "PaperSizeMenu.h"
+#include "DesignMenu.h"
 #include "Settings.h"
 
 void Form1::createViewMenu()
@@ -26,6 +27,7 @@ void Form1::createViewMenu()
     connect(livePageAction, &QAction::toggled, this, &Form1::LivePage_Toggled);
     // Another paper is another page.
     connect(paperSizeMenu, &QMenu::triggered, this, &Form1::letterChanged);
+    connect(designMenu, &QMenu::triggered, this, &Form1::letterChanged);
 }
 
 void Form1::restoreLivePage()

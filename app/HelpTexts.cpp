@@ -43,6 +43,8 @@ QList<PlaceholderHelp> placeholderHelpRows()
         QT_TRANSLATE_NOOP("QObject", "Your E-mail, set in Letter > Edit Letter Text…"));
     add(u'[' + QLatin1String(SenderDetailKeys[2]) + u']',
         QT_TRANSLATE_NOOP("QObject", "Your Country, set in Letter > Edit Letter Text…"));
+    add(u'[' + QLatin1String(WebKey) + u']',
+        QT_TRANSLATE_NOOP("QObject", "Your Web Page, set in Letter > Edit Letter Text…"));
     add(u'[' + QLatin1String(RecipientCountryKey) + u']',
         QT_TRANSLATE_NOOP("QObject", "The Recipient's Country, set in Letter > Edit Letter Text…"));
     add(u'[' + QLatin1String(SignatureKey) + u']',

@@ -112,6 +112,7 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
         edit->setAccessibleDescription(description);
         return edit;
     };
+    web = lineEdit(tr("Your Web Page"), tr("Fills [Web]: the letterhead design's line under your phone and e-mail"));
     country = lineEdit(tr("Your Country"), tr("Fills [Country]: a line under your city when given"));
     recipientCountry
             = lineEdit(tr("Recipient's Country"), tr("Fills [Country2]: a line under the recipient's city when given"));
@@ -180,6 +181,7 @@ LetterTextWindow::LetterTextWindow(Messenger &messenger, const QString &template
     auto *sender = new QFormLayout;
     sender->addRow(tr("Your P&hone:"), phone);
     sender->addRow(tr("Your E-&mail:"), email);
+    sender->addRow(tr("Your We&b Page:"), web);
     sender->addRow(tr("Your Co&untry:"), country);
     sender->addRow(tr("Recipient's Countr&y:"), recipientCountry);
     auto *signatureRow = new QHBoxLayout;
@@ -273,6 +275,7 @@ void LetterTextWindow::load()
     const Settings settings;
     phone->setText(settings.phone());
     email->setText(settings.email());
+    web->setText(settings.web());
     country->setText(settings.country());
     recipientCountry->setText(settings.recipientCountry());
     showSignature(settings.signature());
@@ -400,6 +403,7 @@ void LetterTextWindow::accept()
         Settings settings;
         settings.setPhone(phone->text());
         settings.setEmail(email->text());
+        settings.setWeb(web->text());
         settings.setCountry(country->text());
         settings.setRecipientCountry(recipientCountry->text());
         settings.setSpellingLanguage(dictionary->currentData().toString());

@@ -47,6 +47,7 @@ public:
     QPlainTextEdit *letterText = nullptr;
     QLineEdit *phone = nullptr;
     QLineEdit *email = nullptr;
+    QLineEdit *web = nullptr;
     QLineEdit *country = nullptr;          // [Country]
     QLineEdit *recipientCountry = nullptr; // [Country2]
     // The built-in letter's greeting (with and without the recipient's

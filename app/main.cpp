@@ -98,7 +98,7 @@ int main(int argc, char *argv[])
     // ready, so that the first letter finds the office's filters loaded.
     word::OfficeOptions offices;
     offices.spares = word::WindowSpares;
-    offices.warmUpDocument = templateBytes();
+    offices.warmUpDocument = templateBytes(LetterDesigns::stored());
     const std::unique_ptr<word::Automation> automation = word::makeOfficeAutomation(offices);
     // One spare starts now and serves the start-up check; taking it starts
     // the others, which come up while the main window shows, so the start

@@ -20,17 +20,28 @@
 # (default 7; 2 for batch) measurements a round, the first build of a round
 # swapped every round.
 #
+#   bench/ab.sh designs [ROUNDS] [PER-ROUND]
+#
+# measures instead the working tree's click on "Start Creating Template"
+# until the preview is mapped in each design of the built-in letter
+# (Letter > Design), the designs alternating in one run, each against the
+# classic letter.
+#
 # A revision is built once, out of tree, under $TESSALINE_AB_CACHE (default
 # ~/.cache/tessaline-ab): a clone of this repository checked out at each
 # revision asked for, so a later revision rebuilds only what changed. The
 # working tree's program is built under build/ first.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-[[ $# -ge 1 ]] || { sed -n '2,29p' "$0"; exit 2; }
-revision=$(git -C "$root" rev-parse --verify --short=10 "$1^{commit}")
-other="${2:-.}"
-[[ $other == . ]] || other=$(git -C "$root" rev-parse --verify --short=10 "$other^{commit}")
-mode="${3:-click}" rounds="${4:-3}" per="${5:-}"
+[[ $# -ge 1 ]] || { sed -n '2,35p' "$0"; exit 2; }
+if [[ $1 == designs ]]; then
+  revision=HEAD other=. mode=designs rounds="${2:-3}" per="${3:-}"
+else
+  revision=$(git -C "$root" rev-parse --verify --short=10 "$1^{commit}")
+  other="${2:-.}"
+  [[ $other == . ]] || other=$(git -C "$root" rev-parse --verify --short=10 "$other^{commit}")
+  mode="${3:-click}" rounds="${4:-3}" per="${5:-}"
+fi
 cache="${TESSALINE_AB_CACHE:-$HOME/.cache/tessaline-ab}"
 
 build_revision() { # revision -> prints the folder holding its app/tessaline
@@ -51,7 +62,11 @@ build_revision() { # revision -> prints the folder holding its app/tessaline
 }
 
 "$root/scripts/build" --target tessaline >&2
-program_a="$(build_revision "$revision")/tessaline"
+if [[ $mode == designs ]]; then
+  program_a="$root/build/app/tessaline"
+else
+  program_a="$(build_revision "$revision")/tessaline"
+fi
 if [[ $other == . ]]; then
   program_b="$root/build/app/tessaline" name_b="working tree ($(git -C "$root" describe --always --dirty))"
 else
@@ -207,8 +222,51 @@ run_mode() { # mode
     echo "ratio B/A: $(awk -v a="$ma" -v b="$mb" 'BEGIN {printf "%.2f", b / a}') (load $(cut -d' ' -f1-3 /proc/loadavg))"
 }
 
+# The designs take turns, each with settings of its own naming it; the
+# first of a round moves on every round.
+run_designs() {
+  local designs=(classic modern letterhead) times
+  declare -A all
+  per="${per_asked:-7}"
+  echo "== click to the preview by design, the working tree ($name_b); $rounds rounds of $per each"
+  printf '%-6s %-26s %-26s %-26s\n' round "${designs[@]/%/ median (spread) ms}"
+  for ((round = 1; round <= rounds; ++round)); do
+    local line=()
+    declare -A this=()
+    for ((k = 0; k < 3; ++k)); do
+      local design=${designs[$(((round - 1 + k) % 3))]}
+      use_build "$design"
+      printf '[Tessaline]\nDesign=%s\n' "$design" >"$XDG_CONFIG_HOME/Marrowfen.conf"
+      mapfile -t times < <(measure_click "$program_b")
+      this[$design]="${times[*]}"
+      all[$design]="${all[$design]:-} ${times[*]}"
+    done
+    for design in "${designs[@]}"; do
+      # shellcheck disable=SC2086
+      line+=("$(median_spread ${this[$design]})")
+    done
+    printf '%-6s %-26s %-26s %-26s\n' "$round" "${line[@]}"
+  done
+  local classic
+  # shellcheck disable=SC2086
+  classic=$(median_of ${all[classic]})
+  for design in "${designs[@]}"; do
+    local median
+    # shellcheck disable=SC2086
+    median=$(median_of ${all[$design]})
+    # shellcheck disable=SC2086
+    printf '%-11s all %-26s' "$design" "$(median_spread ${all[$design]})"
+    [[ $classic =~ ^[0-9]+$ && $median =~ ^[0-9]+$ && $classic -gt 0 ]] &&
+      printf ' ratio to classic: %s' "$(awk -v a="$classic" -v b="$median" 'BEGIN {printf "%.2f", b / a}')"
+    echo
+  done
+  echo "(load $(cut -d' ' -f1-3 /proc/loadavg))"
+}
+
 per_asked="$per"
-if [[ $mode == all ]]; then
+if [[ $mode == designs ]]; then
+  run_designs
+elif [[ $mode == all ]]; then
   for m in start click live batch; do run_mode "$m"; done
 else
   run_mode "$mode"

@@ -250,7 +250,7 @@ int main(int argc, char *argv[])
     const QString letterTemplate = work.filePath(QStringLiteral("template.doc"));
     QFile templateFile(letterTemplate);
     templateFile.open(QIODevice::WriteOnly);
-    templateFile.write(templateBytes());
+    templateFile.write(templateBytes(LetterDesign::Classic));
     templateFile.close();
 
     std::printf("Many letters at once, %d rows with varied recipients, this machine (%d cores), whole jobs\n"

@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
 
     // The sample letter in the preview, as a user gets it.
     SampleLetterWindow window(LibreOfficeAutomation::ProgramSpares, LibreOfficeAutomation::ProgramSpares,
-                              templateBytes());
+                              templateBytes(LetterDesign::Classic));
     LibreOfficeAutomation &automation = window.automation;
     Form1 &form = window.form;
     form.PushButton6_Click();

@@ -55,7 +55,7 @@ Generation measureGeneration(int spares, const QString &templateFile = QString()
 {
     LetterTemplate::storeChoice(templateFile);
     Generation result;
-    SampleLetterWindow window(spares, spares, templateBytes());
+    SampleLetterWindow window(spares, spares, templateBytes(LetterDesign::Classic));
     LibreOfficeAutomation &automation = window.automation;
     MeasuringAutomation &measuring = window.measuring;
     Form1 &form = window.form;
@@ -159,7 +159,8 @@ std::vector<double> measureStartUp(int spares)
         QElapsedTimer timer;
         timer.start();
         // One spare started at once, as the program starts.
-        SampleLetterWindow window(spares, 1, templateBytes(), SampleLetterWindow::Sample::NotTyped);
+        SampleLetterWindow window(spares, 1, templateBytes(LetterDesign::Classic),
+                                  SampleLetterWindow::Sample::NotTyped);
         if (!QTest::qWaitForWindowExposed(&window.form))
             std::fprintf(stderr, "the main window was not shown\n");
         times.push_back(timer.nsecsElapsed() / 1e6);
@@ -219,7 +220,7 @@ LivePageFigures measureLivePage()
     constexpr int IdleMs = 2000;
     LivePageFigures result;
     SampleLetterWindow window(LibreOfficeAutomation::ProgramSpares, LibreOfficeAutomation::ProgramSpares,
-                              templateBytes());
+                              templateBytes(LetterDesign::Classic));
     Form1 &form = window.form;
     if (!QTest::qWaitForWindowExposed(&form))
         std::fprintf(stderr, "the main window was not shown\n");

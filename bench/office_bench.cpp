@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     // of ours that a jailed office sees.
     const QString scratch = ScratchFiles::folder();
     const QString letter = ScratchFiles::templateCopyPath(scratch);
-    SaveBytesToFile(templateBytes(), letter);
+    SaveBytesToFile(templateBytes(LetterDesign::Classic), letter);
 
     LibreOfficeAutomation automation;
     std::vector<double> starts, quits;

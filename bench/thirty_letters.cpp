@@ -34,7 +34,7 @@ int makeLetters()
 {
     // As the program starts: warmed spares, one at once, the other when it
     // is taken.
-    SampleLetterWindow window(LibreOfficeAutomation::ProgramSpares, 1, templateBytes());
+    SampleLetterWindow window(LibreOfficeAutomation::ProgramSpares, 1, templateBytes(LetterDesign::Classic));
     LibreOfficeAutomation &automation = window.automation;
     MeasuringAutomation &measuring = window.measuring;
     Form1 &form = window.form;

@@ -42,16 +42,17 @@ inline constexpr std::array<int, VisibleFieldCount> SampleOrder = {0, 6, 1, 8, 9
 // never come from there.
 inline constexpr std::array<int, 5> SenderFields = {0, 6, 1, 8, 9};
 
-// Beside the thirteen fields, the sender's phone, e-mail and country: kept
-// in the settings under these names (set in the Letter Text window) and
-// filled as the placeholders of the same names, [Phone], [Email] and
-// [Country], in every template. The recipient's country, "Country2", is
+// Beside the thirteen fields, the sender's phone, e-mail, country and web
+// page: kept in the settings under these names (set in the Letter Text
+// window) and filled as the placeholders of the same names, [Phone],
+// [Email], [Country] and [Web], in every template. The recipient's country, "Country2", is
 // the window's alone: a batch takes it from its list.
 inline constexpr char PhoneKey[] = "Phone";
 inline constexpr char EmailKey[] = "Email";
 inline constexpr char CountryKey[] = "Country";
 inline constexpr char RecipientCountryKey[] = "Country2";
-inline constexpr std::array<const char *, 3> SenderDetailKeys = {PhoneKey, EmailKey, CountryKey};
+inline constexpr char WebKey[] = "Web";
+inline constexpr std::array<const char *, 4> SenderDetailKeys = {PhoneKey, EmailKey, CountryKey, WebKey};
 // The place of the sender's signature picture, [Signature]: the picture
 // takes it when the sender has one, else it is emptied.
 inline constexpr char SignatureKey[] = "Signature";

@@ -5,6 +5,7 @@
 
 namespace {
 constexpr char TemplateKey[] = "Template";
+constexpr char DesignKey[] = "Design";
 constexpr char DateFormatKey[] = "DateFormat";
 constexpr char SaveFolderKey[] = "SaveFolder";
 constexpr char PaperSizeKey[] = "PaperSize";
@@ -156,6 +157,26 @@ QString Settings::spellingLanguage() const
 void Settings::setSpellingLanguage(const QString &name)
 {
     setText(SpellingLanguageKey, name);
+}
+
+QString Settings::web() const
+{
+    return text(WebKey);
+}
+
+void Settings::setWeb(const QString &text)
+{
+    setText(WebKey, text);
+}
+
+QString Settings::design() const
+{
+    return text(DesignKey);
+}
+
+void Settings::setDesign(const QString &name)
+{
+    setText(DesignKey, name);
 }
 
 QString Settings::signature() const

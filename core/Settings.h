@@ -34,6 +34,11 @@ public:
     // the built-in one.
     QString templatePath() const;
     void setTemplatePath(const QString &path);
+    // "Design": the built-in letter's design by its name ("classic",
+    // "modern", "letterhead"), as written; empty or missing: the classic
+    // one (see LetterDesign.h, which reads it).
+    QString design() const;
+    void setDesign(const QString &name);
     // "DateFormat": the pattern of the letter's date; empty for the
     // language's own.
     QString dateFormat() const;
@@ -52,6 +57,9 @@ public:
     void setCountry(const QString &text);
     QString recipientCountry() const;
     void setRecipientCountry(const QString &text);
+    // The sender's "Web": a web page or profile address.
+    QString web() const;
+    void setWeb(const QString &text);
     // "SpellingLanguage": the dictionary the letter text is checked with
     // ("fr_FR"); empty or missing: the one of the user's language.
     QString spellingLanguage() const;

@@ -176,6 +176,22 @@ void addJapaneseRecipient(std::vector<word::ParagraphEdit> &result, const FieldV
     result.push_back({QString::fromLatin1(RecipientCityLine), std::nullopt, {}});
 }
 
+// The designs' contact line with the parts that are given, and their web
+// line when a web page is: a line with nothing given goes.
+void addContact(std::vector<word::ParagraphEdit> &result, const FurtherValues &values)
+{
+    QStringList parts;
+    for (const char *key : {PhoneKey, EmailKey}) {
+        if (given(further(values, key)))
+            parts << u'[' + QString::fromLatin1(key) + u']';
+    }
+    result.push_back({QString::fromUtf8(ContactLine),
+                      parts.isEmpty() ? std::nullopt : std::optional<QString>(parts.join(QStringLiteral(" \u00b7 "))),
+                      {}});
+    const QString web = QString::fromLatin1(WebLine);
+    result.push_back({web, given(further(values, WebKey)) ? std::optional<QString>(web) : std::nullopt, {}});
+}
+
 } // namespace
 
 Wording defaultWording(const QLocale &language)
@@ -210,7 +226,7 @@ void storeWording(const Wording &wording, const QLocale &language)
 }
 
 std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &values, const Wording &wording,
-                                       const QLocale &letterLocale, bool signedLetter)
+                                       const QLocale &letterLocale, bool signedLetter, LetterDesign design)
 {
     const AddressForm senderForm = AddressForms::formFor(further(values, CountryKey), letterLocale);
     const AddressForm recipientForm = AddressForms::formFor(further(values, RecipientCountryKey), letterLocale);
@@ -218,6 +234,8 @@ std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherV
     std::vector<word::ParagraphEdit> result;
     result.push_back(fieldLine(fields, YourName));
     addAddress(result, fields, values, SenderAddress, senderForm);
+    if (design != LetterDesign::Classic)
+        addContact(result, values);
     if (recipientForm == AddressForm::Japanese) {
         addJapaneseRecipient(result, fields, values, letterLocale);
     } else {

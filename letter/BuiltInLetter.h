@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "LetterDate.h"
+#include "LetterDesign.h"
 #include "LetterFill.h"
 #include "WordAutomation.h"
 
@@ -13,7 +14,9 @@
 // address in its country's form (see AddressForm.h), an address line keeps
 // a separator (", " or the two spaces) only between two parts that are
 // given, a line with nothing given goes (an empty title too), a country is
-// a line of its own under the city when given, and the greeting, closing
+// a line of its own under the city when given, the designs' contact line
+// has a "·" only between a phone and an e-mail that are both given and
+// their web line goes when there is no web page, and the greeting, closing
 // and enclosure line are the user's, else the letter's language's. A
 // template of the user's own keeps its own lines.
 namespace BuiltInLetter {
@@ -21,6 +24,10 @@ namespace BuiltInLetter {
 // The lines as the built-in template has them.
 inline constexpr char SenderCityLine[] = "[City], [ST]  [ZIPCode]";
 inline constexpr char RecipientCityLine[] = "[City2], [ST2]  [ZIPCode2]";
+// The designs' lines of the sender's phone and e-mail, and web page (the
+// classic letter has neither).
+inline constexpr char ContactLine[] = "[Phone] \u00b7 [Email]";
+inline constexpr char WebLine[] = "[Web]";
 inline constexpr char GreetingLine[] = "Dear [RecipientName]:";
 inline constexpr char ClosingLine[] = "Sincerely,";
 inline constexpr char EnclosureLine[] = "Enclosure";
@@ -64,9 +71,12 @@ void storeWording(const Wording &wording, const QLocale &language = dateLanguage
 // country (the user's, whose language the date is in). Applied after the
 // letter text and before filling; two letters whose edits are the same
 // take the same template. An unsigned letter has no signature paragraph,
-// so it reads as it did before letters could be signed.
+// so it reads as it did before letters could be signed. The contact lines
+// are edited in the designs that have them only: in the classic letter a
+// paragraph of the user's body that reads "[Web]" is the user's.
 std::vector<word::ParagraphEdit> edits(const FieldValues &fields, const FurtherValues &further, const Wording &wording,
-                                       const QLocale &letterLocale = dateLanguage(), bool signedLetter = false);
+                                       const QLocale &letterLocale = dateLanguage(), bool signedLetter = false,
+                                       LetterDesign design = LetterDesign::Classic);
 
 // Writes the word before the page number in the header of the pages after
 // the first (the template's "Page") in the letter's language.

@@ -137,7 +137,7 @@ void LetterEngine::prepare()
     // With no safe scratch folder the scratch files are never written.
     letter.essential(106, [&] {
         m_temp = ScratchFiles::folder();
-        templateData = LetterTemplate::readChosen(m_request.templateFile);
+        templateData = LetterTemplate::readChosen(m_request.templateFile, m_request.design);
     });
     m_templateDigest = QCryptographicHash::hash(templateData, QCryptographicHash::Sha256);
     // Afresh for every letter: a copy an earlier one left is never used.
@@ -208,7 +208,7 @@ void LetterEngine::work()
     std::vector<word::ParagraphEdit> edits;
     if (builtIn)
         edits = BuiltInLetter::edits(m_request.fields, m_request.further, m_request.wording, dateLanguage(),
-                                     signedLetter);
+                                     signedLetter, m_request.design);
     else if (!signedLetter)
         edits.push_back(SignaturePicture::unsignedParagraph());
     const QByteArray shape = keepOpen ? letterShape(edits, replacements) : QByteArray();

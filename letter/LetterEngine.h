@@ -11,6 +11,7 @@
 #include "BuiltInLetter.h"
 #include "HeldOffice.h"
 #include "JobOffice.h"
+#include "LetterDesign.h"
 #include "LetterDate.h"
 #include "LetterFill.h"
 #include "PaperSize.h"
@@ -27,6 +28,8 @@ struct LetterRequest
     QString date;
     // A user's template by its path; empty for the built-in one.
     QString templateFile;
+    // The built-in letter's design; a user's template has none.
+    LetterDesign design = LetterDesign::Classic;
     // The built-in letter's greeting, closing and enclosure line.
     BuiltInLetter::Wording wording;
     // The user's letter text (see LetterText.h), whose body the built-in

@@ -14,7 +14,8 @@ FurtherValues storedSenderDetails()
     const Settings settings;
     return {{QString::fromLatin1(PhoneKey), settings.phone()},
             {QString::fromLatin1(EmailKey), settings.email()},
-            {QString::fromLatin1(CountryKey), settings.country()}};
+            {QString::fromLatin1(CountryKey), settings.country()},
+            {QString::fromLatin1(WebKey), settings.web()}};
 }
 
 QString noRecipientName(const QLocale &language)

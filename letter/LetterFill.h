@@ -32,7 +32,8 @@ using FurtherValues = std::vector<std::pair<QString, QString>>;
 // address block begins with a name.
 QString noRecipientName(const QLocale &language);
 
-// The sender's phone and e-mail as the settings keep them.
+// The sender's phone, e-mail, country and web page as the settings keep
+// them.
 FurtherValues storedSenderDetails();
 
 // Each placeholder with the text that replaces it: the fields in order 0

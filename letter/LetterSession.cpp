@@ -45,7 +45,8 @@ void LetterSession::useTemplate(const QString &path)
     m_templateFile = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
 }
 
-LetterRequest LetterSession::request(const FieldValues &typed, PaperSize paper, int pixelsPerLogicalInch) const
+LetterRequest LetterSession::request(const FieldValues &typed, PaperSize paper, LetterDesign design,
+                                     int pixelsPerLogicalInch) const
 {
     LetterRequest request;
     for (int i = 0; i < VisibleFieldCount; ++i)
@@ -54,6 +55,7 @@ LetterRequest LetterSession::request(const FieldValues &typed, PaperSize paper, 
     request.wording = BuiltInLetter::storedWording();
     request.date = letterDate();
     request.templateFile = m_templateFile;
+    request.design = design;
     request.letterTextFile = LetterText::filePath();
     request.signatureFile = Settings().signature();
     request.pixelsPerLogicalInch = pixelsPerLogicalInch;

@@ -40,8 +40,10 @@ public:
 
     // What a letter is made from now: the twelve fields as typed, the
     // values stored beside them (More Fields, phone, e-mail, wording,
-    // letter text), today's date and the template in use.
-    LetterRequest request(const FieldValues &typed, PaperSize paper, int pixelsPerLogicalInch) const;
+    // letter text), today's date, the template in use and the paper and
+    // design chosen.
+    LetterRequest request(const FieldValues &typed, PaperSize paper, LetterDesign design,
+                          int pixelsPerLogicalInch) const;
 
     // The letter being made: its engine, which the window runs; the
     // offices kept ready are not replaced until releaseOffices().

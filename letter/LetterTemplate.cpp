@@ -12,9 +12,9 @@
 #include "Settings.h"
 #include "WordAutomation.h"
 
-QByteArray templateBytes()
+QByteArray templateBytes(LetterDesign design)
 {
-    QFile resource(QStringLiteral(":/CUSTOM/101"));
+    QFile resource(LetterDesigns::resource(design));
     if (!resource.open(QIODevice::ReadOnly))
         throw Failure(QObject::tr("The built-in letter template is missing from the program"));
     return resource.readAll();
@@ -69,10 +69,10 @@ QString dialogFilter()
     return pairs.join(u'|');
 }
 
-QByteArray readChosen(const QString &path)
+QByteArray readChosen(const QString &path, LetterDesign design)
 {
     if (path.isEmpty())
-        return templateBytes();
+        return templateBytes(design);
     QByteArray bytes;
     try {
         bytes = RegularFile::read(path, MaximumBytes);

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "Failure.h"
+#include "LetterDesign.h"
 
 namespace word {
 class Application;
@@ -20,9 +21,9 @@ class Document;
 // The choice lives in the settings group under the key "Template"; a
 // settings file without it (as every earlier version wrote) means the
 // built-in template.
-// The built-in template: resource "CUSTOM"/101, at its full length (the
-// letter floor links the program's resources).
-QByteArray templateBytes();
+// The built-in template of a design (see LetterDesign.h): its resource, at
+// its full length (the letter floor links the program's resources).
+QByteArray templateBytes(LetterDesign design);
 
 namespace LetterTemplate {
 
@@ -61,12 +62,11 @@ private:
 // would cost the program its memory (a link to /dev/zero never ends).
 inline constexpr qint64 MaximumBytes = 50 * 1024 * 1024;
 
-// The bytes of the chosen template: the built-in resource, or the user's
-// file exactly as it is (read only, never locked). Throws Problem when the
-// user's file is gone, is no regular file (a folder, a named pipe, a
-// device), is larger than MaximumBytes, cannot be read or is empty (no
-// document at all).
-QByteArray readChosen(const QString &path);
+// The bytes of the chosen template: the built-in resource of `design`
+// (which a user's template has none of), or the user's file exactly as it is (read only, never locked). Throws Problem
+// when the user's file is gone, is no regular file (a folder, a named pipe, a device), is larger than MaximumBytes,
+// cannot be read or is empty (no document at all).
+QByteArray readChosen(const QString &path, LetterDesign design);
 
 // Writes the template copy for one letter at `copy`, a path in the scratch
 // folder (see ScratchFiles): a copy left there by an earlier letter is

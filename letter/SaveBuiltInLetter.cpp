@@ -11,8 +11,8 @@
 #include "WordAutomation.h"
 
 SaveBuiltInLetterJob::SaveBuiltInLetterJob(word::Automation &automation, QString target, word::LetterFormat format,
-                                           PaperSize paper, std::optional<QString> letterText)
-    : m_automation(automation), m_target(std::move(target)), m_format(format), m_paper(paper),
+                                           PaperSize paper, LetterDesign design, std::optional<QString> letterText)
+    : m_automation(automation), m_target(std::move(target)), m_format(format), m_paper(paper), m_design(design),
       m_letterText(std::move(letterText))
 { }
 
@@ -25,7 +25,7 @@ SaveBuiltInLetterJob::~SaveBuiltInLetterJob()
 void SaveBuiltInLetterJob::prepare()
 {
     const QString temp = ScratchFiles::folder();
-    m_templateCopy = LetterTemplate::writeCopy(templateBytes(), ScratchFiles::templateCopyPath(temp));
+    m_templateCopy = LetterTemplate::writeCopy(templateBytes(m_design), ScratchFiles::templateCopyPath(temp));
     m_exported = temp + QStringLiteral("/built-in-letter.") + QLatin1String(word::letterFormatInfo(m_format).suffix);
 }
 
@@ -82,9 +82,9 @@ void SaveBuiltInLetterJob::cleanUp()
 }
 
 void saveBuiltInLetter(word::Automation &automation, const QString &target, word::LetterFormat format, PaperSize paper,
-                       const std::optional<QString> &letterText)
+                       LetterDesign design, const std::optional<QString> &letterText)
 {
-    SaveBuiltInLetterJob job(automation, target, format, paper, letterText);
+    SaveBuiltInLetterJob job(automation, target, format, paper, design, letterText);
     job.start();
     job.waitForWorker();
     job.complete();

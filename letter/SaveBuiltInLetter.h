@@ -7,11 +7,12 @@
 
 #include "BackgroundJob.h"
 #include "JobOffice.h"
+#include "LetterDesign.h"
 #include "LetterFormat.h"
 #include "PaperSize.h"
 #include "WordAutomation.h"
 
-// "Save Built-in Letter As…": writes the built-in letter template,
+// "Save Built-in Letter As…": writes the built-in letter template of a design,
 // placeholders and all, at target in the given format through the office's
 // own filter, so that the user can write their own text around the
 // placeholders and choose the file as their template. The copy has the
@@ -31,7 +32,7 @@ class SaveBuiltInLetterJob : public BackgroundJob
     Q_OBJECT
 public:
     SaveBuiltInLetterJob(word::Automation &automation, QString target, word::LetterFormat format, PaperSize paper,
-                         std::optional<QString> letterText);
+                         LetterDesign design, std::optional<QString> letterText);
     ~SaveBuiltInLetterJob() override;
 
 protected:
@@ -48,6 +49,7 @@ private:
     const QString m_target;
     const word::LetterFormat m_format;
     const PaperSize m_paper;
+    const LetterDesign m_design;
     const std::optional<QString> m_letterText;
     QString m_templateCopy;
     QString m_exported;
@@ -58,7 +60,7 @@ private:
 
 // The same, done at once, for callers without a window.
 void saveBuiltInLetter(word::Automation &automation, const QString &target, word::LetterFormat format, PaperSize paper,
-                       const std::optional<QString> &letterText = std::nullopt);
+                       LetterDesign design, const std::optional<QString> &letterText = std::nullopt);
 
 // The formats the built-in letter can be saved in, the default first:
 // .docx, .odt, .doc.

@@ -123,7 +123,8 @@ std::vector<word::ParagraphEdit> Batch::editsFor(const LetterRow &row) const
     if (!m_source.isEmpty())
         return m_signatureCopy.isEmpty() ? std::vector{SignaturePicture::unsignedParagraph()}
                                          : std::vector<word::ParagraphEdit>();
-    return BuiltInLetter::edits(row.texts, row.further, m_wording, dateLanguage(), !m_signatureCopy.isEmpty());
+    return BuiltInLetter::edits(row.texts, row.further, m_wording, dateLanguage(), !m_signatureCopy.isEmpty(),
+                                m_design);
 }
 
 void Batch::openLetter(Slot &slot, const std::vector<word::ParagraphEdit> &edits)

@@ -168,6 +168,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                         "one chosen in the window, else your locale's). A template of your "
                                         "own keeps its own paper."),
             QStringLiteral("paper"));
+    const QCommandLineOption design(
+            QStringLiteral("design"),
+            QCoreApplication::translate("batch",
+                                        "Make the built-in letter in the design <name>: %1 (default: the one "
+                                        "chosen in the window, else classic); \"--design list\" prints the "
+                                        "designs' names. A template of your own keeps its own looks.")
+                    .arg(LetterDesigns::names().join(u'|')),
+            QStringLiteral("name"));
     const QCommandLineOption noRecord(
             QStringLiteral("no-record"),
             QCoreApplication::translate("batch",
@@ -184,12 +192,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                         "Also write every letter, in the list's order and each from a new page, "
                                         "into the one PDF <file>; without --out, only that file is written."),
             QStringLiteral("file"));
-    parser.addOptions({batch,       out,       templateFile, signature, format,  name,    jobs,
-                       force,       separator, allowEmpty,   strict,    columns, dryRun,  sheet,
-                       requireJail, paper,     noRecord,     letters,   csv,     combined});
-    const std::vector<QCommandLineOption> batchOnly{out,   templateFile, signature,  format,   name,    jobs,
-                                                    force, separator,    allowEmpty, strict,   columns, dryRun,
-                                                    sheet, requireJail,  paper,      noRecord, combined};
+    parser.addOptions({batch,       out,       templateFile, signature, format,  name,   jobs,
+                       force,       separator, allowEmpty,   strict,    columns, dryRun, sheet,
+                       requireJail, paper,     design,       noRecord,  letters, csv,    combined});
+    const std::vector<QCommandLineOption> batchOnly{out,   templateFile, signature,  format, name,     jobs,
+                                                    force, separator,    allowEmpty, strict, columns,  dryRun,
+                                                    sheet, requireJail,  paper,      design, noRecord, combined};
     // What QApplication itself takes (for the window; the batch ignores
     // them), so that a session manager's or a user's "-style fusion" works.
     QStringList qtOptions;
@@ -232,6 +240,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     if (parser.isSet(version)) {
         result.message = QString::fromLatin1(ProductName) + u' ' + QString::fromLatin1(VersionText);
+        return result;
+    }
+    // The names, for a script or the completion to choose from.
+    if (parser.value(design).trimmed().compare(QStringLiteral("list"), Qt::CaseInsensitive) == 0) {
+        result.message = LetterDesigns::names().join(u'\n');
         return result;
     }
     if (!parser.positionalArguments().isEmpty())
@@ -341,6 +354,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
         if (!options.paper)
             return usageError(QCoreApplication::translate("batch", "--paper: \"%1\" is neither \"a4\" nor \"letter\"")
                                       .arg(parser.value(paper)));
+    }
+    if (parser.isSet(design)) {
+        options.design = LetterDesigns::fromName(parser.value(design));
+        if (!options.design)
+            return usageError(QCoreApplication::translate("batch", "--design: \"%1\" is no design; the designs are %2")
+                                      .arg(parser.value(design), LetterDesigns::names().join(QStringLiteral(", "))));
     }
     try {
         LetterNames check(options.namePattern);

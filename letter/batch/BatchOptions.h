@@ -9,6 +9,7 @@
 #include "ColumnNames.h"
 #include "LetterFormat.h"
 #include "FileInPlace.h"
+#include "LetterDesign.h"
 #include "PaperSize.h"
 
 // Without --jobs, a batch runs one office, and one more per this many
@@ -45,6 +46,9 @@ struct BatchOptions
     // The built-in letter's paper; nullopt: the window's choice, else the
     // locale's. A template of the user's own keeps its own.
     std::optional<PaperSize> paper;
+    // The built-in letter's design; nullopt: the window's choice (the
+    // settings' "Design"). A template of the user's own has none.
+    std::optional<LetterDesign> design;
     // Every letter of the run, in list order, in one PDF besides the
     // per-row files (or instead of them: then `formats` is empty and
     // `outFolder` the PDF's own folder); empty: none.

@@ -127,7 +127,11 @@ int Batch::prepare()
     if (m_options.paper && !source.isEmpty())
         m_progress->note(
                 QObject::tr("--paper: the template %1 keeps its own paper.").arg(QDir::toNativeSeparators(source)));
-    const QByteArray bytes = LetterTemplate::readChosen(source);
+    if (m_options.design && !source.isEmpty())
+        m_progress->note(
+                QObject::tr("--design: the template %1 keeps its own looks.").arg(QDir::toNativeSeparators(source)));
+    m_design = m_options.design.value_or(LetterDesigns::stored());
+    const QByteArray bytes = LetterTemplate::readChosen(source, m_design);
     m_template = source.isEmpty() ? ScratchFiles::templateCopyPath(scratch)
                                   : scratch + QStringLiteral("/template.") + QFileInfo(source).suffix();
     SaveBytesToFile(bytes, m_template);

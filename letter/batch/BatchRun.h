@@ -182,6 +182,8 @@ private:
     QString m_template; // its copy in the scratch folder
     // The paper the built-in letter is laid out on.
     PaperSize m_paper = PaperSize::Letter;
+    // The built-in letter's design.
+    LetterDesign m_design = LetterDesign::Classic;
     // The user's words for the built-in letter's body, when it is used.
     std::optional<QString> m_letterText;
     // The signature picture's copy in the scratch folder; empty for none.

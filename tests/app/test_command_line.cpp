@@ -93,6 +93,18 @@ private slots:
         QTest::newRow("bad --paper") << batch + QStringList{"--paper", "a5"} << QByteArray("RecipientName\n") << false
                                      << 2 << ""
                                      << "tessaline: --paper: \"a5\" is neither \"a4\" nor \"letter\"\n" + Try;
+        QTest::newRow("--design list") << QStringList{"--design", "list"} << QByteArray() << false << 0
+                                       << "classic\nmodern\nletterhead\n"
+                                       << "";
+        QTest::newRow("--design as people write it")
+                << batch + QStringList{"--design", " Modern "} << QByteArray("RecipientName\n,\n") << false << 0
+                << "1 row: 0 written, 1 skipped, 0 failed\n"
+                << "line 2: skipped: the row is empty\n";
+        QTest::newRow("unknown --design")
+                << batch + QStringList{"--design", "fancy"} << QByteArray("RecipientName\n") << false << 2 << ""
+                << "tessaline: --design: \"fancy\" is no design; the designs are classic, "
+                   "modern, letterhead\n"
+                        + Try;
         QTest::newRow("--combined not a PDF")
                 << batch + QStringList{"--combined", "all.doc"} << QByteArray("RecipientName\n") << false << 2 << ""
                 << "tessaline: --combined: \"all\\.doc\" is not a \\.pdf file name\n" + Try;

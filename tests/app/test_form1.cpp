@@ -27,6 +27,7 @@
 #include "ErrorReport.h"
 #include "Failure.h"
 #include "CommonDialog.h"
+#include "DesignMenu.h"
 #include "Form1.h"
 #include "Mnemonics.h"
 #include "Settings.h"
@@ -267,7 +268,8 @@ private slots:
             help << action->text();
         QCOMPARE(letter,
                  (QStringList{"&Built-in Letter", "&Use My Own Template…", "&Save Built-in Letter As…",
-                              "&Edit Letter Text…", "More &Fields…", "Le&tters Sent…", "&Paper Size", "-", "&Quit"}));
+                              "&Edit Letter Text…", "More &Fields…", "Le&tters Sent…", "&Paper Size", "&Design", "-",
+                              "&Quit"}));
         QCOMPARE(paper, (QStringList{"&A4", "US &Letter"}));
         QCOMPARE(form->editLetterTextAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
         QCOMPARE(help, (QStringList{"&Placeholders…", "&About Tessaline"}));
@@ -324,6 +326,34 @@ private slots:
         form->PushButton6_Click();
         QVERIFY(!m_office.paperSizes.empty());
         QCOMPARE(m_office.paperSizes.back(), a4 ? std::make_pair(21590, 27940) : std::make_pair(21000, 29700));
+        QVERIFY(m_messenger.messages.empty());
+    }
+
+    void theDesignOpensAsStoredAndTheChoiceIsKept_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<LetterDesign>("opened");
+        QTest::newRow("none stored: classic") << "" << LetterDesign::Classic;
+        QTest::newRow("as people write it") << " LetterHead " << LetterDesign::Letterhead;
+        QTest::newRow("no design's name: classic") << "fancy" << LetterDesign::Classic;
+    }
+
+    void theDesignOpensAsStoredAndTheChoiceIsKept()
+    {
+        QFETCH(QString, stored);
+        QFETCH(LetterDesign, opened);
+        UserSettingsStore().setValue(QStringLiteral("Design"), stored);
+        auto form = makeForm();
+        form->Form_Load();
+        for (LetterDesign design : LetterDesigns::all()) {
+            QCOMPARE(form->designMenu->actionFor(design)->isChecked(), design == opened);
+            QVERIFY(!form->designMenu->actionFor(design)->icon().isNull());
+        }
+        QAction *modern = form->designMenu->actionFor(LetterDesign::Modern);
+        modern->trigger();
+        QCOMPARE(m_settings.design(), QStringLiteral("modern"));
+        QCOMPARE(form->designMenu->chosen(), LetterDesign::Modern);
+        QVERIFY(!form->designMenu->actionFor(opened)->isChecked());
         QVERIFY(m_messenger.messages.empty());
     }
 
@@ -464,7 +494,8 @@ private slots:
         QAccessibleTableInterface *table = QAccessible::queryAccessibleInterface(help->table)->tableInterface();
         QVERIFY(table);
         const QStringList placeholders = placeholdersInReadingOrder();
-        QCOMPARE(placeholders.size(), FieldCount + 5); // and [Phone], [Email], [Country], [Country2], [Signature]
+        // The fields, [Phone], [Email], [Country], [Web], [Country2] and [Signature].
+        QCOMPARE(placeholders.size(), FieldCount + 6);
         QCOMPARE(table->rowCount(), placeholders.size());
         for (int row = 0; row < table->rowCount(); ++row) {
             QCOMPARE(table->cellAt(row, 0)->text(QAccessible::Name), placeholders[row]);
@@ -1040,7 +1071,7 @@ private slots:
         caret.setPosition(21);
         window->letterText->setTextCursor(caret);
         const QList<QAction *> placeholders = window->placeholderMenu->actions();
-        QCOMPARE(placeholders.size(), FieldCount + 5);
+        QCOMPARE(placeholders.size(), FieldCount + 6);
         for (QAction *action : placeholders) {
             if (action->text() == QStringLiteral("[CompanyName]"))
                 action->trigger();

@@ -38,7 +38,7 @@ wait_until 10 bash -c "[[ \$(xdotool search --onlyvisible --pid $app | wc -l) -g
 sleep 0.3
 # The window and its open menu, cut from the screen.
 eval "$(xdotool getwindowgeometry --shell "$main")"
-import -window root -crop "${WIDTH}x$((HEIGHT / 2))+$X+$Y" +repage "$out/letter-menu.png"
+import -window root -crop "${WIDTH}x$((HEIGHT * 2 / 3))+$X+$Y" +repage "$out/letter-menu.png"
 
 step "choose the template through its mnemonic"
 xdotool key u

@@ -85,7 +85,7 @@ private slots:
         m_template = path(QStringLiteral("template.doc"));
         QFile copy(m_template);
         QVERIFY(copy.open(QIODevice::WriteOnly));
-        copy.write(templateBytes());
+        copy.write(templateBytes(LetterDesign::Classic));
         copy.close();
         m_office = m_automation.createApplication();
         m_reader = std::make_unique<DocumentReader>();

@@ -40,11 +40,7 @@ class TestSignedLetter : public QObject
     // The letter the engine makes in `held`, read back.
     QStringList madeIn(HeldOffice &held, const LetterRequest &request)
     {
-        LetterEngine engine(m_office, request, &held);
-        engine.start();
-        engine.waitForWorker();
-        engine.complete();
-        const MadeLetter made = engine.result();
+        const MadeLetter made = makeLetter(m_office, request, &held);
         if (!made.canShow())
             return reportTexts(made);
         const QStringList lines = closingLines(m_reader->read(made.document));
@@ -60,7 +56,7 @@ private slots:
         writeFile(file(QStringLiteral("sig.png")), pictureFile("PNG", 600, 200));
         writeFile(file(QStringLiteral("sig.svg")), pictureFile("SVG", 600, 200));
         // A template of the user's own: the built-in one's file, [Signature] and all.
-        writeFile(file(QStringLiteral("own.doc")), templateBytes());
+        writeFile(file(QStringLiteral("own.doc")), templateBytes(LetterDesign::Classic));
     }
 
     void theSignatureStandsAboveTheTypedName_data()

@@ -96,7 +96,7 @@ private slots:
     {
         QFETCH(bool, warmedUp);
         LibreOfficeAutomation automation(
-                {.spares = Spares, .warmUpDocument = warmedUp ? templateBytes() : QByteArray()});
+                {.spares = Spares, .warmUpDocument = warmedUp ? templateBytes(LetterDesign::Classic) : QByteArray()});
         automation.startSpares();
         waitUntilReady(automation);
         auto office = automation.createApplication();
@@ -161,7 +161,8 @@ private slots:
         // Stopped as it starts or warms up: its deadline ends it, and the
         // office handed out is another that works.
         const std::vector<qint64> before = offices(self());
-        LibreOfficeAutomation automation({.spares = 1, .warmUpDocument = templateBytes(), .callDeadlineMs = 3000});
+        LibreOfficeAutomation automation(
+                {.spares = 1, .warmUpDocument = templateBytes(LetterDesign::Classic), .callDeadlineMs = 3000});
         automation.startSpares();
         QTRY_COMPARE_WITH_TIMEOUT(offices(self()).size(), before.size() + 1, 30000);
         qint64 hung = 0;

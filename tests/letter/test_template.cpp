@@ -24,7 +24,7 @@ private slots:
     void initTestCase()
     {
         m_copy = m_dir.filePath(QStringLiteral("template.dot"));
-        SaveBytesToFile(templateBytes(), m_copy);
+        SaveBytesToFile(templateBytes(LetterDesign::Classic), m_copy);
         m_reader = std::make_unique<DocumentReader>();
         m_template = m_reader->read(m_copy);
     }
@@ -34,7 +34,7 @@ private slots:
         QFile copy(m_copy);
         QVERIFY(copy.open(QIODevice::ReadOnly));
         const QByteArray bytes = copy.readAll();
-        QCOMPARE(bytes, templateBytes());
+        QCOMPARE(bytes, templateBytes(LetterDesign::Classic));
         QVERIFY(bytes.size() > 10000);
         // A Word 97-2003 document: an OLE2 compound file the office reads as such.
         QCOMPARE(bytes.left(8), QByteArray::fromHex("d0cf11e0a1b11ae1"));

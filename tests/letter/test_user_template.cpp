@@ -247,7 +247,7 @@ private slots:
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write("an older file");
         }
-        saveBuiltInLetter(m_office, saved, format, paper);
+        saveBuiltInLetter(m_office, saved, format, paper, LetterDesign::Classic);
         const DocumentReader::Document starter = m_reader->read(saved);
         QCOMPARE(starter.filterName, filter);
         QCOMPARE(starter.pageSizeMm(), millimetres);
@@ -283,7 +283,7 @@ private slots:
                 = m_files->filePath(QStringLiteral("starter.") + QLatin1String(word::letterFormatInfo(format).suffix));
         QFETCH(PaperSize, paper);
         QFETCH(QSize, points);
-        saveBuiltInLetter(m_office, saved, format, paper);
+        saveBuiltInLetter(m_office, saved, format, paper, LetterDesign::Classic);
         // A letter long enough for a second page.
         LetterRequest request = sampleRequest(saved);
         request.fields[4] = QStringLiteral("A street that goes on ").repeated(90).trimmed();

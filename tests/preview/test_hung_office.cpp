@@ -87,7 +87,7 @@ private slots:
                 work = OfficeJob::exportLetter(office, m_letter, target, word::LetterFormat::WordXml);
             else
                 work = std::make_unique<SaveBuiltInLetterJob>(office, target, word::LetterFormat::WordXml,
-                                                              PaperSize::Letter, std::nullopt);
+                                                              PaperSize::Letter, LetterDesign::Classic, std::nullopt);
             QWidget window;
             window.show();
             WindowPointer pointer(&window);

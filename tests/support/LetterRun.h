@@ -9,10 +9,11 @@
 #include "LetterFields.h"
 #include "Main.h"
 
-// A letter made by the engine, as the window makes it, waited for here.
-inline MadeLetter makeLetter(word::Automation &office, const LetterRequest &request)
+// A letter made by the engine, as the window makes it, waited for here; in
+// `held` (as the window keeps its office) when given.
+inline MadeLetter makeLetter(word::Automation &office, const LetterRequest &request, HeldOffice *held = nullptr)
 {
-    LetterEngine engine(office, request);
+    LetterEngine engine(office, request, held);
     engine.start();
     engine.waitForWorker();
     engine.complete();
