@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DesignMenu</name>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>&amp;Klassisch</translation>
+    </message>
+    <message>
+        <source>The built-in letter as it always was: your address at the top left</source>
+        <translation>Der mitgelieferte Brief wie bisher: Ihre Adresse oben links</translation>
+    </message>
+    <message>
+        <source>&amp;Modern</source>
+        <translation>&amp;Modern</translation>
+    </message>
+    <message>
+        <source>Your name in a band across the top, your address, phone and e-mail under it</source>
+        <translation>Ihr Name in einem Band oben, darunter Ihre Adresse, Telefonnummer und E-Mail</translation>
+    </message>
+    <message>
+        <source>&amp;Letterhead</source>
+        <translation>&amp;Briefkopf</translation>
+    </message>
+    <message>
+        <source>Your name, address, phone and e-mail centred across the top, a rule under them</source>
+        <translation>Ihr Name, Ihre Adresse, Telefonnummer und E-Mail zentriert oben, darunter eine Linie</translation>
+    </message>
+    <message>
+        <source>&amp;Design</source>
+        <translation>&amp;Gestaltung</translation>
+    </message>
+    <message>
+        <source>The look of the built-in letter</source>
+        <translation>Das Aussehen des mitgelieferten Briefs</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Yo&amp;ur Name:</source>
@@ -831,6 +866,18 @@ Ihr Brieftext wurde nicht übernommen; das Fenster bleibt offen, damit nichts vo
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</source>
         <translation>Bilder (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</translation>
+    </message>
+    <message>
+        <source>Your Web Page</source>
+        <translation>Ihre Webseite</translation>
+    </message>
+    <message>
+        <source>Fills [Web]: the letterhead design&apos;s line under your phone and e-mail</source>
+        <translation>Füllt [Web]: die Zeile der Gestaltung Briefkopf unter Ihrer Telefonnummer und E-Mail</translation>
+    </message>
+    <message>
+        <source>Your We&amp;b Page:</source>
+        <translation>Web&amp;seite:</translation>
     </message>
 </context>
 <context>
@@ -2530,6 +2577,14 @@ Temporäre Dateien: %5</translation>
         <source>Your signature picture, chosen in Letter &gt; Edit Letter Text… (else nothing)</source>
         <translation>Ihr Unterschriftsbild, ausgewählt unter „Brief &gt; Brieftext bearbeiten…“ (sonst nichts)</translation>
     </message>
+    <message>
+        <source>--design: the template %1 keeps its own looks.</source>
+        <translation>--design: Die Vorlage %1 behält ihr eigenes Aussehen.</translation>
+    </message>
+    <message>
+        <source>Your Web Page, set in Letter &gt; Edit Letter Text…</source>
+        <translation>Ihre Webseite, festgelegt unter „Brief &gt; Brieftext bearbeiten…“</translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>
@@ -2732,6 +2787,14 @@ Rückgabewert: 0, wenn keine Zeile fehlgeschlagen ist (eine Zeile, die überspru
     <message>
         <source>Sign each letter with the picture &lt;file&gt; (PNG, JPEG or SVG) above the typed name, rather than the signature chosen in the window.</source>
         <translation>Jeden Brief mit dem Bild &lt;file&gt; (PNG, JPEG oder SVG) über dem getippten Namen unterschreiben statt mit der im Fenster gewählten Unterschrift.</translation>
+    </message>
+    <message>
+        <source>Make the built-in letter in the design &lt;name&gt;: %1 (default: the one chosen in the window, else classic); &quot;--design list&quot; prints the designs&apos; names. A template of your own keeps its own looks.</source>
+        <translation>Den mitgelieferten Brief in der Gestaltung &lt;name&gt; machen: %1 (Standard: die im Fenster gewählte, sonst classic); „--design list“ gibt die Namen der Gestaltungen aus. Eine eigene Vorlage behält ihr eigenes Aussehen.</translation>
+    </message>
+    <message>
+        <source>--design: &quot;%1&quot; is no design; the designs are %2</source>
+        <translation>--design: „%1“ ist keine Gestaltung; die Gestaltungen sind %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>DesignMenu</name>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>&amp;Clásico</translation>
+    </message>
+    <message>
+        <source>The built-in letter as it always was: your address at the top left</source>
+        <translation>La carta integrada de siempre: su dirección arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>&amp;Modern</source>
+        <translation>&amp;Moderno</translation>
+    </message>
+    <message>
+        <source>Your name in a band across the top, your address, phone and e-mail under it</source>
+        <translation>Su nombre en una franja arriba, y debajo su dirección, teléfono y correo electrónico</translation>
+    </message>
+    <message>
+        <source>&amp;Letterhead</source>
+        <translation>Memb&amp;rete</translation>
+    </message>
+    <message>
+        <source>Your name, address, phone and e-mail centred across the top, a rule under them</source>
+        <translation>Su nombre, dirección, teléfono y correo electrónico centrados arriba, con una línea debajo</translation>
+    </message>
+    <message>
+        <source>&amp;Design</source>
+        <translation>&amp;Diseño</translation>
+    </message>
+    <message>
+        <source>The look of the built-in letter</source>
+        <translation>El aspecto de la carta integrada</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Yo&amp;ur Name:</source>
@@ -831,6 +866,18 @@ El texto de su carta no se ha guardado; la ventana sigue abierta para que no se 
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</source>
         <translation>Imágenes (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</translation>
+    </message>
+    <message>
+        <source>Your Web Page</source>
+        <translation>Su página web</translation>
+    </message>
+    <message>
+        <source>Fills [Web]: the letterhead design&apos;s line under your phone and e-mail</source>
+        <translation>Rellena [Web]: la línea del diseño Membrete bajo su teléfono y correo electrónico</translation>
+    </message>
+    <message>
+        <source>Your We&amp;b Page:</source>
+        <translation>Página &amp;web:</translation>
     </message>
 </context>
 <context>
@@ -2530,6 +2577,14 @@ Archivos temporales: %5</translation>
         <source>Your signature picture, chosen in Letter &gt; Edit Letter Text… (else nothing)</source>
         <translation>La imagen de su firma, elegida en Carta &gt; Editar el texto de la carta… (si no, nada)</translation>
     </message>
+    <message>
+        <source>--design: the template %1 keeps its own looks.</source>
+        <translation>--design: la plantilla %1 conserva su propio aspecto.</translation>
+    </message>
+    <message>
+        <source>Your Web Page, set in Letter &gt; Edit Letter Text…</source>
+        <translation>Su página web, indicada en Carta &gt; Editar el texto de la carta…</translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>
@@ -2732,6 +2787,14 @@ Estado de salida: 0 si no falló ninguna fila (una fila omitida porque su carta 
     <message>
         <source>Sign each letter with the picture &lt;file&gt; (PNG, JPEG or SVG) above the typed name, rather than the signature chosen in the window.</source>
         <translation>Firmar cada carta con la imagen &lt;file&gt; (PNG, JPEG o SVG) encima del nombre mecanografiado, en lugar de la firma elegida en la ventana.</translation>
+    </message>
+    <message>
+        <source>Make the built-in letter in the design &lt;name&gt;: %1 (default: the one chosen in the window, else classic); &quot;--design list&quot; prints the designs&apos; names. A template of your own keeps its own looks.</source>
+        <translation>Hacer la carta integrada con el diseño &lt;name&gt;: %1 (por omisión: el elegido en la ventana, o si no classic); «--design list» muestra los nombres de los diseños. Una plantilla propia conserva su propio aspecto.</translation>
+    </message>
+    <message>
+        <source>--design: &quot;%1&quot; is no design; the designs are %2</source>
+        <translation>--design: «%1» no es un diseño; los diseños son %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>DesignMenu</name>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>&amp;Classique</translation>
+    </message>
+    <message>
+        <source>The built-in letter as it always was: your address at the top left</source>
+        <translation>La lettre intégrée telle qu&apos;elle a toujours été : votre adresse en haut à gauche</translation>
+    </message>
+    <message>
+        <source>&amp;Modern</source>
+        <translation>&amp;Moderne</translation>
+    </message>
+    <message>
+        <source>Your name in a band across the top, your address, phone and e-mail under it</source>
+        <translation>Votre nom dans un bandeau en haut, votre adresse, téléphone et e-mail en dessous</translation>
+    </message>
+    <message>
+        <source>&amp;Letterhead</source>
+        <translation>&amp;En-tête</translation>
+    </message>
+    <message>
+        <source>Your name, address, phone and e-mail centred across the top, a rule under them</source>
+        <translation>Votre nom, adresse, téléphone et e-mail centrés en haut, soulignés d&apos;un filet</translation>
+    </message>
+    <message>
+        <source>&amp;Design</source>
+        <translation>Présen&amp;tation</translation>
+    </message>
+    <message>
+        <source>The look of the built-in letter</source>
+        <translation>L&apos;aspect de la lettre intégrée</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Yo&amp;ur Name:</source>
@@ -831,6 +866,18 @@ Le texte de votre lettre n&apos;a pas été conservé&#xa0;; la fenêtre reste o
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</source>
         <translation>Images (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</translation>
+    </message>
+    <message>
+        <source>Your Web Page</source>
+        <translation>Votre page web</translation>
+    </message>
+    <message>
+        <source>Fills [Web]: the letterhead design&apos;s line under your phone and e-mail</source>
+        <translation>Remplit [Web] : la ligne de la présentation En-tête sous votre téléphone et votre e-mail</translation>
+    </message>
+    <message>
+        <source>Your We&amp;b Page:</source>
+        <translation>Page &amp;web :</translation>
     </message>
 </context>
 <context>
@@ -2530,6 +2577,14 @@ Fichiers temporaires&#xa0;: %5</translation>
         <source>Your signature picture, chosen in Letter &gt; Edit Letter Text… (else nothing)</source>
         <translation>L&apos;image de votre signature, choisie dans Lettre &gt; Modifier le texte de la lettre… (sinon rien)</translation>
     </message>
+    <message>
+        <source>--design: the template %1 keeps its own looks.</source>
+        <translation>--design : le modèle %1 garde sa propre présentation.</translation>
+    </message>
+    <message>
+        <source>Your Web Page, set in Letter &gt; Edit Letter Text…</source>
+        <translation>Votre page web, indiquée dans Lettre &gt; Modifier le texte de la lettre…</translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>
@@ -2732,6 +2787,14 @@ Code de retour&#xa0;: 0 quand aucune ligne n&apos;a échoué (une ligne ignorée
     <message>
         <source>Sign each letter with the picture &lt;file&gt; (PNG, JPEG or SVG) above the typed name, rather than the signature chosen in the window.</source>
         <translation>Signer chaque lettre avec l&apos;image &lt;file&gt; (PNG, JPEG ou SVG) au-dessus du nom dactylographié, au lieu de la signature choisie dans la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Make the built-in letter in the design &lt;name&gt;: %1 (default: the one chosen in the window, else classic); &quot;--design list&quot; prints the designs&apos; names. A template of your own keeps its own looks.</source>
+        <translation>Faire la lettre intégrée dans la présentation &lt;name&gt; : %1 (par défaut : celle choisie dans la fenêtre, sinon classic) ; « --design list » affiche les noms des présentations. Un modèle personnel garde sa propre présentation.</translation>
+    </message>
+    <message>
+        <source>--design: &quot;%1&quot; is no design; the designs are %2</source>
+        <translation>--design : « %1 » n&apos;est pas une présentation ; les présentations sont %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>DesignMenu</name>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>クラシック(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The built-in letter as it always was: your address at the top left</source>
+        <translation>これまでどおりの組み込みのレター: あなたの住所は左上</translation>
+    </message>
+    <message>
+        <source>&amp;Modern</source>
+        <translation>モダン(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Your name in a band across the top, your address, phone and e-mail under it</source>
+        <translation>上部の帯にあなたの名前、その下に住所、電話番号、メール</translation>
+    </message>
+    <message>
+        <source>&amp;Letterhead</source>
+        <translation>レターヘッド(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Your name, address, phone and e-mail centred across the top, a rule under them</source>
+        <translation>名前、住所、電話番号、メールを上部中央に、その下に罫線</translation>
+    </message>
+    <message>
+        <source>&amp;Design</source>
+        <translation>デザイン(&amp;D)</translation>
+    </message>
+    <message>
+        <source>The look of the built-in letter</source>
+        <translation>組み込みのレターの見た目</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Yo&amp;ur Name:</source>
@@ -831,6 +866,18 @@ Your letter text was not kept; the window stays open so that nothing you typed i
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</source>
         <translation>画像 (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg</translation>
+    </message>
+    <message>
+        <source>Your Web Page</source>
+        <translation>あなたのウェブページ</translation>
+    </message>
+    <message>
+        <source>Fills [Web]: the letterhead design&apos;s line under your phone and e-mail</source>
+        <translation>[Web] に入ります: レターヘッドのデザインで電話番号とメールの下の行</translation>
+    </message>
+    <message>
+        <source>Your We&amp;b Page:</source>
+        <translation>ウェブページ(&amp;B):</translation>
     </message>
 </context>
 <context>
@@ -2529,6 +2576,14 @@ Scratch files: %5</source>
         <source>Your signature picture, chosen in Letter &gt; Edit Letter Text… (else nothing)</source>
         <translation>あなたの署名の画像 ([レター] &gt; [レター本文の編集…] で選択。選択していなければ何も入りません)</translation>
     </message>
+    <message>
+        <source>--design: the template %1 keeps its own looks.</source>
+        <translation>--design: テンプレート %1 は独自の見た目のままです。</translation>
+    </message>
+    <message>
+        <source>Your Web Page, set in Letter &gt; Edit Letter Text…</source>
+        <translation>あなたのウェブページ ([レター] &gt; [レター本文の編集…] で設定)</translation>
+    </message>
 </context>
 <context>
     <name>ScreenFit</name>
@@ -2731,6 +2786,14 @@ Exit status: 0 when no row failed (a row skipped because its letter exists count
     <message>
         <source>Sign each letter with the picture &lt;file&gt; (PNG, JPEG or SVG) above the typed name, rather than the signature chosen in the window.</source>
         <translation>ウィンドウで選択した署名の代わりに、画像 &lt;file&gt; (PNG、JPEG、SVG) を署名として各レターの入力した氏名の上に入れる。</translation>
+    </message>
+    <message>
+        <source>Make the built-in letter in the design &lt;name&gt;: %1 (default: the one chosen in the window, else classic); &quot;--design list&quot; prints the designs&apos; names. A template of your own keeps its own looks.</source>
+        <translation>組み込みのレターをデザイン &lt;name&gt; で作成します: %1 (既定: ウィンドウで選んだもの、なければ classic)。「--design list」でデザイン名を表示します。自分のテンプレートは独自の見た目のままです。</translation>
+    </message>
+    <message>
+        <source>--design: &quot;%1&quot; is no design; the designs are %2</source>
+        <translation>--design: 「%1」というデザインはありません。デザインは %2 です</translation>
     </message>
 </context>
 <context>
