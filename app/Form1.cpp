@@ -211,6 +211,12 @@ void Form1::createMenus()
     designMenu = new DesignMenu(letterMenu);
     letterMenu->addMenu(designMenu);
     connect(designMenu, &DesignMenu::notStored, this, [this](const QString &why) { warnEntriesNotKept(why); });
+    // The letter kept open for the next click is of the design it was made
+    // in: one in the new design is made ready, or that click would open it.
+    connect(designMenu, &QMenu::triggered, this, [this] {
+        if (!mBusy)
+            m_session.prepareNextLetter(letterRequest());
+    });
     letterMenu->addSeparator();
     quitAction = letterMenu->addAction(tr("&Quit"), this, &Form1::close);
     quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
